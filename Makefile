@@ -1,0 +1,30 @@
+# Thin wrapper over CMake for a fresh Debian 12 machine: installs what is
+# missing, configures, builds, then tests or runs.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev libxml2-utils python3
+
+.PHONY: all deps configure build test run clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "installing:" $$missing; \
+	  sudo=$$([ "$$(id -u)" = 0 ] || echo sudo); \
+	  $$sudo apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD)

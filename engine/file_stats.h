@@ -1,0 +1,26 @@
+#ifndef QUILLSTAT_ENGINE_FILE_STATS_H_
+#define QUILLSTAT_ENGINE_FILE_STATS_H_
+
+#include <cstdint>
+#include <string>
+
+namespace quillstat {
+
+// The figures of one file, or with an empty name a total over several files.
+// Counters are 64-bit so that neither a file over 4 GiB nor a big total wraps.
+struct fileStats {
+  int64_t sizeFile = 0;           // bytes of the file on disk
+  int64_t countCommentChars = 0;  // characters of counted comments, delimiters included
+  int64_t countCodeChars = 0;     // characters outside comments that the scanner counted
+  int64_t countOfComment = 0;     // comment runs, after the first-comment rule
+  int64_t countCodeLine = 0;      // statement marks met outside comments and strings
+  int64_t todoWordsCount = 0;     // the word todo inside comments
+  int64_t fixmeWordsCount = 0;    // the word fixme inside comments
+  std::string filename;           // the path as given; empty in totals and for unreadable files
+
+  bool operator==(const fileStats&) const = default;
+};
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_FILE_STATS_H_

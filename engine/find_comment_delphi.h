@@ -1,0 +1,16 @@
+#ifndef QUILLSTAT_ENGINE_FIND_COMMENT_DELPHI_H_
+#define QUILLSTAT_ENGINE_FIND_COMMENT_DELPHI_H_
+
+#include "engine/find_comment_base.h"
+
+namespace quillstat {
+
+// The finder for Pascal sources: line, brace and parenthesis-star comments, double-quoted strings.
+class findCommentDelphi : public findCommentBase {
+ public:
+  fileStats scanBuffer(const char* data, size_t length, bool includeFirstComment) const override;
+};
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_FIND_COMMENT_DELPHI_H_

@@ -1,0 +1,16 @@
+#ifndef QUILLSTAT_ENGINE_FIND_COMMENT_PHP_H_
+#define QUILLSTAT_ENGINE_FIND_COMMENT_PHP_H_
+
+#include "engine/find_comment_base.h"
+
+namespace quillstat {
+
+// The finder for PHP sources: only what stands between "<?" and "?>" is scanned, by the C++ rules.
+class findCommentPHP : public findCommentBase {
+ public:
+  fileStats scanBuffer(const char* data, size_t length, bool includeFirstComment) const override;
+};
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_FIND_COMMENT_PHP_H_

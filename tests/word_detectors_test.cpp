@@ -1,0 +1,55 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine/find_comment_cpp.h"
+#include "engine/word_detectors.h"
+
+namespace quillstat {
+namespace {
+
+// Runs a line comment holding `text` through the C++ scanner and returns
+// "todo=N fixme=N".
+std::string wordsIn(const std::string& comment) {
+  findCommentCpp finder;
+  fileStats s = finder.scanBuffer(comment.data(), comment.size(), true);
+  return "todo=" + std::to_string(s.todoWordsCount) + " fixme=" + std::to_string(s.fixmeWordsCount);
+}
+
+TEST(WordDetectors, CountWholeWordsInAnyCase) {
+  const struct {
+    std::string comment;
+    std::string expected;
+  } cases[] = {
+      {"// todo:\n", "todo=1 fixme=0"},
+      {"// todos\n", "todo=0 fixme=0"},
+      {"// mytodo\n", "todo=0 fixme=0"},
+      {"// TODOLIST\n", "todo=0 fixme=0"},
+      {"// todo2\n", "todo=1 fixme=0"},
+      {"// _todo_\n", "todo=1 fixme=0"},
+      {"// ToDo\n", "todo=1 fixme=0"},
+      {"// FIXME fixme FiXmE.\n", "todo=0 fixme=3"},
+      {"// fixmetodo todofixme\n", "todo=0 fixme=0"},
+      {"// todo fixme\n", "todo=1 fixme=1"},
+      // Bytes from 0x80 up are no letters: a word after Cyrillic (Windows-1251) counts.
+      {"// \xE7\xE0todo\n", "todo=1 fixme=0"},
+      {"// todo\xE7\n", "todo=1 fixme=0"},
+      // No character follows the word, so it is not counted.
+      {"// fixme", "todo=0 fixme=0"},
+      // A broken match is not retried: "ttodo" starts with a letter before "todo".
+      {"// ttodo\n", "todo=0 fixme=0"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(wordsIn(c.comment), c.expected) << c.comment;
+}
+
+TEST(WordDetectors, ReportOnTheCharacterAfterTheWord) {
+  int state = 0;
+  const std::string text = " todo ";
+  std::string hits;
+  for (size_t i = 1; i < text.size(); ++i) hits += stepTodo(state, text[i], text[i - 1]) ? '1' : '0';
+  EXPECT_EQ(hits, "00001");
+  EXPECT_EQ(state, 0);
+}
+
+}  // namespace
+}  // namespace quillstat
