@@ -1,0 +1,29 @@
+#include "ui/command_line_help.h"
+
+namespace quillstat {
+
+const char commandLineHelpCaption[] =
+    "Справка по параметрам командной строки программе \"Quillstat\"";
+
+std::string commandLineHelpText() {
+  static const char* const lines[] = {
+      "Параметры запуска:",
+      "-f filename - имя файла для проверки",
+      "-d dirname - имя директории для проверки",
+      "-o filename - файл с результатом работы (необходимо указать)",
+      "-t type - типа выходного файла [txt|xml|html] (txt по умолчанию)",
+      "-s - для поиска по диреториям, искать ли в поддиреториях (поумолчанию не установлен)",
+      "-nf - включать ли в статисткику первый комментария (по умолчанию не установлен)",
+      "-l lang - тим языка для анализа комментариев [C++|Delphi|Php|Java] (C++ по умолчанию)",
+      "-e 'extanation list' - разрешение файлов для анализа (например '*.c;*.cpp;*.h;*.hpp') "
+      "(по умолчанию используются стандартные расширения данного языка)",
+  };
+  std::string text;
+  for (const char* line : lines) {
+    if (!text.empty()) text += "                 \n";  // 17 blanks end each earlier line
+    text += line;
+  }
+  return text;
+}
+
+}  // namespace quillstat
