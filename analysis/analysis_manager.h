@@ -20,6 +20,10 @@ class analysisManager {
   // how many the walk has found so far.
   using progressCallback = std::function<void(size_t filesDone, size_t filesFound)>;
 
+  // `jobs` worker threads analyse the files of a directory; 0 means one per
+  // core. The results never depend on it.
+  explicit analysisManager(unsigned jobs = 0);
+
   // Analyses one file with the finder of `languageIndex` (a languageTable
   // row). Returns false, leaving no result, for a row above the last one;
   // otherwise leaves exactly one record, the zero record with an empty name
@@ -47,6 +51,7 @@ class analysisManager {
   const std::vector<inputFailure>& failures() const { return failures_; }
 
  private:
+  unsigned jobs_;
   std::vector<fileStats> results_;
   bool fromDirectory_ = false;
   std::vector<inputFailure> failures_;

@@ -1,0 +1,54 @@
+#ifndef QUILLSTAT_UI_COMMAND_LINE_H_
+#define QUILLSTAT_UI_COMMAND_LINE_H_
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/report_format.h"
+
+namespace quillstat {
+
+// How many maximal runs of non-separator characters `text` holds, quote
+// characters counted as ordinary ones. An upper bound on the tokens of
+// splitCommandLine, since quoting can only join words.
+size_t countWords(std::string_view text, char separator);
+
+// Splits a raw command line into tokens: runs of separators split, leading
+// and trailing ones are ignored, a quote character toggles quoting anywhere
+// inside a token and is dropped, an unbalanced quote takes the rest of the
+// line. A quoted empty token ("") is kept only when a character other than
+// the separator follows its ending separator, or a second separator does.
+std::vector<std::string> splitCommandLine(std::string_view text, char separator, char quote);
+
+// The options of one command line, each at its default until given.
+struct commandLineOptions {
+  std::optional<std::string> inputFile;       // -f
+  std::optional<std::string> inputDirectory;  // -d
+  std::optional<std::string> outputPath;      // -o
+  std::optional<std::string> masks;           // -e
+  reportFormat format = reportFormat::txt;    // -t txt|xml|html
+  unsigned languageIndex = 0;                 // -l C++|Delphi|Php|Java
+  bool recursive = false;                     // -s
+  bool noFirstComment = false;                // -nf
+  unsigned jobs = 0;                          // -j N; 0: one worker per core
+  bool showHelp = false;                      // -h or --help: nothing else runs
+  bool showVersion = false;                   // --version: nothing else runs
+
+  // Batch mode needs an input and an output; anything else opens the window.
+  bool batchMode() const { return (inputFile || inputDirectory) && outputPath; }
+};
+
+// Scans tokens in order, one position at a time: an option's value is not
+// skipped, so a value that looks like an option acts as one too ("-f -s"
+// sets both). Names are exact and case-sensitive; the last occurrence wins;
+// unknown tokens, -t values, -l names and -j values are ignored; an option
+// standing last without its value does nothing. -h, --help and --version stop
+// the scan.
+commandLineOptions scanOptions(const std::vector<std::string>& tokens);
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_UI_COMMAND_LINE_H_

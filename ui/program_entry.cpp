@@ -1,0 +1,83 @@
+#include "ui/program_entry.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <string_view>
+
+#include "ui/batch_run.h"
+#include "ui/command_line.h"
+#include "ui/command_line_help.h"
+#ifdef QUILLSTAT_WITH_GUI
+#include "ui/gui/gui_main.h"
+#endif
+
+namespace quillstat {
+
+namespace {
+
+const char kVersion[] = "quillstat 0.9";
+
+// The help box's lines end in blanks that mean nothing on a terminal.
+void printHelp() {
+  std::string text = commandLineHelpText();
+  std::string line;
+  for (size_t start = 0; start <= text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string_view part(text.data() + start, end - start);
+    while (!part.empty() && part.back() == ' ') part.remove_suffix(1);
+    std::cout << part << '\n';
+    start = end + 1;
+  }
+}
+
+bool environmentSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
+// Whether a window can be shown: on Linux a display, unless Qt is told to
+// use a platform that needs none (offscreen, as the window's tests do).
+bool windowSystemAvailable() {
+#if defined(__linux__) || defined(__unix__)
+  if (environmentSet("QT_QPA_PLATFORM")) {
+    std::string_view platform = std::getenv("QT_QPA_PLATFORM");
+    if (!platform.starts_with("xcb") && !platform.starts_with("wayland")) return true;
+  }
+  return environmentSet("DISPLAY") || environmentSet("WAYLAND_DISPLAY");
+#else
+  return true;
+#endif
+}
+
+int explainBatchMode(const char* why) {
+  std::cerr << "quillstat: " << why << "; for a batch run name an input and a report:\n"
+            << "  quillstat -f FILE -o REPORT   or   quillstat -d DIR -o REPORT   (see quillstat -h)\n";
+  return batchInputUnreadable;
+}
+
+}  // namespace
+
+int runProgram(const std::vector<std::string>& tokens, int argc, char** argv) {
+  commandLineOptions options = scanOptions(tokens);
+  if (options.showHelp) {
+    printHelp();
+    return 0;
+  }
+  if (options.showVersion) {
+    std::cout << kVersion << '\n';
+    return 0;
+  }
+  if (options.batchMode()) return runBatch(options, std::cerr);
+#ifdef QUILLSTAT_WITH_GUI
+  if (!windowSystemAvailable()) return explainBatchMode("no window system to show the window on");
+  return runGui(argc, argv);
+#else
+  (void)argc;
+  (void)argv;
+  (void)windowSystemAvailable;
+  return explainBatchMode("this build has no window");
+#endif
+}
+
+}  // namespace quillstat
