@@ -1,6 +1,7 @@
 #ifndef QUILLSTAT_REPORT_WINDOWS1251_H_
 #define QUILLSTAT_REPORT_WINDOWS1251_H_
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -12,10 +13,19 @@ enum class unmappable {
   characterReference,  // "&#252;" (XML and HTML reports)
 };
 
-// Appends `utf8` to *out in Windows-1251. A byte that is not valid UTF-8 is
-// taken as U+FFFD and, like every character Windows-1251 lacks, written as
-// `policy` says.
+// Appends `utf8` to *out in Windows-1251, one byte per character it has.
+// Every byte that does not start a valid UTF-8 sequence (a stray continuation
+// byte, a truncated or overlong sequence, a surrogate) is taken as one U+FFFD
+// and, like every character Windows-1251 lacks, written as `policy` says.
+// Safe to call from several threads.
 void appendWindows1251(std::string_view utf8, unmappable policy, std::string* out);
+
+// The platform part: the code point of each Windows-1251 byte 0x80..0xFF, in
+// byte order, taken from the system's converter; 0 for a byte the code page
+// leaves undefined, and all 0 when the system has no Windows-1251 converter
+// (then every non-ASCII character is unmappable). Slow: the encoder calls it
+// once and keeps its own table.
+std::array<char32_t, 128> windows1251UpperHalf();
 
 }  // namespace quillstat
 

@@ -1,0 +1,132 @@
+#include "report/report_writer.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string_view>
+
+#include "analysis/add_stats.h"
+#include "report/block_formatters.h"
+#include "report/home_page.h"
+#include "report/windows1251.h"
+
+namespace quillstat {
+
+namespace {
+
+// The output goes to the file in pieces of about this size: one system call
+// per piece rather than per block, and memory that does not grow with the
+// number of records.
+constexpr size_t chunkSize = 64 * 1024;
+
+constexpr std::string_view xmlHeader =
+    "<?xml version='1.0' encoding='WINDOWS-1251'?>\r\n<main>\r\n";
+constexpr std::string_view xmlFooter = "</main>\r\n";
+
+// The bare LFs, the link after </body>, the unquoted "_balnk" and the anchor
+// that is never closed are kept as earlier reports have them: browsers render
+// them, and old and new reports stay comparable byte for byte.
+constexpr std::string_view htmlHeader =
+    "<html>\n<body>\n<table border=1>\r\n  <tr>\r\n    <td>Имя файла</td> <td>Количество символов "
+    "комментариев</td> <td>Размер файла</td> <td>Количество комментариев</td>    <td>Количество "
+    "строк кода</td> <td>Количество слов fixme</td>    <td>Количество слов todo</td></tr>\r\n";
+
+std::string htmlFooter() {
+  return std::string("</table>\r\n</body><br><a href=\"") + homePageAddress +
+         "\" target=_balnk>Quillstat страница программы\r\n</html>\r\n";
+}
+
+struct formatParts {
+  std::string header;
+  std::string footer;
+  void (*formatRecord)(const fileStats&, std::string*);
+  void (*formatTotal)(const fileStats&, std::string*);
+  unmappable policy;
+};
+
+formatParts partsOf(reportFormat format) {
+  switch (format) {
+    case reportFormat::xml:
+      return {std::string(xmlHeader), std::string(xmlFooter), formatXmlRecord, formatXmlTotal,
+              unmappable::characterReference};
+    case reportFormat::html:
+      return {std::string(htmlHeader), htmlFooter(), formatHtmlRecord, formatHtmlTotal,
+              unmappable::characterReference};
+    case reportFormat::txt:
+      break;
+  }
+  return {"", "", formatTextRecord, formatTextTotal, unmappable::questionMark};
+}
+
+// Writes the Windows-1251 text gathered in `chunk` to `file`; on failure sets
+// *error to the reason.
+bool writeChunk(std::FILE* file, std::string* chunk, std::string* error) {
+  if (chunk->empty()) return true;
+  errno = 0;
+  if (std::fwrite(chunk->data(), 1, chunk->size(), file) != chunk->size()) {
+    *error = errno != 0 ? std::strerror(errno) : "write error";
+    return false;
+  }
+  chunk->clear();  // keeps the capacity for the next chunk
+  return true;
+}
+
+bool writeAll(std::FILE* file, const formatParts& parts, const std::vector<fileStats>& results,
+              bool fromDirectory, std::string* error) {
+  std::string chunk;
+  chunk.reserve(chunkSize + 4096);
+  std::string block;  // UTF-8, reused so that a record costs no allocation
+
+  appendWindows1251(parts.header, parts.policy, &chunk);
+  fileStats total;
+  for (const fileStats& record : results) {
+    block.clear();
+    parts.formatRecord(record, &block);
+    appendWindows1251(block, parts.policy, &chunk);
+    if (chunk.size() >= chunkSize && !writeChunk(file, &chunk, error)) return false;
+    if (fromDirectory) total = addStats(total, record);
+  }
+  if (fromDirectory) {
+    block.clear();
+    parts.formatTotal(total, &block);
+    appendWindows1251(block, parts.policy, &chunk);
+  }
+  appendWindows1251(parts.footer, parts.policy, &chunk);
+  return writeChunk(file, &chunk, error);
+}
+
+// Removes what a failed write left behind. Only a regular file is ours to
+// remove: a device such as /dev/stdout, or the target of a symbolic link, is not.
+void removePartialFile(const std::string& path) {
+  std::error_code ignored;
+  if (std::filesystem::is_regular_file(std::filesystem::symlink_status(path, ignored))) {
+    std::filesystem::remove(path, ignored);
+  }
+}
+
+}  // namespace
+
+bool writeReport(const std::string& outputPath, reportFormat format,
+                 const std::vector<fileStats>& results, bool fromDirectory, std::string* error) {
+  // "wb" replaces an existing file rather than appending to it.
+  std::FILE* file = std::fopen(outputPath.c_str(), "wb");
+  if (file == nullptr) {
+    *error = std::strerror(errno);
+    return false;
+  }
+  // The chunks are already large; a stdio buffer would only copy them again.
+  std::setvbuf(file, nullptr, _IONBF, 0);
+
+  bool written = writeAll(file, partsOf(format), results, fromDirectory, error);
+  errno = 0;
+  // The close is checked too: some file systems report a failed write only here.
+  if (std::fclose(file) != 0 && written) {
+    *error = errno != 0 ? std::strerror(errno) : "close failed";
+    written = false;
+  }
+  if (!written) removePartialFile(outputPath);
+  return written;
+}
+
+}  // namespace quillstat

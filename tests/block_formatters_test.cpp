@@ -1,0 +1,155 @@
+#include "report/block_formatters.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace quillstat {
+namespace {
+
+fileStats sampleRecord() {
+  fileStats s;
+  s.sizeFile = 1000;
+  s.countCommentChars = 250;
+  s.countCodeChars = 700;
+  s.countOfComment = 10;
+  s.countCodeLine = 40;
+  s.todoWordsCount = 2;
+  s.fixmeWordsCount = 3;
+  s.filename = "src/a.cpp";
+  return s;
+}
+
+template <typename Formatter>
+std::string format(Formatter formatter, const fileStats& stats) {
+  std::string out = "before|";  // formatters append
+  formatter(stats, &out);
+  EXPECT_EQ(out.substr(0, 7), "before|");
+  return out.substr(7);
+}
+
+TEST(BlockFormatters, RecordBlocksHaveTheFixedLayouts) {
+  fileStats s = sampleRecord();
+  EXPECT_EQ(format(formatTextRecord, s),
+            "Имя файла: src/a.cpp\r\n"
+            "  символов комментариев(размер файла): 250 (1000)\r\n"
+            "  количество комментариев: 10 \r\n"
+            "  примерное количество строк кода: 40\r\n"
+            "  % комментариев: 25.000000 % \r\n"
+            "  кол-во строк/кол-во комментариев: 4.000000\r\n"
+            "  fixme+todo слов: 5\r\n"
+            "\r\n");
+  EXPECT_EQ(format(formatXmlRecord, s),
+            "  <file filename='src/a.cpp' countCommentChars='250' sizeFile='1000'  "
+            "countOfComment='10' countCodeLine='40'  fixmeWordsCount='3' todoWordsCount='2' />\r\n");
+  EXPECT_EQ(format(formatHtmlRecord, s),
+            "  <tr>\r\n    <td>src/a.cpp</td> <td>250</td> <td>1000</td> <td>10</td>    <td>40</td> "
+            "<td>3</td>    <td>2</td></tr>\r\n");
+}
+
+TEST(BlockFormatters, TotalBlocksPrintTheFixedNameNotTheRecords) {
+  fileStats zero;
+  zero.filename = "ignored";
+  EXPECT_EQ(format(formatTextTotal, zero),
+            "Имя файла: Все файлы\r\n"
+            "  символов комментариев(размер файла): 0 (0)\r\n"
+            "  количество комментариев: 0 \r\n"
+            "  примерное количество строк кода: 0\r\n"
+            "  % комментариев: 0.000000 % \r\n"
+            "  кол-во строк/кол-во комментариев: 0.000000\r\n"
+            "  fixme+todo слов: 0\r\n"
+            "\r\n");
+  EXPECT_EQ(format(formatXmlTotal, sampleRecord()),
+            "  <file filename='AllFiles' countCommentChars='250' sizeFile='1000'  "
+            "countOfComment='10' countCodeLine='40'  fixmeWordsCount='3' todoWordsCount='2' />\r\n");
+  EXPECT_EQ(format(formatHtmlTotal, sampleRecord()),
+            "  <tr>\r\n    <td>Все файлы</td> <td>250</td> <td>1000</td> <td>10</td>    <td>40</td> "
+            "<td>3</td>    <td>2</td></tr>\r\n");
+}
+
+// Lines 2 to 7 of a plain-text block, after "Имя файла: \r\n".
+std::string textNumbers(const fileStats& s) {
+  std::string block = format(formatTextRecord, s);
+  return block.substr(block.find("\r\n") + 2);
+}
+
+struct numberCase {
+  const char* what;
+  int64_t size, chars, comments, lines, todo, fixme;
+  const char* percent;
+  const char* perComment;
+  const char* words;
+};
+
+TEST(BlockFormatters, TextBlockComputesShareLinesPerCommentAndWords) {
+  const numberCase cases[] = {
+      {"empty file", 0, 0, 0, 0, 0, 0, "0.000000", "0.000000", "0"},
+      {"quarter, four lines each", 1000, 250, 10, 40, 1, 1, "25.000000", "4.000000", "2"},
+      {"lines without comments", 10, 0, 0, 7, 0, 0, "0.000000", "0.000000", "0"},
+      {"comments without size", 0, 5, 1, 0, 0, 0, "0.000000", "0.000000", "0"},
+      {"a third rounds down", 3, 1, 3, 2, 0, 4, "33.333333", "0.666667", "4"},
+      {"all comment", 8, 8, 2, 1, 5, 0, "100.000000", "0.500000", "5"},
+      {"beyond 32 bits", 5000000000, 2500000000, 1, 3000000000, 2000000000, 2000000000,
+       "50.000000", "3000000000.000000", "4000000000"},
+  };
+  for (const numberCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    fileStats s;
+    s.sizeFile = c.size;
+    s.countCommentChars = c.chars;
+    s.countCodeChars = 12345;  // printed nowhere
+    s.countOfComment = c.comments;
+    s.countCodeLine = c.lines;
+    s.todoWordsCount = c.todo;
+    s.fixmeWordsCount = c.fixme;
+    EXPECT_EQ(textNumbers(s),
+              "  символов комментариев(размер файла): " + std::to_string(c.chars) + " (" +
+                  std::to_string(c.size) + ")\r\n  количество комментариев: " +
+                  std::to_string(c.comments) + " \r\n  примерное количество строк кода: " +
+                  std::to_string(c.lines) + "\r\n  % комментариев: " + c.percent +
+                  " % \r\n  кол-во строк/кол-во комментариев: " + c.perComment +
+                  "\r\n  fixme+todo слов: " + c.words + "\r\n\r\n");
+  }
+}
+
+struct nameCase {
+  const char* what;
+  std::string name;
+  std::string inXml;
+  std::string inHtml;  // the plain-text block always shows the name unchanged
+};
+
+TEST(BlockFormatters, NamesAreEscapedForXmlAndHtmlOnly) {
+  const nameCase cases[] = {
+      {"empty", "", "", ""},
+      {"percent signs are no format", "100%s%%.c", "100%s%%.c", "100%s%%.c"},
+      {"cyrillic", "Привет/мир.pas", "Привет/мир.pas", "Привет/мир.pas"},
+      {"markup characters", "a&b <c> \"d\" 'e'",
+       "a&amp;b &lt;c&gt; &quot;d&quot; &#39;e&#39;", "a&amp;b &lt;c&gt; &quot;d&quot; &#39;e&#39;"},
+      {"already an entity", "&amp;", "&amp;amp;", "&amp;amp;"},
+      {"tab, newline, return", "a\tb\nc\rd", "a&#9;b&#10;c&#13;d", "a\tb\nc\rd"},
+      {"other controls", std::string("a\x01\x1F", 3) + std::string(1, '\0') + "z", "a???z",
+       std::string("a\x01\x1F", 3) + std::string(1, '\0') + "z"},
+      {"noncharacters FFFE FFFF", "a\xEF\xBF\xBE\xEF\xBF\xBFz", "a??z", "a\xEF\xBF\xBE\xEF\xBF\xBFz"},
+      {"FFFD and truncated EF stay for the encoder", "\xEF\xBF\xBD\xEF\xBF", "\xEF\xBF\xBD\xEF\xBF",
+       "\xEF\xBF\xBD\xEF\xBF"},
+  };
+  for (const nameCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    fileStats s;
+    s.filename = c.name;
+    std::string firstLine = "Имя файла: " + c.name + "\r\n";
+    EXPECT_EQ(format(formatTextRecord, s).substr(0, firstLine.size()), firstLine);
+    EXPECT_EQ(format(formatXmlRecord, s),
+              "  <file filename='" + c.inXml +
+                  "' countCommentChars='0' sizeFile='0'  countOfComment='0' countCodeLine='0'  "
+                  "fixmeWordsCount='0' todoWordsCount='0' />\r\n");
+    EXPECT_EQ(format(formatHtmlRecord, s),
+              "  <tr>\r\n    <td>" + c.inHtml +
+                  "</td> <td>0</td> <td>0</td> <td>0</td>    <td>0</td> <td>0</td>    "
+                  "<td>0</td></tr>\r\n");
+  }
+}
+
+}  // namespace
+}  // namespace quillstat

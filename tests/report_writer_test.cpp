@@ -1,0 +1,330 @@
+#include "report/report_writer.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "report/home_page.h"
+
+namespace quillstat {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Expected texts in Windows-1251, written out by hand: Cyrillic А..Я are
+// 0xC0..0xDF, а..я 0xE0..0xFF.
+const std::string fileName1251 = "\xC8\xEC\xFF \xF4\xE0\xE9\xEB\xE0";  // Имя файла
+const std::string allFiles1251 = "\xC2\xF1\xE5 \xF4\xE0\xE9\xEB\xFB";   // Все файлы
+const std::string comments1251 = "\xEA\xEE\xEC\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE5\xE2";  // комментариев
+const std::string count1251 = "\xEA\xEE\xEB\xE8\xF7\xE5\xF1\xF2\xE2\xEE";  // количество
+const std::string Count1251 = "\xCA\xEE\xEB\xE8\xF7\xE5\xF1\xF2\xE2\xEE";  // Количество
+const std::string hello1251 = "\xCF\xF0\xE8\xE2\xE5\xF2";                  // Привет
+
+std::string textBlock(const std::string& name, const std::string& chars, const std::string& size,
+                      const std::string& comments, const std::string& lines,
+                      const std::string& percent, const std::string& perComment,
+                      const std::string& words) {
+  return fileName1251 + ": " + name + "\r\n" +
+         "  \xF1\xE8\xEC\xE2\xEE\xEB\xEE\xE2 " + comments1251 +
+         "(\xF0\xE0\xE7\xEC\xE5\xF0 \xF4\xE0\xE9\xEB\xE0): " + chars + " (" + size + ")\r\n" +
+         "  " + count1251 + " " + comments1251 + ": " + comments + " \r\n" +
+         "  \xEF\xF0\xE8\xEC\xE5\xF0\xED\xEE\xE5 " + count1251 +
+         " \xF1\xF2\xF0\xEE\xEA \xEA\xEE\xE4\xE0: " + lines + "\r\n" +
+         "  % " + comments1251 + ": " + percent + " % \r\n" +
+         "  \xEA\xEE\xEB-\xE2\xEE \xF1\xF2\xF0\xEE\xEA/\xEA\xEE\xEB-\xE2\xEE " + comments1251 +
+         ": " + perComment + "\r\n" +
+         "  fixme+todo \xF1\xEB\xEE\xE2: " + words + "\r\n\r\n";
+}
+
+const std::string xmlHeader = "<?xml version='1.0' encoding='WINDOWS-1251'?>\r\n<main>\r\n";
+const std::string xmlFooter = "</main>\r\n";
+const std::string htmlHeader =
+    "<html>\n<body>\n<table border=1>\r\n  <tr>\r\n    <td>" + fileName1251 + "</td> <td>" +
+    Count1251 + " \xF1\xE8\xEC\xE2\xEE\xEB\xEE\xE2 " + comments1251 +
+    "</td> <td>\xD0\xE0\xE7\xEC\xE5\xF0 \xF4\xE0\xE9\xEB\xE0</td> <td>" + Count1251 + " " +
+    comments1251 + "</td>    <td>" + Count1251 + " \xF1\xF2\xF0\xEE\xEA \xEA\xEE\xE4\xE0</td> <td>" +
+    Count1251 + " \xF1\xEB\xEE\xE2 fixme</td>    <td>" + Count1251 +
+    " \xF1\xEB\xEE\xE2 todo</td></tr>\r\n";
+const std::string htmlFooter = std::string("</table>\r\n</body><br><a href=\"") + homePageAddress +
+                               "\" target=_balnk>Quillstat \xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0 "
+                               "\xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xFB\r\n</html>\r\n";
+
+fileStats record(const std::string& name, int64_t size, int64_t chars, int64_t comments,
+                 int64_t lines, int64_t todo, int64_t fixme) {
+  fileStats s;
+  s.filename = name;
+  s.sizeFile = size;
+  s.countCommentChars = chars;
+  s.countCodeChars = size - chars;
+  s.countOfComment = comments;
+  s.countCodeLine = lines;
+  s.todoWordsCount = todo;
+  s.fixmeWordsCount = fixme;
+  return s;
+}
+
+// Two files; the second name needs escaping in XML and HTML and holds a
+// character Windows-1251 lacks. Their total: 1500 bytes, 300 comment
+// characters, 15 comments, 60 lines, todo 2, fixme 4.
+std::vector<fileStats> twoFiles() {
+  return {record("src/a.cpp", 1000, 250, 10, 40, 2, 3),
+          record("src/Привет & 'ü'.cpp", 500, 50, 5, 20, 0, 1)};
+}
+
+fs::path testDir() {
+  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+  fs::path dir = fs::temp_directory_path() / "quillstat_tests" /
+                 (std::string(test->test_suite_name()) + "." + test->name());
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  return dir;
+}
+
+std::string readBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string showAround(const std::string& s, size_t offset) {
+  std::ostringstream out;
+  size_t from = offset < 16 ? 0 : offset - 16;
+  for (size_t i = from; i < s.size() && i < offset + 16; ++i) {
+    unsigned char b = static_cast<unsigned char>(s[i]);
+    if (b >= 0x20 && b < 0x7F) {
+      out << s[i];
+    } else {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", b);
+      out << hex;
+    }
+  }
+  return out.str();
+}
+
+// Compares file bytes and, when they differ, names the first differing offset.
+testing::AssertionResult sameBytes(const std::string& actual, const std::string& expected) {
+  if (actual == expected) return testing::AssertionSuccess();
+  size_t offset = 0;
+  while (offset < actual.size() && offset < expected.size() && actual[offset] == expected[offset]) {
+    ++offset;
+  }
+  return testing::AssertionFailure()
+         << "first difference at offset " << offset << " (sizes " << actual.size() << " and "
+         << expected.size() << ")\n  actual:   ..." << showAround(actual, offset)
+         << "...\n  expected: ..." << showAround(expected, offset) << "...";
+}
+
+// Writes a report that must succeed and returns its bytes.
+std::string writeAndRead(const fs::path& path, reportFormat format,
+                         const std::vector<fileStats>& results, bool fromDirectory) {
+  std::string error;
+  EXPECT_TRUE(writeReport(path.string(), format, results, fromDirectory, &error)) << error;
+  return readBytes(path);
+}
+
+TEST(ReportWriter, SingleFileReportHasOneBlockAndNoTotal) {
+  fs::path path = testDir() / "one.txt";
+  std::vector<fileStats> results = {twoFiles()[0]};
+  EXPECT_TRUE(sameBytes(writeAndRead(path, reportFormat::txt, results, false),
+                        textBlock("src/a.cpp", "250", "1000", "10", "40", "25.000000", "4.000000",
+                                  "5")));
+}
+
+TEST(ReportWriter, XmlDirectoryReport) {
+  fs::path path = testDir() / "dir.xml";
+  EXPECT_TRUE(sameBytes(
+      writeAndRead(path, reportFormat::xml, twoFiles(), true),
+      xmlHeader +
+          "  <file filename='src/a.cpp' countCommentChars='250' sizeFile='1000'  "
+          "countOfComment='10' countCodeLine='40'  fixmeWordsCount='3' todoWordsCount='2' />\r\n"
+          "  <file filename='src/" + hello1251 + " &amp; &#39;&#252;&#39;.cpp' "
+          "countCommentChars='50' sizeFile='500'  countOfComment='5' countCodeLine='20'  "
+          "fixmeWordsCount='1' todoWordsCount='0' />\r\n"
+          "  <file filename='AllFiles' countCommentChars='300' sizeFile='1500'  "
+          "countOfComment='15' countCodeLine='60'  fixmeWordsCount='4' todoWordsCount='2' />\r\n" +
+          xmlFooter));
+}
+
+TEST(ReportWriter, SameResultsWrittenTwiceAsTxtThenHtmlAgree) {
+  fs::path dir = testDir();
+  const std::vector<fileStats> results = twoFiles();
+  EXPECT_TRUE(sameBytes(
+      writeAndRead(dir / "r.txt", reportFormat::txt, results, true),
+      textBlock("src/a.cpp", "250", "1000", "10", "40", "25.000000", "4.000000", "5") +
+          textBlock("src/" + hello1251 + " & '?'.cpp", "50", "500", "5", "20", "10.000000",
+                    "4.000000", "1") +
+          textBlock(allFiles1251, "300", "1500", "15", "60", "20.000000", "4.000000", "6")));
+  EXPECT_TRUE(sameBytes(
+      writeAndRead(dir / "r.html", reportFormat::html, results, true),
+      htmlHeader +
+          "  <tr>\r\n    <td>src/a.cpp</td> <td>250</td> <td>1000</td> <td>10</td>    "
+          "<td>40</td> <td>3</td>    <td>2</td></tr>\r\n"
+          "  <tr>\r\n    <td>src/" + hello1251 + " &amp; &#39;&#252;&#39;.cpp</td> <td>50</td> "
+          "<td>500</td> <td>5</td>    <td>20</td> <td>1</td>    <td>0</td></tr>\r\n"
+          "  <tr>\r\n    <td>" + allFiles1251 + "</td> <td>300</td> <td>1500</td> <td>15</td>    "
+          "<td>60</td> <td>4</td>    <td>2</td></tr>\r\n" +
+          htmlFooter));
+  EXPECT_EQ(results, twoFiles());
+}
+
+struct emptyCase {
+  reportFormat format;
+  bool fromDirectory;
+  std::string expected;
+};
+
+TEST(ReportWriter, EmptyListGivesFrameAndTotalOnlyAfterDirectory) {
+  const std::string zeroText =
+      textBlock(allFiles1251, "0", "0", "0", "0", "0.000000", "0.000000", "0");
+  const std::string zeroXml =
+      "  <file filename='AllFiles' countCommentChars='0' sizeFile='0'  countOfComment='0' "
+      "countCodeLine='0'  fixmeWordsCount='0' todoWordsCount='0' />\r\n";
+  const std::string zeroHtml = "  <tr>\r\n    <td>" + allFiles1251 +
+                               "</td> <td>0</td> <td>0</td> <td>0</td>    <td>0</td> <td>0</td>    "
+                               "<td>0</td></tr>\r\n";
+  const emptyCase cases[] = {
+      {reportFormat::txt, false, ""},
+      {reportFormat::txt, true, zeroText},
+      {reportFormat::xml, false, xmlHeader + xmlFooter},
+      {reportFormat::xml, true, xmlHeader + zeroXml + xmlFooter},
+      {reportFormat::html, false, htmlHeader + htmlFooter},
+      {reportFormat::html, true, htmlHeader + zeroHtml + htmlFooter},
+  };
+  fs::path dir = testDir();
+  for (const emptyCase& c : cases) {
+    SCOPED_TRACE("format " + std::to_string(static_cast<int>(c.format)) +
+                 (c.fromDirectory ? " after a directory" : " after a file"));
+    EXPECT_TRUE(sameBytes(writeAndRead(dir / "empty", c.format, {}, c.fromDirectory), c.expected));
+  }
+}
+
+TEST(ReportWriter, ExistingFileIsReplacedNotAppended) {
+  fs::path path = testDir() / "old.xml";
+  std::ofstream(path, std::ios::binary) << std::string(100000, 'x');
+  EXPECT_TRUE(sameBytes(writeAndRead(path, reportFormat::xml, {}, false), xmlHeader + xmlFooter));
+}
+
+TEST(ReportWriter, OutputThatCannotBeCreatedIsReportedWithItsReason) {
+  fs::path dir = testDir();
+  std::string error;
+  EXPECT_FALSE(writeReport((dir / "missing" / "r.txt").string(), reportFormat::txt, twoFiles(),
+                           true, &error));
+  EXPECT_EQ(error, "No such file or directory");
+  EXPECT_FALSE(fs::exists(dir / "missing"));
+
+  error.clear();
+  EXPECT_FALSE(writeReport(dir.string(), reportFormat::html, twoFiles(), true, &error));
+  EXPECT_EQ(error, "Is a directory");
+  EXPECT_TRUE(fs::is_directory(dir));
+}
+
+TEST(ReportWriter, FailedWriteIsReportedNotSuccess) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  std::string error;
+  EXPECT_FALSE(writeReport("/dev/full", reportFormat::txt, twoFiles(), true, &error));
+  EXPECT_EQ(error, std::strerror(ENOSPC));
+  EXPECT_TRUE(fs::exists("/dev/full"));  // a device is never removed
+}
+
+TEST(ReportWriter, PartlyWrittenFileIsRemoved) {
+  fs::path path = testDir() / "big.txt";
+  // A file size limit makes the write fail after the first chunks. It is set
+  // in a child process so that no other test runs under it.
+  pid_t child = fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);  // the write then fails with EFBIG instead
+    rlimit limit;
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = 200000;
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(2);
+    std::vector<fileStats> many(10000, twoFiles()[1]);  // about 3 MB of text
+    std::string error;
+    bool written = writeReport(path.string(), reportFormat::txt, many, true, &error);
+    _exit(!written && error == std::strerror(EFBIG) ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "expected false with \"" << std::strerror(EFBIG) << "\"";
+  EXPECT_FALSE(fs::exists(path));
+}
+
+bool haveCommand(const char* name) {
+  return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::vector<std::string> splitAtNul(const std::string& s) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (size_t end; (end = s.find('\0', start)) != std::string::npos; start = end + 1) {
+    parts.push_back(s.substr(start, end - start));
+  }
+  parts.push_back(s.substr(start));
+  return parts;
+}
+
+TEST(ReportWriter, XmlReportParsesAndKeepsTheNames) {
+  fs::path dir = testDir();
+  struct named {
+    std::string name;
+    std::string parsed;  // the attribute value a parser gives back
+  };
+  const named names[] = {
+      {"it's & <that> \"one\".cpp", "it's & <that> \"one\".cpp"},
+      {"Привет/мир.pas", "Привет/мир.pas"},
+      {"100%s%%.c", "100%s%%.c"},
+      {"", ""},
+      {"ü and \xF0\x9F\x98\x80.cpp", "ü and \xF0\x9F\x98\x80.cpp"},
+      {"tab\tlf\ncr\r.cpp", "tab\tlf\ncr\r.cpp"},
+      {"bell\x07.cpp", "bell?.cpp"},
+      {"\xEF\xBF\xBE.cpp", "?.cpp"},
+      {"\xFF.cpp", "\xEF\xBF\xBD.cpp"},  // not UTF-8: U+FFFD
+  };
+  std::vector<fileStats> results;
+  std::string expected;
+  for (const named& n : names) {
+    results.push_back(record(n.name, 10, 1, 1, 1, 0, 0));
+    expected += n.parsed + '\0';
+  }
+  expected += "AllFiles";
+  fs::path report = dir / "names.xml";
+  std::string error;
+  ASSERT_TRUE(writeReport(report.string(), reportFormat::xml, results, true, &error)) << error;
+
+  bool checked = false;
+  if (haveCommand("xmllint")) {
+    EXPECT_EQ(std::system(("xmllint --noout '" + report.string() + "'").c_str()), 0);
+    checked = true;
+  }
+  if (haveCommand("python3")) {
+    fs::path script = dir / "names.py";
+    std::ofstream(script) << "import sys, xml.etree.ElementTree as et\n"
+                             "root = et.parse(sys.argv[1]).getroot()\n"
+                             "names = [e.get('filename').encode('utf-8') for e in root]\n"
+                             "open(sys.argv[2], 'wb').write(b'\\0'.join(names))\n";
+    fs::path out = dir / "names.bin";
+    ASSERT_EQ(std::system(("python3 '" + script.string() + "' '" + report.string() + "' '" +
+                           out.string() + "'").c_str()),
+              0);
+    std::vector<std::string> parsed = splitAtNul(readBytes(out));
+    std::vector<std::string> wanted = splitAtNul(expected);
+    EXPECT_EQ(parsed, wanted);
+    checked = true;
+  }
+  if (!checked) GTEST_SKIP() << "neither xmllint nor python3 is installed";
+}
+
+}  // namespace
+}  // namespace quillstat
