@@ -14,15 +14,26 @@ namespace quillstat {
 char lastChar(std::string_view text);
 
 // Walks `directory` and calls selectFile with the path of each selected file,
-// in walk order: depth first, a directory's selected files before its
-// sub-directories' trees, entries sorted by name with ASCII letters folded to
-// lower case (ties in plain byte order). A file is selected when it is a
-// regular file, or a symlink to one, whose name nameMatches `tokens`.
-// Symlinks to directories are not followed. Paths are `directory`, a '/'
-// unless it already ends in a separator, then the name; a sub-directory is
-// walked as its path plus '/'. Sub-directories are walked only when
-// `recursive`. A directory that cannot be listed (the top one included) is
-// skipped and appended to *failures; the walk goes on.
+// in walk order, as the files are found: depth first, a directory's selected
+// files before its sub-directories' trees, entries sorted by name with ASCII
+// letters folded to lower case (ties in plain byte order), so
+// "A.cpp" < "a.cpp" < "B.cpp" < "b.cpp". A file is selected when it is a
+// regular file, or a symlink to one, whose own name nameMatches `tokens`;
+// directories (whatever their names), FIFOs, sockets, devices and dangling
+// links never are. Symlinks to directories are not followed; "." and ".."
+// are never walked.
+//
+// Paths are `directory`, a '/' unless it already ends in a separator (on
+// POSIX only '/' is one; a Windows build also takes '\\' and inserts it), then
+// the name: "src" and "src/" both give "src/a.cpp". A sub-directory is walked
+// as its path plus '/', so "src/sub/b.cpp". An empty `directory` also gets
+// the '/', and so walks the root. Sub-directories are walked only when
+// `recursive`.
+//
+// A directory that cannot be listed is skipped and appended to *failures
+// (not null) with the strerror reason: the top one under `directory` as
+// given, nothing selected; a sub-directory under its walked path ("src/sub/"),
+// and the walk goes on.
 void collectFiles(const std::string& directory, const std::vector<std::string>& tokens,
                   bool recursive, const std::function<void(std::string path)>& selectFile,
                   std::vector<inputFailure>* failures);

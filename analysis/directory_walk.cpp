@@ -1,0 +1,94 @@
+#include "analysis/directory_walk.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "analysis/directory_listing.h"
+#include "analysis/masks.h"
+
+namespace quillstat {
+
+namespace {
+
+// The only place that knows the separators. On POSIX a backslash is an
+// ordinary name character, so only '/' counts; Windows accepts both.
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+#else
+constexpr char kSeparator = '/';
+bool isSeparator(char c) { return c == '/'; }
+#endif
+
+char foldAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The system lists entries in whatever order its file system keeps them;
+// sorting makes the walk, and so every report, the same on every machine.
+// "A.cpp" < "a.cpp" < "B.cpp" < "b.cpp": case folded first, bytes break ties.
+bool walkOrder(const directoryEntry& a, const directoryEntry& b) {
+  size_t common = std::min(a.name.size(), b.name.size());
+  for (size_t i = 0; i < common; ++i) {
+    auto x = static_cast<unsigned char>(foldAscii(a.name[i]));
+    auto y = static_cast<unsigned char>(foldAscii(b.name[i]));
+    if (x != y) return x < y;
+  }
+  if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
+  return a.name < b.name;
+}
+
+struct walker {
+  const std::vector<std::string>& tokens;
+  bool recursive;
+  const std::function<void(std::string path)>& selectFile;
+  std::vector<inputFailure>* failures;
+
+  // `prefix` is the directory's path ending in a separator; it is listed as
+  // such, so that the paths handed out always name what was listed (an empty
+  // directory string becomes "/", the root). A failure reports `shownPath`
+  // when given (the top directory as the caller wrote it), else the prefix.
+  // The prefix is extended in place for each sub-directory and
+  // restored after it, so a deep tree does not copy its paths per level.
+  void walk(std::string* prefix, const std::string* shownPath) {
+    std::vector<directoryEntry> entries;
+    std::string error;
+    if (!listDirectory(*prefix, &entries, &error)) {
+      failures->push_back({shownPath != nullptr ? *shownPath : *prefix, error});
+      return;
+    }
+    std::sort(entries.begin(), entries.end(), walkOrder);
+
+    for (const directoryEntry& entry : entries) {
+      if (entry.kind == entryKind::file && nameMatches(entry.name, tokens)) {
+        selectFile(*prefix + entry.name);
+      }
+    }
+    if (!recursive) return;
+
+    size_t keep = prefix->size();
+    for (const directoryEntry& entry : entries) {
+      // A linked directory is not walked: a link back into its own tree
+      // would never end, and its files are reachable by their real path.
+      if (entry.kind != entryKind::directory || entry.isLink) continue;
+      prefix->append(entry.name);
+      prefix->push_back(kSeparator);
+      walk(prefix, nullptr);
+      prefix->resize(keep);
+    }
+  }
+};
+
+}  // namespace
+
+char lastChar(std::string_view text) { return text.empty() ? '\0' : text.back(); }
+
+void collectFiles(const std::string& directory, const std::vector<std::string>& tokens,
+                  bool recursive, const std::function<void(std::string path)>& selectFile,
+                  std::vector<inputFailure>* failures) {
+  std::string prefix = directory;
+  if (!isSeparator(lastChar(prefix))) prefix.push_back(kSeparator);
+  walker{tokens, recursive, selectFile, failures}.walk(&prefix, &directory);
+}
+
+}  // namespace quillstat

@@ -1,0 +1,182 @@
+#include "analysis/directory_walk.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "analysis/masks.h"
+
+namespace quillstat {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Each test builds its tree in a fresh directory of its own.
+class WalkTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    root_ = (fs::temp_directory_path() / "quillstat_tests" /
+             (std::string(test->test_suite_name()) + "." + test->name()))
+                .string();
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+    fs::create_directories(root_);
+  }
+
+  void makeFile(const std::string& path) {
+    fs::path full = fs::path(root_) / path;
+    fs::create_directories(full.parent_path());
+    std::ofstream(full) << "x;\n";
+  }
+  void makeDir(const std::string& path) { fs::create_directories(fs::path(root_) / path); }
+  void makeLink(const std::string& target, const std::string& path) {
+    fs::create_symlink(target, fs::path(root_) / path);
+  }
+
+  // Walks root_ + `directory` and lists the selected paths relative to
+  // root_, blank-separated; failures go to failures_.
+  std::string walk(const std::string& directory, const char* masks, bool recursive) {
+    std::string listed;
+    failures_.clear();
+    collectFiles(
+        root_ + directory, splitMasks(masks), recursive,
+        [&](std::string path) {
+          EXPECT_EQ(path.compare(0, root_.size() + 1, root_ + "/"), 0) << path;
+          if (!listed.empty()) listed += ' ';
+          listed += path.substr(root_.size() + 1);
+        },
+        &failures_);
+    return listed;
+  }
+
+  std::string root_;
+  std::vector<inputFailure> failures_;
+};
+
+TEST_F(WalkTest, FilesComeBeforeSubTreesInFoldedNameOrder) {
+  for (const char* name : {"b.cpp", "A.cpp", "zz.cpp", "a.cpp", "_x.cpp", "B.cpp", "notes.txt",
+                           "m/c.cpp", "m/Deep/d.cpp", "m/Deep/e.txt", "K/k.cpp"}) {
+    makeFile(name);
+  }
+  // '_' (0x5F) sorts before the letters once they are folded to lower case.
+  EXPECT_EQ(walk("", "*.cpp", true),
+            "_x.cpp A.cpp a.cpp B.cpp b.cpp zz.cpp K/k.cpp m/c.cpp m/Deep/d.cpp");
+  EXPECT_EQ(walk("", "*.cpp", false), "_x.cpp A.cpp a.cpp B.cpp b.cpp zz.cpp");
+  EXPECT_TRUE(failures_.empty());
+}
+
+TEST_F(WalkTest, InsertsASlashOnlyWhenTheDirectoryLacksOne) {
+  makeFile("src/a.cpp");
+  makeFile("src/sub/b.cpp");
+  makeFile("back\\/c.cpp");
+  const struct {
+    const char* directory;
+    const char* paths;
+  } cases[] = {
+      {"/src", "src/a.cpp src/sub/b.cpp"},
+      {"/src/", "src/a.cpp src/sub/b.cpp"},
+      // On POSIX a backslash is part of the name, not a separator.
+      {"/back\\", "back\\/c.cpp"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(walk(c.directory, "*.cpp", true), c.paths) << "directory " << c.directory;
+  }
+}
+
+TEST_F(WalkTest, DirectoriesAreWalkedButNeverSelected) {
+  makeFile("lib.cpp/x.cpp");
+  makeFile("lib.cpp/y.h");
+  EXPECT_EQ(walk("", "*.cpp", true), "lib.cpp/x.cpp");
+  EXPECT_EQ(walk("", "*.cpp", false), "");
+  EXPECT_EQ(walk("", "*.*", false), "");
+}
+
+TEST_F(WalkTest, AllFilesTokenSelectsEachFileOnceAtEveryLevel) {
+  for (const char* name : {"a.cpp", "noext", "sub/b.txt"}) makeFile(name);
+  EXPECT_EQ(walk("", "*.cpp;*.*", true), "a.cpp noext sub/b.txt");
+  EXPECT_EQ(walk("", "*.*;*.cpp", true), "a.cpp noext sub/b.txt");
+  // a.cpp ends with all three tokens.
+  EXPECT_EQ(walk("", "*.cpp;*pp;*;*.h", true), "a.cpp noext sub/b.txt");
+  EXPECT_EQ(walk("", "*.cpp;*pp", true), "a.cpp");
+}
+
+TEST_F(WalkTest, SelectsLinksToFilesAndNeverFollowsLinkedDirectories) {
+  makeFile("real.txt");
+  makeLink("real.txt", "alias.cpp");
+  makeLink("missing.txt", "dead.cpp");
+  makeLink("self.cpp", "self.cpp");
+  makeFile("loop/in.cpp");
+  // A link back to its own parent: following it would never end.
+  makeLink("..", "loop/up.cpp");
+  makeLink("loop", "again");
+  EXPECT_EQ(walk("", "*.cpp", true), "alias.cpp loop/in.cpp");
+  EXPECT_TRUE(failures_.empty());
+}
+
+TEST_F(WalkTest, SpecialFilesAreNotSelected) {
+  makeFile("a.cpp");
+  ASSERT_EQ(mkfifo((root_ + "/pipe.cpp").c_str(), 0600), 0);
+  EXPECT_EQ(walk("", "*.*", true), "a.cpp");
+}
+
+TEST_F(WalkTest, TopDirectoryThatCannotBeListedIsAFailure) {
+  makeFile("file.cpp");
+  const struct {
+    const char* directory;
+    const char* reason;
+  } cases[] = {
+      {"/missing", "No such file or directory"},
+      {"/missing/", "No such file or directory"},
+      {"/file.cpp", "Not a directory"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(walk(c.directory, "*.*", true), "") << c.directory;
+    EXPECT_EQ(failures_, std::vector<inputFailure>({{root_ + c.directory, c.reason}}))
+        << c.directory;
+  }
+}
+
+TEST_F(WalkTest, UnreadableSubDirectoryIsSkippedAndReported) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
+  for (const char* name : {"a/1.cpp", "locked/2.cpp", "z/3.cpp"}) makeFile(name);
+  std::string locked = root_ + "/locked";
+  ASSERT_EQ(chmod(locked.c_str(), 0), 0);
+  std::string paths = walk("", "*.cpp", true);
+  chmod(locked.c_str(), 0755);  // so that the next run can remove the tree
+  EXPECT_EQ(paths, "a/1.cpp z/3.cpp");
+  EXPECT_EQ(failures_, std::vector<inputFailure>({{locked + "/", "Permission denied"}}));
+}
+
+// An empty directory string still gets the separator, so it names the root.
+TEST(Walk, EmptyDirectoryStringWalksTheRoot) {
+  auto collect = [](const std::string& directory, std::vector<inputFailure>* failures) {
+    std::vector<std::string> paths;
+    collectFiles(directory, {"."}, false, [&](std::string path) { paths.push_back(path); },
+                 failures);
+    return paths;
+  };
+  std::vector<inputFailure> failures;
+  std::vector<std::string> fromEmpty = collect("", &failures);
+  EXPECT_TRUE(failures.empty());
+  EXPECT_EQ(fromEmpty, collect("/", &failures));
+  for (const std::string& path : fromEmpty) {
+    EXPECT_TRUE(path.size() > 1 && path[0] == '/' && path[1] != '/') << path;
+  }
+}
+
+TEST(LastChar, GivesTheFinalByteOrNul) {
+  EXPECT_EQ(lastChar(""), '\0');
+  EXPECT_EQ(lastChar("src/"), '/');
+  EXPECT_EQ(lastChar("C:\\src\\"), '\\');
+  EXPECT_EQ(lastChar("a"), 'a');
+}
+
+}  // namespace
+}  // namespace quillstat
