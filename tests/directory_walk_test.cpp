@@ -120,7 +120,7 @@ TEST_F(WalkTest, SelectsLinksToFilesAndNeverFollowsLinkedDirectories) {
   EXPECT_TRUE(failures_.empty());
 }
 
-TEST_F(WalkTest, SpecialFilesAreNotSelected) {
+TEST_F(WalkTest, FifosAreNotSelected) {
   makeFile("a.cpp");
   ASSERT_EQ(mkfifo((root_ + "/pipe.cpp").c_str(), 0600), 0);
   EXPECT_EQ(walk("", "*.*", true), "a.cpp");
