@@ -1,32 +1,52 @@
-// Throughput of each language's scanner on a few MB of generated source that
-// looks like real code of the language: comments, strings, statements.
+// Throughput of each language's scanner, the referee (one dispatch per byte)
+// beside the fast one, on a few MB of generated source that looks like real
+// code of the language, and on real source when the machine has some; and the
+// cost per file of processFile on a few hundred small files.
+//
+// Real source is read from --corpus_cpp=DIR, --corpus_delphi=DIR and
+// --corpus_php=DIR (every file under DIR with a suffix of the language, up to
+// 32 MB); the defaults are where Debian puts system headers, the Free Pascal
+// sources and PHP libraries. A corpus that is missing skips its benchmarks.
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
 #include "engine/find_comment_cpp.h"
 #include "engine/find_comment_delphi.h"
 #include "engine/find_comment_php.h"
+#include "engine/reference_scan.h"
 
 namespace {
 
-using quillstat::findCommentBase;
+namespace fs = std::filesystem;
+using quillstat::fileStats;
 
-const size_t kTargetSize = 4 << 20;
+const size_t kGeneratedSize = 4 << 20;
+const size_t kCorpusLimit = 32 << 20;
+
+std::string corpusCppDir = "/usr/include";
+std::string corpusDelphiDir = "/usr/share/fpcsrc";
+std::string corpusPhpDir = "/usr/share/php";
 
 // Lines are picked at random (fixed start value) from a language's repertoire.
 std::string generate(const std::vector<std::string>& lines, const std::string& prologue) {
   std::mt19937 random(12345);
   std::uniform_int_distribution<size_t> pick(0, lines.size() - 1);
   std::string text = prologue;
-  while (text.size() < kTargetSize) text += lines[pick(random)];
+  while (text.size() < kGeneratedSize) text += lines[pick(random)];
   return text;
 }
 
-const std::string& cppSource() {
-  static const std::string text = generate(
+const std::vector<std::string>& cppGenerated() {
+  static const std::vector<std::string> text{generate(
       {
           "// Returns the number of entries that the table holds for this key.\n",
           "/* The caller owns the buffer; it must stay valid until Finish() returns.\n"
@@ -40,12 +60,12 @@ const std::string& cppSource() {
           "\n",
           "template <typename T> T maxOf(const T& a, const T& b) { return a < b ? b : a; }\n",
       },
-      "#include <string>\n\n");
+      "#include <string>\n\n")};
   return text;
 }
 
-const std::string& delphiSource() {
-  static const std::string text = generate(
+const std::vector<std::string>& delphiGenerated() {
+  static const std::vector<std::string> text{generate(
       {
           "{ Returns the number of entries that the table holds for this key. }\n",
           "(* The caller owns the buffer; todo: release it earlier. *)\n",
@@ -57,12 +77,12 @@ const std::string& delphiSource() {
           "  X := A / B + C div 2;\n",
           "\n",
       },
-      "unit Sample;\n\ninterface\n\n");
+      "unit Sample;\n\ninterface\n\n")};
   return text;
 }
 
-const std::string& phpSource() {
-  static const std::string text = generate(
+const std::vector<std::string>& phpGenerated() {
+  static const std::vector<std::string> text{generate(
       {
           "// Returns the number of entries that the table holds for this key.\n",
           "/* The caller owns the buffer.\n * TODO: release it earlier. */\n",
@@ -74,28 +94,206 @@ const std::string& phpSource() {
           "function area($w, $h) { return $w * $h / 2; }\n",
           "\n",
       },
-      "<html>\n<body>\n<?php\n");
+      "<html>\n<body>\n<?php\n")};
   return text;
 }
 
-void scan(benchmark::State& state, const findCommentBase& finder, const std::string& text) {
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(finder.scanBuffer(text.data(), text.size(), true));
+// The files under `dir` whose names end with one of `suffixes`, in path
+// order, as far as kCorpusLimit bytes reach.
+std::vector<std::string> loadCorpus(const std::string& dir,
+                                    const std::vector<std::string>& suffixes) {
+  std::vector<fs::path> paths;
+  std::error_code ec;
+  for (fs::recursive_directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    if (!it->is_regular_file(ec)) continue;
+    const std::string name = it->path().filename().string();
+    for (const std::string& suffix : suffixes) {
+      if (name.size() >= suffix.size() &&
+          name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
+        paths.push_back(it->path());
+        break;
+      }
+    }
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                          static_cast<int64_t>(text.size()));
+  std::sort(paths.begin(), paths.end());
+  std::vector<std::string> files;
+  size_t total = 0;
+  for (const fs::path& path : paths) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    files.push_back(content.str());
+    total += files.back().size();
+    if (total >= kCorpusLimit) break;
+  }
+  return files;
 }
 
-void BM_ScanCpp(benchmark::State& state) { scan(state, quillstat::findCommentCpp(), cppSource()); }
-void BM_ScanDelphi(benchmark::State& state) {
-  scan(state, quillstat::findCommentDelphi(), delphiSource());
+const std::vector<std::string>& cppCorpus() {
+  static const std::vector<std::string> files = loadCorpus(corpusCppDir, {".h", ".c", ".cpp"});
+  return files;
 }
-void BM_ScanPhp(benchmark::State& state) { scan(state, quillstat::findCommentPHP(), phpSource()); }
+const std::vector<std::string>& delphiCorpus() {
+  static const std::vector<std::string> files =
+      loadCorpus(corpusDelphiDir, {".pas", ".pp", ".dpr", ".inc"});
+  return files;
+}
+const std::vector<std::string>& phpCorpus() {
+  static const std::vector<std::string> files = loadCorpus(corpusPhpDir, {".php"});
+  return files;
+}
 
-BENCHMARK(BM_ScanCpp);
-BENCHMARK(BM_ScanDelphi);
-BENCHMARK(BM_ScanPhp);
+using scanFunction = fileStats (*)(const char*, size_t, bool);
+
+template <class Finder>
+fileStats fastScan(const char* data, size_t length, bool includeFirstComment) {
+  static const Finder finder;
+  return finder.scanBuffer(data, length, includeFirstComment);
+}
+
+// Scans every file of `files` once per iteration, each as a buffer of its own.
+void scanFiles(benchmark::State& state, scanFunction scan,
+               const std::vector<std::string>& (*files)()) {
+  const std::vector<std::string>& texts = files();
+  int64_t bytes = 0;
+  for (const std::string& text : texts) bytes += static_cast<int64_t>(text.size());
+  if (bytes == 0) {
+    state.SkipWithError("no such corpus on this machine");
+    return;
+  }
+  for (auto _ : state) {
+    for (const std::string& text : texts) {
+      benchmark::DoNotOptimize(scan(text.data(), text.size(), true));
+    }
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytes);
+  state.counters["files"] = static_cast<double>(texts.size());
+}
+
+double minimum(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+double maximum(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
+
+void registerScan(const std::string& name, scanFunction scan,
+                  const std::vector<std::string>& (*files)()) {
+  benchmark::RegisterBenchmark(name.c_str(), scanFiles, scan, files)
+      ->Repetitions(3)
+      ->ReportAggregatesOnly(true)
+      ->ComputeStatistics("min", minimum)
+      ->ComputeStatistics("max", maximum)
+      ->Unit(benchmark::kMillisecond);
+}
+
+void registerScans() {
+  struct language {
+    const char* name;
+    scanFunction referee;
+    scanFunction fast;
+    const std::vector<std::string>& (*generated)();
+    const std::vector<std::string>& (*corpus)();
+  };
+  const language languages[] = {
+      {"Cpp", quillstat::referenceScanCpp, fastScan<quillstat::findCommentCpp>, cppGenerated,
+       cppCorpus},
+      {"Delphi", quillstat::referenceScanDelphi, fastScan<quillstat::findCommentDelphi>,
+       delphiGenerated, delphiCorpus},
+      {"Php", quillstat::referenceScanPhp, fastScan<quillstat::findCommentPHP>, phpGenerated,
+       phpCorpus},
+  };
+  for (const language& l : languages) {
+    const std::string base = std::string("Scan") + l.name;
+    registerScan(base + "/generated/referee", l.referee, l.generated);
+    registerScan(base + "/generated/fast", l.fast, l.generated);
+    registerScan(base + "/real/referee", l.referee, l.corpus);
+    registerScan(base + "/real/fast", l.fast, l.corpus);
+  }
+}
+
+// processFile on a few hundred small files, the shape of most source trees:
+// the time per file is what stat, open, read and close add to the scan.
+void BM_ProcessSmallFiles(benchmark::State& state) {
+  const fs::path dir = fs::temp_directory_path() / "quillstat_bench_files";
+  fs::create_directories(dir);
+  const std::string& text = cppGenerated().front();
+  std::mt19937 random(54321);
+  std::uniform_int_distribution<size_t> length(200, 16000);
+  std::vector<std::string> paths;
+  size_t offset = 0;
+  for (int i = 0; i < 400; ++i) {
+    const size_t size = length(random);
+    std::string name = std::to_string(i);
+    name += ".cpp";
+    paths.push_back((dir / name).string());
+    std::ofstream(paths.back(), std::ios::binary | std::ios::trunc)
+        << text.substr(offset, size);
+    offset = (offset + size) % (text.size() - 16000);
+  }
+  quillstat::findCommentCpp finder;
+  for (auto _ : state) {
+    for (const std::string& path : paths) benchmark::DoNotOptimize(finder.processFile(path, true));
+  }
+  state.counters["per_file"] = benchmark::Counter(
+      static_cast<double>(paths.size()),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  fs::remove_all(dir);
+}
+BENCHMARK(BM_ProcessSmallFiles)->Unit(benchmark::kMillisecond);
+
+// processFile on one file of 64 MB with CR LF line ends: the chunked read
+// and the text-mode pass together.
+void BM_ProcessLargeFile(benchmark::State& state) {
+  const fs::path path = fs::temp_directory_path() / "quillstat_bench_large.cpp";
+  std::string text = cppGenerated().front();
+  std::string crlf;
+  for (char c : text) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (int64_t written = 0; written < (64 << 20); written += static_cast<int64_t>(crlf.size())) {
+      out << crlf;
+    }
+  }
+  const int64_t size = static_cast<int64_t>(fs::file_size(path));
+  quillstat::findCommentCpp finder;
+  for (auto _ : state) benchmark::DoNotOptimize(finder.processFile(path.string(), true));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * size);
+  fs::remove(path);
+}
+BENCHMARK(BM_ProcessLargeFile)->Unit(benchmark::kMillisecond);
+
+// Takes the --corpus_* options out of argv before the benchmark library sees it.
+void takeCorpusOptions(int* argc, char** argv) {
+  int kept = 1;
+  for (int i = 1; i < *argc; ++i) {
+    const std::string arg = argv[i];
+    std::string* target = nullptr;
+    std::string value;
+    for (auto [prefix, dir] : {std::pair{"--corpus_cpp=", &corpusCppDir},
+                               std::pair{"--corpus_delphi=", &corpusDelphiDir},
+                               std::pair{"--corpus_php=", &corpusPhpDir}}) {
+      if (arg.rfind(prefix, 0) == 0) {
+        target = dir;
+        value = arg.substr(std::strlen(prefix));
+      }
+    }
+    if (target != nullptr) {
+      *target = value;
+    } else {
+      argv[kept++] = argv[i];
+    }
+  }
+  *argc = kept;
+}
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  takeCorpusOptions(&argc, argv);
+  registerScans();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

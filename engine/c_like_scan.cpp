@@ -1,91 +1,148 @@
 #include "engine/c_like_scan.h"
 
-#include "engine/comment_counter.h"
+#include <cstring>
+#include <type_traits>
 
 namespace quillstat {
 
 namespace {
 
-enum class State : char {
-  Code = 'A',
-  Slash = 'B',         // a "/" in Code; the next character decides
-  BlockComment = 'C',
-  BlockStar = 'D',     // a "*" in a block comment; the next character decides
-  String = 'F',
-  LineComment = 'S',
-  Outside = 'Z',       // PHP only: outside the tags, nothing counts
-};
+// Only these bytes end a run of plain code; PHP adds the "?" of "?>".
+using cppCodeStops = byteSet<'"', '/'>;
+using phpCodeStops = byteSet<'"', '/', '?'>;
+using codeMarks = byteSet<';', '{'>;
+using blockCloser = byteSet<'*'>;
+using lineEnds = byteSet<'\r', '\n'>;
 
 }  // namespace
 
-fileStats scanCLike(const unsigned char* data, size_t length, bool includeFirstComment,
-                    bool phpTags) {
-  if (data == nullptr || length == 0) return fileStats{};
-  commentCounter counter(includeFirstComment);
-  State state = phpTags ? State::Outside : State::Code;
-  for (size_t i = 0; i < length; ++i) {
-    const unsigned char c = data[i];
-    const unsigned char previous = i > 0 ? data[i - 1] : 0;
-    // The tag tests look at the next byte without consuming it.
-    const unsigned char next = i + 1 < length ? data[i + 1] : 0;
-    switch (state) {
-      case State::Outside:
-        if (c == '<' && next == '?') state = State::Code;
-        break;
-      case State::Code:
-        if (phpTags && c == '?' && next == '>') {
-          state = State::Outside;  // the tag is counted nowhere and closes no run
-        } else if (c == '"') {
-          ++counter.pendingCodeChars;
-          state = State::String;
-        } else if (c == '/') {
-          state = State::Slash;
-        } else {
-          counter.plainCode(c == ';' || c == '{');
-        }
-        break;
-      case State::Slash:
-        if (c == '/' || c == '*') {
-          counter.pendingCommentChars += 2;
-          state = c == '/' ? State::LineComment : State::BlockComment;
-        } else {
-          // The character after a lone slash is swallowed: it opens nothing,
-          // marks nothing and closes no run.
-          counter.pendingCodeChars += 2;
-          state = State::Code;
-        }
-        break;
-      case State::BlockComment:
-        ++counter.pendingCommentChars;
-        if (c == '*') {
-          counter.offerIfPending(c, previous);
-          state = State::BlockStar;
-        } else {
-          counter.offer(c, previous);
-        }
-        break;
-      case State::BlockStar:
-        // The character after a star is never offered to the detectors.
-        ++counter.pendingCommentChars;
-        state = c == '/' ? State::Code : c == '*' ? State::BlockStar : State::BlockComment;
-        break;
-      case State::String:
-        ++counter.pendingCodeChars;
-        if (c == '"') state = State::Code;
-        break;
-      case State::LineComment:
-        if (c == '\r' || c == '\n') {
-          counter.offerIfPending(c, previous);
-          ++counter.pendingCodeChars;  // the line end is not part of the comment
-          state = State::Code;
-        } else {
-          counter.offer(c, previous);
-          ++counter.pendingCommentChars;
-        }
-        break;
+template <bool PhpTags>
+void cLikeScanner<PhpTags>::feed(const char* data, size_t length) {
+  const auto* p = reinterpret_cast<const unsigned char*>(data);
+  const unsigned char* const end = p + length;
+  frame_.beginChunk(p);
+  while (p < end) {
+    switch (state_) {
+      case State::Code: p = code(p, end); break;
+      case State::Slash: p = slash(p); break;
+      case State::BlockComment: p = blockComment(p, end); break;
+      case State::BlockStar: p = blockStar(p); break;
+      case State::String: p = string(p, end); break;
+      case State::LineComment: p = lineComment(p, end); break;
+      case State::Outside: p = outside(p, end); break;
+      case State::TagOpen: p = tagOpen(p); break;
+      case State::TagClose: p = tagClose(p); break;
     }
   }
-  return counter.finish(static_cast<int64_t>(length));
+  frame_.endChunk(end);
 }
+
+template <bool PhpTags>
+fileStats cLikeScanner<PhpTags>::finish(int64_t size) {
+  // A "?" as the very last byte fails the tag test: it was plain code.
+  if (state_ == State::TagClose) frame_.counter.plainCode(false);
+  return frame_.counter.finish(size);
+}
+
+template <bool PhpTags>
+const unsigned char* cLikeScanner<PhpTags>::code(const unsigned char* p,
+                                                 const unsigned char* end) {
+  using stops = std::conditional_t<PhpTags, phpCodeStops, cppCodeStops>;
+  p = frame_.plainCode<stops, codeMarks>(p, end);
+  if (p == end) return p;
+  if (*p == '"') {
+    ++frame_.counter.pendingCodeChars;
+    state_ = State::String;
+  } else if (*p == '/') {
+    state_ = State::Slash;
+  } else {
+    state_ = State::TagClose;  // a "?"
+  }
+  return p + 1;
+}
+
+template <bool PhpTags>
+const unsigned char* cLikeScanner<PhpTags>::slash(const unsigned char* p) {
+  if (*p == '/' || *p == '*') {
+    frame_.counter.pendingCommentChars += 2;
+    state_ = *p == '/' ? State::LineComment : State::BlockComment;
+  } else {
+    // The character after a lone slash is swallowed: it opens nothing,
+    // marks nothing and closes no run.
+    frame_.counter.pendingCodeChars += 2;
+    state_ = State::Code;
+  }
+  return p + 1;
+}
+
+template <bool PhpTags>
+const unsigned char* cLikeScanner<PhpTags>::blockComment(const unsigned char* p,
+                                                         const unsigned char* end) {
+  p = frame_.commentText<blockCloser>(p, end);
+  if (p == end) return p;
+  ++frame_.counter.pendingCommentChars;
+  frame_.counter.offerIfPending(*p, frame_.previous(p));
+  state_ = State::BlockStar;
+  return p + 1;
+}
+
+template <bool PhpTags>
+const unsigned char* cLikeScanner<PhpTags>::blockStar(const unsigned char* p) {
+  // The character after a star is never offered to the detectors.
+  ++frame_.counter.pendingCommentChars;
+  state_ = *p == '/' ? State::Code : *p == '*' ? State::BlockStar : State::BlockComment;
+  return p + 1;
+}
+
+template <bool PhpTags>
+const unsigned char* cLikeScanner<PhpTags>::string(const unsigned char* p,
+                                                   const unsigned char* end) {
+  bool closed = false;
+  p = frame_.stringText(p, end, &closed);
+  if (closed) state_ = State::Code;
+  return p;
+}
+
+template <bool PhpTags>
+const unsigned char* cLikeScanner<PhpTags>::lineComment(const unsigned char* p,
+                                                        const unsigned char* end) {
+  p = frame_.commentText<lineEnds>(p, end);
+  if (p == end) return p;
+  frame_.counter.offerIfPending(*p, frame_.previous(p));
+  ++frame_.counter.pendingCodeChars;  // the line end is not part of the comment
+  state_ = State::Code;
+  return p + 1;
+}
+
+template <bool PhpTags>
+const unsigned char* cLikeScanner<PhpTags>::outside(const unsigned char* p,
+                                                    const unsigned char* end) {
+  const void* less = std::memchr(p, '<', static_cast<size_t>(end - p));
+  if (less == nullptr) return end;
+  state_ = State::TagOpen;
+  return static_cast<const unsigned char*>(less) + 1;
+}
+
+template <bool PhpTags>
+const unsigned char* cLikeScanner<PhpTags>::tagOpen(const unsigned char* p) {
+  // The "<" itself is counted nowhere; this byte is handled again by the
+  // state it leads to, so the "?" of "<?" is the first byte of Code.
+  state_ = *p == '?' ? State::Code : State::Outside;
+  return p;
+}
+
+template <bool PhpTags>
+const unsigned char* cLikeScanner<PhpTags>::tagClose(const unsigned char* p) {
+  if (*p == '>') {
+    state_ = State::Outside;  // the tag is counted nowhere and closes no run
+    return p + 1;
+  }
+  frame_.counter.plainCode(false);  // the "?" was a plain code character
+  state_ = State::Code;
+  return p;
+}
+
+template class cLikeScanner<false>;
+template class cLikeScanner<true>;
 
 }  // namespace quillstat

@@ -2,17 +2,68 @@
 #define QUILLSTAT_ENGINE_C_LIKE_SCAN_H_
 
 #include <cstddef>
+#include <cstdint>
 
 #include "engine/file_stats.h"
+#include "engine/scan_frame.h"
 
 namespace quillstat {
 
 // The machine that C++, Java and PHP share: "//" and "/* */" comments,
 // double-quoted strings without escapes, ';' and '{' as statement marks.
-// With phpTags the scan starts outside the tags: "<?" enters code and "?>"
+// With PhpTags the scan starts outside the tags: "<?" enters code and "?>"
 // met in code leaves it again.
-fileStats scanCLike(const unsigned char* data, size_t length, bool includeFirstComment,
-                    bool phpTags);
+//
+// Content arrives in chunks of any size, one byte included, through feed();
+// finish() then returns the same record as a scan of all the content at once.
+// Runs that cannot change the state are skipped in bulk.
+template <bool PhpTags>
+class cLikeScanner {
+ public:
+  explicit cLikeScanner(bool includeFirstComment) : frame_(includeFirstComment) {}
+
+  // Scans the next `length` bytes of content. `data` need not outlive the call.
+  void feed(const char* data, size_t length);
+
+  // Closes the scan and returns the record, with sizeFile = `size` and an
+  // empty name. The scanner is spent afterwards.
+  fileStats finish(int64_t size);
+
+ private:
+  enum class State : char {
+    Code = 'A',
+    Slash = 'B',         // a "/" in Code; the next character decides
+    BlockComment = 'C',
+    BlockStar = 'D',     // a "*" in a block comment; the next character decides
+    String = 'F',
+    LineComment = 'S',
+    Outside = 'Z',       // PHP only: outside the tags, nothing counts
+    // The tag tests' look-ahead, kept as states so that it works across chunks.
+    TagOpen = 'Y',       // PHP only: a "<" in Outside; a "?" next enters Code
+    TagClose = 'X',      // PHP only: a "?" in Code; a ">" next leaves to Outside
+  };
+
+  // Each handles bytes from p in its state and returns where it stopped;
+  // each takes at least one byte or changes the state.
+  const unsigned char* code(const unsigned char* p, const unsigned char* end);
+  const unsigned char* slash(const unsigned char* p);
+  const unsigned char* blockComment(const unsigned char* p, const unsigned char* end);
+  const unsigned char* blockStar(const unsigned char* p);
+  const unsigned char* string(const unsigned char* p, const unsigned char* end);
+  const unsigned char* lineComment(const unsigned char* p, const unsigned char* end);
+  const unsigned char* outside(const unsigned char* p, const unsigned char* end);
+  const unsigned char* tagOpen(const unsigned char* p);
+  const unsigned char* tagClose(const unsigned char* p);
+
+  scanFrame frame_;
+  State state_ = PhpTags ? State::Outside : State::Code;
+};
+
+extern template class cLikeScanner<false>;
+extern template class cLikeScanner<true>;
+
+using cppScanner = cLikeScanner<false>;  // C++ and Java
+using phpScanner = cLikeScanner<true>;
 
 }  // namespace quillstat
 

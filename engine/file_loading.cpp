@@ -1,13 +1,14 @@
 #include "engine/file_loading.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace quillstat {
 
-size_t applyTextMode(char* data, size_t length) {
-  if (const void* end = std::memchr(data, 0x1A, length)) {
-    length = static_cast<size_t>(static_cast<const char*>(end) - data);
-  }
+namespace {
+
+// Drops every CR that an LF follows within data[0, length); returns the new length.
+size_t removeCrBeforeLf(char* data, size_t length) {
   char* cr = static_cast<char*>(std::memchr(data, '\r', length));
   if (cr == nullptr) return length;
   // Compact from the first CR on; bytes before it stay where they are.
@@ -17,6 +18,52 @@ size_t applyTextMode(char* data, size_t length) {
     *out++ = *in;
   }
   return static_cast<size_t>(out - data);
+}
+
+}  // namespace
+
+size_t applyTextMode(char* data, size_t length) {
+  if (const void* end = std::memchr(data, 0x1A, length)) {
+    length = static_cast<size_t>(static_cast<const char*>(end) - data);
+  }
+  return removeCrBeforeLf(data, length);
+}
+
+bool textFileReader::next(const char** data, size_t* length, std::string* error) {
+  if (buffer_->size() < kReadChunkSize + 1) buffer_->resize(kReadChunkSize + 1);
+  char* const buffer = buffer_->data();
+  while (!ended_) {
+    // A CR held back from the piece before goes in front of the new bytes,
+    // where the compaction sees whether an LF follows it.
+    size_t start = 0;
+    if (heldCr_) {
+      buffer[0] = '\r';
+      start = 1;
+      heldCr_ = false;
+    }
+    size_t got = 0;
+    const size_t wanted = static_cast<size_t>(std::min<int64_t>(unread_, kReadChunkSize));
+    if (wanted > 0 && !readRaw(buffer + start, wanted, &got, error)) return false;
+    unread_ -= static_cast<int64_t>(got);
+    ended_ = got == 0 || unread_ == 0;  // got is 0 when the file shrank since open()
+    size_t filled = start + got;
+    if (const void* stop = std::memchr(buffer + start, 0x1A, got)) {
+      filled = static_cast<size_t>(static_cast<const char*>(stop) - buffer);
+      ended_ = true;
+    }
+    filled = removeCrBeforeLf(buffer, filled);
+    if (!ended_ && filled > 0 && buffer[filled - 1] == '\r') {
+      heldCr_ = true;
+      --filled;
+    }
+    if (filled > 0) {
+      *data = buffer;
+      *length = filled;
+      return true;
+    }
+  }
+  *length = 0;
+  return true;
 }
 
 }  // namespace quillstat

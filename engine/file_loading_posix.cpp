@@ -22,39 +22,45 @@ const char* typeProblem(mode_t mode) {
 
 }  // namespace
 
-bool loadTextFile(const std::string& path, std::string* content, int64_t* sizeOnDisk,
-                  std::string* error) {
+bool textFileReader::open(const std::string& path, std::string* error) {
   struct stat info;
   // The type is checked before the open: opening a FIFO for reading would block.
   if (stat(path.c_str(), &info) != 0) return fail(error, std::strerror(errno));
   if (!S_ISREG(info.st_mode)) return fail(error, typeProblem(info.st_mode));
 
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) return fail(error, std::strerror(errno));
+  handle_ = fd;
   // The path may have been replaced since the stat; trust only the open file.
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (fstat(fd, &info) != 0) {
     int saved = errno;
-    close(fd);
-    return fail(error, S_ISREG(info.st_mode) ? std::strerror(saved) : typeProblem(info.st_mode));
+    close();
+    return fail(error, std::strerror(saved));
   }
-
-  content->resize(static_cast<size_t>(info.st_size));
-  size_t filled = 0;
-  while (filled < content->size()) {
-    ssize_t got = read(fd, content->data() + filled, content->size() - filled);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      int saved = errno;
-      close(fd);
-      return fail(error, std::strerror(saved));
-    }
-    if (got == 0) break;  // the file shrank since fstat
-    filled += static_cast<size_t>(got);
+  if (!S_ISREG(info.st_mode)) {
+    close();
+    return fail(error, typeProblem(info.st_mode));
   }
-  close(fd);
-  content->resize(applyTextMode(content->data(), filled));
-  *sizeOnDisk = static_cast<int64_t>(info.st_size);
+  sizeOnDisk_ = static_cast<int64_t>(info.st_size);
+  unread_ = sizeOnDisk_;
   return true;
+}
+
+bool textFileReader::readRaw(char* into, size_t capacity, size_t* got, std::string* error) {
+  for (;;) {
+    ssize_t n = read(static_cast<int>(handle_), into, capacity);
+    if (n >= 0) {
+      *got = static_cast<size_t>(n);
+      return true;
+    }
+    if (errno != EINTR) return fail(error, std::strerror(errno));
+  }
+}
+
+void textFileReader::close() {
+  if (handle_ < 0) return;
+  ::close(static_cast<int>(handle_));
+  handle_ = -1;
 }
 
 }  // namespace quillstat

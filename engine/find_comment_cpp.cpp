@@ -6,8 +6,12 @@ namespace quillstat {
 
 fileStats findCommentCpp::scanBuffer(const char* data, size_t length,
                                      bool includeFirstComment) const {
-  return scanCLike(reinterpret_cast<const unsigned char*>(data), length, includeFirstComment,
-                   /*phpTags=*/false);
+  return scanWhole<cppScanner>(data, length, includeFirstComment);
+}
+
+bool findCommentCpp::scanFile(textFileReader& file, bool includeFirstComment, fileStats* stats,
+                              std::string* error) {
+  return scanPieces<cppScanner>(file, includeFirstComment, stats, error);
 }
 
 }  // namespace quillstat

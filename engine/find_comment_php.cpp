@@ -6,8 +6,12 @@ namespace quillstat {
 
 fileStats findCommentPHP::scanBuffer(const char* data, size_t length,
                                      bool includeFirstComment) const {
-  return scanCLike(reinterpret_cast<const unsigned char*>(data), length, includeFirstComment,
-                   /*phpTags=*/true);
+  return scanWhole<phpScanner>(data, length, includeFirstComment);
+}
+
+bool findCommentPHP::scanFile(textFileReader& file, bool includeFirstComment, fileStats* stats,
+                              std::string* error) {
+  return scanPieces<phpScanner>(file, includeFirstComment, stats, error);
 }
 
 }  // namespace quillstat

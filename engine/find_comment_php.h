@@ -9,6 +9,10 @@ namespace quillstat {
 class findCommentPHP : public findCommentBase {
  public:
   fileStats scanBuffer(const char* data, size_t length, bool includeFirstComment) const override;
+
+ protected:
+  bool scanFile(textFileReader& file, bool includeFirstComment, fileStats* stats,
+                std::string* error) override;
 };
 
 }  // namespace quillstat

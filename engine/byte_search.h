@@ -1,0 +1,121 @@
+#ifndef QUILLSTAT_ENGINE_BYTE_SEARCH_H_
+#define QUILLSTAT_ENGINE_BYTE_SEARCH_H_
+
+// Searches that let the streaming scanners skip, in one call, a run of bytes
+// that cannot change their state. SSE2 on x86-64 (where it is always there),
+// one byte at a time elsewhere; both give the same answers.
+
+#include <cstddef>
+#include <cstdint>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define QUILLSTAT_HAVE_SSE2 1
+#endif
+
+#include "engine/word_detectors.h"
+
+namespace quillstat {
+
+// A set of byte values fixed at compile time, so that each search compiles to
+// one compare per value.
+template <unsigned char... Bytes>
+struct byteSet {
+  static constexpr bool contains(unsigned char c) { return ((c == Bytes) || ...); }
+};
+
+// Whether `c` can take an idle word detector out of state 0: a t or an f, in
+// either case, after a byte that is no ASCII letter.
+inline bool startsWord(unsigned char c, unsigned char previous) {
+  const unsigned char lower = c | 0x20;
+  return (lower == 't' || lower == 'f') && !isAsciiLetter(previous);
+}
+
+namespace byteSearchDetail {
+
+inline int countBits(uint32_t x) {
+  // No popcnt instruction in the x86-64 baseline; this is what it would do.
+  x = x - ((x >> 1) & 0x55555555u);
+  x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+  x = (x + (x >> 4)) & 0x0F0F0F0Fu;
+  return static_cast<int>((x * 0x01010101u) >> 24);
+}
+
+#if QUILLSTAT_HAVE_SSE2
+template <unsigned char... Bytes>
+inline uint32_t equalsAny(__m128i v, byteSet<Bytes...>) {
+  __m128i hits = _mm_setzero_si128();
+  ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(Bytes))))), ...);
+  return static_cast<uint32_t>(_mm_movemask_epi8(hits));
+}
+#endif
+
+}  // namespace byteSearchDetail
+
+// Returns the first byte of [p, end) that is in Stops, or end, and adds to
+// *marks the number of bytes in Marks before it.
+template <class Stops, class Marks>
+inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned char* end,
+                                          int64_t* marks) {
+#if QUILLSTAT_HAVE_SSE2
+  using byteSearchDetail::countBits;
+  using byteSearchDetail::equalsAny;
+  while (end - p >= 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const uint32_t stops = equalsAny(v, Stops{});
+    const uint32_t found = equalsAny(v, Marks{});
+    if (stops != 0) {
+      // Only the marks below the first stop belong to this run.
+      *marks += countBits(found & ((stops & (0u - stops)) - 1));
+      return p + __builtin_ctz(stops);
+    }
+    *marks += countBits(found);
+    p += 16;
+  }
+#endif
+  for (; p < end; ++p) {
+    if (Stops::contains(*p)) return p;
+    *marks += Marks::contains(*p);
+  }
+  return end;
+}
+
+// Returns the first byte of [p, end) that is in Closers or that starts a word
+// (startsWord), or end. `before` is the byte just before p.
+template <class Closers>
+inline const unsigned char* skipCommentText(const unsigned char* p, const unsigned char* end,
+                                            unsigned char before) {
+#if QUILLSTAT_HAVE_SSE2
+  using byteSearchDetail::equalsAny;
+  const unsigned char* const first = p;
+  uint32_t letterBefore = isAsciiLetter(before) ? 1 : 0;
+  const __m128i caseBit = _mm_set1_epi8(0x20);
+  const __m128i lowerT = _mm_set1_epi8('t');
+  const __m128i lowerF = _mm_set1_epi8('f');
+  // (c | 0x20) - 'a' < 26 unsigned, as a signed compare after moving 'a' to -128.
+  const __m128i toSigned = _mm_set1_epi8(static_cast<char>(0x80 - 'a'));
+  const __m128i letterLimit = _mm_set1_epi8(static_cast<char>(-128 + 26));
+  while (end - p >= 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i lower = _mm_or_si128(v, caseBit);
+    const uint32_t tf = static_cast<uint32_t>(_mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(lower, lowerT), _mm_cmpeq_epi8(lower, lowerF))));
+    const uint32_t letters = static_cast<uint32_t>(_mm_movemask_epi8(
+        _mm_cmplt_epi8(_mm_add_epi8(lower, toSigned), letterLimit)));
+    const uint32_t starts = tf & ~((letters << 1) | letterBefore);
+    const uint32_t stops = (equalsAny(v, Closers{}) | starts) & 0xFFFFu;
+    if (stops != 0) return p + __builtin_ctz(stops);
+    letterBefore = letters >> 15;
+    p += 16;
+  }
+  if (p != first) before = p[-1];
+#endif
+  for (; p < end; before = *p++) {
+    if (Closers::contains(*p) || startsWord(*p, before)) return p;
+  }
+  return end;
+}
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_BYTE_SEARCH_H_

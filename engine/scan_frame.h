@@ -1,0 +1,82 @@
+#ifndef QUILLSTAT_ENGINE_SCAN_FRAME_H_
+#define QUILLSTAT_ENGINE_SCAN_FRAME_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "engine/byte_search.h"
+#include "engine/comment_counter.h"
+
+namespace quillstat {
+
+// What every streaming scanner keeps besides its state letter: the counting
+// frame, and the last byte of the chunk before, which is the previous
+// character of the current chunk's first byte (0 before the first chunk).
+// The run helpers below each handle a stretch of one state at once; they
+// count exactly what the per-byte rules would.
+struct scanFrame {
+  explicit scanFrame(bool includeFirstComment) : counter(includeFirstComment) {}
+
+  // Brackets each chunk; previous() is valid for bytes of [begin, end) only.
+  void beginChunk(const unsigned char* begin) { chunkBegin = begin; }
+  void endChunk(const unsigned char* end) {
+    if (end > chunkBegin) carry = end[-1];
+  }
+  unsigned char previous(const unsigned char* p) const { return p > chunkBegin ? p[-1] : carry; }
+
+  // Code: takes the run of plain code characters that starts at p (every
+  // byte not in Stops) and returns its end. Each plain character would run
+  // flushRun; after the first one the rest only move their own code
+  // character, so one flush after the whole run counts the same.
+  template <class Stops, class Marks>
+  const unsigned char* plainCode(const unsigned char* p, const unsigned char* end) {
+    const unsigned char* stop = skipPlainCode<Stops, Marks>(p, end, &counter.countCodeLine);
+    if (stop != p) {
+      counter.pendingCodeChars += stop - p;
+      counter.flushRun();
+    }
+    return stop;
+  }
+
+  // String: takes the string text from p up to and including the closing
+  // double quote. Returns one past the quote, or end when the string goes on;
+  // *closed says which.
+  const unsigned char* stringText(const unsigned char* p, const unsigned char* end,
+                                  bool* closed) {
+    const void* quote = std::memchr(p, '"', static_cast<size_t>(end - p));
+    *closed = quote != nullptr;
+    const unsigned char* stop = *closed ? static_cast<const unsigned char*>(quote) + 1 : end;
+    counter.pendingCodeChars += stop - p;
+    return stop;
+  }
+
+  // Comment text: every byte up to the first of Closers is a comment
+  // character offered to both detectors. Returns that closer, not consumed,
+  // or end.
+  template <class Closers>
+  const unsigned char* commentText(const unsigned char* p, const unsigned char* end) {
+    while (p < end) {
+      if ((counter.todoState | counter.fixmeState) == 0) {
+        // Idle detectors stay idle until a word can start.
+        const unsigned char* stop = skipCommentText<Closers>(p, end, previous(p));
+        counter.pendingCommentChars += stop - p;
+        p = stop;
+        if (p == end) break;
+      }
+      if (Closers::contains(*p)) break;
+      counter.offer(*p, previous(p));
+      ++counter.pendingCommentChars;
+      ++p;
+    }
+    return p;
+  }
+
+  commentCounter counter;
+  const unsigned char* chunkBegin = nullptr;
+  unsigned char carry = 0;
+};
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_SCAN_FRAME_H_
