@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -34,6 +36,72 @@ TEST(TextMode, RemovesCrBeforeLfAndEndsAtCtrlZ) {
     data.resize(applyTextMode(data.data(), data.size()));
     EXPECT_EQ(data, c.delivered);
   }
+}
+
+// Reads the file at `path` piece by piece; returns the pieces joined and the
+// length of the longest piece in *longest.
+std::string readInPieces(const std::string& path, size_t* longest) {
+  std::vector<char> buffer;
+  textFileReader file(&buffer);
+  std::string error;
+  EXPECT_TRUE(file.open(path, &error)) << error;
+  std::string content;
+  *longest = 0;
+  const char* data = nullptr;
+  size_t length = 0;
+  while (file.next(&data, &length, &error) && length > 0) {
+    content.append(data, length);
+    *longest = std::max(*longest, length);
+  }
+  return content;
+}
+
+TEST(TextFileReader, AppliesTextModeAcrossChunkBoundaries) {
+  // `fill` ends one byte before the first chunk boundary, so the next byte
+  // is the last one of the first read.
+  const std::string fill(kReadChunkSize - 1, 'a');
+  const std::string big(3 * kReadChunkSize, 'b');
+  const struct {
+    const char* name;
+    std::string raw;
+    std::string delivered;
+  } cases[] = {
+      {"CR LF split by the boundary", fill + "\r\nc", fill + "\nc"},
+      {"lone CR at the boundary", fill + "\rc", fill + "\rc"},
+      {"CR CR LF over the boundary", fill.substr(1) + "\r\r\nc", fill.substr(1) + "\r\nc"},
+      {"CR as the last byte, at the boundary", fill + "\r", fill + "\r"},
+      {"CR as the last byte, past the boundary", fill + "cd\r", fill + "cd\r"},
+      {"0x1A right after a CR at the boundary", fill + "\r\x1A\r\nc", fill + "\r"},
+      {"0x1A in the fourth read", big + "x\r\n\x1Ay", big + "x\n"},
+      {"0x1A as the first byte of the second read", fill + "c\x1A", fill + "c"},
+  };
+  for (const auto& c : cases) {
+    size_t longest = 0;
+    const std::string delivered = readInPieces(writeTempFile("chunks.txt", c.raw), &longest);
+    EXPECT_TRUE(delivered == c.delivered) << c.name << ": " << delivered.size() << " bytes, "
+                                          << c.delivered.size() << " expected";
+    // Memory stays one chunk (and a held CR) whatever the size of the file.
+    EXPECT_LE(longest, kReadChunkSize + 1) << c.name;
+  }
+}
+
+TEST(ProcessFile, ScansAFileOfManyChunksLikeItsTextModeContent) {
+  // Comments, strings and CR LF line ends cross every chunk boundary somewhere.
+  const std::string lines[] = {
+      "int a; // todo: x\r\n", "/* fixme\r\n * more */\r\n", "s = \"a;b\";\r\n",
+      "\r\n", "x = y / z;\r", "// FIXME\n",
+  };
+  std::string raw;
+  for (size_t i = 0; raw.size() < 5 * kReadChunkSize; ++i) raw += lines[(i * 7 + i / 3) % 6];
+  const std::string path = writeTempFile("many_chunks.cpp", raw);
+  std::string content = raw;
+  content.resize(applyTextMode(content.data(), content.size()));
+
+  findCommentCpp finder;
+  fileStats expected = finder.scanBuffer(content.data(), content.size(), false);
+  expected.sizeFile = static_cast<int64_t>(raw.size());
+  expected.filename = path;
+  EXPECT_EQ(finder.processFile(path, false), expected);
 }
 
 TEST(ProcessFile, KeepsSizeOnDiskAndScansTheTextModeContent) {
