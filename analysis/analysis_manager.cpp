@@ -1,15 +1,27 @@
 #include "analysis/analysis_manager.h"
 
 #include <memory>
+#include <thread>
 
 #include "analysis/add_stats.h"
 #include "analysis/directory_walk.h"
+#include "analysis/file_analysis_pool.h"
 #include "analysis/language_table.h"
 #include "analysis/masks.h"
 #include "report/block_formatters.h"
 #include "report/report_writer.h"
 
 namespace quillstat {
+
+namespace {
+
+unsigned workerCount(unsigned jobs) {
+  if (jobs > 0) return jobs;
+  unsigned cores = std::thread::hardware_concurrency();
+  return cores > 0 ? cores : 1;
+}
+
+}  // namespace
 
 analysisManager::analysisManager(unsigned jobs) : jobs_(jobs) {}
 
@@ -32,19 +44,19 @@ void analysisManager::analyzeDirectory(const std::string& directory, unsigned la
   fromDirectory_ = true;
   results_.clear();
   failures_.clear();
-  std::vector<std::string> foundFiles;
-  collectFiles(
-      directory, splitMasks(masks), recursive,
-      [&foundFiles](std::string path) { foundFiles.push_back(std::move(path)); }, &failures_);
-  std::unique_ptr<findCommentBase> finder = makeFinder(languageIndex);
-  if (finder == nullptr) return;
-  results_.reserve(foundFiles.size());
-  for (const std::string& path : foundFiles) {
-    std::string reason;
-    results_.push_back(finder->processFile(path, includeFirstComment, &reason));
-    if (results_.back().filename.empty()) failures_.push_back({path, reason});
-    if (progress) progress(results_.size(), foundFiles.size());
+  const std::vector<std::string> tokens = splitMasks(masks);
+  if (languageIndex >= languageCount) {
+    // No finder: the files are collected, so the walk's failures still show,
+    // but none is analysed.
+    collectFiles(directory, tokens, recursive, [](std::string) {}, &failures_);
+    return;
   }
+  // The workers analyse while the walk is still finding files.
+  fileAnalysisPool pool(languageIndex, includeFirstComment, workerCount(jobs_), progress);
+  collectFiles(
+      directory, tokens, recursive, [&pool](std::string path) { pool.add(std::move(path)); },
+      &failures_);
+  pool.finish(&results_, &failures_);
 }
 
 std::string analysisManager::summaryText() const {

@@ -47,7 +47,9 @@ class analysisManager {
 
   const std::vector<fileStats>& results() const { return results_; }
   bool fromDirectory() const { return fromDirectory_; }
-  // The inputs of the latest analysis that could not be read, in walk order.
+  // The inputs of the latest analysis that could not be read: directories
+  // that could not be listed, then files that could not be read, each in walk
+  // order.
   const std::vector<inputFailure>& failures() const { return failures_; }
 
  private:

@@ -1,0 +1,67 @@
+#include "analysis/file_analysis_pool.h"
+
+#include <memory>
+
+#include "analysis/language_table.h"
+
+namespace quillstat {
+
+fileAnalysisPool::fileAnalysisPool(unsigned languageIndex, bool includeFirstComment,
+                                   unsigned jobs, progressCallback progress)
+    : progress_(std::move(progress)) {
+  for (unsigned i = 0; i < (jobs > 0 ? jobs : 1); ++i) {
+    workers_.emplace_back(&fileAnalysisPool::work, this, languageIndex, includeFirstComment);
+  }
+}
+
+fileAnalysisPool::~fileAnalysisPool() { close(); }
+
+void fileAnalysisPool::add(std::string path) {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    slots_.push_back(slot{std::move(path), {}, {}});
+  }
+  filesAdded_.notify_one();
+}
+
+void fileAnalysisPool::close() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    closed_ = true;
+  }
+  filesAdded_.notify_all();
+  for (std::thread& worker : workers_) {
+    if (worker.joinable()) worker.join();
+  }
+}
+
+void fileAnalysisPool::finish(std::vector<fileStats>* results,
+                              std::vector<inputFailure>* failures) {
+  close();
+  results->reserve(results->size() + slots_.size());
+  for (slot& s : slots_) {
+    if (!s.reason.empty()) failures->push_back({s.path, std::move(s.reason)});
+    results->push_back(std::move(s.stats));
+  }
+  slots_.clear();
+}
+
+void fileAnalysisPool::work(unsigned languageIndex, bool includeFirstComment) {
+  std::unique_ptr<findCommentBase> finder = makeFinder(languageIndex);
+  std::unique_lock<std::mutex> lock(mutex_);
+  for (;;) {
+    filesAdded_.wait(lock, [this] { return nextToClaim_ < slots_.size() || closed_; });
+    if (nextToClaim_ == slots_.size()) return;  // closed and nothing left
+    slot& file = slots_[nextToClaim_++];
+    lock.unlock();
+    std::string reason;
+    fileStats stats = finder->processFile(file.path, includeFirstComment, &reason);
+    lock.lock();
+    file.stats = std::move(stats);
+    file.reason = std::move(reason);
+    ++filesDone_;
+    if (progress_) progress_(filesDone_, slots_.size());
+  }
+}
+
+}  // namespace quillstat

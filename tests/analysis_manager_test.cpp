@@ -1,0 +1,148 @@
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "analysis/add_stats.h"
+#include "analysis/analysis_manager.h"
+#include "analysis/language_table.h"
+#include "engine_test_util.h"
+
+namespace quillstat {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AnalysisManager : public testing::Test {
+ protected:
+  void SetUp() override {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    root_ = fs::temp_directory_path() / "quillstat_manager" / test->name();
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "sub");
+    write("a.cpp", "int a; // x\n");       // 12 bytes, 4 comment characters
+    write("sub/b.java", "/* b */\nx;\n");  // 11 bytes, 7 comment characters
+  }
+
+  std::string write(const std::string& name, const std::string& content) {
+    std::ofstream(root_ / name, std::ios::binary) << content;
+    return (root_ / name).string();
+  }
+
+  std::string path(const std::string& name) const { return (root_ / name).string(); }
+
+  fs::path root_;
+};
+
+TEST_F(AnalysisManager, AnalyzeFileKeepsOneNamedRecord) {
+  analysisManager manager;
+  ASSERT_TRUE(manager.analyzeFile(path("a.cpp"), 0, true));
+  ASSERT_EQ(manager.results().size(), 1u);
+  EXPECT_EQ(describe(manager.results()[0]),
+            "size=12 chars=4 code=8 comments=1 lines=1 todo=0 fixme=0");
+  EXPECT_EQ(manager.results()[0].filename, path("a.cpp"));
+  EXPECT_FALSE(manager.fromDirectory());
+  EXPECT_EQ(manager.summaryText().rfind("Имя файла: " + path("a.cpp") + "\r\n", 0), 0u);
+
+  // Java is scanned as C++.
+  ASSERT_TRUE(manager.analyzeFile(path("sub/b.java"), 3, true));
+  fileStats java = manager.results().at(0);
+  ASSERT_TRUE(manager.analyzeFile(path("sub/b.java"), 0, true));
+  EXPECT_EQ(manager.results().at(0), java);
+}
+
+TEST_F(AnalysisManager, UnknownLanguageLeavesNoResults) {
+  analysisManager manager;
+  manager.analyzeDirectory(root_.string(), 0, "*.cpp", true, true);
+  ASSERT_EQ(manager.results().size(), 1u);
+  for (unsigned language : {4u, static_cast<unsigned>(-1)}) {
+    EXPECT_FALSE(manager.analyzeFile(path("a.cpp"), language, true));
+    EXPECT_TRUE(manager.results().empty());
+    EXPECT_FALSE(manager.fromDirectory());
+  }
+  // A directory run with language 7 collects but analyses nothing.
+  manager.analyzeDirectory(root_.string(), 7, "*.cpp", true, true);
+  EXPECT_TRUE(manager.results().empty());
+  EXPECT_TRUE(manager.fromDirectory());
+  EXPECT_EQ(manager.summaryText().rfind("Имя файла: Все файлы\r\n", 0), 0u);
+}
+
+TEST_F(AnalysisManager, EachAnalysisReplacesTheLast) {
+  analysisManager manager;
+  manager.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true);
+  ASSERT_EQ(manager.results().size(), 2u);
+  EXPECT_TRUE(manager.fromDirectory());
+  ASSERT_TRUE(manager.analyzeFile(path("sub/b.java"), 3, true));
+  ASSERT_EQ(manager.results().size(), 1u);
+  EXPECT_FALSE(manager.fromDirectory());
+  EXPECT_EQ(manager.summaryText().find("Все файлы"), std::string::npos);
+}
+
+TEST_F(AnalysisManager, UnreadableFilesAreListedAndReported) {
+  analysisManager manager;
+  ASSERT_TRUE(manager.analyzeFile(path("missing.cpp"), 0, true));
+  ASSERT_EQ(manager.results().size(), 1u);
+  EXPECT_EQ(manager.results()[0], fileStats{});
+  ASSERT_EQ(manager.failures().size(), 1u);
+  EXPECT_EQ(manager.failures()[0], (inputFailure{path("missing.cpp"), "No such file or directory"}));
+  EXPECT_EQ(manager.summaryText().rfind("Имя файла: \r\n", 0), 0u);
+
+  manager.analyzeDirectory(path("missing"), 0, "*.cpp", true, true);
+  EXPECT_TRUE(manager.results().empty());
+  ASSERT_EQ(manager.failures().size(), 1u);
+  EXPECT_EQ(manager.failures()[0].reason, "No such file or directory");
+}
+
+// Whatever the number of workers, the records, their order, the summary and
+// the reports are the same.
+TEST_F(AnalysisManager, WorkerCountNeverChangesTheResults) {
+  std::mt19937 random(7);
+  const char pieces[][12] = {"x;", "// todo\n", "/* a */", "{", "\"s\"", "\n", " ", "/", "fixme "};
+  for (int dir = 0; dir < 5; ++dir) {
+    fs::create_directories(root_ / ("d" + std::to_string(dir)));
+    for (int file = 0; file < 40; ++file) {
+      std::string content;
+      for (int i = random() % 200; i > 0; --i) content += pieces[random() % std::size(pieces)];
+      write("d" + std::to_string(dir) + "/f" + std::to_string(file) + ".cpp", content);
+    }
+  }
+  analysisManager single(1);
+  single.analyzeDirectory(root_.string(), 0, "*.cpp", true, false);
+  ASSERT_EQ(single.results().size(), 201u);
+  for (unsigned jobs : {2u, 3u, 8u}) {
+    analysisManager parallel(jobs);
+    size_t lastDone = 0;
+    parallel.analyzeDirectory(root_.string(), 0, "*.cpp", true, false,
+                              [&lastDone](size_t done, size_t found) {
+                                EXPECT_EQ(done, lastDone + 1);
+                                EXPECT_LE(done, found);
+                                lastDone = done;
+                              });
+    EXPECT_EQ(lastDone, 201u);
+    EXPECT_EQ(parallel.results(), single.results()) << jobs;
+    EXPECT_EQ(parallel.summaryText(), single.summaryText()) << jobs;
+  }
+}
+
+TEST(AddStats, SumsTheSevenCountersWithAnEmptyName) {
+  fileStats a{1, 2, 3, 4, 5, 6, 7, "a.cpp"};
+  fileStats b{10, 20, 30, 40, 50, 60, 70, "b.cpp"};
+  EXPECT_EQ(addStats(a, b), (fileStats{11, 22, 33, 44, 55, 66, 77, ""}));
+  EXPECT_EQ(addStats(a, fileStats{}), (fileStats{1, 2, 3, 4, 5, 6, 7, ""}));
+  // 64-bit: a total past 2^31 does not wrap.
+  fileStats big{int64_t{3} << 30, 0, 0, 0, 0, 0, 0, ""};
+  EXPECT_EQ(addStats(big, big).sizeFile, int64_t{6} << 30);
+}
+
+TEST(LanguageTable, ListsTheFourLanguagesInOrder) {
+  std::string names;
+  for (const languageEntry& row : languageTable) names += std::string(row.name) + ";";
+  EXPECT_EQ(names, "C++;Delphi;Php;Java;");
+  EXPECT_STREQ(languageTable[0].defaultMasks, "*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx");
+  EXPECT_EQ(makeFinder(4), nullptr);
+}
+
+}  // namespace
+}  // namespace quillstat
