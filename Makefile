@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev libxml2-utils python3
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run bench clean
 
 all: build
 
@@ -25,6 +25,18 @@ build: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The main job on a built-in default: this project's own tree, recursively,
+# as an HTML report.
+REPORT ?= out/quillstat-report.html
+run: build
+	@mkdir -p $(dir $(REPORT))
+	@$(BUILD)/ui/quillstat -d . -s -t html -o $(REPORT); status=$$?; \
+	echo "report: $(CURDIR)/$(REPORT)"; exit $$status
+
+# Whole-program comparison on the Linux source tree (downloads it once).
+bench: build
+	bench/compare.sh $(BUILD)/ui/quillstat
 
 clean:
 	rm -rf $(BUILD)
