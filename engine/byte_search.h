@@ -42,11 +42,20 @@ inline int countBits(uint32_t x) {
 }
 
 #if QUILLSTAT_HAVE_SSE2
+// 0xFF in each byte of v that is in the set, 0 elsewhere.
 template <unsigned char... Bytes>
-inline uint32_t equalsAny(__m128i v, byteSet<Bytes...>) {
+inline __m128i equalsAny(__m128i v, byteSet<Bytes...>) {
   __m128i hits = _mm_setzero_si128();
   ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(Bytes))))), ...);
-  return static_cast<uint32_t>(_mm_movemask_epi8(hits));
+  return hits;
+}
+
+inline uint32_t bitsOf(__m128i v) { return static_cast<uint32_t>(_mm_movemask_epi8(v)); }
+
+// The sum of the 16 unsigned bytes of v.
+inline int64_t sumOfBytes(__m128i v) {
+  const __m128i sums = _mm_sad_epu8(v, _mm_setzero_si128());
+  return _mm_cvtsi128_si64(sums) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums));
 }
 #endif
 
@@ -57,27 +66,39 @@ inline uint32_t equalsAny(__m128i v, byteSet<Bytes...>) {
 template <class Stops, class Marks>
 inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned char* end,
                                           int64_t* marks) {
+  int64_t count = 0;  // kept local: *marks may alias what the loop reads
 #if QUILLSTAT_HAVE_SSE2
-  using byteSearchDetail::countBits;
-  using byteSearchDetail::equalsAny;
+  using namespace byteSearchDetail;
+  // Each byte lane counts its marks (one per block at most) and is emptied
+  // into `count` before it can overflow.
+  __m128i lanes = _mm_setzero_si128();
+  int blocksInLanes = 0;
   while (end - p >= 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const uint32_t stops = equalsAny(v, Stops{});
-    const uint32_t found = equalsAny(v, Marks{});
+    const uint32_t stops = bitsOf(equalsAny(v, Stops{}));
+    const __m128i found = equalsAny(v, Marks{});
     if (stops != 0) {
       // Only the marks below the first stop belong to this run.
-      *marks += countBits(found & ((stops & (0u - stops)) - 1));
+      count += countBits(bitsOf(found) & ((stops & (0u - stops)) - 1));
+      *marks += count + sumOfBytes(lanes);
       return p + __builtin_ctz(stops);
     }
-    *marks += countBits(found);
+    lanes = _mm_sub_epi8(lanes, found);  // found is -1 where a mark is
+    if (++blocksInLanes == 255) {
+      count += sumOfBytes(lanes);
+      lanes = _mm_setzero_si128();
+      blocksInLanes = 0;
+    }
     p += 16;
   }
+  count += sumOfBytes(lanes);
 #endif
   for (; p < end; ++p) {
-    if (Stops::contains(*p)) return p;
-    *marks += Marks::contains(*p);
+    if (Stops::contains(*p)) break;
+    count += Marks::contains(*p);
   }
-  return end;
+  *marks += count;
+  return p;
 }
 
 // Returns the first byte of [p, end) that is in Closers or that starts a word
@@ -86,7 +107,7 @@ template <class Closers>
 inline const unsigned char* skipCommentText(const unsigned char* p, const unsigned char* end,
                                             unsigned char before) {
 #if QUILLSTAT_HAVE_SSE2
-  using byteSearchDetail::equalsAny;
+  using namespace byteSearchDetail;
   const unsigned char* const first = p;
   uint32_t letterBefore = isAsciiLetter(before) ? 1 : 0;
   const __m128i caseBit = _mm_set1_epi8(0x20);
@@ -103,7 +124,7 @@ inline const unsigned char* skipCommentText(const unsigned char* p, const unsign
     const uint32_t letters = static_cast<uint32_t>(_mm_movemask_epi8(
         _mm_cmplt_epi8(_mm_add_epi8(lower, toSigned), letterLimit)));
     const uint32_t starts = tf & ~((letters << 1) | letterBefore);
-    const uint32_t stops = (equalsAny(v, Closers{}) | starts) & 0xFFFFu;
+    const uint32_t stops = bitsOf(equalsAny(v, Closers{})) | starts;
     if (stops != 0) return p + __builtin_ctz(stops);
     letterBefore = letters >> 15;
     p += 16;

@@ -48,17 +48,27 @@ template <bool PhpTags>
 const unsigned char* cLikeScanner<PhpTags>::code(const unsigned char* p,
                                                  const unsigned char* end) {
   using stops = std::conditional_t<PhpTags, phpCodeStops, cppCodeStops>;
-  p = frame_.plainCode<stops, codeMarks>(p, end);
-  if (p == end) return p;
-  if (*p == '"') {
-    ++frame_.counter.pendingCodeChars;
-    state_ = State::String;
-  } else if (*p == '/') {
-    state_ = State::Slash;
-  } else {
-    state_ = State::TagClose;  // a "?"
+  // Strings, lone slashes and a "?" without ">" come back to Code; they are
+  // handled here, with the next byte when it has arrived, to spare a
+  // dispatch per string and per slash.
+  for (;;) {
+    p = frame_.plainCode<stops, codeMarks>(p, end);
+    if (p == end) return p;
+    if (*p == '"') {
+      ++frame_.counter.pendingCodeChars;
+      bool closed = false;
+      p = frame_.stringText(p + 1, end, &closed);
+      if (!closed) {
+        state_ = State::String;
+        return p;
+      }
+    } else {
+      state_ = *p == '/' ? State::Slash : State::TagClose;
+      if (++p == end) return p;
+      p = state_ == State::Slash ? slash(p) : tagClose(p);
+      if (state_ != State::Code) return p;
+    }
   }
-  return p + 1;
 }
 
 template <bool PhpTags>
@@ -78,12 +88,18 @@ const unsigned char* cLikeScanner<PhpTags>::slash(const unsigned char* p) {
 template <bool PhpTags>
 const unsigned char* cLikeScanner<PhpTags>::blockComment(const unsigned char* p,
                                                          const unsigned char* end) {
-  p = frame_.commentText<blockCloser>(p, end);
-  if (p == end) return p;
-  ++frame_.counter.pendingCommentChars;
-  frame_.counter.offerIfPending(*p, frame_.previous(p));
-  state_ = State::BlockStar;
-  return p + 1;
+  // A star that does not close the comment comes back here; the byte after
+  // it is taken at once when it has arrived.
+  while (state_ == State::BlockComment) {
+    p = frame_.commentText<blockCloser>(p, end);
+    if (p == end) return p;
+    ++frame_.counter.pendingCommentChars;
+    frame_.counter.offerIfPending(*p, frame_.previous(p));
+    state_ = State::BlockStar;
+    if (++p == end) return p;
+    p = blockStar(p);
+  }
+  return p;
 }
 
 template <bool PhpTags>

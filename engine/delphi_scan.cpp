@@ -32,25 +32,39 @@ void delphiScanner::feed(const char* data, size_t length) {
 }
 
 const unsigned char* delphiScanner::code(const unsigned char* p, const unsigned char* end) {
-  p = frame_.plainCode<codeStops, codeMarks>(p, end);
-  if (p == end) return p;
-  switch (*p) {
-    case '"':
-      ++frame_.counter.pendingCodeChars;
-      state_ = State::String;
-      break;
-    case '/':
-      state_ = State::Slash;
-      break;
-    case '{':
-      ++frame_.counter.pendingCommentChars;
-      state_ = State::BraceComment;
-      break;
-    default:
-      state_ = State::Paren;  // a "("
-      break;
+  // Strings, lone slashes and a "(" without "*" come back to Code; they are
+  // handled here, with the next byte when it has arrived, to spare a
+  // dispatch each.
+  for (;;) {
+    p = frame_.plainCode<codeStops, codeMarks>(p, end);
+    if (p == end) return p;
+    switch (*p++) {
+      case '"': {
+        ++frame_.counter.pendingCodeChars;
+        bool closed = false;
+        p = frame_.stringText(p, end, &closed);
+        if (!closed) {
+          state_ = State::String;
+          return p;
+        }
+        break;
+      }
+      case '/':
+        state_ = State::Slash;
+        if (p == end) return p;
+        p = slash(p);
+        break;
+      case '{':
+        ++frame_.counter.pendingCommentChars;
+        state_ = State::BraceComment;
+        return p;
+      default:  // a "("
+        state_ = State::Paren;
+        while (p < end && state_ == State::Paren) p = paren(p);
+        break;
+    }
+    if (state_ != State::Code) return p;
   }
-  return p + 1;
 }
 
 const unsigned char* delphiScanner::slash(const unsigned char* p) {
@@ -99,12 +113,18 @@ const unsigned char* delphiScanner::string(const unsigned char* p, const unsigne
 
 const unsigned char* delphiScanner::parenComment(const unsigned char* p,
                                                  const unsigned char* end) {
-  p = frame_.commentText<parenCloser>(p, end);
-  if (p == end) return p;
-  ++frame_.counter.pendingCommentChars;
-  frame_.counter.offerIfPending(*p, frame_.previous(p));
-  state_ = State::ParenStar;
-  return p + 1;
+  // A star that does not close the comment comes back here; the byte after
+  // it is taken at once when it has arrived.
+  while (state_ == State::ParenComment) {
+    p = frame_.commentText<parenCloser>(p, end);
+    if (p == end) return p;
+    ++frame_.counter.pendingCommentChars;
+    frame_.counter.offerIfPending(*p, frame_.previous(p));
+    state_ = State::ParenStar;
+    if (++p == end) return p;
+    p = parenStar(p);
+  }
+  return p;
 }
 
 const unsigned char* delphiScanner::lineComment(const unsigned char* p,
