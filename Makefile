@@ -2,7 +2,7 @@
 # missing, configures, builds, then tests or runs.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev libxml2-utils python3
+PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libxml2-utils python3
 
 .PHONY: all deps configure build test run bench clean
 

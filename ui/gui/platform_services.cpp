@@ -1,0 +1,33 @@
+#include "ui/gui/platform_services.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+
+namespace quillstat {
+
+platformServices systemServices() {
+  platformServices services;
+  services.askOpenFileName = [](QWidget* owner, const QString& filter,
+                                const QString& startDirectory) {
+    // An empty caption leaves the toolkit's own title.
+    return QFileDialog::getOpenFileName(owner, QString(), startDirectory, filter);
+  };
+  services.askSaveFileName = [](QWidget* owner, const QString& defaultPath, const QString& filter,
+                                const QString& title) {
+    // QFileDialog confirms overwriting by default and, with no default suffix
+    // set, keeps the name exactly as typed.
+    return QFileDialog::getSaveFileName(owner, title, defaultPath, filter);
+  };
+  services.askDirectory = [](QWidget* owner, const QString& startDirectory) {
+    return QFileDialog::getExistingDirectory(owner, QString(), startDirectory);
+  };
+  services.showMessageBox = [](QWidget* owner, QMessageBox::Icon icon, const QString& caption,
+                               const QString& text) {
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
+    box.exec();
+  };
+  services.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  return services;
+}
+
+}  // namespace quillstat
