@@ -1,0 +1,410 @@
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "tests/gui/fake_platform.h"
+#include "ui/command_line_help.h"
+#include "ui/gui/main_dialog.h"
+
+using quillstat::fakePlatform;
+using quillstat::mainDialog;
+
+class tst_mainDialog : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void startState();
+  void languageChangeSetsMasks_data();
+  void languageChangeSetsMasks();
+  void openedListKeepsTypedMasks();
+  void fileButtonOffersTheMasks_data();
+  void fileButtonOffersTheMasks();
+  void fileButtonAnalysesFile_data();
+  void fileButtonAnalysesFile();
+  void directoryButtonAnalysesTree_data();
+  void directoryButtonAnalysesTree();
+  void controlsWaitForTheAnalysis();
+  void emptyMaskShowsNoDialog();
+  void unreadableInputIsReported();
+  void saveButtonWritesItsFormat_data();
+  void saveButtonWritesItsFormat();
+  void failedSaveShowsWarning();
+  void secondAnalysisReplacesResults();
+  void helpBoxes();
+  void helpMenuOpensHelpFile();
+
+ private:
+  template <typename T>
+  T* child(const char* name) {
+    T* found = window_->findChild<T*>(QLatin1String(name));
+    if (found == nullptr) qFatal("no child '%s'", name);
+    return found;
+  }
+  QString writeFile(const QString& relativePath, const QByteArray& content);
+  // Presses `button` and waits until the analysis it starts has ended.
+  bool analyse(const char* button);
+  QStringList resultNames();
+
+  std::unique_ptr<QTemporaryDir> files_;
+  fakePlatform platform_;
+  quillstat::platformServices services_;
+  std::unique_ptr<mainDialog> window_;
+};
+
+void tst_mainDialog::init() {
+  files_ = std::make_unique<QTemporaryDir>();
+  QVERIFY(files_->isValid());
+  platform_ = fakePlatform();
+  services_ = platform_.services();
+  window_ = std::make_unique<mainDialog>(services_);
+  window_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void tst_mainDialog::cleanup() {
+  window_.reset();
+  files_.reset();
+  // Nothing the window opened, such as the progress dialog, may outlive it.
+  QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QString tst_mainDialog::writeFile(const QString& relativePath, const QByteArray& content) {
+  const QString path = QDir(files_->path()).filePath(relativePath);
+  QDir().mkpath(QFileInfo(path).path());
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+    qFatal("cannot write %s", qPrintable(path));
+  }
+  return path;
+}
+
+bool tst_mainDialog::analyse(const char* button) {
+  QSignalSpy finished(window_.get(), &mainDialog::analysisFinished);
+  child<QPushButton>(button)->click();
+  return finished.count() == 1 || finished.wait(20000);
+}
+
+// The first line of each block, "Имя файла: <name>", without its label.
+QStringList tst_mainDialog::resultNames() {
+  QStringList names;
+  const QStringList lines = child<QPlainTextEdit>("resultBox")->toPlainText().split('\n');
+  for (const QString& line : lines) {
+    if (line.startsWith(QStringLiteral("Имя файла: "))) names.append(line.mid(11));
+  }
+  return names;
+}
+
+void tst_mainDialog::startState() {
+  QCOMPARE(window_->windowTitle(), QStringLiteral("Quillstat"));
+  auto* languages = child<QComboBox>("languageBox");
+  QStringList names;
+  for (int i = 0; i < languages->count(); ++i) names.append(languages->itemText(i));
+  QCOMPARE(names, QStringList({"C++", "Delphi", "Php", "Java"}));
+  QCOMPARE(languages->currentText(), QStringLiteral("C++"));
+  QCOMPARE(child<QLineEdit>("maskEdit")->text(), QStringLiteral("*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx"));
+  QVERIFY(!child<QCheckBox>("recursiveCheck")->isChecked());
+  QVERIFY(!child<QCheckBox>("firstCommentCheck")->isChecked());
+  for (const char* name : {"saveTextButton", "saveXmlButton", "saveHtmlButton"}) {
+    QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
+  }
+  auto* result = child<QPlainTextEdit>("resultBox");
+  QVERIFY(result->toPlainText().isEmpty());
+  QVERIFY(result->isReadOnly());
+
+  // A fixed window that can be minimized but not maximized.
+  QCOMPARE(window_->minimumSize(), window_->maximumSize());
+  QVERIFY(window_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  QVERIFY(!window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+
+  const QList<QAction*> menus = window_->menuBar()->actions();
+  QCOMPARE(menus.size(), 1);
+  QCOMPARE(menus[0]->text(), QStringLiteral("Справка"));
+  QStringList items;
+  for (QAction* item : menus[0]->menu()->actions()) {
+    items.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+  }
+  QCOMPARE(items, QStringList({"Справка", "Параметры командной строки", "-", "О программе"}));
+}
+
+void tst_mainDialog::languageChangeSetsMasks_data() {
+  QTest::addColumn<int>("downPresses");
+  QTest::addColumn<QString>("masks");
+  QTest::newRow("Delphi chosen") << 1 << "*.dpr;*.pas";
+  QTest::newRow("Php chosen") << 2 << "*.php;*.php2;*.php5;*.cgi";
+  QTest::newRow("Java chosen") << 3 << "*.java;";
+}
+
+void tst_mainDialog::languageChangeSetsMasks() {
+  QFETCH(int, downPresses);
+  QFETCH(QString, masks);
+  auto* languages = child<QComboBox>("languageBox");
+  for (int i = 0; i < downPresses; ++i) QTest::keyClick(languages, Qt::Key_Down);
+  QCOMPARE(child<QLineEdit>("maskEdit")->text(), masks);
+}
+
+void tst_mainDialog::openedListKeepsTypedMasks() {
+  auto* languages = child<QComboBox>("languageBox");
+  auto* masks = child<QLineEdit>("maskEdit");
+  QTest::keyClick(languages, Qt::Key_Down);
+  QTest::keyClick(languages, Qt::Key_Down);  // Php
+  masks->setFocus();
+  masks->selectAll();
+  QTest::keyClicks(masks, "*.inc");
+  QCOMPARE(masks->text(), QStringLiteral("*.inc"));
+
+  // Opening and closing the list and moving the focus are no change of language.
+  languages->setFocus();
+  languages->showPopup();
+  languages->hidePopup();
+  masks->setFocus();
+  QCOMPARE(masks->text(), QStringLiteral("*.inc"));
+  QCOMPARE(languages->currentText(), QStringLiteral("Php"));
+}
+
+void tst_mainDialog::fileButtonOffersTheMasks_data() {
+  QTest::addColumn<int>("downPresses");
+  QTest::addColumn<QString>("masks");
+  QTest::addColumn<QString>("filter");
+  QTest::newRow("C++ defaults") << 0 << "*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx"
+                                << "Files of C++ (*.cpp *.c *.h *.hpp *.cxx *.hxx);;All files (*.*)";
+  QTest::newRow("Delphi defaults") << 1 << "*.dpr;*.pas"
+                                   << "Files of Delphi (*.dpr *.pas);;All files (*.*)";
+  QTest::newRow("blanks and a trailing separator")
+      << 3 << "*.java; *.jav;" << "Files of Java (*.java *.jav);;All files (*.*)";
+  QTest::newRow("brackets would end the list early")
+      << 0 << "*.c;(x)*.h" << "Files of C++ (*.c x*.h);;All files (*.*)";
+}
+
+void tst_mainDialog::fileButtonOffersTheMasks() {
+  QFETCH(int, downPresses);
+  QFETCH(QString, masks);
+  QFETCH(QString, filter);
+  for (int i = 0; i < downPresses; ++i) QTest::keyClick(child<QComboBox>("languageBox"), Qt::Key_Down);
+  child<QLineEdit>("maskEdit")->setText(masks);
+  child<QPushButton>("fileButton")->click();  // the user cancels
+  QCOMPARE(platform_.openFilters, QStringList({filter}));
+  QCOMPARE(platform_.openStartDirectories, QStringList({QDir::currentPath()}));
+  QVERIFY(!window_->analysisRunning());
+  QVERIFY(!child<QPushButton>("saveTextButton")->isEnabled());
+}
+
+void tst_mainDialog::fileButtonAnalysesFile_data() {
+  QTest::addColumn<bool>("countFirstComment");
+  QTest::addColumn<QString>("figures");
+  // "// one" LF "int x;" LF: 14 bytes, one comment of 6 characters, one ";".
+  QTest::newRow("first comment left out")
+      << false
+      << "  символов комментариев(размер файла): 0 (14)\n"
+         "  количество комментариев: 0 \n"
+         "  примерное количество строк кода: 1\n"
+         "  % комментариев: 0.000000 % \n"
+         "  кол-во строк/кол-во комментариев: 0.000000\n"
+         "  fixme+todo слов: 0\n\n";
+  QTest::newRow("first comment counted")
+      << true
+      << "  символов комментариев(размер файла): 6 (14)\n"
+         "  количество комментариев: 1 \n"
+         "  примерное количество строк кода: 1\n"
+         "  % комментариев: 42.857143 % \n"
+         "  кол-во строк/кол-во комментариев: 1.000000\n"
+         "  fixme+todo слов: 0\n\n";
+}
+
+void tst_mainDialog::fileButtonAnalysesFile() {
+  QFETCH(bool, countFirstComment);
+  QFETCH(QString, figures);
+  platform_.openAnswer = writeFile("first.cpp", "// one\nint x;\n");
+  child<QCheckBox>("firstCommentCheck")->setChecked(countFirstComment);
+  QVERIFY(analyse("fileButton"));
+  QCOMPARE(child<QPlainTextEdit>("resultBox")->toPlainText(),
+           QStringLiteral("Имя файла: ") + platform_.openAnswer + "\n" + figures);
+  QVERIFY(child<QPlainTextEdit>("resultBox")->isReadOnly());
+  for (const char* name : {"saveTextButton", "saveXmlButton", "saveHtmlButton"}) {
+    QVERIFY2(child<QPushButton>(name)->isEnabled(), name);
+  }
+  QVERIFY(platform_.messages.isEmpty());
+}
+
+void tst_mainDialog::directoryButtonAnalysesTree_data() {
+  QTest::addColumn<bool>("recursive");
+  QTest::addColumn<QStringList>("names");
+  QTest::newRow("top directory only") << false << QStringList({"src/a.cpp", "Все файлы"});
+  QTest::newRow("with sub-directories")
+      << true << QStringList({"src/a.cpp", "src/sub/b.cpp", "Все файлы"});
+}
+
+void tst_mainDialog::directoryButtonAnalysesTree() {
+  QFETCH(bool, recursive);
+  QFETCH(QStringList, names);
+  writeFile("src/a.cpp", "int a;\n");
+  writeFile("src/notes.txt", "not C++\n");
+  writeFile("src/sub/b.cpp", "int b;\n");
+  // The chooser answers without a trailing separator; the window adds one,
+  // so every path is the directory, one '/', the name.
+  platform_.directoryAnswer = QDir(files_->path()).filePath("src");
+  child<QCheckBox>("recursiveCheck")->setChecked(recursive);
+  QVERIFY(analyse("directoryButton"));
+  QCOMPARE(platform_.directoryRequests, 1);
+  QStringList expected;
+  for (const QString& name : names) {
+    expected.append(name.startsWith("src/") ? files_->path() + "/" + name : name);
+  }
+  QCOMPARE(resultNames(), expected);
+  QVERIFY(child<QPushButton>("saveHtmlButton")->isEnabled());
+}
+
+void tst_mainDialog::controlsWaitForTheAnalysis() {
+  writeFile("src/a.cpp", "int a;\n");
+  platform_.directoryAnswer = QDir(files_->path()).filePath("src");
+  QSignalSpy finished(window_.get(), &mainDialog::analysisFinished);
+  child<QPushButton>("directoryButton")->click();
+  // The end of the work reaches the window only through its event loop, so
+  // right after the click the analysis is still running, however short.
+  QVERIFY(window_->analysisRunning());
+  QVERIFY(!window_->centralWidget()->isEnabled());
+  QVERIFY(!window_->menuBar()->isEnabled());
+  QTRY_COMPARE(finished.count(), 1);
+  QVERIFY(window_->centralWidget()->isEnabled());
+  QVERIFY(window_->menuBar()->isEnabled());
+}
+
+void tst_mainDialog::emptyMaskShowsNoDialog() {
+  platform_.directoryAnswer = files_->path();
+  child<QLineEdit>("maskEdit")->clear();
+  child<QPushButton>("directoryButton")->click();
+  QCOMPARE(platform_.directoryRequests, 0);
+  QVERIFY(!window_->analysisRunning());
+  QVERIFY(!child<QPushButton>("saveTextButton")->isEnabled());
+}
+
+void tst_mainDialog::unreadableInputIsReported() {
+  const QString gone = QDir(files_->path()).filePath("gone");
+  platform_.directoryAnswer = gone;
+  QVERIFY(analyse("directoryButton"));
+  QCOMPARE(resultNames(), QStringList({"Все файлы"}));
+  QCOMPARE(platform_.messages.size(), 1);
+  QCOMPARE(platform_.messages[0].icon, QMessageBox::Warning);
+  QVERIFY2(platform_.messages[0].text.contains("«" + gone + "/»"),
+           qPrintable(platform_.messages[0].text));
+}
+
+void tst_mainDialog::saveButtonWritesItsFormat_data() {
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<QString>("defaultName");
+  QTest::addColumn<QString>("filter");
+  QTest::addColumn<QByteArray>("start");
+  // The reports are Windows-1251: "Имя файла: " is C8 EC FF 20 F4 E0 E9 EB E0 3A 20.
+  QTest::newRow("text") << "saveTextButton" << "coment.txt" << "Text files (*.txt)"
+                        << QByteArray("\xC8\xEC\xFF \xF4\xE0\xE9\xEB\xE0: ");
+  QTest::newRow("XML") << "saveXmlButton" << "coment.xml" << "XML files (*.xml)"
+                       << QByteArray("<?xml version='1.0' encoding='WINDOWS-1251'?>\r\n<main>\r\n"
+                                     "  <file filename='");
+  QTest::newRow("HTML") << "saveHtmlButton" << "coment.html" << "Web-files (*.html *.htm)"
+                        << QByteArray("<html>\n<body>\n<table border=1>\r\n");
+}
+
+void tst_mainDialog::saveButtonWritesItsFormat() {
+  QFETCH(QString, button);
+  QFETCH(QString, defaultName);
+  QFETCH(QString, filter);
+  QFETCH(QByteArray, start);
+  platform_.openAnswer = writeFile("input.cpp", "int x;\n");
+  QVERIFY(analyse("fileButton"));
+
+  // Typed without an extension: the report goes to exactly that name.
+  platform_.saveAnswer = QDir(files_->path()).filePath("report");
+  child<QPushButton>(button.toLatin1().constData())->click();
+  QCOMPARE(platform_.saveRequests.size(), 1);
+  QCOMPARE(platform_.saveRequests[0].defaultPath, QDir::current().filePath(defaultName));
+  QCOMPARE(platform_.saveRequests[0].filter, filter);
+  QCOMPARE(platform_.saveRequests[0].title, QStringLiteral("Сохраните файл"));
+
+  QFile report(platform_.saveAnswer);
+  QVERIFY(report.open(QIODevice::ReadOnly));
+  const QByteArray bytes = report.readAll();
+  QVERIFY2(bytes.startsWith(start), bytes.left(80).constData());
+  QVERIFY(bytes.contains(platform_.openAnswer.toUtf8()));
+  QVERIFY(platform_.messages.isEmpty());
+}
+
+void tst_mainDialog::failedSaveShowsWarning() {
+  platform_.openAnswer = writeFile("input.cpp", "int x;\n");
+  QVERIFY(analyse("fileButton"));
+  platform_.saveAnswer = QDir(files_->path()).filePath("no-such-dir/r.txt");
+  child<QPushButton>("saveTextButton")->click();
+  QCOMPARE(platform_.messages.size(), 1);
+  QCOMPARE(platform_.messages[0].icon, QMessageBox::Warning);
+  QCOMPARE(platform_.messages[0].text, "Не удалось сохранить отчёт в файл «" +
+                                           platform_.saveAnswer + "»:\n" +
+                                           QString::fromLocal8Bit(std::strerror(ENOENT)));
+}
+
+void tst_mainDialog::secondAnalysisReplacesResults() {
+  const QString first = writeFile("first.cpp", "int a;\n");
+  const QString second = writeFile("second.cpp", "int b;\n");
+  platform_.openAnswer = first;
+  QVERIFY(analyse("fileButton"));
+  platform_.openAnswer = second;
+  QVERIFY(analyse("fileButton"));
+  QCOMPARE(resultNames(), QStringList({second}));
+
+  platform_.saveAnswer = QDir(files_->path()).filePath("report.txt");
+  child<QPushButton>("saveTextButton")->click();
+  QFile report(platform_.saveAnswer);
+  QVERIFY(report.open(QIODevice::ReadOnly));
+  const QByteArray bytes = report.readAll();
+  QVERIFY(bytes.contains(second.toUtf8()));
+  QVERIFY(!bytes.contains(first.toUtf8()));
+}
+
+void tst_mainDialog::helpBoxes() {
+  child<QPushButton>("maskHelpButton")->click();
+  window_->findChild<QAction*>("commandLineHelpAction")->trigger();
+  QCOMPARE(platform_.messages.size(), 2);
+  QCOMPARE(platform_.messages[0].icon, QMessageBox::Information);
+  QCOMPARE(platform_.messages[0].caption, QStringLiteral("Справка по заданию маски"));
+  QCOMPARE(platform_.messages[0].text,
+           QStringLiteral("Справка о задании расширения:\n"
+                          "Расширения должны разделятся заком \";\"\n"
+                          "Для обозначения всех файлов использовать выражение \"*.*\"\n"
+                          "Примеры задания расширения:\n"
+                          "\"*.cpp;*.c;\" - файлы языка C++\n"
+                          "\"*.*\" - все файлы.\n"));
+  QCOMPARE(platform_.messages[1].icon, QMessageBox::NoIcon);
+  QCOMPARE(platform_.messages[1].caption, QString::fromUtf8(quillstat::commandLineHelpCaption));
+  QCOMPARE(platform_.messages[1].text, QString::fromStdString(quillstat::commandLineHelpText()));
+}
+
+void tst_mainDialog::helpMenuOpensHelpFile() {
+  // The build copies the help file beside this test, as beside the program.
+  window_->findChild<QAction*>("helpFileAction")->trigger();
+  QCOMPARE(platform_.openedUrls,
+           QList<QUrl>({QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
+                                            "/quillstatHelp.html")}));
+  QVERIFY(platform_.messages.isEmpty());
+
+  // A help file that no program can show is reported.
+  platform_.urlsOpen = false;
+  window_->findChild<QAction*>("helpFileAction")->trigger();
+  QCOMPARE(platform_.messages.size(), 1);
+  QCOMPARE(platform_.messages[0].icon, QMessageBox::Warning);
+}
+
+QTEST_MAIN(tst_mainDialog)
+#include "tst_maindialog.moc"
