@@ -208,14 +208,15 @@ void registerScans() {
   }
 }
 
-// processFile on a few hundred small files, the shape of most source trees:
-// the time per file is what stat, open, read and close add to the scan.
+// processFile on 400 small files of 100 bytes up to the argument, the shape
+// of most source trees; with tiny files the time per file is mostly what
+// stat, open, fstat, read and close cost.
 void BM_ProcessSmallFiles(benchmark::State& state) {
   const fs::path dir = fs::temp_directory_path() / "quillstat_bench_files";
   fs::create_directories(dir);
   const std::string& text = cppGenerated().front();
   std::mt19937 random(54321);
-  std::uniform_int_distribution<size_t> length(200, 16000);
+  std::uniform_int_distribution<size_t> length(100, static_cast<size_t>(state.range(0)));
   std::vector<std::string> paths;
   size_t offset = 0;
   for (int i = 0; i < 400; ++i) {
@@ -225,7 +226,7 @@ void BM_ProcessSmallFiles(benchmark::State& state) {
     paths.push_back((dir / name).string());
     std::ofstream(paths.back(), std::ios::binary | std::ios::trunc)
         << text.substr(offset, size);
-    offset = (offset + size) % (text.size() - 16000);
+    offset = (offset + size) % (text.size() - static_cast<size_t>(state.range(0)));
   }
   quillstat::findCommentCpp finder;
   for (auto _ : state) {
@@ -236,22 +237,21 @@ void BM_ProcessSmallFiles(benchmark::State& state) {
       benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   fs::remove_all(dir);
 }
-BENCHMARK(BM_ProcessSmallFiles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProcessSmallFiles)->Arg(1000)->Arg(16000)->Unit(benchmark::kMillisecond);
 
-// processFile on one file of 64 MB with CR LF line ends: the chunked read
-// and the text-mode pass together.
+// processFile on one file of 64 MB, with LF line ends (argument 0) or CR LF
+// (argument 1): the chunked read, and with CR LF the text-mode pass too.
 void BM_ProcessLargeFile(benchmark::State& state) {
   const fs::path path = fs::temp_directory_path() / "quillstat_bench_large.cpp";
-  std::string text = cppGenerated().front();
-  std::string crlf;
-  for (char c : text) {
-    if (c == '\n') crlf += '\r';
-    crlf += c;
+  std::string text;
+  for (char c : cppGenerated().front()) {
+    if (c == '\n' && state.range(0) == 1) text += '\r';
+    text += c;
   }
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (int64_t written = 0; written < (64 << 20); written += static_cast<int64_t>(crlf.size())) {
-      out << crlf;
+    for (int64_t written = 0; written < (64 << 20); written += static_cast<int64_t>(text.size())) {
+      out << text;
     }
   }
   const int64_t size = static_cast<int64_t>(fs::file_size(path));
@@ -260,7 +260,7 @@ void BM_ProcessLargeFile(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * size);
   fs::remove(path);
 }
-BENCHMARK(BM_ProcessLargeFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProcessLargeFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Takes the --corpus_* options out of argv before the benchmark library sees it.
 void takeCorpusOptions(int* argc, char** argv) {

@@ -9,13 +9,20 @@ namespace {
 
 // Drops every CR that an LF follows within data[0, length); returns the new length.
 size_t removeCrBeforeLf(char* data, size_t length) {
+  char* const end = data + length;
   char* cr = static_cast<char*>(std::memchr(data, '\r', length));
   if (cr == nullptr) return length;
-  // Compact from the first CR on; bytes before it stay where they are.
+  // Bytes before the first CR stay where they are; from there on each
+  // stretch up to the next CR moves down in one piece, which is several
+  // times faster than a test per byte when every line ends in CR LF.
   char* out = cr;
-  for (const char* in = cr; in < data + length; ++in) {
-    if (*in == '\r' && in + 1 < data + length && in[1] == '\n') continue;
-    *out++ = *in;
+  while (cr != end) {
+    const char* from = cr + 1 < end && cr[1] == '\n' ? cr + 1 : cr;
+    char* next = static_cast<char*>(std::memchr(cr + 1, '\r', static_cast<size_t>(end - cr - 1)));
+    if (next == nullptr) next = end;
+    std::memmove(out, from, static_cast<size_t>(next - from));
+    out += next - from;
+    cr = next;
   }
   return static_cast<size_t>(out - data);
 }

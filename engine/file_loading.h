@@ -10,7 +10,7 @@ namespace quillstat {
 
 // How many bytes of a file one read asks for. Memory per reader is this
 // (plus one byte) whatever the size of the file.
-constexpr size_t kReadChunkSize = 256 * 1024;
+constexpr size_t kReadChunkSize = 128 * 1024;
 
 // Reads one regular file in text mode (see applyTextMode), piece by piece,
 // into a buffer that the caller owns and may reuse for file after file.
