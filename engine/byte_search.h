@@ -24,11 +24,21 @@ struct byteSet {
   static constexpr bool contains(unsigned char c) { return ((c == Bytes) || ...); }
 };
 
-// Whether `c` can take an idle word detector out of state 0: a t or an f, in
-// either case, after a byte that is no ASCII letter.
-inline bool startsWord(unsigned char c, unsigned char previous) {
-  const unsigned char lower = c | 0x20;
-  return (lower == 't' || lower == 'f') && !isAsciiLetter(previous);
+// Whether the byte at p, with `before` the byte before it, can lead an idle
+// pair of word detectors to a hit: a t followed by "od", or an f followed by
+// "ix", each letter in either case, after a byte that is no ASCII letter.
+// Bytes past `end` are not known yet and are taken as matching. Any other
+// byte leaves both detectors at 0 by the time the next such byte comes: a t
+// or f not so followed breaks its match within two bytes, and the byte that
+// breaks it follows a letter, so it starts nothing.
+inline bool mayStartWord(const unsigned char* p, const unsigned char* end, unsigned char before) {
+  const unsigned char lower = *p | 0x20;
+  if ((lower != 't' && lower != 'f') || isAsciiLetter(before)) return false;
+  const char* rest = lower == 't' ? "od" : "ix";
+  for (int k = 1; k <= 2 && p + k < end; ++k) {
+    if ((p[k] | 0x20) != rest[k - 1]) return false;
+  }
+  return true;
 }
 
 namespace byteSearchDetail {
@@ -101,8 +111,8 @@ inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned
   return p;
 }
 
-// Returns the first byte of [p, end) that is in Closers or that starts a word
-// (startsWord), or end. `before` is the byte just before p.
+// Returns the first byte of [p, end) that is in Closers or for which
+// mayStartWord holds, or end. `before` is the byte just before p.
 template <class Closers>
 inline const unsigned char* skipCommentText(const unsigned char* p, const unsigned char* end,
                                             unsigned char before) {
@@ -111,19 +121,26 @@ inline const unsigned char* skipCommentText(const unsigned char* p, const unsign
   const unsigned char* const first = p;
   uint32_t letterBefore = isAsciiLetter(before) ? 1 : 0;
   const __m128i caseBit = _mm_set1_epi8(0x20);
-  const __m128i lowerT = _mm_set1_epi8('t');
-  const __m128i lowerF = _mm_set1_epi8('f');
   // (c | 0x20) - 'a' < 26 unsigned, as a signed compare after moving 'a' to -128.
   const __m128i toSigned = _mm_set1_epi8(static_cast<char>(0x80 - 'a'));
   const __m128i letterLimit = _mm_set1_epi8(static_cast<char>(-128 + 26));
-  while (end - p >= 16) {
+  auto lowerAt = [&](int offset) {
+    return _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + offset)), caseBit);
+  };
+  auto is = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+  // Each block also looks at the two bytes after it, so a word's first
+  // three letters are always seen together.
+  while (end - p >= 18) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i lower = _mm_or_si128(v, caseBit);
-    const uint32_t tf = static_cast<uint32_t>(_mm_movemask_epi8(
-        _mm_or_si128(_mm_cmpeq_epi8(lower, lowerT), _mm_cmpeq_epi8(lower, lowerF))));
-    const uint32_t letters = static_cast<uint32_t>(_mm_movemask_epi8(
-        _mm_cmplt_epi8(_mm_add_epi8(lower, toSigned), letterLimit)));
-    const uint32_t starts = tf & ~((letters << 1) | letterBefore);
+    const __m128i lower0 = _mm_or_si128(v, caseBit);
+    const __m128i lower1 = lowerAt(1);
+    const __m128i lower2 = lowerAt(2);
+    const __m128i tod = _mm_and_si128(_mm_and_si128(is(lower0, 't'), is(lower1, 'o')),
+                                      is(lower2, 'd'));
+    const __m128i fix = _mm_and_si128(_mm_and_si128(is(lower0, 'f'), is(lower1, 'i')),
+                                      is(lower2, 'x'));
+    const uint32_t letters = bitsOf(_mm_cmplt_epi8(_mm_add_epi8(lower0, toSigned), letterLimit));
+    const uint32_t starts = bitsOf(_mm_or_si128(tod, fix)) & ~((letters << 1) | letterBefore);
     const uint32_t stops = bitsOf(equalsAny(v, Closers{})) | starts;
     if (stops != 0) return p + __builtin_ctz(stops);
     letterBefore = letters >> 15;
@@ -132,7 +149,7 @@ inline const unsigned char* skipCommentText(const unsigned char* p, const unsign
   if (p != first) before = p[-1];
 #endif
   for (; p < end; before = *p++) {
-    if (Closers::contains(*p) || startsWord(*p, before)) return p;
+    if (Closers::contains(*p) || mayStartWord(p, end, before)) return p;
   }
   return end;
 }
