@@ -26,12 +26,19 @@ build: configure
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# The main job on a built-in default: this project's own tree, recursively,
-# as an HTML report.
+# The main job on a built-in default: this project's own source tree (the
+# files git tracks, so that build directories stay out), recursively, as an
+# HTML report.
 REPORT ?= out/quillstat-report.html
+SOURCE_COPY = out/quillstat-source
 run: build
-	@mkdir -p $(dir $(REPORT))
-	@$(BUILD)/ui/quillstat -d . -s -t html -o $(REPORT); status=$$?; \
+	@rm -rf $(SOURCE_COPY) && mkdir -p $(SOURCE_COPY) $(dir $(REPORT))
+	@if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then \
+	  git ls-files -z | xargs -0 cp --parents -t $(SOURCE_COPY); \
+	else \
+	  cp -r engine analysis report ui tests bench $(SOURCE_COPY); \
+	fi
+	@$(BUILD)/ui/quillstat -d $(SOURCE_COPY) -s -t html -o $(REPORT); status=$$?; \
 	echo "report: $(CURDIR)/$(REPORT)"; exit $$status
 
 # Whole-program comparison on the Linux source tree (downloads it once).
