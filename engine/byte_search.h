@@ -24,13 +24,13 @@ struct byteSet {
   static constexpr bool contains(unsigned char c) { return ((c == Bytes) || ...); }
 };
 
-// Whether the byte at p, with `before` the byte before it, can lead an idle
-// pair of word detectors to a hit: a t followed by "od", or an f followed by
-// "ix", each letter in either case, after a byte that is no ASCII letter.
-// Bytes past `end` are not known yet and are taken as matching. Any other
-// byte leaves both detectors at 0 by the time the next such byte comes: a t
-// or f not so followed breaks its match within two bytes, and the byte that
-// breaks it follows a letter, so it starts nothing.
+// Whether the byte at p, with `before` the byte before it, can take a pair of
+// idle word detectors toward a hit: a t followed by "od" or an f followed by
+// "ix" (any case), after a byte that is no ASCII letter. Bytes at or past
+// `end` have not arrived yet and count as matching. Skipping any other byte
+// is safe: a t or f not so followed has its match broken within two bytes,
+// and the breaking byte follows a letter, so it starts no word; both
+// detectors are idle again with nothing counted.
 inline bool mayStartWord(const unsigned char* p, const unsigned char* end, unsigned char before) {
   const unsigned char lower = *p | 0x20;
   if ((lower != 't' && lower != 'f') || isAsciiLetter(before)) return false;
