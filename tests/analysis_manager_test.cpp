@@ -100,12 +100,13 @@ TEST_F(AnalysisManager, UnreadableFilesAreListedAndReported) {
 TEST_F(AnalysisManager, WorkerCountNeverChangesTheResults) {
   std::mt19937 random(7);
   const char pieces[][12] = {"x;", "// todo\n", "/* a */", "{", "\"s\"", "\n", " ", "/", "fixme "};
-  for (int dir = 0; dir < 5; ++dir) {
-    fs::create_directories(root_ / ("d" + std::to_string(dir)));
+  for (char dir = '0'; dir < '5'; ++dir) {
+    const std::string dirName{'d', dir};
+    fs::create_directories(root_ / dirName);
     for (int file = 0; file < 40; ++file) {
       std::string content;
       for (int i = random() % 200; i > 0; --i) content += pieces[random() % std::size(pieces)];
-      write("d" + std::to_string(dir) + "/f" + std::to_string(file) + ".cpp", content);
+      write(dirName + "/f" + std::to_string(file) + ".cpp", content);
     }
   }
   analysisManager single(1);
