@@ -39,11 +39,14 @@ void fileAnalysisPool::finish(std::vector<fileStats>* results,
                               std::vector<inputFailure>* failures) {
   close();
   results->reserve(results->size() + slots_.size());
-  for (slot& s : slots_) {
-    if (!s.reason.empty()) failures->push_back({s.path, std::move(s.reason)});
+  // Popping as we go lets the deque free its blocks, so the records are not
+  // held twice at the end of a big tree.
+  while (!slots_.empty()) {
+    slot& s = slots_.front();
+    if (!s.reason.empty()) failures->push_back({std::move(s.path), std::move(s.reason)});
     results->push_back(std::move(s.stats));
+    slots_.pop_front();
   }
-  slots_.clear();
 }
 
 void fileAnalysisPool::work(unsigned languageIndex, bool includeFirstComment) {
@@ -59,6 +62,9 @@ void fileAnalysisPool::work(unsigned languageIndex, bool includeFirstComment) {
     lock.lock();
     file.stats = std::move(stats);
     file.reason = std::move(reason);
+    // A record that was read carries the path as its name; only a failure
+    // still needs the slot's copy.
+    if (file.reason.empty()) std::string().swap(file.path);
     ++filesDone_;
     if (progress_) progress_(filesDone_, slots_.size());
   }
