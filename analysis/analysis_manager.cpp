@@ -34,7 +34,7 @@ bool analysisManager::analyzeFile(const std::string& path, unsigned languageInde
   if (finder == nullptr) return false;
   std::string reason;
   results_.push_back(finder->processFile(path, includeFirstComment, &reason));
-  if (results_.back().filename.empty()) failures_.push_back({path, reason});
+  if (!reason.empty()) failures_.push_back({path, reason});
   return true;
 }
 
