@@ -58,7 +58,9 @@ void fileAnalysisPool::work(unsigned languageIndex, bool includeFirstComment) {
     slot& file = slots_[nextToClaim_++];
     lock.unlock();
     std::string reason;
-    fileStats stats = finder->processFile(file.path, includeFirstComment, &reason);
+    // The walk selects regular files only, so the loader need not look again.
+    fileStats stats =
+        finder->processFile(file.path, includeFirstComment, &reason, pathType::regularFile);
     lock.lock();
     file.stats = std::move(stats);
     file.reason = std::move(reason);

@@ -12,6 +12,10 @@ namespace quillstat {
 // (plus one byte) whatever the size of the file.
 constexpr size_t kReadChunkSize = 128 * 1024;
 
+// Whether a path is already known to name a regular file: the directory walk
+// has seen the type of each file it selects; a path a user typed has not.
+enum class pathType { unchecked, regularFile };
+
 // Reads one regular file in text mode (see applyTextMode), piece by piece,
 // into a buffer that the caller owns and may reuse for file after file.
 // The platform part (open, read, close) lives in file_loading_<platform>.cpp.
@@ -25,10 +29,12 @@ class textFileReader {
 
   // Opens the regular file at `path` (or the regular file a symlink names)
   // and learns its size on disk. Returns false, with the reason in *error,
-  // when the path is not a regular file or cannot be opened or sized. FIFOs,
-  // sockets and devices are refused by their type before anything opens
-  // them, so they never block the caller. Call once per reader.
-  bool open(const std::string& path, std::string* error);
+  // when the path is not a regular file or cannot be opened or sized. An
+  // unchecked path is refused by its type before anything opens it, so
+  // FIFOs, sockets and devices are never opened; a path already known as a
+  // regular file is opened at once, and should it have been replaced by a
+  // FIFO since, the open does not wait for a writer. Call once per reader.
+  bool open(const std::string& path, pathType type, std::string* error);
 
   // The size on disk that open() found; reads stop there even if the file grows.
   int64_t sizeOnDisk() const { return sizeOnDisk_; }

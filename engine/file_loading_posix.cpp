@@ -22,11 +22,14 @@ const char* typeProblem(mode_t mode) {
 
 }  // namespace
 
-bool textFileReader::open(const std::string& path, std::string* error) {
+bool textFileReader::open(const std::string& path, pathType type, std::string* error) {
   struct stat info;
-  // The type is checked before the open: opening a FIFO for reading would block.
-  if (stat(path.c_str(), &info) != 0) return fail(error, std::strerror(errno));
-  if (!S_ISREG(info.st_mode)) return fail(error, typeProblem(info.st_mode));
+  // The type is checked before the open: opening a FIFO for reading would
+  // block, and opening a device may act on it.
+  if (type == pathType::unchecked) {
+    if (stat(path.c_str(), &info) != 0) return fail(error, std::strerror(errno));
+    if (!S_ISREG(info.st_mode)) return fail(error, typeProblem(info.st_mode));
+  }
 
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) return fail(error, std::strerror(errno));

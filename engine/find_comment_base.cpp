@@ -3,11 +3,11 @@
 namespace quillstat {
 
 fileStats findCommentBase::processFile(const std::string& path, bool includeFirstComment,
-                                       std::string* error) {
+                                       std::string* error, pathType type) {
   textFileReader file(&buffer_);
   fileStats stats;
   std::string reason;
-  if (!file.open(path, &reason) || !scanFile(file, includeFirstComment, &stats, &reason)) {
+  if (!file.open(path, type, &reason) || !scanFile(file, includeFirstComment, &stats, &reason)) {
     if (error != nullptr) *error = reason;
     return fileStats{};
   }

@@ -21,9 +21,10 @@ class findCommentBase {
   // its record, named with `path`, with sizeFile the size on disk. A path that
   // is not a readable regular file gives the all-zero record with an empty
   // name, and then *error (when not null) says why. The file is read in
-  // pieces of kReadChunkSize, so memory does not grow with its size.
+  // pieces of kReadChunkSize, so memory does not grow with its size. `type`
+  // spares the type check for a path the caller knows as a regular file.
   fileStats processFile(const std::string& path, bool includeFirstComment,
-                        std::string* error = nullptr);
+                        std::string* error = nullptr, pathType type = pathType::unchecked);
 
   // Scans `length` bytes of content and returns their record: sizeFile is
   // `length`, filename is empty. includeFirstComment says whether the first

@@ -44,7 +44,7 @@ std::string readInPieces(const std::string& path, size_t* longest) {
   std::vector<char> buffer;
   textFileReader file(&buffer);
   std::string error;
-  EXPECT_TRUE(file.open(path, &error)) << error;
+  EXPECT_TRUE(file.open(path, pathType::unchecked, &error)) << error;
   std::string content;
   *longest = 0;
   const char* data = nullptr;
@@ -160,6 +160,13 @@ TEST(ProcessFile, UnreadablePathsGiveTheZeroRecordAndAReason) {
     EXPECT_EQ(describe(stats), kZero) << c.path;
     EXPECT_EQ(stats.filename, "") << c.path;
     EXPECT_EQ(reason, c.reason) << c.path;
+  }
+  // A path the walk saw as a regular file may have been replaced since: the
+  // open must still neither wait on a FIFO nor accept a directory.
+  for (const std::string& replaced : {fifo, dir}) {
+    std::string reason;
+    EXPECT_EQ(finder.processFile(replaced, true, &reason, pathType::regularFile), fileStats{});
+    EXPECT_EQ(reason, replaced == fifo ? "not a regular file" : "is a directory");
   }
   close(sock);
 }
