@@ -29,13 +29,6 @@ size_t removeCrBeforeLf(char* data, size_t length) {
 
 }  // namespace
 
-size_t applyTextMode(char* data, size_t length) {
-  if (const void* end = std::memchr(data, 0x1A, length)) {
-    length = static_cast<size_t>(static_cast<const char*>(end) - data);
-  }
-  return removeCrBeforeLf(data, length);
-}
-
 bool textFileReader::next(const char** data, size_t* length, std::string* error) {
   if (buffer_->size() < kReadChunkSize + 1) buffer_->resize(kReadChunkSize + 1);
   char* const buffer = buffer_->data();

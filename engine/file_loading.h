@@ -16,8 +16,11 @@ constexpr size_t kReadChunkSize = 128 * 1024;
 // has seen the type of each file it selects; a path a user typed has not.
 enum class pathType { unchecked, regularFile };
 
-// Reads one regular file in text mode (see applyTextMode), piece by piece,
-// into a buffer that the caller owns and may reuse for file after file.
+// Reads one regular file piece by piece, into a buffer that the caller owns
+// and may reuse for file after file, in text mode as Windows delivers it, on
+// every platform, so that counts do not depend on where the program runs:
+// the content ends before the first byte 0x1A, and every CR directly
+// followed by LF is removed (a lone CR stays).
 // The platform part (open, read, close) lives in file_loading_<platform>.cpp.
 class textFileReader {
  public:
@@ -58,12 +61,6 @@ class textFileReader {
   bool heldCr_ = false;    // a CR ended the last piece; the next read shows whether LF follows
   bool ended_ = false;
 };
-
-// Text mode as Windows delivers it, on every platform, so that counts do not
-// depend on where the program runs: the content ends before the first byte
-// 0x1A, and every CR directly followed by LF is removed (a lone CR stays).
-// Rewrites data[0, length) in place and returns the new length.
-size_t applyTextMode(char* data, size_t length);
 
 }  // namespace quillstat
 
