@@ -17,10 +17,13 @@ namespace {
 
 const char kVersion[] = "quillstat 0.9";
 
+// The exit status when the window cannot be shown, as for an unreadable input:
+// nothing was done that the user asked for.
+constexpr int kNoWindowStatus = 2;
+
 // The help box's lines end in blanks that mean nothing on a terminal.
 void printHelp() {
   std::string text = commandLineHelpText();
-  std::string line;
   for (size_t start = 0; start <= text.size();) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
@@ -31,6 +34,7 @@ void printHelp() {
   }
 }
 
+#ifdef QUILLSTAT_WITH_GUI
 bool environmentSet(const char* name) {
   const char* value = std::getenv(name);
   return value != nullptr && *value != '\0';
@@ -49,11 +53,12 @@ bool windowSystemAvailable() {
   return true;
 #endif
 }
+#endif  // QUILLSTAT_WITH_GUI
 
 int explainBatchMode(const char* why) {
   std::cerr << "quillstat: " << why << "; for a batch run name an input and a report:\n"
             << "  quillstat -f FILE -o REPORT   or   quillstat -d DIR -o REPORT   (see quillstat -h)\n";
-  return batchInputUnreadable;
+  return kNoWindowStatus;
 }
 
 }  // namespace
@@ -75,7 +80,6 @@ int runProgram(const std::vector<std::string>& tokens, int argc, char** argv) {
 #else
   (void)argc;
   (void)argv;
-  (void)windowSystemAvailable;
   return explainBatchMode("this build has no window");
 #endif
 }
