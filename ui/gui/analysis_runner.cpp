@@ -33,14 +33,6 @@ constexpr int kPollIntervalMs = 100;
 
 int clampToInt(size_t value) { return static_cast<int>(std::min<size_t>(value, INT_MAX)); }
 
-// Workers may report out of order; the counts only ever grow.
-void raiseTo(std::atomic<size_t>& counter, size_t value) {
-  size_t seen = counter.load(std::memory_order_relaxed);
-  while (seen < value &&
-         !counter.compare_exchange_weak(seen, value, std::memory_order_relaxed)) {
-  }
-}
-
 }  // namespace
 
 // Written by the worker, read by the poll timer: plain atomics, so that no
@@ -83,9 +75,10 @@ bool analysisRunner::start(const QString& label, task work) {
   dialog_ = dialog;
 
   std::shared_ptr<progressCounts> counts = counts_;
+  // The manager reports from one thread at a time, in order.
   analysisManager::progressCallback progress = [counts](size_t done, size_t found) {
-    raiseTo(counts->found, found);
-    raiseTo(counts->done, done);
+    counts->found.store(found, std::memory_order_relaxed);
+    counts->done.store(done, std::memory_order_relaxed);
   };
   watcher_.setFuture(QtConcurrent::run([work = std::move(work), progress] { work(progress); }));
   showTimer_.start();
