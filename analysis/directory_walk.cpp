@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "analysis/directory_listing.h"
 #include "analysis/masks.h"
+#include "engine/file_system.h"
 
 namespace quillstat {
 
@@ -53,7 +53,7 @@ struct walker {
   void walk(std::string* prefix, const std::string* shownPath) {
     std::vector<directoryEntry> entries;
     std::string error;
-    if (!listDirectory(*prefix, &entries, &error)) {
+    if (!inputFileSystem().listDirectory(*prefix, &entries, &error)) {
       failures->push_back({shownPath != nullptr ? *shownPath : *prefix, error});
       return;
     }

@@ -29,6 +29,21 @@ size_t removeCrBeforeLf(char* data, size_t length) {
 
 }  // namespace
 
+bool textFileReader::open(const std::string& path, pathType type, std::string* error) {
+  files_ = &inputFileSystem();
+  intptr_t handle = -1;
+  if (!files_->openFile(path, type, &handle, &sizeOnDisk_, error)) return false;
+  handle_ = handle;
+  unread_ = sizeOnDisk_;
+  return true;
+}
+
+void textFileReader::close() {
+  if (handle_ < 0) return;
+  files_->closeFile(handle_);
+  handle_ = -1;
+}
+
 bool textFileReader::next(const char** data, size_t* length, std::string* error) {
   if (buffer_->size() < kReadChunkSize + 1) buffer_->resize(kReadChunkSize + 1);
   char* const buffer = buffer_->data();
@@ -43,7 +58,9 @@ bool textFileReader::next(const char** data, size_t* length, std::string* error)
     }
     size_t got = 0;
     const size_t wanted = static_cast<size_t>(std::min<int64_t>(unread_, kReadChunkSize));
-    if (wanted > 0 && !readRaw(buffer + start, wanted, &got, error)) return false;
+    if (wanted > 0 && !files_->readFile(handle_, buffer + start, wanted, &got, error)) {
+      return false;
+    }
     unread_ -= static_cast<int64_t>(got);
     ended_ = got == 0 || unread_ == 0;  // got is 0 when the file shrank since open()
     size_t filled = start + got;

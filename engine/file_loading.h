@@ -6,22 +6,20 @@
 #include <string>
 #include <vector>
 
+#include "engine/file_system.h"
+
 namespace quillstat {
 
 // How many bytes of a file one read asks for. Memory per reader is this
 // (plus one byte) whatever the size of the file.
 constexpr size_t kReadChunkSize = 128 * 1024;
 
-// Whether a path is already known to name a regular file: the directory walk
-// has seen the type of each file it selects; a path a user typed has not.
-enum class pathType { unchecked, regularFile };
-
 // Reads one regular file piece by piece, into a buffer that the caller owns
 // and may reuse for file after file, in text mode as Windows delivers it, on
 // every platform, so that counts do not depend on where the program runs:
 // the content ends before the first byte 0x1A, and every CR directly
 // followed by LF is removed (a lone CR stays).
-// The platform part (open, read, close) lives in file_loading_<platform>.cpp.
+// Files are opened and read through inputFileSystem().
 class textFileReader {
  public:
   // `buffer` must outlive the reader; it is grown to kReadChunkSize + 1 once.
@@ -30,16 +28,13 @@ class textFileReader {
   textFileReader(const textFileReader&) = delete;
   textFileReader& operator=(const textFileReader&) = delete;
 
-  // Opens the regular file at `path` (or the regular file a symlink names)
-  // and learns its size on disk. Returns false, with the reason in *error,
-  // when the path is not a regular file or cannot be opened or sized. An
-  // unchecked path is refused by its type before anything opens it, so
-  // FIFOs, sockets and devices are never opened; a path already known as a
-  // regular file is opened at once, and should it have been replaced by a
-  // FIFO since, the open does not wait for a writer. Call once per reader.
+  // Opens the file at `path` as fileSystem::openFile does and learns its
+  // size on disk. Returns false, with the reason in *error, when the path is
+  // not a readable regular file. Call once per reader.
   bool open(const std::string& path, pathType type, std::string* error);
 
-  // The size on disk that open() found; reads stop there even if the file grows.
+  // The size on disk that open() found. Reads stop there even if the file
+  // grows meanwhile, and end early, without error, if it shrinks.
   int64_t sizeOnDisk() const { return sizeOnDisk_; }
 
   // Delivers the next piece of text-mode content in *data, *length > 0; at
@@ -51,10 +46,8 @@ class textFileReader {
   void close();
 
  private:
-  // Reads up to `capacity` bytes; *got is 0 only at the end of the file.
-  bool readRaw(char* into, size_t capacity, size_t* got, std::string* error);
-
   std::vector<char>* buffer_;
+  fileSystem* files_ = nullptr;  // the one that opened the file
   intptr_t handle_ = -1;
   int64_t sizeOnDisk_ = 0;
   int64_t unread_ = 0;     // bytes on disk not read yet

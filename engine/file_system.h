@@ -1,0 +1,77 @@
+#ifndef QUILLSTAT_ENGINE_FILE_SYSTEM_H_
+#define QUILLSTAT_ENGINE_FILE_SYSTEM_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quillstat {
+
+// Whether a path is already known to name a regular file: the directory walk
+// has seen the type of each file it selects; a path a user typed has not.
+enum class pathType { unchecked, regularFile };
+
+// What a directory entry is, with a symlink resolved to what it names.
+enum class entryKind {
+  file,       // a regular file
+  directory,  // a directory
+  other,      // a FIFO, socket, device, dangling link or anything unreadable
+};
+
+// One entry of a directory listing.
+struct directoryEntry {
+  std::string name;     // the bare name, never "." or ".."
+  entryKind kind;       // for a symlink, the kind of its target
+  bool isLink = false;  // the entry itself is a symbolic link
+
+  bool operator==(const directoryEntry&) const = default;
+};
+
+// The calls through which an analysis reads its inputs. The machine's own
+// (file_system_<platform>.cpp) serve unless a test puts in one that injects
+// faults: files that vanish, shrink, grow or fail midway cannot be had from a
+// real file system on cue. Implementations are called from several threads
+// at once. Reasons are strerror texts.
+class fileSystem {
+ public:
+  virtual ~fileSystem() = default;
+
+  // Opens the regular file at `path` (or the one a symlink names) for
+  // reading and learns its size. An unchecked path is refused by its type
+  // before anything opens it, so FIFOs, sockets and devices are never
+  // opened; a path known as a regular file is opened at once, and should it
+  // have been replaced by a FIFO since, the open does not wait for a writer.
+  // Returns false, with the reason in *error, for anything else.
+  virtual bool openFile(const std::string& path, pathType type, intptr_t* handle, int64_t* size,
+                        std::string* error) = 0;
+
+  // Reads up to `capacity` bytes of an open file; *got is 0 only at its end.
+  virtual bool readFile(intptr_t handle, char* into, size_t capacity, size_t* got,
+                        std::string* error) = 0;
+
+  virtual void closeFile(intptr_t handle) = 0;
+
+  // Replaces *entries with the entries of the directory `path`, in the order
+  // the system lists them, "." and ".." left out. `path` may end in a
+  // separator; relative paths are taken from the working directory. Returns
+  // false, with the reason in *error and *entries empty, when the directory
+  // cannot be opened or read.
+  virtual bool listDirectory(const std::string& path, std::vector<directoryEntry>* entries,
+                             std::string* error) = 0;
+};
+
+// The machine's own file system.
+fileSystem& machineFileSystem();
+
+// The file system that analyses read through: the machine's own, unless a
+// test has put in another.
+fileSystem& inputFileSystem();
+
+// Puts in `replacement` (not null; it must outlive its use) and returns the
+// one it replaces. Not while an analysis runs.
+fileSystem* replaceInputFileSystem(fileSystem* replacement);
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_FILE_SYSTEM_H_

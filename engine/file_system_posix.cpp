@@ -1,0 +1,140 @@
+#include "engine/file_system.h"
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillstat {
+
+namespace {
+
+bool fail(std::string* error, int code) {
+  *error = std::strerror(code);
+  return false;
+}
+
+bool failOnType(std::string* error, mode_t mode) {
+  *error = S_ISDIR(mode) ? "is a directory" : "not a regular file";
+  return false;
+}
+
+entryKind kindOfMode(mode_t mode) {
+  if (S_ISREG(mode)) return entryKind::file;
+  if (S_ISDIR(mode)) return entryKind::directory;
+  return entryKind::other;
+}
+
+// Asks the file system about `name` when d_type does not settle it. The
+// lookup is relative to the open directory, so it costs no path resolution
+// and names the entry that was listed even if the path has changed meanwhile.
+void resolveEntry(int directoryFd, unsigned char type, directoryEntry* entry) {
+  struct stat info;
+  if (type == DT_UNKNOWN) {
+    if (fstatat(directoryFd, entry->name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+      entry->kind = entryKind::other;  // vanished since the listing
+      return;
+    }
+    if (!S_ISLNK(info.st_mode)) {
+      entry->kind = kindOfMode(info.st_mode);
+      return;
+    }
+  }
+  entry->isLink = true;
+  // A dangling or looping link fails here and counts as other.
+  entry->kind = fstatat(directoryFd, entry->name.c_str(), &info, 0) == 0
+                    ? kindOfMode(info.st_mode)
+                    : entryKind::other;
+}
+
+class posixFileSystem : public fileSystem {
+ public:
+  bool openFile(const std::string& path, pathType type, intptr_t* handle, int64_t* size,
+                std::string* error) override {
+    struct stat info;
+    // The type is checked before the open: opening a FIFO for reading would
+    // block, and opening a device may act on it.
+    if (type == pathType::unchecked) {
+      if (stat(path.c_str(), &info) != 0) return fail(error, errno);
+      if (!S_ISREG(info.st_mode)) return failOnType(error, info.st_mode);
+    }
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return fail(error, errno);
+    // The path may have been replaced since the stat; trust only the open file.
+    if (fstat(fd, &info) != 0) {
+      int saved = errno;
+      close(fd);
+      return fail(error, saved);
+    }
+    if (!S_ISREG(info.st_mode)) {
+      close(fd);
+      return failOnType(error, info.st_mode);
+    }
+    *handle = fd;
+    *size = static_cast<int64_t>(info.st_size);
+    return true;
+  }
+
+  bool readFile(intptr_t handle, char* into, size_t capacity, size_t* got,
+                std::string* error) override {
+    for (;;) {
+      ssize_t n = read(static_cast<int>(handle), into, capacity);
+      if (n >= 0) {
+        *got = static_cast<size_t>(n);
+        return true;
+      }
+      if (errno != EINTR) return fail(error, errno);
+    }
+  }
+
+  void closeFile(intptr_t handle) override { close(static_cast<int>(handle)); }
+
+  bool listDirectory(const std::string& path, std::vector<directoryEntry>* entries,
+                     std::string* error) override {
+    entries->clear();
+    int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return fail(error, errno);
+    DIR* dir = fdopendir(fd);
+    if (dir == nullptr) {
+      int saved = errno;
+      close(fd);
+      return fail(error, saved);
+    }
+    for (;;) {
+      errno = 0;  // readdir signals a read error only through errno
+      const dirent* raw = readdir(dir);
+      if (raw == nullptr) break;
+      const char* name = raw->d_name;
+      if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
+      directoryEntry entry{name, entryKind::other};
+      switch (raw->d_type) {
+        case DT_REG: entry.kind = entryKind::file; break;
+        case DT_DIR: entry.kind = entryKind::directory; break;
+        case DT_LNK:
+        case DT_UNKNOWN: resolveEntry(fd, raw->d_type, &entry); break;
+        default: break;  // FIFOs, sockets, devices
+      }
+      entries->push_back(std::move(entry));
+    }
+    int readError = errno;
+    closedir(dir);  // also closes fd
+    if (readError != 0) {
+      entries->clear();
+      return fail(error, readError);
+    }
+    return true;
+  }
+};
+
+}  // namespace
+
+fileSystem& machineFileSystem() {
+  static posixFileSystem machine;
+  return machine;
+}
+
+}  // namespace quillstat
