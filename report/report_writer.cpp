@@ -1,14 +1,11 @@
 #include "report/report_writer.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <string_view>
 
 #include "analysis/add_stats.h"
 #include "report/block_formatters.h"
 #include "report/home_page.h"
+#include "report/report_file.h"
 #include "report/windows1251.h"
 
 namespace quillstat {
@@ -61,18 +58,13 @@ formatParts partsOf(reportFormat format) {
 
 // Writes the Windows-1251 text gathered in `chunk` to `file`; on failure sets
 // *error to the reason.
-bool writeChunk(std::FILE* file, std::string* chunk, std::string* error) {
-  if (chunk->empty()) return true;
-  errno = 0;
-  if (std::fwrite(chunk->data(), 1, chunk->size(), file) != chunk->size()) {
-    *error = errno != 0 ? std::strerror(errno) : "write error";
-    return false;
-  }
+bool writeChunk(reportFile& file, std::string* chunk, std::string* error) {
+  if (!file.write(chunk->data(), chunk->size(), error)) return false;
   chunk->clear();  // keeps the capacity for the next chunk
   return true;
 }
 
-bool writeAll(std::FILE* file, const formatParts& parts, const std::vector<fileStats>& results,
+bool writeAll(reportFile& file, const formatParts& parts, const std::vector<fileStats>& results,
               bool fromDirectory, std::string* error) {
   std::string chunk;
   chunk.reserve(chunkSize + 4096);
@@ -96,37 +88,13 @@ bool writeAll(std::FILE* file, const formatParts& parts, const std::vector<fileS
   return writeChunk(file, &chunk, error);
 }
 
-// Removes what a failed write left behind. Only a regular file is ours to
-// remove: a device such as /dev/stdout, or the target of a symbolic link, is not.
-void removePartialFile(const std::string& path) {
-  std::error_code ignored;
-  if (std::filesystem::is_regular_file(std::filesystem::symlink_status(path, ignored))) {
-    std::filesystem::remove(path, ignored);
-  }
-}
-
 }  // namespace
 
 bool writeReport(const std::string& outputPath, reportFormat format,
                  const std::vector<fileStats>& results, bool fromDirectory, std::string* error) {
-  // "wb" replaces an existing file rather than appending to it.
-  std::FILE* file = std::fopen(outputPath.c_str(), "wb");
-  if (file == nullptr) {
-    *error = std::strerror(errno);
-    return false;
-  }
-  // The chunks are already large; a stdio buffer would only copy them again.
-  std::setvbuf(file, nullptr, _IONBF, 0);
-
-  bool written = writeAll(file, partsOf(format), results, fromDirectory, error);
-  errno = 0;
-  // The close is checked too: some file systems report a failed write only here.
-  if (std::fclose(file) != 0 && written) {
-    *error = errno != 0 ? std::strerror(errno) : "close failed";
-    written = false;
-  }
-  if (!written) removePartialFile(outputPath);
-  return written;
+  reportFile file;
+  return file.open(outputPath, error) &&
+         writeAll(file, partsOf(format), results, fromDirectory, error) && file.commit(error);
 }
 
 }  // namespace quillstat

@@ -10,10 +10,11 @@
 namespace quillstat {
 
 // Writes the report of `results` to `outputPath` in Windows-1251, creating or
-// replacing the file: the format's header, one block per record in list
-// order, the total block when `fromDirectory` (also for an empty list), the
-// footer. Returns false, with the reason in *error, when the file cannot be
-// created or written; a partly written file is then removed.
+// replacing the file as a whole (see report_file.h): the format's header, one
+// block per record in list order, the total block when `fromDirectory` (also
+// for an empty list), the footer. Returns false, with the reason in *error,
+// when the file cannot be created or written; an existing report is then
+// left as it was.
 bool writeReport(const std::string& outputPath, reportFormat format,
                  const std::vector<fileStats>& results, bool fromDirectory, std::string* error);
 

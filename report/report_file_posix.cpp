@@ -1,0 +1,157 @@
+#include "report/report_file.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillstat {
+
+namespace {
+
+// The temporary file being written, for removeUnfinishedReport(). One
+// report is written at a time.
+std::atomic<const char*> unfinishedReport{nullptr};
+
+// Links followed before giving up, as the kernel's own limit.
+constexpr int kMaxLinkHops = 40;
+
+bool fail(std::string* error, int code) {
+  *error = std::strerror(code);
+  return false;
+}
+
+// The directory part of `path` with its trailing '/', or "" for a bare name.
+std::string directoryOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// Follows `path` through symbolic links to the name that a write creates or
+// replaces; a link that dangles gives the name it points at.
+bool resolveLinks(std::string path, std::string* resolved, std::string* error) {
+  std::vector<char> target(256);
+  for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+    struct stat info;
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+      *resolved = path;
+      return true;
+    }
+    ssize_t length;
+    while ((length = readlink(path.c_str(), target.data(), target.size())) ==
+           static_cast<ssize_t>(target.size())) {
+      target.resize(target.size() * 2);
+    }
+    if (length < 0) return fail(error, errno);
+    std::string next(target.data(), static_cast<size_t>(length));
+    path = next.starts_with('/') ? next : directoryOf(path) + next;
+  }
+  return fail(error, ELOOP);
+}
+
+// Creates a new file beside `finalPath` with a name of its own; its name
+// goes to *temporaryPath and is published for removeUnfinishedReport()
+// before the file exists, so that an interrupt can never miss it.
+int createTemporaryFile(const std::string& finalPath, mode_t mode, std::string* temporaryPath) {
+  static std::atomic<unsigned> counter{0};
+  for (;;) {
+    unfinishedReport.store(nullptr);  // the name is about to change
+    *temporaryPath = directoryOf(finalPath) + ".quillstat-" + std::to_string(getpid()) + "-" +
+                     std::to_string(counter++) + ".tmp";
+    unfinishedReport.store(temporaryPath->c_str());
+    int fd = open(temporaryPath->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd >= 0) return fd;
+    if (errno != EEXIST) {
+      int saved = errno;
+      unfinishedReport.store(nullptr);
+      errno = saved;
+      return -1;
+    }
+  }
+}
+
+}  // namespace
+
+reportFile::~reportFile() { abandon(); }
+
+bool reportFile::open(const std::string& target, std::string* error) {
+  if (!resolveLinks(target, &finalPath_, error)) return false;
+  struct stat info;
+  bool exists = stat(finalPath_.c_str(), &info) == 0;
+  if (exists && S_ISDIR(info.st_mode)) return fail(error, EISDIR);
+  if (exists && !S_ISREG(info.st_mode)) {
+    int fd = ::open(finalPath_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return fail(error, errno);
+    handle_ = fd;
+    return true;
+  }
+  int fd = createTemporaryFile(finalPath_, exists ? info.st_mode & 07777 : 0666, &temporaryPath_);
+  if (fd < 0) {
+    int saved = errno;
+    temporaryPath_.clear();
+    return fail(error, saved);
+  }
+  handle_ = fd;
+  // The umask trimmed the mode at creation; a replaced report keeps its own.
+  if (exists && fchmod(fd, info.st_mode & 07777) != 0) {
+    int saved = errno;
+    abandon();
+    return fail(error, saved);
+  }
+  return true;
+}
+
+bool reportFile::write(const char* data, size_t length, std::string* error) {
+  while (length > 0) {
+    ssize_t n = ::write(static_cast<int>(handle_), data, length);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return fail(error, errno);
+    }
+    data += n;
+    length -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+bool reportFile::commit(std::string* error) {
+  int fd = static_cast<int>(handle_);
+  handle_ = -1;
+  // Some file systems report a failed write only at the flush or the close.
+  int saved = 0;
+  if (!temporaryPath_.empty() && fsync(fd) != 0) saved = errno;
+  if (close(fd) != 0 && saved == 0) saved = errno;
+  if (saved != 0) {
+    abandon();
+    return fail(error, saved);
+  }
+  if (temporaryPath_.empty()) return true;
+  if (rename(temporaryPath_.c_str(), finalPath_.c_str()) != 0) {
+    saved = errno;
+    abandon();
+    return fail(error, saved);
+  }
+  unfinishedReport.store(nullptr);
+  temporaryPath_.clear();
+  return true;
+}
+
+void reportFile::abandon() {
+  if (handle_ >= 0) close(static_cast<int>(handle_));
+  handle_ = -1;
+  if (temporaryPath_.empty()) return;
+  // Removed before it is unpublished: an interrupt in between only repeats the removal.
+  unlink(temporaryPath_.c_str());
+  unfinishedReport.store(nullptr);
+  temporaryPath_.clear();
+}
+
+void removeUnfinishedReport() {
+  if (const char* path = unfinishedReport.load()) unlink(path);
+}
+
+}  // namespace quillstat
