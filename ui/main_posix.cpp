@@ -1,10 +1,12 @@
 #include <string>
 #include <vector>
 
+#include "ui/interrupt.h"
 #include "ui/program_entry.h"
 
 // The shell has already split the words, so argv goes straight to the scan.
 int main(int argc, char** argv) {
+  quillstat::endCleanlyOnInterrupt();
   std::vector<std::string> tokens(argv + 1, argv + argc);
   return quillstat::runProgram(tokens, argc, argv);
 }
