@@ -15,7 +15,8 @@ namespace quillstat {
 // permissions. A symbolic link is followed: the report replaces the file the
 // link names (or creates it) and the link stays. A target that exists and is
 // not a regular file, such as /dev/stdout or a FIFO, is written directly,
-// since a rename would replace the device itself. Reasons are strerror texts.
+// since a rename would replace the device itself; so is an existing report
+// in a directory that refuses new files. Reasons are strerror texts.
 // The platform part lives in report_file_<platform>.cpp.
 class reportFile {
  public:
@@ -38,6 +39,8 @@ class reportFile {
   bool commit(std::string* error);
 
  private:
+  // Opens finalPath_ itself for writing, truncating it.
+  bool openInPlace(std::string* error);
   void abandon();
 
   intptr_t handle_ = -1;

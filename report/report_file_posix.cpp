@@ -83,16 +83,14 @@ bool reportFile::open(const std::string& target, std::string* error) {
   struct stat info;
   bool exists = stat(finalPath_.c_str(), &info) == 0;
   if (exists && S_ISDIR(info.st_mode)) return fail(error, EISDIR);
-  if (exists && !S_ISREG(info.st_mode)) {
-    int fd = ::open(finalPath_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return fail(error, errno);
-    handle_ = fd;
-    return true;
-  }
+  if (exists && !S_ISREG(info.st_mode)) return openInPlace(error);
   int fd = createTemporaryFile(finalPath_, exists ? info.st_mode & 07777 : 0666, &temporaryPath_);
   if (fd < 0) {
     int saved = errno;
     temporaryPath_.clear();
+    // A directory that takes no new files may still hold a report that its
+    // owner may rewrite; it is written in place, as it always could be.
+    if (saved == EACCES && exists) return openInPlace(error);
     return fail(error, saved);
   }
   handle_ = fd;
@@ -102,6 +100,13 @@ bool reportFile::open(const std::string& target, std::string* error) {
     abandon();
     return fail(error, saved);
   }
+  return true;
+}
+
+bool reportFile::openInPlace(std::string* error) {
+  int fd = ::open(finalPath_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return fail(error, errno);
+  handle_ = fd;
   return true;
 }
 

@@ -1,16 +1,11 @@
 #include "report/report_writer.h"
 
 #include <cerrno>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -196,30 +191,6 @@ TEST(ReportWriter, FileThatCannotBeCreatedOrWrittenIsReportedWithItsReason) {
   EXPECT_FALSE(fs::exists(dir / "missing"));
   EXPECT_TRUE(fs::is_directory(dir));
   EXPECT_TRUE(fs::exists("/dev/full"));  // a device is never removed
-}
-
-TEST(ReportWriter, PartlyWrittenFileIsRemoved) {
-  fs::path path = testDir() / "big.txt";
-  // A file size limit makes the write fail after the first chunks. It is set
-  // in a child process so that no other test runs under it.
-  pid_t child = fork();
-  ASSERT_NE(child, -1);
-  if (child == 0) {
-    std::signal(SIGXFSZ, SIG_IGN);  // the write then fails with EFBIG instead
-    rlimit limit;
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = 200000;
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(2);
-    std::vector<fileStats> many(10000, twoFiles()[1]);  // about 3 MB of text
-    std::string error;
-    bool written = writeReport(path.string(), reportFormat::txt, many, true, &error);
-    _exit(!written && error == std::strerror(EFBIG) ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "expected false with \"" << std::strerror(EFBIG) << "\"";
-  EXPECT_FALSE(fs::exists(path));
 }
 
 bool haveCommand(const char* name) {

@@ -1,0 +1,190 @@
+#include "report/report_file.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace quillstat {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ReportFile : public testing::Test {
+ protected:
+  void SetUp() override {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() / "quillstat_report_file" / test->name();
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+  void put(const std::string& name, const std::string& content) {
+    std::ofstream(dir_ / name, std::ios::binary) << content;
+  }
+  std::string read(const std::string& name) const {
+    std::ifstream in(dir_ / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  // The names in the test's directory: a temporary file left behind shows here.
+  std::set<std::string> names() const {
+    std::set<std::string> found;
+    for (const fs::directory_entry& entry : fs::directory_iterator(dir_)) {
+      found.insert(entry.path().filename().string());
+    }
+    return found;
+  }
+
+  // Opens, writes and commits; returns "" or the first reason of a failure.
+  static std::string writeWhole(const std::string& target, const std::string& content) {
+    reportFile file;
+    std::string error;
+    if (file.open(target, &error) && file.write(content.data(), content.size(), &error) &&
+        file.commit(&error)) {
+      return "";
+    }
+    return error;
+  }
+
+  fs::path dir_;
+};
+
+// Runs `job` in a child process and returns its exit status, so that limits
+// and identities set there stay there. With `unprivileged`, a run as root
+// becomes the user "nobody" first: permissions do not stop root.
+int inChildProcess(bool unprivileged, const std::function<int()>& job) {
+  pid_t child = fork();
+  if (child == 0) {
+    if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(100);
+    _exit(job());
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(ReportFile, ReplacesAnExistingReportKeepingItsPermissions) {
+  EXPECT_EQ(writeWhole(path("new.txt"), "first"), "");
+  EXPECT_EQ(read("new.txt"), "first");
+  mode_t mask = umask(0);
+  umask(mask);
+  EXPECT_EQ(fs::status(dir_ / "new.txt").permissions(), fs::perms(0666 & ~mask));
+
+  put("old.txt", std::string(100000, 'x'));
+  fs::permissions(dir_ / "old.txt", fs::perms(0640));
+  EXPECT_EQ(writeWhole(path("old.txt"), "second"), "");
+  EXPECT_EQ(read("old.txt"), "second");
+  EXPECT_EQ(fs::status(dir_ / "old.txt").permissions(), fs::perms(0640));
+  EXPECT_EQ(names(), (std::set<std::string>{"new.txt", "old.txt"}));
+}
+
+TEST_F(ReportFile, UnfinishedReportLeavesTheOldOneAndNoTemporaryFile) {
+  put("r.txt", "old report");
+  {
+    reportFile abandoned;
+    std::string error;
+    ASSERT_TRUE(abandoned.open(path("r.txt"), &error)) << error;
+    ASSERT_TRUE(abandoned.write("new", 3, &error)) << error;
+    EXPECT_EQ(names().size(), 2u);  // the report and the temporary file
+  }
+  EXPECT_EQ(read("r.txt"), "old report");
+  EXPECT_EQ(names(), std::set<std::string>{"r.txt"});
+
+  // What an interrupt does: the temporary file goes, the old report stays.
+  reportFile interrupted;
+  std::string error;
+  ASSERT_TRUE(interrupted.open(path("r.txt"), &error)) << error;
+  removeUnfinishedReport();
+  EXPECT_EQ(names(), std::set<std::string>{"r.txt"});
+  EXPECT_FALSE(interrupted.commit(&error));
+  EXPECT_EQ(read("r.txt"), "old report");
+}
+
+TEST_F(ReportFile, WriteErrorLeavesTheOldReportAndNoTemporaryFile) {
+  put("r.txt", "old report");
+  // A file size limit makes the writes fail after 100 KB; it is set in a
+  // child process so that no other test runs under it.
+  int status = inChildProcess(false, [&] {
+    std::signal(SIGXFSZ, SIG_IGN);  // the write then fails with EFBIG instead
+    rlimit limit;
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = 100000;
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
+    return writeWhole(path("r.txt"), std::string(300000, 'n')) == std::strerror(EFBIG) ? 0 : 1;
+  });
+  EXPECT_EQ(status, 0) << "expected the reason \"" << std::strerror(EFBIG) << "\"";
+  EXPECT_EQ(read("r.txt"), "old report");
+  EXPECT_EQ(names(), std::set<std::string>{"r.txt"});
+}
+
+TEST_F(ReportFile, DevicesAndFifosAreWrittenInPlace) {
+  EXPECT_EQ(writeWhole("/dev/full", "x"), std::strerror(ENOSPC));
+  EXPECT_EQ(writeWhole("/dev/null", "x"), "");
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+  ASSERT_EQ(mkfifo(path("pipe").c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] { received = read("pipe"); });
+  EXPECT_EQ(writeWhole(path("pipe"), "through the pipe"), "");
+  reader.join();
+  EXPECT_EQ(received, "through the pipe");
+  EXPECT_TRUE(fs::is_fifo(dir_ / "pipe"));
+  EXPECT_EQ(names(), std::set<std::string>{"pipe"});
+}
+
+TEST_F(ReportFile, LinksAreFollowedAndKept) {
+  put("real.txt", "old");
+  fs::create_directories(dir_ / "sub");
+  fs::create_symlink("real.txt", dir_ / "link.txt");
+  fs::create_symlink("../link.txt", dir_ / "sub/chain.txt");  // relative to its own directory
+  fs::create_symlink("made.txt", dir_ / "dangling.txt");
+  fs::create_symlink("loop2.txt", dir_ / "loop1.txt");
+  fs::create_symlink("loop1.txt", dir_ / "loop2.txt");
+
+  EXPECT_EQ(writeWhole(path("sub/chain.txt"), "through two links"), "");
+  EXPECT_EQ(read("real.txt"), "through two links");
+  EXPECT_EQ(writeWhole(path("dangling.txt"), "created"), "");
+  EXPECT_EQ(read("made.txt"), "created");
+  EXPECT_EQ(writeWhole(path("loop1.txt"), "x"), std::strerror(ELOOP));
+
+  for (const char* link : {"link.txt", "sub/chain.txt", "dangling.txt", "loop1.txt"}) {
+    EXPECT_TRUE(fs::is_symlink(dir_ / link)) << link;
+  }
+  EXPECT_EQ(names(), (std::set<std::string>{"dangling.txt", "link.txt", "loop1.txt", "loop2.txt",
+                                            "made.txt", "real.txt", "sub"}));
+}
+
+TEST_F(ReportFile, ReadOnlyDirectoryTakesNoNewReport) {
+  put("kept.txt", "old");
+  fs::permissions(dir_ / "kept.txt", fs::perms(0666));  // writable by anyone
+  fs::permissions(dir_, fs::perms(0555));
+  int status = inChildProcess(true, [&] {
+    if (writeWhole(path("new.txt"), "x") != std::strerror(EACCES)) return 1;
+    // An existing report its user may write is still rewritten, in place.
+    return writeWhole(path("kept.txt"), "rewritten") == "" ? 0 : 2;
+  });
+  fs::permissions(dir_, fs::perms(0755));
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(read("kept.txt"), "rewritten");
+  EXPECT_EQ(names(), std::set<std::string>{"kept.txt"});
+}
+
+}  // namespace
+}  // namespace quillstat
