@@ -11,6 +11,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -71,7 +72,10 @@ class ReportFile : public testing::Test {
 int inChildProcess(bool unprivileged, const std::function<int()>& job) {
   pid_t child = fork();
   if (child == 0) {
-    if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(100);
+    if (unprivileged && geteuid() == 0 &&
+        (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
+      _exit(100);
+    }
     _exit(job());
   }
   int status = 0;

@@ -1,0 +1,120 @@
+// Ctrl-C and termination requests in the middle of a run of the built program.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "program_runner.h"
+
+namespace quillstat {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char kOldReport[] = "the report of an earlier run";
+
+class Interrupt : public testing::Test {
+ protected:
+  void SetUp() override {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    root_ = fs::temp_directory_path() / "quillstat_interrupt" / test->name();
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "tree");
+    fs::create_directories(root_ / "out");
+    std::ofstream(root_ / "out/r.txt", std::ios::binary) << kOldReport;
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  // What the report directory holds: a temporary file left behind shows here.
+  std::set<std::string> reportDirectory() const {
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(root_ / "out")) {
+      names.insert(entry.path().filename().string());
+    }
+    return names;
+  }
+
+  std::string oldReportNow() const {
+    std::ifstream in(root_ / "out/r.txt", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  fs::path root_;
+};
+
+// While the files are read: reading a 5 GiB sparse file takes seconds.
+TEST_F(Interrupt, DuringTheAnalysisEndsWithTheShellStatusAndNoReport) {
+  {
+    std::ofstream huge(root_ / "tree/huge.cpp", std::ios::binary);
+    huge.seekp((int64_t{5} << 30) - 1);
+    huge << ';';
+  }
+  const struct {
+    int signal;
+    int status;
+  } cases[] = {{SIGINT, 130}, {SIGTERM, 143}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.signal);
+    pid_t pid = startProgram(root_.string(), {"-d", "tree", "-o", "out/r.txt"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(kill(pid, c.signal), 0);
+    programEnd end = waitForProgram(pid);
+    EXPECT_EQ(end.exitStatus, c.status);
+    EXPECT_EQ(end.err, "");
+    EXPECT_EQ(oldReportNow(), kOldReport);
+    EXPECT_EQ(reportDirectory(), std::set<std::string>{"r.txt"});
+  }
+}
+
+// While the report is written: the run is caught with its temporary file in
+// place (stopped there, so that the moment cannot pass), then interrupted.
+TEST_F(Interrupt, DuringTheReportWriteLeavesTheOldReportAndNoTemporaryFile) {
+  // 10,000 records make a report of over a megabyte.
+  char name[32];
+  for (int i = 0; i < 10000; ++i) {
+    std::snprintf(name, sizeof(name), "f%05d.cpp", i);
+    std::ofstream(root_ / "tree" / name) << "x;\n";
+  }
+  // Whether the program has stopped or ended, leaving it to be waited for.
+  auto halted = [](pid_t pid, int how, siginfo_t* info) {
+    *info = {};
+    return waitid(P_PID, pid, info, how | WNOWAIT) == 0 && info->si_pid == pid;
+  };
+  bool caught = false;
+  for (int attempt = 0; attempt < 20 && !caught; ++attempt) {
+    pid_t pid = startProgram(root_.string(), {"-d", "tree", "-o", "out/r.txt"});
+    siginfo_t info;
+    while (reportDirectory().size() == 1 && !halted(pid, WEXITED | WNOHANG, &info)) {
+    }
+    if (reportDirectory().size() == 2) {
+      kill(pid, SIGSTOP);
+      // Stopped before its rename if the temporary file is still there.
+      caught = halted(pid, WSTOPPED | WEXITED, &info) && info.si_code == CLD_STOPPED &&
+               reportDirectory().size() == 2;
+      kill(pid, SIGINT);
+      kill(pid, SIGCONT);
+    }
+    programEnd end = waitForProgram(pid);
+    if (caught) {
+      EXPECT_EQ(end.exitStatus, 130);
+      EXPECT_EQ(oldReportNow(), kOldReport);
+    }
+    EXPECT_EQ(reportDirectory(), std::set<std::string>{"r.txt"});
+    std::ofstream(root_ / "out/r.txt", std::ios::binary) << kOldReport;
+  }
+  EXPECT_TRUE(caught) << "no run was seen with its temporary file";
+}
+
+}  // namespace
+}  // namespace quillstat
