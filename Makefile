@@ -3,19 +3,28 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libxml2-utils python3
+FUZZ_PACKAGES = clang libclang-rt-14-dev
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps fuzz-deps configure build test sanitize fuzz ci run bench clean
 
 all: build
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+# Installs the Debian packages of the list $(1) that are missing.
+define install-missing
+	@missing=$$(for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "installing:" $$missing; \
 	  sudo=$$([ "$$(id -u)" = 0 ] || echo sudo); \
 	  $$sudo apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
+
+fuzz-deps:
+	$(call install-missing,$(FUZZ_PACKAGES))
 
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -25,6 +34,24 @@ build: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The whole test suite again, window tests included, built with the address
+# and undefined-behaviour sanitizers: any report fails the test that caused it.
+SANITIZED_BUILD ?= build-sanitized
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+sanitize: deps
+	cmake -S . -B $(SANITIZED_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DQUILLSTAT_BUILD_BENCHMARKS=OFF
+	cmake --build $(SANITIZED_BUILD) -j $(JOBS)
+	cd $(SANITIZED_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Each libFuzzer target for FUZZ_SECONDS (see fuzz/run.sh).
+FUZZ_SECONDS ?= 30
+fuzz: fuzz-deps deps
+	fuzz/run.sh $(FUZZ_SECONDS)
+
+# What CI runs: the tests, the sanitized tests, the fuzzers.
+ci: test sanitize fuzz
 
 # The main job on a built-in default: this project's own source tree (the
 # files git tracks, so that build directories stay out), recursively, as an
