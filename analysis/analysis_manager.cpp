@@ -1,5 +1,6 @@
 #include "analysis/analysis_manager.h"
 
+#include <algorithm>
 #include <memory>
 #include <thread>
 
@@ -15,8 +16,12 @@ namespace quillstat {
 
 namespace {
 
+// More workers than this only cost memory: the disk and the cores are busy
+// long before, and "-j 4000000000" must not try to start them all.
+constexpr unsigned kMaxWorkers = 256;
+
 unsigned workerCount(unsigned jobs) {
-  if (jobs > 0) return jobs;
+  if (jobs > 0) return std::min(jobs, kMaxWorkers);
   unsigned cores = std::thread::hardware_concurrency();
   return cores > 0 ? cores : 1;
 }

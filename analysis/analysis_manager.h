@@ -20,8 +20,8 @@ class analysisManager {
   // how many the walk has found so far.
   using progressCallback = std::function<void(size_t filesDone, size_t filesFound)>;
 
-  // `jobs` worker threads analyse the files of a directory; 0 means one per
-  // core. The results never depend on it.
+  // `jobs` worker threads, at most 256, analyse the files of a directory; 0
+  // means one per core. The results never depend on it.
   explicit analysisManager(unsigned jobs = 0);
 
   // Analyses one file with the finder of `languageIndex` (a languageTable

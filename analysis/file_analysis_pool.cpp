@@ -1,6 +1,7 @@
 #include "analysis/file_analysis_pool.h"
 
 #include <memory>
+#include <system_error>
 
 #include "analysis/language_table.h"
 
@@ -10,7 +11,13 @@ fileAnalysisPool::fileAnalysisPool(unsigned languageIndex, bool includeFirstComm
                                    unsigned jobs, progressCallback progress)
     : progress_(std::move(progress)) {
   for (unsigned i = 0; i < (jobs > 0 ? jobs : 1); ++i) {
-    workers_.emplace_back(&fileAnalysisPool::work, this, languageIndex, includeFirstComment);
+    try {
+      workers_.emplace_back(&fileAnalysisPool::work, this, languageIndex, includeFirstComment);
+    } catch (const std::system_error&) {
+      // The system gives no more threads; the workers it gave do the work.
+      if (workers_.empty()) throw;
+      break;
+    }
   }
 }
 

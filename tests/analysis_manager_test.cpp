@@ -3,6 +3,11 @@
 #include <random>
 #include <string>
 
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "analysis/add_stats.h"
@@ -112,7 +117,8 @@ TEST_F(AnalysisManager, WorkerCountNeverChangesTheResults) {
   analysisManager single(1);
   single.analyzeDirectory(root_.string(), 0, "*.cpp", true, false);
   ASSERT_EQ(single.results().size(), 201u);
-  for (unsigned jobs : {2u, 3u, 8u}) {
+  // Far more workers than the system would give are not attempted.
+  for (unsigned jobs : {2u, 3u, 8u, 4000000000u}) {
     analysisManager parallel(jobs);
     size_t lastDone = 0;
     parallel.analyzeDirectory(root_.string(), 0, "*.cpp", true, false,
@@ -125,6 +131,28 @@ TEST_F(AnalysisManager, WorkerCountNeverChangesTheResults) {
     EXPECT_EQ(parallel.results(), single.results()) << jobs;
     EXPECT_EQ(parallel.summaryText(), single.summaryText()) << jobs;
   }
+}
+
+// A process limit lets the pool start only some of its workers; they do all
+// the work. The limit binds only users other than root, so the analysis runs
+// in a child process as "nobody" with room for two more threads.
+TEST_F(AnalysisManager, WorkersTheSystemRefusesAreDoneWithout) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to run as a user with no other processes";
+  analysisManager unlimited(1);
+  unlimited.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true);
+  ASSERT_EQ(unlimited.results().size(), 2u);
+  pid_t child = fork();
+  if (child == 0) {
+    if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
+    rlimit limit{3, 3};
+    if (setrlimit(RLIMIT_NPROC, &limit) != 0) _exit(3);
+    analysisManager limited(8);
+    limited.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true);
+    _exit(limited.results() == unlimited.results() ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 TEST(AddStats, SumsTheSevenCountersWithAnEmptyName) {

@@ -1,6 +1,7 @@
 #include "ui/program_entry.h"
 
 #include <cstdlib>
+#include <exception>
 #include <iostream>
 #include <string_view>
 
@@ -73,7 +74,15 @@ int runProgram(const std::vector<std::string>& tokens, int argc, char** argv) {
     std::cout << kVersion << '\n';
     return 0;
   }
-  if (options.batchMode()) return runBatch(options, std::cerr);
+  if (options.batchMode()) {
+    try {
+      return runBatch(options, std::cerr);
+    } catch (const std::exception& error) {
+      // Out of memory or threads: nothing more can be done, but it is said.
+      std::cerr << "quillstat: " << error.what() << '\n';
+      return batchReportFailed;
+    }
+  }
 #ifdef QUILLSTAT_WITH_GUI
   if (!windowSystemAvailable()) return explainBatchMode("no window system to show the window on");
   return runGui(argc, argv);
