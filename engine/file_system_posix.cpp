@@ -1,6 +1,7 @@
 #include "engine/file_system.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <utility>
 
@@ -51,18 +52,64 @@ void resolveEntry(int directoryFd, unsigned char type, directoryEntry* entry) {
                     : entryKind::other;
 }
 
+// A path as one call can take it: `name`, relative to `directory`. Paths
+// longer than one call may name (PATH_MAX, 4,096 bytes on Linux) occur in deep
+// trees; the directories on their way are then opened a piece at a time.
+struct reachablePath {
+  int directory = AT_FDCWD;
+  const char* name = nullptr;
+
+  reachablePath() = default;
+  reachablePath(const reachablePath&) = delete;
+  reachablePath& operator=(const reachablePath&) = delete;
+  ~reachablePath() {
+    if (directory >= 0) close(directory);
+  }
+};
+
+// Enough to pass through a directory, without the right to read it.
+#ifdef O_PATH
+constexpr int kTraverse = O_PATH | O_DIRECTORY | O_CLOEXEC;
+#else
+constexpr int kTraverse = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+#endif
+
+// Sets *out to reach `path`, which must outlive it. Returns false, with
+// errno set, when a directory on the way cannot be opened.
+bool reach(const std::string& path, reachablePath* out) {
+  size_t start = 0;
+  while (path.size() - start >= PATH_MAX) {
+    // The longest piece that ends in a separator and still fits.
+    size_t cut = path.rfind('/', start + PATH_MAX - 2);
+    if (cut == std::string::npos || cut <= start) {
+      errno = ENAMETOOLONG;  // a single name longer than any the system has
+      return false;
+    }
+    int fd = openat(out->directory, path.substr(start, cut + 1 - start).c_str(), kTraverse);
+    if (fd < 0) return false;
+    if (out->directory >= 0) close(out->directory);
+    out->directory = fd;
+    start = cut + 1;
+  }
+  // A directory path may end in its separator, right where the last piece ended.
+  out->name = start < path.size() ? path.c_str() + start : ".";
+  return true;
+}
+
 class posixFileSystem : public fileSystem {
  public:
   bool openFile(const std::string& path, pathType type, intptr_t* handle, int64_t* size,
                 std::string* error) override {
+    reachablePath at;
+    if (!reach(path, &at)) return fail(error, errno);
     struct stat info;
     // The type is checked before the open: opening a FIFO for reading would
     // block, and opening a device may act on it.
     if (type == pathType::unchecked) {
-      if (stat(path.c_str(), &info) != 0) return fail(error, errno);
+      if (fstatat(at.directory, at.name, &info, 0) != 0) return fail(error, errno);
       if (!S_ISREG(info.st_mode)) return failOnType(error, info.st_mode);
     }
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    int fd = openat(at.directory, at.name, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return fail(error, errno);
     // The path may have been replaced since the stat; trust only the open file.
     if (fstat(fd, &info) != 0) {
@@ -96,7 +143,9 @@ class posixFileSystem : public fileSystem {
   bool listDirectory(const std::string& path, std::vector<directoryEntry>* entries,
                      std::string* error) override {
     entries->clear();
-    int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    reachablePath at;
+    if (!reach(path, &at)) return fail(error, errno);
+    int fd = openat(at.directory, at.name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return fail(error, errno);
     DIR* dir = fdopendir(fd);
     if (dir == nullptr) {

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -76,11 +77,12 @@ class HostileTree : public testing::Test {
 };
 
 // Makes `levels` directories named `name`, each inside the one before, under
-// `base`, and puts `file` with `content` into the one at depth `fileDepth`.
-// The calls are relative to the open directory, since the whole path grows
-// past what a single call may name.
-void makeDeepTree(const fs::path& base, const std::string& name, int levels, int fileDepth,
-                  const std::string& file, const std::string& content) {
+// `base`, and puts `file` with `content` into those at the `fileDepths`. The
+// calls are relative to the open directory, since the whole path grows past
+// what a single call may name.
+void makeDeepTree(const fs::path& base, const std::string& name, int levels,
+                  const std::set<int>& fileDepths, const std::string& file,
+                  const std::string& content) {
   int fd = open(base.c_str(), O_RDONLY | O_DIRECTORY);
   ASSERT_GE(fd, 0);
   for (int level = 1; level <= levels; ++level) {
@@ -89,7 +91,7 @@ void makeDeepTree(const fs::path& base, const std::string& name, int levels, int
     close(fd);
     ASSERT_GE(next, 0);
     fd = next;
-    if (level == fileDepth) {
+    if (fileDepths.count(level) != 0) {
       int out = openat(fd, file.c_str(), O_WRONLY | O_CREAT, 0644);
       ASSERT_EQ(write(out, content.data(), content.size()), static_cast<ssize_t>(content.size()));
       close(out);
@@ -124,28 +126,36 @@ TEST_F(HostileTree, SpecialFilesLoopsOddNamesAndDeepPathsAreSurvived) {
   if (mknod((tree / "dev.cpp").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
     fs::create_symlink("/dev/null", tree / "dev.cpp");
   }
-  // 10 + 16 * 251 + 8 = 4034 characters to deep.cpp, which opens; the 17th
-  // directory's path, 4277 characters, is longer than a call may name.
+  // 10 + 16 * 251 + 8 = 4034 characters to the first deep.cpp; the second,
+  // at 5038, is longer than a single call may name.
   const std::string level(250, 'd');
   fs::create_directory(tree / "deep");
-  makeDeepTree(tree / "deep", level, 17, 16, "deep.cpp", "x; /* fixme */\n");
-  std::string deepDirectory = "tree/deep/";
-  for (int i = 0; i < 16; ++i) deepDirectory += level + "/";
-  ASSERT_EQ((deepDirectory + "deep.cpp").size(), 4034u);
+  makeDeepTree(tree / "deep", level, 20, {16, 20}, "deep.cpp", "x; /* fixme */\n");
+  std::string deep16 = "tree/deep/";
+  for (int i = 0; i < 16; ++i) deep16 += level + "/";
+  std::string deep20 = deep16;
+  for (int i = 16; i < 20; ++i) deep20 += level + "/";
+  ASSERT_EQ((deep16 + "deep.cpp").size(), 4034u);
+  ASSERT_EQ((deep20 + "deep.cpp").size(), 5038u);
 
   programEnd end = runProgram(root_, {"-d", "tree", "-s", "-t", "xml", "-o", "r.xml"});
-  EXPECT_EQ(end.exitStatus, 2);
-  EXPECT_EQ(end.err, "quillstat: cannot read '" + deepDirectory + level +
-                         "/': File name too long\n");
-  EXPECT_TRUE(sameBytes(
-      readFile(root_ / "r.xml"),
-      kXmlHeader + xmlRecord("tree/a.cpp", 4, 12, 1, 1, 0, 0) +
-          xmlRecord("tree/bad&#65533;&#65533;.cpp", 7, 11, 1, 1, 0, 0) +
-          xmlRecord("tree/new&#10;line.cpp", 0, 3, 0, 1, 0, 0) +
-          xmlRecord("tree/tab&#9;.cpp", 7, 8, 1, 0, 0, 1) +
-          xmlRecord(deepDirectory + "deep.cpp", 11, 15, 1, 1, 1, 0) +
-          xmlRecord("AllFiles", 29, 49, 4, 4, 1, 1) + kXmlFooter));
+  EXPECT_EQ(end.exitStatus, 0);
+  EXPECT_EQ(end.err, "");
+  EXPECT_TRUE(sameBytes(readFile(root_ / "r.xml"),
+                        kXmlHeader + xmlRecord("tree/a.cpp", 4, 12, 1, 1, 0, 0) +
+                            xmlRecord("tree/bad&#65533;&#65533;.cpp", 7, 11, 1, 1, 0, 0) +
+                            xmlRecord("tree/new&#10;line.cpp", 0, 3, 0, 1, 0, 0) +
+                            xmlRecord("tree/tab&#9;.cpp", 7, 8, 1, 0, 0, 1) +
+                            xmlRecord(deep16 + "deep.cpp", 11, 15, 1, 1, 1, 0) +
+                            xmlRecord(deep20 + "deep.cpp", 11, 15, 1, 1, 1, 0) +
+                            xmlRecord("AllFiles", 40, 64, 5, 5, 2, 1) + kXmlFooter));
   EXPECT_TRUE(xmlParses(root_ / "r.xml"));
+
+  end = runProgram(root_, {"-f", deep20 + "deep.cpp", "-t", "xml", "-o", "r.xml"});
+  EXPECT_EQ(end.exitStatus, 0) << end.err;
+  EXPECT_TRUE(sameBytes(readFile(root_ / "r.xml"),
+                        kXmlHeader + xmlRecord(deep20 + "deep.cpp", 11, 15, 1, 1, 1, 0) +
+                            kXmlFooter));
 }
 
 // The whole file is read, 64-bit sizes stay whole, and memory does not grow
