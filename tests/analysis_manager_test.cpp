@@ -1,5 +1,4 @@
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 
@@ -14,6 +13,7 @@
 #include "analysis/analysis_manager.h"
 #include "analysis/language_table.h"
 #include "engine_test_util.h"
+#include "test_files.h"
 
 namespace quillstat {
 namespace {
@@ -23,16 +23,14 @@ namespace fs = std::filesystem;
 class AnalysisManager : public testing::Test {
  protected:
   void SetUp() override {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    root_ = fs::temp_directory_path() / "quillstat_manager" / test->name();
-    fs::remove_all(root_);
+    root_ = freshTestDirectory();
     fs::create_directories(root_ / "sub");
     write("a.cpp", "int a; // x\n");       // 12 bytes, 4 comment characters
     write("sub/b.java", "/* b */\nx;\n");  // 11 bytes, 7 comment characters
   }
 
   std::string write(const std::string& name, const std::string& content) {
-    std::ofstream(root_ / name, std::ios::binary) << content;
+    writeFile(root_ / name, content);
     return (root_ / name).string();
   }
 

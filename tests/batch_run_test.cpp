@@ -1,31 +1,20 @@
 // The built program, run as a user would run it.
-#include <sys/stat.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <vector>
 
 #include <iconv.h>
 
 #include <gtest/gtest.h>
 
+#include "program_runner.h"
+#include "test_files.h"
+
 namespace quillstat {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const fs::path& path, const std::string& content) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << content;
-}
 
 // The expected report text is written here in UTF-8; reports are Windows-1251.
 std::string windows1251(const std::string& utf8) {
@@ -41,19 +30,10 @@ std::string windows1251(const std::string& utf8) {
   return out;
 }
 
-std::string firstDifference(const std::string& actual, const std::string& expected) {
-  size_t i = 0;
-  while (i < actual.size() && i < expected.size() && actual[i] == expected[i]) ++i;
-  return "first difference at offset " + std::to_string(i);
-}
-
 class BatchRun : public testing::Test {
  protected:
   void SetUp() override {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    root_ = fs::temp_directory_path() / "quillstat_batch" / test->name();
-    fs::remove_all(root_);
-    fs::create_directories(root_);
+    root_ = freshTestDirectory();
     // 12 bytes: 4 comment characters, 1 comment, 1 mark.
     writeFile(root_ / "src/a.cpp", "int a; // x\n");
     // 11 bytes: 7 comment characters, 1 comment, 1 mark.
@@ -61,15 +41,19 @@ class BatchRun : public testing::Test {
     writeFile(root_ / "src/notes.txt", "// not selected\n");
   }
 
-  // Runs the program in the test's directory; returns its exit status.
+  // Runs the program in the test's directory with the blank-separated
+  // `arguments`; returns its exit status.
   int run(const std::string& arguments) {
-    std::string command = "cd '" + root_.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY " +
-                          "-u QT_QPA_PLATFORM '" QUILLSTAT_EXECUTABLE "' " + arguments +
-                          " >stdout.txt 2>stderr.txt";
-    int status = std::system(command.c_str());
-    stdout_ = readFile(root_ / "stdout.txt");
-    stderr_ = readFile(root_ / "stderr.txt");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::vector<std::string> words;
+    for (size_t start = 0; start < arguments.size();) {
+      size_t end = std::min(arguments.find(' ', start), arguments.size());
+      words.push_back(arguments.substr(start, end - start));
+      start = end + 1;
+    }
+    programEnd end = runProgram(root_, words);
+    stdout_ = end.out;
+    stderr_ = end.err;
+    return end.exitStatus;
   }
 
   fs::path root_;
@@ -106,7 +90,7 @@ TEST_F(BatchRun, WritesATextReportOfATree) {
       "  fixme+todo слов: 0\r\n"
       "\r\n");
   const std::string actual = readFile(root_ / "out.txt");
-  EXPECT_EQ(actual, expected) << firstDifference(actual, expected);
+  EXPECT_TRUE(sameBytes(actual, expected));
 }
 
 TEST_F(BatchRun, WritesXmlAndHtmlReports) {
@@ -120,7 +104,7 @@ TEST_F(BatchRun, WritesXmlAndHtmlReports) {
       "countCodeLine='1'  fixmeWordsCount='0' todoWordsCount='0' />\r\n"
       "</main>\r\n";
   std::string actual = readFile(root_ / "out.xml");
-  EXPECT_EQ(actual, xml) << firstDifference(actual, xml);
+  EXPECT_TRUE(sameBytes(actual, xml));
 
   ASSERT_EQ(run("-f src/sub/b.h -t html -o out.html"), 0) << stderr_;
   const std::string html = windows1251(
@@ -133,7 +117,7 @@ TEST_F(BatchRun, WritesXmlAndHtmlReports) {
       "</table>\r\n</body><br><a href=\"https://quillstat.example.org/\" "
       "target=_balnk>Quillstat страница программы\r\n</html>\r\n");
   actual = readFile(root_ / "out.html");
-  EXPECT_EQ(actual, html) << firstDifference(actual, html);
+  EXPECT_TRUE(sameBytes(actual, html));
 }
 
 TEST_F(BatchRun, ReportsUnreadableInputsAndStillWrites) {

@@ -1,7 +1,6 @@
 #include "analysis/directory_walk.h"
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/masks.h"
+#include "test_files.h"
 
 namespace quillstat {
 namespace {
@@ -20,20 +20,10 @@ namespace fs = std::filesystem;
 class WalkTest : public testing::Test {
  protected:
   void SetUp() override {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    root_ = (fs::temp_directory_path() / "quillstat_tests" /
-             (std::string(test->test_suite_name()) + "." + test->name()))
-                .string();
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-    fs::create_directories(root_);
+    root_ = freshTestDirectory().string();
   }
 
-  void makeFile(const std::string& path) {
-    fs::path full = fs::path(root_) / path;
-    fs::create_directories(full.parent_path());
-    std::ofstream(full) << "x;\n";
-  }
+  void makeFile(const std::string& path) { writeFile(fs::path(root_) / path, "x;\n"); }
   void makeLink(const std::string& target, const std::string& path) {
     fs::create_symlink(target, fs::path(root_) / path);
   }

@@ -11,27 +11,18 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "program_runner.h"
+#include "test_files.h"
 
 namespace quillstat {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const fs::path& path, const std::string& content) {
-  std::ofstream(path, std::ios::binary) << content;
-}
 
 // One record of an XML report, as the writer lays it out.
 std::string xmlRecord(const std::string& name, int64_t chars, int64_t size, int64_t comments,
@@ -46,32 +37,15 @@ std::string xmlRecord(const std::string& name, int64_t chars, int64_t size, int6
 const std::string kXmlHeader = "<?xml version='1.0' encoding='WINDOWS-1251'?>\r\n<main>\r\n";
 const std::string kXmlFooter = "</main>\r\n";
 
-testing::AssertionResult sameBytes(const std::string& actual, const std::string& expected) {
-  if (actual == expected) return testing::AssertionSuccess();
-  size_t at = 0;
-  while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
-  return testing::AssertionFailure() << "first difference at offset " << at << " (sizes "
-                                     << actual.size() << " and " << expected.size() << ")";
-}
-
 bool xmlParses(const fs::path& report) {
   return std::system(("xmllint --noout '" + report.string() + "'").c_str()) == 0;
 }
 
 class HostileTree : public testing::Test {
  protected:
-  void SetUp() override {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    root_ = fs::temp_directory_path() / "quillstat_hostile" / test->name();
-    removeTree();
-    fs::create_directories(root_);
-  }
-  void TearDown() override { removeTree(); }
-
-  // rm copes with paths longer than the system's limit; remove_all does not.
-  void removeTree() {
-    ASSERT_EQ(std::system(("rm -rf '" + root_.string() + "'").c_str()), 0);
-  }
+  void SetUp() override { root_ = freshTestDirectory(); }
+  // The trees are big; they go as soon as they have served.
+  void TearDown() override { fs::remove_all(root_); }
 
   fs::path root_;
 };

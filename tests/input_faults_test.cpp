@@ -10,6 +10,7 @@
 #include "analysis/analysis_manager.h"
 #include "engine_test_util.h"
 #include "faulty_file_system.h"
+#include "test_files.h"
 
 namespace quillstat {
 namespace {
@@ -30,16 +31,14 @@ std::string lines(int count) {
 class InputFaults : public testing::Test {
  protected:
   void SetUp() override {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    root_ = (fs::temp_directory_path() / "quillstat_faults" / test->name()).string();
-    fs::remove_all(root_);
+    root_ = freshTestDirectory().string();
     fs::create_directories(root_ + "/sub");
     write("a.cpp", "int a; // x\n");  // 12 bytes, 4 comment characters
     write("sub/b.cpp", "x;\n");
   }
 
   std::string write(const std::string& name, const std::string& content) {
-    std::ofstream(path(name), std::ios::binary) << content;
+    writeFile(path(name), content);
     return path(name);
   }
   std::string path(const std::string& name) const { return root_ + "/" + name; }

@@ -5,10 +5,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <thread>
@@ -16,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "program_runner.h"
+#include "test_files.h"
 
 namespace quillstat {
 namespace {
@@ -27,28 +26,15 @@ const char kOldReport[] = "the report of an earlier run";
 class Interrupt : public testing::Test {
  protected:
   void SetUp() override {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    root_ = fs::temp_directory_path() / "quillstat_interrupt" / test->name();
-    fs::remove_all(root_);
+    root_ = freshTestDirectory();
     fs::create_directories(root_ / "tree");
-    fs::create_directories(root_ / "out");
-    std::ofstream(root_ / "out/r.txt", std::ios::binary) << kOldReport;
+    writeFile(root_ / "out/r.txt", kOldReport);
   }
   void TearDown() override { fs::remove_all(root_); }
 
   // What the report directory holds: a temporary file left behind shows here.
-  std::set<std::string> reportDirectory() const {
-    std::set<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(root_ / "out")) {
-      names.insert(entry.path().filename().string());
-    }
-    return names;
-  }
-
-  std::string oldReportNow() const {
-    std::ifstream in(root_ / "out/r.txt", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::set<std::string> reportDirectory() const { return namesIn(root_ / "out"); }
+  std::string oldReportNow() const { return readFile(root_ / "out/r.txt"); }
 
   fs::path root_;
 };
@@ -111,7 +97,7 @@ TEST_F(Interrupt, DuringTheReportWriteLeavesTheOldReportAndNoTemporaryFile) {
       EXPECT_EQ(oldReportNow(), kOldReport);
     }
     EXPECT_EQ(reportDirectory(), std::set<std::string>{"r.txt"});
-    std::ofstream(root_ / "out/r.txt", std::ios::binary) << kOldReport;
+    writeFile(root_ / "out/r.txt", kOldReport);
   }
   EXPECT_TRUE(caught) << "no run was seen with its temporary file";
 }

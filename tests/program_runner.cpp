@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <string_view>
 
 namespace quillstat {
 
@@ -47,6 +48,16 @@ pid_t startProgram(const std::string& directory, const std::vector<std::string>&
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
 
+  std::vector<char*> environment;
+  for (char** variable = environ; *variable != nullptr; ++variable) {
+    std::string_view entry(*variable);
+    if (!entry.starts_with("DISPLAY=") && !entry.starts_with("WAYLAND_DISPLAY=") &&
+        !entry.starts_with("QT_QPA_PLATFORM=")) {
+      environment.push_back(*variable);
+    }
+  }
+  environment.push_back(nullptr);
+
   const std::string base = newOutputBase();
   const std::string outPath = base + ".out";
   const std::string errPath = base + ".err";
@@ -64,7 +75,7 @@ pid_t startProgram(const std::string& directory, const std::vector<std::string>&
       (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
     _exit(122);
   }
-  execv(argv[0], argv.data());
+  execve(argv[0], argv.data(), environment.data());
   _exit(123);
 }
 

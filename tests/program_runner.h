@@ -17,8 +17,10 @@ struct programEnd {
   std::string err;         // what it printed on stderr
 };
 
-// Starts the built program with `arguments` in `directory`, as the user
-// "nobody" when `unprivileged` and the tests run as root. Returns its pid.
+// Starts the built program with `arguments` in `directory`, as in a session
+// without a window system (DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM
+// unset), as the user "nobody" when `unprivileged` and the tests run as root.
+// Returns its pid.
 pid_t startProgram(const std::string& directory, const std::vector<std::string>& arguments,
                    bool unprivileged = false);
 

@@ -4,9 +4,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <set>
 #include <thread>
 
@@ -19,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_files.h"
+
 namespace quillstat {
 namespace {
 
@@ -26,31 +26,12 @@ namespace fs = std::filesystem;
 
 class ReportFile : public testing::Test {
  protected:
-  void SetUp() override {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() / "quillstat_report_file" / test->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
+  void SetUp() override { dir_ = freshTestDirectory(); }
 
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-  void put(const std::string& name, const std::string& content) {
-    std::ofstream(dir_ / name, std::ios::binary) << content;
-  }
-  std::string read(const std::string& name) const {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
-  // The names in the test's directory: a temporary file left behind shows here.
-  std::set<std::string> names() const {
-    std::set<std::string> found;
-    for (const fs::directory_entry& entry : fs::directory_iterator(dir_)) {
-      found.insert(entry.path().filename().string());
-    }
-    return found;
-  }
+  void put(const std::string& name, const std::string& content) { writeFile(dir_ / name, content); }
+  std::string read(const std::string& name) const { return readFile(dir_ / name); }
+  std::set<std::string> names() const { return namesIn(dir_); }
 
   // Opens, writes and commits; returns "" or the first reason of a failure.
   static std::string writeWhole(const std::string& target, const std::string& content) {

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include <gtest/gtest.h>
 
 #include "report/home_page.h"
+#include "test_files.h"
 
 namespace quillstat {
 namespace {
@@ -63,42 +63,16 @@ std::vector<fileStats> twoFiles() {
           {500, 50, 450, 5, 20, 0, 1, "src/Привет & 'ü'.cpp"}};
 }
 
-fs::path testDir() {
-  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-  fs::path dir = fs::temp_directory_path() / "quillstat_tests" /
-                 (std::string(test->test_suite_name()) + "." + test->name());
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
-
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Compares file bytes and, when they differ, names the first differing offset.
-testing::AssertionResult sameBytes(const std::string& actual, const std::string& expected) {
-  if (actual == expected) return testing::AssertionSuccess();
-  size_t at = 0;
-  while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
-  size_t from = at < 16 ? 0 : at - 16;
-  return testing::AssertionFailure()
-         << "first difference at offset " << at << " (sizes " << actual.size() << " and "
-         << expected.size() << ")\n  actual:   " << testing::PrintToString(actual.substr(from, 32))
-         << "\n  expected: " << testing::PrintToString(expected.substr(from, 32));
-}
-
 // Writes a report that must succeed and returns its bytes.
 std::string writeAndRead(const fs::path& path, reportFormat format,
                          const std::vector<fileStats>& results, bool fromDirectory) {
   std::string error;
   EXPECT_TRUE(writeReport(path.string(), format, results, fromDirectory, &error)) << error;
-  return readBytes(path);
+  return readFile(path);
 }
 
 TEST(ReportWriter, SameResultsWrittenInEachFormatAgree) {
-  fs::path dir = testDir();
+  fs::path dir = freshTestDirectory();
   const std::vector<fileStats> results = twoFiles();
   EXPECT_TRUE(sameBytes(
       writeAndRead(dir / "r.txt", reportFormat::txt, results, true),
@@ -156,7 +130,7 @@ TEST(ReportWriter, TotalFollowsOnlyADirectoryAnalysisEvenOfNoFiles) {
       {reportFormat::html, {}, false, htmlHeader + htmlFooter},
       {reportFormat::html, {}, true, htmlHeader + zeroHtml + htmlFooter},
   };
-  fs::path dir = testDir();
+  fs::path dir = freshTestDirectory();
   for (const frameCase& c : cases) {
     SCOPED_TRACE("format " + std::to_string(static_cast<int>(c.format)) + ", " +
                  std::to_string(c.results.size()) + " records" +
@@ -167,13 +141,13 @@ TEST(ReportWriter, TotalFollowsOnlyADirectoryAnalysisEvenOfNoFiles) {
 }
 
 TEST(ReportWriter, ExistingFileIsReplacedNotAppended) {
-  fs::path path = testDir() / "old.xml";
+  fs::path path = freshTestDirectory() / "old.xml";
   std::ofstream(path, std::ios::binary) << std::string(100000, 'x');
   EXPECT_TRUE(sameBytes(writeAndRead(path, reportFormat::xml, {}, false), xmlHeader + xmlFooter));
 }
 
 TEST(ReportWriter, FileThatCannotBeCreatedOrWrittenIsReportedWithItsReason) {
-  fs::path dir = testDir();
+  fs::path dir = freshTestDirectory();
   const struct {
     std::string path;
     int reason;
@@ -198,7 +172,7 @@ bool haveCommand(const char* name) {
 }
 
 TEST(ReportWriter, XmlReportParsesAndKeepsTheNames) {
-  fs::path dir = testDir();
+  fs::path dir = freshTestDirectory();
   struct named {
     std::string name;
     std::string parsed;  // the attribute value a parser gives back, in UTF-8
@@ -240,7 +214,7 @@ TEST(ReportWriter, XmlReportParsesAndKeepsTheNames) {
     ASSERT_EQ(std::system(("python3 '" + script.string() + "' '" + report.string() + "' '" +
                            out.string() + "'").c_str()),
               0);
-    EXPECT_EQ(readBytes(out), expected);
+    EXPECT_EQ(readFile(out), expected);
     checked = true;
   }
   if (!checked) GTEST_SKIP() << "neither xmllint nor python3 is installed";
