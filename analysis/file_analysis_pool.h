@@ -24,8 +24,8 @@ class fileAnalysisPool {
 
   // `languageIndex` must be a languageTable row. `jobs` threads (at least
   // one) start at once; fewer if the system refuses more, and if it refuses
-  // the first, std::system_error is thrown. `progress`, when set, is called on a worker thread
-  // after each file, never by two threads at a time.
+  // the first, std::system_error is thrown. `progress`, when set, is called
+  // on a worker thread after each file, never by two threads at a time.
   fileAnalysisPool(unsigned languageIndex, bool includeFirstComment, unsigned jobs,
                    progressCallback progress);
   // Waits for the workers if finish() was not called.

@@ -39,8 +39,14 @@ class Interrupt : public testing::Test {
   fs::path root_;
 };
 
+// Whether the program has stopped or ended, leaving it to be waited for.
+bool halted(pid_t pid, int how, siginfo_t* info) {
+  *info = {};
+  return waitid(P_PID, pid, info, how | WNOWAIT) == 0 && info->si_pid == pid;
+}
+
 // While the files are read: reading a 5 GiB sparse file takes seconds.
-TEST_F(Interrupt, DuringTheAnalysisEndsWithTheShellStatusAndNoReport) {
+TEST_F(Interrupt, DuringTheAnalysisEndsWithTheShellStatusUnlessIgnored) {
   {
     std::ofstream huge(root_ / "tree/huge.cpp", std::ios::binary);
     huge.seekp((int64_t{5} << 30) - 1);
@@ -49,7 +55,7 @@ TEST_F(Interrupt, DuringTheAnalysisEndsWithTheShellStatusAndNoReport) {
   const struct {
     int signal;
     int status;
-  } cases[] = {{SIGINT, 130}, {SIGTERM, 143}};
+  } cases[] = {{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.signal);
     pid_t pid = startProgram(root_.string(), {"-d", "tree", "-o", "out/r.txt"});
@@ -61,6 +67,22 @@ TEST_F(Interrupt, DuringTheAnalysisEndsWithTheShellStatusAndNoReport) {
     EXPECT_EQ(oldReportNow(), kOldReport);
     EXPECT_EQ(reportDirectory(), std::set<std::string>{"r.txt"});
   }
+
+  // Started with SIGHUP ignored, as nohup starts it, the run outlives a
+  // hang-up; 1 GiB is still read long after the program has started.
+  fs::resize_file(root_ / "tree/huge.cpp", int64_t{1} << 30);
+  struct sigaction ignore = {}, before = {};
+  ignore.sa_handler = SIG_IGN;
+  sigaction(SIGHUP, &ignore, &before);
+  pid_t pid = startProgram(root_.string(), {"-d", "tree", "-o", "out/r.txt"});
+  sigaction(SIGHUP, &before, nullptr);
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  siginfo_t info;
+  ASSERT_FALSE(halted(pid, WEXITED | WNOHANG, &info)) << "the run ended before the hang-up";
+  ASSERT_EQ(kill(pid, SIGHUP), 0);
+  programEnd end = waitForProgram(pid);
+  EXPECT_EQ(end.exitStatus, 0) << end.err;
+  EXPECT_NE(oldReportNow(), kOldReport);
 }
 
 // While the report is written: the run is caught with its temporary file in
@@ -72,11 +94,6 @@ TEST_F(Interrupt, DuringTheReportWriteLeavesTheOldReportAndNoTemporaryFile) {
     std::snprintf(name, sizeof(name), "f%05d.cpp", i);
     std::ofstream(root_ / "tree" / name) << "x;\n";
   }
-  // Whether the program has stopped or ended, leaving it to be waited for.
-  auto halted = [](pid_t pid, int how, siginfo_t* info) {
-    *info = {};
-    return waitid(P_PID, pid, info, how | WNOWAIT) == 0 && info->si_pid == pid;
-  };
   bool caught = false;
   for (int attempt = 0; attempt < 20 && !caught; ++attempt) {
     pid_t pid = startProgram(root_.string(), {"-d", "tree", "-o", "out/r.txt"});

@@ -7,7 +7,8 @@ namespace quillstat {
 // terminal) ends the program at once with the status a shell gives it,
 // 128 plus the signal's number (130 for SIGINT, 143 for SIGTERM), after
 // removing the temporary file of a report being written: an existing report
-// stays as it was and no half-written one appears.
+// stays as it was and no half-written one appears. Signals that the program
+// was started with ignored stay ignored.
 void endCleanlyOnInterrupt();
 
 }  // namespace quillstat

@@ -23,7 +23,13 @@ void endCleanlyOnInterrupt() {
   struct sigaction action = {};
   action.sa_handler = endOnSignal;
   sigemptyset(&action.sa_mask);
-  for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    // A signal the caller ignores stays ignored: "nohup quillstat ..." must
+    // outlive its terminal, and a background job must not die of Ctrl-C.
+    struct sigaction inherited;
+    if (sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN) continue;
+    sigaction(signal, &action, nullptr);
+  }
 }
 
 }  // namespace quillstat
