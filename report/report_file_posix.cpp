@@ -126,9 +126,10 @@ bool reportFile::write(const char* data, size_t length, std::string* error) {
 bool reportFile::commit(std::string* error) {
   int fd = static_cast<int>(handle_);
   handle_ = -1;
-  // Some file systems report a failed write only at the flush or the close.
+  // Some file systems report a failed write only at the flush or the close;
+  // a few cannot flush at all (EINVAL), which costs only the flush.
   int saved = 0;
-  if (!temporaryPath_.empty() && fsync(fd) != 0) saved = errno;
+  if (!temporaryPath_.empty() && fsync(fd) != 0 && errno != EINVAL) saved = errno;
   if (close(fd) != 0 && saved == 0) saved = errno;
   if (saved != 0) {
     abandon();
