@@ -1,5 +1,8 @@
 // The built program, run as a user would run it.
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -168,6 +171,9 @@ TEST_F(BatchRun, PrintsHelpAndVersion) {
   EXPECT_FALSE(fs::exists(root_ / "-h"));
   EXPECT_EQ(run("--version"), 0);
   EXPECT_EQ(stdout_, "quillstat 0.9\n");
+  // Output that cannot be written is no success.
+  int status = std::system("'" QUILLSTAT_EXECUTABLE "' --version >/dev/full 2>/dev/null");
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
 }
 
 TEST_F(BatchRun, WithoutADisplayExplainsBatchMode) {

@@ -35,6 +35,13 @@ void printHelp() {
   }
 }
 
+// What was printed on stdout must have arrived: a full disk is a failure.
+int finishPrinting() {
+  if (std::cout.flush()) return 0;
+  std::cerr << "quillstat: cannot write to standard output\n";
+  return 1;
+}
+
 #ifdef QUILLSTAT_WITH_GUI
 bool environmentSet(const char* name) {
   const char* value = std::getenv(name);
@@ -68,11 +75,11 @@ int runProgram(const std::vector<std::string>& tokens, int argc, char** argv) {
   commandLineOptions options = scanOptions(tokens);
   if (options.showHelp) {
     printHelp();
-    return 0;
+    return finishPrinting();
   }
   if (options.showVersion) {
     std::cout << kVersion << '\n';
-    return 0;
+    return finishPrinting();
   }
   if (options.batchMode()) {
     try {
