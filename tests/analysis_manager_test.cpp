@@ -2,9 +2,7 @@
 #include <random>
 #include <string>
 
-#include <grp.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -12,6 +10,7 @@
 #include "analysis/add_stats.h"
 #include "analysis/analysis_manager.h"
 #include "analysis/language_table.h"
+#include "child_process.h"
 #include "engine_test_util.h"
 #include "test_files.h"
 
@@ -139,18 +138,14 @@ TEST_F(AnalysisManager, WorkersTheSystemRefusesAreDoneWithout) {
   analysisManager unlimited(1);
   unlimited.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true);
   ASSERT_EQ(unlimited.results().size(), 2u);
-  pid_t child = fork();
-  if (child == 0) {
-    if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
+  int status = inChildProcess(true, [&] {
     rlimit limit{3, 3};
-    if (setrlimit(RLIMIT_NPROC, &limit) != 0) _exit(3);
+    if (setrlimit(RLIMIT_NPROC, &limit) != 0) return 3;
     analysisManager limited(8);
     limited.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true);
-    _exit(limited.results() == unlimited.results() ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    return limited.results() == unlimited.results() ? 0 : 1;
+  });
+  EXPECT_EQ(status, 0);
 }
 
 TEST(AddStats, SumsTheSevenCountersWithAnEmptyName) {

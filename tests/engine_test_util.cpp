@@ -1,9 +1,6 @@
 #include "engine_test_util.h"
 
-#include <filesystem>
-#include <fstream>
-
-#include <gtest/gtest.h>
+#include "test_files.h"
 
 namespace quillstat {
 
@@ -15,12 +12,8 @@ std::string describe(const fileStats& s) {
 }
 
 std::string writeTempFile(const std::string& name, const std::string& content) {
-  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-  std::filesystem::path dir = std::filesystem::temp_directory_path() / "quillstat_tests" /
-                              (std::string(test->test_suite_name()) + "." + test->name());
-  std::filesystem::create_directories(dir);
-  std::filesystem::path path = dir / name;
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+  std::filesystem::path path = testDirectory() / name;
+  writeFile(path, content);
   return path.string();
 }
 

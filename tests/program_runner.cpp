@@ -1,7 +1,6 @@
 #include "program_runner.h"
 
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,6 +10,8 @@
 #include <iterator>
 #include <map>
 #include <string_view>
+
+#include "child_process.h"
 
 namespace quillstat {
 
@@ -71,10 +72,7 @@ pid_t startProgram(const std::string& directory, const std::vector<std::string>&
   int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) _exit(120);
   if (chdir(directory.c_str()) != 0) _exit(121);
-  if (unprivileged && geteuid() == 0 &&
-      (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
-    _exit(122);
-  }
+  if (unprivileged && !becomeNobodyIfRoot()) _exit(122);
   execve(argv[0], argv.data(), environment.data());
   _exit(123);
 }

@@ -4,19 +4,17 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <thread>
 
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include "child_process.h"
 #include "test_files.h"
 
 namespace quillstat {
@@ -46,23 +44,6 @@ class ReportFile : public testing::Test {
 
   fs::path dir_;
 };
-
-// Runs `job` in a child process and returns its exit status, so that limits
-// and identities set there stay there. With `unprivileged`, a run as root
-// becomes the user "nobody" first: permissions do not stop root.
-int inChildProcess(bool unprivileged, const std::function<int()>& job) {
-  pid_t child = fork();
-  if (child == 0) {
-    if (unprivileged && geteuid() == 0 &&
-        (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
-      _exit(100);
-    }
-    _exit(job());
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 TEST_F(ReportFile, ReplacesAnExistingReportKeepingItsPermissions) {
   EXPECT_EQ(writeWhole(path("new.txt"), "first"), "");

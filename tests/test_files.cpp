@@ -7,13 +7,17 @@ namespace quillstat {
 
 namespace fs = std::filesystem;
 
-fs::path freshTestDirectory() {
+fs::path testDirectory() {
   const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
   fs::path dir = fs::temp_directory_path() / "quillstat_tests" /
                  (std::string(test->test_suite_name()) + "." + test->name());
-  fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;
+}
+
+fs::path freshTestDirectory() {
+  fs::remove_all(testDirectory());
+  return testDirectory();
 }
 
 std::string readFile(const fs::path& path) {

@@ -10,7 +10,10 @@
 namespace quillstat {
 
 // The running test's own directory, <temp>/quillstat_tests/<suite>.<test>,
-// created empty: whatever an earlier run left there is removed.
+// created if missing.
+std::filesystem::path testDirectory();
+
+// The same, created empty: whatever an earlier run left there is removed.
 std::filesystem::path freshTestDirectory();
 
 // The bytes of the file at `path`; empty when it cannot be read.
