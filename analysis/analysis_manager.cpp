@@ -64,6 +64,10 @@ void analysisManager::analyzeDirectory(const std::string& directory, unsigned la
   pool.finish(&results_, &failures_);
 }
 
+void analysisManager::leaveOut(const std::function<bool(const fileStats&)>& isLeftOut) {
+  std::erase_if(results_, isLeftOut);
+}
+
 std::string analysisManager::summaryText() const {
   std::string text;
   fileStats total;

@@ -38,6 +38,10 @@ class analysisManager {
                         const std::string& masks, bool recursive, bool includeFirstComment,
                         const progressCallback& progress = {});
 
+  // Removes from the latest analysis every record for which `isLeftOut`
+  // holds, as if the walk had not selected its file.
+  void leaveOut(const std::function<bool(const fileStats&)>& isLeftOut);
+
   // The plain-text summary of the latest analysis (UTF-8, CR LF line ends):
   // one block per record, then the total block after a directory analysis.
   std::string summaryText() const;

@@ -77,6 +77,12 @@ constexpr int kTraverse = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 // Sets *out to reach `path`, which must outlive it. Returns false, with
 // errno set, when a directory on the way cannot be opened.
 bool reach(const std::string& path, reachablePath* out) {
+  // The system names no file "", as open("") says; left to the code below it
+  // would become ".", the working directory.
+  if (path.empty()) {
+    errno = ENOENT;
+    return false;
+  }
   size_t start = 0;
   while (path.size() - start >= PATH_MAX) {
     // The longest piece that ends in a separator and still fits.

@@ -7,17 +7,24 @@
 
 namespace quillstat {
 
+// The target that names standard output.
+inline constexpr char standardOutputName[] = "-";
+
 // The file a report goes into, which appears under its name only when
 // complete. A new or existing regular file is written under a temporary name
 // in the same directory, flushed to disk, closed and only then renamed over
 // the target: nobody sees half a report, and a failed or interrupted write
-// leaves an existing report as it was. A replaced report keeps its
-// permissions. A symbolic link is followed: the report replaces the file the
-// link names (or creates it) and the link stays. A target that exists and is
-// not a regular file, such as /dev/stdout or a FIFO, is written directly,
-// since a rename would replace the device itself; so is an existing report
-// in a directory that refuses new files. Reasons are strerror texts.
-// The platform part lives in report_file_<platform>.cpp.
+// leaves an existing report as it was. A replaced report keeps its owner,
+// group (where the system allows) and permissions; one the user may not
+// write is refused. A symbolic link is followed: the report replaces the
+// file the link names (or creates it) and the link stays. Written directly
+// instead: "-" and the names of an open descriptor (/dev/stdout,
+// /dev/stderr, /dev/fd/N, /proc/self/fd/N), through that descriptor, at its
+// position or appended as it was opened; a target that exists and is not a
+// regular file, such as a device or a FIFO, since a rename would replace the
+// device itself; a report with other hard links, which a rename would leave
+// stale; an existing report in a directory that refuses new files. Reasons
+// are strerror texts. The platform part lives in report_file_<platform>.cpp.
 class reportFile {
  public:
   reportFile() = default;
@@ -41,6 +48,8 @@ class reportFile {
  private:
   // Opens finalPath_ itself for writing, truncating it.
   bool openInPlace(std::string* error);
+  // Writes through a copy of the open descriptor `descriptor`.
+  bool openDescriptor(int descriptor, std::string* error);
   void abandon();
 
   intptr_t handle_ = -1;

@@ -2,7 +2,11 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include <fcntl.h>
@@ -31,11 +35,41 @@ std::string directoryOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// The descriptor that `path` names when it is an entry of this process's
+// descriptor directory (/proc/<pid>/fd/N, which /dev/stdout, /dev/fd/N and
+// /proc/self/fd/N lead to, or a real /dev/fd/N), or -1. Such an entry is
+// the file the shell opened for us: renaming over what it names would
+// destroy a redirected file, and a pipe has no directory to put a temporary
+// file in.
+int descriptorNamed(const std::string& path) {
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return -1;
+  std::string_view name(path.data() + slash + 1, path.size() - slash - 1);
+  int fd = -1;
+  auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), fd);
+  if (name.empty() || error != std::errc() || end != name.data() + name.size()) return -1;
+  char* real = realpath(slash == 0 ? "/" : path.substr(0, slash).c_str(), nullptr);
+  if (real == nullptr) return -1;
+  const std::string directory = real;
+  std::free(real);
+  const bool own = directory == "/proc/" + std::to_string(getpid()) + "/fd" ||
+                   directory == "/dev/fd";
+  return own ? fd : -1;
+}
+
 // Follows `path` through symbolic links to the name that a write creates or
-// replaces; a link that dangles gives the name it points at.
-bool resolveLinks(std::string path, std::string* resolved, std::string* error) {
+// replaces; a link that dangles gives the name it points at. Stops at an
+// entry of the descriptor directory and sets *descriptor to its number
+// (otherwise -1).
+bool resolveLinks(std::string path, std::string* resolved, int* descriptor, std::string* error) {
   std::vector<char> target(256);
+  *descriptor = -1;
   for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+    *descriptor = descriptorNamed(path);
+    if (*descriptor >= 0) {
+      *resolved = path;
+      return true;
+    }
     struct stat info;
     if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
       *resolved = path;
@@ -51,6 +85,19 @@ bool resolveLinks(std::string path, std::string* resolved, std::string* error) {
     path = next.starts_with('/') ? next : directoryOf(path) + next;
   }
   return fail(error, ELOOP);
+}
+
+// Gives the new file `fd` the owner, group and mode of the report it
+// replaces. Only root may give a file away; others keep the group where they
+// belong to it, and otherwise what the system gives. The mode comes after
+// the owner, since a change of owner clears the set-user-ID bits, and in
+// full, since the umask trimmed it at creation.
+bool keepOwnerAndMode(int fd, const struct stat& replaced) {
+  if (fchown(fd, replaced.st_uid, replaced.st_gid) != 0) {
+    if (errno != EPERM) return false;
+    if (fchown(fd, static_cast<uid_t>(-1), replaced.st_gid) != 0 && errno != EPERM) return false;
+  }
+  return fchmod(fd, replaced.st_mode & 07777) == 0;
 }
 
 // Creates a new file beside `finalPath` with a name of its own; its name
@@ -79,11 +126,21 @@ int createTemporaryFile(const std::string& finalPath, mode_t mode, std::string* 
 reportFile::~reportFile() { abandon(); }
 
 bool reportFile::open(const std::string& target, std::string* error) {
-  if (!resolveLinks(target, &finalPath_, error)) return false;
+  int descriptor = target == standardOutputName ? STDOUT_FILENO : -1;
+  if (descriptor < 0 && !resolveLinks(target, &finalPath_, &descriptor, error)) return false;
+  if (descriptor >= 0) return openDescriptor(descriptor, error);
   struct stat info;
   bool exists = stat(finalPath_.c_str(), &info) == 0;
   if (exists && S_ISDIR(info.st_mode)) return fail(error, EISDIR);
   if (exists && !S_ISREG(info.st_mode)) return openInPlace(error);
+  // A report the user may not write is refused, as a shell redirection
+  // would refuse it, although its directory would take a replacement.
+  if (exists && faccessat(AT_FDCWD, finalPath_.c_str(), W_OK, AT_EACCESS) != 0) {
+    return fail(error, errno);
+  }
+  // A rename would leave the other names of a linked report with the old
+  // content; such a report is rewritten where it is.
+  if (exists && info.st_nlink > 1) return openInPlace(error);
   int fd = createTemporaryFile(finalPath_, exists ? info.st_mode & 07777 : 0666, &temporaryPath_);
   if (fd < 0) {
     int saved = errno;
@@ -94,12 +151,19 @@ bool reportFile::open(const std::string& target, std::string* error) {
     return fail(error, saved);
   }
   handle_ = fd;
-  // The umask trimmed the mode at creation; a replaced report keeps its own.
-  if (exists && fchmod(fd, info.st_mode & 07777) != 0) {
+  if (exists && !keepOwnerAndMode(fd, info)) {
     int saved = errno;
     abandon();
     return fail(error, saved);
   }
+  return true;
+}
+
+bool reportFile::openDescriptor(int descriptor, std::string* error) {
+  // A copy, so that closing the report leaves the shell's descriptor open.
+  int fd = fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+  if (fd < 0) return fail(error, errno);
+  handle_ = fd;
   return true;
 }
 

@@ -126,6 +126,8 @@ TEST_F(BatchRun, WritesXmlAndHtmlReports) {
 TEST_F(BatchRun, ReportsUnreadableInputsAndStillWrites) {
   EXPECT_EQ(run("-f missing.cpp -o out.txt"), 2);
   EXPECT_EQ(stderr_, "quillstat: cannot read 'missing.cpp': No such file or directory\n");
+  EXPECT_EQ(run("-f  -o out.txt"), 2);  // an empty name is no file, not the working directory
+  EXPECT_EQ(stderr_, "quillstat: cannot read '': No such file or directory\n");
   // The zero record with an empty name is the report's one block.
   EXPECT_EQ(readFile(root_ / "out.txt").substr(0, 13), windows1251("Имя файла: \r\n"));
 
@@ -141,15 +143,65 @@ TEST_F(BatchRun, FailsWhenTheReportCannotBeWritten) {
   EXPECT_EQ(stderr_, "quillstat: cannot write report 'src': Is a directory\n");
 }
 
-TEST_F(BatchRun, NeverWritesOverAnAnalysedFile) {
+TEST_F(BatchRun, NeverWritesOverANamedInputButReplacesAReportInTheTree) {
   EXPECT_EQ(run("-f src/a.cpp -o src/a.cpp"), 1);
   EXPECT_EQ(stderr_,
             "quillstat: will not write the report over 'src/a.cpp': it is one of the analysed "
             "files\n");
   EXPECT_EQ(readFile(root_ / "src/a.cpp"), "int a; // x\n");
-  // The same file reached through another path, inside a directory run.
-  EXPECT_EQ(run("-d src -s -o src/sub/../sub/b.h"), 1);
-  EXPECT_EQ(readFile(root_ / "src/sub/b.h"), "/* b */\nx;\n");
+  EXPECT_EQ(run("-f src/sub/../a.cpp -o src/a.cpp"), 1);  // the same file by another path
+  EXPECT_EQ(readFile(root_ / "src/a.cpp"), "int a; // x\n");
+
+  // The report of an earlier run in the tree is left out, not refused.
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_EQ(run("-d src -s -e *.* -t xml -o src/sub/../sub/r.xml"), 0) << stderr_;
+    const std::string report = readFile(root_ / "src/sub/r.xml");
+    EXPECT_NE(report.find("filename='src/notes.txt'"), std::string::npos);
+    EXPECT_EQ(report.find("filename='src/sub/r.xml'"), std::string::npos) << round;
+  }
+}
+
+// The report goes through a descriptor that the shell opened, after what
+// is there already, whatever the descriptor leads to.
+TEST_F(BatchRun, WritesThroughOpenDescriptors) {
+  const std::string report =
+      "<?xml version='1.0' encoding='WINDOWS-1251'?>\r\n<main>\r\n"
+      "  <file filename='src/a.cpp' countCommentChars='4' sizeFile='12'  countOfComment='1' "
+      "countCodeLine='1'  fixmeWordsCount='0' todoWordsCount='0' />\r\n</main>\r\n";
+  const struct {
+    const char* script;
+    std::string log;
+  } cases[] = {
+      {"echo EARLIER > log; $Q -o /dev/stdout >> log", "EARLIER\n" + report},
+      {"{ echo before; $Q -o /dev/stdout; echo after; } > log", "before\n" + report + "after\n"},
+      {"echo EARLIER > log; $Q -o /dev/fd/3 3>>log", "EARLIER\n" + report},
+      {"$Q -o /dev/stdout | cat > log", report},
+      {"$Q -o - | cat > log", report},
+      {"$Q -o /dev/stderr 2>&1 | cat > log", report},
+      {"$Q -o /proc/self/fd/3 3>&1 | cat > log", report},
+      {"$Q -o >(cat > log); wait $!", report},
+      // A terminal, in raw mode so that it passes the bytes as they are.
+      {"script -qec 'stty raw -echo; $Q -o /dev/stdout' /dev/null < /dev/null > log", report},
+  };
+  for (const auto& c : cases) {
+    writeFile(root_ / "run.sh", std::string("set -e -o pipefail\nexport Q='") +
+                                    QUILLSTAT_EXECUTABLE + " -f src/a.cpp -t xml'\n" + c.script);
+    const std::string command = "cd '" + root_.string() + "' && bash run.sh";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << c.script;
+    EXPECT_TRUE(sameBytes(readFile(root_ / "log"), c.log)) << c.script;
+  }
+}
+
+TEST_F(BatchRun, WarnsOfIgnoredValues) {
+  EXPECT_EQ(run("-f src/a.cpp -o out.txt -t XML -l delphi -j abc -e *.php,*.inc"), 0);
+  EXPECT_EQ(stderr_,
+            "quillstat: ignored -t 'XML': the report type is one of txt, xml, html\n"
+            "quillstat: ignored -l 'delphi': the language is one of C++, Delphi, Php, Java\n"
+            "quillstat: ignored -j 'abc': the number of workers is a whole number from 1 up\n"
+            "quillstat: the masks '*.php,*.inc' are taken as they stand, ',' and blanks "
+            "included: masks are separated by ';', as in '*.c;*.h'\n");
+  EXPECT_EQ(readFile(root_ / "out.txt").substr(0, 11), windows1251("Имя файла: "));
 }
 
 TEST_F(BatchRun, PrintsHelpAndVersion) {
@@ -167,7 +219,13 @@ TEST_F(BatchRun, PrintsHelpAndVersion) {
             "умолчанию)\n"
             "-e 'extanation list' - разрешение файлов для анализа (например "
             "'*.c;*.cpp;*.h;*.hpp') (по умолчанию используются стандартные расширения данного "
-            "языка)\n");
+            "языка)\n"
+            "-j N - число потоков анализа (по умолчанию по одному на ядро, не более 256)\n"
+            "-o - - записать отчёт в стандартный вывод\n"
+            "--version - версия программы; -h, --help - эта справка\n"
+            "Коды завершения: 0 - отчёт записан, все файлы прочитаны; 1 - отчёт не записан; "
+            "2 - не удалось прочитать входной файл (отчёт записан) или нет оконной системы; "
+            "129, 130, 143 - прервано сигналом\n");
   EXPECT_FALSE(fs::exists(root_ / "-h"));
   EXPECT_EQ(run("--version"), 0);
   EXPECT_EQ(stdout_, "quillstat 0.9\n");

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,10 +55,28 @@ TEST_F(ReportFile, ReplacesAnExistingReportKeepingItsPermissions) {
 
   put("old.txt", std::string(100000, 'x'));
   fs::permissions(dir_ / "old.txt", fs::perms(0640));
+  // Only root may give a file away; the owner and group then stay too.
+  const passwd* nobody = getpwnam("nobody");
+  const bool root = geteuid() == 0 && nobody != nullptr;
+  if (root) {
+    ASSERT_EQ(chown(path("old.txt").c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+  }
   EXPECT_EQ(writeWhole(path("old.txt"), "second"), "");
   EXPECT_EQ(read("old.txt"), "second");
   EXPECT_EQ(fs::status(dir_ / "old.txt").permissions(), fs::perms(0640));
-  EXPECT_EQ(names(), (std::set<std::string>{"new.txt", "old.txt"}));
+  struct stat info;
+  ASSERT_EQ(stat(path("old.txt").c_str(), &info), 0);
+  if (root) {
+    EXPECT_EQ(info.st_uid, nobody->pw_uid);
+    EXPECT_EQ(info.st_gid, nobody->pw_gid);
+  }
+
+  // A report with another name is rewritten where it is, so both names
+  // show the new report.
+  fs::create_hard_link(dir_ / "old.txt", dir_ / "other-name.txt");
+  EXPECT_EQ(writeWhole(path("old.txt"), "third"), "");
+  EXPECT_EQ(read("other-name.txt"), "third");
+  EXPECT_EQ(names(), (std::set<std::string>{"new.txt", "old.txt", "other-name.txt"}));
 }
 
 TEST_F(ReportFile, UnfinishedReportLeavesTheOldOneAndNoTemporaryFile) {
@@ -137,11 +156,21 @@ TEST_F(ReportFile, LinksAreFollowedAndKept) {
                                             "made.txt", "real.txt", "sub"}));
 }
 
-TEST_F(ReportFile, ReadOnlyDirectoryTakesNoNewReport) {
+TEST_F(ReportFile, WhatTheUserMayNotWriteIsRefused) {
   put("kept.txt", "old");
   fs::permissions(dir_ / "kept.txt", fs::perms(0666));  // writable by anyone
-  fs::permissions(dir_, fs::perms(0555));
+  put("protected.txt", "old");
+  fs::permissions(dir_ / "protected.txt", fs::perms(0444));
+  fs::permissions(dir_, fs::perms(0777));
+  // A write-protected report is refused, though its directory takes files.
   int status = inChildProcess(true, [&] {
+    return writeWhole(path("protected.txt"), "x") == std::strerror(EACCES) ? 0 : 1;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(read("protected.txt"), "old");
+
+  fs::permissions(dir_, fs::perms(0555));
+  status = inChildProcess(true, [&] {
     if (writeWhole(path("new.txt"), "x") != std::strerror(EACCES)) return 1;
     // An existing report its user may write is still rewritten, in place.
     return writeWhole(path("kept.txt"), "rewritten") == "" ? 0 : 2;
@@ -149,7 +178,7 @@ TEST_F(ReportFile, ReadOnlyDirectoryTakesNoNewReport) {
   fs::permissions(dir_, fs::perms(0755));
   EXPECT_EQ(status, 0);
   EXPECT_EQ(read("kept.txt"), "rewritten");
-  EXPECT_EQ(names(), std::set<std::string>{"kept.txt"});
+  EXPECT_EQ(names(), (std::set<std::string>{"kept.txt", "protected.txt"}));
 }
 
 }  // namespace

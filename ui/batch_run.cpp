@@ -1,25 +1,22 @@
 #include "ui/batch_run.h"
 
+#include <algorithm>
+
 #include "analysis/analysis_manager.h"
 #include "analysis/language_table.h"
+#include "report/report_file.h"
 #include "ui/file_identity.h"
 
 namespace quillstat {
 
 namespace {
 
-// Whether `output` is one of the files the analysis read. Only records of
-// the output's size can be it, so an existing report in a big tree costs
-// few lookups.
-bool outputWasAnalysed(const std::string& output, const std::vector<fileStats>& results) {
-  std::optional<fileIdentity> target = identifyFile(output);
-  if (!target) return false;
-  for (const fileStats& stats : results) {
-    if (stats.filename.empty() || stats.sizeFile != target->size) continue;
-    std::optional<fileIdentity> analysed = identifyFile(stats.filename);
-    if (analysed && analysed->sameFileAs(*target)) return true;
-  }
-  return false;
+// Whether `stats` is the record of the file `target`. Only records of the
+// target's size can be, so an existing report in a big tree costs few lookups.
+bool isRecordOf(const fileIdentity& target, const fileStats& stats) {
+  if (stats.filename.empty() || stats.sizeFile != target.size) return false;
+  std::optional<fileIdentity> analysed = identifyFile(stats.filename);
+  return analysed && analysed->sameFileAs(target);
 }
 
 }  // namespace
@@ -40,10 +37,19 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   }
 
   const std::string& output = *options.outputPath;
-  if (outputWasAnalysed(output, manager.results())) {
-    errors << "quillstat: will not write the report over '" << output
-           << "': it is one of the analysed files\n";
-    return batchReportFailed;
+  std::optional<fileIdentity> target;
+  if (output != standardOutputName) target = identifyFile(output);
+  if (target) {
+    auto isOutput = [&](const fileStats& stats) { return isRecordOf(*target, stats); };
+    // A file named on the command line is never overwritten; an earlier
+    // report inside an analysed tree is about to be replaced, so it is no
+    // input of this run.
+    if (options.inputFile && std::ranges::any_of(manager.results(), isOutput)) {
+      errors << "quillstat: will not write the report over '" << output
+             << "': it is one of the analysed files\n";
+      return batchReportFailed;
+    }
+    manager.leaveOut(isOutput);
   }
   std::string reason;
   if (!manager.writeReport(output, options.format, &reason)) {

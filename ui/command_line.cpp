@@ -47,10 +47,21 @@ std::vector<std::string> splitCommandLine(std::string_view text, char separator,
 
 namespace {
 
+struct formatName {
+  const char* name;
+  reportFormat format;
+};
+
+constexpr formatName formatNames[] = {
+    {"txt", reportFormat::txt},
+    {"xml", reportFormat::xml},
+    {"html", reportFormat::html},
+};
+
 std::optional<reportFormat> parseFormat(const std::string& value) {
-  if (value == "txt") return reportFormat::txt;
-  if (value == "xml") return reportFormat::xml;
-  if (value == "html") return reportFormat::html;
+  for (const formatName& row : formatNames) {
+    if (value == row.name) return row.format;
+  }
   return std::nullopt;
 }
 
@@ -67,6 +78,26 @@ std::optional<unsigned> parseJobs(const std::string& value) {
   auto [rest, error] = std::from_chars(value.data(), end, jobs);
   if (error != std::errc() || rest != end || jobs == 0) return std::nullopt;
   return jobs;
+}
+
+// The names of `rows`, as "txt, xml, html".
+template <typename Rows>
+std::string namesOf(const Rows& rows) {
+  std::string list;
+  for (const auto& row : rows) list += (list.empty() ? "" : ", ") + std::string(row.name);
+  return list;
+}
+
+// Sets *into to the parsed value, or keeps it and says so.
+template <typename T>
+void takeOrWarn(std::optional<T> parsed, T* into, const std::string& option,
+                const std::string& value, const std::string& accepted,
+                std::vector<std::string>* warnings) {
+  if (parsed) {
+    *into = *parsed;
+    return;
+  }
+  warnings->push_back("ignored " + option + " '" + value + "': " + accepted);
 }
 
 }  // namespace
@@ -90,10 +121,27 @@ commandLineOptions scanOptions(const std::vector<std::string>& tokens) {
     if (token == "-f") options.inputFile = value;
     if (token == "-d") options.inputDirectory = value;
     if (token == "-o") options.outputPath = value;
-    if (token == "-e") options.masks = value;
-    if (token == "-t") options.format = parseFormat(value).value_or(options.format);
-    if (token == "-l") options.languageIndex = parseLanguage(value).value_or(options.languageIndex);
-    if (token == "-j") options.jobs = parseJobs(value).value_or(options.jobs);
+    if (token == "-e") {
+      options.masks = value;
+      if (value.find_first_of(", ") != std::string::npos) {
+        options.warnings.push_back("the masks '" + value +
+                                   "' are taken as they stand, ',' and blanks included: masks "
+                                   "are separated by ';', as in '*.c;*.h'");
+      }
+    }
+    std::vector<std::string>* warnings = &options.warnings;
+    if (token == "-t") {
+      takeOrWarn(parseFormat(value), &options.format, token, value,
+                 "the report type is one of " + namesOf(formatNames), warnings);
+    }
+    if (token == "-l") {
+      takeOrWarn(parseLanguage(value), &options.languageIndex, token, value,
+                 "the language is one of " + namesOf(languageTable), warnings);
+    }
+    if (token == "-j") {
+      takeOrWarn(parseJobs(value), &options.jobs, token, value,
+                 "the number of workers is a whole number from 1 up", warnings);
+    }
   }
   return options;
 }

@@ -36,6 +36,10 @@ struct commandLineOptions {
   unsigned jobs = 0;                          // -j N; 0: one worker per core
   bool showHelp = false;                      // -h or --help: nothing else runs
   bool showVersion = false;                   // --version: nothing else runs
+  // One line for each value that was ignored or that likely does not mean
+  // what its user meant, naming it and what is accepted, without the
+  // program's name or a line end.
+  std::vector<std::string> warnings;
 
   // Batch mode needs an input and an output; anything else opens the window.
   bool batchMode() const { return (inputFile || inputDirectory) && outputPath; }
@@ -44,9 +48,10 @@ struct commandLineOptions {
 // Scans tokens in order, one position at a time: an option's value is not
 // skipped, so a value that looks like an option acts as one too ("-f -s"
 // sets both). Names are exact and case-sensitive; the last occurrence wins;
-// unknown tokens, -t values, -l names and -j values are ignored; an option
-// standing last without its value does nothing. -h, --help and --version stop
-// the scan.
+// unknown tokens are ignored; unknown -t values, -l names and -j values are
+// ignored with a warning, and so is a mask list that holds ',' or a blank
+// (it keeps its literal effect); an option standing last without its value
+// does nothing. -h, --help and --version stop the scan.
 commandLineOptions scanOptions(const std::vector<std::string>& tokens);
 
 }  // namespace quillstat

@@ -22,6 +22,15 @@ const char kVersion[] = "quillstat 0.9";
 // nothing was done that the user asked for.
 constexpr int kNoWindowStatus = 2;
 
+// What the terminal's help tells beyond the window's help box.
+const char kMoreHelp[] =
+    "-j N - число потоков анализа (по умолчанию по одному на ядро, не более 256)\n"
+    "-o - - записать отчёт в стандартный вывод\n"
+    "--version - версия программы; -h, --help - эта справка\n"
+    "Коды завершения: 0 - отчёт записан, все файлы прочитаны; 1 - отчёт не записан; "
+    "2 - не удалось прочитать входной файл (отчёт записан) или нет оконной системы; "
+    "129, 130, 143 - прервано сигналом\n";
+
 // The help box's lines end in blanks that mean nothing on a terminal.
 void printHelp() {
   std::string text = commandLineHelpText();
@@ -33,6 +42,7 @@ void printHelp() {
     std::cout << part << '\n';
     start = end + 1;
   }
+  std::cout << kMoreHelp;
 }
 
 // What was printed on stdout must have arrived: a full disk is a failure.
@@ -73,6 +83,9 @@ int explainBatchMode(const char* why) {
 
 int runProgram(const std::vector<std::string>& tokens, int argc, char** argv) {
   commandLineOptions options = scanOptions(tokens);
+  for (const std::string& warning : options.warnings) {
+    std::cerr << "quillstat: " << warning << '\n';
+  }
   if (options.showHelp) {
     printHelp();
     return finishPrinting();
