@@ -58,7 +58,8 @@ ci: test sanitize fuzz
 # HTML report.
 REPORT ?= out/quillstat-report.html
 SOURCE_COPY = out/quillstat-source
-run: build
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target quillstat
 	@rm -rf $(SOURCE_COPY) && mkdir -p $(SOURCE_COPY) $(dir $(REPORT))
 	@if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then \
 	  git ls-files -z | xargs -0 cp --parents -t $(SOURCE_COPY); \
