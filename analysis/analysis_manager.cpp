@@ -1,16 +1,12 @@
 #include "analysis/analysis_manager.h"
 
 #include <algorithm>
-#include <memory>
 #include <thread>
+#include <vector>
 
-#include "analysis/add_stats.h"
 #include "analysis/directory_walk.h"
 #include "analysis/file_analysis_pool.h"
-#include "analysis/language_table.h"
 #include "analysis/masks.h"
-#include "report/block_formatters.h"
-#include "report/report_writer.h"
 
 namespace quillstat {
 
@@ -28,60 +24,31 @@ unsigned workerCount(unsigned jobs) {
 
 }  // namespace
 
-analysisManager::analysisManager(unsigned jobs) : jobs_(jobs) {}
+analysisManager::analysisManager(fileSystem& files, unsigned jobs) : files_(files), jobs_(jobs) {}
 
-bool analysisManager::analyzeFile(const std::string& path, unsigned languageIndex,
-                                  bool includeFirstComment) {
-  fromDirectory_ = false;
-  results_.clear();
-  failures_.clear();
-  std::unique_ptr<findCommentBase> finder = makeFinder(languageIndex);
-  if (finder == nullptr) return false;
-  std::string reason;
-  results_.push_back(finder->processFile(path, includeFirstComment, &reason));
-  if (!reason.empty()) failures_.push_back({path, reason});
-  return true;
+analysisResult analysisManager::analyzeFile(const std::string& path, const scanner& scan,
+                                            bool includeFirstComment) const {
+  analysisResult result;
+  std::vector<char> buffer;
+  ioError error;
+  result.records.push_back(scanPath(scan, files_, path, includeFirstComment, &buffer, &error));
+  if (error.failed()) result.failures.push_back({path, error});
+  return result;
 }
 
-void analysisManager::analyzeDirectory(const std::string& directory, unsigned languageIndex,
-                                       const std::string& masks, bool recursive,
-                                       bool includeFirstComment, const progressCallback& progress) {
-  fromDirectory_ = true;
-  results_.clear();
-  failures_.clear();
-  const std::vector<std::string> tokens = splitMasks(masks);
-  if (languageIndex >= languageCount) {
-    // No finder: the files are collected, so the walk's failures still show,
-    // but none is analysed.
-    collectFiles(directory, tokens, recursive, [](std::string) {}, &failures_);
-    return;
-  }
+analysisResult analysisManager::analyzeDirectory(const std::string& directory,
+                                                 const std::string& masks, bool recursive,
+                                                 const scanner& scan, bool includeFirstComment,
+                                                 const progressCallback& progress) const {
+  analysisResult result;
+  result.fromDirectory = true;
   // The workers analyse while the walk is still finding files.
-  fileAnalysisPool pool(languageIndex, includeFirstComment, workerCount(jobs_), progress);
+  fileAnalysisPool pool(files_, scan, includeFirstComment, workerCount(jobs_), progress);
   collectFiles(
-      directory, tokens, recursive, [&pool](std::string path) { pool.add(std::move(path)); },
-      &failures_);
-  pool.finish(&results_, &failures_);
-}
-
-void analysisManager::leaveOut(const std::function<bool(const fileStats&)>& isLeftOut) {
-  std::erase_if(results_, isLeftOut);
-}
-
-std::string analysisManager::summaryText() const {
-  std::string text;
-  fileStats total;
-  for (const fileStats& stats : results_) {
-    formatTextRecord(stats, &text);
-    total = addStats(stats, total);
-  }
-  if (fromDirectory_) formatTextTotal(total, &text);
-  return text;
-}
-
-bool analysisManager::writeReport(const std::string& outputPath, reportFormat format,
-                                  std::string* error) const {
-  return quillstat::writeReport(outputPath, format, results_, fromDirectory_, error);
+      files_, directory, splitMasks(masks), recursive,
+      [&pool](std::string path) { pool.add(std::move(path)); }, &result.failures);
+  pool.finish(&result.records, &result.failures);
+  return result;
 }
 
 }  // namespace quillstat

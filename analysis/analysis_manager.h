@@ -4,63 +4,42 @@
 #include <cstddef>
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "analysis/input_failure.h"
-#include "engine/file_stats.h"
-#include "report/report_format.h"
+#include "analysis/analysis_result.h"
+#include "engine/file_system.h"
+#include "engine/scanner.h"
 
 namespace quillstat {
 
-// Runs analyses and keeps the results of the latest one, for the summary and
-// for any number of reports. Each analysis replaces what the one before left.
+// Runs analyses: reads the inputs through one file system and scans them
+// with the scanner of a language row.
 class analysisManager {
  public:
-  // Called on the analysing thread as files complete: how many are done and
-  // how many the walk has found so far.
+  // Called as files complete, on a worker thread, possibly by several
+  // workers at once: how many files are done and how many the walk has
+  // found so far, both true at one moment.
   using progressCallback = std::function<void(size_t filesDone, size_t filesFound)>;
 
-  // `jobs` worker threads, at most 256, analyse the files of a directory; 0
-  // means one per core. The results never depend on it.
-  explicit analysisManager(unsigned jobs = 0);
+  // Reads through `files`, which must outlive the manager. `jobs` worker
+  // threads, at most 256, analyse the files of a directory; 0 means one per
+  // core. The results never depend on it.
+  explicit analysisManager(fileSystem& files, unsigned jobs = 0);
 
-  // Analyses one file with the finder of `languageIndex` (a languageTable
-  // row). Returns false, leaving no result, for a row above the last one;
-  // otherwise leaves exactly one record, the zero record with an empty name
-  // when the file cannot be read (and then a failure).
-  bool analyzeFile(const std::string& path, unsigned languageIndex, bool includeFirstComment);
+  // Analyses one file: exactly one record, the all-zero record with an
+  // empty name when the file cannot be read (and then a failure).
+  analysisResult analyzeFile(const std::string& path, const scanner& scan,
+                             bool includeFirstComment) const;
 
-  // Analyses every file of `directory` selected by the mask list `masks`, and
-  // of its sub-directories when `recursive`, in walk order (see
-  // collectFiles). For a row above the last one the files are collected but
-  // none is analysed.
-  void analyzeDirectory(const std::string& directory, unsigned languageIndex,
-                        const std::string& masks, bool recursive, bool includeFirstComment,
-                        const progressCallback& progress = {});
-
-  // Removes from the latest analysis every record for which `isLeftOut`
-  // holds, as if the walk had not selected its file.
-  void leaveOut(const std::function<bool(const fileStats&)>& isLeftOut);
-
-  // The plain-text summary of the latest analysis (UTF-8, CR LF line ends):
-  // one block per record, then the total block after a directory analysis.
-  std::string summaryText() const;
-
-  // Writes the report of the latest analysis (see report_writer.h).
-  bool writeReport(const std::string& outputPath, reportFormat format, std::string* error) const;
-
-  const std::vector<fileStats>& results() const { return results_; }
-  bool fromDirectory() const { return fromDirectory_; }
-  // The inputs of the latest analysis that could not be read: directories
-  // that could not be listed, then files that could not be read, each in walk
-  // order.
-  const std::vector<inputFailure>& failures() const { return failures_; }
+  // Analyses every file of `directory` selected by the mask list `masks`,
+  // and of its sub-directories when `recursive`, in walk order (see
+  // collectFiles).
+  analysisResult analyzeDirectory(const std::string& directory, const std::string& masks,
+                                  bool recursive, const scanner& scan, bool includeFirstComment,
+                                  const progressCallback& progress = {}) const;
 
  private:
+  fileSystem& files_;
   unsigned jobs_;
-  std::vector<fileStats> results_;
-  bool fromDirectory_ = false;
-  std::vector<inputFailure> failures_;
 };
 
 }  // namespace quillstat

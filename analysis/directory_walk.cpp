@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "analysis/masks.h"
-#include "engine/file_system.h"
 
 namespace quillstat {
 
@@ -19,10 +18,6 @@ bool isSeparator(char c) { return c == '\\' || c == '/'; }
 constexpr char kSeparator = '/';
 bool isSeparator(char c) { return c == '/'; }
 #endif
-
-char foldAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // The system lists entries in whatever order its file system keeps them;
 // sorting makes the walk, and so every report, the same on every machine.
@@ -39,6 +34,7 @@ bool walkOrder(const directoryEntry& a, const directoryEntry& b) {
 }
 
 struct walker {
+  fileSystem& files;
   const std::vector<std::string>& tokens;
   bool recursive;
   const std::function<void(std::string path)>& selectFile;
@@ -52,8 +48,8 @@ struct walker {
   // restored after it, so a deep tree does not copy its paths per level.
   void walk(std::string* prefix, const std::string* shownPath) {
     std::vector<directoryEntry> entries;
-    std::string error;
-    if (!inputFileSystem().listDirectory(*prefix, &entries, &error)) {
+    ioError error;
+    if (!files.listDirectory(*prefix, &entries, &error)) {
       failures->push_back({shownPath != nullptr ? *shownPath : *prefix, error});
       return;
     }
@@ -81,14 +77,13 @@ struct walker {
 
 }  // namespace
 
-char lastChar(std::string_view text) { return text.empty() ? '\0' : text.back(); }
-
-void collectFiles(const std::string& directory, const std::vector<std::string>& tokens,
-                  bool recursive, const std::function<void(std::string path)>& selectFile,
+void collectFiles(fileSystem& files, const std::string& directory,
+                  const std::vector<std::string>& tokens, bool recursive,
+                  const std::function<void(std::string path)>& selectFile,
                   std::vector<inputFailure>* failures) {
   std::string prefix = directory;
-  if (!isSeparator(lastChar(prefix))) prefix.push_back(kSeparator);
-  walker{tokens, recursive, selectFile, failures}.walk(&prefix, &directory);
+  if (prefix.empty() || !isSeparator(prefix.back())) prefix.push_back(kSeparator);
+  walker{files, tokens, recursive, selectFile, failures}.walk(&prefix, &directory);
 }
 
 }  // namespace quillstat

@@ -3,25 +3,22 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "analysis/input_failure.h"
+#include "engine/file_system.h"
 
 namespace quillstat {
 
-// The last character of `text`, or '\0' when it is empty.
-char lastChar(std::string_view text);
-
-// Walks `directory` and calls selectFile with the path of each selected file,
-// in walk order, as the files are found: depth first, a directory's selected
-// files before its sub-directories' trees, entries sorted by name with ASCII
-// letters folded to lower case (ties in plain byte order), so
-// "A.cpp" < "a.cpp" < "B.cpp" < "b.cpp". A file is selected when it is a
-// regular file, or a symlink to one, whose own name nameMatches `tokens`;
-// directories (whatever their names), FIFOs, sockets, devices and dangling
-// links never are. Symlinks to directories are not followed; "." and ".."
-// are never walked.
+// Walks `directory` through `files` and calls selectFile with the path of
+// each selected file, in walk order, as the files are found: depth first, a
+// directory's selected files before its sub-directories' trees, entries
+// sorted by name with ASCII letters folded to lower case (ties in plain byte
+// order), so "A.cpp" < "a.cpp" < "B.cpp" < "b.cpp". A file is selected when
+// it is a regular file, or a symlink to one, whose own name nameMatches
+// `tokens`; directories (whatever their names), FIFOs, sockets, devices and
+// dangling links never are. Symlinks to directories are not followed; "."
+// and ".." are never walked.
 //
 // Paths are `directory`, a '/' unless it already ends in a separator (on
 // POSIX only '/' is one; a Windows build also takes '\\' and inserts it), then
@@ -31,11 +28,11 @@ char lastChar(std::string_view text);
 // `recursive`.
 //
 // A directory that cannot be listed is skipped and appended to *failures
-// (not null) with the strerror reason: the top one under `directory` as
-// given, nothing selected; a sub-directory under its walked path ("src/sub/"),
-// and the walk goes on.
-void collectFiles(const std::string& directory, const std::vector<std::string>& tokens,
-                  bool recursive, const std::function<void(std::string path)>& selectFile,
+// (not null): the top one under `directory` as given, nothing selected; a
+// sub-directory under its walked path ("src/sub/"), and the walk goes on.
+void collectFiles(fileSystem& files, const std::string& directory,
+                  const std::vector<std::string>& tokens, bool recursive,
+                  const std::function<void(std::string path)>& selectFile,
                   std::vector<inputFailure>* failures);
 
 }  // namespace quillstat

@@ -1,18 +1,19 @@
 #include "analysis/file_analysis_pool.h"
 
-#include <memory>
 #include <system_error>
-
-#include "analysis/language_table.h"
 
 namespace quillstat {
 
-fileAnalysisPool::fileAnalysisPool(unsigned languageIndex, bool includeFirstComment,
-                                   unsigned jobs, progressCallback progress)
-    : progress_(std::move(progress)) {
+fileAnalysisPool::fileAnalysisPool(fileSystem& files, const scanner& scan,
+                                   bool includeFirstComment, unsigned jobs,
+                                   progressCallback progress)
+    : files_(files),
+      scan_(scan),
+      includeFirstComment_(includeFirstComment),
+      progress_(std::move(progress)) {
   for (unsigned i = 0; i < (jobs > 0 ? jobs : 1); ++i) {
     try {
-      workers_.emplace_back(&fileAnalysisPool::work, this, languageIndex, includeFirstComment);
+      workers_.emplace_back(&fileAnalysisPool::work, this);
     } catch (const std::system_error&) {
       // The system gives no more threads; the workers it gave do the work.
       if (workers_.empty()) throw;
@@ -45,37 +46,54 @@ void fileAnalysisPool::close() {
 void fileAnalysisPool::finish(std::vector<fileStats>* results,
                               std::vector<inputFailure>* failures) {
   close();
+  if (workerFailure_) std::rethrow_exception(workerFailure_);
   results->reserve(results->size() + slots_.size());
   // Popping as we go lets the deque free its blocks, so the records are not
   // held twice at the end of a big tree.
   while (!slots_.empty()) {
     slot& s = slots_.front();
-    if (!s.reason.empty()) failures->push_back({std::move(s.path), std::move(s.reason)});
+    if (s.error.failed()) failures->push_back({std::move(s.path), s.error});
     results->push_back(std::move(s.stats));
     slots_.pop_front();
   }
 }
 
-void fileAnalysisPool::work(unsigned languageIndex, bool includeFirstComment) {
-  std::unique_ptr<findCommentBase> finder = makeFinder(languageIndex);
+void fileAnalysisPool::work() {
+  // An exception must not end the process from a worker thread: it is kept
+  // for finish(), and the other workers finish the files.
+  try {
+    workUntilClosed();
+  } catch (...) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!workerFailure_) workerFailure_ = std::current_exception();
+  }
+}
+
+void fileAnalysisPool::workUntilClosed() {
+  std::vector<char> buffer;
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
     filesAdded_.wait(lock, [this] { return nextToClaim_ < slots_.size() || closed_; });
-    if (nextToClaim_ == slots_.size()) return;  // closed and nothing left
+    if (nextToClaim_ >= slots_.size()) return;  // closed and nothing left
     slot& file = slots_[nextToClaim_++];
     lock.unlock();
-    std::string reason;
+    ioError error;
     // The walk selects regular files only, so the loader need not look again.
-    fileStats stats =
-        finder->processFile(file.path, includeFirstComment, &reason, pathType::regularFile);
+    fileStats stats = scanPath(scan_, files_, file.path, includeFirstComment_, &buffer, &error,
+                               pathType::regularFile);
     lock.lock();
     file.stats = std::move(stats);
-    file.reason = std::move(reason);
+    file.error = error;
     // A record that was read carries the path as its name; only a failure
     // still needs the slot's copy.
-    if (file.reason.empty()) std::string().swap(file.path);
-    ++filesDone_;
-    if (progress_) progress_(filesDone_, slots_.size());
+    if (!error.failed()) std::string().swap(file.path);
+    const size_t done = ++filesDone_;
+    const size_t found = slots_.size();
+    if (progress_) {
+      lock.unlock();
+      progress_(done, found);
+      lock.lock();
+    }
   }
 }
 

@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -12,22 +13,25 @@
 
 #include "analysis/input_failure.h"
 #include "engine/file_stats.h"
+#include "engine/file_system.h"
+#include "engine/scanner.h"
 
 namespace quillstat {
 
-// Analyses files on worker threads, each with its own finder and read
-// buffer, while the caller is still finding them. Records come back in the
-// order the files were added, so the output never depends on thread timing.
+// Analyses files on worker threads, each with its own read buffer, while the
+// caller is still finding them. Records come back in the order the files
+// were added, so the output never depends on thread timing.
 class fileAnalysisPool {
  public:
   using progressCallback = std::function<void(size_t filesDone, size_t filesFound)>;
 
-  // `languageIndex` must be a languageTable row. `jobs` threads (at least
-  // one) start at once; fewer if the system refuses more, and if it refuses
-  // the first, std::system_error is thrown. `progress`, when set, is called
-  // on a worker thread after each file, never by two threads at a time.
-  fileAnalysisPool(unsigned languageIndex, bool includeFirstComment, unsigned jobs,
-                   progressCallback progress);
+  // Reads through `files` (which must outlive the pool) and scans with
+  // `scan`. `jobs` threads (at least one) start at once; fewer if the system
+  // refuses more, and if it refuses the first, std::system_error is thrown.
+  // `progress`, when set, is called on a worker thread after each file,
+  // outside the pool's lock, so possibly by several workers at once.
+  fileAnalysisPool(fileSystem& files, const scanner& scan, bool includeFirstComment,
+                   unsigned jobs, progressCallback progress);
   // Waits for the workers if finish() was not called.
   ~fileAnalysisPool();
 
@@ -39,25 +43,31 @@ class fileAnalysisPool {
 
   // Waits until every added file is analysed, then appends the records to
   // *results and the files that could not be read to *failures, both in the
-  // order of add(). Call once, after the last add().
+  // order of add(). Call once, after the last add(). An exception that ended
+  // a worker (out of memory, a throwing progress callback) is thrown here.
   void finish(std::vector<fileStats>* results, std::vector<inputFailure>* failures);
 
  private:
   struct slot {
     std::string path;
     fileStats stats;
-    std::string reason;  // why the file could not be read, if it could not
+    ioError error;
   };
 
-  void work(unsigned languageIndex, bool includeFirstComment);
+  void work();
+  void workUntilClosed();
   void close();
 
+  fileSystem& files_;
+  const scanner scan_;
+  const bool includeFirstComment_;
   std::mutex mutex_;
   std::condition_variable filesAdded_;
   std::deque<slot> slots_;  // a deque: workers keep references while add() grows it
   size_t nextToClaim_ = 0;
   size_t filesDone_ = 0;
   bool closed_ = false;
+  std::exception_ptr workerFailure_;
   progressCallback progress_;
   std::vector<std::thread> workers_;
 };

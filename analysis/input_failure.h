@@ -3,13 +3,15 @@
 
 #include <string>
 
+#include "engine/io_error.h"
+
 namespace quillstat {
 
-// An input that an analysis could not read: a file that could not be opened,
-// or a directory that could not be listed. The front ends report them.
+// An input that an analysis could not read: a file that could not be opened
+// or read, or a directory that could not be listed. The front ends report them.
 struct inputFailure {
   std::string path;
-  std::string reason;  // for example "No such file or directory"
+  ioError error;
 
   bool operator==(const inputFailure&) const = default;
 };

@@ -1,30 +1,16 @@
 #include "analysis/language_table.h"
 
-#include "engine/find_comment_cpp.h"
-#include "engine/find_comment_delphi.h"
-#include "engine/find_comment_php.h"
+#include "engine/c_like_scan.h"
+#include "engine/delphi_scan.h"
 
 namespace quillstat {
 
+// Java has no classic scanner of its own: it is scanned as C++.
 const languageEntry languageTable[languageCount] = {
-    {"C++", "*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx"},
-    {"Delphi", "*.dpr;*.pas"},
-    {"Php", "*.php;*.php2;*.php5;*.cgi"},
-    {"Java", "*.java;"},
+    {"C++", "*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx", scannerOf<cppScanner>()},
+    {"Delphi", "*.dpr;*.pas", scannerOf<delphiScanner>()},
+    {"Php", "*.php;*.php2;*.php5;*.cgi", scannerOf<phpScanner>()},
+    {"Java", "*.java;", scannerOf<cppScanner>()},
 };
-
-std::unique_ptr<findCommentBase> makeFinder(unsigned languageIndex) {
-  switch (languageIndex) {
-    case 0:
-    case 3:
-      return std::make_unique<findCommentCpp>();
-    case 1:
-      return std::make_unique<findCommentDelphi>();
-    case 2:
-      return std::make_unique<findCommentPHP>();
-    default:
-      return nullptr;
-  }
-}
 
 }  // namespace quillstat

@@ -4,11 +4,6 @@ namespace quillstat {
 
 namespace {
 
-// Only A to Z fold: bytes from 0x80 up compare exactly, whatever the locale.
-char foldAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool endsWithFolded(std::string_view name, std::string_view suffix) {
   if (suffix.size() > name.size()) return false;
   std::string_view tail = name.substr(name.size() - suffix.size());

@@ -7,6 +7,12 @@
 
 namespace quillstat {
 
+// `c` with A to Z in lower case: bytes from 0x80 up stay as they are,
+// whatever the locale. Names are compared and sorted this way.
+inline char foldAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Splits a mask list such as "*.cpp;*.h" into literal name endings: every
 // '*' and '?' is removed and the rest of each mask is kept as it stands
 // (blanks included). A token closed by ';' is kept even when empty as long

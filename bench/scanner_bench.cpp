@@ -1,7 +1,7 @@
 // Throughput of each language's scanner, the referee (one dispatch per byte)
 // beside the fast one, on a few MB of generated source that looks like real
 // code of the language, and on real source when the machine has some; and the
-// cost per file of processFile on a few hundred small files.
+// cost per file of scanPath on a few hundred small files.
 //
 // Real source is read from --corpus_cpp=DIR, --corpus_delphi=DIR and
 // --corpus_php=DIR (every file under DIR with a suffix of the language, up to
@@ -19,10 +19,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "engine/find_comment_cpp.h"
-#include "engine/find_comment_delphi.h"
-#include "engine/find_comment_php.h"
+#include "engine/c_like_scan.h"
+#include "engine/delphi_scan.h"
 #include "engine/reference_scan.h"
+#include "engine/scanner.h"
 
 namespace {
 
@@ -145,12 +145,6 @@ const std::vector<std::string>& phpCorpus() {
 
 using scanFunction = fileStats (*)(const char*, size_t, bool);
 
-template <class Finder>
-fileStats fastScan(const char* data, size_t length, bool includeFirstComment) {
-  static const Finder finder;
-  return finder.scanBuffer(data, length, includeFirstComment);
-}
-
 // Scans every file of `files` once per iteration, each as a buffer of its own.
 void scanFiles(benchmark::State& state, scanFunction scan,
                const std::vector<std::string>& (*files)()) {
@@ -192,11 +186,11 @@ void registerScans() {
     const std::vector<std::string>& (*corpus)();
   };
   const language languages[] = {
-      {"Cpp", quillstat::referenceScanCpp, fastScan<quillstat::findCommentCpp>, cppGenerated,
+      {"Cpp", quillstat::referenceScanCpp, quillstat::scanWhole<quillstat::cppScanner>, cppGenerated,
        cppCorpus},
-      {"Delphi", quillstat::referenceScanDelphi, fastScan<quillstat::findCommentDelphi>,
+      {"Delphi", quillstat::referenceScanDelphi, quillstat::scanWhole<quillstat::delphiScanner>,
        delphiGenerated, delphiCorpus},
-      {"Php", quillstat::referenceScanPhp, fastScan<quillstat::findCommentPHP>, phpGenerated,
+      {"Php", quillstat::referenceScanPhp, quillstat::scanWhole<quillstat::phpScanner>, phpGenerated,
        phpCorpus},
   };
   for (const language& l : languages) {
@@ -208,7 +202,15 @@ void registerScans() {
   }
 }
 
-// processFile on 400 small files of 100 bytes up to the argument, the shape
+// Reads and scans one file as an analysis does, with one reused buffer.
+fileStats scanCppFile(const std::string& path) {
+  static std::vector<char> buffer;
+  quillstat::ioError error;
+  return quillstat::scanPath(quillstat::scannerOf<quillstat::cppScanner>(),
+                             quillstat::machineFileSystem(), path, true, &buffer, &error);
+}
+
+// scanPath on 400 small files of 100 bytes up to the argument, the shape
 // of most source trees; with tiny files the time per file is mostly what
 // stat, open, fstat, read and close cost.
 void BM_ProcessSmallFiles(benchmark::State& state) {
@@ -228,9 +230,8 @@ void BM_ProcessSmallFiles(benchmark::State& state) {
         << text.substr(offset, size);
     offset = (offset + size) % (text.size() - static_cast<size_t>(state.range(0)));
   }
-  quillstat::findCommentCpp finder;
   for (auto _ : state) {
-    for (const std::string& path : paths) benchmark::DoNotOptimize(finder.processFile(path, true));
+    for (const std::string& path : paths) benchmark::DoNotOptimize(scanCppFile(path));
   }
   state.counters["per_file"] = benchmark::Counter(
       static_cast<double>(paths.size()),
@@ -239,7 +240,7 @@ void BM_ProcessSmallFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_ProcessSmallFiles)->Arg(1000)->Arg(16000)->Unit(benchmark::kMillisecond);
 
-// processFile on one file of 64 MB, with LF line ends (argument 0) or CR LF
+// scanPath on one file of 64 MB, with LF line ends (argument 0) or CR LF
 // (argument 1): the chunked read, and with CR LF the text-mode pass too.
 void BM_ProcessLargeFile(benchmark::State& state) {
   const fs::path path = fs::temp_directory_path() / "quillstat_bench_large.cpp";
@@ -255,8 +256,7 @@ void BM_ProcessLargeFile(benchmark::State& state) {
     }
   }
   const int64_t size = static_cast<int64_t>(fs::file_size(path));
-  quillstat::findCommentCpp finder;
-  for (auto _ : state) benchmark::DoNotOptimize(finder.processFile(path.string(), true));
+  for (auto _ : state) benchmark::DoNotOptimize(scanCppFile(path.string()));
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * size);
   fs::remove(path);
 }

@@ -6,6 +6,7 @@
 
 #include "engine/file_stats.h"
 #include "engine/scan_frame.h"
+#include "engine/scan_states.h"
 
 namespace quillstat {
 
@@ -30,18 +31,8 @@ class cLikeScanner {
   fileStats finish(int64_t size);
 
  private:
-  enum class State : char {
-    Code = 'A',
-    Slash = 'B',         // a "/" in Code; the next character decides
-    BlockComment = 'C',
-    BlockStar = 'D',     // a "*" in a block comment; the next character decides
-    String = 'F',
-    LineComment = 'S',
-    Outside = 'Z',       // PHP only: outside the tags, nothing counts
-    // The tag tests' look-ahead, kept as states so that it works across chunks.
-    TagOpen = 'Y',       // PHP only: a "<" in Outside; a "?" next enters Code
-    TagClose = 'X',      // PHP only: a "?" in Code; a ">" next leaves to Outside
-  };
+  using State = cLikeState;
+
 
   // Each handles bytes from p in its state and returns where it stopped;
   // each takes at least one byte or changes the state.

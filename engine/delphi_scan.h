@@ -6,6 +6,7 @@
 
 #include "engine/file_stats.h"
 #include "engine/scan_frame.h"
+#include "engine/scan_states.h"
 
 namespace quillstat {
 
@@ -28,16 +29,8 @@ class delphiScanner {
   fileStats finish(int64_t size) { return frame_.counter.finish(size); }
 
  private:
-  enum class State : char {
-    Code = 'A',
-    Slash = 'B',         // a "/" in Code; the next character decides
-    BraceComment = 'C',
-    Paren = 'E',         // a "(" in Code; the next character decides
-    String = 'F',
-    ParenComment = 'R',
-    LineComment = 'S',
-    ParenStar = 'U',     // a "*" in a (* *) comment; the next character decides
-  };
+  using State = delphiState;
+
 
   // Each handles bytes from p in its state and returns where it stopped;
   // each takes at least one byte or changes the state.

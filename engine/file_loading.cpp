@@ -29,10 +29,9 @@ size_t removeCrBeforeLf(char* data, size_t length) {
 
 }  // namespace
 
-bool textFileReader::open(const std::string& path, pathType type, std::string* error) {
-  files_ = &inputFileSystem();
+bool textFileReader::open(const std::string& path, pathType type, ioError* error) {
   intptr_t handle = -1;
-  if (!files_->openFile(path, type, &handle, &sizeOnDisk_, error)) return false;
+  if (!files_.openFile(path, type, &handle, &sizeOnDisk_, error)) return false;
   handle_ = handle;
   unread_ = sizeOnDisk_;
   return true;
@@ -40,11 +39,11 @@ bool textFileReader::open(const std::string& path, pathType type, std::string* e
 
 void textFileReader::close() {
   if (handle_ < 0) return;
-  files_->closeFile(handle_);
+  files_.closeFile(handle_);
   handle_ = -1;
 }
 
-bool textFileReader::next(const char** data, size_t* length, std::string* error) {
+bool textFileReader::next(const char** data, size_t* length, ioError* error) {
   if (buffer_->size() < kReadChunkSize + 1) buffer_->resize(kReadChunkSize + 1);
   char* const buffer = buffer_->data();
   while (!ended_) {
@@ -58,7 +57,7 @@ bool textFileReader::next(const char** data, size_t* length, std::string* error)
     }
     size_t got = 0;
     const size_t wanted = static_cast<size_t>(std::min<int64_t>(unread_, kReadChunkSize));
-    if (wanted > 0 && !files_->readFile(handle_, buffer + start, wanted, &got, error)) {
+    if (wanted > 0 && !files_.readFile(handle_, buffer + start, wanted, &got, error)) {
       return false;
     }
     unread_ -= static_cast<int64_t>(got);

@@ -19,11 +19,11 @@ constexpr size_t kReadChunkSize = 128 * 1024;
 // every platform, so that counts do not depend on where the program runs:
 // the content ends before the first byte 0x1A, and every CR directly
 // followed by LF is removed (a lone CR stays).
-// Files are opened and read through inputFileSystem().
 class textFileReader {
  public:
-  // `buffer` must outlive the reader; it is grown to kReadChunkSize + 1 once.
-  explicit textFileReader(std::vector<char>* buffer) : buffer_(buffer) {}
+  // Reads through `files`. Both must outlive the reader; `buffer` is grown
+  // to kReadChunkSize + 1 once.
+  textFileReader(fileSystem& files, std::vector<char>* buffer) : files_(files), buffer_(buffer) {}
   ~textFileReader() { close(); }
   textFileReader(const textFileReader&) = delete;
   textFileReader& operator=(const textFileReader&) = delete;
@@ -31,7 +31,7 @@ class textFileReader {
   // Opens the file at `path` as fileSystem::openFile does and learns its
   // size on disk. Returns false, with the reason in *error, when the path is
   // not a readable regular file. Call once per reader.
-  bool open(const std::string& path, pathType type, std::string* error);
+  bool open(const std::string& path, pathType type, ioError* error);
 
   // The size on disk that open() found. Reads stop there even if the file
   // grows meanwhile, and end early, without error, if it shrinks.
@@ -40,14 +40,14 @@ class textFileReader {
   // Delivers the next piece of text-mode content in *data, *length > 0; at
   // the end of the content *length is 0. The piece stays valid until the
   // next call. Returns false, with the reason in *error, when a read fails.
-  bool next(const char** data, size_t* length, std::string* error);
+  bool next(const char** data, size_t* length, ioError* error);
 
   // Closes the file; the destructor does it too.
   void close();
 
  private:
+  fileSystem& files_;
   std::vector<char>* buffer_;
-  fileSystem* files_ = nullptr;  // the one that opened the file
   intptr_t handle_ = -1;
   int64_t sizeOnDisk_ = 0;
   int64_t unread_ = 0;     // bytes on disk not read yet

@@ -21,6 +21,20 @@ struct fileStats {
   bool operator==(const fileStats&) const = default;
 };
 
+// The field-wise sum of the seven counters of a and b, with an empty name.
+// Totals start from the all-zero record and add each record in list order.
+inline fileStats addStats(const fileStats& a, const fileStats& b) {
+  fileStats sum;
+  sum.sizeFile = a.sizeFile + b.sizeFile;
+  sum.countCommentChars = a.countCommentChars + b.countCommentChars;
+  sum.countCodeChars = a.countCodeChars + b.countCodeChars;
+  sum.countOfComment = a.countOfComment + b.countOfComment;
+  sum.countCodeLine = a.countCodeLine + b.countCodeLine;
+  sum.todoWordsCount = a.todoWordsCount + b.todoWordsCount;
+  sum.fixmeWordsCount = a.fixmeWordsCount + b.fixmeWordsCount;
+  return sum;
+}
+
 }  // namespace quillstat
 
 #endif  // QUILLSTAT_ENGINE_FILE_STATS_H_

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/io_error.h"
+
 namespace quillstat {
 
 // Whether a path is already known to name a regular file: the directory walk
@@ -29,10 +31,10 @@ struct directoryEntry {
 };
 
 // The calls through which an analysis reads its inputs. The machine's own
-// (file_system_<platform>.cpp) serve unless a test puts in one that injects
-// faults: files that vanish, shrink, grow or fail midway cannot be had from a
-// real file system on cue. Implementations are called from several threads
-// at once. Reasons are strerror texts.
+// (file_system_<platform>.cpp) serve the program; tests hand the analysis one
+// that injects faults, since files that vanish, shrink, grow or fail midway
+// cannot be had from a real file system on cue. Implementations are called
+// from several threads at once.
 class fileSystem {
  public:
   virtual ~fileSystem() = default;
@@ -44,11 +46,11 @@ class fileSystem {
   // have been replaced by a FIFO since, the open does not wait for a writer.
   // Returns false, with the reason in *error, for anything else.
   virtual bool openFile(const std::string& path, pathType type, intptr_t* handle, int64_t* size,
-                        std::string* error) = 0;
+                        ioError* error) = 0;
 
   // Reads up to `capacity` bytes of an open file; *got is 0 only at its end.
   virtual bool readFile(intptr_t handle, char* into, size_t capacity, size_t* got,
-                        std::string* error) = 0;
+                        ioError* error) = 0;
 
   virtual void closeFile(intptr_t handle) = 0;
 
@@ -58,19 +60,11 @@ class fileSystem {
   // false, with the reason in *error and *entries empty, when the directory
   // cannot be opened or read.
   virtual bool listDirectory(const std::string& path, std::vector<directoryEntry>* entries,
-                             std::string* error) = 0;
+                             ioError* error) = 0;
 };
 
 // The machine's own file system.
 fileSystem& machineFileSystem();
-
-// The file system that analyses read through: the machine's own, unless a
-// test has put in another.
-fileSystem& inputFileSystem();
-
-// Puts in `replacement` (not null; it must outlive its use) and returns the
-// one it replaces. Not while an analysis runs.
-fileSystem* replaceInputFileSystem(fileSystem* replacement);
 
 }  // namespace quillstat
 

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <utility>
 
 #include <dirent.h>
@@ -14,13 +13,13 @@ namespace quillstat {
 
 namespace {
 
-bool fail(std::string* error, int code) {
-  *error = std::strerror(code);
+bool fail(ioError* error, int code) {
+  *error = systemError(code);
   return false;
 }
 
-bool failOnType(std::string* error, mode_t mode) {
-  *error = S_ISDIR(mode) ? "is a directory" : "not a regular file";
+bool failOnType(ioError* error, mode_t mode) {
+  *error = S_ISDIR(mode) ? isDirectoryError : notRegularFileError;
   return false;
 }
 
@@ -105,7 +104,7 @@ bool reach(const std::string& path, reachablePath* out) {
 class posixFileSystem : public fileSystem {
  public:
   bool openFile(const std::string& path, pathType type, intptr_t* handle, int64_t* size,
-                std::string* error) override {
+                ioError* error) override {
     reachablePath at;
     if (!reach(path, &at)) return fail(error, errno);
     struct stat info;
@@ -133,7 +132,7 @@ class posixFileSystem : public fileSystem {
   }
 
   bool readFile(intptr_t handle, char* into, size_t capacity, size_t* got,
-                std::string* error) override {
+                ioError* error) override {
     for (;;) {
       ssize_t n = read(static_cast<int>(handle), into, capacity);
       if (n >= 0) {
@@ -147,7 +146,7 @@ class posixFileSystem : public fileSystem {
   void closeFile(intptr_t handle) override { close(static_cast<int>(handle)); }
 
   bool listDirectory(const std::string& path, std::vector<directoryEntry>* entries,
-                     std::string* error) override {
+                     ioError* error) override {
     entries->clear();
     reachablePath at;
     if (!reach(path, &at)) return fail(error, errno);

@@ -1,28 +1,17 @@
 #include "engine/reference_scan.h"
 
 #include "engine/comment_counter.h"
+#include "engine/scan_states.h"
 
 namespace quillstat {
 
 namespace {
 
-// Each machine has its own state letters; the two namespaces keep them apart.
-namespace cLike {
-
-enum class State : char {
-  Code = 'A',
-  Slash = 'B',         // a "/" in Code; the next character decides
-  BlockComment = 'C',
-  BlockStar = 'D',     // a "*" in a block comment; the next character decides
-  String = 'F',
-  LineComment = 'S',
-  Outside = 'Z',       // PHP only: outside the tags, nothing counts
-};
-
 // The machine that C++ and PHP share; with phpTags the scan starts outside the
 // tags, "<?" enters code and "?>" met in code leaves it again.
-fileStats scan(const unsigned char* data, size_t length, bool includeFirstComment,
-               bool phpTags) {
+fileStats scanCLike(const unsigned char* data, size_t length, bool includeFirstComment,
+                    bool phpTags) {
+  using State = cLikeState;
   if (data == nullptr || length == 0) return fileStats{};
   commentCounter counter(includeFirstComment);
   State state = phpTags ? State::Outside : State::Code;
@@ -86,41 +75,28 @@ fileStats scan(const unsigned char* data, size_t length, bool includeFirstCommen
           ++counter.pendingCommentChars;
         }
         break;
+      case State::TagOpen:
+      case State::TagClose:
+        break;  // the tag tests look ahead instead
     }
   }
   return counter.finish(static_cast<int64_t>(length));
 }
 
-}  // namespace cLike
-
-namespace delphi {
-
-enum class State : char {
-  Code = 'A',
-  Slash = 'B',         // a "/" in Code; the next character decides
-  BraceComment = 'C',
-  Paren = 'E',         // a "(" in Code; the next character decides
-  String = 'F',
-  ParenComment = 'R',
-  LineComment = 'S',
-  ParenStar = 'U',     // a "*" in a (* *) comment; the next character decides
-};
-
-}  // namespace delphi
 }  // namespace
 
 fileStats referenceScanCpp(const char* data, size_t length, bool includeFirstComment) {
-  return cLike::scan(reinterpret_cast<const unsigned char*>(data), length, includeFirstComment,
+  return scanCLike(reinterpret_cast<const unsigned char*>(data), length, includeFirstComment,
                      /*phpTags=*/false);
 }
 
 fileStats referenceScanPhp(const char* data, size_t length, bool includeFirstComment) {
-  return cLike::scan(reinterpret_cast<const unsigned char*>(data), length, includeFirstComment,
+  return scanCLike(reinterpret_cast<const unsigned char*>(data), length, includeFirstComment,
                      /*phpTags=*/true);
 }
 
 fileStats referenceScanDelphi(const char* bytes, size_t length, bool includeFirstComment) {
-  using delphi::State;
+  using State = delphiState;
   if (bytes == nullptr || length == 0) return fileStats{};
   const auto* data = reinterpret_cast<const unsigned char*>(bytes);
   commentCounter counter(includeFirstComment);

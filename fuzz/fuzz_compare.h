@@ -1,9 +1,9 @@
 #ifndef QUILLSTAT_FUZZ_FUZZ_COMPARE_H_
 #define QUILLSTAT_FUZZ_FUZZ_COMPARE_H_
 
-// What the three scanner targets share: one input drives a language's
-// streaming scanner, fed in pieces, and its finder's scanBuffer, and both
-// must give the referee's record. The first byte of the input is not
+// What the scanner targets share: one input drives a language's streaming
+// scanner, fed in pieces, and its scanBuffer, and both must give the
+// referee's record. The first byte of the input is not
 // content: bit 0 is includeFirstComment, the other seven pick the pieces.
 
 #include <algorithm>
@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "engine/file_stats.h"
+#include "engine/scanner.h"
 
 namespace quillstat {
 
@@ -56,7 +57,7 @@ inline void printRecord(const char* label, const fileStats& stats) {
                static_cast<long long>(stats.fixmeWordsCount), stats.filename.c_str());
 }
 
-template <class Scanner, class Finder>
+template <class Scanner>
 void compareWithReferee(const uint8_t* input, size_t size,
                         fileStats (*referee)(const char*, size_t, bool)) {
   if (size == 0) return;
@@ -66,7 +67,7 @@ void compareWithReferee(const uint8_t* input, size_t size,
   const size_t length = size - 1;
 
   const fileStats expected = referee(data, length, includeFirstComment);
-  const fileStats whole = Finder().scanBuffer(data, length, includeFirstComment);
+  const fileStats whole = scannerOf<Scanner>().scanBuffer(data, length, includeFirstComment);
   const fileStats pieces = scanInPieces<Scanner>(data, length, includeFirstComment, pattern);
   if (whole == expected && pieces == expected) return;
 

@@ -1,11 +1,10 @@
 // The PHP scanner, whole and in pieces, against the per-byte referee.
 #include "engine/c_like_scan.h"
-#include "engine/find_comment_php.h"
 #include "engine/reference_scan.h"
 #include "fuzz/fuzz_compare.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace quillstat;
-  compareWithReferee<phpScanner, findCommentPHP>(data, size, referenceScanPhp);
+  compareWithReferee<phpScanner>(data, size, referenceScanPhp);
   return 0;
 }

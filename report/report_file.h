@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/io_error.h"
+
 namespace quillstat {
 
 // The target that names standard output.
@@ -23,8 +25,8 @@ inline constexpr char standardOutputName[] = "-";
 // position or appended as it was opened; a target that exists and is not a
 // regular file, such as a device or a FIFO, since a rename would replace the
 // device itself; a report with other hard links, which a rename would leave
-// stale; an existing report in a directory that refuses new files. Reasons
-// are strerror texts. The platform part lives in report_file_<platform>.cpp.
+// stale; an existing report in a directory that refuses new files. The
+// platform part lives in report_file_<platform>.cpp.
 class reportFile {
  public:
   reportFile() = default;
@@ -36,20 +38,20 @@ class reportFile {
   // Prepares to write the report `target`. Returns false, with the reason in
   // *error, when it cannot be written there (no such directory, a directory,
   // no permission...). Call once.
-  bool open(const std::string& target, std::string* error);
+  bool open(const std::string& target, ioError* error);
 
   // Writes all `length` bytes, or returns false with the reason.
-  bool write(const char* data, size_t length, std::string* error);
+  bool write(const char* data, size_t length, ioError* error);
 
   // Flushes and closes the file and puts it in place. Returns false, with
   // the reason, if any of it fails; the temporary file is then removed.
-  bool commit(std::string* error);
+  bool commit(ioError* error);
 
  private:
   // Opens finalPath_ itself for writing, truncating it.
-  bool openInPlace(std::string* error);
+  bool openInPlace(ioError* error);
   // Writes through a copy of the open descriptor `descriptor`.
-  bool openDescriptor(int descriptor, std::string* error);
+  bool openDescriptor(int descriptor, ioError* error);
   void abandon();
 
   intptr_t handle_ = -1;

@@ -5,7 +5,6 @@
 #include <charconv>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -24,8 +23,8 @@ std::atomic<const char*> unfinishedReport{nullptr};
 // Links followed before giving up, as the kernel's own limit.
 constexpr int kMaxLinkHops = 40;
 
-bool fail(std::string* error, int code) {
-  *error = std::strerror(code);
+bool fail(ioError* error, int code) {
+  *error = systemError(code);
   return false;
 }
 
@@ -61,7 +60,7 @@ int descriptorNamed(const std::string& path) {
 // replaces; a link that dangles gives the name it points at. Stops at an
 // entry of the descriptor directory and sets *descriptor to its number
 // (otherwise -1).
-bool resolveLinks(std::string path, std::string* resolved, int* descriptor, std::string* error) {
+bool resolveLinks(std::string path, std::string* resolved, int* descriptor, ioError* error) {
   std::vector<char> target(256);
   *descriptor = -1;
   for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
@@ -125,7 +124,7 @@ int createTemporaryFile(const std::string& finalPath, mode_t mode, std::string* 
 
 reportFile::~reportFile() { abandon(); }
 
-bool reportFile::open(const std::string& target, std::string* error) {
+bool reportFile::open(const std::string& target, ioError* error) {
   int descriptor = target == standardOutputName ? STDOUT_FILENO : -1;
   if (descriptor < 0 && !resolveLinks(target, &finalPath_, &descriptor, error)) return false;
   if (descriptor >= 0) return openDescriptor(descriptor, error);
@@ -159,7 +158,7 @@ bool reportFile::open(const std::string& target, std::string* error) {
   return true;
 }
 
-bool reportFile::openDescriptor(int descriptor, std::string* error) {
+bool reportFile::openDescriptor(int descriptor, ioError* error) {
   // A copy, so that closing the report leaves the shell's descriptor open.
   int fd = fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
   if (fd < 0) return fail(error, errno);
@@ -167,14 +166,14 @@ bool reportFile::openDescriptor(int descriptor, std::string* error) {
   return true;
 }
 
-bool reportFile::openInPlace(std::string* error) {
+bool reportFile::openInPlace(ioError* error) {
   int fd = ::open(finalPath_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return fail(error, errno);
   handle_ = fd;
   return true;
 }
 
-bool reportFile::write(const char* data, size_t length, std::string* error) {
+bool reportFile::write(const char* data, size_t length, ioError* error) {
   while (length > 0) {
     ssize_t n = ::write(static_cast<int>(handle_), data, length);
     if (n < 0) {
@@ -187,7 +186,7 @@ bool reportFile::write(const char* data, size_t length, std::string* error) {
   return true;
 }
 
-bool reportFile::commit(std::string* error) {
+bool reportFile::commit(ioError* error) {
   int fd = static_cast<int>(handle_);
   handle_ = -1;
   // Some file systems report a failed write only at the flush or the close;

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "analysis/add_stats.h"
 #include "report/block_formatters.h"
+#include "report/report_blocks.h"
 #include "report/home_page.h"
 #include "report/report_file.h"
 #include "report/windows1251.h"
@@ -34,55 +34,50 @@ std::string htmlFooter() {
          "\" target=_balnk>Quillstat страница программы\r\n</html>\r\n";
 }
 
+constexpr blockFormat textBlocks{formatTextRecord, formatTextTotal};
+
 struct formatParts {
   std::string header;
   std::string footer;
-  void (*formatRecord)(const fileStats&, std::string*);
-  void (*formatTotal)(const fileStats&, std::string*);
+  blockFormat blocks;
   unmappable policy;
 };
 
 formatParts partsOf(reportFormat format) {
   switch (format) {
     case reportFormat::xml:
-      return {std::string(xmlHeader), std::string(xmlFooter), formatXmlRecord, formatXmlTotal,
+      return {std::string(xmlHeader), std::string(xmlFooter), {formatXmlRecord, formatXmlTotal},
               unmappable::characterReference};
     case reportFormat::html:
-      return {std::string(htmlHeader), htmlFooter(), formatHtmlRecord, formatHtmlTotal,
+      return {std::string(htmlHeader), htmlFooter(), {formatHtmlRecord, formatHtmlTotal},
               unmappable::characterReference};
     case reportFormat::txt:
       break;
   }
-  return {"", "", formatTextRecord, formatTextTotal, unmappable::questionMark};
+  return {"", "", textBlocks, unmappable::questionMark};
 }
 
 // Writes the Windows-1251 text gathered in `chunk` to `file`; on failure sets
 // *error to the reason.
-bool writeChunk(reportFile& file, std::string* chunk, std::string* error) {
+bool writeChunk(reportFile& file, std::string* chunk, ioError* error) {
   if (!file.write(chunk->data(), chunk->size(), error)) return false;
   chunk->clear();  // keeps the capacity for the next chunk
   return true;
 }
 
-bool writeAll(reportFile& file, const formatParts& parts, const std::vector<fileStats>& results,
-              bool fromDirectory, std::string* error) {
+bool writeAll(reportFile& file, const formatParts& parts, const analysisResult& result,
+              ioError* error) {
   std::string chunk;
   chunk.reserve(chunkSize + 4096);
   std::string block;  // UTF-8, reused so that a record costs no allocation
 
   appendWindows1251(parts.header, parts.policy, &chunk);
-  fileStats total;
-  for (const fileStats& record : results) {
+  const reportBlocks blocks(result);
+  for (size_t i = 0; i < blocks.size(); ++i) {
     block.clear();
-    parts.formatRecord(record, &block);
+    blocks.append(i, parts.blocks, &block);
     appendWindows1251(block, parts.policy, &chunk);
     if (chunk.size() >= chunkSize && !writeChunk(file, &chunk, error)) return false;
-    if (fromDirectory) total = addStats(total, record);
-  }
-  if (fromDirectory) {
-    block.clear();
-    parts.formatTotal(total, &block);
-    appendWindows1251(block, parts.policy, &chunk);
   }
   appendWindows1251(parts.footer, parts.policy, &chunk);
   return writeChunk(file, &chunk, error);
@@ -90,11 +85,18 @@ bool writeAll(reportFile& file, const formatParts& parts, const std::vector<file
 
 }  // namespace
 
-bool writeReport(const std::string& outputPath, reportFormat format,
-                 const std::vector<fileStats>& results, bool fromDirectory, std::string* error) {
+bool writeReport(const std::string& outputPath, reportFormat format, const analysisResult& result,
+                 ioError* error) {
   reportFile file;
-  return file.open(outputPath, error) &&
-         writeAll(file, partsOf(format), results, fromDirectory, error) && file.commit(error);
+  return file.open(outputPath, error) && writeAll(file, partsOf(format), result, error) &&
+         file.commit(error);
+}
+
+std::string summaryText(const analysisResult& result) {
+  std::string text;
+  const reportBlocks blocks(result);
+  for (size_t i = 0; i < blocks.size(); ++i) blocks.append(i, textBlocks, &text);
+  return text;
 }
 
 }  // namespace quillstat

@@ -1,4 +1,7 @@
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <mutex>
 #include <random>
 #include <string>
 
@@ -7,9 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/add_stats.h"
 #include "analysis/analysis_manager.h"
-#include "analysis/language_table.h"
+#include "engine/c_like_scan.h"
 #include "child_process.h"
 #include "engine_test_util.h"
 #include "test_files.h"
@@ -18,6 +20,8 @@ namespace quillstat {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr scanner cpp = scannerOf<cppScanner>();
 
 class AnalysisManager : public testing::Test {
  protected:
@@ -38,63 +42,24 @@ class AnalysisManager : public testing::Test {
   fs::path root_;
 };
 
-TEST_F(AnalysisManager, AnalyzeFileKeepsOneNamedRecord) {
-  analysisManager manager;
-  ASSERT_TRUE(manager.analyzeFile(path("a.cpp"), 0, true));
-  ASSERT_EQ(manager.results().size(), 1u);
-  EXPECT_EQ(describe(manager.results()[0]),
-            "size=12 chars=4 code=8 comments=1 lines=1 todo=0 fixme=0");
-  EXPECT_EQ(manager.results()[0].filename, path("a.cpp"));
-  EXPECT_FALSE(manager.fromDirectory());
-  EXPECT_EQ(manager.summaryText().rfind("Имя файла: " + path("a.cpp") + "\r\n", 0), 0u);
+TEST_F(AnalysisManager, AFileRunKeepsOneRecordAndItsFailure) {
+  const analysisManager manager(machineFileSystem());
+  analysisResult result = manager.analyzeFile(path("a.cpp"), cpp, true);
+  ASSERT_EQ(result.records.size(), 1u);
+  EXPECT_EQ(describe(result.records[0]), "size=12 chars=4 code=8 comments=1 lines=1 todo=0 fixme=0");
+  EXPECT_EQ(result.records[0].filename, path("a.cpp"));
+  EXPECT_FALSE(result.fromDirectory);
+  EXPECT_TRUE(result.failures.empty());
 
-  // Java is scanned as C++.
-  ASSERT_TRUE(manager.analyzeFile(path("sub/b.java"), 3, true));
-  fileStats java = manager.results().at(0);
-  ASSERT_TRUE(manager.analyzeFile(path("sub/b.java"), 0, true));
-  EXPECT_EQ(manager.results().at(0), java);
-}
+  result = manager.analyzeFile(path("missing.cpp"), cpp, true);
+  EXPECT_EQ(result.records, std::vector<fileStats>{fileStats{}});
+  EXPECT_EQ(result.failures,
+            std::vector<inputFailure>({{path("missing.cpp"), systemError(ENOENT)}}));
 
-TEST_F(AnalysisManager, UnknownLanguageLeavesNoResults) {
-  analysisManager manager;
-  manager.analyzeDirectory(root_.string(), 0, "*.cpp", true, true);
-  ASSERT_EQ(manager.results().size(), 1u);
-  for (unsigned language : {4u, static_cast<unsigned>(-1)}) {
-    EXPECT_FALSE(manager.analyzeFile(path("a.cpp"), language, true));
-    EXPECT_TRUE(manager.results().empty());
-    EXPECT_FALSE(manager.fromDirectory());
-  }
-  // A directory run with language 7 collects but analyses nothing.
-  manager.analyzeDirectory(root_.string(), 7, "*.cpp", true, true);
-  EXPECT_TRUE(manager.results().empty());
-  EXPECT_TRUE(manager.fromDirectory());
-  EXPECT_EQ(manager.summaryText().rfind("Имя файла: Все файлы\r\n", 0), 0u);
-}
-
-TEST_F(AnalysisManager, EachAnalysisReplacesTheLast) {
-  analysisManager manager;
-  manager.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true);
-  ASSERT_EQ(manager.results().size(), 2u);
-  EXPECT_TRUE(manager.fromDirectory());
-  ASSERT_TRUE(manager.analyzeFile(path("sub/b.java"), 3, true));
-  ASSERT_EQ(manager.results().size(), 1u);
-  EXPECT_FALSE(manager.fromDirectory());
-  EXPECT_EQ(manager.summaryText().find("Все файлы"), std::string::npos);
-}
-
-TEST_F(AnalysisManager, UnreadableFilesAreListedAndReported) {
-  analysisManager manager;
-  ASSERT_TRUE(manager.analyzeFile(path("missing.cpp"), 0, true));
-  ASSERT_EQ(manager.results().size(), 1u);
-  EXPECT_EQ(manager.results()[0], fileStats{});
-  ASSERT_EQ(manager.failures().size(), 1u);
-  EXPECT_EQ(manager.failures()[0], (inputFailure{path("missing.cpp"), "No such file or directory"}));
-  EXPECT_EQ(manager.summaryText().rfind("Имя файла: \r\n", 0), 0u);
-
-  manager.analyzeDirectory(path("missing"), 0, "*.cpp", true, true);
-  EXPECT_TRUE(manager.results().empty());
-  ASSERT_EQ(manager.failures().size(), 1u);
-  EXPECT_EQ(manager.failures()[0].reason, "No such file or directory");
+  result = manager.analyzeDirectory(path("missing"), "*.cpp", true, cpp, true);
+  EXPECT_TRUE(result.records.empty());
+  EXPECT_TRUE(result.fromDirectory);
+  EXPECT_EQ(result.failures, std::vector<inputFailure>({{path("missing"), systemError(ENOENT)}}));
 }
 
 // Whatever the number of workers, the records, their order, the summary and
@@ -111,22 +76,22 @@ TEST_F(AnalysisManager, WorkerCountNeverChangesTheResults) {
       write(dirName + "/f" + std::to_string(file) + ".cpp", content);
     }
   }
-  analysisManager single(1);
-  single.analyzeDirectory(root_.string(), 0, "*.cpp", true, false);
-  ASSERT_EQ(single.results().size(), 201u);
+  const analysisResult single =
+      analysisManager(machineFileSystem(), 1).analyzeDirectory(root_.string(), "*.cpp", true, cpp,
+                                                               false);
+  ASSERT_EQ(single.records.size(), 201u);
   // Far more workers than the system would give are not attempted.
   for (unsigned jobs : {2u, 3u, 8u, 4000000000u}) {
-    analysisManager parallel(jobs);
-    size_t lastDone = 0;
-    parallel.analyzeDirectory(root_.string(), 0, "*.cpp", true, false,
-                              [&lastDone](size_t done, size_t found) {
-                                EXPECT_EQ(done, lastDone + 1);
-                                EXPECT_LE(done, found);
-                                lastDone = done;
-                              });
-    EXPECT_EQ(lastDone, 201u);
-    EXPECT_EQ(parallel.results(), single.results()) << jobs;
-    EXPECT_EQ(parallel.summaryText(), single.summaryText()) << jobs;
+    std::mutex mutex;
+    size_t mostDone = 0;
+    const analysisResult parallel = analysisManager(machineFileSystem(), jobs).analyzeDirectory(
+        root_.string(), "*.cpp", true, cpp, false, [&](size_t done, size_t found) {
+          std::lock_guard<std::mutex> lock(mutex);
+          EXPECT_LE(done, found);
+          mostDone = std::max(mostDone, done);
+        });
+    EXPECT_EQ(mostDone, 201u);
+    EXPECT_EQ(parallel.records, single.records) << jobs;
   }
 }
 
@@ -135,15 +100,17 @@ TEST_F(AnalysisManager, WorkerCountNeverChangesTheResults) {
 // in a child process as "nobody" with room for two more threads.
 TEST_F(AnalysisManager, WorkersTheSystemRefusesAreDoneWithout) {
   if (geteuid() != 0) GTEST_SKIP() << "needs root to run as a user with no other processes";
-  analysisManager unlimited(1);
-  unlimited.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true);
-  ASSERT_EQ(unlimited.results().size(), 2u);
+  const analysisResult unlimited = analysisManager(machineFileSystem(), 1)
+                                       .analyzeDirectory(root_.string(), "*.cpp;*.java", true,
+                                                         cpp, true);
+  ASSERT_EQ(unlimited.records.size(), 2u);
   int status = inChildProcess(true, [&] {
     rlimit limit{3, 3};
     if (setrlimit(RLIMIT_NPROC, &limit) != 0) return 3;
-    analysisManager limited(8);
-    limited.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true);
-    return limited.results() == unlimited.results() ? 0 : 1;
+    const analysisResult limited = analysisManager(machineFileSystem(), 8)
+                                       .analyzeDirectory(root_.string(), "*.cpp;*.java", true,
+                                                         cpp, true);
+    return limited.records == unlimited.records ? 0 : 1;
   });
   EXPECT_EQ(status, 0);
 }
@@ -156,14 +123,6 @@ TEST(AddStats, SumsTheSevenCountersWithAnEmptyName) {
   // 64-bit: a total past 2^31 does not wrap.
   fileStats big{int64_t{3} << 30, 0, 0, 0, 0, 0, 0, ""};
   EXPECT_EQ(addStats(big, big).sizeFile, int64_t{6} << 30);
-}
-
-TEST(LanguageTable, ListsTheFourLanguagesInOrder) {
-  std::string names;
-  for (const languageEntry& row : languageTable) names += std::string(row.name) + ";";
-  EXPECT_EQ(names, "C++;Delphi;Php;Java;");
-  EXPECT_STREQ(languageTable[0].defaultMasks, "*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx");
-  EXPECT_EQ(makeFinder(4), nullptr);
 }
 
 }  // namespace

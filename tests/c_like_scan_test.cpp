@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/find_comment_cpp.h"
-#include "engine/find_comment_php.h"
+#include "engine/c_like_scan.h"
+#include "engine/scanner.h"
 #include "engine_test_util.h"
 
 namespace quillstat {
@@ -16,7 +16,7 @@ struct scanCase {
   std::string expected;
 };
 
-std::string scanWith(const findCommentBase& finder, const scanCase& c) {
+std::string scanWith(const scanner& finder, const scanCase& c) {
   return describe(finder.scanBuffer(c.content.data(), c.content.size(), c.includeFirstComment));
 }
 
@@ -40,7 +40,7 @@ TEST(CppScanner, CountsCommentsCodeAndMarks) {
       // A lone CR ends a line comment just as LF does.
       {"// a\r;", true, "size=6 chars=4 code=2 comments=1 lines=1 todo=0 fixme=0"},
   };
-  findCommentCpp finder;
+  const scanner finder = scannerOf<cppScanner>();
   for (const scanCase& c : cases) EXPECT_EQ(scanWith(finder, c), c.expected) << c.content;
 }
 
@@ -56,7 +56,7 @@ TEST(CppScanner, CommentRunsCloseOnlyAtPlainCode) {
       // A string between two comments does not close the run.
       {"/*a*/\"s\"/*b*/", true, "size=13 chars=10 code=3 comments=1 lines=0 todo=0 fixme=0"},
   };
-  findCommentCpp finder;
+  const scanner finder = scannerOf<cppScanner>();
   for (const scanCase& c : cases) EXPECT_EQ(scanWith(finder, c), c.expected) << c.content;
 }
 
@@ -68,7 +68,7 @@ TEST(CppScanner, StringsKnowNoEscapesNorCharacterConstants) {
       // The string closes at the escaped quote; the last quote opens another.
       {"a = \"\\\"\"; // q\n", true, "size=15 chars=0 code=15 comments=0 lines=0 todo=0 fixme=0"},
   };
-  findCommentCpp finder;
+  const scanner finder = scannerOf<cppScanner>();
   for (const scanCase& c : cases) EXPECT_EQ(scanWith(finder, c), c.expected) << c.content;
 }
 
@@ -83,7 +83,7 @@ TEST(CppScanner, WordsCountInsideCommentsOnly) {
       {"todo(); s = \"fixme \";", true,
        "size=21 chars=0 code=21 comments=0 lines=2 todo=0 fixme=0"},
   };
-  findCommentCpp finder;
+  const scanner finder = scannerOf<cppScanner>();
   for (const scanCase& c : cases) EXPECT_EQ(scanWith(finder, c), c.expected) << c.content;
 }
 
@@ -105,7 +105,7 @@ TEST(PhpScanner, ScansOnlyInsideTags) {
       // The character after a lone slash is swallowed, even a tag's "?".
       {"<?a/?>;", true, "size=7 chars=0 code=6 comments=0 lines=1 todo=0 fixme=0"},
   };
-  findCommentPHP finder;
+  const scanner finder = scannerOf<phpScanner>();
   for (const scanCase& c : cases) EXPECT_EQ(scanWith(finder, c), c.expected) << c.content;
 }
 
@@ -122,7 +122,7 @@ TEST(PhpScanner, FollowsTheCppRulesInsideTags) {
       {"<?php /* todo */ x;", true, "size=19 chars=10 code=8 comments=1 lines=1 todo=1 fixme=0"},
       {"<?php /* todo */ x;", false, "size=19 chars=0 code=8 comments=0 lines=1 todo=1 fixme=0"},
   };
-  findCommentPHP finder;
+  const scanner finder = scannerOf<phpScanner>();
   for (const scanCase& c : cases) EXPECT_EQ(scanWith(finder, c), c.expected) << c.content;
 }
 

@@ -1,22 +1,17 @@
 #include "faulty_file_system.h"
 
-#include <cstring>
 #include <utility>
 
 namespace quillstat {
 
 namespace {
 
-bool fail(std::string* error, int code) {
-  *error = std::strerror(code);
+bool fail(ioError* error, int code) {
+  *error = systemError(code);
   return false;
 }
 
 }  // namespace
-
-faultyFileSystem::faultyFileSystem() : replaced_(replaceInputFileSystem(this)) {}
-
-faultyFileSystem::~faultyFileSystem() { replaceInputFileSystem(replaced_); }
 
 void faultyFileSystem::failOpen(const std::string& path, int code) {
   faults_[path].openError = code;
@@ -49,7 +44,7 @@ std::function<void()> faultyFileSystem::takeAction(const std::string& path, int 
 }
 
 bool faultyFileSystem::openFile(const std::string& path, pathType type, intptr_t* handle,
-                                int64_t* size, std::string* error) {
+                                int64_t* size, ioError* error) {
   std::function<void()> before;
   {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -70,7 +65,7 @@ bool faultyFileSystem::openFile(const std::string& path, pathType type, intptr_t
 }
 
 bool faultyFileSystem::readFile(intptr_t handle, char* into, size_t capacity, size_t* got,
-                                std::string* error) {
+                                ioError* error) {
   std::string path;
   int reads = 0;
   {
@@ -97,7 +92,7 @@ void faultyFileSystem::closeFile(intptr_t handle) {
 }
 
 bool faultyFileSystem::listDirectory(const std::string& path,
-                                     std::vector<directoryEntry>* entries, std::string* error) {
+                                     std::vector<directoryEntry>* entries, ioError* error) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     auto found = faults_.find(path);

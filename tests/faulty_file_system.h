@@ -12,13 +12,10 @@
 namespace quillstat {
 
 // The machine's file system with faults injected at named paths (the path
-// exactly as the analysis passes it). Puts itself in as the input file
-// system for its lifetime. Safe to use from several workers at once.
+// exactly as the analysis passes it), for an analysis to read through. Safe
+// to use from several workers at once.
 class faultyFileSystem : public fileSystem {
  public:
-  faultyFileSystem();
-  ~faultyFileSystem() override;
-
   // Opening `path` fails with the errno value `code`.
   void failOpen(const std::string& path, int code);
   // Listing the directory `path` fails with `code`.
@@ -31,12 +28,12 @@ class faultyFileSystem : public fileSystem {
   void beforeOpen(const std::string& path, std::function<void()> action);
 
   bool openFile(const std::string& path, pathType type, intptr_t* handle, int64_t* size,
-                std::string* error) override;
+                ioError* error) override;
   bool readFile(intptr_t handle, char* into, size_t capacity, size_t* got,
-                std::string* error) override;
+                ioError* error) override;
   void closeFile(intptr_t handle) override;
   bool listDirectory(const std::string& path, std::vector<directoryEntry>* entries,
-                     std::string* error) override;
+                     ioError* error) override;
 
  private:
   struct faults {
@@ -56,7 +53,6 @@ class faultyFileSystem : public fileSystem {
   // The action due after `reads` reads of `path`, taken so that it runs once.
   std::function<void()> takeAction(const std::string& path, int reads);
 
-  fileSystem* replaced_;
   std::mutex mutex_;
   std::map<std::string, faults> faults_;
   std::map<intptr_t, openRecord> open_;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/file_loading.h"
-#include "engine/find_comment_cpp.h"
+#include "engine/c_like_scan.h"
+#include "engine/scanner.h"
 #include "engine_test_util.h"
 
 namespace quillstat {
@@ -23,9 +25,9 @@ const char kZero[] = "size=0 chars=0 code=0 comments=0 lines=0 todo=0 fixme=0";
 // length of the longest piece in *longest.
 std::string readInPieces(const std::string& path, size_t* longest) {
   std::vector<char> buffer;
-  textFileReader file(&buffer);
-  std::string error;
-  EXPECT_TRUE(file.open(path, pathType::unchecked, &error)) << error;
+  textFileReader file(machineFileSystem(), &buffer);
+  ioError error;
+  EXPECT_TRUE(file.open(path, pathType::unchecked, &error));
   std::string content;
   *longest = 0;
   const char* data = nullptr;
@@ -107,33 +109,30 @@ TEST(ProcessFile, ScansAFileOfManyChunksLikeItsTextModeContent) {
   }
   const std::string path = writeTempFile("many_chunks.cpp", raw);
 
-  findCommentCpp finder;
-  fileStats expected = finder.scanBuffer(content.data(), content.size(), false);
+  fileStats expected = scannerOf<cppScanner>().scanBuffer(content.data(), content.size(), false);
   expected.sizeFile = static_cast<int64_t>(raw.size());
   expected.filename = path;
-  EXPECT_EQ(finder.processFile(path, false), expected);
+  EXPECT_EQ(scanCppFile(path, false), expected);
 }
 
 TEST(ProcessFile, KeepsSizeOnDiskAndScansTheTextModeContent) {
-  findCommentCpp finder;
   std::string lf = writeTempFile("lf.cpp", "// a\n// b\nx;\n");
   std::string crlf = writeTempFile("crlf.cpp", "// a\r\n// b\r\nx;\r\n");
-  fileStats withLf = finder.processFile(lf, true);
-  fileStats withCrLf = finder.processFile(crlf, true);
+  fileStats withLf = scanCppFile(lf, true);
+  fileStats withCrLf = scanCppFile(crlf, true);
   EXPECT_EQ(describe(withLf), "size=13 chars=8 code=5 comments=1 lines=1 todo=0 fixme=0");
   // The same counts, but the size on disk includes the three CR bytes.
   EXPECT_EQ(describe(withCrLf), "size=16 chars=8 code=5 comments=1 lines=1 todo=0 fixme=0");
   EXPECT_EQ(withCrLf.filename, crlf);
 
   std::string cut = writeTempFile("cut.cpp", "x; // a\x1A// b\n");
-  EXPECT_EQ(describe(finder.processFile(cut, true)),
+  EXPECT_EQ(describe(scanCppFile(cut, true)),
             "size=13 chars=4 code=3 comments=1 lines=1 todo=0 fixme=0");
 }
 
 TEST(ProcessFile, EmptyFileKeepsItsName) {
-  findCommentCpp finder;
   std::string path = writeTempFile("empty.cpp", "");
-  fileStats stats = finder.processFile(path, true);
+  fileStats stats = scanCppFile(path, true);
   EXPECT_EQ(describe(stats), kZero);
   EXPECT_EQ(stats.filename, path);
 }
@@ -155,28 +154,28 @@ TEST(ProcessFile, UnreadablePathsGiveTheZeroRecordAndAReason) {
 
   const struct {
     std::string path;
-    std::string reason;
+    ioError error;
   } cases[] = {
-      {dir + "/missing.cpp", "No such file or directory"},
-      {dir, "is a directory"},
-      {fifo, "not a regular file"},  // must return at once, not wait for a writer
-      {socketPath, "not a regular file"},
-      {"/dev/null", "not a regular file"},
+      {dir + "/missing.cpp", systemError(ENOENT)},
+      {"", systemError(ENOENT)},  // no name is no file, not the working directory
+      {dir, isDirectoryError},
+      {fifo, notRegularFileError},  // must return at once, not wait for a writer
+      {socketPath, notRegularFileError},
+      {"/dev/null", notRegularFileError},
   };
-  findCommentCpp finder;
   for (const auto& c : cases) {
-    std::string reason;
-    fileStats stats = finder.processFile(c.path, true, &reason);
+    ioError error;
+    fileStats stats = scanCppFile(c.path, true, &error);
     EXPECT_EQ(describe(stats), kZero) << c.path;
     EXPECT_EQ(stats.filename, "") << c.path;
-    EXPECT_EQ(reason, c.reason) << c.path;
+    EXPECT_EQ(error, c.error) << c.path;
   }
   // A path the walk saw as a regular file may have been replaced since: the
   // open must still neither wait on a FIFO nor accept a directory.
   for (const std::string& replaced : {fifo, dir}) {
-    std::string reason;
-    EXPECT_EQ(finder.processFile(replaced, true, &reason, pathType::regularFile), fileStats{});
-    EXPECT_EQ(reason, replaced == fifo ? "not a regular file" : "is a directory");
+    ioError error;
+    EXPECT_EQ(scanCppFile(replaced, true, &error, pathType::regularFile), fileStats{});
+    EXPECT_EQ(error, replaced == fifo ? notRegularFileError : isDirectoryError);
   }
   close(sock);
 }

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/find_comment_delphi.h"
+#include "engine/delphi_scan.h"
+#include "engine/scanner.h"
 #include "engine_test_util.h"
 
 namespace quillstat {
@@ -16,7 +17,7 @@ struct scanCase {
 
 template <size_t N>
 void expectScans(const scanCase (&cases)[N]) {
-  findCommentDelphi finder;
+  const scanner finder = scannerOf<delphiScanner>();
   for (const scanCase& c : cases) {
     EXPECT_EQ(describe(finder.scanBuffer(c.content.data(), c.content.size(),
                                          c.includeFirstComment)),

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/analysis_manager.h"
+#include "engine/c_like_scan.h"
 #include "engine_test_util.h"
 #include "faulty_file_system.h"
 #include "test_files.h"
@@ -45,9 +46,9 @@ class InputFaults : public testing::Test {
 
   // Analyses root_ recursively with two workers and describes the records.
   std::string analyzeTree() {
-    manager_.analyzeDirectory(root_, 0, "*.cpp", true, true);
+    result_ = manager_.analyzeDirectory(root_, "*.cpp", true, scannerOf<cppScanner>(), true);
     std::string described;
-    for (const fileStats& record : manager_.results()) {
+    for (const fileStats& record : result_.records) {
       described += (record.filename.empty() ? "-" : record.filename.substr(root_.size() + 1)) +
                    " " + describe(record) + "\n";
     }
@@ -56,7 +57,8 @@ class InputFaults : public testing::Test {
 
   std::string root_;
   faultyFileSystem files_;
-  analysisManager manager_{2};
+  const analysisManager manager_{files_, 2};
+  analysisResult result_;
 };
 
 const char kA[] = "a.cpp size=12 chars=4 code=8 comments=1 lines=1 todo=0 fixme=0\n";
@@ -67,8 +69,7 @@ TEST_F(InputFaults, FileThatVanishesBeforeItsOpenIsUnreadable) {
   std::string gone = write("gone.cpp", "x;\n");
   files_.beforeOpen(gone, [gone] { fs::remove(gone); });
   EXPECT_EQ(analyzeTree(), std::string(kA) + kZero + kB);
-  EXPECT_EQ(manager_.failures(),
-            std::vector<inputFailure>({{gone, "No such file or directory"}}));
+  EXPECT_EQ(result_.failures, std::vector<inputFailure>({{gone, systemError(ENOENT)}}));
 }
 
 TEST_F(InputFaults, FileThatShrinksOrGrowsIsScannedAsFarAsRead) {
@@ -87,19 +88,19 @@ TEST_F(InputFaults, FileThatShrinksOrGrowsIsScannedAsFarAsRead) {
                 "shrinking.cpp size=307200 chars=57344 code=73728 comments=8192 lines=8192 "
                 "todo=8192 fixme=0\n" +
                 kB);
-  EXPECT_TRUE(manager_.failures().empty());
+  EXPECT_TRUE(result_.failures.empty());
 }
 
 TEST_F(InputFaults, ReadErrorMidwayMakesTheFileUnreadable) {
   std::string failing = write("failing.cpp", lines(19200));
   files_.failRead(failing, 1, EIO);
   EXPECT_EQ(analyzeTree(), std::string(kA) + kZero + kB);
-  EXPECT_EQ(manager_.failures(), std::vector<inputFailure>({{failing, "Input/output error"}}));
+  EXPECT_EQ(result_.failures, std::vector<inputFailure>({{failing, systemError(EIO)}}));
 
   files_.failRead(failing, 1, EIO);
-  ASSERT_TRUE(manager_.analyzeFile(failing, 0, true));
-  EXPECT_EQ(manager_.results(), std::vector<fileStats>{fileStats{}});
-  EXPECT_EQ(manager_.failures(), std::vector<inputFailure>({{failing, "Input/output error"}}));
+  result_ = manager_.analyzeFile(failing, scannerOf<cppScanner>(), true);
+  EXPECT_EQ(result_.records, std::vector<fileStats>{fileStats{}});
+  EXPECT_EQ(result_.failures, std::vector<inputFailure>({{failing, systemError(EIO)}}));
 }
 
 // Permissions do not stop root, so the refusals are injected: the tests mean
@@ -109,12 +110,12 @@ TEST_F(InputFaults, UnreadableFilesAndDirectoriesAreReported) {
   files_.failOpen(locked, EACCES);
   files_.failList(path("sub/"), EACCES);
   EXPECT_EQ(analyzeTree(), std::string(kA) + kZero);
-  EXPECT_EQ(manager_.failures(), std::vector<inputFailure>({{path("sub/"), "Permission denied"},
-                                                            {locked, "Permission denied"}}));
+  EXPECT_EQ(result_.failures, std::vector<inputFailure>({{path("sub/"), systemError(EACCES)},
+                                                         {locked, systemError(EACCES)}}));
   // The top directory is reported as the caller named it.
   files_.failList(root_ + "/", EACCES);
   EXPECT_EQ(analyzeTree(), "");
-  EXPECT_EQ(manager_.failures(), std::vector<inputFailure>({{root_, "Permission denied"}}));
+  EXPECT_EQ(result_.failures, std::vector<inputFailure>({{root_, systemError(EACCES)}}));
 }
 
 }  // namespace

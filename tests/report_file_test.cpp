@@ -32,13 +32,12 @@ class ReportFile : public testing::Test {
   std::string read(const std::string& name) const { return readFile(dir_ / name); }
   std::set<std::string> names() const { return namesIn(dir_); }
 
-  // Opens, writes and commits; returns "" or the first reason of a failure.
-  static std::string writeWhole(const std::string& target, const std::string& content) {
+  // Opens, writes and commits; returns no error or the first one.
+  static ioError writeWhole(const std::string& target, const std::string& content) {
     reportFile file;
-    std::string error;
-    if (file.open(target, &error) && file.write(content.data(), content.size(), &error) &&
-        file.commit(&error)) {
-      return "";
+    ioError error;
+    if (file.open(target, &error) && file.write(content.data(), content.size(), &error)) {
+      file.commit(&error);
     }
     return error;
   }
@@ -47,7 +46,7 @@ class ReportFile : public testing::Test {
 };
 
 TEST_F(ReportFile, ReplacesAnExistingReportKeepingItsPermissions) {
-  EXPECT_EQ(writeWhole(path("new.txt"), "first"), "");
+  EXPECT_EQ(writeWhole(path("new.txt"), "first"), ioError{});
   EXPECT_EQ(read("new.txt"), "first");
   mode_t mask = umask(0);
   umask(mask);
@@ -61,7 +60,7 @@ TEST_F(ReportFile, ReplacesAnExistingReportKeepingItsPermissions) {
   if (root) {
     ASSERT_EQ(chown(path("old.txt").c_str(), nobody->pw_uid, nobody->pw_gid), 0);
   }
-  EXPECT_EQ(writeWhole(path("old.txt"), "second"), "");
+  EXPECT_EQ(writeWhole(path("old.txt"), "second"), ioError{});
   EXPECT_EQ(read("old.txt"), "second");
   EXPECT_EQ(fs::status(dir_ / "old.txt").permissions(), fs::perms(0640));
   struct stat info;
@@ -74,7 +73,7 @@ TEST_F(ReportFile, ReplacesAnExistingReportKeepingItsPermissions) {
   // A report with another name is rewritten where it is, so both names
   // show the new report.
   fs::create_hard_link(dir_ / "old.txt", dir_ / "other-name.txt");
-  EXPECT_EQ(writeWhole(path("old.txt"), "third"), "");
+  EXPECT_EQ(writeWhole(path("old.txt"), "third"), ioError{});
   EXPECT_EQ(read("other-name.txt"), "third");
   EXPECT_EQ(names(), (std::set<std::string>{"new.txt", "old.txt", "other-name.txt"}));
 }
@@ -83,9 +82,9 @@ TEST_F(ReportFile, UnfinishedReportLeavesTheOldOneAndNoTemporaryFile) {
   put("r.txt", "old report");
   {
     reportFile abandoned;
-    std::string error;
-    ASSERT_TRUE(abandoned.open(path("r.txt"), &error)) << error;
-    ASSERT_TRUE(abandoned.write("new", 3, &error)) << error;
+    ioError error;
+    ASSERT_TRUE(abandoned.open(path("r.txt"), &error));
+    ASSERT_TRUE(abandoned.write("new", 3, &error));
     EXPECT_EQ(names().size(), 2u);  // the report and the temporary file
   }
   EXPECT_EQ(read("r.txt"), "old report");
@@ -93,8 +92,8 @@ TEST_F(ReportFile, UnfinishedReportLeavesTheOldOneAndNoTemporaryFile) {
 
   // What an interrupt does: the temporary file goes, the old report stays.
   reportFile interrupted;
-  std::string error;
-  ASSERT_TRUE(interrupted.open(path("r.txt"), &error)) << error;
+  ioError error;
+  ASSERT_TRUE(interrupted.open(path("r.txt"), &error));
   removeUnfinishedReport();
   EXPECT_EQ(names(), std::set<std::string>{"r.txt"});
   EXPECT_FALSE(interrupted.commit(&error));
@@ -111,23 +110,23 @@ TEST_F(ReportFile, WriteErrorLeavesTheOldReportAndNoTemporaryFile) {
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = 100000;
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
-    return writeWhole(path("r.txt"), std::string(300000, 'n')) == std::strerror(EFBIG) ? 0 : 1;
+    return writeWhole(path("r.txt"), std::string(300000, 'n')) == systemError(EFBIG) ? 0 : 1;
   });
-  EXPECT_EQ(status, 0) << "expected the reason \"" << std::strerror(EFBIG) << "\"";
+  EXPECT_EQ(status, 0) << "expected EFBIG";
   EXPECT_EQ(read("r.txt"), "old report");
   EXPECT_EQ(names(), std::set<std::string>{"r.txt"});
 }
 
 TEST_F(ReportFile, DevicesAndFifosAreWrittenInPlace) {
-  EXPECT_EQ(writeWhole("/dev/full", "x"), std::strerror(ENOSPC));
-  EXPECT_EQ(writeWhole("/dev/null", "x"), "");
+  EXPECT_EQ(writeWhole("/dev/full", "x"), systemError(ENOSPC));
+  EXPECT_EQ(writeWhole("/dev/null", "x"), ioError{});
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
 
   ASSERT_EQ(mkfifo(path("pipe").c_str(), 0600), 0);
   std::string received;
   std::thread reader([&] { received = read("pipe"); });
-  EXPECT_EQ(writeWhole(path("pipe"), "through the pipe"), "");
+  EXPECT_EQ(writeWhole(path("pipe"), "through the pipe"), ioError{});
   reader.join();
   EXPECT_EQ(received, "through the pipe");
   EXPECT_TRUE(fs::is_fifo(dir_ / "pipe"));
@@ -143,11 +142,11 @@ TEST_F(ReportFile, LinksAreFollowedAndKept) {
   fs::create_symlink("loop2.txt", dir_ / "loop1.txt");
   fs::create_symlink("loop1.txt", dir_ / "loop2.txt");
 
-  EXPECT_EQ(writeWhole(path("sub/chain.txt"), "through two links"), "");
+  EXPECT_EQ(writeWhole(path("sub/chain.txt"), "through two links"), ioError{});
   EXPECT_EQ(read("real.txt"), "through two links");
-  EXPECT_EQ(writeWhole(path("dangling.txt"), "created"), "");
+  EXPECT_EQ(writeWhole(path("dangling.txt"), "created"), ioError{});
   EXPECT_EQ(read("made.txt"), "created");
-  EXPECT_EQ(writeWhole(path("loop1.txt"), "x"), std::strerror(ELOOP));
+  EXPECT_EQ(writeWhole(path("loop1.txt"), "x"), systemError(ELOOP));
 
   for (const char* link : {"link.txt", "sub/chain.txt", "dangling.txt", "loop1.txt"}) {
     EXPECT_TRUE(fs::is_symlink(dir_ / link)) << link;
@@ -164,16 +163,16 @@ TEST_F(ReportFile, WhatTheUserMayNotWriteIsRefused) {
   fs::permissions(dir_, fs::perms(0777));
   // A write-protected report is refused, though its directory takes files.
   int status = inChildProcess(true, [&] {
-    return writeWhole(path("protected.txt"), "x") == std::strerror(EACCES) ? 0 : 1;
+    return writeWhole(path("protected.txt"), "x") == systemError(EACCES) ? 0 : 1;
   });
   EXPECT_EQ(status, 0);
   EXPECT_EQ(read("protected.txt"), "old");
 
   fs::permissions(dir_, fs::perms(0555));
   status = inChildProcess(true, [&] {
-    if (writeWhole(path("new.txt"), "x") != std::strerror(EACCES)) return 1;
+    if (writeWhole(path("new.txt"), "x") != systemError(EACCES)) return 1;
     // An existing report its user may write is still rewritten, in place.
-    return writeWhole(path("kept.txt"), "rewritten") == "" ? 0 : 2;
+    return writeWhole(path("kept.txt"), "rewritten") == ioError{} ? 0 : 2;
   });
   fs::permissions(dir_, fs::perms(0755));
   EXPECT_EQ(status, 0);

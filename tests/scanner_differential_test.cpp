@@ -11,9 +11,7 @@
 
 #include "engine/c_like_scan.h"
 #include "engine/delphi_scan.h"
-#include "engine/find_comment_cpp.h"
-#include "engine/find_comment_delphi.h"
-#include "engine/find_comment_php.h"
+#include "engine/scanner.h"
 #include "engine/reference_scan.h"
 #include "engine_test_util.h"
 
@@ -106,8 +104,7 @@ fileStats scanInPieces(const std::string& text, const std::vector<size_t>& sizes
 }
 
 template <class Scanner>
-void compareWithReferee(const findCommentBase& finder,
-                        fileStats (*referee)(const char*, size_t, bool),
+void compareWithReferee(fileStats (*referee)(const char*, size_t, bool),
                         const std::vector<std::string>& pieces, uint32_t start) {
   bufferGenerator generator(pieces, start);
   int failures = 0;
@@ -115,7 +112,7 @@ void compareWithReferee(const findCommentBase& finder,
     const std::string text = generator.next();
     const bool flag = generator.flag();
     const std::string expected = describe(referee(text.data(), text.size(), flag));
-    const std::string whole = describe(finder.scanBuffer(text.data(), text.size(), flag));
+    const std::string whole = describe(scannerOf<Scanner>().scanBuffer(text.data(), text.size(), flag));
     const std::vector<size_t> sizes = generator.split(text.size());
     const std::string chunked = describe(scanInPieces<Scanner>(text, sizes, flag));
     if (whole != expected || chunked != expected) {
@@ -130,16 +127,15 @@ void compareWithReferee(const findCommentBase& finder,
 }
 
 TEST(ScannerDifferential, CppMatchesTheReferee) {
-  compareWithReferee<cppScanner>(findCommentCpp(), referenceScanCpp, kCppPieces, 1001);
+  compareWithReferee<cppScanner>(referenceScanCpp, kCppPieces, 1001);
 }
 
 TEST(ScannerDifferential, DelphiMatchesTheReferee) {
-  compareWithReferee<delphiScanner>(findCommentDelphi(), referenceScanDelphi, kDelphiPieces,
-                                    2002);
+  compareWithReferee<delphiScanner>(referenceScanDelphi, kDelphiPieces, 2002);
 }
 
 TEST(ScannerDifferential, PhpMatchesTheReferee) {
-  compareWithReferee<phpScanner>(findCommentPHP(), referenceScanPhp, kPhpPieces, 3003);
+  compareWithReferee<phpScanner>(referenceScanPhp, kPhpPieces, 3003);
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/find_comment_cpp.h"
+#include "engine/c_like_scan.h"
+#include "engine/scanner.h"
 #include "engine/word_detectors.h"
 
 namespace quillstat {
@@ -11,8 +12,7 @@ namespace {
 // Runs a line comment holding `text` through the C++ scanner and returns
 // "todo=N fixme=N".
 std::string wordsIn(const std::string& comment) {
-  findCommentCpp finder;
-  fileStats s = finder.scanBuffer(comment.data(), comment.size(), true);
+  fileStats s = scannerOf<cppScanner>().scanBuffer(comment.data(), comment.size(), true);
   return "todo=" + std::to_string(s.todoWordsCount) + " fixme=" + std::to_string(s.fixmeWordsCount);
 }
 

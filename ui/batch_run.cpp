@@ -5,6 +5,8 @@
 #include "analysis/analysis_manager.h"
 #include "analysis/language_table.h"
 #include "report/report_file.h"
+#include "report/report_writer.h"
+#include "ui/error_text.h"
 #include "ui/file_identity.h"
 
 namespace quillstat {
@@ -22,18 +24,18 @@ bool isRecordOf(const fileIdentity& target, const fileStats& stats) {
 }  // namespace
 
 batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
-  analysisManager manager(options.jobs);
+  const analysisManager manager(machineFileSystem(), options.jobs);
+  const languageEntry& language = languageTable[options.languageIndex];
   const bool includeFirstComment = !options.noFirstComment;
-  if (options.inputFile) {
-    manager.analyzeFile(*options.inputFile, options.languageIndex, includeFirstComment);
-  } else {
-    const std::string masks =
-        options.masks.value_or(languageTable[options.languageIndex].defaultMasks);
-    manager.analyzeDirectory(*options.inputDirectory, options.languageIndex, masks,
-                             options.recursive, includeFirstComment);
-  }
-  for (const inputFailure& failure : manager.failures()) {
-    errors << "quillstat: cannot read '" << failure.path << "': " << failure.reason << '\n';
+  analysisResult result =
+      options.inputFile
+          ? manager.analyzeFile(*options.inputFile, language.classic, includeFirstComment)
+          : manager.analyzeDirectory(*options.inputDirectory,
+                                     options.masks.value_or(language.defaultMasks),
+                                     options.recursive, language.classic, includeFirstComment);
+  for (const inputFailure& failure : result.failures) {
+    errors << "quillstat: cannot read '" << failure.path << "': " << errorText(failure.error)
+           << '\n';
   }
 
   const std::string& output = *options.outputPath;
@@ -44,19 +46,19 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
     // A file named on the command line is never overwritten; an earlier
     // report inside an analysed tree is about to be replaced, so it is no
     // input of this run.
-    if (options.inputFile && std::ranges::any_of(manager.results(), isOutput)) {
+    if (options.inputFile && std::ranges::any_of(result.records, isOutput)) {
       errors << "quillstat: will not write the report over '" << output
              << "': it is one of the analysed files\n";
       return batchReportFailed;
     }
-    manager.leaveOut(isOutput);
+    std::erase_if(result.records, isOutput);
   }
-  std::string reason;
-  if (!manager.writeReport(output, options.format, &reason)) {
-    errors << "quillstat: cannot write report '" << output << "': " << reason << '\n';
+  ioError error;
+  if (!writeReport(output, options.format, result, &error)) {
+    errors << "quillstat: cannot write report '" << output << "': " << errorText(error) << '\n';
     return batchReportFailed;
   }
-  return manager.failures().empty() ? batchOk : batchInputUnreadable;
+  return result.failures.empty() ? batchOk : batchInputUnreadable;
 }
 
 }  // namespace quillstat

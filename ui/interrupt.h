@@ -8,8 +8,9 @@ namespace quillstat {
 // 128 plus the signal's number (130 for SIGINT, 143 for SIGTERM), after
 // removing the temporary file of a report being written: an existing report
 // stays as it was and no half-written one appears. Signals that the program
-// was started with ignored stay ignored.
-void endCleanlyOnInterrupt();
+// was started with ignored stay ignored. Returns false when the system
+// refuses a handler; the program then runs without that cleanup.
+bool endCleanlyOnInterrupt();
 
 }  // namespace quillstat
 

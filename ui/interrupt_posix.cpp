@@ -19,7 +19,7 @@ extern "C" void endOnSignal(int signal) {
 
 }  // namespace
 
-void endCleanlyOnInterrupt() {
+bool endCleanlyOnInterrupt() {
   struct sigaction action = {};
   action.sa_handler = endOnSignal;
   sigemptyset(&action.sa_mask);
@@ -27,9 +27,11 @@ void endCleanlyOnInterrupt() {
     // A signal the caller ignores stays ignored: "nohup quillstat ..." must
     // outlive its terminal, and a background job must not die of Ctrl-C.
     struct sigaction inherited;
-    if (sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN) continue;
-    sigaction(signal, &action, nullptr);
+    if (sigaction(signal, nullptr, &inherited) != 0) return false;
+    if (inherited.sa_handler == SIG_IGN) continue;
+    if (sigaction(signal, &action, nullptr) != 0) return false;
   }
+  return true;
 }
 
 }  // namespace quillstat

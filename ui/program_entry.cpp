@@ -1,22 +1,19 @@
 #include "ui/program_entry.h"
 
-#include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <string_view>
 
+#include "quillstat_version.h"
 #include "ui/batch_run.h"
 #include "ui/command_line.h"
 #include "ui/command_line_help.h"
-#ifdef QUILLSTAT_WITH_GUI
-#include "ui/gui/gui_main.h"
-#endif
+#include "ui/error_text.h"
+#include "ui/window_program.h"
 
 namespace quillstat {
 
 namespace {
-
-const char kVersion[] = "quillstat 0.9";
 
 // The exit status when the window cannot be shown, as for an unreadable input:
 // nothing was done that the user asked for.
@@ -52,27 +49,6 @@ int finishPrinting() {
   return 1;
 }
 
-#ifdef QUILLSTAT_WITH_GUI
-bool environmentSet(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0';
-}
-
-// Whether a window can be shown: on Linux a display, unless Qt is told to
-// use a platform that needs none (offscreen, as the window's tests do).
-bool windowSystemAvailable() {
-#if defined(__linux__) || defined(__unix__)
-  if (environmentSet("QT_QPA_PLATFORM")) {
-    std::string_view platform = std::getenv("QT_QPA_PLATFORM");
-    if (!platform.starts_with("xcb") && !platform.starts_with("wayland")) return true;
-  }
-  return environmentSet("DISPLAY") || environmentSet("WAYLAND_DISPLAY");
-#else
-  return true;
-#endif
-}
-#endif  // QUILLSTAT_WITH_GUI
-
 int explainBatchMode(const char* why) {
   std::cerr << "quillstat: " << why << "; for a batch run name an input and a report:\n"
             << "  quillstat -f FILE -o REPORT   or   quillstat -d DIR -o REPORT   (see quillstat -h)\n";
@@ -91,7 +67,7 @@ int runProgram(const std::vector<std::string>& tokens, int argc, char** argv) {
     return finishPrinting();
   }
   if (options.showVersion) {
-    std::cout << kVersion << '\n';
+    std::cout << "quillstat " QUILLSTAT_VERSION "\n";
     return finishPrinting();
   }
   if (options.batchMode()) {
@@ -103,14 +79,11 @@ int runProgram(const std::vector<std::string>& tokens, int argc, char** argv) {
       return batchReportFailed;
     }
   }
-#ifdef QUILLSTAT_WITH_GUI
   if (!windowSystemAvailable()) return explainBatchMode("no window system to show the window on");
-  return runGui(argc, argv);
-#else
-  (void)argc;
-  (void)argv;
-  return explainBatchMode("this build has no window");
-#endif
+  ioError error = startWindowProgram(argc, argv);
+  if (error.what == ioError::kind::notFound) return explainBatchMode("this installation has no window");
+  std::cerr << "quillstat: cannot start " << windowProgramName << ": " << errorText(error) << '\n';
+  return kNoWindowStatus;
 }
 
 }  // namespace quillstat

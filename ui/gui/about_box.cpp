@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "quillstat_version.h"
 #include "report/home_page.h"
 
 namespace quillstat {
@@ -45,7 +46,7 @@ aboutBox::aboutBox(const platformServices& services, QWidget* parent)
   // the left and OK at the right.
   auto* details = new QGridLayout;
   details->addWidget(new QLabel(QStringLiteral("Версия:"), this), 0, 0);
-  details->addWidget(new QLabel(QStringLiteral("0.9"), this), 0, 2, Qt::AlignRight);
+  details->addWidget(new QLabel(QStringLiteral(QUILLSTAT_VERSION), this), 0, 2, Qt::AlignRight);
   details->addWidget(new QLabel(QStringLiteral("Страничка программы"), this), 1, 0, 1, 3);
   details->addWidget(homePageButton, 2, 1, 1, 2);
   details->setColumnMinimumWidth(0, 40);

@@ -23,7 +23,9 @@
 #include <algorithm>
 
 #include "analysis/language_table.h"
+#include "report/report_writer.h"
 #include "ui/command_line_help.h"
+#include "ui/error_text.h"
 #include "ui/gui/about_box.h"
 #include "ui/gui/analysis_runner.h"
 #include "ui/gui/dialog_filters.h"
@@ -227,7 +229,7 @@ void mainDialog::analyzeFile() {
   startAnalysis(QStringLiteral("Анализ файла %1").arg(shortPath(path)),
                 [this, file = nativePath(path), languageIndex,
                  includeFirstComment](const analysisManager::progressCallback&) {
-                  return manager_.analyzeFile(file, static_cast<unsigned>(languageIndex),
+                  return manager_.analyzeFile(file, languageTable[languageIndex].classic,
                                               includeFirstComment);
                 });
 }
@@ -245,9 +247,9 @@ void mainDialog::analyzeDirectory() {
   startAnalysis(QStringLiteral("Анализ директории %1").arg(shortPath(directory)),
                 [this, root = nativePath(directory), languageIndex, masks = nativePath(masks),
                  recursive, includeFirstComment](const analysisManager::progressCallback& progress) {
-                  manager_.analyzeDirectory(root, static_cast<unsigned>(languageIndex), masks,
-                                            recursive, includeFirstComment, progress);
-                  return true;
+                  return manager_.analyzeDirectory(root, masks, recursive,
+                                                   languageTable[languageIndex].classic,
+                                                   includeFirstComment, progress);
                 });
 }
 
@@ -258,16 +260,17 @@ QString mainDialog::shortPath(const QString& path) const {
 }
 
 void mainDialog::startAnalysis(
-    const QString& label, std::function<bool(const analysisManager::progressCallback&)> work) {
+    const QString& label,
+    std::function<analysisResult(const analysisManager::progressCallback&)> work) {
   centralWidget()->setEnabled(false);
   menuBar()->setEnabled(false);
   QThread* windowThread = thread();
   runner_->start(label, [this, work = std::move(work), windowThread](
                             const analysisManager::progressCallback& progress) {
-    if (!work(progress)) return;
+    result_ = work(progress);
     // A tree of many files gives a summary of hundreds of thousands of
     // lines; filling the document here keeps the window from freezing on it.
-    QString text = QString::fromUtf8(manager_.summaryText());
+    QString text = QString::fromUtf8(summaryText(result_));
     // The blocks end their lines in CR LF; the box wants bare line feeds.
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     auto summary = std::make_unique<QTextDocument>();
@@ -295,13 +298,13 @@ void mainDialog::showAnalysisResult() {
     if (previous && previous->parent() == resultBox_) delete previous;
   }
 
-  const std::vector<inputFailure>& failures = manager_.failures();
+  const std::vector<inputFailure>& failures = result_.failures;
   if (!failures.empty()) {
     QString text = QStringLiteral("Не удалось прочитать:\n");
     for (size_t i = 0; i < failures.size() && i < kMaxListedFailures; ++i) {
       text += QStringLiteral("\n«%1»: %2")
                   .arg(QFile::decodeName(failures[i].path.c_str()),
-                       QString::fromLocal8Bit(failures[i].reason));
+                       QString::fromLocal8Bit(errorText(failures[i].error)));
     }
     if (failures.size() > kMaxListedFailures) {
       text += QStringLiteral("\n… и ещё %1").arg(failures.size() - kMaxListedFailures);
@@ -318,12 +321,12 @@ void mainDialog::saveReport(reportFormat format) {
       this, QDir::current().filePath(QLatin1String(target.defaultName)),
       QLatin1String(target.filter), QStringLiteral("Сохраните файл"));
   if (path.isEmpty()) return;
-  std::string error;
-  if (manager_.writeReport(nativePath(path), format, &error)) return;
+  ioError error;
+  if (writeReport(nativePath(path), format, result_, &error)) return;
   services_.showMessageBox(this, QMessageBox::Warning, QStringLiteral("Quillstat"),
                            QStringLiteral("Не удалось сохранить отчёт в файл «%1»:\n%2")
                                .arg(QDir::toNativeSeparators(path),
-                                    QString::fromLocal8Bit(error)));
+                                    QString::fromLocal8Bit(errorText(error))));
 }
 
 void mainDialog::showMaskHelp() {

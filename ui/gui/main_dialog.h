@@ -55,7 +55,7 @@ class mainDialog : public QMainWindow {
   void analyzeFile();
   void analyzeDirectory();
   void startAnalysis(const QString& label,
-                     std::function<bool(const analysisManager::progressCallback&)> work);
+                     std::function<analysisResult(const analysisManager::progressCallback&)> work);
   void showAnalysisResult();
   QString shortPath(const QString& path) const;
   void saveReport(reportFormat format);
@@ -65,11 +65,13 @@ class mainDialog : public QMainWindow {
   void showAboutBox();
 
   const platformServices& services_;
-  analysisManager manager_;
+  const analysisManager manager_{machineFileSystem()};
+  // The latest analysis: written by the worker, read after
+  // analysisRunner::finished.
+  analysisResult result_;
   analysisRunner* runner_;  // owned through the QObject tree
   // Written by the worker, read after analysisRunner::finished: the summary
-  // as a document ready for the result box, or null when the analysis
-  // returned nothing.
+  // as a document ready for the result box.
   std::unique_ptr<QTextDocument> pendingSummary_;
   bool closeRequested_ = false;
 

@@ -1,17 +1,17 @@
-#include "ui/gui/gui_main.h"
-
+// The window program, quillstat-window: the batch program starts it when its
+// command line names no batch run.
 #include <QApplication>
 #include <QIcon>
 
+#include "quillstat_version.h"
 #include "ui/gui/main_dialog.h"
 #include "ui/gui/platform_services.h"
 
-namespace quillstat {
-
-int runGui(int argc, char** argv) {
+int main(int argc, char** argv) {
+  using namespace quillstat;
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("quillstat"));
-  QApplication::setApplicationVersion(QStringLiteral("0.9"));
+  QApplication::setApplicationVersion(QStringLiteral(QUILLSTAT_VERSION));
   // Lets Wayland and the task bar match the window with the installed entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("quillstat"));
 
@@ -26,5 +26,3 @@ int runGui(int argc, char** argv) {
   window.show();
   return QApplication::exec();
 }
-
-}  // namespace quillstat

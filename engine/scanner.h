@@ -1,0 +1,75 @@
+#ifndef QUILLSTAT_ENGINE_SCANNER_H_
+#define QUILLSTAT_ENGINE_SCANNER_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/file_loading.h"
+#include "engine/file_stats.h"
+#include "engine/io_error.h"
+
+namespace quillstat {
+
+// A language's comment scanner as the rest of the program drives it: two
+// plain functions, so that a language row can hold them. scannerOf() makes
+// them from a streaming machine (c_like_scan.h, delphi_scan.h): a class
+// constructed with includeFirstComment that takes content through
+// feed(data, length) in chunks of any size and returns the record from
+// finish(size).
+struct scanner {
+  // Scans `length` bytes of content at once and returns their record:
+  // sizeFile is `length`, filename is empty; no content gives the all-zero
+  // record. includeFirstComment says whether the first comment run counts.
+  fileStats (*scanBuffer)(const char* data, size_t length, bool includeFirstComment);
+
+  // Feeds every piece that `file` (open) delivers to the machine and stores
+  // the record in *stats, with sizeFile the size on disk and an empty name.
+  // Returns false, with the reason in *error, when a read fails.
+  bool (*scanFile)(textFileReader& file, bool includeFirstComment, fileStats* stats,
+                   ioError* error);
+};
+
+template <class Machine>
+fileStats scanWhole(const char* data, size_t length, bool includeFirstComment) {
+  if (data == nullptr || length == 0) return fileStats{};
+  Machine machine(includeFirstComment);
+  machine.feed(data, length);
+  return machine.finish(static_cast<int64_t>(length));
+}
+
+template <class Machine>
+bool scanPieces(textFileReader& file, bool includeFirstComment, fileStats* stats,
+                ioError* error) {
+  Machine machine(includeFirstComment);
+  const char* data = nullptr;
+  size_t length = 0;
+  while (file.next(&data, &length, error)) {
+    if (length == 0) {
+      *stats = machine.finish(file.sizeOnDisk());
+      return true;
+    }
+    machine.feed(data, length);
+  }
+  return false;
+}
+
+template <class Machine>
+constexpr scanner scannerOf() {
+  return {&scanWhole<Machine>, &scanPieces<Machine>};
+}
+
+// Reads the file at `path` through `files` in text mode (see
+// file_loading.h), into `buffer`, which may be reused for file after file by
+// one thread, and returns its record with `scan`, named with `path` and with
+// sizeFile the size on disk. A path that is not a readable regular file
+// gives the all-zero record with an empty name, and then *error says why.
+// `type` spares the type check for a path the caller knows as a regular file.
+fileStats scanPath(const scanner& scan, fileSystem& files, const std::string& path,
+                   bool includeFirstComment, std::vector<char>* buffer, ioError* error,
+                   pathType type = pathType::unchecked);
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_SCANNER_H_
