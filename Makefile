@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libxml2-utils python3
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
-.PHONY: all deps fuzz-deps configure build test sanitize fuzz ci run bench clean
+.PHONY: all deps fuzz-deps configure build test stress sanitize fuzz ci run bench clean
 
 all: build
 
@@ -32,8 +32,12 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The everyday suite; the slow cases (label "stress") run in `make stress`.
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE stress
+
+stress: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -L stress
 
 # The whole test suite again, window tests included, built with the address
 # and undefined-behaviour sanitizers: any report fails the test that caused it.
@@ -43,15 +47,15 @@ sanitize: deps
 	cmake -S . -B $(SANITIZED_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DQUILLSTAT_BUILD_BENCHMARKS=OFF
 	cmake --build $(SANITIZED_BUILD) -j $(JOBS)
-	cd $(SANITIZED_BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(SANITIZED_BUILD) && ctest --output-on-failure -j $(JOBS) -LE stress
 
 # Each libFuzzer target for FUZZ_SECONDS (see fuzz/run.sh).
 FUZZ_SECONDS ?= 30
 fuzz: fuzz-deps deps
 	fuzz/run.sh $(FUZZ_SECONDS)
 
-# What CI runs: the tests, the sanitized tests, the fuzzers.
-ci: test sanitize fuzz
+# What CI runs: every test, the sanitized tests, the fuzzers.
+ci: test stress sanitize fuzz
 
 # The main job on a built-in default: this project's own source tree (the
 # files git tracks, so that build directories stay out), recursively, as an

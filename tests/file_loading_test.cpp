@@ -86,58 +86,26 @@ TEST(TextFileReader, AppliesTextModeAcrossChunkBoundaries) {
   }
 }
 
-TEST(ProcessFile, ScansAFileOfManyChunksLikeItsTextModeContent) {
-  // Comments, strings and CR LF line ends cross every chunk boundary
-  // somewhere. Each line as on disk and as text mode delivers it; no line
-  // starts with LF, so a line's trailing lone CR stays when joined.
+// The counts come from the text-mode content, the size from the disk.
+TEST(ScanPath, KeepsSizeOnDiskAndScansTheTextModeContent) {
   const struct {
     const char* raw;
-    const char* delivered;
-  } lines[] = {
-      {"int a; // todo: x\r\n", "int a; // todo: x\n"},
-      {"/* fixme\r\n * more */\r\n", "/* fixme\n * more */\n"},
-      {"s = \"a;b\";\r\n", "s = \"a;b\";\n"},
-      {"\r\n", "\n"},
-      {"x = y / z;\r", "x = y / z;\r"},
-      {"// FIXME\n", "// FIXME\n"},
+    const char* expected;
+  } cases[] = {
+      {"// a\n// b\nx;\n", "size=13 chars=8 code=5 comments=1 lines=1 todo=0 fixme=0"},
+      {"// a\r\n// b\r\nx;\r\n", "size=16 chars=8 code=5 comments=1 lines=1 todo=0 fixme=0"},
+      {"x; // a\x1A// b\n", "size=13 chars=4 code=3 comments=1 lines=1 todo=0 fixme=0"},
+      {"", kZero},
   };
-  std::string raw;
-  std::string content;
-  for (size_t i = 0; raw.size() < 5 * kReadChunkSize; ++i) {
-    raw += lines[(i * 7 + i / 3) % 6].raw;
-    content += lines[(i * 7 + i / 3) % 6].delivered;
+  for (const auto& c : cases) {
+    const std::string path = writeTempFile("file.cpp", c.raw);
+    const fileStats stats = scanCppFile(path, true);
+    EXPECT_EQ(describe(stats), c.expected) << c.raw;
+    EXPECT_EQ(stats.filename, path);  // an empty file keeps its name too
   }
-  const std::string path = writeTempFile("many_chunks.cpp", raw);
-
-  fileStats expected = scannerOf<cppScanner>().scanBuffer(content.data(), content.size(), false);
-  expected.sizeFile = static_cast<int64_t>(raw.size());
-  expected.filename = path;
-  EXPECT_EQ(scanCppFile(path, false), expected);
 }
 
-TEST(ProcessFile, KeepsSizeOnDiskAndScansTheTextModeContent) {
-  std::string lf = writeTempFile("lf.cpp", "// a\n// b\nx;\n");
-  std::string crlf = writeTempFile("crlf.cpp", "// a\r\n// b\r\nx;\r\n");
-  fileStats withLf = scanCppFile(lf, true);
-  fileStats withCrLf = scanCppFile(crlf, true);
-  EXPECT_EQ(describe(withLf), "size=13 chars=8 code=5 comments=1 lines=1 todo=0 fixme=0");
-  // The same counts, but the size on disk includes the three CR bytes.
-  EXPECT_EQ(describe(withCrLf), "size=16 chars=8 code=5 comments=1 lines=1 todo=0 fixme=0");
-  EXPECT_EQ(withCrLf.filename, crlf);
-
-  std::string cut = writeTempFile("cut.cpp", "x; // a\x1A// b\n");
-  EXPECT_EQ(describe(scanCppFile(cut, true)),
-            "size=13 chars=4 code=3 comments=1 lines=1 todo=0 fixme=0");
-}
-
-TEST(ProcessFile, EmptyFileKeepsItsName) {
-  std::string path = writeTempFile("empty.cpp", "");
-  fileStats stats = scanCppFile(path, true);
-  EXPECT_EQ(describe(stats), kZero);
-  EXPECT_EQ(stats.filename, path);
-}
-
-TEST(ProcessFile, UnreadablePathsGiveTheZeroRecordAndAReason) {
+TEST(ScanPath, UnreadablePathsGiveTheZeroRecordAndAReason) {
   std::string dir = writeTempFile("anchor", "");
   dir = dir.substr(0, dir.rfind('/'));
   std::string fifo = dir + "/pipe";

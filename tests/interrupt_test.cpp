@@ -3,13 +3,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +43,24 @@ bool halted(pid_t pid, int how, siginfo_t* info) {
   return waitid(P_PID, pid, info, how | WNOWAIT) == 0 && info->si_pid == pid;
 }
 
+// Waits until the program catches SIGINT, which it starts doing before any
+// work, as its /proc status shows; false if it ended first.
+bool handlesInterrupts(pid_t pid) {
+  const std::string status = "/proc/" + std::to_string(pid) + "/status";
+  siginfo_t info;
+  while (!halted(pid, WEXITED | WNOHANG, &info)) {
+    std::ifstream in(status);
+    std::string line;
+    while (std::getline(in, line)) {
+      if (line.starts_with("SigCgt:") &&
+          (std::stoull(line.substr(7), nullptr, 16) >> (SIGINT - 1) & 1) != 0) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
 // While the files are read: reading a 5 GiB sparse file takes seconds.
 TEST_F(Interrupt, DuringTheAnalysisEndsWithTheShellStatusUnlessIgnored) {
   {
@@ -59,7 +75,7 @@ TEST_F(Interrupt, DuringTheAnalysisEndsWithTheShellStatusUnlessIgnored) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.signal);
     pid_t pid = startProgram(root_.string(), {"-d", "tree", "-o", "out/r.txt"});
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_TRUE(handlesInterrupts(pid));
     ASSERT_EQ(kill(pid, c.signal), 0);
     programEnd end = waitForProgram(pid);
     EXPECT_EQ(end.exitStatus, c.status);
@@ -76,9 +92,7 @@ TEST_F(Interrupt, DuringTheAnalysisEndsWithTheShellStatusUnlessIgnored) {
   sigaction(SIGHUP, &ignore, &before);
   pid_t pid = startProgram(root_.string(), {"-d", "tree", "-o", "out/r.txt"});
   sigaction(SIGHUP, &before, nullptr);
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  siginfo_t info;
-  ASSERT_FALSE(halted(pid, WEXITED | WNOHANG, &info)) << "the run ended before the hang-up";
+  ASSERT_TRUE(handlesInterrupts(pid)) << "the run ended before the hang-up";
   ASSERT_EQ(kill(pid, SIGHUP), 0);
   programEnd end = waitForProgram(pid);
   EXPECT_EQ(end.exitStatus, 0) << end.err;

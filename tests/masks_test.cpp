@@ -39,14 +39,6 @@ TEST(SplitMasks, RemovesWildcardsAndKeepsClosedEmptyTokens) {
   }
 }
 
-TEST(SplitMasks, TokensHaveNoLengthLimit) {
-  std::string longName(1000, 'x');
-  std::vector<std::string> tokens = splitMasks("*." + longName + ";*.h");
-  ASSERT_EQ(tokens.size(), 2u);
-  EXPECT_EQ(tokens[0], "." + longName);
-  EXPECT_TRUE(nameMatches("a." + longName, tokens));
-}
-
 TEST(NameMatches, ComparesLiteralEndingsIgnoringAsciiCase) {
   const struct {
     const char* masks;
@@ -54,7 +46,6 @@ TEST(NameMatches, ComparesLiteralEndingsIgnoringAsciiCase) {
     std::vector<std::string> rejected;
   } cases[] = {
       {"*.cpp;*.h", {"main.cpp", "MAIN.CPP", "x.h", "x.H", ".cpp"}, {"x.hpp", "main.cppx", "cpp"}},
-      {"*.c", {"a.c"}, {"a.cpp"}},
       // Wildcards are removed, not interpreted.
       {"*.c*", {"a.c"}, {"a.cpp"}},
       {"*.?pp", {"a.pp"}, {"a.cpp"}},
@@ -65,7 +56,6 @@ TEST(NameMatches, ComparesLiteralEndingsIgnoringAsciiCase) {
       {"*;*.cpp", {"a.cpp", "a.txt", "noext"}, {}},
       // The all-files token selects names without a dot too.
       {"*.*", {"a.cpp", "noext", "Makefile"}, {}},
-      {"*.pas;*.*", {"a.cpp", "noext"}, {}},
       // Bytes from 0x80 up are compared exactly: Cyrillic "Я" (0xDF in
       // Windows-1251) and "я" (0xFF) are not folded, nor are their UTF-8 forms.
       {"*.\xDF", {"a.\xDF"}, {"a.\xFF"}},

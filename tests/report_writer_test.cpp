@@ -139,33 +139,6 @@ TEST(ReportWriter, TotalFollowsOnlyADirectoryAnalysisEvenOfNoFiles) {
   }
 }
 
-TEST(ReportWriter, ExistingFileIsReplacedNotAppended) {
-  fs::path path = freshTestDirectory() / "old.xml";
-  std::ofstream(path, std::ios::binary) << std::string(100000, 'x');
-  EXPECT_TRUE(sameBytes(writeAndRead(path, reportFormat::xml, {}, false), xmlHeader + xmlFooter));
-}
-
-TEST(ReportWriter, FileThatCannotBeCreatedOrWrittenIsReportedWithItsReason) {
-  fs::path dir = freshTestDirectory();
-  const struct {
-    std::string path;
-    int reason;
-  } cases[] = {
-      {(dir / "missing" / "r.txt").string(), ENOENT},
-      {dir.string(), EISDIR},
-      {"/dev/full", ENOSPC},  // opens, but no write succeeds
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.path);
-    ioError error;
-    EXPECT_FALSE(writeReport(c.path, reportFormat::txt, {twoFiles(), true, {}}, &error));
-    EXPECT_EQ(error, systemError(c.reason));
-  }
-  EXPECT_FALSE(fs::exists(dir / "missing"));
-  EXPECT_TRUE(fs::is_directory(dir));
-  EXPECT_TRUE(fs::exists("/dev/full"));  // a device is never removed
-}
-
 TEST(ReportWriter, XmlReportParsesAndKeepsTheNames) {
   fs::path dir = freshTestDirectory();
   struct named {
