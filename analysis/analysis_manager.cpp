@@ -26,26 +26,33 @@ unsigned workerCount(unsigned jobs) {
   return cores > 0 ? cores : 1;
 }
 
+bool isSet(const std::atomic<bool>* stop) {
+  return stop != nullptr && stop->load(std::memory_order_relaxed);
+}
+
 }  // namespace
 
 analysisManager::analysisManager(unsigned jobs) : jobs_(jobs) {}
 
 bool analysisManager::analyzeFile(const std::string& path, unsigned languageIndex,
-                                  bool includeFirstComment) {
+                                  bool includeFirstComment, const std::atomic<bool>* stop) {
   fromDirectory_ = false;
   results_.clear();
   failures_.clear();
   std::unique_ptr<findCommentBase> finder = makeFinder(languageIndex);
   if (finder == nullptr) return false;
   std::string reason;
-  results_.push_back(finder->processFile(path, includeFirstComment, &reason));
+  results_.push_back(
+      finder->processFile(path, includeFirstComment, &reason, pathType::unchecked, stop));
+  if (isSet(stop)) return discardStopped();
   if (!reason.empty()) failures_.push_back({path, reason});
   return true;
 }
 
-void analysisManager::analyzeDirectory(const std::string& directory, unsigned languageIndex,
+bool analysisManager::analyzeDirectory(const std::string& directory, unsigned languageIndex,
                                        const std::string& masks, bool recursive,
-                                       bool includeFirstComment, const progressCallback& progress) {
+                                       bool includeFirstComment, const progressCallback& progress,
+                                       const std::atomic<bool>* stop) {
   fromDirectory_ = true;
   results_.clear();
   failures_.clear();
@@ -53,15 +60,23 @@ void analysisManager::analyzeDirectory(const std::string& directory, unsigned la
   if (languageIndex >= languageCount) {
     // No finder: the files are collected, so the walk's failures still show,
     // but none is analysed.
-    collectFiles(directory, tokens, recursive, [](std::string) {}, &failures_);
-    return;
+    collectFiles(directory, tokens, recursive, [](std::string) {}, &failures_, stop);
+    return isSet(stop) ? discardStopped() : true;
   }
   // The workers analyse while the walk is still finding files.
-  fileAnalysisPool pool(languageIndex, includeFirstComment, workerCount(jobs_), progress);
+  fileAnalysisPool pool(languageIndex, includeFirstComment, workerCount(jobs_), progress, stop);
   collectFiles(
       directory, tokens, recursive, [&pool](std::string path) { pool.add(std::move(path)); },
-      &failures_);
+      &failures_, stop);
   pool.finish(&results_, &failures_);
+  return isSet(stop) ? discardStopped() : true;
+}
+
+bool analysisManager::discardStopped() {
+  // Swapped out rather than cleared, so that the memory of a big tree goes too.
+  std::vector<fileStats>().swap(results_);
+  std::vector<inputFailure>().swap(failures_);
+  return false;
 }
 
 std::string analysisManager::summaryText() const {

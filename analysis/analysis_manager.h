@@ -1,6 +1,7 @@
 #ifndef QUILLSTAT_ANALYSIS_ANALYSIS_MANAGER_H_
 #define QUILLSTAT_ANALYSIS_ANALYSIS_MANAGER_H_
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -14,6 +15,10 @@ namespace quillstat {
 
 // Runs analyses and keeps the results of the latest one, for the summary and
 // for any number of reports. Each analysis replaces what the one before left.
+//
+// An analysis may be given `stop`, a flag that another thread sets to true to
+// end it early; it must outlive the call. A stopped analysis returns false
+// and leaves neither records nor failures.
 class analysisManager {
  public:
   // Called on the analysing thread as files complete: how many are done and
@@ -25,18 +30,20 @@ class analysisManager {
   explicit analysisManager(unsigned jobs = 0);
 
   // Analyses one file with the finder of `languageIndex` (a languageTable
-  // row). Returns false, leaving no result, for a row above the last one;
-  // otherwise leaves exactly one record, the zero record with an empty name
-  // when the file cannot be read (and then a failure).
-  bool analyzeFile(const std::string& path, unsigned languageIndex, bool includeFirstComment);
+  // row). Returns false, leaving no result, for a row above the last one or
+  // when stopped; otherwise leaves exactly one record, the zero record with an
+  // empty name when the file cannot be read (and then a failure).
+  bool analyzeFile(const std::string& path, unsigned languageIndex, bool includeFirstComment,
+                   const std::atomic<bool>* stop = nullptr);
 
   // Analyses every file of `directory` selected by the mask list `masks`, and
   // of its sub-directories when `recursive`, in walk order (see
   // collectFiles). For a row above the last one the files are collected but
-  // none is analysed.
-  void analyzeDirectory(const std::string& directory, unsigned languageIndex,
+  // none is analysed. Returns false only when stopped.
+  bool analyzeDirectory(const std::string& directory, unsigned languageIndex,
                         const std::string& masks, bool recursive, bool includeFirstComment,
-                        const progressCallback& progress = {});
+                        const progressCallback& progress = {},
+                        const std::atomic<bool>* stop = nullptr);
 
   // The plain-text summary of the latest analysis (UTF-8, CR LF line ends):
   // one block per record, then the total block after a directory analysis.
@@ -57,6 +64,9 @@ class analysisManager {
   std::vector<fileStats> results_;
   bool fromDirectory_ = false;
   std::vector<inputFailure> failures_;
+
+  // Drops what a stopped analysis left half done; returns false.
+  bool discardStopped();
 };
 
 }  // namespace quillstat

@@ -43,6 +43,9 @@ struct walker {
   bool recursive;
   const std::function<void(std::string path)>& selectFile;
   std::vector<inputFailure>* failures;
+  const std::atomic<bool>* stop;
+
+  bool stopped() const { return stop != nullptr && stop->load(std::memory_order_relaxed); }
 
   // `prefix` is the directory's path ending in a separator; it is listed as
   // such, so that the paths handed out always name what was listed (an empty
@@ -60,6 +63,7 @@ struct walker {
     std::sort(entries.begin(), entries.end(), walkOrder);
 
     for (const directoryEntry& entry : entries) {
+      if (stopped()) return;
       if (entry.kind == entryKind::file && nameMatches(entry.name, tokens)) {
         selectFile(*prefix + entry.name);
       }
@@ -71,6 +75,7 @@ struct walker {
       // A linked directory is not walked: a link back into its own tree
       // would never end, and its files are reachable by their real path.
       if (entry.kind != entryKind::directory || entry.isLink) continue;
+      if (stopped()) return;
       prefix->append(entry.name);
       prefix->push_back(kSeparator);
       walk(prefix, nullptr);
@@ -85,10 +90,10 @@ char lastChar(std::string_view text) { return text.empty() ? '\0' : text.back();
 
 void collectFiles(const std::string& directory, const std::vector<std::string>& tokens,
                   bool recursive, const std::function<void(std::string path)>& selectFile,
-                  std::vector<inputFailure>* failures) {
+                  std::vector<inputFailure>* failures, const std::atomic<bool>* stop) {
   std::string prefix = directory;
   if (!isSeparator(lastChar(prefix))) prefix.push_back(kSeparator);
-  walker{tokens, recursive, selectFile, failures}.walk(&prefix, &directory);
+  walker{tokens, recursive, selectFile, failures, stop}.walk(&prefix, &directory);
 }
 
 }  // namespace quillstat

@@ -1,6 +1,7 @@
 #ifndef QUILLSTAT_ANALYSIS_DIRECTORY_WALK_H_
 #define QUILLSTAT_ANALYSIS_DIRECTORY_WALK_H_
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -34,9 +35,13 @@ char lastChar(std::string_view text);
 // (not null) with the strerror reason: the top one under `directory` as
 // given, nothing selected; a sub-directory under its walked path ("src/sub/"),
 // and the walk goes on.
+//
+// When `stop` is not null and becomes true, the walk ends before its next
+// entry; it must outlive the call.
 void collectFiles(const std::string& directory, const std::vector<std::string>& tokens,
                   bool recursive, const std::function<void(std::string path)>& selectFile,
-                  std::vector<inputFailure>* failures);
+                  std::vector<inputFailure>* failures,
+                  const std::atomic<bool>* stop = nullptr);
 
 }  // namespace quillstat
 

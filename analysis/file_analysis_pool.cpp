@@ -8,8 +8,9 @@
 namespace quillstat {
 
 fileAnalysisPool::fileAnalysisPool(unsigned languageIndex, bool includeFirstComment,
-                                   unsigned jobs, progressCallback progress)
-    : progress_(std::move(progress)) {
+                                   unsigned jobs, progressCallback progress,
+                                   const std::atomic<bool>* stop)
+    : progress_(std::move(progress)), stop_(stop) {
   for (unsigned i = 0; i < (jobs > 0 ? jobs : 1); ++i) {
     try {
       workers_.emplace_back(&fileAnalysisPool::work, this, languageIndex, includeFirstComment);
@@ -62,12 +63,13 @@ void fileAnalysisPool::work(unsigned languageIndex, bool includeFirstComment) {
   for (;;) {
     filesAdded_.wait(lock, [this] { return nextToClaim_ < slots_.size() || closed_; });
     if (nextToClaim_ == slots_.size()) return;  // closed and nothing left
+    if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) return;
     slot& file = slots_[nextToClaim_++];
     lock.unlock();
     std::string reason;
     // The walk selects regular files only, so the loader need not look again.
     fileStats stats =
-        finder->processFile(file.path, includeFirstComment, &reason, pathType::regularFile);
+        finder->processFile(file.path, includeFirstComment, &reason, pathType::regularFile, stop_);
     lock.lock();
     file.stats = std::move(stats);
     file.reason = std::move(reason);

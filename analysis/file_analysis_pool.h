@@ -1,6 +1,7 @@
 #ifndef QUILLSTAT_ANALYSIS_FILE_ANALYSIS_POOL_H_
 #define QUILLSTAT_ANALYSIS_FILE_ANALYSIS_POOL_H_
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
@@ -26,8 +27,11 @@ class fileAnalysisPool {
   // one) start at once; fewer if the system refuses more, and if it refuses
   // the first, std::system_error is thrown. `progress`, when set, is called
   // on a worker thread after each file, never by two threads at a time.
+  // When `stop` is not null and becomes true, the workers leave the file
+  // they read half way and claim no more: the records are then incomplete.
+  // It must outlive the pool.
   fileAnalysisPool(unsigned languageIndex, bool includeFirstComment, unsigned jobs,
-                   progressCallback progress);
+                   progressCallback progress, const std::atomic<bool>* stop = nullptr);
   // Waits for the workers if finish() was not called.
   ~fileAnalysisPool();
 
@@ -59,6 +63,7 @@ class fileAnalysisPool {
   size_t filesDone_ = 0;
   bool closed_ = false;
   progressCallback progress_;
+  const std::atomic<bool>* stop_;
   std::vector<std::thread> workers_;
 };
 

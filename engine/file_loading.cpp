@@ -1,6 +1,7 @@
 #include "engine/file_loading.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace quillstat {
@@ -48,6 +49,12 @@ bool textFileReader::next(const char** data, size_t* length, std::string* error)
   if (buffer_->size() < kReadChunkSize + 1) buffer_->resize(kReadChunkSize + 1);
   char* const buffer = buffer_->data();
   while (!ended_) {
+    // Checked between reads, so that a stop needs no more than one chunk
+    // even in the middle of a huge file.
+    if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) {
+      *error = std::strerror(ECANCELED);
+      return false;
+    }
     // A CR held back from the piece before goes in front of the new bytes,
     // where the compaction sees whether an LF follows it.
     size_t start = 0;

@@ -1,6 +1,7 @@
 #ifndef QUILLSTAT_ENGINE_FILE_LOADING_H_
 #define QUILLSTAT_ENGINE_FILE_LOADING_H_
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,7 +24,10 @@ constexpr size_t kReadChunkSize = 128 * 1024;
 class textFileReader {
  public:
   // `buffer` must outlive the reader; it is grown to kReadChunkSize + 1 once.
-  explicit textFileReader(std::vector<char>* buffer) : buffer_(buffer) {}
+  // When `stop` is not null and becomes true, the next call of next() fails
+  // with "Operation canceled" instead of reading on; it must outlive the reader.
+  explicit textFileReader(std::vector<char>* buffer, const std::atomic<bool>* stop = nullptr)
+      : buffer_(buffer), stop_(stop) {}
   ~textFileReader() { close(); }
   textFileReader(const textFileReader&) = delete;
   textFileReader& operator=(const textFileReader&) = delete;
@@ -47,6 +51,7 @@ class textFileReader {
 
  private:
   std::vector<char>* buffer_;
+  const std::atomic<bool>* stop_;
   fileSystem* files_ = nullptr;  // the one that opened the file
   intptr_t handle_ = -1;
   int64_t sizeOnDisk_ = 0;

@@ -3,8 +3,9 @@
 namespace quillstat {
 
 fileStats findCommentBase::processFile(const std::string& path, bool includeFirstComment,
-                                       std::string* error, pathType type) {
-  textFileReader file(&buffer_);
+                                       std::string* error, pathType type,
+                                       const std::atomic<bool>* stop) {
+  textFileReader file(&buffer_, stop);
   fileStats stats;
   std::string reason;
   if (!file.open(path, type, &reason) || !scanFile(file, includeFirstComment, &stats, &reason)) {

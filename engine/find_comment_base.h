@@ -1,6 +1,7 @@
 #ifndef QUILLSTAT_ENGINE_FIND_COMMENT_BASE_H_
 #define QUILLSTAT_ENGINE_FIND_COMMENT_BASE_H_
 
+#include <atomic>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -23,8 +24,11 @@ class findCommentBase {
   // name, and then *error (when not null) says why. The file is read in
   // pieces of kReadChunkSize, so memory does not grow with its size. `type`
   // spares the type check for a path the caller knows as a regular file.
+  // A `stop` set to true ends the reading as a failed read does (see
+  // textFileReader).
   fileStats processFile(const std::string& path, bool includeFirstComment,
-                        std::string* error = nullptr, pathType type = pathType::unchecked);
+                        std::string* error = nullptr, pathType type = pathType::unchecked,
+                        const std::atomic<bool>* stop = nullptr);
 
   // Scans `length` bytes of content and returns their record: sizeFile is
   // `length`, filename is empty. includeFirstComment says whether the first

@@ -1,3 +1,4 @@
+#include <atomic>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -146,6 +147,32 @@ TEST_F(AnalysisManager, WorkersTheSystemRefusesAreDoneWithout) {
     return limited.results() == unlimited.results() ? 0 : 1;
   });
   EXPECT_EQ(status, 0);
+}
+
+// A stop, set before the start or by the first file done, ends the analysis
+// with neither records nor failures, and the manager says it did not complete.
+TEST_F(AnalysisManager, StoppedAnalysisLeavesNothing) {
+  std::atomic<bool> stop{true};
+  analysisManager manager(1);
+  EXPECT_FALSE(manager.analyzeFile(path("a.cpp"), 0, true, &stop));
+  EXPECT_TRUE(manager.results().empty());
+  EXPECT_FALSE(manager.analyzeDirectory(path("missing"), 0, "*.cpp", true, true, {}, &stop));
+  EXPECT_TRUE(manager.failures().empty());
+
+  stop = false;
+  size_t filesDone = 0;
+  EXPECT_FALSE(manager.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true,
+                                        [&](size_t done, size_t) {
+                                          filesDone = done;
+                                          stop = true;
+                                        },
+                                        &stop));
+  EXPECT_EQ(filesDone, 1u);  // the one worker claims no file after the stop
+  EXPECT_TRUE(manager.results().empty());
+
+  stop = false;
+  EXPECT_TRUE(manager.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true, {}, &stop));
+  EXPECT_EQ(manager.results().size(), 2u);
 }
 
 TEST(AddStats, SumsTheSevenCountersWithAnEmptyName) {
