@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -296,7 +297,14 @@ void tst_mainDialog::emptyMaskShowsNoDialog() {
 void tst_mainDialog::unreadableInputIsReported() {
   const QString gone = QDir(files_->path()).filePath("gone");
   platform_.directoryAnswer = gone;
+  // The warning runs an event loop of its own; the finished analysis's
+  // progress dialog must not be left to show itself over it.
+  int progressDialogs = -1;
+  platform_.whileMessageShows = [this, &progressDialogs] {
+    progressDialogs = static_cast<int>(window_->findChildren<QProgressDialog*>().size());
+  };
   QVERIFY(analyse("directoryButton"));
+  QCOMPARE(progressDialogs, 0);
   QCOMPARE(resultNames(), QStringList({"Все файлы"}));
   QCOMPARE(platform_.messages.size(), 1);
   QCOMPARE(platform_.messages[0].icon, QMessageBox::Warning);

@@ -111,10 +111,10 @@ void analysisRunner::showProgress() {
 void analysisRunner::finish() {
   pollTimer_.stop();
   showTimer_.stop();
-  if (dialog_) {
-    dialog_->hide();
-    dialog_->deleteLater();
-  }
+  // Deleted at once, not later: the owner may open a message box next, and
+  // while its event loop runs, a dialog merely hidden would be shown again
+  // by QProgressDialog's own timer, finished and unable to close.
+  delete dialog_;
   bar_ = nullptr;
   running_ = false;
   emit finished();
