@@ -128,10 +128,12 @@ void tst_mainDialog::startState() {
   QVERIFY(result->toPlainText().isEmpty());
   QVERIFY(result->isReadOnly());
 
-  // A fixed window that can be minimized but not maximized.
-  QCOMPARE(window_->minimumSize(), window_->maximumSize());
+  // A window that can be minimized and maximized; the result box takes the extra room.
   QVERIFY(window_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-  QVERIFY(!window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  QVERIFY(window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  const QSize box = result->size();
+  window_->resize(window_->size() + QSize(120, 90));
+  QTRY_COMPARE(result->size(), box + QSize(120, 90));
 
   const QList<QAction*> menus = window_->menuBar()->actions();
   QCOMPARE(menus.size(), 1);

@@ -58,13 +58,8 @@ QPushButton* makeButton(const char* text, const char* name, QWidget* parent) {
 mainDialog::mainDialog(const platformServices& services, QWidget* parent)
     : QMainWindow(parent), services_(services), runner_(new analysisRunner(this)) {
   setWindowTitle(QStringLiteral("Quillstat"));
-  // A fixed dialog-like window: minimize and close, never maximize.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
   setCentralWidget(buildControls());
   buildMenu();
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
   connect(runner_, &analysisRunner::finished, this, &mainDialog::showAnalysisResult);
   placeOnScreen();
 }
@@ -169,6 +164,7 @@ QWidget* mainDialog::buildControls() {
   grid->addWidget(resultBox_, 5, 0, 1, 2);
   grid->addLayout(saveRow, 6, 0, 1, 2);
   grid->setColumnStretch(1, 1);
+  grid->setRowStretch(5, 1);  // a bigger window shows more of the summary
 
   // Only a change of the selection replaces the masks: opening the list or
   // moving the focus keeps what the user typed.
