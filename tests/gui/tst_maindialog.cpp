@@ -1,12 +1,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -43,6 +44,7 @@ class tst_mainDialog : public QObject {
   void controlsWaitForTheAnalysis();
   void emptyMaskShowsNoDialog();
   void unreadableInputIsReported();
+  void copiesSelectedLines();
   void saveButtonWritesItsFormat_data();
   void saveButtonWritesItsFormat();
   void failedSaveShowsWarning();
@@ -60,6 +62,8 @@ class tst_mainDialog : public QObject {
   QString writeFile(const QString& relativePath, const QByteArray& content);
   // Presses `button` and waits until the analysis it starts has ended.
   bool analyse(const char* button);
+  // The result box's lines, each ended with a line feed.
+  QString resultText();
   QStringList resultNames();
 
   std::unique_ptr<QTemporaryDir> files_;
@@ -101,11 +105,19 @@ bool tst_mainDialog::analyse(const char* button) {
   return finished.count() == 1 || finished.wait(20000);
 }
 
+QString tst_mainDialog::resultText() {
+  const QAbstractItemModel* lines = child<QListView>("resultBox")->model();
+  QString text;
+  for (int row = 0; row < lines->rowCount(); ++row) {
+    text += lines->index(row, 0).data().toString() + '\n';
+  }
+  return text;
+}
+
 // The first line of each block, "Имя файла: <name>", without its label.
 QStringList tst_mainDialog::resultNames() {
   QStringList names;
-  const QStringList lines = child<QPlainTextEdit>("resultBox")->toPlainText().split('\n');
-  for (const QString& line : lines) {
+  for (const QString& line : resultText().split('\n')) {
     if (line.startsWith(QStringLiteral("Имя файла: "))) names.append(line.mid(11));
   }
   return names;
@@ -124,13 +136,12 @@ void tst_mainDialog::startState() {
   for (const char* name : {"saveTextButton", "saveXmlButton", "saveHtmlButton"}) {
     QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
   }
-  auto* result = child<QPlainTextEdit>("resultBox");
-  QVERIFY(result->toPlainText().isEmpty());
-  QVERIFY(result->isReadOnly());
+  QVERIFY(resultText().isEmpty());
 
   // A window that can be minimized and maximized; the result box takes the extra room.
   QVERIFY(window_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
   QVERIFY(window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  auto* result = child<QListView>("resultBox");
   const QSize box = result->size();
   window_->resize(window_->size() + QSize(120, 90));
   QTRY_COMPARE(result->size(), box + QSize(120, 90));
@@ -235,9 +246,7 @@ void tst_mainDialog::fileButtonAnalysesFile() {
   platform_.openAnswer = writeFile("first.cpp", "// one\nint x;\n");
   child<QCheckBox>("firstCommentCheck")->setChecked(countFirstComment);
   QVERIFY(analyse("fileButton"));
-  QCOMPARE(child<QPlainTextEdit>("resultBox")->toPlainText(),
-           QStringLiteral("Имя файла: ") + platform_.openAnswer + "\n" + figures);
-  QVERIFY(child<QPlainTextEdit>("resultBox")->isReadOnly());
+  QCOMPARE(resultText(), QStringLiteral("Имя файла: ") + platform_.openAnswer + "\n" + figures);
   for (const char* name : {"saveTextButton", "saveXmlButton", "saveHtmlButton"}) {
     QVERIFY2(child<QPushButton>(name)->isEnabled(), name);
   }
@@ -312,6 +321,26 @@ void tst_mainDialog::unreadableInputIsReported() {
   QCOMPARE(platform_.messages[0].icon, QMessageBox::Warning);
   QVERIFY2(platform_.messages[0].text.contains("«" + gone + "/»"),
            qPrintable(platform_.messages[0].text));
+}
+
+// A name with a line break keeps to its row, shown with the line-feed symbol;
+// the copy holds the name as it is.
+void tst_mainDialog::copiesSelectedLines() {
+  platform_.openAnswer = writeFile("two\nlines.cpp", "// one\nint x;\n");
+  QVERIFY(analyse("fileButton"));
+  const QString shownName = QString(platform_.openAnswer).replace('\n', QChar(0x2424));
+  QCOMPARE(resultNames(), QStringList({shownName}));
+  auto* result = child<QListView>("resultBox");
+  QCOMPARE(result->model()->rowCount(), 8);
+  result->setFocus();
+  result->selectionModel()->select(
+      QItemSelection(result->model()->index(2, 0), result->model()->index(3, 0)),
+      QItemSelectionModel::Select);
+  result->selectionModel()->select(result->model()->index(0, 0), QItemSelectionModel::Select);
+  QTest::keySequence(result, QKeySequence::Copy);
+  QCOMPARE(QApplication::clipboard()->text(),
+           "Имя файла: " + platform_.openAnswer +
+               "\n  количество комментариев: 0 \n  примерное количество строк кода: 1");
 }
 
 void tst_mainDialog::saveButtonWritesItsFormat_data() {

@@ -99,13 +99,10 @@ void analysisRunner::showProgress() {
   if (found == 0) return;  // still walking: the bar stays busy
   bar_->setRange(0, clampToInt(found));
   bar_->setValue(clampToInt(std::min(done, found)));
-  QString text = QStringLiteral("%1\nОбработано файлов: %2 из %3")
-                     .arg(label_)
-                     .arg(static_cast<qulonglong>(done))
-                     .arg(static_cast<qulonglong>(found));
-  // The work goes on after the last file: the summary is built too.
-  if (done >= found) text += QStringLiteral("\nСоставляется сводка…");
-  dialog_->setLabelText(text);
+  dialog_->setLabelText(QStringLiteral("%1\nОбработано файлов: %2 из %3")
+                            .arg(label_)
+                            .arg(static_cast<qulonglong>(done))
+                            .arg(static_cast<qulonglong>(found)));
 }
 
 void analysisRunner::finish() {

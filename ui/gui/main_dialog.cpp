@@ -6,20 +6,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextDocumentLayout>
-#include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextDocument>
-#include <QThread>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "analysis/language_table.h"
@@ -28,6 +21,7 @@
 #include "ui/gui/analysis_runner.h"
 #include "ui/gui/dialog_filters.h"
 #include "ui/gui/help_file.h"
+#include "ui/gui/summary_view.h"
 
 namespace quillstat {
 
@@ -112,11 +106,8 @@ QWidget* mainDialog::buildControls() {
   recursiveCheck_->setObjectName(QStringLiteral("recursiveCheck"));
 
   auto* resultHeading = new QLabel(QStringLiteral("Р Е З У Л Ь Т А Т"), controls);
-  resultBox_ = new QPlainTextEdit(controls);
+  resultBox_ = new summaryView(controls);
   resultBox_->setObjectName(QStringLiteral("resultBox"));
-  resultBox_->setReadOnly(true);
-  resultBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  resultBox_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   // Room for a summary block's widest line and two blocks and a half.
   const QFontMetrics resultMetrics(resultBox_->font());
   resultBox_->setMinimumSize(resultMetrics.horizontalAdvance(QLatin1Char('x')) * 72,
@@ -218,7 +209,6 @@ void mainDialog::analyzeFile() {
   const QString path = services_.askOpenFileName(
       this, openFileFilter(languageBox_->currentText(), maskEdit_->text()), QDir::currentPath());
   if (path.isEmpty()) return;
-  resultBox_->clear();
   const bool includeFirstComment = firstCommentCheck_->isChecked();
   startAnalysis(QStringLiteral("Анализ файла %1").arg(shortPath(path)),
                 [this, file = nativePath(path), languageIndex,
@@ -233,7 +223,6 @@ void mainDialog::analyzeDirectory() {
   if (masks.isEmpty()) return;
   QString directory = services_.askDirectory(this, QDir::currentPath());
   if (directory.isEmpty()) return;
-  resultBox_->clear();
   if (!directory.endsWith(QLatin1Char('/'))) directory += QLatin1Char('/');
   const int languageIndex = languageBox_->currentIndex();
   const bool recursive = recursiveCheck_->isChecked();
@@ -241,9 +230,9 @@ void mainDialog::analyzeDirectory() {
   startAnalysis(QStringLiteral("Анализ директории %1").arg(shortPath(directory)),
                 [this, root = nativePath(directory), languageIndex, masks = nativePath(masks),
                  recursive, includeFirstComment](const analysisManager::progressCallback& progress) {
-                  manager_.analyzeDirectory(root, static_cast<unsigned>(languageIndex), masks,
-                                            recursive, includeFirstComment, progress);
-                  return true;
+                  return manager_.analyzeDirectory(root, static_cast<unsigned>(languageIndex),
+                                                   masks, recursive, includeFirstComment,
+                                                   progress);
                 });
 }
 
@@ -255,40 +244,25 @@ QString mainDialog::shortPath(const QString& path) const {
 
 void mainDialog::startAnalysis(
     const QString& label, std::function<bool(const analysisManager::progressCallback&)> work) {
+  // The box reads the manager's records, which the worker is about to replace.
+  resultBox_->clear();
   centralWidget()->setEnabled(false);
   menuBar()->setEnabled(false);
-  QThread* windowThread = thread();
-  runner_->start(label, [this, work = std::move(work), windowThread](
+  runner_->start(label, [this, work = std::move(work)](
                             const analysisManager::progressCallback& progress) {
-    if (!work(progress)) return;
-    // A tree of many files gives a summary of hundreds of thousands of
-    // lines; filling the document here keeps the window from freezing on it.
-    QString text = QString::fromUtf8(manager_.summaryText());
-    // The blocks end their lines in CR LF; the box wants bare line feeds.
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    auto summary = std::make_unique<QTextDocument>();
-    summary->setUndoRedoEnabled(false);
-    summary->setPlainText(text);
-    summary->moveToThread(windowThread);
-    pendingSummary_ = std::move(summary);
+    resultReady_ = work(progress);
   });
 }
 
 void mainDialog::showAnalysisResult() {
   centralWidget()->setEnabled(true);
   menuBar()->setEnabled(true);
-  if (pendingSummary_) {
+  if (resultReady_) {
     for (QPushButton* button : {saveHtmlButton_, saveTextButton_, saveXmlButton_}) {
       button->setEnabled(true);
     }
-    QTextDocument* summary = pendingSummary_.release();
-    summary->setParent(resultBox_);
-    summary->setDocumentLayout(new QPlainTextDocumentLayout(summary));
-    summary->setDefaultFont(resultBox_->font());
-    // The box may delete its own first document itself; ours it does not.
-    QPointer<QTextDocument> previous = resultBox_->document();
-    resultBox_->setDocument(summary);
-    if (previous && previous->parent() == resultBox_) delete previous;
+    // The rows are formatted as they come into sight, not here.
+    resultBox_->showRecords(manager_.results(), manager_.fromDirectory());
   }
 
   const std::vector<inputFailure>& failures = manager_.failures();

@@ -3,7 +3,6 @@
 
 #include <QMainWindow>
 #include <functional>
-#include <memory>
 
 #include "analysis/analysis_manager.h"
 #include "report/report_format.h"
@@ -12,13 +11,12 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QTextDocument;
 
 namespace quillstat {
 
 class analysisRunner;
+class summaryView;
 
 // The program's window "Quillstat": the user picks a language and the masks,
 // analyses one file or a directory tree, reads the summary and saves the
@@ -67,17 +65,16 @@ class mainDialog : public QMainWindow {
   const platformServices& services_;
   analysisManager manager_;
   analysisRunner* runner_;  // owned through the QObject tree
-  // Written by the worker, read after analysisRunner::finished: the summary
-  // as a document ready for the result box, or null when the analysis
-  // returned nothing.
-  std::unique_ptr<QTextDocument> pendingSummary_;
+  // Written by the worker, read after analysisRunner::finished: whether the
+  // analysis left results.
+  bool resultReady_ = false;
   bool closeRequested_ = false;
 
   QComboBox* languageBox_;
   QLineEdit* maskEdit_;
   QCheckBox* recursiveCheck_;
   QCheckBox* firstCommentCheck_;
-  QPlainTextEdit* resultBox_;
+  summaryView* resultBox_;  // shows manager_'s records while no analysis runs
   QPushButton* saveTextButton_;
   QPushButton* saveXmlButton_;
   QPushButton* saveHtmlButton_;
