@@ -44,6 +44,8 @@ class tst_mainDialog : public QObject {
   void controlsWaitForTheAnalysis();
   void emptyMaskShowsNoDialog();
   void unreadableInputIsReported();
+  void cancelDiscardsTheAnalysis_data();
+  void cancelDiscardsTheAnalysis();
   void copiesSelectedLines();
   void saveButtonWritesItsFormat_data();
   void saveButtonWritesItsFormat();
@@ -321,6 +323,53 @@ void tst_mainDialog::unreadableInputIsReported() {
   QCOMPARE(platform_.messages[0].icon, QMessageBox::Warning);
   QVERIFY2(platform_.messages[0].text.contains("«" + gone + "/»"),
            qPrintable(platform_.messages[0].text));
+}
+
+enum class cancelWay { cancelButton, escapeKey, dialogClosed, windowClosed };
+Q_DECLARE_METATYPE(cancelWay)
+
+void tst_mainDialog::cancelDiscardsTheAnalysis_data() {
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<cancelWay>("way");
+  QTest::newRow("cancel button, tree") << "directoryButton" << cancelWay::cancelButton;
+  QTest::newRow("Escape, one file") << "fileButton" << cancelWay::escapeKey;
+  QTest::newRow("progress dialog closed") << "directoryButton" << cancelWay::dialogClosed;
+  QTest::newRow("main window closed") << "directoryButton" << cancelWay::windowClosed;
+}
+
+void tst_mainDialog::cancelDiscardsTheAnalysis() {
+  QFETCH(QString, button);
+  QFETCH(cancelWay, way);
+  platform_.openAnswer = writeFile("small.cpp", "int x;\n");
+  QVERIFY(analyse("fileButton"));
+  QVERIFY(child<QPushButton>("saveTextButton")->isEnabled());
+
+  // A sparse file far too big to read through in the test's time: the stop
+  // must come between two reads of the one file.
+  QFile huge(QDir(files_->path()).filePath("huge.cpp"));
+  QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(64) << 30));
+  platform_.openAnswer = huge.fileName();
+  platform_.directoryAnswer = files_->path();
+  QSignalSpy finished(window_.get(), &mainDialog::analysisFinished);
+  child<QPushButton>(button.toLatin1().constData())->click();
+  QProgressDialog* progress = nullptr;
+  QTRY_VERIFY((progress = window_->findChild<QProgressDialog*>()) && progress->isVisible());
+  // A modal dialog would keep the window's close button from reaching it.
+  QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+  switch (way) {
+    case cancelWay::cancelButton: progress->findChild<QPushButton*>()->click(); break;
+    case cancelWay::escapeKey: QTest::keyClick(progress, Qt::Key_Escape); break;
+    case cancelWay::dialogClosed: progress->close(); break;
+    case cancelWay::windowClosed: window_->close(); break;
+  }
+  QTRY_COMPARE(finished.count(), 1);
+  QCOMPARE(resultText(), QStringLiteral("Анализ прерван: результаты не сохранены.\n"));
+  for (const char* name : {"saveTextButton", "saveXmlButton", "saveHtmlButton"}) {
+    QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
+  }
+  QVERIFY(window_->findChild<QProgressDialog*>() == nullptr);
+  QTRY_COMPARE(window_->isVisible(), way != cancelWay::windowClosed);
 }
 
 // A name with a line break keeps to its row, shown with the line-feed symbol;

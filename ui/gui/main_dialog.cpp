@@ -190,9 +190,10 @@ void mainDialog::placeOnScreen() {
 }
 
 void mainDialog::closeEvent(QCloseEvent* event) {
-  // The worker uses the manager: the window closes once it has finished.
+  // The worker uses the manager: the window closes once it has stopped.
   if (analysisRunning()) {
     closeRequested_ = true;
+    runner_->cancel();
     event->ignore();
     return;
   }
@@ -211,10 +212,10 @@ void mainDialog::analyzeFile() {
   if (path.isEmpty()) return;
   const bool includeFirstComment = firstCommentCheck_->isChecked();
   startAnalysis(QStringLiteral("Анализ файла %1").arg(shortPath(path)),
-                [this, file = nativePath(path), languageIndex,
-                 includeFirstComment](const analysisManager::progressCallback&) {
+                [this, file = nativePath(path), languageIndex, includeFirstComment](
+                    const analysisManager::progressCallback&, const std::atomic<bool>* stop) {
                   return manager_.analyzeFile(file, static_cast<unsigned>(languageIndex),
-                                              includeFirstComment);
+                                              includeFirstComment, stop);
                 });
 }
 
@@ -229,10 +230,11 @@ void mainDialog::analyzeDirectory() {
   const bool includeFirstComment = firstCommentCheck_->isChecked();
   startAnalysis(QStringLiteral("Анализ директории %1").arg(shortPath(directory)),
                 [this, root = nativePath(directory), languageIndex, masks = nativePath(masks),
-                 recursive, includeFirstComment](const analysisManager::progressCallback& progress) {
+                 recursive, includeFirstComment](const analysisManager::progressCallback& progress,
+                                                 const std::atomic<bool>* stop) {
                   return manager_.analyzeDirectory(root, static_cast<unsigned>(languageIndex),
                                                    masks, recursive, includeFirstComment,
-                                                   progress);
+                                                   progress, stop);
                 });
 }
 
@@ -242,31 +244,30 @@ QString mainDialog::shortPath(const QString& path) const {
                                   fontMetrics().averageCharWidth() * 60);
 }
 
-void mainDialog::startAnalysis(
-    const QString& label, std::function<bool(const analysisManager::progressCallback&)> work) {
+void mainDialog::startAnalysis(const QString& label, analysisRunner::task work) {
   // The box reads the manager's records, which the worker is about to replace.
   resultBox_->clear();
   centralWidget()->setEnabled(false);
   menuBar()->setEnabled(false);
-  runner_->start(label, [this, work = std::move(work)](
-                            const analysisManager::progressCallback& progress) {
-    resultReady_ = work(progress);
-  });
+  runner_->start(label, std::move(work));
 }
 
-void mainDialog::showAnalysisResult() {
+void mainDialog::showAnalysisResult(bool completed) {
   centralWidget()->setEnabled(true);
   menuBar()->setEnabled(true);
-  if (resultReady_) {
-    for (QPushButton* button : {saveHtmlButton_, saveTextButton_, saveXmlButton_}) {
-      button->setEnabled(true);
-    }
+  for (QPushButton* button : {saveHtmlButton_, saveTextButton_, saveXmlButton_}) {
+    button->setEnabled(completed);
+  }
+  if (completed) {
     // The rows are formatted as they come into sight, not here.
     resultBox_->showRecords(manager_.results(), manager_.fromDirectory());
+  } else {
+    resultBox_->showNote(QStringLiteral("Анализ прерван: результаты не сохранены."));
   }
 
+  // A window about to close asks nothing more.
   const std::vector<inputFailure>& failures = manager_.failures();
-  if (!failures.empty()) {
+  if (!failures.empty() && !closeRequested_) {
     QString text = QStringLiteral("Не удалось прочитать:\n");
     for (size_t i = 0; i < failures.size() && i < kMaxListedFailures; ++i) {
       text += QStringLiteral("\n«%1»: %2")

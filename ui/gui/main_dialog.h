@@ -2,9 +2,9 @@
 #define QUILLSTAT_UI_GUI_MAIN_DIALOG_H_
 
 #include <QMainWindow>
-#include <functional>
 
 #include "analysis/analysis_manager.h"
+#include "ui/gui/analysis_runner.h"
 #include "report/report_format.h"
 #include "ui/gui/platform_services.h"
 
@@ -15,13 +15,13 @@ class QPushButton;
 
 namespace quillstat {
 
-class analysisRunner;
 class summaryView;
 
 // The program's window "Quillstat": the user picks a language and the masks,
 // analyses one file or a directory tree, reads the summary and saves the
 // report of the latest analysis in one of three formats. The analysis runs
-// on a worker thread; until it ends the window's controls are disabled.
+// on a worker thread; until it ends the window's controls are disabled. A
+// cancelled analysis leaves no results; closing the window cancels too.
 // Starts with language "C++" and its masks, both check boxes unchecked, the
 // result box empty and the save buttons disabled.
 //
@@ -37,8 +37,8 @@ class mainDialog : public QMainWindow {
   bool analysisRunning() const;
 
  signals:
-  // An analysis started by one of the two buttons has ended and its summary
-  // is in the result box.
+  // An analysis started by one of the two buttons has ended and its summary,
+  // or the note that it was cancelled, is in the result box.
   void analysisFinished();
 
  protected:
@@ -52,9 +52,8 @@ class mainDialog : public QMainWindow {
   void resetMasks(int languageIndex);
   void analyzeFile();
   void analyzeDirectory();
-  void startAnalysis(const QString& label,
-                     std::function<bool(const analysisManager::progressCallback&)> work);
-  void showAnalysisResult();
+  void startAnalysis(const QString& label, analysisRunner::task work);
+  void showAnalysisResult(bool completed);
   QString shortPath(const QString& path) const;
   void saveReport(reportFormat format);
   void showMaskHelp();
@@ -65,9 +64,6 @@ class mainDialog : public QMainWindow {
   const platformServices& services_;
   analysisManager manager_;
   analysisRunner* runner_;  // owned through the QObject tree
-  // Written by the worker, read after analysisRunner::finished: whether the
-  // analysis left results.
-  bool resultReady_ = false;
   bool closeRequested_ = false;
 
   QComboBox* languageBox_;
