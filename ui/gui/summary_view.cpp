@@ -105,8 +105,9 @@ class summaryView::lines : public QAbstractListModel {
 
  private:
   // The widest line is the name line of the longest name or a line of the
-  // last block: no record's figures are wider than those of the total, whose
-  // counters are no smaller.
+  // last block (the total, or the only record): a record's counters are no
+  // larger than the total's, and its two ratios print shorter than the
+  // total's line of sizes, so none of its figure lines is wider.
   int widestLine(const QFontMetrics& metrics) const {
     int width = 0;
     for (const QString& line : block(static_cast<size_t>(rows_ - 1) / kLinesPerBlock)) {
