@@ -22,33 +22,43 @@ unsigned workerCount(unsigned jobs) {
   return cores > 0 ? cores : 1;
 }
 
+// What is left of a stopped analysis is dropped, so that no half result is
+// ever taken for a whole one.
+analysisResult unlessStopped(analysisResult result, const std::atomic<bool>* stop) {
+  if (stop == nullptr || !stop->load(std::memory_order_relaxed)) return result;
+  return analysisResult{{}, result.fromDirectory, {}};
+}
+
 }  // namespace
 
 analysisManager::analysisManager(fileSystem& files, unsigned jobs) : files_(files), jobs_(jobs) {}
 
 analysisResult analysisManager::analyzeFile(const std::string& path, const scanner& scan,
-                                            bool includeFirstComment) const {
+                                            bool includeFirstComment,
+                                            const std::atomic<bool>* stop) const {
   analysisResult result;
   std::vector<char> buffer;
   ioError error;
-  result.records.push_back(scanPath(scan, files_, path, includeFirstComment, &buffer, &error));
+  result.records.push_back(scanPath(scan, files_, path, includeFirstComment, &buffer, &error,
+                                    pathType::unchecked, stop));
   if (error.failed()) result.failures.push_back({path, error});
-  return result;
+  return unlessStopped(std::move(result), stop);
 }
 
 analysisResult analysisManager::analyzeDirectory(const std::string& directory,
                                                  const std::string& masks, bool recursive,
                                                  const scanner& scan, bool includeFirstComment,
-                                                 const progressCallback& progress) const {
+                                                 const progressCallback& progress,
+                                                 const std::atomic<bool>* stop) const {
   analysisResult result;
   result.fromDirectory = true;
   // The workers analyse while the walk is still finding files.
-  fileAnalysisPool pool(files_, scan, includeFirstComment, workerCount(jobs_), progress);
+  fileAnalysisPool pool(files_, scan, includeFirstComment, workerCount(jobs_), progress, stop);
   collectFiles(
       files_, directory, splitMasks(masks), recursive,
-      [&pool](std::string path) { pool.add(std::move(path)); }, &result.failures);
+      [&pool](std::string path) { pool.add(std::move(path)); }, &result.failures, stop);
   pool.finish(&result.records, &result.failures);
-  return result;
+  return unlessStopped(std::move(result), stop);
 }
 
 }  // namespace quillstat

@@ -1,6 +1,7 @@
 #ifndef QUILLSTAT_ANALYSIS_ANALYSIS_MANAGER_H_
 #define QUILLSTAT_ANALYSIS_ANALYSIS_MANAGER_H_
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -13,6 +14,10 @@ namespace quillstat {
 
 // Runs analyses: reads the inputs through one file system and scans them
 // with the scanner of a language row.
+//
+// An analysis may be given `stop`, a flag that another thread sets to true to
+// end it early; it must outlive the call. A stopped analysis returns a
+// result with neither records nor failures.
 class analysisManager {
  public:
   // Called as files complete, on a worker thread, possibly by several
@@ -28,14 +33,16 @@ class analysisManager {
   // Analyses one file: exactly one record, the all-zero record with an
   // empty name when the file cannot be read (and then a failure).
   analysisResult analyzeFile(const std::string& path, const scanner& scan,
-                             bool includeFirstComment) const;
+                             bool includeFirstComment,
+                             const std::atomic<bool>* stop = nullptr) const;
 
   // Analyses every file of `directory` selected by the mask list `masks`,
   // and of its sub-directories when `recursive`, in walk order (see
   // collectFiles).
   analysisResult analyzeDirectory(const std::string& directory, const std::string& masks,
                                   bool recursive, const scanner& scan, bool includeFirstComment,
-                                  const progressCallback& progress = {}) const;
+                                  const progressCallback& progress = {},
+                                  const std::atomic<bool>* stop = nullptr) const;
 
  private:
   fileSystem& files_;

@@ -39,6 +39,9 @@ struct walker {
   bool recursive;
   const std::function<void(std::string path)>& selectFile;
   std::vector<inputFailure>* failures;
+  const std::atomic<bool>* stop;
+
+  bool stopped() const { return stop != nullptr && stop->load(std::memory_order_relaxed); }
 
   // `prefix` is the directory's path ending in a separator; it is listed as
   // such, so that the paths handed out always name what was listed (an empty
@@ -56,6 +59,7 @@ struct walker {
     std::sort(entries.begin(), entries.end(), walkOrder);
 
     for (const directoryEntry& entry : entries) {
+      if (stopped()) return;
       if (entry.kind == entryKind::file && nameMatches(entry.name, tokens)) {
         selectFile(*prefix + entry.name);
       }
@@ -67,6 +71,7 @@ struct walker {
       // A linked directory is not walked: a link back into its own tree
       // would never end, and its files are reachable by their real path.
       if (entry.kind != entryKind::directory || entry.isLink) continue;
+      if (stopped()) return;
       prefix->append(entry.name);
       prefix->push_back(kSeparator);
       walk(prefix, nullptr);
@@ -80,10 +85,10 @@ struct walker {
 void collectFiles(fileSystem& files, const std::string& directory,
                   const std::vector<std::string>& tokens, bool recursive,
                   const std::function<void(std::string path)>& selectFile,
-                  std::vector<inputFailure>* failures) {
+                  std::vector<inputFailure>* failures, const std::atomic<bool>* stop) {
   std::string prefix = directory;
   if (prefix.empty() || !isSeparator(prefix.back())) prefix.push_back(kSeparator);
-  walker{files, tokens, recursive, selectFile, failures}.walk(&prefix, &directory);
+  walker{files, tokens, recursive, selectFile, failures, stop}.walk(&prefix, &directory);
 }
 
 }  // namespace quillstat

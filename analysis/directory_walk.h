@@ -1,6 +1,7 @@
 #ifndef QUILLSTAT_ANALYSIS_DIRECTORY_WALK_H_
 #define QUILLSTAT_ANALYSIS_DIRECTORY_WALK_H_
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,10 +31,14 @@ namespace quillstat {
 // A directory that cannot be listed is skipped and appended to *failures
 // (not null): the top one under `directory` as given, nothing selected; a
 // sub-directory under its walked path ("src/sub/"), and the walk goes on.
+//
+// When `stop` is not null and becomes true, the walk ends before its next
+// entry; it must outlive the call.
 void collectFiles(fileSystem& files, const std::string& directory,
                   const std::vector<std::string>& tokens, bool recursive,
                   const std::function<void(std::string path)>& selectFile,
-                  std::vector<inputFailure>* failures);
+                  std::vector<inputFailure>* failures,
+                  const std::atomic<bool>* stop = nullptr);
 
 }  // namespace quillstat
 

@@ -6,11 +6,12 @@ namespace quillstat {
 
 fileAnalysisPool::fileAnalysisPool(fileSystem& files, const scanner& scan,
                                    bool includeFirstComment, unsigned jobs,
-                                   progressCallback progress)
+                                   progressCallback progress, const std::atomic<bool>* stop)
     : files_(files),
       scan_(scan),
       includeFirstComment_(includeFirstComment),
-      progress_(std::move(progress)) {
+      progress_(std::move(progress)),
+      stop_(stop) {
   for (unsigned i = 0; i < (jobs > 0 ? jobs : 1); ++i) {
     try {
       workers_.emplace_back(&fileAnalysisPool::work, this);
@@ -75,12 +76,13 @@ void fileAnalysisPool::workUntilClosed() {
   for (;;) {
     filesAdded_.wait(lock, [this] { return nextToClaim_ < slots_.size() || closed_; });
     if (nextToClaim_ >= slots_.size()) return;  // closed and nothing left
+    if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) return;
     slot& file = slots_[nextToClaim_++];
     lock.unlock();
     ioError error;
     // The walk selects regular files only, so the loader need not look again.
     fileStats stats = scanPath(scan_, files_, file.path, includeFirstComment_, &buffer, &error,
-                               pathType::regularFile);
+                               pathType::regularFile, stop_);
     lock.lock();
     file.stats = std::move(stats);
     file.error = error;

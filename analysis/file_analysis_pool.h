@@ -1,6 +1,7 @@
 #ifndef QUILLSTAT_ANALYSIS_FILE_ANALYSIS_POOL_H_
 #define QUILLSTAT_ANALYSIS_FILE_ANALYSIS_POOL_H_
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
@@ -29,9 +30,13 @@ class fileAnalysisPool {
   // `scan`. `jobs` threads (at least one) start at once; fewer if the system
   // refuses more, and if it refuses the first, std::system_error is thrown.
   // `progress`, when set, is called on a worker thread after each file,
-  // outside the pool's lock, so possibly by several workers at once.
+  // outside the pool's lock, so possibly by several workers at once. When
+  // `stop` is not null and becomes true, the workers leave the file they
+  // read half way and claim no more: the records are then incomplete. It
+  // must outlive the pool.
   fileAnalysisPool(fileSystem& files, const scanner& scan, bool includeFirstComment,
-                   unsigned jobs, progressCallback progress);
+                   unsigned jobs, progressCallback progress,
+                   const std::atomic<bool>* stop = nullptr);
   // Waits for the workers if finish() was not called.
   ~fileAnalysisPool();
 
@@ -69,6 +74,7 @@ class fileAnalysisPool {
   bool closed_ = false;
   std::exception_ptr workerFailure_;
   progressCallback progress_;
+  const std::atomic<bool>* stop_;
   std::vector<std::thread> workers_;
 };
 

@@ -47,6 +47,10 @@ bool textFileReader::next(const char** data, size_t* length, ioError* error) {
   if (buffer_->size() < kReadChunkSize + 1) buffer_->resize(kReadChunkSize + 1);
   char* const buffer = buffer_->data();
   while (!ended_) {
+    if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) {
+      *error = stoppedError;
+      return false;
+    }
     // A CR held back from the piece before goes in front of the new bytes,
     // where the compaction sees whether an LF follows it.
     size_t start = 0;

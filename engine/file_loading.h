@@ -1,6 +1,7 @@
 #ifndef QUILLSTAT_ENGINE_FILE_LOADING_H_
 #define QUILLSTAT_ENGINE_FILE_LOADING_H_
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -22,8 +23,13 @@ constexpr size_t kReadChunkSize = 128 * 1024;
 class textFileReader {
  public:
   // Reads through `files`. Both must outlive the reader; `buffer` is grown
-  // to kReadChunkSize + 1 once.
-  textFileReader(fileSystem& files, std::vector<char>* buffer) : files_(files), buffer_(buffer) {}
+  // to kReadChunkSize + 1 once. When `stop` is not null and becomes true,
+  // the next call of next() fails with stoppedError instead of reading on,
+  // so that a stop waits for one chunk at most, even in a huge file; it must
+  // outlive the reader.
+  textFileReader(fileSystem& files, std::vector<char>* buffer,
+                 const std::atomic<bool>* stop = nullptr)
+      : files_(files), buffer_(buffer), stop_(stop) {}
   ~textFileReader() { close(); }
   textFileReader(const textFileReader&) = delete;
   textFileReader& operator=(const textFileReader&) = delete;
@@ -48,6 +54,7 @@ class textFileReader {
  private:
   fileSystem& files_;
   std::vector<char>* buffer_;
+  const std::atomic<bool>* stop_;
   intptr_t handle_ = -1;
   int64_t sizeOnDisk_ = 0;
   int64_t unread_ = 0;     // bytes on disk not read yet

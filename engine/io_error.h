@@ -15,6 +15,7 @@ struct ioError {
     isDirectory,     // a directory where a file was wanted
     notRegularFile,  // a FIFO, socket or device where a file was wanted
     other,           // anything else the system reported
+    stopped,         // the caller asked the work to stop
   };
 
   kind what = kind::none;
@@ -31,6 +32,7 @@ ioError systemError(int code);
 // Failures the program finds itself, by looking at a file's type.
 inline constexpr ioError isDirectoryError{ioError::kind::isDirectory, 0};
 inline constexpr ioError notRegularFileError{ioError::kind::notRegularFile, 0};
+inline constexpr ioError stoppedError{ioError::kind::stopped, 0};
 
 }  // namespace quillstat
 

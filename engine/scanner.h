@@ -66,9 +66,12 @@ constexpr scanner scannerOf() {
 // sizeFile the size on disk. A path that is not a readable regular file
 // gives the all-zero record with an empty name, and then *error says why.
 // `type` spares the type check for a path the caller knows as a regular file.
+// A set `stop` ends the read between two chunks with stoppedError (see
+// textFileReader).
 fileStats scanPath(const scanner& scan, fileSystem& files, const std::string& path,
                    bool includeFirstComment, std::vector<char>* buffer, ioError* error,
-                   pathType type = pathType::unchecked);
+                   pathType type = pathType::unchecked,
+                   const std::atomic<bool>* stop = nullptr);
 
 }  // namespace quillstat
 

@@ -6,6 +6,7 @@
 
 #include "analysis/analysis_result.h"
 #include "engine/file_stats.h"
+#include "report/block_formatters.h"
 
 namespace quillstat {
 
@@ -14,6 +15,9 @@ struct blockFormat {
   void (*record)(const fileStats& stats, std::string* out);
   void (*total)(const fileStats& total, std::string* out);
 };
+
+// The plain-text blocks, of the text report and the summary.
+inline constexpr blockFormat textBlocks{formatTextRecord, formatTextTotal};
 
 // The blocks that every report and the summary show, in their one order: a
 // block per record, in order, then, after a directory analysis, the block of

@@ -34,8 +34,6 @@ std::string htmlFooter() {
          "\" target=_balnk>Quillstat страница программы\r\n</html>\r\n";
 }
 
-constexpr blockFormat textBlocks{formatTextRecord, formatTextTotal};
-
 struct formatParts {
   std::string header;
   std::string footer;
@@ -90,13 +88,6 @@ bool writeReport(const std::string& outputPath, reportFormat format, const analy
   reportFile file;
   return file.open(outputPath, error) && writeAll(file, partsOf(format), result, error) &&
          file.commit(error);
-}
-
-std::string summaryText(const analysisResult& result) {
-  std::string text;
-  const reportBlocks blocks(result);
-  for (size_t i = 0; i < blocks.size(); ++i) blocks.append(i, textBlocks, &text);
-  return text;
 }
 
 }  // namespace quillstat

@@ -17,9 +17,6 @@ namespace quillstat {
 bool writeReport(const std::string& outputPath, reportFormat format, const analysisResult& result,
                  ioError* error);
 
-// The plain-text summary of `result`: the text report's blocks, in UTF-8.
-std::string summaryText(const analysisResult& result);
-
 }  // namespace quillstat
 
 #endif  // QUILLSTAT_REPORT_REPORT_WRITER_H_

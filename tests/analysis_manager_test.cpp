@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <mutex>
@@ -113,6 +114,28 @@ TEST_F(AnalysisManager, WorkersTheSystemRefusesAreDoneWithout) {
     return limited.records == unlimited.records ? 0 : 1;
   });
   EXPECT_EQ(status, 0);
+}
+
+// A stop, set before the start or by the first file done, ends the analysis
+// with neither records nor failures.
+TEST_F(AnalysisManager, StoppedAnalysisLeavesNothing) {
+  std::atomic<bool> stop{true};
+  const analysisManager manager(machineFileSystem(), 1);
+  EXPECT_TRUE(manager.analyzeFile(path("a.cpp"), cpp, true, &stop).records.empty());
+  EXPECT_TRUE(
+      manager.analyzeDirectory(path("missing"), "*.cpp", true, cpp, true, {}, &stop).failures.empty());
+
+  stop = false;
+  size_t filesDone = 0;
+  const analysisResult result = manager.analyzeDirectory(
+      root_.string(), "*.cpp;*.java", true, cpp, true,
+      [&](size_t done, size_t) {
+        filesDone = done;
+        stop = true;
+      },
+      &stop);
+  EXPECT_EQ(filesDone, 1u);  // the one worker claims no file after the stop
+  EXPECT_TRUE(result.records.empty());
 }
 
 TEST(AddStats, SumsTheSevenCountersWithAnEmptyName) {

@@ -1,5 +1,6 @@
 #include "analysis/directory_walk.h"
 
+#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <string>
@@ -48,6 +49,25 @@ class WalkTest : public testing::Test {
   std::string root_;
   std::vector<inputFailure> failures_;
 };
+
+// A stop set while a file is selected ends the walk before its next entry,
+// file or sub-directory.
+TEST_F(WalkTest, StopEndsTheWalk) {
+  for (const char* name : {"a.cpp", "b.cpp", "sub/c.cpp"}) makeFile(name);
+  for (const auto& [stopAt, expected] : {std::pair{"a.cpp", "a.cpp"}, {"b.cpp", "a.cpp b.cpp"}}) {
+    std::atomic<bool> stop{false};
+    std::string listed;
+    collectFiles(
+        machineFileSystem(), root_, splitMasks("*.cpp"), true,
+        [&](std::string path) {
+          path.erase(0, root_.size() + 1);
+          listed += (listed.empty() ? "" : " ") + path;
+          if (path == stopAt) stop = true;
+        },
+        &failures_, &stop);
+    EXPECT_EQ(listed, expected) << stopAt;
+  }
+}
 
 TEST_F(WalkTest, FilesComeBeforeSubTreesInFoldedNameOrder) {
   for (const char* name : {"b.cpp", "A.cpp", "zz.cpp", "a.cpp", "_x.cpp", "B.cpp", "notes.txt",

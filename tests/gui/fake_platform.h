@@ -2,6 +2,7 @@
 #define QUILLSTAT_TESTS_GUI_FAKE_PLATFORM_H_
 
 #include <QList>
+#include <functional>
 #include <QString>
 #include <QUrl>
 
@@ -26,6 +27,8 @@ struct fakePlatform {
   QString saveAnswer;       // empty: the user cancels
   QString directoryAnswer;  // empty: the user cancels
   bool urlsOpen = true;
+  // Runs while a message box is open, as the user would see it.
+  std::function<void()> whileMessageShows;
 
   QList<QString> openFilters;
   QList<QString> openStartDirectories;
@@ -53,6 +56,7 @@ struct fakePlatform {
     result.showMessageBox = [this](QWidget*, QMessageBox::Icon icon, const QString& caption,
                                    const QString& text) {
       messages.append({icon, caption, text});
+      if (whileMessageShows) whileMessageShows();
     };
     result.openUrl = [this](const QUrl& url) {
       openedUrls.append(url);

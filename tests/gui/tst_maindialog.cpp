@@ -1,12 +1,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenuBar>
-#include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -42,6 +44,9 @@ class tst_mainDialog : public QObject {
   void controlsWaitForTheAnalysis();
   void emptyMaskShowsNoDialog();
   void unreadableInputIsReported();
+  void cancelDiscardsTheAnalysis_data();
+  void cancelDiscardsTheAnalysis();
+  void copiesSelectedLines();
   void saveButtonWritesItsFormat_data();
   void saveButtonWritesItsFormat();
   void failedSaveShowsWarning();
@@ -59,6 +64,8 @@ class tst_mainDialog : public QObject {
   QString writeFile(const QString& relativePath, const QByteArray& content);
   // Presses `button` and waits until the analysis it starts has ended.
   bool analyse(const char* button);
+  // The result box's lines, each ended with a line feed.
+  QString resultText();
   QStringList resultNames();
 
   std::unique_ptr<QTemporaryDir> files_;
@@ -100,11 +107,19 @@ bool tst_mainDialog::analyse(const char* button) {
   return finished.count() == 1 || finished.wait(20000);
 }
 
+QString tst_mainDialog::resultText() {
+  const QAbstractItemModel* lines = child<QListView>("resultBox")->model();
+  QString text;
+  for (int row = 0; row < lines->rowCount(); ++row) {
+    text += lines->index(row, 0).data().toString() + '\n';
+  }
+  return text;
+}
+
 // The first line of each block, "Имя файла: <name>", without its label.
 QStringList tst_mainDialog::resultNames() {
   QStringList names;
-  const QStringList lines = child<QPlainTextEdit>("resultBox")->toPlainText().split('\n');
-  for (const QString& line : lines) {
+  for (const QString& line : resultText().split('\n')) {
     if (line.startsWith(QStringLiteral("Имя файла: "))) names.append(line.mid(11));
   }
   return names;
@@ -123,14 +138,15 @@ void tst_mainDialog::startState() {
   for (const char* name : {"saveTextButton", "saveXmlButton", "saveHtmlButton"}) {
     QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
   }
-  auto* result = child<QPlainTextEdit>("resultBox");
-  QVERIFY(result->toPlainText().isEmpty());
-  QVERIFY(result->isReadOnly());
+  QVERIFY(resultText().isEmpty());
 
-  // A fixed window that can be minimized but not maximized.
-  QCOMPARE(window_->minimumSize(), window_->maximumSize());
+  // A window that can be minimized and maximized; the result box takes the extra room.
   QVERIFY(window_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-  QVERIFY(!window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  QVERIFY(window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  auto* result = child<QListView>("resultBox");
+  const QSize box = result->size();
+  window_->resize(window_->size() + QSize(120, 90));
+  QTRY_COMPARE(result->size(), box + QSize(120, 90));
 
   const QList<QAction*> menus = window_->menuBar()->actions();
   QCOMPARE(menus.size(), 1);
@@ -232,9 +248,7 @@ void tst_mainDialog::fileButtonAnalysesFile() {
   platform_.openAnswer = writeFile("first.cpp", "// one\nint x;\n");
   child<QCheckBox>("firstCommentCheck")->setChecked(countFirstComment);
   QVERIFY(analyse("fileButton"));
-  QCOMPARE(child<QPlainTextEdit>("resultBox")->toPlainText(),
-           QStringLiteral("Имя файла: ") + platform_.openAnswer + "\n" + figures);
-  QVERIFY(child<QPlainTextEdit>("resultBox")->isReadOnly());
+  QCOMPARE(resultText(), QStringLiteral("Имя файла: ") + platform_.openAnswer + "\n" + figures);
   for (const char* name : {"saveTextButton", "saveXmlButton", "saveHtmlButton"}) {
     QVERIFY2(child<QPushButton>(name)->isEnabled(), name);
   }
@@ -296,12 +310,83 @@ void tst_mainDialog::emptyMaskShowsNoDialog() {
 void tst_mainDialog::unreadableInputIsReported() {
   const QString gone = QDir(files_->path()).filePath("gone");
   platform_.directoryAnswer = gone;
+  // The warning runs an event loop of its own; the finished analysis's
+  // progress dialog must not be left to show itself over it.
+  int progressDialogs = -1;
+  platform_.whileMessageShows = [this, &progressDialogs] {
+    progressDialogs = static_cast<int>(window_->findChildren<QProgressDialog*>().size());
+  };
   QVERIFY(analyse("directoryButton"));
+  QCOMPARE(progressDialogs, 0);
   QCOMPARE(resultNames(), QStringList({"Все файлы"}));
   QCOMPARE(platform_.messages.size(), 1);
   QCOMPARE(platform_.messages[0].icon, QMessageBox::Warning);
   QVERIFY2(platform_.messages[0].text.contains("«" + gone + "/»"),
            qPrintable(platform_.messages[0].text));
+}
+
+enum class cancelWay { cancelButton, escapeKey, dialogClosed, windowClosed };
+Q_DECLARE_METATYPE(cancelWay)
+
+void tst_mainDialog::cancelDiscardsTheAnalysis_data() {
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<cancelWay>("way");
+  QTest::newRow("cancel button, tree") << "directoryButton" << cancelWay::cancelButton;
+  QTest::newRow("Escape, one file") << "fileButton" << cancelWay::escapeKey;
+  QTest::newRow("progress dialog closed") << "directoryButton" << cancelWay::dialogClosed;
+  QTest::newRow("main window closed") << "directoryButton" << cancelWay::windowClosed;
+}
+
+void tst_mainDialog::cancelDiscardsTheAnalysis() {
+  QFETCH(QString, button);
+  QFETCH(cancelWay, way);
+  platform_.openAnswer = writeFile("small.cpp", "int x;\n");
+  QVERIFY(analyse("fileButton"));
+  QVERIFY(child<QPushButton>("saveTextButton")->isEnabled());
+
+  // A sparse file far too big to read through in the test's time: the stop
+  // must come between two reads of the one file.
+  QFile huge(QDir(files_->path()).filePath("huge.cpp"));
+  QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(64) << 30));
+  platform_.openAnswer = huge.fileName();
+  platform_.directoryAnswer = files_->path();
+  QSignalSpy finished(window_.get(), &mainDialog::analysisFinished);
+  child<QPushButton>(button.toLatin1().constData())->click();
+  QProgressDialog* progress = nullptr;
+  QTRY_VERIFY((progress = window_->findChild<QProgressDialog*>()) && progress->isVisible());
+  // A modal dialog would keep the window's close button from reaching it.
+  QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+  switch (way) {
+    case cancelWay::cancelButton: progress->findChild<QPushButton*>()->click(); break;
+    case cancelWay::escapeKey: QTest::keyClick(progress, Qt::Key_Escape); break;
+    case cancelWay::dialogClosed: progress->close(); break;
+    case cancelWay::windowClosed: window_->close(); break;
+  }
+  QTRY_COMPARE(finished.count(), 1);
+  QCOMPARE(resultText(), QStringLiteral("Анализ прерван: результаты не сохранены.\n"));
+  for (const char* name : {"saveTextButton", "saveXmlButton", "saveHtmlButton"}) {
+    QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
+  }
+  QVERIFY(window_->findChild<QProgressDialog*>() == nullptr);
+  QTRY_COMPARE(window_->isVisible(), way != cancelWay::windowClosed);
+}
+
+// A name with a line break keeps to its row, shown with the line-feed symbol;
+// the copy holds the name as it is.
+void tst_mainDialog::copiesSelectedLines() {
+  platform_.openAnswer = writeFile("two\nlines.cpp", "// one\nint x;\n");
+  QVERIFY(analyse("fileButton"));
+  const QString shownName = QString(platform_.openAnswer).replace('\n', QChar(0x2424));
+  QCOMPARE(resultNames(), QStringList({shownName}));
+  auto* result = child<QListView>("resultBox");
+  for (int row : {3, 0, 2}) {
+    result->selectionModel()->select(result->model()->index(row, 0), QItemSelectionModel::Select);
+  }
+  QTest::keySequence(result, QKeySequence::Copy);
+  QCOMPARE(QApplication::clipboard()->text(),
+           "Имя файла: " + platform_.openAnswer +
+               "\n  количество комментариев: 0 \n  примерное количество строк кода: 1");
 }
 
 void tst_mainDialog::saveButtonWritesItsFormat_data() {

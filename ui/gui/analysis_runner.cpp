@@ -1,31 +1,15 @@
 #include "ui/gui/analysis_runner.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
-#include <atomic>
 #include <climits>
 
 namespace quillstat {
 
 namespace {
-
-// The work cannot be stopped half way, so the dialog offers no way to
-// dismiss it: no cancel button, and Escape and the close button are ignored.
-class workProgressDialog : public QProgressDialog {
- public:
-  using QProgressDialog::QProgressDialog;
-
- protected:
-  void closeEvent(QCloseEvent* event) override { event->ignore(); }
-  void keyPressEvent(QKeyEvent* event) override {
-    if (event->key() == Qt::Key_Escape) return;
-    QProgressDialog::keyPressEvent(event);
-  }
-};
 
 // Below this the dialog would only flash.
 constexpr int kShowDelayMs = 400;
@@ -48,30 +32,40 @@ analysisRunner::analysisRunner(QWidget* owner) : QObject(owner), owner_(owner) {
   showTimer_.setInterval(kShowDelayMs);
   connect(&pollTimer_, &QTimer::timeout, this, &analysisRunner::showProgress);
   connect(&showTimer_, &QTimer::timeout, this, &analysisRunner::showDialog);
-  connect(&watcher_, &QFutureWatcher<void>::finished, this, &analysisRunner::finish);
+  connect(&watcher_, &QFutureWatcher<bool>::finished, this, &analysisRunner::finish);
 }
 
-analysisRunner::~analysisRunner() { watcher_.waitForFinished(); }
+analysisRunner::~analysisRunner() {
+  stop_.store(true);
+  watcher_.waitForFinished();
+}
 
 bool analysisRunner::start(const QString& label, task work) {
   if (running_) return false;
   running_ = true;
   label_ = label;
   counts_ = std::make_shared<progressCounts>();
+  stop_.store(false);
 
-  auto* dialog = new workProgressDialog(owner_);
+  // Not modal: the owner disables its own controls while the work runs, and
+  // a window blocked by a modal dialog never receives its close button.
+  auto* dialog = new QProgressDialog(owner_);
   dialog->setWindowTitle(QStringLiteral("Quillstat"));
-  dialog->setWindowModality(Qt::WindowModal);
-  dialog->setCancelButton(nullptr);
+  dialog->setWindowModality(Qt::NonModal);
+  dialog->setCancelButtonText(QStringLiteral("Отмена"));
   dialog->setAutoClose(false);
   dialog->setAutoReset(false);
-  // The bar is driven directly: QProgressDialog::setValue on a modal dialog
-  // would process events from inside the timer slot.
+  // The bar is driven directly: QProgressDialog::setValue would apply the
+  // dialog's own rules for when to show itself.
   bar_ = new QProgressBar(dialog);
   dialog->setBar(bar_);
   bar_->setRange(0, 0);
   dialog->setLabelText(label_);
   dialog->setMinimumWidth(360);
+  // The cancel button, the close button and Escape end in canceled(); Escape
+  // reaches QDialog::reject() instead when the dialog's window is not active.
+  connect(dialog, &QProgressDialog::canceled, this, &analysisRunner::cancel);
+  connect(dialog, &QDialog::rejected, this, &analysisRunner::cancel);
   dialog_ = dialog;
 
   std::shared_ptr<progressCounts> counts = counts_;
@@ -80,10 +74,20 @@ bool analysisRunner::start(const QString& label, task work) {
     counts->found.store(found, std::memory_order_relaxed);
     counts->done.store(done, std::memory_order_relaxed);
   };
-  watcher_.setFuture(QtConcurrent::run([work = std::move(work), progress] { work(progress); }));
+  watcher_.setFuture(QtConcurrent::run(
+      [work = std::move(work), progress, stop = &stop_] { return work(progress, stop); }));
   showTimer_.start();
   pollTimer_.start();
   return true;
+}
+
+void analysisRunner::cancel() {
+  if (!running_) return;
+  stop_.store(true);
+  showTimer_.stop();
+  pollTimer_.stop();
+  // Hides the dialog and keeps QProgressDialog's own timer from showing it again.
+  if (dialog_) dialog_->cancel();
 }
 
 void analysisRunner::showDialog() {
@@ -99,25 +103,22 @@ void analysisRunner::showProgress() {
   if (found == 0) return;  // still walking: the bar stays busy
   bar_->setRange(0, clampToInt(found));
   bar_->setValue(clampToInt(std::min(done, found)));
-  QString text = QStringLiteral("%1\nОбработано файлов: %2 из %3")
-                     .arg(label_)
-                     .arg(static_cast<qulonglong>(done))
-                     .arg(static_cast<qulonglong>(found));
-  // The work goes on after the last file: the summary is built too.
-  if (done >= found) text += QStringLiteral("\nСоставляется сводка…");
-  dialog_->setLabelText(text);
+  dialog_->setLabelText(QStringLiteral("%1\nОбработано файлов: %2 из %3")
+                            .arg(label_)
+                            .arg(static_cast<qulonglong>(done))
+                            .arg(static_cast<qulonglong>(found)));
 }
 
 void analysisRunner::finish() {
+  running_ = false;  // first: a dialog being deleted must not cancel
   pollTimer_.stop();
   showTimer_.stop();
-  if (dialog_) {
-    dialog_->hide();
-    dialog_->deleteLater();
-  }
+  // Deleted at once, not later: the owner may open a message box next, and
+  // while its event loop runs, a dialog merely hidden would be shown again
+  // by QProgressDialog's own timer, finished and unable to close.
+  delete dialog_;
   bar_ = nullptr;
-  running_ = false;
-  emit finished();
+  emit finished(watcher_.result());
 }
 
 }  // namespace quillstat

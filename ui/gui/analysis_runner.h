@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -18,18 +19,23 @@ class QWidget;
 namespace quillstat {
 
 // Runs one analysis at a time on a worker thread, so that the window keeps
-// painting, while a progress dialog modal to the owner counts the files.
-// The dialog appears only when the work lasts longer than a blink.
+// painting, while a progress dialog counts the files and offers to cancel.
+// The dialog appears only when the work lasts longer than a blink, and is
+// gone for good once the work has returned.
 class analysisRunner : public QObject {
   Q_OBJECT
 
  public:
-  // The work to run. The progress callback it receives may be called from
-  // any thread, any number of times.
-  using task = std::function<void(const analysisManager::progressCallback& progress)>;
+  // The work to run; returns whether it completed. The progress callback it
+  // receives may be called from any thread, any number of times. The work
+  // should end soon once *stop is true (the flag lives as long as the work
+  // runs) and then return false.
+  using task = std::function<bool(const analysisManager::progressCallback& progress,
+                                  const std::atomic<bool>* stop)>;
 
   explicit analysisRunner(QWidget* owner);
-  // Waits for a running task, which may still use what the owner holds.
+  // Asks a running task to stop and waits for it, since it may still use
+  // what the owner holds.
   ~analysisRunner() override;
 
   // Starts `work`, with `label` at the head of the progress dialog. Returns
@@ -37,10 +43,14 @@ class analysisRunner : public QObject {
   bool start(const QString& label, task work);
   bool running() const { return running_; }
 
+  // Asks the running task to stop and hides the progress dialog; finished()
+  // follows once the task has returned. Does nothing when no task runs.
+  void cancel();
+
  signals:
-  // The task has returned. Emitted on the owner's thread; everything the task
-  // wrote is visible to the receivers.
-  void finished();
+  // The task has returned `completed`. Emitted on the owner's thread;
+  // everything the task wrote is visible to the receivers.
+  void finished(bool completed);
 
  private:
   struct progressCounts;
@@ -50,13 +60,14 @@ class analysisRunner : public QObject {
   void finish();
 
   QWidget* owner_;
-  QFutureWatcher<void> watcher_;
+  QFutureWatcher<bool> watcher_;
   QTimer pollTimer_;
   QTimer showTimer_;
   QPointer<QProgressDialog> dialog_;
   QProgressBar* bar_ = nullptr;  // owned by dialog_
   QString label_;
   std::shared_ptr<progressCounts> counts_;
+  std::atomic<bool> stop_{false};
   bool running_ = false;
 };
 

@@ -6,20 +6,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextDocumentLayout>
-#include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextDocument>
-#include <QThread>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "analysis/language_table.h"
@@ -30,6 +23,7 @@
 #include "ui/gui/analysis_runner.h"
 #include "ui/gui/dialog_filters.h"
 #include "ui/gui/help_file.h"
+#include "ui/gui/summary_view.h"
 
 namespace quillstat {
 
@@ -60,13 +54,8 @@ QPushButton* makeButton(const char* text, const char* name, QWidget* parent) {
 mainDialog::mainDialog(const platformServices& services, QWidget* parent)
     : QMainWindow(parent), services_(services), runner_(new analysisRunner(this)) {
   setWindowTitle(QStringLiteral("Quillstat"));
-  // A fixed dialog-like window: minimize and close, never maximize.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
   setCentralWidget(buildControls());
   buildMenu();
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
   connect(runner_, &analysisRunner::finished, this, &mainDialog::showAnalysisResult);
   placeOnScreen();
 }
@@ -119,11 +108,8 @@ QWidget* mainDialog::buildControls() {
   recursiveCheck_->setObjectName(QStringLiteral("recursiveCheck"));
 
   auto* resultHeading = new QLabel(QStringLiteral("Р Е З У Л Ь Т А Т"), controls);
-  resultBox_ = new QPlainTextEdit(controls);
+  resultBox_ = new summaryView(controls);
   resultBox_->setObjectName(QStringLiteral("resultBox"));
-  resultBox_->setReadOnly(true);
-  resultBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  resultBox_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   // Room for a summary block's widest line and two blocks and a half.
   const QFontMetrics resultMetrics(resultBox_->font());
   resultBox_->setMinimumSize(resultMetrics.horizontalAdvance(QLatin1Char('x')) * 72,
@@ -171,6 +157,7 @@ QWidget* mainDialog::buildControls() {
   grid->addWidget(resultBox_, 5, 0, 1, 2);
   grid->addLayout(saveRow, 6, 0, 1, 2);
   grid->setColumnStretch(1, 1);
+  grid->setRowStretch(5, 1);  // a bigger window shows more of the summary
 
   // Only a change of the selection replaces the masks: opening the list or
   // moving the focus keeps what the user typed.
@@ -205,9 +192,10 @@ void mainDialog::placeOnScreen() {
 }
 
 void mainDialog::closeEvent(QCloseEvent* event) {
-  // The worker uses the manager: the window closes once it has finished.
+  // The worker uses the manager: the window closes once it has stopped.
   if (analysisRunning()) {
     closeRequested_ = true;
+    runner_->cancel();
     event->ignore();
     return;
   }
@@ -224,13 +212,12 @@ void mainDialog::analyzeFile() {
   const QString path = services_.askOpenFileName(
       this, openFileFilter(languageBox_->currentText(), maskEdit_->text()), QDir::currentPath());
   if (path.isEmpty()) return;
-  resultBox_->clear();
   const bool includeFirstComment = firstCommentCheck_->isChecked();
   startAnalysis(QStringLiteral("Анализ файла %1").arg(shortPath(path)),
-                [this, file = nativePath(path), languageIndex,
-                 includeFirstComment](const analysisManager::progressCallback&) {
+                [this, file = nativePath(path), languageIndex, includeFirstComment](
+                    const analysisManager::progressCallback&, const std::atomic<bool>* stop) {
                   return manager_.analyzeFile(file, languageTable[languageIndex].classic,
-                                              includeFirstComment);
+                                              includeFirstComment, stop);
                 });
 }
 
@@ -239,17 +226,17 @@ void mainDialog::analyzeDirectory() {
   if (masks.isEmpty()) return;
   QString directory = services_.askDirectory(this, QDir::currentPath());
   if (directory.isEmpty()) return;
-  resultBox_->clear();
   if (!directory.endsWith(QLatin1Char('/'))) directory += QLatin1Char('/');
   const int languageIndex = languageBox_->currentIndex();
   const bool recursive = recursiveCheck_->isChecked();
   const bool includeFirstComment = firstCommentCheck_->isChecked();
   startAnalysis(QStringLiteral("Анализ директории %1").arg(shortPath(directory)),
                 [this, root = nativePath(directory), languageIndex, masks = nativePath(masks),
-                 recursive, includeFirstComment](const analysisManager::progressCallback& progress) {
+                 recursive, includeFirstComment](const analysisManager::progressCallback& progress,
+                                                 const std::atomic<bool>* stop) {
                   return manager_.analyzeDirectory(root, masks, recursive,
                                                    languageTable[languageIndex].classic,
-                                                   includeFirstComment, progress);
+                                                   includeFirstComment, progress, stop);
                 });
 }
 
@@ -259,47 +246,35 @@ QString mainDialog::shortPath(const QString& path) const {
                                   fontMetrics().averageCharWidth() * 60);
 }
 
-void mainDialog::startAnalysis(
-    const QString& label,
-    std::function<analysisResult(const analysisManager::progressCallback&)> work) {
+void mainDialog::startAnalysis(const QString& label, analysis work) {
+  // The box reads the latest result, which the worker is about to replace.
+  resultBox_->clear();
   centralWidget()->setEnabled(false);
   menuBar()->setEnabled(false);
-  QThread* windowThread = thread();
-  runner_->start(label, [this, work = std::move(work), windowThread](
-                            const analysisManager::progressCallback& progress) {
-    result_ = work(progress);
-    // A tree of many files gives a summary of hundreds of thousands of
-    // lines; filling the document here keeps the window from freezing on it.
-    QString text = QString::fromUtf8(summaryText(result_));
-    // The blocks end their lines in CR LF; the box wants bare line feeds.
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    auto summary = std::make_unique<QTextDocument>();
-    summary->setUndoRedoEnabled(false);
-    summary->setPlainText(text);
-    summary->moveToThread(windowThread);
-    pendingSummary_ = std::move(summary);
+  runner_->start(label, [this, work = std::move(work)](
+                            const analysisManager::progressCallback& progress,
+                            const std::atomic<bool>* stop) {
+    result_ = work(progress, stop);
+    return !stop->load();
   });
 }
 
-void mainDialog::showAnalysisResult() {
+void mainDialog::showAnalysisResult(bool completed) {
   centralWidget()->setEnabled(true);
   menuBar()->setEnabled(true);
-  if (pendingSummary_) {
-    for (QPushButton* button : {saveHtmlButton_, saveTextButton_, saveXmlButton_}) {
-      button->setEnabled(true);
-    }
-    QTextDocument* summary = pendingSummary_.release();
-    summary->setParent(resultBox_);
-    summary->setDocumentLayout(new QPlainTextDocumentLayout(summary));
-    summary->setDefaultFont(resultBox_->font());
-    // The box may delete its own first document itself; ours it does not.
-    QPointer<QTextDocument> previous = resultBox_->document();
-    resultBox_->setDocument(summary);
-    if (previous && previous->parent() == resultBox_) delete previous;
+  for (QPushButton* button : {saveHtmlButton_, saveTextButton_, saveXmlButton_}) {
+    button->setEnabled(completed);
+  }
+  if (completed) {
+    // The rows are formatted as they come into sight, not here.
+    resultBox_->showResult(result_);
+  } else {
+    resultBox_->showNote(QStringLiteral("Анализ прерван: результаты не сохранены."));
   }
 
+  // A window about to close asks nothing more.
   const std::vector<inputFailure>& failures = result_.failures;
-  if (!failures.empty()) {
+  if (!failures.empty() && !closeRequested_) {
     QString text = QStringLiteral("Не удалось прочитать:\n");
     for (size_t i = 0; i < failures.size() && i < kMaxListedFailures; ++i) {
       text += QStringLiteral("\n«%1»: %2")

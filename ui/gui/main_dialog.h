@@ -2,28 +2,26 @@
 #define QUILLSTAT_UI_GUI_MAIN_DIALOG_H_
 
 #include <QMainWindow>
-#include <functional>
-#include <memory>
 
 #include "analysis/analysis_manager.h"
+#include "ui/gui/analysis_runner.h"
 #include "report/report_format.h"
 #include "ui/gui/platform_services.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QTextDocument;
 
 namespace quillstat {
 
-class analysisRunner;
+class summaryView;
 
 // The program's window "Quillstat": the user picks a language and the masks,
 // analyses one file or a directory tree, reads the summary and saves the
 // report of the latest analysis in one of three formats. The analysis runs
-// on a worker thread; until it ends the window's controls are disabled.
+// on a worker thread; until it ends the window's controls are disabled. A
+// cancelled analysis leaves no results; closing the window cancels too.
 // Starts with language "C++" and its masks, both check boxes unchecked, the
 // result box empty and the save buttons disabled.
 //
@@ -39,8 +37,8 @@ class mainDialog : public QMainWindow {
   bool analysisRunning() const;
 
  signals:
-  // An analysis started by one of the two buttons has ended and its summary
-  // is in the result box.
+  // An analysis started by one of the two buttons has ended and its summary,
+  // or the note that it was cancelled, is in the result box.
   void analysisFinished();
 
  protected:
@@ -54,9 +52,11 @@ class mainDialog : public QMainWindow {
   void resetMasks(int languageIndex);
   void analyzeFile();
   void analyzeDirectory();
-  void startAnalysis(const QString& label,
-                     std::function<analysisResult(const analysisManager::progressCallback&)> work);
-  void showAnalysisResult();
+  // An analysis as the window runs it, stopped when *stop becomes true.
+  using analysis = std::function<analysisResult(const analysisManager::progressCallback& progress,
+                                                const std::atomic<bool>* stop)>;
+  void startAnalysis(const QString& label, analysis work);
+  void showAnalysisResult(bool completed);
   QString shortPath(const QString& path) const;
   void saveReport(reportFormat format);
   void showMaskHelp();
@@ -70,16 +70,13 @@ class mainDialog : public QMainWindow {
   // analysisRunner::finished.
   analysisResult result_;
   analysisRunner* runner_;  // owned through the QObject tree
-  // Written by the worker, read after analysisRunner::finished: the summary
-  // as a document ready for the result box.
-  std::unique_ptr<QTextDocument> pendingSummary_;
   bool closeRequested_ = false;
 
   QComboBox* languageBox_;
   QLineEdit* maskEdit_;
   QCheckBox* recursiveCheck_;
   QCheckBox* firstCommentCheck_;
-  QPlainTextEdit* resultBox_;
+  summaryView* resultBox_;  // shows result_ while no analysis runs
   QPushButton* saveTextButton_;
   QPushButton* saveXmlButton_;
   QPushButton* saveHtmlButton_;
