@@ -71,7 +71,7 @@ windows: windows-deps
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 	  -DCMAKE_BUILD_TYPE=Release -DQUILLSTAT_BUILD_GUI=OFF -DQUILLSTAT_BUILD_BENCHMARKS=OFF \
 	  -DQUILLSTAT_GTEST_SOURCE_DIR=/usr/src/googletest \
-	  -DQUILLSTAT_HOST_PROGRAM=$(CURDIR)/$(BUILD)/ui/quillstat
+	  -DQUILLSTAT_HOST_PROGRAM=$(abspath $(BUILD))/ui/quillstat
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 windows-test: windows build
