@@ -4,20 +4,12 @@
 #include <utility>
 
 #include "analysis/masks.h"
+#include "engine/path_separator.h"
 
 namespace quillstat {
 
 namespace {
 
-// The only place that knows the separators. On POSIX a backslash is an
-// ordinary name character, so only '/' counts; Windows accepts both.
-#ifdef _WIN32
-constexpr char kSeparator = '\\';
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
-#else
-constexpr char kSeparator = '/';
-bool isSeparator(char c) { return c == '/'; }
-#endif
 
 // The system lists entries in whatever order its file system keeps them;
 // sorting makes the walk, and so every report, the same on every machine.
@@ -73,7 +65,7 @@ struct walker {
       if (entry.kind != entryKind::directory || entry.isLink) continue;
       if (stopped()) return;
       prefix->append(entry.name);
-      prefix->push_back(kSeparator);
+      prefix->push_back(pathSeparator());
       walk(prefix, nullptr);
       prefix->resize(keep);
     }
@@ -87,7 +79,7 @@ void collectFiles(fileSystem& files, const std::string& directory,
                   const std::function<void(std::string path)>& selectFile,
                   std::vector<inputFailure>* failures, const std::atomic<bool>* stop) {
   std::string prefix = directory;
-  if (prefix.empty() || !isSeparator(prefix.back())) prefix.push_back(kSeparator);
+  if (prefix.empty() || !isPathSeparator(prefix.back())) prefix.push_back(pathSeparator());
   walker{files, tokens, recursive, selectFile, failures, stop}.walk(&prefix, &directory);
 }
 

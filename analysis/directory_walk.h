@@ -21,12 +21,13 @@ namespace quillstat {
 // dangling links never are. Symlinks to directories are not followed; "."
 // and ".." are never walked.
 //
-// Paths are `directory`, a '/' unless it already ends in a separator (on
-// POSIX only '/' is one; a Windows build also takes '\\' and inserts it), then
-// the name: "src" and "src/" both give "src/a.cpp". A sub-directory is walked
-// as its path plus '/', so "src/sub/b.cpp". An empty `directory` also gets
-// the '/', and so walks the root. Sub-directories are walked only when
-// `recursive`.
+// Paths are `directory`, a separator unless it already ends in one, then the
+// name: "src" and "src/" both give "src/a.cpp". A sub-directory is walked as
+// its path plus a separator, so "src/sub/b.cpp". An empty `directory` also
+// gets one, and so walks the root. Sub-directories are walked only when
+// `recursive`. The separator inserted is '/' on POSIX and '\\' on Windows,
+// which also takes '/' as one ("src/" gives "src/sub\\b.cpp"); see
+// engine/path_separator.h.
 //
 // A directory that cannot be listed is skipped and appended to *failures
 // (not null): the top one under `directory` as given, nothing selected; a

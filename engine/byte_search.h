@@ -5,6 +5,7 @@
 // that cannot change their state. SSE2 on x86-64 (where it is always there),
 // one byte at a time elsewhere; both give the same answers.
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -91,7 +92,7 @@ inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned
       // Only the marks below the first stop belong to this run.
       count += countBits(bitsOf(found) & ((stops & (0u - stops)) - 1));
       *marks += count + sumOfBytes(lanes);
-      return p + __builtin_ctz(stops);
+      return p + std::countr_zero(stops);
     }
     lanes = _mm_sub_epi8(lanes, found);  // found is -1 where a mark is
     if (++blocksInLanes == 255) {
@@ -142,7 +143,7 @@ inline const unsigned char* skipCommentText(const unsigned char* p, const unsign
     const uint32_t letters = bitsOf(_mm_cmplt_epi8(_mm_add_epi8(lower0, toSigned), letterLimit));
     const uint32_t starts = bitsOf(_mm_or_si128(tod, fix)) & ~((letters << 1) | letterBefore);
     const uint32_t stops = bitsOf(equalsAny(v, Closers{})) | starts;
-    if (stops != 0) return p + __builtin_ctz(stops);
+    if (stops != 0) return p + std::countr_zero(stops);
     letterBefore = letters >> 15;
     p += 16;
   }

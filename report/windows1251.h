@@ -20,11 +20,9 @@ enum class unmappable {
 // Safe to call from several threads.
 void appendWindows1251(std::string_view utf8, unmappable policy, std::string* out);
 
-// The platform part: the code point of each Windows-1251 byte 0x80..0xFF, in
-// byte order, taken from the system's converter; 0 for a byte the code page
-// leaves undefined, and all 0 when the system has no Windows-1251 converter
-// (then every non-ASCII character is unmappable). Slow: the encoder calls it
-// once and keeps its own table.
+// The code point of each Windows-1251 byte 0x80..0xFF, in byte order; 0 for
+// 0x98, the one byte the code page leaves undefined. A fixed table, the same
+// on every platform.
 std::array<char32_t, 128> windows1251UpperHalf();
 
 }  // namespace quillstat

@@ -46,6 +46,25 @@ TEST(SplitCommandLine, TokensHaveNoLengthLimit) {
   EXPECT_EQ(splitCommandLine("-f " + longName, ' ', '"'), (tokenList{"-f", longName}));
 }
 
+TEST(WindowsArguments, SkipsTheProgramsNameAsTheRuntimeDoes) {
+  const struct {
+    std::string line;
+    std::string arguments;
+  } cases[] = {
+      {"", ""},
+      {"q.exe", ""},
+      {"q.exe   ", ""},
+      {"q.exe -f a.cpp", "-f a.cpp"},
+      {"q.exe \t -f  a.cpp ", "-f  a.cpp "},  // only the blanks before the first argument go
+      {"\"C:\\My Tools\\q.exe\" -d \"x y\"", "-d \"x y\""},
+      {"\"C:\\My Tools\\q.exe\"-h", ""},  // a closing quote does not end the name, a blank does
+      {"C:\\My\" \"Tools\\q.exe -h", "-h"},  // quotes toggle anywhere in the name
+      {"\"unbalanced q.exe -h", ""},
+      {"\xD0\x9F.exe -f \xD0\xB0", "-f \xD0\xB0"},  // UTF-8 bytes are no blanks
+  };
+  for (const auto& c : cases) EXPECT_EQ(windowsArguments(c.line), c.arguments) << c.line;
+}
+
 TEST(CountWords, CountsRunsOfNonBlanks) {
   const struct {
     std::string text;

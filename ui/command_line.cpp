@@ -45,6 +45,19 @@ std::vector<std::string> splitCommandLine(std::string_view text, char separator,
   return tokens;
 }
 
+std::string_view windowsArguments(std::string_view line) {
+  // The C runtime's rule for the program's name: quotes toggle, and any
+  // character up to the blank ends it outside them.
+  auto isBlankOrControl = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  bool inQuote = false;
+  size_t i = 0;
+  for (; i < line.size() && (inQuote || !isBlankOrControl(line[i])); ++i) {
+    if (line[i] == '"') inQuote = !inQuote;
+  }
+  while (i < line.size() && isBlankOrControl(line[i])) ++i;
+  return line.substr(i);
+}
+
 namespace {
 
 struct formatName {

@@ -23,6 +23,13 @@ size_t countWords(std::string_view text, char separator);
 // the separator follows its ending separator, or a second separator does.
 std::vector<std::string> splitCommandLine(std::string_view text, char separator, char quote);
 
+// The arguments of a whole Windows command line (GetCommandLineW's, as
+// UTF-8): what follows the program's name, as WinMain's lpCmdLine has it.
+// The name ends at the first blank, tab or other control character outside
+// double quotes; the blanks and controls after it are skipped. A view into
+// `line`. Example: "\"C:\\My Tools\\q.exe\"  -f a" gives "-f a".
+std::string_view windowsArguments(std::string_view line);
+
 // The options of one command line, each at its default until given.
 struct commandLineOptions {
   std::optional<std::string> inputFile;       // -f

@@ -10,6 +10,12 @@ namespace quillstat {
 // stays as it was and no half-written one appears. Signals that the program
 // was started with ignored stay ignored. Returns false when the system
 // refuses a handler; the program then runs without that cleanup.
+//
+// On Windows the interrupts are the console's events (Ctrl-C, Ctrl-Break,
+// a closed console window, logoff, shutdown), and the status is the one the
+// system's own handler gives, STATUS_CONTROL_C_EXIT (0xC000013A, which cmd
+// shows as -1073741510). A Ctrl-C the program was started to ignore is never
+// delivered to it, so it stays ignored too.
 bool endCleanlyOnInterrupt();
 
 }  // namespace quillstat

@@ -8,6 +8,7 @@
 #include "ui/batch_run.h"
 #include "ui/command_line.h"
 #include "ui/command_line_help.h"
+#include "ui/desktop_notice.h"
 #include "ui/error_text.h"
 #include "ui/window_program.h"
 
@@ -50,8 +51,11 @@ int finishPrinting() {
 }
 
 int explainBatchMode(const char* why) {
-  std::cerr << "quillstat: " << why << "; for a batch run name an input and a report:\n"
-            << "  quillstat -f FILE -o REPORT   or   quillstat -d DIR -o REPORT   (see quillstat -h)\n";
+  const std::string text =
+      std::string("quillstat: ") + why + "; for a batch run name an input and a report:\n" +
+      "  quillstat -f FILE -o REPORT   or   quillstat -d DIR -o REPORT   (see quillstat -h)\n";
+  std::cerr << text;
+  showDesktopNotice(text);
   return kNoWindowStatus;
 }
 

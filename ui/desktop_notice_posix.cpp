@@ -1,0 +1,7 @@
+#include "ui/desktop_notice.h"
+
+namespace quillstat {
+
+void showDesktopNotice(const std::string&) {}
+
+}  // namespace quillstat

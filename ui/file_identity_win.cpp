@@ -1,0 +1,27 @@
+#include "ui/file_identity.h"
+
+#include <windows.h>
+
+#include "engine/windows_api.h"
+
+namespace quillstat {
+
+std::optional<fileIdentity> identifyFile(const std::string& path) {
+  std::wstring wide = systemPath(path);
+  if (wide.empty()) return std::nullopt;
+  // No access right is asked for, so a file that others hold open without
+  // sharing is still identified; links are followed, directories opened.
+  HANDLE handle = CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION info;
+  bool known = GetFileInformationByHandle(handle, &info);
+  CloseHandle(handle);
+  if (!known) return std::nullopt;
+  return fileIdentity{info.dwVolumeSerialNumber,
+                      static_cast<uint64_t>(info.nFileIndexHigh) << 32 | info.nFileIndexLow,
+                      static_cast<int64_t>(static_cast<uint64_t>(info.nFileSizeHigh) << 32 |
+                                           info.nFileSizeLow)};
+}
+
+}  // namespace quillstat
