@@ -41,7 +41,11 @@ const char kMaskHelpText[] =
 // A long failure list would make a message box taller than the screen.
 constexpr size_t kMaxListedFailures = 10;
 
-std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+// The core takes paths in UTF-8 with the system's separators. (QFile::encodeName
+// would give the ANSI code page on Windows.)
+std::string nativePath(const QString& path) {
+  return QDir::toNativeSeparators(path).toUtf8().toStdString();
+}
 
 QPushButton* makeButton(const char* text, const char* name, QWidget* parent) {
   auto* button = new QPushButton(QString::fromUtf8(text), parent);
@@ -231,7 +235,7 @@ void mainDialog::analyzeDirectory() {
   const bool recursive = recursiveCheck_->isChecked();
   const bool includeFirstComment = firstCommentCheck_->isChecked();
   startAnalysis(QStringLiteral("Анализ директории %1").arg(shortPath(directory)),
-                [this, root = nativePath(directory), languageIndex, masks = nativePath(masks),
+                [this, root = nativePath(directory), languageIndex, masks = masks.toUtf8().toStdString(),
                  recursive, includeFirstComment](const analysisManager::progressCallback& progress,
                                                  const std::atomic<bool>* stop) {
                   return manager_.analyzeDirectory(root, masks, recursive,
@@ -278,7 +282,7 @@ void mainDialog::showAnalysisResult(bool completed) {
     QString text = QStringLiteral("Не удалось прочитать:\n");
     for (size_t i = 0; i < failures.size() && i < kMaxListedFailures; ++i) {
       text += QStringLiteral("\n«%1»: %2")
-                  .arg(QFile::decodeName(failures[i].path.c_str()),
+                  .arg(QString::fromUtf8(failures[i].path),
                        QString::fromLocal8Bit(errorText(failures[i].error)));
     }
     if (failures.size() > kMaxListedFailures) {
