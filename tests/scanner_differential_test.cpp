@@ -11,10 +11,16 @@
 
 #include "engine/c_like_scan.h"
 #include "engine/delphi_scan.h"
+#include "engine/exact_c_scan.h"
+#include "engine/exact_java_scan.h"
+#include "engine/exact_pascal_scan.h"
+#include "engine/exact_php_scan.h"
+#include "engine/exact_reference_scan.h"
 #include "engine/find_comment_cpp.h"
 #include "engine/find_comment_delphi.h"
 #include "engine/find_comment_php.h"
 #include "engine/reference_scan.h"
+#include "engine/scanner_finder.h"
 #include "engine_test_util.h"
 
 namespace quillstat {
@@ -35,6 +41,22 @@ const std::vector<std::string> kCommonPieces = {
 const std::vector<std::string> kCppPieces = {"{", "}", "'"};
 const std::vector<std::string> kDelphiPieces = {"{", "}", "(", ")", "(*", "*)", "((", "'"};
 const std::vector<std::string> kPhpPieces = {"<", "?", ">", "<?", "?>", "<?php ", "{", "'"};
+// The exact machines' edge cases: escapes, literal prefixes, raw strings
+// and their closers, digit separators, splices, directives.
+const std::vector<std::string> kExactCPieces = {
+    "{", "}", "'", "\\", "\\\n", "\\\"", "'\\''", "\"\\\\\"", "R\"", "u8R\"", "LR\"", "xR\"",
+    "R\"ab(", ")ab\"", ")a", ")\"", "(", ")", "R\"(", "#", "#include", "# include <", "\n#",
+    "\n  #  include <a//b.h>\n", "#include_next", "#define X ", "<", ">", "1'000", "0x1F'",
+    "u8'", "L'", "'a'", "9", ".", "\t", "\f", "$", "\x80", "abcdefgh"};
+const std::vector<std::string> kExactJavaPieces = {
+    "{", "}", "'", "\\", "\\\"", "'\\''", "'\"'", "\"\"", "\"\"\"", "\"\"\"\n", "\\\"\"\"", "'a'"};
+const std::vector<std::string> kExactPascalPieces = {
+    "{", "}", "(", ")", "(*", "*)", "((", "'", "''", "{$", "(*$", "$", "#13", "{$i x}", "(*)",
+    "'it''s'"};
+const std::vector<std::string> kExactPhpPieces = {
+    "<", "?", ">", "<?", "?>", "<?php ", "<?=", "{", "'", "`", "#", "#[", "\\", "\\'", "\\\"",
+    "<<<", "<<<EOT\n", "<<< \"EOT\"\n", "<<<'EOT'\n", "\nEOT", "\n  EOT;", "EOT", "\nEOTX", "E",
+    "\t", "a\"b", "$x"};
 
 class bufferGenerator {
  public:
@@ -129,6 +151,12 @@ void compareWithReferee(const findCommentBase& finder,
   }
 }
 
+template <class Scanner>
+void compareWithReferee(fileStats (*referee)(const char*, size_t, bool),
+                        const std::vector<std::string>& pieces, uint32_t start) {
+  compareWithReferee<Scanner>(scannerFinder<Scanner>(), referee, pieces, start);
+}
+
 TEST(ScannerDifferential, CppMatchesTheReferee) {
   compareWithReferee<cppScanner>(findCommentCpp(), referenceScanCpp, kCppPieces, 1001);
 }
@@ -140,6 +168,22 @@ TEST(ScannerDifferential, DelphiMatchesTheReferee) {
 
 TEST(ScannerDifferential, PhpMatchesTheReferee) {
   compareWithReferee<phpScanner>(findCommentPHP(), referenceScanPhp, kPhpPieces, 3003);
+}
+
+TEST(ScannerDifferential, ExactCMatchesTheReferee) {
+  compareWithReferee<exactCScanner>(referenceScanExactC, kExactCPieces, 4004);
+}
+
+TEST(ScannerDifferential, ExactJavaMatchesTheReferee) {
+  compareWithReferee<exactJavaScanner>(referenceScanExactJava, kExactJavaPieces, 5005);
+}
+
+TEST(ScannerDifferential, ExactPascalMatchesTheReferee) {
+  compareWithReferee<exactPascalScanner>(referenceScanExactPascal, kExactPascalPieces, 6006);
+}
+
+TEST(ScannerDifferential, ExactPhpMatchesTheReferee) {
+  compareWithReferee<exactPhpScanner>(referenceScanExactPhp, kExactPhpPieces, 7007);
 }
 
 }  // namespace
