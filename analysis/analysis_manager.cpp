@@ -30,12 +30,12 @@ unsigned workerCount(unsigned jobs) {
 
 analysisManager::analysisManager(unsigned jobs) : jobs_(jobs) {}
 
-bool analysisManager::analyzeFile(const std::string& path, unsigned languageIndex,
+bool analysisManager::analyzeFile(const std::string& path, unsigned languageIndex, bool exact,
                                   bool includeFirstComment) {
   fromDirectory_ = false;
   results_.clear();
   failures_.clear();
-  std::unique_ptr<findCommentBase> finder = makeFinder(languageIndex);
+  std::unique_ptr<findCommentBase> finder = makeFinder(languageIndex, exact);
   if (finder == nullptr) return false;
   std::string reason;
   results_.push_back(finder->processFile(path, includeFirstComment, &reason));
@@ -44,7 +44,7 @@ bool analysisManager::analyzeFile(const std::string& path, unsigned languageInde
 }
 
 void analysisManager::analyzeDirectory(const std::string& directory, unsigned languageIndex,
-                                       const std::string& masks, bool recursive,
+                                       bool exact, const std::string& masks, bool recursive,
                                        bool includeFirstComment, const progressCallback& progress) {
   fromDirectory_ = true;
   results_.clear();
@@ -57,7 +57,7 @@ void analysisManager::analyzeDirectory(const std::string& directory, unsigned la
     return;
   }
   // The workers analyse while the walk is still finding files.
-  fileAnalysisPool pool(languageIndex, includeFirstComment, workerCount(jobs_), progress);
+  fileAnalysisPool pool(languageIndex, exact, includeFirstComment, workerCount(jobs_), progress);
   collectFiles(
       directory, tokens, recursive, [&pool](std::string path) { pool.add(std::move(path)); },
       &failures_);

@@ -25,16 +25,18 @@ class analysisManager {
   explicit analysisManager(unsigned jobs = 0);
 
   // Analyses one file with the finder of `languageIndex` (a languageTable
-  // row). Returns false, leaving no result, for a row above the last one;
-  // otherwise leaves exactly one record, the zero record with an empty name
-  // when the file cannot be read (and then a failure).
-  bool analyzeFile(const std::string& path, unsigned languageIndex, bool includeFirstComment);
+  // row), by the exact rules when `exact`. Returns false, leaving no result,
+  // for a row above the last one; otherwise leaves exactly one record, the
+  // zero record with an empty name when the file cannot be read (and then a
+  // failure).
+  bool analyzeFile(const std::string& path, unsigned languageIndex, bool exact,
+                   bool includeFirstComment);
 
   // Analyses every file of `directory` selected by the mask list `masks`, and
   // of its sub-directories when `recursive`, in walk order (see
-  // collectFiles). For a row above the last one the files are collected but
+  // collectFiles), by the exact rules when `exact`. For a row above the last one the files are collected but
   // none is analysed.
-  void analyzeDirectory(const std::string& directory, unsigned languageIndex,
+  void analyzeDirectory(const std::string& directory, unsigned languageIndex, bool exact,
                         const std::string& masks, bool recursive, bool includeFirstComment,
                         const progressCallback& progress = {});
 

@@ -7,12 +7,13 @@
 
 namespace quillstat {
 
-fileAnalysisPool::fileAnalysisPool(unsigned languageIndex, bool includeFirstComment,
+fileAnalysisPool::fileAnalysisPool(unsigned languageIndex, bool exact, bool includeFirstComment,
                                    unsigned jobs, progressCallback progress)
     : progress_(std::move(progress)) {
   for (unsigned i = 0; i < (jobs > 0 ? jobs : 1); ++i) {
     try {
-      workers_.emplace_back(&fileAnalysisPool::work, this, languageIndex, includeFirstComment);
+      workers_.emplace_back(&fileAnalysisPool::work, this, languageIndex, exact,
+                            includeFirstComment);
     } catch (const std::system_error&) {
       // The system gives no more threads; the workers it gave do the work.
       if (workers_.empty()) throw;
@@ -56,8 +57,8 @@ void fileAnalysisPool::finish(std::vector<fileStats>* results,
   }
 }
 
-void fileAnalysisPool::work(unsigned languageIndex, bool includeFirstComment) {
-  std::unique_ptr<findCommentBase> finder = makeFinder(languageIndex);
+void fileAnalysisPool::work(unsigned languageIndex, bool exact, bool includeFirstComment) {
+  std::unique_ptr<findCommentBase> finder = makeFinder(languageIndex, exact);
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
     filesAdded_.wait(lock, [this] { return nextToClaim_ < slots_.size() || closed_; });

@@ -22,11 +22,12 @@ class fileAnalysisPool {
  public:
   using progressCallback = std::function<void(size_t filesDone, size_t filesFound)>;
 
-  // `languageIndex` must be a languageTable row. `jobs` threads (at least
+  // `languageIndex` must be a languageTable row; `exact` picks its finder
+  // for the exact rules. `jobs` threads (at least
   // one) start at once; fewer if the system refuses more, and if it refuses
   // the first, std::system_error is thrown. `progress`, when set, is called
   // on a worker thread after each file, never by two threads at a time.
-  fileAnalysisPool(unsigned languageIndex, bool includeFirstComment, unsigned jobs,
+  fileAnalysisPool(unsigned languageIndex, bool exact, bool includeFirstComment, unsigned jobs,
                    progressCallback progress);
   // Waits for the workers if finish() was not called.
   ~fileAnalysisPool();
@@ -49,7 +50,7 @@ class fileAnalysisPool {
     std::string reason;  // why the file could not be read, if it could not
   };
 
-  void work(unsigned languageIndex, bool includeFirstComment);
+  void work(unsigned languageIndex, bool exact, bool includeFirstComment);
   void close();
 
   std::mutex mutex_;

@@ -1,30 +1,38 @@
 #include "analysis/language_table.h"
 
+#include "engine/exact_c_scan.h"
+#include "engine/exact_java_scan.h"
+#include "engine/exact_pascal_scan.h"
+#include "engine/exact_php_scan.h"
 #include "engine/find_comment_cpp.h"
 #include "engine/find_comment_delphi.h"
 #include "engine/find_comment_php.h"
+#include "engine/scanner_finder.h"
 
 namespace quillstat {
 
+namespace {
+
+template <class Finder>
+std::unique_ptr<findCommentBase> make() {
+  return std::make_unique<Finder>();
+}
+
+}  // namespace
+
 const languageEntry languageTable[languageCount] = {
-    {"C++", "*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx"},
-    {"Delphi", "*.dpr;*.pas"},
-    {"Php", "*.php;*.php2;*.php5;*.cgi"},
-    {"Java", "*.java;"},
+    {"C++", "*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx", make<findCommentCpp>,
+     make<scannerFinder<exactCScanner>>},
+    {"Delphi", "*.dpr;*.pas", make<findCommentDelphi>, make<scannerFinder<exactPascalScanner>>},
+    {"Php", "*.php;*.php2;*.php5;*.cgi", make<findCommentPHP>,
+     make<scannerFinder<exactPhpScanner>>},
+    {"Java", "*.java;", make<findCommentCpp>, make<scannerFinder<exactJavaScanner>>},
 };
 
-std::unique_ptr<findCommentBase> makeFinder(unsigned languageIndex) {
-  switch (languageIndex) {
-    case 0:
-    case 3:
-      return std::make_unique<findCommentCpp>();
-    case 1:
-      return std::make_unique<findCommentDelphi>();
-    case 2:
-      return std::make_unique<findCommentPHP>();
-    default:
-      return nullptr;
-  }
+std::unique_ptr<findCommentBase> makeFinder(unsigned languageIndex, bool exact) {
+  if (languageIndex >= languageCount) return nullptr;
+  const languageEntry& row = languageTable[languageIndex];
+  return exact ? row.exact() : row.classic();
 }
 
 }  // namespace quillstat

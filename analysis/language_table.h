@@ -7,10 +7,16 @@
 
 namespace quillstat {
 
-// One language the program knows: its display name and default mask list.
+// Makes a new comment finder.
+using finderMaker = std::unique_ptr<findCommentBase> (*)();
+
+// One language the program knows: its display name, its default mask list,
+// and its finders for the classic rules and for the exact ones (-x).
 struct languageEntry {
   const char* name;
   const char* defaultMasks;
+  finderMaker classic;
+  finderMaker exact;
 };
 
 // The row index is the language number every front end passes on:
@@ -18,9 +24,10 @@ struct languageEntry {
 inline constexpr unsigned languageCount = 4;
 extern const languageEntry languageTable[languageCount];
 
-// A new comment finder for the language row, or null for a row above the
-// last one. Java has no finder of its own: it is scanned as C++.
-std::unique_ptr<findCommentBase> makeFinder(unsigned languageIndex);
+// A new comment finder for the language row, by the exact rules when
+// `exact`, or null for a row above the last one. Under the classic rules
+// Java has no finder of its own: it is scanned as C++.
+std::unique_ptr<findCommentBase> makeFinder(unsigned languageIndex, bool exact);
 
 }  // namespace quillstat
 

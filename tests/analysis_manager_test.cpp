@@ -40,7 +40,7 @@ class AnalysisManager : public testing::Test {
 
 TEST_F(AnalysisManager, AnalyzeFileKeepsOneNamedRecord) {
   analysisManager manager;
-  ASSERT_TRUE(manager.analyzeFile(path("a.cpp"), 0, true));
+  ASSERT_TRUE(manager.analyzeFile(path("a.cpp"), 0, false, true));
   ASSERT_EQ(manager.results().size(), 1u);
   EXPECT_EQ(describe(manager.results()[0]),
             "size=12 chars=4 code=8 comments=1 lines=1 todo=0 fixme=0");
@@ -49,23 +49,23 @@ TEST_F(AnalysisManager, AnalyzeFileKeepsOneNamedRecord) {
   EXPECT_EQ(manager.summaryText().rfind("Имя файла: " + path("a.cpp") + "\r\n", 0), 0u);
 
   // Java is scanned as C++.
-  ASSERT_TRUE(manager.analyzeFile(path("sub/b.java"), 3, true));
+  ASSERT_TRUE(manager.analyzeFile(path("sub/b.java"), 3, false, true));
   fileStats java = manager.results().at(0);
-  ASSERT_TRUE(manager.analyzeFile(path("sub/b.java"), 0, true));
+  ASSERT_TRUE(manager.analyzeFile(path("sub/b.java"), 0, false, true));
   EXPECT_EQ(manager.results().at(0), java);
 }
 
 TEST_F(AnalysisManager, UnknownLanguageLeavesNoResults) {
   analysisManager manager;
-  manager.analyzeDirectory(root_.string(), 0, "*.cpp", true, true);
+  manager.analyzeDirectory(root_.string(), 0, false, "*.cpp", true, true);
   ASSERT_EQ(manager.results().size(), 1u);
   for (unsigned language : {4u, static_cast<unsigned>(-1)}) {
-    EXPECT_FALSE(manager.analyzeFile(path("a.cpp"), language, true));
+    EXPECT_FALSE(manager.analyzeFile(path("a.cpp"), language, false, true));
     EXPECT_TRUE(manager.results().empty());
     EXPECT_FALSE(manager.fromDirectory());
   }
   // A directory run with language 7 collects but analyses nothing.
-  manager.analyzeDirectory(root_.string(), 7, "*.cpp", true, true);
+  manager.analyzeDirectory(root_.string(), 7, false, "*.cpp", true, true);
   EXPECT_TRUE(manager.results().empty());
   EXPECT_TRUE(manager.fromDirectory());
   EXPECT_EQ(manager.summaryText().rfind("Имя файла: Все файлы\r\n", 0), 0u);
@@ -73,10 +73,10 @@ TEST_F(AnalysisManager, UnknownLanguageLeavesNoResults) {
 
 TEST_F(AnalysisManager, EachAnalysisReplacesTheLast) {
   analysisManager manager;
-  manager.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true);
+  manager.analyzeDirectory(root_.string(), 0, false, "*.cpp;*.java", true, true);
   ASSERT_EQ(manager.results().size(), 2u);
   EXPECT_TRUE(manager.fromDirectory());
-  ASSERT_TRUE(manager.analyzeFile(path("sub/b.java"), 3, true));
+  ASSERT_TRUE(manager.analyzeFile(path("sub/b.java"), 3, false, true));
   ASSERT_EQ(manager.results().size(), 1u);
   EXPECT_FALSE(manager.fromDirectory());
   EXPECT_EQ(manager.summaryText().find("Все файлы"), std::string::npos);
@@ -84,14 +84,14 @@ TEST_F(AnalysisManager, EachAnalysisReplacesTheLast) {
 
 TEST_F(AnalysisManager, UnreadableFilesAreListedAndReported) {
   analysisManager manager;
-  ASSERT_TRUE(manager.analyzeFile(path("missing.cpp"), 0, true));
+  ASSERT_TRUE(manager.analyzeFile(path("missing.cpp"), 0, false, true));
   ASSERT_EQ(manager.results().size(), 1u);
   EXPECT_EQ(manager.results()[0], fileStats{});
   ASSERT_EQ(manager.failures().size(), 1u);
   EXPECT_EQ(manager.failures()[0], (inputFailure{path("missing.cpp"), "No such file or directory"}));
   EXPECT_EQ(manager.summaryText().rfind("Имя файла: \r\n", 0), 0u);
 
-  manager.analyzeDirectory(path("missing"), 0, "*.cpp", true, true);
+  manager.analyzeDirectory(path("missing"), 0, false, "*.cpp", true, true);
   EXPECT_TRUE(manager.results().empty());
   ASSERT_EQ(manager.failures().size(), 1u);
   EXPECT_EQ(manager.failures()[0].reason, "No such file or directory");
@@ -112,13 +112,13 @@ TEST_F(AnalysisManager, WorkerCountNeverChangesTheResults) {
     }
   }
   analysisManager single(1);
-  single.analyzeDirectory(root_.string(), 0, "*.cpp", true, false);
+  single.analyzeDirectory(root_.string(), 0, false, "*.cpp", true, false);
   ASSERT_EQ(single.results().size(), 201u);
   // Far more workers than the system would give are not attempted.
   for (unsigned jobs : {2u, 3u, 8u, 4000000000u}) {
     analysisManager parallel(jobs);
     size_t lastDone = 0;
-    parallel.analyzeDirectory(root_.string(), 0, "*.cpp", true, false,
+    parallel.analyzeDirectory(root_.string(), 0, false, "*.cpp", true, false,
                               [&lastDone](size_t done, size_t found) {
                                 EXPECT_EQ(done, lastDone + 1);
                                 EXPECT_LE(done, found);
@@ -136,13 +136,13 @@ TEST_F(AnalysisManager, WorkerCountNeverChangesTheResults) {
 TEST_F(AnalysisManager, WorkersTheSystemRefusesAreDoneWithout) {
   if (geteuid() != 0) GTEST_SKIP() << "needs root to run as a user with no other processes";
   analysisManager unlimited(1);
-  unlimited.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true);
+  unlimited.analyzeDirectory(root_.string(), 0, false, "*.cpp;*.java", true, true);
   ASSERT_EQ(unlimited.results().size(), 2u);
   int status = inChildProcess(true, [&] {
     rlimit limit{3, 3};
     if (setrlimit(RLIMIT_NPROC, &limit) != 0) return 3;
     analysisManager limited(8);
-    limited.analyzeDirectory(root_.string(), 0, "*.cpp;*.java", true, true);
+    limited.analyzeDirectory(root_.string(), 0, false, "*.cpp;*.java", true, true);
     return limited.results() == unlimited.results() ? 0 : 1;
   });
   EXPECT_EQ(status, 0);
@@ -163,7 +163,31 @@ TEST(LanguageTable, ListsTheFourLanguagesInOrder) {
   for (const languageEntry& row : languageTable) names += std::string(row.name) + ";";
   EXPECT_EQ(names, "C++;Delphi;Php;Java;");
   EXPECT_STREQ(languageTable[0].defaultMasks, "*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx");
-  EXPECT_EQ(makeFinder(4), nullptr);
+  EXPECT_EQ(makeFinder(4, false), nullptr);
+}
+
+TEST(LanguageTable, EachRowOffersTheClassicAndTheExactRules) {
+  const struct {
+    unsigned row;
+    std::string content;
+    int64_t classicChars;
+    int64_t exactChars;
+  } cases[] = {
+      // The escaped quote ends the classic string and a comment follows.
+      {0, "s = \"\\\"//\";", 4, 0},
+      {1, "{$I x}", 6, 0},
+      {2, "<?php # c", 0, 3},
+      // Java's own exact rules: a text block, where C would see a comment.
+      {3, "s = \"\\\"//\";\n\"\"\"\n//x\n\"\"\"", 4, 0},
+  };
+  for (const auto& c : cases) {
+    for (bool exact : {false, true}) {
+      const fileStats stats =
+          makeFinder(c.row, exact)->scanBuffer(c.content.data(), c.content.size(), true);
+      EXPECT_EQ(stats.countCommentChars, exact ? c.exactChars : c.classicChars)
+          << "row " << c.row << (exact ? " exact" : " classic");
+    }
+  }
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ class InputFaults : public testing::Test {
 
   // Analyses root_ recursively with two workers and describes the records.
   std::string analyzeTree() {
-    manager_.analyzeDirectory(root_, 0, "*.cpp", true, true);
+    manager_.analyzeDirectory(root_, 0, false, "*.cpp", true, true);
     std::string described;
     for (const fileStats& record : manager_.results()) {
       described += (record.filename.empty() ? "-" : record.filename.substr(root_.size() + 1)) +
@@ -97,7 +97,7 @@ TEST_F(InputFaults, ReadErrorMidwayMakesTheFileUnreadable) {
   EXPECT_EQ(manager_.failures(), std::vector<inputFailure>({{failing, "Input/output error"}}));
 
   files_.failRead(failing, 1, EIO);
-  ASSERT_TRUE(manager_.analyzeFile(failing, 0, true));
+  ASSERT_TRUE(manager_.analyzeFile(failing, 0, false, true));
   EXPECT_EQ(manager_.results(), std::vector<fileStats>{fileStats{}});
   EXPECT_EQ(manager_.failures(), std::vector<inputFailure>({{failing, "Input/output error"}}));
 }

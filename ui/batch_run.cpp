@@ -28,11 +28,12 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   analysisManager manager(options.jobs);
   const bool includeFirstComment = !options.noFirstComment;
   if (options.inputFile) {
-    manager.analyzeFile(*options.inputFile, options.languageIndex, includeFirstComment);
+    manager.analyzeFile(*options.inputFile, options.languageIndex, options.exact,
+                        includeFirstComment);
   } else {
     const std::string masks =
         options.masks.value_or(languageTable[options.languageIndex].defaultMasks);
-    manager.analyzeDirectory(*options.inputDirectory, options.languageIndex, masks,
+    manager.analyzeDirectory(*options.inputDirectory, options.languageIndex, options.exact, masks,
                              options.recursive, includeFirstComment);
   }
   for (const inputFailure& failure : manager.failures()) {

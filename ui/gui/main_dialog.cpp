@@ -87,6 +87,8 @@ QWidget* mainDialog::buildControls() {
   }
   languageBox_->setCurrentIndex(0);
   languageBox_->setMaxVisibleItems(static_cast<int>(languageCount));
+  exactCheck_ = new QCheckBox(QStringLiteral("Точный разбор"), controls);
+  exactCheck_->setObjectName(QStringLiteral("exactCheck"));
 
   QPushButton* fileButton = makeButton("В файле", "fileButton", controls);
   firstCommentCheck_ =
@@ -142,6 +144,7 @@ QWidget* mainDialog::buildControls() {
   auto* languageRow = new QHBoxLayout;
   languageRow->addWidget(languageLabel);
   languageRow->addWidget(languageBox_);
+  languageRow->addWidget(exactCheck_);
   languageRow->addStretch(1);
 
   auto* maskRow = new QHBoxLayout;
@@ -223,11 +226,12 @@ void mainDialog::analyzeFile() {
       this, openFileFilter(languageBox_->currentText(), maskEdit_->text()), QDir::currentPath());
   if (path.isEmpty()) return;
   resultBox_->clear();
+  const bool exact = exactCheck_->isChecked();
   const bool includeFirstComment = firstCommentCheck_->isChecked();
   startAnalysis(QStringLiteral("Анализ файла %1").arg(shortPath(path)),
-                [this, file = nativePath(path), languageIndex,
+                [this, file = nativePath(path), languageIndex, exact,
                  includeFirstComment](const analysisManager::progressCallback&) {
-                  return manager_.analyzeFile(file, static_cast<unsigned>(languageIndex),
+                  return manager_.analyzeFile(file, static_cast<unsigned>(languageIndex), exact,
                                               includeFirstComment);
                 });
 }
@@ -240,13 +244,14 @@ void mainDialog::analyzeDirectory() {
   resultBox_->clear();
   if (!directory.endsWith(QLatin1Char('/'))) directory += QLatin1Char('/');
   const int languageIndex = languageBox_->currentIndex();
+  const bool exact = exactCheck_->isChecked();
   const bool recursive = recursiveCheck_->isChecked();
   const bool includeFirstComment = firstCommentCheck_->isChecked();
   startAnalysis(QStringLiteral("Анализ директории %1").arg(shortPath(directory)),
-                [this, root = nativePath(directory), languageIndex, masks = nativePath(masks),
+                [this, root = nativePath(directory), languageIndex, exact, masks = nativePath(masks),
                  recursive, includeFirstComment](const analysisManager::progressCallback& progress) {
-                  manager_.analyzeDirectory(root, static_cast<unsigned>(languageIndex), masks,
-                                            recursive, includeFirstComment, progress);
+                  manager_.analyzeDirectory(root, static_cast<unsigned>(languageIndex), exact,
+                                            masks, recursive, includeFirstComment, progress);
                   return true;
                 });
 }

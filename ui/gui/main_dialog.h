@@ -24,7 +24,7 @@ class analysisRunner;
 // analyses one file or a directory tree, reads the summary and saves the
 // report of the latest analysis in one of three formats. The analysis runs
 // on a worker thread; until it ends the window's controls are disabled.
-// Starts with language "C++" and its masks, both check boxes unchecked, the
+// Starts with language "C++" and its masks, every check box unchecked, the
 // result box empty and the save buttons disabled.
 //
 // `services` must outlive the window.
@@ -74,6 +74,7 @@ class mainDialog : public QMainWindow {
   bool closeRequested_ = false;
 
   QComboBox* languageBox_;
+  QCheckBox* exactCheck_;
   QLineEdit* maskEdit_;
   QCheckBox* recursiveCheck_;
   QCheckBox* firstCommentCheck_;
