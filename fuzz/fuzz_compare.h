@@ -1,7 +1,7 @@
 #ifndef QUILLSTAT_FUZZ_FUZZ_COMPARE_H_
 #define QUILLSTAT_FUZZ_FUZZ_COMPARE_H_
 
-// What the three scanner targets share: one input drives a language's
+// What the scanner targets share: one input drives a language's
 // streaming scanner, fed in pieces, and its finder's scanBuffer, and both
 // must give the referee's record. The first byte of the input is not
 // content: bit 0 is includeFirstComment, the other seven pick the pieces.
