@@ -68,29 +68,38 @@ bool exactCScanner::lineStartBefore(const unsigned char* p) const {
 }
 
 const unsigned char* exactCScanner::code(const unsigned char* p, const unsigned char* end) {
-  // A "#" that starts no directive and a digit separator come back to Code;
-  // they are handled here to spare a dispatch each.
+  // Literals, divisions, directive names and digit separators mostly come
+  // back to Code within the chunk; they are handled here, with the bytes
+  // that follow when they have arrived, to spare a dispatch each.
   for (;;) {
     p = frame_.plainCode<codeStops, codeMarks>(p, end);
     if (p == end) return p;
     switch (*p) {
       case '/':
         state_ = State::Slash;
-        return p + 1;
+        if (++p == end) return p;
+        p = slash(p);
+        break;
       case '#':
         frame_.counter.plainCode(false);
-        if (lineStartBefore(p)) {
-          matched_ = 0;
-          state_ = State::Directive;
-          return p + 1;
+        if (!lineStartBefore(p)) {
+          ++p;
+          break;
         }
         ++p;
+        matched_ = 0;
+        state_ = State::Directive;
+        while (p < end && state_ == State::Directive) p = directive(p);
+        while (p < end && state_ == State::IncludeLine) p = includeLine(p);
+        if (p < end && state_ == State::HeaderName) p = headerName(p, end);
         break;
       default:
         p = quote(p);
-        if (state_ != State::Code) return p;
+        if (state_ == State::String) p = quoted<'"'>(p, end);
+        if (state_ == State::Char) p = quoted<'\''>(p, end);
         break;
     }
+    if (state_ != State::Code) return p;
   }
 }
 
@@ -124,12 +133,18 @@ const unsigned char* exactCScanner::slash(const unsigned char* p) {
 
 const unsigned char* exactCScanner::blockComment(const unsigned char* p,
                                                  const unsigned char* end) {
-  p = frame_.commentText<blockCloser>(p, end);
-  if (p == end) return p;
-  frame_.counter.offer(*p, frame_.previous(p));
-  ++frame_.counter.pendingCommentChars;
-  state_ = State::BlockStar;
-  return p + 1;
+  // A star that does not close the comment comes back here; the byte after
+  // it is taken at once when it has arrived.
+  while (state_ == State::BlockComment) {
+    p = frame_.commentText<blockCloser>(p, end);
+    if (p == end) return p;
+    frame_.counter.offer(*p, frame_.previous(p));
+    ++frame_.counter.pendingCommentChars;
+    state_ = State::BlockStar;
+    if (++p == end) return p;
+    p = blockStar(p);
+  }
+  return p;
 }
 
 const unsigned char* exactCScanner::blockStar(const unsigned char* p) {
@@ -146,22 +161,30 @@ const unsigned char* exactCScanner::blockStar(const unsigned char* p) {
 
 template <unsigned char Quote>
 const unsigned char* exactCScanner::quoted(const unsigned char* p, const unsigned char* end) {
-  const unsigned char* stop = findAny<byteSet<Quote, '\\', '\r', '\n'>>(p, end);
-  frame_.counter.pendingCodeChars += stop - p;
-  if (stop == end) return stop;
-  if (*stop == Quote || *stop == '\\') {
+  for (;;) {
+    const unsigned char* stop = findAny<byteSet<Quote, '\\', '\r', '\n'>>(p, end);
+    frame_.counter.pendingCodeChars += stop - p;
+    if (stop == end) return stop;
+    if (isLineEnd(*stop)) {
+      // An unescaped line end ends the literal, as compilers do with a
+      // missing quote; the line end itself is code.
+      state_ = State::Code;
+      return stop;
+    }
     ++frame_.counter.pendingCodeChars;
     if (*stop == Quote) {
       state_ = State::Code;
-    } else {
-      state_ = Quote == '"' ? State::StringEscape : State::CharEscape;
+      return stop + 1;
     }
-    return stop + 1;
+    // A backslash: the byte after it is taken as it is, here when it has
+    // arrived.
+    if (stop + 1 == end) {
+      state_ = Quote == '"' ? State::StringEscape : State::CharEscape;
+      return end;
+    }
+    ++frame_.counter.pendingCodeChars;
+    p = stop + 2;
   }
-  // An unescaped line end ends the literal, as compilers do with a missing
-  // quote; the line end itself is code.
-  state_ = State::Code;
-  return stop;
 }
 
 const unsigned char* exactCScanner::escaped(const unsigned char* p) {

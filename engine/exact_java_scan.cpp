@@ -46,15 +46,29 @@ fileStats exactJavaScanner::finish(int64_t size) {
 }
 
 const unsigned char* exactJavaScanner::code(const unsigned char* p, const unsigned char* end) {
-  p = frame_.plainCode<codeStops, codeMarks>(p, end);
-  if (p == end) return p;
-  if (*p == '/') {
-    state_ = State::Slash;
-  } else {
-    ++frame_.counter.pendingCodeChars;
-    state_ = *p == '"' ? State::OpenQuote : State::Char;
+  // Literals and divisions mostly come back to Code within the chunk; they
+  // are handled here, with the bytes that follow when they have arrived, to
+  // spare a dispatch each.
+  for (;;) {
+    p = frame_.plainCode<codeStops, codeMarks>(p, end);
+    if (p == end) return p;
+    if (*p == '/') {
+      state_ = State::Slash;
+      if (++p == end) return p;
+      p = slash(p);
+    } else if (*p == '\'') {
+      ++frame_.counter.pendingCodeChars;
+      state_ = State::Char;
+      p = quoted<'\''>(p + 1, end);
+    } else {
+      ++frame_.counter.pendingCodeChars;
+      state_ = State::OpenQuote;
+      if (++p == end) return p;
+      p = openQuote(p);
+      if (state_ == State::String) p = quoted<'"'>(p, end);
+    }
+    if (state_ != State::Code) return p;
   }
-  return p + 1;
 }
 
 const unsigned char* exactJavaScanner::slash(const unsigned char* p) {
@@ -71,12 +85,18 @@ const unsigned char* exactJavaScanner::slash(const unsigned char* p) {
 
 const unsigned char* exactJavaScanner::blockComment(const unsigned char* p,
                                                     const unsigned char* end) {
-  p = frame_.commentText<blockCloser>(p, end);
-  if (p == end) return p;
-  frame_.counter.offer(*p, frame_.previous(p));
-  ++frame_.counter.pendingCommentChars;
-  state_ = State::BlockStar;
-  return p + 1;
+  // A star that does not close the comment comes back here; the byte after
+  // it is taken at once when it has arrived.
+  while (state_ == State::BlockComment) {
+    p = frame_.commentText<blockCloser>(p, end);
+    if (p == end) return p;
+    frame_.counter.offer(*p, frame_.previous(p));
+    ++frame_.counter.pendingCommentChars;
+    state_ = State::BlockStar;
+    if (++p == end) return p;
+    p = blockStar(p);
+  }
+  return p;
 }
 
 const unsigned char* exactJavaScanner::blockStar(const unsigned char* p) {
@@ -111,22 +131,30 @@ const unsigned char* exactJavaScanner::emptyString(const unsigned char* p) {
 
 template <unsigned char Quote>
 const unsigned char* exactJavaScanner::quoted(const unsigned char* p, const unsigned char* end) {
-  const unsigned char* stop = findAny<byteSet<Quote, '\\', '\r', '\n'>>(p, end);
-  frame_.counter.pendingCodeChars += stop - p;
-  if (stop == end) return stop;
-  if (isLineEnd(*stop)) {
-    // An unescaped line end ends the literal, as the compiler does with a
-    // missing quote; the line end itself is code.
-    state_ = State::Code;
-    return stop;
+  for (;;) {
+    const unsigned char* stop = findAny<byteSet<Quote, '\\', '\r', '\n'>>(p, end);
+    frame_.counter.pendingCodeChars += stop - p;
+    if (stop == end) return stop;
+    if (isLineEnd(*stop)) {
+      // An unescaped line end ends the literal, as the compiler does with a
+      // missing quote; the line end itself is code.
+      state_ = State::Code;
+      return stop;
+    }
+    ++frame_.counter.pendingCodeChars;
+    if (*stop == Quote) {
+      state_ = State::Code;
+      return stop + 1;
+    }
+    // A backslash: the byte after it is taken as it is, here when it has
+    // arrived.
+    if (stop + 1 == end) {
+      state_ = Quote == '"' ? State::StringEscape : State::CharEscape;
+      return end;
+    }
+    ++frame_.counter.pendingCodeChars;
+    p = stop + 2;
   }
-  ++frame_.counter.pendingCodeChars;
-  if (*stop == Quote) {
-    state_ = State::Code;
-  } else {
-    state_ = Quote == '"' ? State::StringEscape : State::CharEscape;
-  }
-  return stop + 1;
 }
 
 const unsigned char* exactJavaScanner::escaped(const unsigned char* p) {
