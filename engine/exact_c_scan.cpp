@@ -19,6 +19,7 @@ void exactCScanner::feed(const char* data, size_t length) {
   const auto* p = reinterpret_cast<const unsigned char*>(data);
   const unsigned char* const end = p + length;
   frame_.beginChunk(p);
+  runAnchor_ = p;  // anchorRun_ is the run that ended the chunk before
   while (p < end) {
     switch (state_) {
       case State::Code: p = code(p, end); break;
@@ -39,7 +40,7 @@ void exactCScanner::feed(const char* data, size_t length) {
       case State::LineBackslash: p = lineBackslash(p); break;
     }
   }
-  carriedRun_ = runBefore(end);
+  runBefore(end);
   carriedLineStart_ = lineStartBefore(end);
   frame_.endChunk(end);
 }
@@ -49,15 +50,18 @@ fileStats exactCScanner::finish(int64_t size) {
   return frame_.counter.finish(size);
 }
 
-tokenRun exactCScanner::runBefore(const unsigned char* p) const {
+tokenRun exactCScanner::runBefore(const unsigned char* p) {
+  // The walk back stops at the last place asked about: a run that reaches
+  // it goes on from the run found there, so "1'1'1'..." costs a step per
+  // byte, not one per byte and quote.
   const unsigned char* q = p;
-  while (q > frame_.chunkBegin && isTokenByte(q[-1])) --q;
+  while (q > runAnchor_ && isTokenByte(q[-1])) --q;
   tokenRun run;
-  if (q == frame_.chunkBegin) run = carriedRun_;  // the run may begin in an earlier chunk
-  for (; q < p; ++q) {
-    if (run.length < 4) run.head[run.length] = *q;
-    ++run.length;
-  }
+  if (q == runAnchor_) run = anchorRun_;
+  for (; q < p && run.length < 4; ++q) run.head[run.length++] = *q;
+  run.length += p - q;
+  runAnchor_ = p;
+  anchorRun_ = run;
   return run;
 }
 

@@ -60,14 +60,17 @@ class exactCScanner {
 
   // What the bytes before p are, this chunk's and the earlier ones': the run
   // of token bytes that ends at p, and whether only blanks stand between
-  // the last line end (or the start of the content) and p.
-  tokenRun runBefore(const unsigned char* p) const;
+  // the last line end (or the start of the content) and p. runBefore() must
+  // be asked about places in increasing order.
+  tokenRun runBefore(const unsigned char* p);
   bool lineStartBefore(const unsigned char* p) const;
 
   scanFrame frame_;
   State state_ = State::Code;
-  tokenRun carriedRun_;            // runBefore() at the end of the chunks so far
-  bool carriedLineStart_ = true;   // lineStartBefore() there
+  const unsigned char* runAnchor_ = nullptr;  // the last place runBefore() was asked about
+  tokenRun anchorRun_;                        // its answer; at a chunk's start, the run
+                                              // that ended the chunk before
+  bool carriedLineStart_ = true;              // lineStartBefore() at the end of the last chunk
   int matched_ = 0;                // Directive: letters of "include"; RawClose: delimiter bytes
   int delimiterLength_ = 0;
   unsigned char delimiter_[kMaxRawDelimiter] = {};

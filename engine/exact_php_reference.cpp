@@ -162,7 +162,10 @@ fileStats referenceScanExactPhp(const char* bytes, size_t length, bool includeFi
         }
         break;
       case State::HeredocLabel:
-        if (isLabelByte(c)) {
+        if (isLabelByte(c) && label.size() == kMaxHeredocLabel) {
+          state = State::Code;  // too long for a label
+          taken = false;
+        } else if (isLabelByte(c)) {
           ++counter.pendingCodeChars;
           label += static_cast<char>(c);
         } else {

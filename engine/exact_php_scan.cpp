@@ -269,6 +269,10 @@ const unsigned char* exactPhpScanner::heredocStart(const unsigned char* p) {
 }
 
 const unsigned char* exactPhpScanner::heredocLabel(const unsigned char* p) {
+  if (isLabelByte(*p) && label_.size() == kMaxHeredocLabel) {
+    state_ = State::Code;
+    return p;
+  }
   if (isLabelByte(*p)) {
     ++frame_.counter.pendingCodeChars;
     label_ += static_cast<char>(*p);

@@ -4,6 +4,8 @@
 // The states of the exact PHP machine and its heredoc rules, shared by the
 // fast scanner and its referee.
 
+#include <cstddef>
+
 #include "engine/byte_classes.h"
 #include "engine/word_detectors.h"
 
@@ -34,6 +36,10 @@ enum class exactPhpState : char {
   TagOpen = 'Y',            // a "<" outside PHP; a "?" next enters it
   Outside = 'Z',            // outside the tags: nothing counts
 };
+
+// A label longer than this is taken for no heredoc at all: memory stays
+// bounded whatever the input, and no real label comes near it.
+inline constexpr size_t kMaxHeredocLabel = 256;
 
 // The bytes of a heredoc label: ASCII letters, digits, "_" and every byte
 // from 0x80 up; a label does not start with a digit.

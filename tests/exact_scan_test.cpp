@@ -18,6 +18,14 @@ struct scanCase {
   std::string expected;
 };
 
+// `before`, then `piece` `times` over, then `after`.
+std::string repeated(const std::string& before, const std::string& piece, int times,
+                     const std::string& after) {
+  std::string text = before;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text + after;
+}
+
 template <class Scanner, size_t N>
 void expectScans(const scanCase (&cases)[N]) {
   for (const scanCase& c : cases) {
@@ -40,6 +48,9 @@ TEST(ExactCScanner, KnowsLiteralsDirectivesAndSplices) {
       // Digit separators are no quotes; u8 is a prefix, not a number.
       {"n = 1'000'000; // m\n", "size=20 chars=4 code=16 comments=1 lines=1 todo=0 fixme=0"},
       {"u8'a'; // c", "size=11 chars=4 code=7 comments=1 lines=1 todo=0 fixme=0"},
+      // A number of a million separators is read in one pass, not one per quote.
+      {repeated("1", "'1", 1 << 19, ""),
+       "size=1048577 chars=0 code=1048577 comments=0 lines=0 todo=0 fixme=0"},
       // Raw strings: only after a prefix, closed only by their delimiter.
       {"R\"(\")\" // c", "size=11 chars=4 code=7 comments=1 lines=0 todo=0 fixme=0"},
       {"xR\"(\")\" // c", "size=12 chars=0 code=12 comments=0 lines=0 todo=0 fixme=0"},
@@ -99,6 +110,9 @@ TEST(ExactPhpScanner, KnowsTagsHashCommentsStringsAndHeredocs) {
        "size=37 chars=4 code=31 comments=1 lines=1 todo=0 fixme=0"},
       {"<?php $x = <<<'EOT'\nEOTX // a\nEOT;\n// c",
        "size=39 chars=4 code=33 comments=1 lines=1 todo=0 fixme=0"},
+      // No label is 300 bytes long: memory stays bounded, the line is code.
+      {repeated("<?php <<<", "A", 300, "\n// c"),
+       "size=314 chars=4 code=308 comments=1 lines=0 todo=0 fixme=0"},
   };
   expectScans<exactPhpScanner>(cases);
 }
