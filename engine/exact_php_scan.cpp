@@ -270,7 +270,7 @@ const unsigned char* exactPhpScanner::heredocStart(const unsigned char* p) {
 
 const unsigned char* exactPhpScanner::heredocLabel(const unsigned char* p) {
   if (isLabelByte(*p) && label_.size() == kMaxHeredocLabel) {
-    state_ = State::Code;
+    state_ = State::Code;  // too long for a label: no heredoc, and this byte is code
     return p;
   }
   if (isLabelByte(*p)) {
