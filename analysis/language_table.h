@@ -11,6 +11,7 @@ struct languageEntry {
   const char* name;          // as the command line and the window name it
   const char* defaultMasks;  // the mask list used when none is given
   scanner classic;           // the scanner of the classic rules
+  scanner exact;             // the scanner of the exact rules (-x)
 };
 
 // The row index is the language number every front end passes on:

@@ -3,10 +3,13 @@
 // code of the language, and on real source when the machine has some; and the
 // cost per file of scanPath on a few hundred small files.
 //
-// Real source is read from --corpus_cpp=DIR, --corpus_delphi=DIR and
-// --corpus_php=DIR (every file under DIR with a suffix of the language, up to
-// 32 MB); the defaults are where Debian puts system headers, the Free Pascal
-// sources and PHP libraries. A corpus that is missing skips its benchmarks.
+// Real source is read from --corpus_cpp=DIR, --corpus_delphi=DIR,
+// --corpus_php=DIR and --corpus_java=DIR (every file under DIR with a suffix
+// of the language, up to 32 MB); the defaults are where Debian puts system
+// headers, the Free Pascal sources and PHP libraries, and where
+// /work/shared/corpora.sh unpacks OpenJDK's. A corpus that is missing skips
+// its benchmarks. Each language's exact scanner is measured beside its
+// classic one (Java's classic scanner is C++'s).
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -21,6 +24,11 @@
 
 #include "engine/c_like_scan.h"
 #include "engine/delphi_scan.h"
+#include "engine/exact_c_scan.h"
+#include "engine/exact_java_scan.h"
+#include "engine/exact_pascal_scan.h"
+#include "engine/exact_php_scan.h"
+#include "engine/exact_reference_scan.h"
 #include "engine/reference_scan.h"
 #include "engine/scanner.h"
 
@@ -35,6 +43,7 @@ const size_t kCorpusLimit = 32 << 20;
 std::string corpusCppDir = "/usr/include";
 std::string corpusDelphiDir = "/usr/share/fpcsrc";
 std::string corpusPhpDir = "/usr/share/php";
+std::string corpusJavaDir = "/tmp/quillstat-corpora/java";
 
 // Lines are picked at random (fixed start value) from a language's repertoire.
 std::string generate(const std::vector<std::string>& lines, const std::string& prologue) {
@@ -98,6 +107,24 @@ const std::vector<std::string>& phpGenerated() {
   return text;
 }
 
+const std::vector<std::string>& javaGenerated() {
+  static const std::vector<std::string> text{generate(
+      {
+          "// Returns the number of entries that the table holds for this key.\n",
+          "/** The caller owns the buffer.\n * TODO: release it earlier. */\n",
+          "int count = table.size(); // fixme: overflow on big tables\n",
+          "    for (int i = 0; i < n; ++i) {\n      total += values[i] * weight;\n    }\n",
+          "    String message = \"cannot open \\\"\" + path + \"\\\" (errno)\";\n",
+          "    char quote = '\\'', slash = '/';\n",
+          "    String query = \"\"\"\n        SELECT name FROM t; -- \"todo\"\n        \"\"\";\n",
+          "    x = a / b + c / 2;\n",
+          "\n",
+          "  public static <T> T maxOf(T a, T b) { return a.compareTo(b) < 0 ? b : a; }\n",
+      },
+      "package sample;\n\n")};
+  return text;
+}
+
 // The files under `dir` whose names end with one of `suffixes`, in path
 // order, as far as kCorpusLimit bytes reach.
 std::vector<std::string> loadCorpus(const std::string& dir,
@@ -140,6 +167,10 @@ const std::vector<std::string>& delphiCorpus() {
 }
 const std::vector<std::string>& phpCorpus() {
   static const std::vector<std::string> files = loadCorpus(corpusPhpDir, {".php"});
+  return files;
+}
+const std::vector<std::string>& javaCorpus() {
+  static const std::vector<std::string> files = loadCorpus(corpusJavaDir, {".java"});
   return files;
 }
 
@@ -192,6 +223,14 @@ void registerScans() {
        delphiGenerated, delphiCorpus},
       {"Php", quillstat::referenceScanPhp, quillstat::scanWhole<quillstat::phpScanner>, phpGenerated,
        phpCorpus},
+      {"ExactCpp", quillstat::referenceScanExactC, quillstat::scanWhole<quillstat::exactCScanner>,
+       cppGenerated, cppCorpus},
+      {"ExactJava", quillstat::referenceScanExactJava,
+       quillstat::scanWhole<quillstat::exactJavaScanner>, javaGenerated, javaCorpus},
+      {"ExactDelphi", quillstat::referenceScanExactPascal,
+       quillstat::scanWhole<quillstat::exactPascalScanner>, delphiGenerated, delphiCorpus},
+      {"ExactPhp", quillstat::referenceScanExactPhp,
+       quillstat::scanWhole<quillstat::exactPhpScanner>, phpGenerated, phpCorpus},
   };
   for (const language& l : languages) {
     const std::string base = std::string("Scan") + l.name;
@@ -271,7 +310,8 @@ void takeCorpusOptions(int* argc, char** argv) {
     std::string value;
     for (auto [prefix, dir] : {std::pair{"--corpus_cpp=", &corpusCppDir},
                                std::pair{"--corpus_delphi=", &corpusDelphiDir},
-                               std::pair{"--corpus_php=", &corpusPhpDir}}) {
+                               std::pair{"--corpus_php=", &corpusPhpDir},
+                               std::pair{"--corpus_java=", &corpusJavaDir}}) {
       if (arg.rfind(prefix, 0) == 0) {
         target = dir;
         value = arg.substr(std::strlen(prefix));

@@ -112,6 +112,21 @@ inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned
   return p;
 }
 
+// Returns the first byte of [p, end) that is in Stops, or end.
+template <class Stops>
+inline const unsigned char* findAny(const unsigned char* p, const unsigned char* end) {
+#if QUILLSTAT_HAVE_SSE2
+  using namespace byteSearchDetail;
+  for (; end - p >= 16; p += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const uint32_t stops = bitsOf(equalsAny(v, Stops{}));
+    if (stops != 0) return p + __builtin_ctz(stops);
+  }
+#endif
+  while (p < end && !Stops::contains(*p)) ++p;
+  return p;
+}
+
 // Returns the first byte of [p, end) that is in Closers or for which
 // mayStartWord holds, or end. `before` is the byte just before p.
 template <class Closers>

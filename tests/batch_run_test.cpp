@@ -123,6 +123,23 @@ TEST_F(BatchRun, WritesXmlAndHtmlReports) {
   EXPECT_TRUE(sameBytes(actual, html));
 }
 
+TEST_F(BatchRun, ExactOptionPicksTheExactRules) {
+  // 24 bytes; a compiler directive is a comment only by the classic rules.
+  writeFile(root_ / "pas/u.pas", "{$mode objfpc}\nx; { c }\n");
+  const struct {
+    const char* option;
+    const char* figures;
+  } cases[] = {
+      {"", "countCommentChars='19' sizeFile='24'  countOfComment='2' countCodeLine='1'"},
+      {" -x", "countCommentChars='5' sizeFile='24'  countOfComment='1' countCodeLine='1'"},
+      {" --exact", "countCommentChars='5' sizeFile='24'  countOfComment='1' countCodeLine='1'"},
+  };
+  for (const auto& c : cases) {
+    ASSERT_EQ(run(std::string("-d pas -l Delphi -t xml -o out.xml") + c.option), 0) << stderr_;
+    EXPECT_NE(readFile(root_ / "out.xml").find(c.figures), std::string::npos) << c.option;
+  }
+}
+
 // Each failure is said on stderr and gives its status; an unreadable input
 // still lets the report be written, with the zero record in its place.
 TEST_F(BatchRun, EachFailureIsSaidWithItsStatus) {

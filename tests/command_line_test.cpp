@@ -81,6 +81,7 @@ std::string describe(const commandLineOptions& o) {
                      " l=" + std::to_string(o.languageIndex) + " j=" + std::to_string(o.jobs);
   if (o.recursive) text += " -s";
   if (o.noFirstComment) text += " -nf";
+  if (o.exact) text += " -x";
   if (o.showHelp) text += " help";
   if (o.showVersion) text += " version";
   text += o.batchMode() ? " batch" : " window";
@@ -97,6 +98,8 @@ TEST(ScanOptions, EachTokenIsScannedInTurn) {
       {{"-d", "src", "-s", "-nf", "-l", "Delphi", "-t", "xml", "-o", "out.xml"},
        "f=- d=src o=out.xml e=- t=1 l=1 j=0 -s -nf batch"},
       {{"-l", "delphi", "-t", "XML"}, "f=- d=- o=- e=- t=0 l=0 j=0 window"},
+      {{"-f", "a.pas", "--exact", "-o", "r.txt"}, "f=a.pas d=- o=r.txt e=- t=0 l=0 j=0 -x batch"},
+      {{"-x", "-X", "--Exact"}, "f=- d=- o=- e=- t=0 l=0 j=0 -x window"},
       {{"-l", "Delphi7", "-l", "Java", "-l", "Php5"}, "f=- d=- o=- e=- t=0 l=3 j=0 window"},
       {{"-t", "html", "-t", "pdf"}, "f=- d=- o=- e=- t=2 l=0 j=0 window"},
       {{"-o", "r.txt", "-o", "s.txt", "-f", "a.cpp"}, "f=a.cpp d=- o=s.txt e=- t=0 l=0 j=0 batch"},

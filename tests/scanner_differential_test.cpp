@@ -11,6 +11,11 @@
 
 #include "engine/c_like_scan.h"
 #include "engine/delphi_scan.h"
+#include "engine/exact_c_scan.h"
+#include "engine/exact_java_scan.h"
+#include "engine/exact_pascal_scan.h"
+#include "engine/exact_php_scan.h"
+#include "engine/exact_reference_scan.h"
 #include "engine/scanner.h"
 #include "engine/reference_scan.h"
 #include "engine_test_util.h"
@@ -33,6 +38,22 @@ const std::vector<std::string> kCommonPieces = {
 const std::vector<std::string> kCppPieces = {"{", "}", "'"};
 const std::vector<std::string> kDelphiPieces = {"{", "}", "(", ")", "(*", "*)", "((", "'"};
 const std::vector<std::string> kPhpPieces = {"<", "?", ">", "<?", "?>", "<?php ", "{", "'"};
+// The exact machines' edge cases: escapes, literal prefixes, raw strings
+// and their closers, digit separators, splices, directives.
+const std::vector<std::string> kExactCPieces = {
+    "{", "}", "'", "\\", "\\\n", "\\\"", "'\\''", "\"\\\\\"", "R\"", "u8R\"", "LR\"", "xR\"",
+    "R\"ab(", ")ab\"", ")a", ")\"", "(", ")", "R\"(", "#", "#include", "# include <", "\n#",
+    "\n  #  include <a//b.h>\n", "#include_next", "#define X ", "<", ">", "1'000", "0x1F'",
+    "u8'", "L'", "'a'", "9", ".", "\t", "\f", "$", "\x80", "abcdefgh"};
+const std::vector<std::string> kExactJavaPieces = {
+    "{", "}", "'", "\\", "\\\"", "'\\''", "'\"'", "\"\"", "\"\"\"", "\"\"\"\n", "\\\"\"\"", "'a'"};
+const std::vector<std::string> kExactPascalPieces = {
+    "{", "}", "(", ")", "(*", "*)", "((", "'", "''", "{$", "(*$", "$", "#13", "{$i x}", "(*)",
+    "'it''s'"};
+const std::vector<std::string> kExactPhpPieces = {
+    "<", "?", ">", "<?", "?>", "<?php ", "<?=", "{", "'", "`", "#", "#[", "\\", "\\'", "\\\"",
+    "<<<", "<<<EOT\n", "<<< \"EOT\"\n", "<<<'EOT'\n", "\nEOT", "\n  EOT;", "EOT", "\nEOTX", "E",
+    "\t", "a\"b", "$x"};
 
 class bufferGenerator {
  public:
@@ -136,6 +157,22 @@ TEST(ScannerDifferential, DelphiMatchesTheReferee) {
 
 TEST(ScannerDifferential, PhpMatchesTheReferee) {
   compareWithReferee<phpScanner>(referenceScanPhp, kPhpPieces, 3003);
+}
+
+TEST(ScannerDifferential, ExactCMatchesTheReferee) {
+  compareWithReferee<exactCScanner>(referenceScanExactC, kExactCPieces, 4004);
+}
+
+TEST(ScannerDifferential, ExactJavaMatchesTheReferee) {
+  compareWithReferee<exactJavaScanner>(referenceScanExactJava, kExactJavaPieces, 5005);
+}
+
+TEST(ScannerDifferential, ExactPascalMatchesTheReferee) {
+  compareWithReferee<exactPascalScanner>(referenceScanExactPascal, kExactPascalPieces, 6006);
+}
+
+TEST(ScannerDifferential, ExactPhpMatchesTheReferee) {
+  compareWithReferee<exactPhpScanner>(referenceScanExactPhp, kExactPhpPieces, 7007);
 }
 
 }  // namespace

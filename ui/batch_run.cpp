@@ -26,13 +26,14 @@ bool isRecordOf(const fileIdentity& target, const fileStats& stats) {
 batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   const analysisManager manager(machineFileSystem(), options.jobs);
   const languageEntry& language = languageTable[options.languageIndex];
+  const scanner& scan = options.exact ? language.exact : language.classic;
   const bool includeFirstComment = !options.noFirstComment;
   analysisResult result =
       options.inputFile
-          ? manager.analyzeFile(*options.inputFile, language.classic, includeFirstComment)
+          ? manager.analyzeFile(*options.inputFile, scan, includeFirstComment)
           : manager.analyzeDirectory(*options.inputDirectory,
                                      options.masks.value_or(language.defaultMasks),
-                                     options.recursive, language.classic, includeFirstComment);
+                                     options.recursive, scan, includeFirstComment);
   for (const inputFailure& failure : result.failures) {
     errors << "quillstat: cannot read '" << failure.path << "': " << errorText(failure.error)
            << '\n';

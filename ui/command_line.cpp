@@ -129,6 +129,7 @@ commandLineOptions scanOptions(const std::vector<std::string>& tokens) {
     }
     if (token == "-s") options.recursive = true;
     if (token == "-nf") options.noFirstComment = true;
+    if (token == "-x" || token == "--exact") options.exact = true;
     if (p + 1 == tokens.size()) continue;
     const std::string& value = tokens[p + 1];
     if (token == "-f") options.inputFile = value;

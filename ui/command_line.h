@@ -40,6 +40,7 @@ struct commandLineOptions {
   unsigned languageIndex = 0;                 // -l C++|Delphi|Php|Java
   bool recursive = false;                     // -s
   bool noFirstComment = false;                // -nf
+  bool exact = false;                         // -x or --exact: the exact rules
   unsigned jobs = 0;                          // -j N; 0: one worker per core
   bool showHelp = false;                      // -h or --help: nothing else runs
   bool showVersion = false;                   // --version: nothing else runs

@@ -37,6 +37,7 @@ class tst_mainDialog : public QObject {
   void fileButtonOffersTheMasks();
   void fileButtonAnalysesFile_data();
   void fileButtonAnalysesFile();
+  void exactCheckPicksTheExactRules();
   void directoryButtonAnalysesTree_data();
   void directoryButtonAnalysesTree();
   void controlsWaitForTheAnalysis();
@@ -127,6 +128,7 @@ void tst_mainDialog::startState() {
   QCOMPARE(child<QLineEdit>("maskEdit")->text(), QStringLiteral("*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx"));
   QVERIFY(!child<QCheckBox>("recursiveCheck")->isChecked());
   QVERIFY(!child<QCheckBox>("firstCommentCheck")->isChecked());
+  QVERIFY(!child<QCheckBox>("exactCheck")->isChecked());
   for (const char* name : {"saveTextButton", "saveXmlButton", "saveHtmlButton"}) {
     QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
   }
@@ -221,6 +223,20 @@ void tst_mainDialog::fileButtonAnalysesFile() {
     QVERIFY2(child<QPushButton>(name)->isEnabled(), name);
   }
   QVERIFY(platform_.messages.isEmpty());
+}
+
+void tst_mainDialog::exactCheckPicksTheExactRules() {
+  // The classic string ends at the escaped quote, so '//";' is a comment of
+  // 4 characters; by the exact rules the string runs to the last quote.
+  platform_.openAnswer = writeFile("quote.cpp", "s = \"\\\"//\";\n");
+  child<QCheckBox>("firstCommentCheck")->setChecked(true);
+  for (bool exact : {false, true}) {
+    child<QCheckBox>("exactCheck")->setChecked(exact);
+    QVERIFY(analyse("fileButton"));
+    const QString figures = exact ? QStringLiteral("размер файла): 0 (12)\n")
+                                  : QStringLiteral("размер файла): 4 (12)\n");
+    QVERIFY2(resultText().contains(figures), qPrintable(figures));
+  }
 }
 
 void tst_mainDialog::directoryButtonAnalysesTree_data() {

@@ -82,6 +82,8 @@ QWidget* mainDialog::buildControls() {
   }
   languageBox_->setCurrentIndex(0);
   languageBox_->setMaxVisibleItems(static_cast<int>(languageCount));
+  exactCheck_ = new QCheckBox(QStringLiteral("Точный разбор"), controls);
+  exactCheck_->setObjectName(QStringLiteral("exactCheck"));
 
   QPushButton* fileButton = makeButton("В файле", "fileButton", controls);
   firstCommentCheck_ =
@@ -134,6 +136,7 @@ QWidget* mainDialog::buildControls() {
   auto* languageRow = new QHBoxLayout;
   languageRow->addWidget(languageLabel);
   languageRow->addWidget(languageBox_);
+  languageRow->addWidget(exactCheck_);
   languageRow->addStretch(1);
 
   auto* maskRow = new QHBoxLayout;
@@ -211,17 +214,20 @@ void mainDialog::resetMasks(int languageIndex) {
   maskEdit_->setText(QString::fromUtf8(languageTable[languageIndex].defaultMasks));
 }
 
+scanner mainDialog::chosenScanner() const {
+  const languageEntry& language = languageTable[languageBox_->currentIndex()];
+  return exactCheck_->isChecked() ? language.exact : language.classic;
+}
+
 void mainDialog::analyzeFile() {
-  const int languageIndex = languageBox_->currentIndex();
   const QString path = services_.askOpenFileName(
       this, openFileFilter(languageBox_->currentText(), maskEdit_->text()), QDir::currentPath());
   if (path.isEmpty()) return;
   const bool includeFirstComment = firstCommentCheck_->isChecked();
   startAnalysis(QStringLiteral("Анализ файла %1").arg(shortPath(path)),
-                [this, file = nativePath(path), languageIndex, includeFirstComment](
+                [this, file = nativePath(path), scan = chosenScanner(), includeFirstComment](
                     const analysisManager::progressCallback&, const std::atomic<bool>* stop) {
-                  return manager_.analyzeFile(file, languageTable[languageIndex].classic,
-                                              includeFirstComment, stop);
+                  return manager_.analyzeFile(file, scan, includeFirstComment, stop);
                 });
 }
 
@@ -231,15 +237,14 @@ void mainDialog::analyzeDirectory() {
   QString directory = services_.askDirectory(this, QDir::currentPath());
   if (directory.isEmpty()) return;
   if (!directory.endsWith(QLatin1Char('/'))) directory += QLatin1Char('/');
-  const int languageIndex = languageBox_->currentIndex();
   const bool recursive = recursiveCheck_->isChecked();
   const bool includeFirstComment = firstCommentCheck_->isChecked();
   startAnalysis(QStringLiteral("Анализ директории %1").arg(shortPath(directory)),
-                [this, root = nativePath(directory), languageIndex, masks = masks.toUtf8().toStdString(),
-                 recursive, includeFirstComment](const analysisManager::progressCallback& progress,
-                                                 const std::atomic<bool>* stop) {
-                  return manager_.analyzeDirectory(root, masks, recursive,
-                                                   languageTable[languageIndex].classic,
+                [this, root = nativePath(directory), scan = chosenScanner(),
+                 masks = masks.toUtf8().toStdString(), recursive,
+                 includeFirstComment](const analysisManager::progressCallback& progress,
+                                      const std::atomic<bool>* stop) {
+                  return manager_.analyzeDirectory(root, masks, recursive, scan,
                                                    includeFirstComment, progress, stop);
                 });
 }

@@ -22,7 +22,7 @@ class summaryView;
 // report of the latest analysis in one of three formats. The analysis runs
 // on a worker thread; until it ends the window's controls are disabled. A
 // cancelled analysis leaves no results; closing the window cancels too.
-// Starts with language "C++" and its masks, both check boxes unchecked, the
+// Starts with language "C++" and its masks, every check box unchecked, the
 // result box empty and the save buttons disabled.
 //
 // `services` must outlive the window.
@@ -50,6 +50,8 @@ class mainDialog : public QMainWindow {
   void placeOnScreen();
 
   void resetMasks(int languageIndex);
+  // The scanner of the chosen language, by the chosen rules.
+  scanner chosenScanner() const;
   void analyzeFile();
   void analyzeDirectory();
   // An analysis as the window runs it, stopped when *stop becomes true.
@@ -73,6 +75,7 @@ class mainDialog : public QMainWindow {
   bool closeRequested_ = false;
 
   QComboBox* languageBox_;
+  QCheckBox* exactCheck_;
   QLineEdit* maskEdit_;
   QCheckBox* recursiveCheck_;
   QCheckBox* firstCommentCheck_;

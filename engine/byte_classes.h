@@ -1,0 +1,16 @@
+#ifndef QUILLSTAT_ENGINE_BYTE_CLASSES_H_
+#define QUILLSTAT_ENGINE_BYTE_CLASSES_H_
+
+// Byte classes that the exact machines of several languages share.
+
+namespace quillstat {
+
+// LF, or a CR that the text-mode reader left alone (no LF after it): both
+// end a line for every compiler the exact machines follow.
+inline bool isLineEnd(unsigned char c) { return c == '\n' || c == '\r'; }
+
+inline bool isDigit(unsigned char c) { return static_cast<unsigned char>(c - '0') < 10; }
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_BYTE_CLASSES_H_
