@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "analysis/analysis_result.h"
 #include "engine/file_stats.h"
@@ -13,6 +14,7 @@ namespace quillstat {
 struct blockFormat {
   void (*record)(const fileStats& stats, std::string* out);
   void (*total)(const fileStats& total, std::string* out);
+  std::string_view betweenRecords = {};  // before each record but the first
 };
 
 // The blocks that every report and the summary show, in their one order: a
