@@ -196,7 +196,7 @@ TEST_F(BatchRun, WritesThroughOpenDescriptors) {
 TEST_F(BatchRun, WarnsOfIgnoredValues) {
   EXPECT_EQ(run("-f src/a.cpp -o out.txt -t XML -l delphi -j abc -e *.php,*.inc"), 0);
   EXPECT_EQ(stderr_,
-            "quillstat: ignored -t 'XML': the report type is one of txt, xml, html\n"
+            "quillstat: ignored -t 'XML': the report type is one of txt, xml, html, json, csv\n"
             "quillstat: ignored -l 'delphi': the language is one of C++, Delphi, Php, Java\n"
             "quillstat: ignored -j 'abc': the number of workers is a whole number from 1 up\n"
             "quillstat: the masks '*.php,*.inc' are taken as they stand, ',' and blanks "
@@ -222,9 +222,19 @@ TEST_F(BatchRun, PrintsHelpAndVersion) {
             "языка)\n"
             "-j N - число потоков анализа (по умолчанию по одному на ядро, не более 256)\n"
             "-o - - записать отчёт в стандартный вывод\n"
+            "-t json, -t csv - отчёт в JSON или CSV (всегда в UTF-8)\n"
+            "--encoding utf-8 - отчёт txt, xml или html в UTF-8 (по умолчанию windows-1251)\n"
+            "--files-from FILE - проверить файлы из списка FILE, по одному в строке (- "
+            "стандартный ввод); --null - пути в списке разделены символом NUL (git ls-files -z)\n"
+            "--fail-under PERCENT - код завершения 3, если доля символов комментариев во всех "
+            "файлах меньше PERCENT процентов\n"
+            "--max-todo N - код завершения 3, если слов todo и fixme больше N\n"
+            "-q - не показывать ход анализа\n"
             "--version - версия программы; -h, --help - эта справка\n"
-            "Коды завершения: 0 - отчёт записан, все файлы прочитаны; 1 - отчёт не записан; "
+            "Коды завершения: 0 - отчёт записан, все файлы прочитаны; 1 - отчёт не записан "
+            "(или неверный параметр, или не прочитан список файлов); "
             "2 - не удалось прочитать входной файл (отчёт записан) или нет оконной системы; "
+            "3 - не пройден порог --fail-under или --max-todo (отчёт записан); "
             "129, 130, 143 - прервано сигналом\n");
   EXPECT_FALSE(fs::exists(root_ / "-h"));
   EXPECT_EQ(run("--version"), 0);
