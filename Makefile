@@ -2,7 +2,7 @@
 # missing, configures, builds, then tests or runs.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libxml2-utils python3
+PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libxml2-utils python3 jq
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 .PHONY: all deps fuzz-deps configure build test sanitize fuzz ci run bench clean
