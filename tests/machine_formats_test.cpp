@@ -113,6 +113,10 @@ TEST(MachineFormats, EveryFormatCarriesTheSameFiguresAndNames) {
   EXPECT_EQ(output(root, "python3 kDump.py xml u.xml"), xmlNames);
   EXPECT_EQ(output(root, "jq -r '.files[2].pathBytes, .total.commentChars' r.json"),
             hex("t/bad\xFF.c") + "\n75\n");
+  // A file run has no total, and its "files" array still closes.
+  EXPECT_EQ(output(root, "'" QUILLSTAT_EXECUTABLE
+                         "' -f t/a.cpp -t json -o - | jq -c '[.files[].size, .total]'"),
+            "[17,null]\n");
   EXPECT_EQ(output(root, "xmllint --noout r.xml u.xml && head -c 39 u.xml"),
             "<?xml version='1.0' encoding='UTF-8'?>\r");
 

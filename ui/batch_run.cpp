@@ -26,13 +26,12 @@ bool isRecordOf(const fileIdentity& target, const fileStats& stats) {
   return analysed && analysed->sameFileAs(target);
 }
 
-// What a JSON report tells of this run. The one place that names how the
-// scanner lexes.
+// What a JSON report tells of this run.
 runDescription describeRun(const commandLineOptions& options) {
   const languageEntry& language = languageTable[options.languageIndex];
   runDescription run;
   run.language = language.name;
-  run.mode = "classic";
+  run.mode = "classic";  // the scanners analyse() picks
   run.countFirstComment = !options.noFirstComment;
   if (options.inputFile) {
     run.input = inputKind::file;
