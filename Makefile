@@ -2,7 +2,7 @@
 # missing, configures, builds, then tests or runs.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libxml2-utils python3
+PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libxml2-utils python3 jq
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 # The Windows cross build: MinGW-w64 with std::thread, GoogleTest as source
 # (/usr/src/googletest, compiled with the project), Wine to run the tests.
@@ -77,20 +77,21 @@ windows: windows-deps
 windows-test: windows build
 	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# The main job on a built-in default: this project's own source tree (the
-# files git tracks, so that build directories stay out), recursively, as an
-# HTML report.
+# The main job on a built-in default: this project's own C++ sources (the
+# files git tracks, so that build directories stay out; without git, those
+# of the source directories), as an HTML report that names them by their
+# paths in the tree.
 REPORT ?= out/quillstat-report.html
-SOURCE_COPY = out/quillstat-source
+SOURCE_PATTERNS = *.cpp *.c *.h *.hpp *.cxx *.hxx
 run: configure
 	cmake --build $(BUILD) -j $(JOBS) --target quillstat
-	@rm -rf $(SOURCE_COPY) && mkdir -p $(SOURCE_COPY) $(dir $(REPORT))
+	@mkdir -p $(dir $(REPORT))
 	@if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then \
-	  git ls-files -z | xargs -0 cp --parents -t $(SOURCE_COPY); \
+	  git ls-files -z -- $(foreach p,$(SOURCE_PATTERNS),'$(p)'); \
 	else \
-	  cp -r engine analysis report ui tests bench $(SOURCE_COPY); \
-	fi
-	@$(BUILD)/ui/quillstat -d $(SOURCE_COPY) -s -t html -o $(REPORT); status=$$?; \
+	  find engine analysis report ui tests bench fuzz -type f \
+	    \( -false $(foreach p,$(SOURCE_PATTERNS),-o -name '$(p)') \) -print0 | sort -z; \
+	fi | $(BUILD)/ui/quillstat --files-from - --null -t html -o $(REPORT); status=$$?; \
 	echo "report: $(CURDIR)/$(REPORT)"; exit $$status
 
 # Whole-program comparison on the Linux source tree (downloads it once).

@@ -61,4 +61,15 @@ analysisResult analysisManager::analyzeDirectory(const std::string& directory,
   return unlessStopped(std::move(result), stop);
 }
 
+analysisResult analysisManager::analyzeFiles(const pathSource& nextPath, const scanner& scan,
+                                             bool includeFirstComment,
+                                             const progressCallback& progress) const {
+  analysisResult result;
+  result.fromDirectory = true;
+  fileAnalysisPool pool(files_, scan, includeFirstComment, workerCount(jobs_), progress);
+  for (std::string path; nextPath(&path);) pool.add(std::move(path), pathType::unchecked);
+  pool.finish(&result.records, &result.failures);
+  return result;
+}
+
 }  // namespace quillstat

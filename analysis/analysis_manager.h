@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -21,9 +22,15 @@ namespace quillstat {
 class analysisManager {
  public:
   // Called as files complete, on a worker thread, possibly by several
-  // workers at once: how many files are done and how many the walk has
-  // found so far, both true at one moment.
-  using progressCallback = std::function<void(size_t filesDone, size_t filesFound)>;
+  // workers at once: how many files are done, how many the walk or the list
+  // has given so far and the sizes on disk of the files done, all true at
+  // one moment (calls may arrive out of that order).
+  using progressCallback =
+      std::function<void(size_t filesDone, size_t filesFound, int64_t bytesDone)>;
+
+  // Puts the next path of a list into *path and returns true, or returns
+  // false at the list's end.
+  using pathSource = std::function<bool(std::string* path)>;
 
   // Reads through `files`, which must outlive the manager. `jobs` worker
   // threads, at most 256, analyse the files of a directory; 0 means one per
@@ -43,6 +50,15 @@ class analysisManager {
                                   bool recursive, const scanner& scan, bool includeFirstComment,
                                   const progressCallback& progress = {},
                                   const std::atomic<bool>* stop = nullptr) const;
+
+  // Analyses the files that `nextPath` names, in its order, while it is
+  // still naming them: one record per path (a path named twice has two),
+  // masks not applied, and a path that is not a readable regular file is a
+  // failure with the all-zero record, as in a directory. The result has a
+  // total, as after a directory.
+  analysisResult analyzeFiles(const pathSource& nextPath, const scanner& scan,
+                              bool includeFirstComment,
+                              const progressCallback& progress = {}) const;
 
  private:
   fileSystem& files_;

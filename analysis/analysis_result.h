@@ -10,15 +10,23 @@ namespace quillstat {
 
 // What one analysis found, for the summary and for any number of reports.
 struct analysisResult {
-  // One record per file, in walk order; a file that could not be read has
-  // the all-zero record with an empty name.
+  // One record per file, in walk (or list) order; a file that could not be
+  // read has the all-zero record with an empty name.
   std::vector<fileStats> records;
-  // A directory analysis; its reports end with the total over the records.
+  // A directory or file-list analysis; its reports end with the total over
+  // the records.
   bool fromDirectory = false;
   // The inputs that could not be read: directories that could not be
   // listed, then files, each in walk order.
   std::vector<inputFailure> failures;
 };
+
+// The sum of all records (see addStats), with an empty name.
+inline fileStats totalOf(const analysisResult& result) {
+  fileStats total;
+  for (const fileStats& record : result.records) total = addStats(total, record);
+  return total;
+}
 
 }  // namespace quillstat
 

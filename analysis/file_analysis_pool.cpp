@@ -25,10 +25,10 @@ fileAnalysisPool::fileAnalysisPool(fileSystem& files, const scanner& scan,
 
 fileAnalysisPool::~fileAnalysisPool() { close(); }
 
-void fileAnalysisPool::add(std::string path) {
+void fileAnalysisPool::add(std::string path, pathType type) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    slots_.push_back(slot{std::move(path), {}, {}});
+    slots_.push_back(slot{std::move(path), type, {}, {}});
   }
   filesAdded_.notify_one();
 }
@@ -80,9 +80,8 @@ void fileAnalysisPool::workUntilClosed() {
     slot& file = slots_[nextToClaim_++];
     lock.unlock();
     ioError error;
-    // The walk selects regular files only, so the loader need not look again.
     fileStats stats = scanPath(scan_, files_, file.path, includeFirstComment_, &buffer, &error,
-                               pathType::regularFile, stop_);
+                               file.type, stop_);
     lock.lock();
     file.stats = std::move(stats);
     file.error = error;
@@ -91,9 +90,10 @@ void fileAnalysisPool::workUntilClosed() {
     if (!error.failed()) std::string().swap(file.path);
     const size_t done = ++filesDone_;
     const size_t found = slots_.size();
+    const int64_t bytes = bytesDone_ += file.stats.sizeFile;
     if (progress_) {
       lock.unlock();
-      progress_(done, found);
+      progress_(done, found, bytes);
       lock.lock();
     }
   }

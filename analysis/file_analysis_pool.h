@@ -4,6 +4,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <exception>
 #include <functional>
@@ -24,7 +25,8 @@ namespace quillstat {
 // were added, so the output never depends on thread timing.
 class fileAnalysisPool {
  public:
-  using progressCallback = std::function<void(size_t filesDone, size_t filesFound)>;
+  using progressCallback =
+      std::function<void(size_t filesDone, size_t filesFound, int64_t bytesDone)>;
 
   // Reads through `files` (which must outlive the pool) and scans with
   // `scan`. `jobs` threads (at least one) start at once; fewer if the system
@@ -43,8 +45,10 @@ class fileAnalysisPool {
   fileAnalysisPool(const fileAnalysisPool&) = delete;
   fileAnalysisPool& operator=(const fileAnalysisPool&) = delete;
 
-  // Queues one file; called by one thread only.
-  void add(std::string path);
+  // Queues one file; called by one thread only. A path that is not known
+  // as a regular file (`type` unchecked) is refused by its type before it
+  // is opened, so a FIFO named in a list cannot block a worker.
+  void add(std::string path, pathType type = pathType::regularFile);
 
   // Waits until every added file is analysed, then appends the records to
   // *results and the files that could not be read to *failures, both in the
@@ -55,6 +59,7 @@ class fileAnalysisPool {
  private:
   struct slot {
     std::string path;
+    pathType type;
     fileStats stats;
     ioError error;
   };
@@ -71,6 +76,7 @@ class fileAnalysisPool {
   std::deque<slot> slots_;  // a deque: workers keep references while add() grows it
   size_t nextToClaim_ = 0;
   size_t filesDone_ = 0;
+  int64_t bytesDone_ = 0;  // sizes on disk of the files done
   bool closed_ = false;
   std::exception_ptr workerFailure_;
   progressCallback progress_;

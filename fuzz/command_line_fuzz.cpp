@@ -54,6 +54,11 @@ void checkOptions(const std::vector<std::string>& tokens) {
   check(options.inputDirectory == lastValue(tokens, "-d"), "-d: the last value wins");
   check(options.outputPath == lastValue(tokens, "-o"), "-o: the last value wins");
   check(options.masks == lastValue(tokens, "-e"), "-e: the last value wins");
+  check(options.filesFrom == lastValue(tokens, "--files-from"), "--files-from: the last wins");
+  check(options.quiet == contains(tokens, "-q"), "-q sets quiet");
+  check(options.nulSeparated == contains(tokens, "--null"), "--null sets nulSeparated");
+  const bool mixedInputs = options.filesFrom && (options.inputFile || options.inputDirectory);
+  check(!mixedInputs || !options.errors.empty(), "--files-from beside -f or -d is an error");
   check(options.languageIndex < languageCount, "-l gives a known language");
 }
 

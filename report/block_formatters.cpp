@@ -1,28 +1,12 @@
 #include "report/block_formatters.h"
 
-#include <charconv>
-#include <cstdint>
 #include <string_view>
+
+#include "report/figures.h"
 
 namespace quillstat {
 
 namespace {
-
-// std::to_chars rather than printf: no fixed buffer for the block, and a
-// number never depends on the process locale (a Russian one would print
-// "25,000000").
-void appendInt(int64_t value, std::string* out) {
-  char digits[24];
-  out->append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
-
-// Six decimals, like "%f". The largest finite double needs 309 digits before
-// the point.
-void appendFixed(double value, std::string* out) {
-  char digits[330];
-  out->append(digits, std::to_chars(digits, digits + sizeof digits, value,
-                                    std::chars_format::fixed, 6).ptr);
-}
 
 // What one spot of a name becomes: `text` in place of its first `length`
 // bytes; a length of 0 keeps the byte as it is.
@@ -82,12 +66,6 @@ replacement xmlReplacement(std::string_view name, size_t i) {
 }
 
 void appendText(const fileStats& s, std::string_view name, std::string* out) {
-  // The division comes first, then the factor 100: where the two orders round
-  // differently, this is the one whose last digit the reports have always shown.
-  double percent = 0.0;
-  if (s.sizeFile != 0) {
-    percent = static_cast<double>(s.countCommentChars) / static_cast<double>(s.sizeFile) * 100.0;
-  }
   double linesPerComment = 0.0;
   if (s.countOfComment != 0) {
     linesPerComment = static_cast<double>(s.countCodeLine) / static_cast<double>(s.countOfComment);
@@ -103,9 +81,9 @@ void appendText(const fileStats& s, std::string_view name, std::string* out) {
   out->append(" \r\n  примерное количество строк кода: ");
   appendInt(s.countCodeLine, out);
   out->append("\r\n  % комментариев: ");
-  appendFixed(percent, out);
+  appendSixDecimals(commentPercent(s), out);
   out->append(" % \r\n  кол-во строк/кол-во комментариев: ");
-  appendFixed(linesPerComment, out);
+  appendSixDecimals(linesPerComment, out);
   out->append("\r\n  fixme+todo слов: ");
   appendInt(s.fixmeWordsCount + s.todoWordsCount, out);
   out->append("\r\n\r\n");

@@ -3,12 +3,12 @@
 namespace quillstat {
 
 reportBlocks::reportBlocks(const analysisResult& result) : result_(result) {
-  if (!result.fromDirectory) return;
-  for (const fileStats& record : result.records) total_ = addStats(total_, record);
+  if (result.fromDirectory) total_ = totalOf(result);
 }
 
 void reportBlocks::append(size_t index, const blockFormat& format, std::string* out) const {
   if (index < result_.records.size()) {
+    if (index > 0) out->append(format.betweenRecords);
     format.record(result_.records[index], out);
   } else {
     format.total(total_, out);

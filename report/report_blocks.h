@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "analysis/analysis_result.h"
 #include "engine/file_stats.h"
@@ -14,6 +15,7 @@ namespace quillstat {
 struct blockFormat {
   void (*record)(const fileStats& stats, std::string* out);
   void (*total)(const fileStats& total, std::string* out);
+  std::string_view betweenRecords = {};  // before each record but the first
 };
 
 // The plain-text blocks, of the text report and the summary.

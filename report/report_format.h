@@ -3,8 +3,11 @@
 
 namespace quillstat {
 
-// The three report formats, with the codes the front ends use.
-enum class reportFormat { txt = 0, xml = 1, html = 2 };
+// The report formats, with the codes the front ends use.
+enum class reportFormat { txt = 0, xml = 1, html = 2, json = 3, csv = 4 };
+
+// The encoding of a txt, xml or html report; json and csv are always UTF-8.
+enum class textEncoding { windows1251, utf8 };
 
 }  // namespace quillstat
 

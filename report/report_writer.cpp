@@ -3,9 +3,12 @@
 #include <string_view>
 
 #include "report/block_formatters.h"
-#include "report/report_blocks.h"
+#include "report/csv_report.h"
 #include "report/home_page.h"
+#include "report/json_report.h"
+#include "report/report_blocks.h"
 #include "report/report_file.h"
+#include "report/utf8.h"
 #include "report/windows1251.h"
 
 namespace quillstat {
@@ -17,17 +20,25 @@ namespace {
 // number of records.
 constexpr size_t chunkSize = 64 * 1024;
 
-constexpr std::string_view xmlHeader =
-    "<?xml version='1.0' encoding='WINDOWS-1251'?>\r\n<main>\r\n";
+std::string xmlHeader(textEncoding encoding) {
+  return std::string("<?xml version='1.0' encoding='") +
+         (encoding == textEncoding::utf8 ? "UTF-8" : "WINDOWS-1251") + "'?>\r\n<main>\r\n";
+}
 constexpr std::string_view xmlFooter = "</main>\r\n";
 
 // The bare LFs, the link after </body>, the unquoted "_balnk" and the anchor
 // that is never closed are kept as earlier reports have them: browsers render
-// them, and old and new reports stay comparable byte for byte.
-constexpr std::string_view htmlHeader =
-    "<html>\n<body>\n<table border=1>\r\n  <tr>\r\n    <td>Имя файла</td> <td>Количество символов "
-    "комментариев</td> <td>Размер файла</td> <td>Количество комментариев</td>    <td>Количество "
-    "строк кода</td> <td>Количество слов fixme</td>    <td>Количество слов todo</td></tr>\r\n";
+// them, and old and new reports stay comparable byte for byte. Browsers
+// guess the Windows-1251 of the classic report; a UTF-8 one says what it is.
+std::string htmlHeader(textEncoding encoding) {
+  return std::string(encoding == textEncoding::utf8
+                         ? "<html>\n<head><meta charset=\"utf-8\"></head>\n<body>\n"
+                         : "<html>\n<body>\n") +
+         "<table border=1>\r\n  <tr>\r\n    <td>Имя файла</td> <td>Количество символов "
+         "комментариев</td> <td>Размер файла</td> <td>Количество комментариев</td>    "
+         "<td>Количество строк кода</td> <td>Количество слов fixme</td>    <td>Количество слов "
+         "todo</td></tr>\r\n";
+}
 
 std::string htmlFooter() {
   return std::string("</table>\r\n</body><br><a href=\"") + homePageAddress +
@@ -38,24 +49,42 @@ struct formatParts {
   std::string header;
   std::string footer;
   blockFormat blocks;
-  unmappable policy;
+  textEncoding encoding;
+  unmappable policy;  // for Windows-1251
 };
 
-formatParts partsOf(reportFormat format) {
-  switch (format) {
+formatParts partsOf(const reportSettings& settings, const analysisResult& result) {
+  const textEncoding encoding = settings.encoding;
+  switch (settings.format) {
     case reportFormat::xml:
-      return {std::string(xmlHeader), std::string(xmlFooter), {formatXmlRecord, formatXmlTotal},
-              unmappable::characterReference};
+      return {xmlHeader(encoding), std::string(xmlFooter), {formatXmlRecord, formatXmlTotal},
+              encoding, unmappable::characterReference};
     case reportFormat::html:
-      return {std::string(htmlHeader), htmlFooter(), {formatHtmlRecord, formatHtmlTotal},
+      return {htmlHeader(encoding), htmlFooter(), {formatHtmlRecord, formatHtmlTotal}, encoding,
               unmappable::characterReference};
+    case reportFormat::json:
+      return {jsonHeader(settings), jsonFooter(result, settings),
+              {formatJsonRecord, formatJsonTotal, jsonBetweenRecords}, textEncoding::utf8,
+              unmappable::questionMark};
+    case reportFormat::csv:
+      return {std::string(csvHeader), "", {formatCsvRecord, formatCsvTotal}, textEncoding::utf8,
+              unmappable::questionMark};
     case reportFormat::txt:
       break;
   }
-  return {"", "", textBlocks, unmappable::questionMark};
+  return {"", "", textBlocks, encoding, unmappable::questionMark};
 }
 
-// Writes the Windows-1251 text gathered in `chunk` to `file`; on failure sets
+// Appends the UTF-8 `text` to *out in the report's encoding.
+void encode(std::string_view text, const formatParts& parts, std::string* out) {
+  if (parts.encoding == textEncoding::utf8) {
+    appendValidUtf8(text, out);
+  } else {
+    appendWindows1251(text, parts.policy, out);
+  }
+}
+
+// Writes the encoded text gathered in `chunk` to `file`; on failure sets
 // *error to the reason.
 bool writeChunk(reportFile& file, std::string* chunk, ioError* error) {
   if (!file.write(chunk->data(), chunk->size(), error)) return false;
@@ -69,25 +98,32 @@ bool writeAll(reportFile& file, const formatParts& parts, const analysisResult& 
   chunk.reserve(chunkSize + 4096);
   std::string block;  // UTF-8, reused so that a record costs no allocation
 
-  appendWindows1251(parts.header, parts.policy, &chunk);
+  encode(parts.header, parts, &chunk);
   const reportBlocks blocks(result);
   for (size_t i = 0; i < blocks.size(); ++i) {
     block.clear();
     blocks.append(i, parts.blocks, &block);
-    appendWindows1251(block, parts.policy, &chunk);
+    encode(block, parts, &chunk);
     if (chunk.size() >= chunkSize && !writeChunk(file, &chunk, error)) return false;
   }
-  appendWindows1251(parts.footer, parts.policy, &chunk);
+  encode(parts.footer, parts, &chunk);
   return writeChunk(file, &chunk, error);
 }
 
 }  // namespace
 
+bool writeReport(const std::string& outputPath, const reportSettings& settings,
+                 const analysisResult& result, ioError* error) {
+  reportFile file;
+  return file.open(outputPath, error) &&
+         writeAll(file, partsOf(settings, result), result, error) && file.commit(error);
+}
+
 bool writeReport(const std::string& outputPath, reportFormat format, const analysisResult& result,
                  ioError* error) {
-  reportFile file;
-  return file.open(outputPath, error) && writeAll(file, partsOf(format), result, error) &&
-         file.commit(error);
+  reportSettings settings;
+  settings.format = format;
+  return writeReport(outputPath, settings, result, error);
 }
 
 }  // namespace quillstat

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "report/utf8.h"
+
 namespace quillstat {
 
 namespace {
-
-constexpr char32_t replacementCharacter = 0xFFFD;
 
 // Windows-1251 byte of each code point from U+0080 up to the highest one the
 // code page has (U+2122), 0 where it has none. A flat table: one index per
@@ -39,48 +39,6 @@ class encodeTable {
 const encodeTable& table() {
   static const encodeTable instance;  // built on first use, thread-safe since C++11
   return instance;
-}
-
-bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
-
-// Decodes the sequence at the start of `s` (not empty, first byte not ASCII)
-// and sets *length to its bytes. An invalid sequence yields U+FFFD with a
-// length of 1, so each of its bytes becomes one replacement.
-char32_t decodeOne(std::string_view s, size_t* length) {
-  auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
-  unsigned char lead = byte(0);
-  size_t need;
-  char32_t c;
-  // The limits on the second byte exclude overlong forms, surrogates and code
-  // points above U+10FFFF, as the UTF-8 definition requires.
-  unsigned char low = 0x80, high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    need = 1, c = lead & 0x1F;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    need = 2, c = lead & 0x0F;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    need = 3, c = lead & 0x07;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    *length = 1;
-    return replacementCharacter;
-  }
-  if (s.size() <= need || byte(1) < low || byte(1) > high) {
-    *length = 1;
-    return replacementCharacter;
-  }
-  for (size_t i = 1; i <= need; ++i) {
-    if (!isContinuation(byte(i))) {
-      *length = 1;
-      return replacementCharacter;
-    }
-    c = c << 6 | (byte(i) & 0x3F);
-  }
-  *length = need + 1;
-  return c;
 }
 
 // "&#252;" for U+00FC.
@@ -135,7 +93,7 @@ void appendWindows1251(std::string_view utf8, unmappable policy, std::string* ou
       continue;
     }
     size_t length;
-    char32_t c = decodeOne(utf8.substr(i), &length);
+    char32_t c = decodeUtf8(utf8.substr(i), &length);
     i += length;
     if (uint8_t b = bytes.byteOf(c)) {
       *dst++ = static_cast<char>(b);

@@ -86,7 +86,7 @@ TEST_F(AnalysisManager, WorkerCountNeverChangesTheResults) {
     std::mutex mutex;
     size_t mostDone = 0;
     const analysisResult parallel = analysisManager(machineFileSystem(), jobs).analyzeDirectory(
-        root_.string(), "*.cpp", true, cpp, false, [&](size_t done, size_t found) {
+        root_.string(), "*.cpp", true, cpp, false, [&](size_t done, size_t found, int64_t) {
           std::lock_guard<std::mutex> lock(mutex);
           EXPECT_LE(done, found);
           mostDone = std::max(mostDone, done);
@@ -129,7 +129,7 @@ TEST_F(AnalysisManager, StoppedAnalysisLeavesNothing) {
   size_t filesDone = 0;
   const analysisResult result = manager.analyzeDirectory(
       root_.string(), "*.cpp;*.java", true, cpp, true,
-      [&](size_t done, size_t) {
+      [&](size_t done, size_t, int64_t) {
         filesDone = done;
         stop = true;
       },

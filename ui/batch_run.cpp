@@ -1,6 +1,7 @@
 #include "ui/batch_run.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "analysis/analysis_manager.h"
 #include "analysis/language_table.h"
@@ -8,6 +9,10 @@
 #include "report/report_writer.h"
 #include "ui/error_text.h"
 #include "ui/file_identity.h"
+#include "ui/file_list.h"
+#include "ui/progress_line.h"
+#include "ui/quality_gate.h"
+#include "ui/terminal.h"
 
 namespace quillstat {
 
@@ -21,19 +26,80 @@ bool isRecordOf(const fileIdentity& target, const fileStats& stats) {
   return analysed && analysed->sameFileAs(target);
 }
 
+// What a JSON report tells of this run.
+runDescription describeRun(const commandLineOptions& options) {
+  const languageEntry& language = languageTable[options.languageIndex];
+  runDescription run;
+  run.language = language.name;
+  run.mode = options.exact ? "exact" : "classic";  // as scannerFor picks
+  run.countFirstComment = !options.noFirstComment;
+  if (options.inputFile) {
+    run.input = inputKind::file;
+    run.path = *options.inputFile;
+  } else if (options.filesFrom) {
+    run.input = inputKind::fileList;
+    run.path = *options.filesFrom;
+  } else {
+    run.input = inputKind::directory;
+    run.path = *options.inputDirectory;
+    run.recursive = options.recursive;
+    run.masks = options.masks.value_or(language.defaultMasks);
+  }
+  return run;
+}
+
+// The scanner of the run's language, by the rules the run asked for.
+const scanner& scannerFor(const commandLineOptions& options) {
+  const languageEntry& language = languageTable[options.languageIndex];
+  return options.exact ? language.exact : language.classic;
+}
+
+// Analyses what `run` names. A list that cannot be read to its end leaves
+// *listError set and the result unusable.
+analysisResult analyse(const commandLineOptions& options, const runDescription& run,
+                       std::ostream& errors, ioError* listError) {
+  const analysisManager manager(machineFileSystem(), options.jobs);
+  const scanner& scan = scannerFor(options);
+  if (run.input == inputKind::file) {
+    return manager.analyzeFile(run.path, scan, run.countFirstComment);
+  }
+
+  std::unique_ptr<progressLine> line;
+  analysisManager::progressCallback progress;
+  if (!options.quiet && standardErrorIsTerminal()) {
+    line = std::make_unique<progressLine>(errors);
+    progress = [&line](size_t done, size_t found, int64_t bytes) {
+      line->update(done, found, bytes);
+    };
+  }
+  if (run.input == inputKind::directory) {
+    return manager.analyzeDirectory(run.path, run.masks, run.recursive, scan,
+                                    run.countFirstComment, progress);
+  }
+  fileList list(options.nulSeparated ? '\0' : '\n');
+  if (!list.open(run.path, listError)) return {};
+  analysisResult result = manager.analyzeFiles(
+      [&list](std::string* path) { return list.next(path); }, scan, run.countFirstComment,
+      progress);
+  *listError = list.error();
+  return result;
+}
+
 }  // namespace
 
 batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
-  const analysisManager manager(machineFileSystem(), options.jobs);
-  const languageEntry& language = languageTable[options.languageIndex];
-  const scanner& scan = options.exact ? language.exact : language.classic;
-  const bool includeFirstComment = !options.noFirstComment;
-  analysisResult result =
-      options.inputFile
-          ? manager.analyzeFile(*options.inputFile, scan, includeFirstComment)
-          : manager.analyzeDirectory(*options.inputDirectory,
-                                     options.masks.value_or(language.defaultMasks),
-                                     options.recursive, scan, includeFirstComment);
+  reportSettings settings;
+  settings.format = options.format;
+  settings.encoding = options.encoding;
+  settings.run = describeRun(options);
+  settings.describeError = errorText;
+  ioError listError;
+  analysisResult result = analyse(options, settings.run, errors, &listError);
+  if (listError.failed()) {
+    errors << "quillstat: cannot read the file list '" << settings.run.path
+           << "': " << errorText(listError) << '\n';
+    return batchReportFailed;
+  }
   for (const inputFailure& failure : result.failures) {
     errors << "quillstat: cannot read '" << failure.path << "': " << errorText(failure.error)
            << '\n';
@@ -42,24 +108,31 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   const std::string& output = *options.outputPath;
   std::optional<fileIdentity> target;
   if (output != standardOutputName) target = identifyFile(output);
+  bool refused = false;
   if (target) {
     auto isOutput = [&](const fileStats& stats) { return isRecordOf(*target, stats); };
-    // A file named on the command line is never overwritten; an earlier
-    // report inside an analysed tree is about to be replaced, so it is no
-    // input of this run.
-    if (options.inputFile && std::ranges::any_of(result.records, isOutput)) {
-      errors << "quillstat: will not write the report over '" << output
-             << "': it is one of the analysed files\n";
-      return batchReportFailed;
+    // A file named on the command line or in a list is never overwritten; an
+    // earlier report inside an analysed tree is about to be replaced, so it
+    // is no input of this run.
+    if (settings.run.input != inputKind::directory) {
+      refused = std::ranges::any_of(result.records, isOutput);
+    } else {
+      std::erase_if(result.records, isOutput);
     }
-    std::erase_if(result.records, isOutput);
   }
+  batchStatus status = result.failures.empty() ? batchOk : batchInputUnreadable;
   ioError error;
-  if (!writeReport(output, options.format, result, &error)) {
+  if (refused) {
+    errors << "quillstat: will not write the report over '" << output
+           << "': it is one of the analysed files\n";
+    status = batchReportFailed;
+  } else if (!writeReport(output, settings, result, &error)) {
     errors << "quillstat: cannot write report '" << output << "': " << errorText(error) << '\n';
-    return batchReportFailed;
+    status = batchReportFailed;
   }
-  return result.failures.empty() ? batchOk : batchInputUnreadable;
+  const std::vector<std::string> gateLines = gateFailures(options.gate, totalOf(result));
+  for (const std::string& line : gateLines) errors << "quillstat: " << line << '\n';
+  return status == batchOk && !gateLines.empty() ? batchGateFailed : status;
 }
 
 }  // namespace quillstat

@@ -7,18 +7,23 @@
 
 namespace quillstat {
 
-// Exit statuses of a batch run.
+// Exit statuses of a batch run. When several apply, the lowest but 0 wins:
+// without a report, nothing else can be trusted.
 enum batchStatus {
-  batchOk = 0,              // analysed and written
-  batchReportFailed = 1,    // the report could not (or must not) be written
-  batchInputUnreadable = 2  // an input could not be read; the report was written
+  batchOk = 0,               // analysed and written
+  batchReportFailed = 1,     // no report: it could not (or must not) be written, or the
+                             // options or the file list could not be used
+  batchInputUnreadable = 2,  // an input could not be read; the report was written
+  batchGateFailed = 3        // a limit of the quality gate failed; the report was written
 };
 
 // Runs the one analysis that `options` name (a file wins over a directory;
-// without -e the language's default masks) and writes its report. Prints
-// nothing when all goes well; otherwise one line per problem on `errors`,
-// naming the path and the cause. Never writes the report over a file that
-// the run analysed.
+// without -e the language's default masks; a file list stands alone) and
+// writes its report. Prints nothing when all goes well; otherwise one line
+// per problem on `errors`, naming the path and the cause, and one per failed
+// limit. While a directory or list is analysed, a progress line is drawn on
+// `errors` when standard error is a terminal, unless `options.quiet`. Never
+// writes the report over a file that the run analysed.
 batchStatus runBatch(const commandLineOptions& options, std::ostream& errors);
 
 }  // namespace quillstat

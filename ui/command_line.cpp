@@ -69,6 +69,18 @@ constexpr formatName formatNames[] = {
     {"txt", reportFormat::txt},
     {"xml", reportFormat::xml},
     {"html", reportFormat::html},
+    {"json", reportFormat::json},
+    {"csv", reportFormat::csv},
+};
+
+struct encodingName {
+  const char* name;
+  textEncoding encoding;
+};
+
+constexpr encodingName encodingNames[] = {
+    {"windows-1251", textEncoding::windows1251},
+    {"utf-8", textEncoding::utf8},
 };
 
 std::optional<reportFormat> parseFormat(const std::string& value) {
@@ -76,6 +88,30 @@ std::optional<reportFormat> parseFormat(const std::string& value) {
     if (value == row.name) return row.format;
   }
   return std::nullopt;
+}
+
+std::optional<textEncoding> parseEncoding(const std::string& value) {
+  for (const encodingName& row : encodingNames) {
+    if (value == row.name) return row.encoding;
+  }
+  return std::nullopt;
+}
+
+std::optional<double> parsePercent(const std::string& value) {
+  double percent = 0;
+  const char* end = value.data() + value.size();
+  auto [rest, error] = std::from_chars(value.data(), end, percent);
+  // The negated test also refuses NaN.
+  if (error != std::errc() || rest != end || !(percent >= 0 && percent <= 100)) return std::nullopt;
+  return percent;
+}
+
+std::optional<int64_t> parseCount(const std::string& value) {
+  int64_t count = 0;
+  const char* end = value.data() + value.size();
+  auto [rest, error] = std::from_chars(value.data(), end, count);
+  if (error != std::errc() || rest != end || count < 0) return std::nullopt;
+  return count;
 }
 
 std::optional<unsigned> parseLanguage(const std::string& value) {
@@ -99,6 +135,22 @@ std::string namesOf(const Rows& rows) {
   std::string list;
   for (const auto& row : rows) list += (list.empty() ? "" : ", ") + std::string(row.name);
   return list;
+}
+
+// The long options that take a value, which they must have.
+constexpr const char* strictOptions[] = {"--encoding", "--files-from", "--fail-under",
+                                         "--max-todo"};
+
+// Sets *into to the parsed value, or refuses it.
+template <typename T, typename Into>
+void takeOrRefuse(std::optional<T> parsed, Into* into, const std::string& option,
+                  const std::string& value, const std::string& accepted,
+                  std::vector<std::string>* errors) {
+  if (parsed) {
+    *into = *parsed;
+    return;
+  }
+  errors->push_back(option + " '" + value + "': " + accepted);
 }
 
 // Sets *into to the parsed value, or keeps it and says so.
@@ -130,7 +182,14 @@ commandLineOptions scanOptions(const std::vector<std::string>& tokens) {
     if (token == "-s") options.recursive = true;
     if (token == "-nf") options.noFirstComment = true;
     if (token == "-x" || token == "--exact") options.exact = true;
-    if (p + 1 == tokens.size()) continue;
+    if (token == "-q") options.quiet = true;
+    if (token == "--null") options.nulSeparated = true;
+    if (p + 1 == tokens.size()) {
+      for (const char* name : strictOptions) {
+        if (token == name) options.errors.push_back(token + " needs a value");
+      }
+      continue;
+    }
     const std::string& value = tokens[p + 1];
     if (token == "-f") options.inputFile = value;
     if (token == "-d") options.inputDirectory = value;
@@ -156,6 +215,23 @@ commandLineOptions scanOptions(const std::vector<std::string>& tokens) {
       takeOrWarn(parseJobs(value), &options.jobs, token, value,
                  "the number of workers is a whole number from 1 up", warnings);
     }
+    std::vector<std::string>* errors = &options.errors;
+    if (token == "--encoding") {
+      takeOrRefuse(parseEncoding(value), &options.encoding, token, value,
+                   "the encoding is one of " + namesOf(encodingNames), errors);
+    }
+    if (token == "--files-from") options.filesFrom = value;
+    if (token == "--fail-under") {
+      takeOrRefuse(parsePercent(value), &options.gate.failUnder, token, value,
+                   "the limit is a percentage from 0 to 100", errors);
+    }
+    if (token == "--max-todo") {
+      takeOrRefuse(parseCount(value), &options.gate.maxTodo, token, value,
+                   "the limit is a whole number from 0 up", errors);
+    }
+  }
+  if (options.filesFrom && (options.inputFile || options.inputDirectory)) {
+    options.errors.push_back("--files-from names the files to analyse: leave out -f and -d");
   }
   return options;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "report/report_format.h"
+#include "ui/quality_gate.h"
 
 namespace quillstat {
 
@@ -36,21 +37,30 @@ struct commandLineOptions {
   std::optional<std::string> inputDirectory;  // -d
   std::optional<std::string> outputPath;      // -o
   std::optional<std::string> masks;           // -e
-  reportFormat format = reportFormat::txt;    // -t txt|xml|html
+  reportFormat format = reportFormat::txt;    // -t txt|xml|html|json|csv
   unsigned languageIndex = 0;                 // -l C++|Delphi|Php|Java
   bool recursive = false;                     // -s
   bool noFirstComment = false;                // -nf
   bool exact = false;                         // -x or --exact: the exact rules
   unsigned jobs = 0;                          // -j N; 0: one worker per core
+  textEncoding encoding = textEncoding::windows1251;  // --encoding windows-1251|utf-8
+  std::optional<std::string> filesFrom;       // --files-from FILE ("-": standard input)
+  bool nulSeparated = false;                  // --null: the list's paths end in NUL, not LF
+  gateLimits gate;                            // --fail-under PERCENT, --max-todo N
+  bool quiet = false;                         // -q: no progress line
   bool showHelp = false;                      // -h or --help: nothing else runs
   bool showVersion = false;                   // --version: nothing else runs
   // One line for each value that was ignored or that likely does not mean
   // what its user meant, naming it and what is accepted, without the
   // program's name or a line end.
   std::vector<std::string> warnings;
+  // One line for each long option whose value is missing or not accepted,
+  // and for inputs that exclude each other, in the same form: nothing may
+  // run then, since a gate or a list that silently did nothing would pass.
+  std::vector<std::string> errors;
 
   // Batch mode needs an input and an output; anything else opens the window.
-  bool batchMode() const { return (inputFile || inputDirectory) && outputPath; }
+  bool batchMode() const { return (inputFile || inputDirectory || filesFrom) && outputPath; }
 };
 
 // Scans tokens in order, one position at a time: an option's value is not
@@ -59,7 +69,10 @@ struct commandLineOptions {
 // unknown tokens are ignored; unknown -t values, -l names and -j values are
 // ignored with a warning, and so is a mask list that holds ',' or a blank
 // (it keeps its literal effect); an option standing last without its value
-// does nothing. -h, --help and --version stop the scan.
+// does nothing. The long options (--encoding, --files-from, --fail-under,
+// --max-todo) are strict instead: a missing or unknown value is an error,
+// and so is --files-from beside -f or -d. -h, --help and --version stop the
+// scan.
 commandLineOptions scanOptions(const std::vector<std::string>& tokens);
 
 }  // namespace quillstat

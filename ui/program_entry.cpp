@@ -24,9 +24,19 @@ constexpr int kNoWindowStatus = 2;
 const char kMoreHelp[] =
     "-j N - число потоков анализа (по умолчанию по одному на ядро, не более 256)\n"
     "-o - - записать отчёт в стандартный вывод\n"
+    "-t json, -t csv - отчёт в JSON или CSV (всегда в UTF-8)\n"
+    "--encoding utf-8 - отчёт txt, xml или html в UTF-8 (по умолчанию windows-1251)\n"
+    "--files-from FILE - проверить файлы из списка FILE, по одному в строке (- стандартный "
+    "ввод); --null - пути в списке разделены символом NUL (git ls-files -z)\n"
+    "--fail-under PERCENT - код завершения 3, если доля символов комментариев во всех файлах "
+    "меньше PERCENT процентов\n"
+    "--max-todo N - код завершения 3, если слов todo и fixme больше N\n"
+    "-q - не показывать ход анализа\n"
     "--version - версия программы; -h, --help - эта справка\n"
-    "Коды завершения: 0 - отчёт записан, все файлы прочитаны; 1 - отчёт не записан; "
+    "Коды завершения: 0 - отчёт записан, все файлы прочитаны; 1 - отчёт не записан "
+    "(или неверный параметр, или не прочитан список файлов); "
     "2 - не удалось прочитать входной файл (отчёт записан) или нет оконной системы; "
+    "3 - не пройден порог --fail-under или --max-todo (отчёт записан); "
     "129, 130, 143 - прервано сигналом\n";
 
 // The help box's lines end in blanks that mean nothing on a terminal.
@@ -73,6 +83,10 @@ int runProgram(const std::vector<std::string>& tokens, int argc, char** argv) {
   if (options.showVersion) {
     std::cout << "quillstat " QUILLSTAT_VERSION "\n";
     return finishPrinting();
+  }
+  if (!options.errors.empty()) {
+    for (const std::string& error : options.errors) std::cerr << "quillstat: " << error << '\n';
+    return batchReportFailed;
   }
   if (options.batchMode()) {
     try {

@@ -70,7 +70,7 @@ bool analysisRunner::start(const QString& label, task work) {
 
   std::shared_ptr<progressCounts> counts = counts_;
   // The manager reports from one thread at a time, in order.
-  analysisManager::progressCallback progress = [counts](size_t done, size_t found) {
+  analysisManager::progressCallback progress = [counts](size_t done, size_t found, int64_t) {
     counts->found.store(found, std::memory_order_relaxed);
     counts->done.store(done, std::memory_order_relaxed);
   };

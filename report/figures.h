@@ -1,0 +1,29 @@
+#ifndef QUILLSTAT_REPORT_FIGURES_H_
+#define QUILLSTAT_REPORT_FIGURES_H_
+
+#include <cstdint>
+#include <string>
+
+#include "engine/file_stats.h"
+
+namespace quillstat {
+
+// The numbers of every report, printed the same way whatever the process
+// locale (a Russian one would print "25,000000").
+
+// Appends `value` in decimal.
+void appendInt(int64_t value, std::string* out);
+
+// Appends `value` with six decimals, correctly rounded, like "%f".
+void appendSixDecimals(double value, std::string* out);
+
+// The comment characters as a percentage of the size, 0 for an empty file.
+double commentPercent(const fileStats& stats);
+
+// commentPercent rounded to the six decimals that the reports print: a
+// limit compared with it agrees with what the reports show.
+double shownCommentPercent(const fileStats& stats);
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_REPORT_FIGURES_H_

@@ -1,0 +1,131 @@
+// The same tree in every format: the machine formats and the UTF-8 reports,
+// parsed as their readers parse them, carry the same figures and names.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "program_runner.h"
+#include "test_files.h"
+
+namespace quillstat {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Prints one line per record, "<name as hex> size chars comments lines todo
+// fixme percent" (percent "-" in XML, which has none; the total's name is
+// TOTAL), after checking that a UTF-8 report is valid UTF-8.
+const char kDump[] = R"(
+import csv, io, json, sys, xml.etree.ElementTree as ET
+fmt, path = sys.argv[1], sys.argv[2]
+raw = open(path, 'rb').read()
+keys = ['size', 'commentChars', 'comments', 'codeLines', 'todo', 'fixme']
+def name(f, total):
+    if total: return b'TOTAL'
+    return bytes.fromhex(f['pathBytes']) if f.get('pathBytes') else f['path'].encode()
+rows = []
+if fmt == 'json':
+    d = json.loads(raw.decode('utf-8'))
+    print(d['program'], d['formatVersion'], d['language'], d['mode'], d['options'])
+    for f in d['files'] + [d['total']]:
+        rows.append((name(f, f is d['total']), [f[k] for k in keys], '%.6f' % f['commentPercent']))
+elif fmt == 'csv':
+    table = list(csv.DictReader(io.StringIO(raw.decode('utf-8'), newline='')))
+    for f in table:
+        rows.append((name(f, f['kind'] == 'total'), [int(f[k]) for k in keys], f['commentPercent']))
+else:
+    attributes = ['sizeFile', 'countCommentChars', 'countOfComment', 'countCodeLine',
+                  'todoWordsCount', 'fixmeWordsCount']
+    for e in ET.fromstring(raw):
+        total = e.get('filename') == 'AllFiles'
+        rows.append((name({'path': e.get('filename')}, total), [int(e.get(k)) for k in attributes], '-'))
+for n, figures, percent in rows:
+    print(n.hex(), *figures, percent)
+)";
+
+std::string hex(const std::string& bytes) {
+  std::string text;
+  char digits[3];
+  for (unsigned char b : bytes) {
+    std::snprintf(digits, sizeof digits, "%02x", b);
+    text += digits;
+  }
+  return text;
+}
+
+// Runs `command` in `directory` and returns what it printed.
+std::string output(const fs::path& directory, const std::string& command) {
+  const fs::path out = directory / "dump.out";
+  const std::string line = "cd '" + directory.string() + "' && " + command + " > dump.out";
+  EXPECT_EQ(std::system(line.c_str()), 0) << command;
+  return readFile(out);
+}
+
+TEST(MachineFormats, EveryFormatCarriesTheSameFiguresAndNames) {
+  const fs::path root = freshTestDirectory();
+  writeFile(root / "kDump.py", kDump);
+  // 17 bytes: "// todo x" is 9 comment characters, one comment, one mark.
+  writeFile(root / "t/a.cpp", "int a; // todo x\n");
+  // 12 bytes each: 11 comment characters, one comment, no mark, one fixme.
+  const std::string names[] = {"amp&<>.c", "bad\xFF.c", "com,ma.c", "new\nline.c",
+                               "q\"uote.c", "Привет.c"};
+  for (const std::string& name : names) writeFile(root / "t" / name, "/* fixme */\n");
+
+  struct {
+    std::string arguments;  // after "-d t -e *.*"
+    std::string report;
+  } runs[] = {{"-t json", "r.json"}, {"-t csv", "r.csv"}, {"-t xml", "r.xml"},
+              {"-t xml --encoding utf-8", "u.xml"}, {"-t html --encoding utf-8", "u.html"},
+              {"--encoding utf-8", "u.txt"}};
+  for (const auto& run : runs) {
+    std::vector<std::string> arguments = {"-d", "t", "-e", "*.*", "-o", run.report};
+    for (size_t start = 0; start < run.arguments.size();) {
+      size_t end = std::min(run.arguments.find(' ', start), run.arguments.size());
+      arguments.push_back(run.arguments.substr(start, end - start));
+      start = end + 1;
+    }
+    programEnd end = runProgram(root, arguments);
+    ASSERT_EQ(end.exitStatus, 0) << run.arguments << end.err;
+  }
+
+  // Hand-counted: the total is 17 + 6 * 12 = 89 bytes with 9 + 6 * 11 = 75
+  // comment characters, 84.269663 %.
+  const std::string fixmeFile = " 12 11 1 0 0 1 ";
+  std::string exact = hex("t/a.cpp") + " 17 9 1 1 1 0 52.941176\n";
+  std::string xmlNames = hex("t/a.cpp") + " 17 9 1 1 1 0 -\n";
+  for (const std::string& name : names) {
+    exact += hex("t/" + name) + fixmeFile + "91.666667\n";
+    // XML has no way to keep the byte that is not UTF-8: it becomes U+FFFD.
+    const std::string shown = name == "bad\xFF.c" ? "bad\uFFFD.c" : name;
+    xmlNames += hex("t/" + shown) + fixmeFile + "-\n";
+  }
+  exact += hex("TOTAL") + " 89 75 7 1 1 6 84.269663\n";
+  xmlNames += hex("TOTAL") + " 89 75 7 1 1 6 -\n";
+
+  const std::string run = "quillstat 1 C++ classic {'input': 'directory', 'path': 't', "
+                          "'recursive': False, 'masks': '*.*', 'countFirstComment': True}\n";
+  EXPECT_EQ(output(root, "python3 kDump.py json r.json"), run + exact);
+  EXPECT_EQ(output(root, "python3 kDump.py csv r.csv"), exact);
+  EXPECT_EQ(output(root, "python3 kDump.py xml r.xml"), xmlNames);
+  EXPECT_EQ(output(root, "python3 kDump.py xml u.xml"), xmlNames);
+  EXPECT_EQ(output(root, "jq -r '.files[2].pathBytes, .total.commentChars' r.json"),
+            hex("t/bad\xFF.c") + "\n75\n");
+  // A file run has no total, and its "files" array still closes.
+  EXPECT_EQ(output(root, "'" QUILLSTAT_EXECUTABLE
+                         "' -f t/a.cpp -t json -o - | jq -c '[.files[].size, .total]'"),
+            "[17,null]\n");
+  EXPECT_EQ(output(root, "xmllint --noout r.xml u.xml && head -c 39 u.xml"),
+            "<?xml version='1.0' encoding='UTF-8'?>\r");
+
+  // The UTF-8 text and HTML reports keep the labels and spell the names.
+  const std::string html = readFile(root / "u.html");
+  EXPECT_EQ(html.substr(0, 50), "<html>\n<head><meta charset=\"utf-8\"></head>\n<body>\n");
+  EXPECT_NE(html.find("<td>t/Привет.c</td> <td>11</td> <td>12</td>"), std::string::npos);
+  EXPECT_NE(readFile(root / "u.txt").find("Имя файла: t/bad\uFFFD.c\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quillstat
