@@ -22,6 +22,8 @@ constexpr int kNoWindowStatus = 2;
 
 // What the terminal's help tells beyond the window's help box.
 const char kMoreHelp[] =
+    "-x, --exact - точный разбор: строки, символьные константы и директивы так, как их видит "
+    "компилятор языка (по умолчанию классические правила)\n"
     "-j N - число потоков анализа (по умолчанию по одному на ядро, не более 256)\n"
     "-o - - записать отчёт в стандартный вывод\n"
     "-t json, -t csv - отчёт в JSON или CSV (всегда в UTF-8)\n"
