@@ -81,17 +81,24 @@ windows-test: windows build
 # files git tracks, so that build directories stay out; without git, those
 # of the source directories), as an HTML report that names them by their
 # paths in the tree.
+# It builds the batch program alone, in a tree of its own, so that it needs
+# neither Qt nor the test libraries.
 REPORT ?= out/quillstat-report.html
 SOURCE_PATTERNS = *.cpp *.c *.h *.hpp *.cxx *.hxx
-run: configure
-	cmake --build $(BUILD) -j $(JOBS) --target quillstat
+RUN_BUILD ?= build-run
+RUN_PACKAGES = cmake g++ make git
+run:
+	$(call install-missing,$(RUN_PACKAGES))
+	cmake -S . -B $(RUN_BUILD) -DCMAKE_BUILD_TYPE=Release -DQUILLSTAT_BUILD_GUI=OFF \
+	  -DQUILLSTAT_BUILD_TESTS=OFF -DQUILLSTAT_BUILD_BENCHMARKS=OFF
+	cmake --build $(RUN_BUILD) -j $(JOBS) --target quillstat
 	@mkdir -p $(dir $(REPORT))
 	@if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then \
 	  git ls-files -z -- $(foreach p,$(SOURCE_PATTERNS),'$(p)'); \
 	else \
 	  find engine analysis report ui tests bench fuzz -type f \
 	    \( -false $(foreach p,$(SOURCE_PATTERNS),-o -name '$(p)') \) -print0 | sort -z; \
-	fi | $(BUILD)/ui/quillstat --files-from - --null -t html -o $(REPORT); status=$$?; \
+	fi | $(RUN_BUILD)/ui/quillstat --files-from - --null -t html -o $(REPORT); status=$$?; \
 	echo "report: $(CURDIR)/$(REPORT)"; exit $$status
 
 # Whole-program comparison on the Linux source tree (downloads it once).
@@ -99,4 +106,4 @@ bench: build
 	bench/compare.sh $(BUILD)/ui/quillstat
 
 clean:
-	rm -rf $(BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(RUN_BUILD) $(WINDOWS_BUILD)
