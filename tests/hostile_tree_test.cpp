@@ -1,9 +1,7 @@
 // Trees that a careless walk or reader would hang on, crash on or miscount,
 // run through the built program.
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -42,23 +40,17 @@ class HostileTree : public testing::Test {
 using HostileTreeStress = HostileTree;
 
 // Makes 20 directories named `name`, each inside the one before, under
-// `base`, with deep.cpp in the 16th and the 20th. The calls are relative to
-// the open directory, since the whole path grows past what one call may name.
+// `base`, with deep.cpp in the 16th and the 20th. Each step is taken from
+// the one before, since the whole path grows past what one call may name.
 void makeDeepTree(const fs::path& base, const std::string& name) {
-  const std::string content = "x; /* fixme */\n";
-  int fd = open(base.c_str(), O_RDONLY | O_DIRECTORY);
+  const fs::path saved = fs::current_path();
+  fs::current_path(base);
   for (int level = 1; level <= 20; ++level) {
-    ASSERT_EQ(mkdirat(fd, name.c_str(), 0755), 0);
-    int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
-    close(fd);
-    ASSERT_GE(fd = next, 0);
-    if (level == 16 || level == 20) {
-      int out = openat(fd, "deep.cpp", O_WRONLY | O_CREAT, 0644);
-      ASSERT_EQ(write(out, content.data(), content.size()), static_cast<ssize_t>(content.size()));
-      close(out);
-    }
+    fs::create_directory(name);
+    fs::current_path(name);
+    if (level == 16 || level == 20) std::ofstream("deep.cpp") << "x; /* fixme */\n";
   }
-  close(fd);
+  fs::current_path(saved);
 }
 
 TEST_F(HostileTree, SpecialFilesLoopsOddNamesAndDeepPathsAreSurvived) {
@@ -137,13 +129,11 @@ TEST_F(HostileTreeStress, HundredThousandFilesInOneDirectory) {
 
 // Permissions stop only users other than root, so the program runs as
 // "nobody" when the tests run as root.
-TEST_F(HostileTree, UnreadableInputsAndReadOnlyDirectoryForAnUnprivilegedUser) {
+TEST_F(HostileTree, UnreadableInputsForAnUnprivilegedUser) {
   fs::permissions(root_, fs::perms::all);  // the report goes here
   writeFile(root_ / "tree/a.cpp", "int a; // x\n");
   fs::permissions(writeFile(root_ / "tree/secret.cpp", "x;\n"), fs::perms::none);
   fs::permissions(writeFile(root_ / "tree/locked/b.cpp", "x;\n").parent_path(), fs::perms::none);
-  fs::create_directories(root_ / "readonly");
-  fs::permissions(root_ / "readonly", fs::perms(0555));
 
   EXPECT_TRUE(sameBytes(xmlRun({"-d", "tree", "-s"}, true),
                         xmlReport(xmlRecord("tree/a.cpp", 4, 12, 1, 1, 0, 0) +
@@ -154,14 +144,8 @@ TEST_F(HostileTree, UnreadableInputsAndReadOnlyDirectoryForAnUnprivilegedUser) {
             "quillstat: cannot read 'tree/locked/': Permission denied\n"
             "quillstat: cannot read 'tree/secret.cpp': Permission denied\n");
 
-  programEnd end = runProgram(root_, {"-f", "tree/a.cpp", "-o", "readonly/r.txt"}, true);
-  EXPECT_EQ(end.exitStatus, 1);
-  EXPECT_EQ(end.err, "quillstat: cannot write report 'readonly/r.txt': Permission denied\n");
-  EXPECT_TRUE(fs::is_empty(root_ / "readonly"));
-
   // rm as root would manage anyway; this is for a run as another user.
   fs::permissions(root_ / "tree/locked", fs::perms::owner_all);
-  fs::permissions(root_ / "readonly", fs::perms::owner_all);
 }
 
 }  // namespace
