@@ -85,8 +85,8 @@ TEST_F(AnalysisManager, StoppedAnalysisLeavesNothing) {
   std::atomic<bool> stop{true};
   const analysisManager manager(machineFileSystem(), 1);
   EXPECT_TRUE(manager.analyzeFile(root_ + "/a.cpp", cpp, true, &stop).records.empty());
-  EXPECT_TRUE(
-      manager.analyzeDirectory(root_ + "/missing", "*", true, cpp, true, {}, &stop).failures.empty());
+  EXPECT_TRUE(manager.analyzeDirectory(root_ + "/missing", "*", true, cpp, true, {}, &stop)
+                  .failures.empty());
 
   stop = false;
   size_t filesDone = 0;

@@ -48,7 +48,8 @@ bool halted(pid_t pid, int how, siginfo_t* info) {
 // other and before any work: each caught, or ignored as it was started. Its
 // /proc status shows it; false if it ended first.
 bool handlesInterrupts(pid_t pid) {
-  const unsigned long long all = 1ull << (SIGINT - 1) | 1ull << (SIGTERM - 1) | 1ull << (SIGHUP - 1);
+  const auto bit = [](int signal) { return 1ull << (signal - 1); };
+  const unsigned long long all = bit(SIGINT) | bit(SIGTERM) | bit(SIGHUP);
   const std::string status = "/proc/" + std::to_string(pid) + "/status";
   siginfo_t info;
   while (!halted(pid, WEXITED | WNOHANG, &info)) {

@@ -127,7 +127,8 @@ TEST(ReportWriter, XmlReportParsesAndKeepsTheNames) {
   }
   const fs::path dir = freshTestDirectory();
   ioError error;
-  ASSERT_TRUE(writeReport((dir / "r.xml").string(), reportFormat::xml, {records, true, {}}, &error));
+  ASSERT_TRUE(
+      writeReport((dir / "r.xml").string(), reportFormat::xml, {records, true, {}}, &error));
   EXPECT_EQ(std::system(("xmllint --noout '" + (dir / "r.xml").string() + "'").c_str()), 0);
   writeFile(dir / "names.py",
             "import sys, xml.etree.ElementTree as et\n"
