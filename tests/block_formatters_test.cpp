@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "test_files.h"
+
 namespace quillstat {
 namespace {
 
-template <typename Formatter>
-std::string format(Formatter formatter, const fileStats& stats) {
-  std::string out = "before|";  // formatters append
+// What `formatter` appends to a string that holds text already.
+std::string format(void (*formatter)(const fileStats&, std::string*), const fileStats& stats) {
+  std::string out = "before|";
   formatter(stats, &out);
   EXPECT_EQ(out.substr(0, 7), "before|");
   return out.substr(7);
@@ -17,23 +19,14 @@ std::string format(Formatter formatter, const fileStats& stats) {
 
 // The whole layouts, and the totals' fixed names, are checked byte for byte
 // in report_writer_test.cpp; here the numbers and the names.
-
-// Lines 2 to 7 of a plain-text block, after "Имя файла: \r\n".
-std::string textNumbers(const fileStats& s) {
-  std::string block = format(formatTextRecord, s);
-  return block.substr(block.find("\r\n") + 2);
-}
-
-struct numberCase {
-  const char* what;
-  int64_t size, chars, comments, lines, todo, fixme;
-  const char* percent;
-  const char* perComment;
-  const char* words;
-};
-
 TEST(BlockFormatters, TextBlockComputesShareLinesPerCommentAndWords) {
-  const numberCase cases[] = {
+  const struct {
+    const char* what;
+    int64_t size, chars, comments, lines, todo, fixme;
+    const char* percent;
+    const char* perComment;
+    const char* words;
+  } cases[] = {
       {"empty file", 0, 0, 0, 0, 0, 0, "0.000000", "0.000000", "0"},
       {"quarter, four lines each", 1000, 250, 10, 40, 1, 1, "25.000000", "4.000000", "2"},
       {"lines without comments", 10, 0, 0, 7, 0, 0, "0.000000", "0.000000", "0"},
@@ -43,35 +36,27 @@ TEST(BlockFormatters, TextBlockComputesShareLinesPerCommentAndWords) {
       {"beyond 32 bits", 5000000000, 2500000000, 1, 3000000000, 2000000000, 2000000000,
        "50.000000", "3000000000.000000", "4000000000"},
   };
-  for (const numberCase& c : cases) {
-    SCOPED_TRACE(c.what);
-    fileStats s;
-    s.sizeFile = c.size;
-    s.countCommentChars = c.chars;
-    s.countCodeChars = 12345;  // printed nowhere
-    s.countOfComment = c.comments;
-    s.countCodeLine = c.lines;
-    s.todoWordsCount = c.todo;
-    s.fixmeWordsCount = c.fixme;
-    EXPECT_EQ(textNumbers(s),
-              "  символов комментариев(размер файла): " + std::to_string(c.chars) + " (" +
-                  std::to_string(c.size) + ")\r\n  количество комментариев: " +
+  for (const auto& c : cases) {
+    // The code characters (12345) are printed nowhere.
+    const fileStats s{c.size, c.chars, 12345, c.comments, c.lines, c.todo, c.fixme, "f"};
+    EXPECT_EQ(format(formatTextRecord, s),
+              "Имя файла: f\r\n  символов комментариев(размер файла): " + std::to_string(c.chars) +
+                  " (" + std::to_string(c.size) + ")\r\n  количество комментариев: " +
                   std::to_string(c.comments) + " \r\n  примерное количество строк кода: " +
                   std::to_string(c.lines) + "\r\n  % комментариев: " + c.percent +
                   " % \r\n  кол-во строк/кол-во комментариев: " + c.perComment +
-                  "\r\n  fixme+todo слов: " + c.words + "\r\n\r\n");
+                  "\r\n  fixme+todo слов: " + c.words + "\r\n\r\n")
+        << c.what;
   }
 }
 
-struct nameCase {
-  const char* what;
-  std::string name;
-  std::string inXml;
-  std::string inHtml;  // the plain-text block always shows the name unchanged
-};
-
 TEST(BlockFormatters, NamesAreEscapedForXmlAndHtmlOnly) {
-  const nameCase cases[] = {
+  const struct {
+    const char* what;
+    std::string name;
+    std::string inXml;
+    std::string inHtml;  // the plain-text block always shows the name unchanged
+  } cases[] = {
       {"empty", "", "", ""},
       {"percent signs are no format", "100%s%%.c", "100%s%%.c", "100%s%%.c"},
       {"cyrillic", "Привет/мир.pas", "Привет/мир.pas", "Привет/мир.pas"},
@@ -85,20 +70,13 @@ TEST(BlockFormatters, NamesAreEscapedForXmlAndHtmlOnly) {
       {"FFFD and truncated EF stay for the encoder", "\xEF\xBF\xBD\xEF\xBF", "\xEF\xBF\xBD\xEF\xBF",
        "\xEF\xBF\xBD\xEF\xBF"},
   };
-  for (const nameCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    fileStats s;
-    s.filename = c.name;
-    std::string firstLine = "Имя файла: " + c.name + "\r\n";
+    const fileStats s{0, 0, 0, 0, 0, 0, 0, c.name};
+    const std::string firstLine = "Имя файла: " + c.name + "\r\n";
     EXPECT_EQ(format(formatTextRecord, s).substr(0, firstLine.size()), firstLine);
-    EXPECT_EQ(format(formatXmlRecord, s),
-              "  <file filename='" + c.inXml +
-                  "' countCommentChars='0' sizeFile='0'  countOfComment='0' countCodeLine='0'  "
-                  "fixmeWordsCount='0' todoWordsCount='0' />\r\n");
-    EXPECT_EQ(format(formatHtmlRecord, s),
-              "  <tr>\r\n    <td>" + c.inHtml +
-                  "</td> <td>0</td> <td>0</td> <td>0</td>    <td>0</td> <td>0</td>    "
-                  "<td>0</td></tr>\r\n");
+    EXPECT_EQ(format(formatXmlRecord, s), xmlRecord(c.inXml, 0, 0, 0, 0, 0, 0));
+    EXPECT_EQ(format(formatHtmlRecord, s), htmlRecord(c.inHtml, 0, 0, 0, 0, 0, 0));
   }
 }
 

@@ -10,18 +10,8 @@
 namespace quillstat {
 namespace {
 
-struct scanCase {
-  std::string content;
-  bool includeFirstComment;
-  std::string expected;
-};
-
-std::string scanWith(const scanner& finder, const scanCase& c) {
-  return describe(finder.scanBuffer(c.content.data(), c.content.size(), c.includeFirstComment));
-}
-
 TEST(CppScanner, CountsCommentsCodeAndMarks) {
-  const scanCase cases[] = {
+  expectScans(scannerOf<cppScanner>(), {
       {"", true, "size=0 chars=0 code=0 comments=0 lines=0 todo=0 fixme=0"},
       {"int a; // x\n", true, "size=12 chars=4 code=8 comments=1 lines=1 todo=0 fixme=0"},
       {"int a; // x\n", false, "size=12 chars=0 code=8 comments=0 lines=1 todo=0 fixme=0"},
@@ -39,13 +29,11 @@ TEST(CppScanner, CountsCommentsCodeAndMarks) {
       {"/* abc", false, "size=6 chars=0 code=0 comments=0 lines=0 todo=0 fixme=0"},
       // A lone CR ends a line comment just as LF does.
       {"// a\r;", true, "size=6 chars=4 code=2 comments=1 lines=1 todo=0 fixme=0"},
-  };
-  const scanner finder = scannerOf<cppScanner>();
-  for (const scanCase& c : cases) EXPECT_EQ(scanWith(finder, c), c.expected) << c.content;
+  });
 }
 
 TEST(CppScanner, CommentRunsCloseOnlyAtPlainCode) {
-  const scanCase cases[] = {
+  expectScans(scannerOf<cppScanner>(), {
       {"// a\n// b\nx;", true, "size=12 chars=8 code=4 comments=1 lines=1 todo=0 fixme=0"},
       {"// a\n  // b\n", true, "size=12 chars=8 code=4 comments=2 lines=0 todo=0 fixme=0"},
       {"// a\n  // b\n", false, "size=12 chars=4 code=4 comments=1 lines=0 todo=0 fixme=0"},
@@ -55,25 +43,21 @@ TEST(CppScanner, CommentRunsCloseOnlyAtPlainCode) {
       {"/* a */ /* b */", true, "size=15 chars=14 code=1 comments=2 lines=0 todo=0 fixme=0"},
       // A string between two comments does not close the run.
       {"/*a*/\"s\"/*b*/", true, "size=13 chars=10 code=3 comments=1 lines=0 todo=0 fixme=0"},
-  };
-  const scanner finder = scannerOf<cppScanner>();
-  for (const scanCase& c : cases) EXPECT_EQ(scanWith(finder, c), c.expected) << c.content;
+  });
 }
 
 TEST(CppScanner, StringsKnowNoEscapesNorCharacterConstants) {
-  const scanCase cases[] = {
+  expectScans(scannerOf<cppScanner>(), {
       {"\"abc // d", true, "size=9 chars=0 code=9 comments=0 lines=0 todo=0 fixme=0"},
       // The quote in the character constant opens a string to the end.
       {"c = '\"'; // c\n", true, "size=14 chars=0 code=14 comments=0 lines=0 todo=0 fixme=0"},
       // The string closes at the escaped quote; the last quote opens another.
       {"a = \"\\\"\"; // q\n", true, "size=15 chars=0 code=15 comments=0 lines=0 todo=0 fixme=0"},
-  };
-  const scanner finder = scannerOf<cppScanner>();
-  for (const scanCase& c : cases) EXPECT_EQ(scanWith(finder, c), c.expected) << c.content;
+  });
 }
 
 TEST(CppScanner, WordsCountInsideCommentsOnly) {
-  const scanCase cases[] = {
+  expectScans(scannerOf<cppScanner>(), {
       {"/* x *todo */", true, "size=13 chars=13 code=0 comments=1 lines=0 todo=0 fixme=0"},
       {"/* fixme*/", true, "size=10 chars=10 code=0 comments=1 lines=0 todo=0 fixme=1"},
       {"/*fixme */", true, "size=10 chars=10 code=0 comments=1 lines=0 todo=0 fixme=1"},
@@ -82,13 +66,11 @@ TEST(CppScanner, WordsCountInsideCommentsOnly) {
       {"// todo\n", false, "size=8 chars=0 code=1 comments=0 lines=0 todo=1 fixme=0"},
       {"todo(); s = \"fixme \";", true,
        "size=21 chars=0 code=21 comments=0 lines=2 todo=0 fixme=0"},
-  };
-  const scanner finder = scannerOf<cppScanner>();
-  for (const scanCase& c : cases) EXPECT_EQ(scanWith(finder, c), c.expected) << c.content;
+  });
 }
 
 TEST(PhpScanner, ScansOnlyInsideTags) {
-  const scanCase cases[] = {
+  expectScans(scannerOf<phpScanner>(), {
       {"plain text; // no php", true, "size=21 chars=0 code=0 comments=0 lines=0 todo=0 fixme=0"},
       {"<html><?php echo 1; // c\n?></html>", true,
        "size=34 chars=4 code=14 comments=1 lines=1 todo=0 fixme=0"},
@@ -104,13 +86,11 @@ TEST(PhpScanner, ScansOnlyInsideTags) {
       {"<?php // c ?> x\n", true, "size=16 chars=9 code=6 comments=1 lines=0 todo=0 fixme=0"},
       // The character after a lone slash is swallowed, even a tag's "?".
       {"<?a/?>;", true, "size=7 chars=0 code=6 comments=0 lines=1 todo=0 fixme=0"},
-  };
-  const scanner finder = scannerOf<phpScanner>();
-  for (const scanCase& c : cases) EXPECT_EQ(scanWith(finder, c), c.expected) << c.content;
+  });
 }
 
 TEST(PhpScanner, FollowsTheCppRulesInsideTags) {
-  const scanCase cases[] = {
+  expectScans(scannerOf<phpScanner>(), {
       {"<?php # hash comment\n$a = 1;\n", true,
        "size=29 chars=0 code=28 comments=0 lines=1 todo=0 fixme=0"},
       {"<?php $s = 'a // b'; x;", true,
@@ -121,9 +101,7 @@ TEST(PhpScanner, FollowsTheCppRulesInsideTags) {
        "size=32 chars=0 code=31 comments=0 lines=2 todo=0 fixme=0"},
       {"<?php /* todo */ x;", true, "size=19 chars=10 code=8 comments=1 lines=1 todo=1 fixme=0"},
       {"<?php /* todo */ x;", false, "size=19 chars=0 code=8 comments=0 lines=1 todo=1 fixme=0"},
-  };
-  const scanner finder = scannerOf<phpScanner>();
-  for (const scanCase& c : cases) EXPECT_EQ(scanWith(finder, c), c.expected) << c.content;
+  });
 }
 
 }  // namespace

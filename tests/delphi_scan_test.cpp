@@ -9,25 +9,8 @@
 namespace quillstat {
 namespace {
 
-struct scanCase {
-  std::string content;
-  bool includeFirstComment;
-  std::string expected;
-};
-
-template <size_t N>
-void expectScans(const scanCase (&cases)[N]) {
-  const scanner finder = scannerOf<delphiScanner>();
-  for (const scanCase& c : cases) {
-    EXPECT_EQ(describe(finder.scanBuffer(c.content.data(), c.content.size(),
-                                         c.includeFirstComment)),
-              c.expected)
-        << c.content;
-  }
-}
-
 TEST(DelphiScanner, CountsTheThreeCommentForms) {
-  const scanCase cases[] = {
+  expectScans(scannerOf<delphiScanner>(), {
       {"", true, "size=0 chars=0 code=0 comments=0 lines=0 todo=0 fixme=0"},
       {"x := 1; { todo }", true, "size=16 chars=8 code=8 comments=1 lines=1 todo=1 fixme=0"},
       {"x := 1; { todo }", false, "size=16 chars=0 code=8 comments=0 lines=1 todo=1 fixme=0"},
@@ -43,12 +26,11 @@ TEST(DelphiScanner, CountsTheThreeCommentForms) {
       {"{ abc", true, "size=5 chars=5 code=0 comments=1 lines=0 todo=0 fixme=0"},
       {"{ abc", false, "size=5 chars=0 code=0 comments=0 lines=0 todo=0 fixme=0"},
       {"// a\r;", true, "size=6 chars=4 code=2 comments=1 lines=1 todo=0 fixme=0"},
-  };
-  expectScans(cases);
+  });
 }
 
 TEST(DelphiScanner, CommentRunsCloseOnlyAtPlainCode) {
-  const scanCase cases[] = {
+  expectScans(scannerOf<delphiScanner>(), {
       {"{a}{b}", true, "size=6 chars=6 code=0 comments=1 lines=0 todo=0 fixme=0"},
       {"{a} {b}", true, "size=7 chars=6 code=1 comments=2 lines=0 todo=0 fixme=0"},
       {"{a}(*b*)", true, "size=8 chars=8 code=0 comments=1 lines=0 todo=0 fixme=0"},
@@ -56,12 +38,11 @@ TEST(DelphiScanner, CommentRunsCloseOnlyAtPlainCode) {
       {"{a}(x{b}", true, "size=8 chars=6 code=1 comments=2 lines=0 todo=0 fixme=0"},
       {"// a\n// b\nx;", true, "size=12 chars=8 code=4 comments=1 lines=1 todo=0 fixme=0"},
       {"// a\n  // b\n", true, "size=12 chars=8 code=4 comments=2 lines=0 todo=0 fixme=0"},
-  };
-  expectScans(cases);
+  });
 }
 
 TEST(DelphiScanner, SlashAndParenthesisLookOneCharacterAhead) {
-  const scanCase cases[] = {
+  expectScans(scannerOf<delphiScanner>(), {
       // The apostrophe is plain code, so the brace opens a comment to the end.
       {"writeln('{'); x;", true, "size=16 chars=7 code=8 comments=1 lines=0 todo=0 fixme=0"},
       {"s := \"a;b\"; x;", true, "size=14 chars=0 code=14 comments=0 lines=2 todo=0 fixme=0"},
@@ -74,12 +55,11 @@ TEST(DelphiScanner, SlashAndParenthesisLookOneCharacterAhead) {
       {"/* x */", true, "size=7 chars=0 code=6 comments=0 lines=0 todo=0 fixme=0"},
       {"x/(*c*)", true, "size=7 chars=0 code=7 comments=0 lines=0 todo=0 fixme=0"},
       {"a;(", true, "size=3 chars=0 code=2 comments=0 lines=1 todo=0 fixme=0"},
-  };
-  expectScans(cases);
+  });
 }
 
 TEST(DelphiScanner, WordsCountInEveryCommentForm) {
-  const scanCase cases[] = {
+  expectScans(scannerOf<delphiScanner>(), {
       {"{todo}", true, "size=6 chars=6 code=0 comments=1 lines=0 todo=1 fixme=0"},
       {"{ todo}", true, "size=7 chars=7 code=0 comments=1 lines=0 todo=1 fixme=0"},
       {"// fixme\n", true, "size=9 chars=8 code=1 comments=1 lines=0 todo=0 fixme=1"},
@@ -88,8 +68,7 @@ TEST(DelphiScanner, WordsCountInEveryCommentForm) {
       // The character after a star is not offered, so this todo starts nowhere.
       {"(* x *todo *)", true, "size=13 chars=13 code=0 comments=1 lines=0 todo=0 fixme=0"},
       {"todo; \"fixme \";", true, "size=15 chars=0 code=15 comments=0 lines=2 todo=0 fixme=0"},
-  };
-  expectScans(cases);
+  });
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include "analysis/masks.h"
@@ -21,28 +19,29 @@ namespace fs = std::filesystem;
 // Each test builds its tree in a fresh directory of its own.
 class WalkTest : public testing::Test {
  protected:
-  void SetUp() override {
-    root_ = freshTestDirectory().string();
-  }
+  void SetUp() override { root_ = freshTestDirectory().string(); }
 
-  void makeFile(const std::string& path) { writeFile(fs::path(root_) / path, "x;\n"); }
-  void makeLink(const std::string& target, const std::string& path) {
-    fs::create_symlink(target, fs::path(root_) / path);
+  void makeFiles(std::initializer_list<const char*> names) {
+    for (const char* name : names) writeFile(fs::path(root_) / name, "x;\n");
   }
 
   // Walks root_ + `directory` and lists the selected paths relative to
-  // root_, blank-separated; failures go to failures_.
-  std::string walk(const std::string& directory, const char* masks, bool recursive) {
+  // root_, blank-separated; failures go to failures_. Selecting `stopAt`
+  // sets the walk's stop flag.
+  std::string walk(const std::string& directory, const char* masks, bool recursive,
+                   const std::string& stopAt = "") {
+    std::atomic<bool> stop{false};
     std::string listed;
     failures_.clear();
     collectFiles(
         machineFileSystem(), root_ + directory, splitMasks(masks), recursive,
         [&](std::string path) {
           EXPECT_EQ(path.compare(0, root_.size() + 1, root_ + "/"), 0) << path;
-          if (!listed.empty()) listed += ' ';
-          listed += path.substr(root_.size() + 1);
+          path.erase(0, root_.size() + 1);
+          listed += (listed.empty() ? "" : " ") + path;
+          if (path == stopAt) stop = true;
         },
-        &failures_);
+        &failures_, &stop);
     return listed;
   }
 
@@ -53,27 +52,14 @@ class WalkTest : public testing::Test {
 // A stop set while a file is selected ends the walk before its next entry,
 // file or sub-directory.
 TEST_F(WalkTest, StopEndsTheWalk) {
-  for (const char* name : {"a.cpp", "b.cpp", "sub/c.cpp"}) makeFile(name);
-  for (const auto& [stopAt, expected] : {std::pair{"a.cpp", "a.cpp"}, {"b.cpp", "a.cpp b.cpp"}}) {
-    std::atomic<bool> stop{false};
-    std::string listed;
-    collectFiles(
-        machineFileSystem(), root_, splitMasks("*.cpp"), true,
-        [&](std::string path) {
-          path.erase(0, root_.size() + 1);
-          listed += (listed.empty() ? "" : " ") + path;
-          if (path == stopAt) stop = true;
-        },
-        &failures_, &stop);
-    EXPECT_EQ(listed, expected) << stopAt;
-  }
+  makeFiles({"a.cpp", "b.cpp", "sub/c.cpp"});
+  EXPECT_EQ(walk("", "*.cpp", true, "a.cpp"), "a.cpp");
+  EXPECT_EQ(walk("", "*.cpp", true, "b.cpp"), "a.cpp b.cpp");
 }
 
 TEST_F(WalkTest, FilesComeBeforeSubTreesInFoldedNameOrder) {
-  for (const char* name : {"b.cpp", "A.cpp", "zz.cpp", "a.cpp", "_x.cpp", "B.cpp", "notes.txt",
-                           "m/c.cpp", "m/Deep/d.cpp", "m/Deep/e.txt", "K/k.cpp"}) {
-    makeFile(name);
-  }
+  makeFiles({"b.cpp", "A.cpp", "zz.cpp", "a.cpp", "_x.cpp", "B.cpp", "notes.txt", "m/c.cpp",
+             "m/Deep/d.cpp", "m/Deep/e.txt", "K/k.cpp"});
   // '_' (0x5F) sorts before the letters once they are folded to lower case.
   EXPECT_EQ(walk("", "*.cpp", true),
             "_x.cpp A.cpp a.cpp B.cpp b.cpp zz.cpp K/k.cpp m/c.cpp m/Deep/d.cpp");
@@ -82,73 +68,54 @@ TEST_F(WalkTest, FilesComeBeforeSubTreesInFoldedNameOrder) {
 }
 
 TEST_F(WalkTest, InsertsASlashOnlyWhenTheDirectoryLacksOne) {
-  makeFile("src/a.cpp");
-  makeFile("src/sub/b.cpp");
-  makeFile("back\\/c.cpp");
+  makeFiles({"src/a.cpp", "src/sub/b.cpp", "back\\/c.cpp"});
+  EXPECT_EQ(walk("/src", "*.cpp", true), "src/a.cpp src/sub/b.cpp");
+  EXPECT_EQ(walk("/src/", "*.cpp", true), "src/a.cpp src/sub/b.cpp");
+  // On POSIX a backslash is part of the name, not a separator.
+  EXPECT_EQ(walk("/back\\", "*.cpp", true), "back\\/c.cpp");
+}
+
+// Directories are walked but never selected, and a file that several
+// masks select is selected once.
+TEST_F(WalkTest, MasksSelectEachFileOnceAndNoDirectory) {
+  makeFiles({"a.cpp", "noext", "sub/b.txt", "lib.cpp/x.cpp", "lib.cpp/y.h"});
   const struct {
-    const char* directory;
-    const char* paths;
+    const char* masks;
+    bool recursive;
+    const char* listed;
   } cases[] = {
-      {"/src", "src/a.cpp src/sub/b.cpp"},
-      {"/src/", "src/a.cpp src/sub/b.cpp"},
-      // On POSIX a backslash is part of the name, not a separator.
-      {"/back\\", "back\\/c.cpp"},
+      {"*.cpp", true, "a.cpp lib.cpp/x.cpp"},
+      {"*.cpp", false, "a.cpp"},
+      {"*.*", false, "a.cpp noext"},
+      {"*.cpp;*.*", true, "a.cpp noext lib.cpp/x.cpp lib.cpp/y.h sub/b.txt"},
+      {"*.*;*.cpp", true, "a.cpp noext lib.cpp/x.cpp lib.cpp/y.h sub/b.txt"},
+      {"*.cpp;*pp;*;*.h", true, "a.cpp noext lib.cpp/x.cpp lib.cpp/y.h sub/b.txt"},
+      {"*.cpp;*pp", true, "a.cpp lib.cpp/x.cpp"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(walk(c.directory, "*.cpp", true), c.paths) << "directory " << c.directory;
+    EXPECT_EQ(walk("", c.masks, c.recursive), c.listed) << c.masks << " " << c.recursive;
   }
 }
 
-TEST_F(WalkTest, DirectoriesAreWalkedButNeverSelected) {
-  makeFile("lib.cpp/x.cpp");
-  makeFile("lib.cpp/y.h");
-  EXPECT_EQ(walk("", "*.cpp", true), "lib.cpp/x.cpp");
-  EXPECT_EQ(walk("", "*.cpp", false), "");
-  EXPECT_EQ(walk("", "*.*", false), "");
-}
-
-TEST_F(WalkTest, AllFilesTokenSelectsEachFileOnceAtEveryLevel) {
-  for (const char* name : {"a.cpp", "noext", "sub/b.txt"}) makeFile(name);
-  EXPECT_EQ(walk("", "*.cpp;*.*", true), "a.cpp noext sub/b.txt");
-  EXPECT_EQ(walk("", "*.*;*.cpp", true), "a.cpp noext sub/b.txt");
-  // a.cpp ends with all three tokens.
-  EXPECT_EQ(walk("", "*.cpp;*pp;*;*.h", true), "a.cpp noext sub/b.txt");
-  EXPECT_EQ(walk("", "*.cpp;*pp", true), "a.cpp");
-}
-
 TEST_F(WalkTest, SelectsLinksToFilesAndNeverFollowsLinkedDirectories) {
-  makeFile("real.txt");
-  makeLink("real.txt", "alias.cpp");
-  makeLink("missing.txt", "dead.cpp");
-  makeLink("self.cpp", "self.cpp");
-  makeFile("loop/in.cpp");
+  makeFiles({"real.txt", "loop/in.cpp"});
+  fs::create_symlink("real.txt", root_ + "/alias.cpp");
+  fs::create_symlink("missing.txt", root_ + "/dead.cpp");
+  fs::create_symlink("self.cpp", root_ + "/self.cpp");
   // A link back to its own parent: following it would never end.
-  makeLink("..", "loop/up.cpp");
-  makeLink("loop", "again");
+  fs::create_symlink("..", root_ + "/loop/up.cpp");
+  fs::create_symlink("loop", root_ + "/again");
   EXPECT_EQ(walk("", "*.cpp", true), "alias.cpp loop/in.cpp");
   EXPECT_TRUE(failures_.empty());
 }
 
-TEST_F(WalkTest, FifosAreNotSelected) {
-  makeFile("a.cpp");
-  ASSERT_EQ(mkfifo((root_ + "/pipe.cpp").c_str(), 0600), 0);
-  EXPECT_EQ(walk("", "*.*", true), "a.cpp");
-}
-
 TEST_F(WalkTest, TopDirectoryThatCannotBeListedIsAFailure) {
-  makeFile("file.cpp");
-  const struct {
-    const char* directory;
-    int code;
-  } cases[] = {
-      {"/missing", ENOENT},
-      {"/missing/", ENOENT},
-      {"/file.cpp", ENOTDIR},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(walk(c.directory, "*.*", true), "") << c.directory;
-    EXPECT_EQ(failures_, std::vector<inputFailure>({{root_ + c.directory, systemError(c.code)}}))
-        << c.directory;
+  makeFiles({"file.cpp"});
+  for (const auto& [directory, code] :
+       {std::pair{"/missing", ENOENT}, {"/missing/", ENOENT}, {"/file.cpp", ENOTDIR}}) {
+    EXPECT_EQ(walk(directory, "*.*", true), "") << directory;
+    EXPECT_EQ(failures_, std::vector<inputFailure>({{root_ + directory, systemError(code)}}))
+        << directory;
   }
 }
 

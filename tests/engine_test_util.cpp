@@ -1,11 +1,6 @@
 #include "engine_test_util.h"
 
-#include <vector>
-
-#include "engine/c_like_scan.h"
-#include "engine/scanner.h"
-
-#include "test_files.h"
+#include <gtest/gtest.h>
 
 namespace quillstat {
 
@@ -16,18 +11,12 @@ std::string describe(const fileStats& s) {
          " todo=" + std::to_string(s.todoWordsCount) + " fixme=" + std::to_string(s.fixmeWordsCount);
 }
 
-std::string writeTempFile(const std::string& name, const std::string& content) {
-  std::filesystem::path path = testDirectory() / name;
-  writeFile(path, content);
-  return path.string();
-}
-
-fileStats scanCppFile(const std::string& path, bool includeFirstComment, ioError* error,
-                      pathType type) {
-  std::vector<char> buffer;
-  ioError ignored;
-  return scanPath(scannerOf<cppScanner>(), machineFileSystem(), path, includeFirstComment,
-                  &buffer, error != nullptr ? error : &ignored, type);
+void expectScans(const scanner& scan, std::initializer_list<scanCase> cases) {
+  for (const scanCase& c : cases) {
+    EXPECT_EQ(describe(scan.scanBuffer(c.content.data(), c.content.size(), c.includeFirstComment)),
+              c.expected)
+        << testing::PrintToString(c.content) << (c.includeFirstComment ? "" : ", no first comment");
+  }
 }
 
 }  // namespace quillstat

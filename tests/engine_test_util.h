@@ -1,11 +1,11 @@
 #ifndef QUILLSTAT_TESTS_ENGINE_TEST_UTIL_H_
 #define QUILLSTAT_TESTS_ENGINE_TEST_UTIL_H_
 
+#include <initializer_list>
 #include <string>
 
 #include "engine/file_stats.h"
-#include "engine/file_system.h"
-#include "engine/io_error.h"
+#include "engine/scanner.h"
 
 namespace quillstat {
 
@@ -13,15 +13,16 @@ namespace quillstat {
 // "size=12 chars=4 code=8 comments=1 lines=1 todo=0 fixme=0".
 std::string describe(const fileStats& stats);
 
-// Reads the file at `path` from the machine's file system and scans it with
-// the C++ scanner, as an analysis does; *error (when not null) says why it
-// could not be read.
-fileStats scanCppFile(const std::string& path, bool includeFirstComment,
-                      ioError* error = nullptr, pathType type = pathType::unchecked);
+// One row of a scanner's table: a buffer, includeFirstComment, and the
+// record it gives, described.
+struct scanCase {
+  std::string content;
+  bool includeFirstComment;
+  std::string expected;
+};
 
-// Writes `content` to a fresh file under the test's temporary directory and
-// returns its path.
-std::string writeTempFile(const std::string& name, const std::string& content);
+// Scans each row's buffer at once with `scan` and checks the record.
+void expectScans(const scanner& scan, std::initializer_list<scanCase> cases);
 
 }  // namespace quillstat
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/file_system.h"
@@ -16,16 +17,18 @@ namespace quillstat {
 // to use from several workers at once.
 class faultyFileSystem : public fileSystem {
  public:
-  // Opening `path` fails with the errno value `code`.
-  void failOpen(const std::string& path, int code);
-  // Listing the directory `path` fails with `code`.
-  void failList(const std::string& path, int code);
-  // The first `reads` reads of `path` succeed; the next one fails with `code`.
-  void failRead(const std::string& path, int reads, int code);
-  // `action` runs once, after `reads` reads of `path` (0: after its open).
-  void afterReads(const std::string& path, int reads, std::function<void()> action);
-  // `action` runs once, just before `path` is opened.
-  void beforeOpen(const std::string& path, std::function<void()> action);
+  // The moments a hook may run at: before the open of a file, before the
+  // listing of a directory, or (0, 1, ...) before that read of an open file.
+  static constexpr int kOpen = -1;
+  static constexpr int kList = -2;
+
+  // `hook` runs once, at `when` on `path`; when it returns an errno value
+  // other than 0, that call fails with it.
+  void at(const std::string& path, int when, std::function<int()> hook);
+  // The call at `when` on `path` fails once with the errno value `code`.
+  void fail(const std::string& path, int when, int code) {
+    at(path, when, [code] { return code; });
+  }
 
   bool openFile(const std::string& path, pathType type, intptr_t* handle, int64_t* size,
                 ioError* error) override;
@@ -36,26 +39,12 @@ class faultyFileSystem : public fileSystem {
                      ioError* error) override;
 
  private:
-  struct faults {
-    int openError = 0;
-    int listError = 0;
-    int readErrorAfter = -1;  // reads that succeed before the failing one; -1: none fails
-    int readError = 0;
-    int actionAfter = -1;
-    std::function<void()> action;
-    std::function<void()> beforeOpen;
-  };
-  struct openRecord {
-    std::string path;
-    int reads = 0;
-  };
-
-  // The action due after `reads` reads of `path`, taken so that it runs once.
-  std::function<void()> takeAction(const std::string& path, int reads);
+  // Runs and forgets the hook due at `when` on `path`; returns its errno value.
+  int runHook(const std::string& path, int when);
 
   std::mutex mutex_;
-  std::map<std::string, faults> faults_;
-  std::map<intptr_t, openRecord> open_;
+  std::map<std::pair<std::string, int>, std::function<int()>> hooks_;
+  std::map<intptr_t, std::pair<std::string, int>> open_;  // path and reads so far
 };
 
 }  // namespace quillstat

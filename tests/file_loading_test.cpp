@@ -1,72 +1,54 @@
+#include "engine/file_loading.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include "engine/file_loading.h"
 #include "engine/c_like_scan.h"
 #include "engine/scanner.h"
 #include "engine_test_util.h"
+#include "test_files.h"
 
 namespace quillstat {
 namespace {
 
 const char kZero[] = "size=0 chars=0 code=0 comments=0 lines=0 todo=0 fixme=0";
 
-// Reads the file at `path` piece by piece; returns the pieces joined and the
-// length of the longest piece in *longest.
-std::string readInPieces(const std::string& path, size_t* longest) {
+// Writes `content` to `name` in the test's directory and returns its path.
+std::string writeTempFile(const std::string& name, const std::string& content) {
+  return writeFile(testDirectory() / name, content).string();
+}
+
+// Reads `path` from the machine's file system and scans it with the C++
+// scanner, as an analysis does; *error says why it could not be read.
+fileStats scanCppFile(const std::string& path, ioError* error,
+                      pathType type = pathType::unchecked) {
   std::vector<char> buffer;
-  textFileReader file(machineFileSystem(), &buffer);
-  ioError error;
-  EXPECT_TRUE(file.open(path, pathType::unchecked, &error));
-  std::string content;
-  *longest = 0;
-  const char* data = nullptr;
-  size_t length = 0;
-  while (file.next(&data, &length, &error) && length > 0) {
-    content.append(data, length);
-    *longest = std::max(*longest, length);
-  }
-  return content;
+  return scanPath(scannerOf<cppScanner>(), machineFileSystem(), path, true, &buffer, error, type);
 }
 
-TEST(TextFileReader, RemovesCrBeforeLfAndEndsAtCtrlZ) {
-  const struct {
-    std::string raw;
-    std::string delivered;
-  } cases[] = {
-      {"a\r\nb\r\n", "a\nb\n"},
-      {"a\rb\r", "a\rb\r"},          // a lone CR stays
-      {"a\r\r\nb", "a\r\nb"},        // only the CR right before LF goes
-      {"ab\x1A\r\ncd", "ab"},        // 0x1A ends the content
-      {"\x1A", ""},
-      {"no line ends", "no line ends"},
-  };
-  for (const auto& c : cases) {
-    size_t longest = 0;
-    EXPECT_EQ(readInPieces(writeTempFile("small.txt", c.raw), &longest), c.delivered);
-  }
-}
-
-TEST(TextFileReader, AppliesTextModeAcrossChunkBoundaries) {
-  // `fill` ends one byte before the first chunk boundary, so the next byte
-  // is the last one of the first read.
+// The text mode of the reader, on its own and where the chunks meet: `fill`
+// ends one byte before the first chunk boundary, so the byte after it is the
+// last one of the first read.
+TEST(TextFileReader, RemovesCrBeforeLfAndEndsAtCtrlZEvenAcrossChunks) {
   const std::string fill(kReadChunkSize - 1, 'a');
   const std::string big(3 * kReadChunkSize, 'b');
   const struct {
-    const char* name;
+    const char* what;
     std::string raw;
     std::string delivered;
   } cases[] = {
+      {"CR LF", "a\r\nb\r\n", "a\nb\n"},
+      {"lone CRs stay", "a\rb\r", "a\rb\r"},
+      {"only the CR right before LF goes", "a\r\r\nb", "a\r\nb"},
+      {"0x1A ends the content", "ab\x1A\r\ncd", "ab"},
+      {"0x1A alone", "\x1A", ""},
+      {"no line ends", "no line ends", "no line ends"},
       {"CR LF split by the boundary", fill + "\r\nc", fill + "\nc"},
       {"lone CR at the boundary", fill + "\rc", fill + "\rc"},
       {"CR CR LF over the boundary", fill.substr(1) + "\r\r\nc", fill.substr(1) + "\r\nc"},
@@ -77,12 +59,22 @@ TEST(TextFileReader, AppliesTextModeAcrossChunkBoundaries) {
       {"0x1A as the first byte of the second read", fill + "c\x1A", fill + "c"},
   };
   for (const auto& c : cases) {
+    std::vector<char> buffer;
+    textFileReader file(machineFileSystem(), &buffer);
+    ioError error;
+    ASSERT_TRUE(file.open(writeTempFile("file.txt", c.raw), pathType::unchecked, &error));
+    std::string delivered;
     size_t longest = 0;
-    const std::string delivered = readInPieces(writeTempFile("chunks.txt", c.raw), &longest);
-    EXPECT_TRUE(delivered == c.delivered) << c.name << ": " << delivered.size() << " bytes, "
+    const char* data = nullptr;
+    size_t length = 0;
+    while (file.next(&data, &length, &error) && length > 0) {
+      delivered.append(data, length);
+      longest = std::max(longest, length);
+    }
+    EXPECT_TRUE(delivered == c.delivered) << c.what << ": " << delivered.size() << " bytes, "
                                           << c.delivered.size() << " expected";
     // Memory stays one chunk (and a held CR) whatever the size of the file.
-    EXPECT_LE(longest, kReadChunkSize + 1) << c.name;
+    EXPECT_LE(longest, kReadChunkSize + 1) << c.what;
   }
 }
 
@@ -99,27 +91,20 @@ TEST(ScanPath, KeepsSizeOnDiskAndScansTheTextModeContent) {
   };
   for (const auto& c : cases) {
     const std::string path = writeTempFile("file.cpp", c.raw);
-    const fileStats stats = scanCppFile(path, true);
+    ioError error;
+    const fileStats stats = scanCppFile(path, &error);
     EXPECT_EQ(describe(stats), c.expected) << c.raw;
     EXPECT_EQ(stats.filename, path);  // an empty file keeps its name too
   }
 }
 
 TEST(ScanPath, UnreadablePathsGiveTheZeroRecordAndAReason) {
-  std::string dir = writeTempFile("anchor", "");
-  dir = dir.substr(0, dir.rfind('/'));
-  std::string fifo = dir + "/pipe";
-  unlink(fifo.c_str());
+  const std::string dir = testDirectory().string();
+  const std::string fifo = dir + "/pipe", socket = dir + "/sock";
+  std::filesystem::remove(fifo);
+  std::filesystem::remove(socket);
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  std::string socketPath = dir + "/sock";
-  unlink(socketPath.c_str());
-  int sock = socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  ASSERT_LT(socketPath.size(), sizeof(address.sun_path));
-  socketPath.copy(address.sun_path, socketPath.size());
-  ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-
+  makeSocket(socket);
   const struct {
     std::string path;
     ioError error;
@@ -128,12 +113,12 @@ TEST(ScanPath, UnreadablePathsGiveTheZeroRecordAndAReason) {
       {"", systemError(ENOENT)},  // no name is no file, not the working directory
       {dir, isDirectoryError},
       {fifo, notRegularFileError},  // must return at once, not wait for a writer
-      {socketPath, notRegularFileError},
+      {socket, notRegularFileError},
       {"/dev/null", notRegularFileError},
   };
   for (const auto& c : cases) {
     ioError error;
-    fileStats stats = scanCppFile(c.path, true, &error);
+    const fileStats stats = scanCppFile(c.path, &error);
     EXPECT_EQ(describe(stats), kZero) << c.path;
     EXPECT_EQ(stats.filename, "") << c.path;
     EXPECT_EQ(error, c.error) << c.path;
@@ -142,10 +127,9 @@ TEST(ScanPath, UnreadablePathsGiveTheZeroRecordAndAReason) {
   // open must still neither wait on a FIFO nor accept a directory.
   for (const std::string& replaced : {fifo, dir}) {
     ioError error;
-    EXPECT_EQ(scanCppFile(replaced, true, &error, pathType::regularFile), fileStats{});
+    EXPECT_EQ(scanCppFile(replaced, &error, pathType::regularFile), fileStats{});
     EXPECT_EQ(error, replaced == fifo ? notRegularFileError : isDirectoryError);
   }
-  close(sock);
 }
 
 }  // namespace

@@ -17,34 +17,28 @@ namespace quillstat {
 namespace {
 
 namespace fs = std::filesystem;
+using faults = faultyFileSystem;
 
-// 16 bytes: 7 comment characters ("// todo"), 9 code characters ("int ab; "
-// and the LF), 1 comment, 1 mark, 1 todo. A read chunk of 128 KiB holds
-// exactly 8192 of them.
-const std::string kLine = "int ab; // todo\n";
-
+// 16 bytes a line: 7 comment characters ("// todo"), 9 code characters
+// ("int ab; " and the LF), 1 comment, 1 mark, 1 todo. A read chunk of
+// 128 KiB holds exactly 8192 of them.
 std::string lines(int count) {
   std::string text;
-  for (int i = 0; i < count; ++i) text += kLine;
+  for (int i = 0; i < count; ++i) text += "int ab; // todo\n";
   return text;
 }
 
 class InputFaults : public testing::Test {
  protected:
-  void SetUp() override {
-    root_ = freshTestDirectory().string();
-    fs::create_directories(root_ + "/sub");
-    write("a.cpp", "int a; // x\n");  // 12 bytes, 4 comment characters
-    write("sub/b.cpp", "x;\n");
-  }
+  void SetUp() override { root_ = freshTestDirectory().string(); }
 
   std::string write(const std::string& name, const std::string& content) {
-    writeFile(path(name), content);
-    return path(name);
+    writeFile(root_ + "/" + name, content);
+    return root_ + "/" + name;
   }
-  std::string path(const std::string& name) const { return root_ + "/" + name; }
 
-  // Analyses root_ recursively with two workers and describes the records.
+  // Analyses root_ recursively with two workers and describes the records,
+  // one a line.
   std::string analyzeTree() {
     result_ = manager_.analyzeDirectory(root_, "*.cpp", true, scannerOf<cppScanner>(), true);
     std::string described;
@@ -61,60 +55,59 @@ class InputFaults : public testing::Test {
   analysisResult result_;
 };
 
-const char kA[] = "a.cpp size=12 chars=4 code=8 comments=1 lines=1 todo=0 fixme=0\n";
-const char kB[] = "sub/b.cpp size=3 chars=0 code=3 comments=0 lines=1 todo=0 fixme=0\n";
-const char kZero[] = "- size=0 chars=0 code=0 comments=0 lines=0 todo=0 fixme=0\n";
+const std::string kZero = "- size=0 chars=0 code=0 comments=0 lines=0 todo=0 fixme=0\n";
 
-TEST_F(InputFaults, FileThatVanishesBeforeItsOpenIsUnreadable) {
-  std::string gone = write("gone.cpp", "x;\n");
-  files_.beforeOpen(gone, [gone] { fs::remove(gone); });
-  EXPECT_EQ(analyzeTree(), std::string(kA) + kZero + kB);
-  EXPECT_EQ(result_.failures, std::vector<inputFailure>({{gone, systemError(ENOENT)}}));
-}
-
-TEST_F(InputFaults, FileThatShrinksOrGrowsIsScannedAsFarAsRead) {
+// Each file meets its own fault in one analysis: it alone is unreadable or
+// read as far as it goes. Permissions do not stop root, so the refusals are
+// injected too: the test means the same whoever runs it.
+TEST_F(InputFaults, EachFaultTouchesOnlyItsOwnFile) {
+  write("a.cpp", "int a; // x\n");
+  write("sub/b.cpp", "x;\n");
+  files_.fail(root_ + "/sub/", faults::kList, EACCES);
+  const std::string locked = write("locked.cpp", "x;\n");
+  files_.fail(locked, faults::kOpen, EACCES);
+  const std::string gone = write("gone.cpp", "x;\n");
+  files_.at(gone, faults::kOpen, [gone] { return fs::remove(gone) ? 0 : EINVAL; });
+  const std::string failing = write("failing.cpp", lines(19200));
+  files_.fail(failing, 1, EIO);
   // Cut to 100 bytes after the first chunk: the 8192 lines read count, the
   // size stays what the open found.
-  std::string shrinking = write("shrinking.cpp", lines(19200));
-  files_.afterReads(shrinking, 1, [shrinking] { fs::resize_file(shrinking, 100); });
+  const std::string shrinking = write("shrinking.cpp", lines(19200));
+  files_.at(shrinking, 1, [shrinking] {
+    fs::resize_file(shrinking, 100);
+    return 0;
+  });
   // Doubled right after the open: reading stops at the size the open found.
-  std::string growing = write("growing.cpp", lines(1000));
-  files_.afterReads(growing, 0, [growing] { std::ofstream(growing, std::ios::app) << lines(1000); });
+  const std::string growing = write("growing.cpp", lines(1000));
+  files_.at(growing, 0, [growing] {
+    std::ofstream(growing, std::ios::app) << lines(1000);
+    return 0;
+  });
 
   EXPECT_EQ(analyzeTree(),
-            std::string(kA) +
-                "growing.cpp size=16000 chars=7000 code=9000 comments=1000 lines=1000 todo=1000 "
-                "fixme=0\n"
+            "a.cpp size=12 chars=4 code=8 comments=1 lines=1 todo=0 fixme=0\n" + kZero + kZero +
+                "growing.cpp size=16000 chars=7000 code=9000 comments=1000 lines=1000 "
+                "todo=1000 fixme=0\n" +
+                kZero +
                 "shrinking.cpp size=307200 chars=57344 code=73728 comments=8192 lines=8192 "
-                "todo=8192 fixme=0\n" +
-                kB);
-  EXPECT_TRUE(result_.failures.empty());
+                "todo=8192 fixme=0\n");
+  EXPECT_EQ(result_.failures, std::vector<inputFailure>({{root_ + "/sub/", systemError(EACCES)},
+                                                         {failing, systemError(EIO)},
+                                                         {gone, systemError(ENOENT)},
+                                                         {locked, systemError(EACCES)}}));
 }
 
-TEST_F(InputFaults, ReadErrorMidwayMakesTheFileUnreadable) {
-  std::string failing = write("failing.cpp", lines(19200));
-  files_.failRead(failing, 1, EIO);
-  EXPECT_EQ(analyzeTree(), std::string(kA) + kZero + kB);
-  EXPECT_EQ(result_.failures, std::vector<inputFailure>({{failing, systemError(EIO)}}));
-
-  files_.failRead(failing, 1, EIO);
+TEST_F(InputFaults, FailedFileOrTopDirectoryIsNamedAsTheCallerNamedIt) {
+  const std::string failing = write("failing.cpp", lines(19200));
+  files_.fail(failing, 1, EIO);
   result_ = manager_.analyzeFile(failing, scannerOf<cppScanner>(), true);
   EXPECT_EQ(result_.records, std::vector<fileStats>{fileStats{}});
+  EXPECT_FALSE(result_.fromDirectory);
   EXPECT_EQ(result_.failures, std::vector<inputFailure>({{failing, systemError(EIO)}}));
-}
 
-// Permissions do not stop root, so the refusals are injected: the tests mean
-// the same whoever runs them.
-TEST_F(InputFaults, UnreadableFilesAndDirectoriesAreReported) {
-  std::string locked = write("locked.cpp", "x;\n");
-  files_.failOpen(locked, EACCES);
-  files_.failList(path("sub/"), EACCES);
-  EXPECT_EQ(analyzeTree(), std::string(kA) + kZero);
-  EXPECT_EQ(result_.failures, std::vector<inputFailure>({{path("sub/"), systemError(EACCES)},
-                                                         {locked, systemError(EACCES)}}));
-  // The top directory is reported as the caller named it.
-  files_.failList(root_ + "/", EACCES);
+  files_.fail(root_ + "/", faults::kList, EACCES);
   EXPECT_EQ(analyzeTree(), "");
+  EXPECT_TRUE(result_.fromDirectory);
   EXPECT_EQ(result_.failures, std::vector<inputFailure>({{root_, systemError(EACCES)}}));
 }
 

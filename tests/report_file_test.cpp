@@ -2,12 +2,10 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <filesystem>
 #include <set>
 #include <thread>
 
-#include <fcntl.h>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -52,12 +50,10 @@ TEST_F(ReportFile, ReplacesAnExistingReportKeepingItsPermissions) {
   umask(mask);
   EXPECT_EQ(fs::status(dir_ / "new.txt").permissions(), fs::perms(0666 & ~mask));
 
-  put("old.txt", std::string(100000, 'x'));
-  fs::permissions(dir_ / "old.txt", fs::perms(0640));
+  fs::permissions(writeFile(dir_ / "old.txt", std::string(100000, 'x')), fs::perms(0640));
   // Only root may give a file away; the owner and group then stay too.
-  const passwd* nobody = getpwnam("nobody");
-  const bool root = geteuid() == 0 && nobody != nullptr;
-  if (root) {
+  const passwd* nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr;
+  if (nobody != nullptr) {
     ASSERT_EQ(chown(path("old.txt").c_str(), nobody->pw_uid, nobody->pw_gid), 0);
   }
   EXPECT_EQ(writeWhole(path("old.txt"), "second"), ioError{});
@@ -65,7 +61,7 @@ TEST_F(ReportFile, ReplacesAnExistingReportKeepingItsPermissions) {
   EXPECT_EQ(fs::status(dir_ / "old.txt").permissions(), fs::perms(0640));
   struct stat info;
   ASSERT_EQ(stat(path("old.txt").c_str(), &info), 0);
-  if (root) {
+  if (nobody != nullptr) {
     EXPECT_EQ(info.st_uid, nobody->pw_uid);
     EXPECT_EQ(info.st_gid, nobody->pw_gid);
   }
@@ -80,9 +76,9 @@ TEST_F(ReportFile, ReplacesAnExistingReportKeepingItsPermissions) {
 
 TEST_F(ReportFile, UnfinishedReportLeavesTheOldOneAndNoTemporaryFile) {
   put("r.txt", "old report");
+  ioError error;
   {
     reportFile abandoned;
-    ioError error;
     ASSERT_TRUE(abandoned.open(path("r.txt"), &error));
     ASSERT_TRUE(abandoned.write("new", 3, &error));
     EXPECT_EQ(names().size(), 2u);  // the report and the temporary file
@@ -92,7 +88,6 @@ TEST_F(ReportFile, UnfinishedReportLeavesTheOldOneAndNoTemporaryFile) {
 
   // What an interrupt does: the temporary file goes, the old report stays.
   reportFile interrupted;
-  ioError error;
   ASSERT_TRUE(interrupted.open(path("r.txt"), &error));
   removeUnfinishedReport();
   EXPECT_EQ(names(), std::set<std::string>{"r.txt"});
@@ -120,8 +115,7 @@ TEST_F(ReportFile, WriteErrorLeavesTheOldReportAndNoTemporaryFile) {
 TEST_F(ReportFile, DevicesAndFifosAreWrittenInPlace) {
   EXPECT_EQ(writeWhole("/dev/full", "x"), systemError(ENOSPC));
   EXPECT_EQ(writeWhole("/dev/null", "x"), ioError{});
-  EXPECT_TRUE(fs::is_character_file("/dev/full"));
-  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  EXPECT_TRUE(fs::is_character_file("/dev/full") && fs::is_character_file("/dev/null"));
 
   ASSERT_EQ(mkfifo(path("pipe").c_str(), 0600), 0);
   std::string received;
@@ -156,10 +150,8 @@ TEST_F(ReportFile, LinksAreFollowedAndKept) {
 }
 
 TEST_F(ReportFile, WhatTheUserMayNotWriteIsRefused) {
-  put("kept.txt", "old");
-  fs::permissions(dir_ / "kept.txt", fs::perms(0666));  // writable by anyone
-  put("protected.txt", "old");
-  fs::permissions(dir_ / "protected.txt", fs::perms(0444));
+  fs::permissions(writeFile(dir_ / "kept.txt", "old"), fs::perms(0666));  // anyone may write it
+  fs::permissions(writeFile(dir_ / "protected.txt", "old"), fs::perms(0444));
   fs::permissions(dir_, fs::perms(0777));
   // A write-protected report is refused, though its directory takes files.
   int status = inChildProcess(true, [&] {

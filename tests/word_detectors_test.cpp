@@ -42,14 +42,5 @@ TEST(WordDetectors, CountWholeWordsInAnyCase) {
   for (const auto& c : cases) EXPECT_EQ(wordsIn(c.comment), c.expected) << c.comment;
 }
 
-TEST(WordDetectors, ReportOnTheCharacterAfterTheWord) {
-  int state = 0;
-  const std::string text = " todo ";
-  std::string hits;
-  for (size_t i = 1; i < text.size(); ++i) hits += stepTodo(state, text[i], text[i - 1]) ? '1' : '0';
-  EXPECT_EQ(hits, "00001");
-  EXPECT_EQ(state, 0);
-}
-
 }  // namespace
 }  // namespace quillstat
