@@ -1,5 +1,6 @@
 #include "test_files.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -15,7 +16,10 @@ namespace fs = std::filesystem;
 
 fs::path testDirectory() {
   const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-  fs::path dir = fs::temp_directory_path() / "quillstat_tests" /
+  // A build tree names its own root, so that two checkouts tested at once
+  // never clear each other's files.
+  const char* root = std::getenv("QUILLSTAT_TEST_ROOT");
+  fs::path dir = (root != nullptr ? fs::path(root) : fs::temp_directory_path() / "quillstat_tests") /
                  (std::string(test->test_suite_name()) + "." + test->name());
   fs::create_directories(dir);
   return dir;

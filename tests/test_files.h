@@ -10,8 +10,9 @@
 
 namespace quillstat {
 
-// The running test's own directory, <temp>/quillstat_tests/<suite>.<test>,
-// created if missing.
+// The running test's own directory, <root>/<suite>.<test>, created if
+// missing; the root is $QUILLSTAT_TEST_ROOT (the build tree's, set by
+// ctest) or <temp>/quillstat_tests.
 std::filesystem::path testDirectory();
 
 // The same, created empty: whatever an earlier run left there is removed.
