@@ -6,11 +6,9 @@ namespace quillstat {
 
 namespace {
 
-using blockComment = starComment<exactCState::BlockComment, exactCState::BlockStar, '/'>;
-using stringLiteral = quotedLiteral<exactCState::String, exactCState::StringEscape, '"',
-                                    lineEndInLiteral::Ends>;
-using charLiteral = quotedLiteral<exactCState::Char, exactCState::CharEscape, '\'',
-                                  lineEndInLiteral::Ends>;
+using blockComment = cBlockComment<exactCState>;
+using stringLiteral = cStringLiteral<exactCState>;
+using charLiteral = cCharLiteral<exactCState>;
 
 using codeStops = byteSet<'"', '\'', '/', '#'>;
 using codeMarks = byteSet<';', '{'>;

@@ -6,11 +6,9 @@ namespace quillstat {
 
 namespace {
 
-using blockComment = starComment<exactJavaState::BlockComment, exactJavaState::BlockStar, '/'>;
-using stringLiteral = quotedLiteral<exactJavaState::String, exactJavaState::StringEscape, '"',
-                                    lineEndInLiteral::Ends>;
-using charLiteral = quotedLiteral<exactJavaState::Char, exactJavaState::CharEscape, '\'',
-                                  lineEndInLiteral::Ends>;
+using blockComment = cBlockComment<exactJavaState>;
+using stringLiteral = cStringLiteral<exactJavaState>;
+using charLiteral = cCharLiteral<exactJavaState>;
 
 using codeStops = byteSet<'"', '\'', '/'>;
 using codeMarks = byteSet<';', '{'>;

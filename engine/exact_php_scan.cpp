@@ -6,7 +6,7 @@ namespace quillstat {
 
 namespace {
 
-using blockComment = starComment<exactPhpState::BlockComment, exactPhpState::BlockStar, '/'>;
+using blockComment = cBlockComment<exactPhpState>;
 using singleQuoted = quotedLiteral<exactPhpState::Single, exactPhpState::SingleEscape, '\'',
                                    lineEndInLiteral::IsText>;
 using doubleQuoted = quotedLiteral<exactPhpState::Double, exactPhpState::DoubleEscape, '"',

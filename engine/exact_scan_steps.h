@@ -64,6 +64,10 @@ struct starComment {
   }
 };
 
+// "/* */" in the exact C-family machines, whose states are named alike.
+template <class State>
+using cBlockComment = starComment<State::BlockComment, State::BlockStar, '/'>;
+
 // What an unescaped line end does to a quotedLiteral.
 enum class lineEndInLiteral { Ends, IsText };
 
@@ -110,6 +114,15 @@ struct quotedLiteral {
     return p + 1;
   }
 };
+
+// The strings and character literals of C, C++ and Java, whose machines
+// name their states alike.
+template <class State>
+using cStringLiteral =
+    quotedLiteral<State::String, State::StringEscape, '"', lineEndInLiteral::Ends>;
+template <class State>
+using cCharLiteral =
+    quotedLiteral<State::Char, State::CharEscape, '\'', lineEndInLiteral::Ends>;
 
 }  // namespace quillstat
 
