@@ -1,9 +1,9 @@
-#include <string>
-
 #include "engine/comment_counter.h"
 #include "engine/exact_c_states.h"
 #include "engine/exact_reference_scan.h"
 #include "engine/reference_steps.h"
+
+#include <string>
 
 namespace quillstat {
 

@@ -1,3 +1,4 @@
+#include "engine/byte_classes.h"
 #include "engine/comment_counter.h"
 #include "engine/exact_pascal_states.h"
 #include "engine/exact_reference_scan.h"

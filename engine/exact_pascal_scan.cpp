@@ -1,5 +1,6 @@
 #include "engine/exact_pascal_scan.h"
 
+#include "engine/byte_classes.h"
 #include "engine/exact_scan_steps.h"
 
 namespace quillstat {
