@@ -131,10 +131,8 @@ const unsigned char* delphiScanner::lineComment(const unsigned char* p,
                                                 const unsigned char* end) {
   p = frame_.commentText<lineEnds>(p, end);
   if (p == end) return p;
-  frame_.counter.offerIfPending(*p, frame_.previous(p));
-  ++frame_.counter.pendingCodeChars;  // the line end is not part of the comment
   state_ = State::Code;
-  return p + 1;
+  return frame_.lineCommentEnd(p);
 }
 
 const unsigned char* delphiScanner::parenStar(const unsigned char* p) {

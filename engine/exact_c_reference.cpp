@@ -1,6 +1,7 @@
 #include "engine/comment_counter.h"
 #include "engine/exact_c_states.h"
 #include "engine/exact_reference_scan.h"
+#include "engine/reference_steps.h"
 
 #include <string>
 
@@ -64,49 +65,21 @@ fileStats referenceScanExactC(const char* bytes, size_t length, bool includeFirs
           counter.plainCode(c == ';' || c == '{');
         }
         break;
-      case State::Slash:
-        if (c == '/' || c == '*') {
-          counter.pendingCommentChars += 2;
-          state = c == '/' ? State::LineComment : State::BlockComment;
-        } else {
-          counter.plainCode(false);
-          state = State::Code;
-          taken = false;
-        }
-        break;
+      case State::Slash: taken = slashByte(counter, state, c); break;
       case State::BlockComment:
-        counter.offer(c, previous);
-        ++counter.pendingCommentChars;
-        if (c == '*') state = State::BlockStar;
+        taken = starCommentTextByte<State::BlockStar>(counter, state, c, previous);
         break;
       case State::BlockStar:
-        if (c == '/') {
-          ++counter.pendingCommentChars;
-          state = State::Code;
-        } else {
-          state = State::BlockComment;
-          taken = false;
-        }
+        taken = starCommentStarByte<State::BlockComment, '/'>(counter, state, c);
         break;
       case State::String:
+        taken = quotedByte(counter, state, c, '"', State::StringEscape, /*endsAtLine=*/true);
+        break;
       case State::Char:
-        if (isLineEnd(c)) {
-          state = State::Code;  // an unclosed literal ends with its line
-          taken = false;
-        } else {
-          ++counter.pendingCodeChars;
-          if (c == '\\') {
-            state = state == State::String ? State::StringEscape : State::CharEscape;
-          } else if (c == (state == State::String ? '"' : '\'')) {
-            state = State::Code;
-          }
-        }
+        taken = quotedByte(counter, state, c, '\'', State::CharEscape, /*endsAtLine=*/true);
         break;
-      case State::StringEscape:
-      case State::CharEscape:
-        ++counter.pendingCodeChars;
-        state = state == State::StringEscape ? State::String : State::Char;
-        break;
+      case State::StringEscape: taken = escapedByte(counter, state, State::String); break;
+      case State::CharEscape: taken = escapedByte(counter, state, State::Char); break;
       case State::RawDelimiter:
         if (c == '(') {
           ++counter.pendingCodeChars;
@@ -171,15 +144,8 @@ fileStats referenceScanExactC(const char* bytes, size_t length, bool includeFirs
         }
         break;
       case State::LineComment:
-        if (isLineEnd(c)) {
-          counter.offerIfPending(c, previous);
-          ++counter.pendingCodeChars;  // the line end is not part of the comment
-          state = State::Code;
-        } else {
-          counter.offer(c, previous);
-          ++counter.pendingCommentChars;
-          if (c == '\\') state = State::LineBackslash;
-        }
+        lineCommentByte(counter, state, c, previous);
+        if (c == '\\') state = State::LineBackslash;
         break;
       case State::LineBackslash:
         if (isLineEnd(c)) {

@@ -1,12 +1,17 @@
 #include "engine/exact_c_scan.h"
 
+#include "engine/exact_scan_steps.h"
+
 namespace quillstat {
 
 namespace {
 
+using blockComment = cBlockComment<exactCState>;
+using stringLiteral = cStringLiteral<exactCState>;
+using charLiteral = cCharLiteral<exactCState>;
+
 using codeStops = byteSet<'"', '\'', '/', '#'>;
 using codeMarks = byteSet<';', '{'>;
-using blockCloser = byteSet<'*'>;
 using lineStops = byteSet<'\r', '\n', '\\'>;
 using headerStops = byteSet<'>', '\r', '\n'>;
 
@@ -23,13 +28,13 @@ void exactCScanner::feed(const char* data, size_t length) {
   while (p < end) {
     switch (state_) {
       case State::Code: p = code(p, end); break;
-      case State::Slash: p = slash(p); break;
-      case State::BlockComment: p = blockComment(p, end); break;
-      case State::BlockStar: p = blockStar(p); break;
-      case State::String: p = quoted<'"'>(p, end); break;
-      case State::Char: p = quoted<'\''>(p, end); break;
-      case State::StringEscape:
-      case State::CharEscape: p = escaped(p); break;
+      case State::Slash: p = slashStep(frame_, state_, p); break;
+      case State::BlockComment: p = blockComment::text(frame_, state_, p, end); break;
+      case State::BlockStar: p = blockComment::star(frame_, state_, p); break;
+      case State::String: p = stringLiteral::text(frame_, state_, p, end); break;
+      case State::StringEscape: p = stringLiteral::escaped(frame_, state_, p); break;
+      case State::Char: p = charLiteral::text(frame_, state_, p, end); break;
+      case State::CharEscape: p = charLiteral::escaped(frame_, state_, p); break;
       case State::RawDelimiter: p = rawDelimiter(p); break;
       case State::RawBody: p = rawBody(p, end); break;
       case State::RawClose: p = rawClose(p); break;
@@ -82,7 +87,7 @@ const unsigned char* exactCScanner::code(const unsigned char* p, const unsigned 
       case '/':
         state_ = State::Slash;
         if (++p == end) return p;
-        p = slash(p);
+        p = slashStep(frame_, state_, p);
         break;
       case '#':
         frame_.counter.plainCode(false);
@@ -99,8 +104,8 @@ const unsigned char* exactCScanner::code(const unsigned char* p, const unsigned 
         break;
       default:
         p = quote(p);
-        if (state_ == State::String) p = quoted<'"'>(p, end);
-        if (state_ == State::Char) p = quoted<'\''>(p, end);
+        if (state_ == State::String) p = stringLiteral::text(frame_, state_, p, end);
+        if (state_ == State::Char) p = charLiteral::text(frame_, state_, p, end);
         break;
     }
     if (state_ != State::Code) return p;
@@ -123,80 +128,6 @@ const unsigned char* exactCScanner::quote(const unsigned char* p) {
   return p + 1;
 }
 
-const unsigned char* exactCScanner::slash(const unsigned char* p) {
-  if (*p == '/' || *p == '*') {
-    frame_.counter.pendingCommentChars += 2;
-    state_ = *p == '/' ? State::LineComment : State::BlockComment;
-    return p + 1;
-  }
-  // A division: the slash is plain code and this byte is Code's to handle.
-  frame_.counter.plainCode(false);
-  state_ = State::Code;
-  return p;
-}
-
-const unsigned char* exactCScanner::blockComment(const unsigned char* p,
-                                                 const unsigned char* end) {
-  // A star that does not close the comment comes back here; the byte after
-  // it is taken at once when it has arrived.
-  while (state_ == State::BlockComment) {
-    p = frame_.commentText<blockCloser>(p, end);
-    if (p == end) return p;
-    frame_.counter.offer(*p, frame_.previous(p));
-    ++frame_.counter.pendingCommentChars;
-    state_ = State::BlockStar;
-    if (++p == end) return p;
-    p = blockStar(p);
-  }
-  return p;
-}
-
-const unsigned char* exactCScanner::blockStar(const unsigned char* p) {
-  if (*p == '/') {
-    ++frame_.counter.pendingCommentChars;
-    state_ = State::Code;
-    return p + 1;
-  }
-  // Any other byte is comment text again, offered to the detectors like
-  // the rest: "/* x *todo */" holds a todo.
-  state_ = State::BlockComment;
-  return p;
-}
-
-template <unsigned char Quote>
-const unsigned char* exactCScanner::quoted(const unsigned char* p, const unsigned char* end) {
-  for (;;) {
-    const unsigned char* stop = findAny<byteSet<Quote, '\\', '\r', '\n'>>(p, end);
-    frame_.counter.pendingCodeChars += stop - p;
-    if (stop == end) return stop;
-    if (isLineEnd(*stop)) {
-      // An unescaped line end ends the literal, as compilers do with a
-      // missing quote; the line end itself is code.
-      state_ = State::Code;
-      return stop;
-    }
-    ++frame_.counter.pendingCodeChars;
-    if (*stop == Quote) {
-      state_ = State::Code;
-      return stop + 1;
-    }
-    // A backslash: the byte after it is taken as it is, here when it has
-    // arrived.
-    if (stop + 1 == end) {
-      state_ = Quote == '"' ? State::StringEscape : State::CharEscape;
-      return end;
-    }
-    ++frame_.counter.pendingCodeChars;
-    p = stop + 2;
-  }
-}
-
-const unsigned char* exactCScanner::escaped(const unsigned char* p) {
-  ++frame_.counter.pendingCodeChars;  // whatever it is, a line end included
-  state_ = state_ == State::StringEscape ? State::String : State::Char;
-  return p + 1;
-}
-
 const unsigned char* exactCScanner::rawDelimiter(const unsigned char* p) {
   if (*p == '(') {
     ++frame_.counter.pendingCodeChars;
@@ -214,8 +145,7 @@ const unsigned char* exactCScanner::rawDelimiter(const unsigned char* p) {
 }
 
 const unsigned char* exactCScanner::rawBody(const unsigned char* p, const unsigned char* end) {
-  const unsigned char* stop = findAny<byteSet<')'>>(p, end);
-  frame_.counter.pendingCodeChars += stop - p;
+  const unsigned char* stop = frame_.literalText<byteSet<')'>>(p, end);
   if (stop == end) return stop;
   ++frame_.counter.pendingCodeChars;
   matched_ = 0;
@@ -264,8 +194,7 @@ const unsigned char* exactCScanner::includeLine(const unsigned char* p) {
 }
 
 const unsigned char* exactCScanner::headerName(const unsigned char* p, const unsigned char* end) {
-  const unsigned char* stop = findAny<headerStops>(p, end);
-  frame_.counter.pendingCodeChars += stop - p;
+  const unsigned char* stop = frame_.literalText<headerStops>(p, end);
   if (stop == end) return stop;
   state_ = State::Code;
   if (*stop != '>') return stop;  // the line end is code
@@ -278,23 +207,19 @@ const unsigned char* exactCScanner::lineComment(const unsigned char* p,
   p = frame_.commentText<lineStops>(p, end);
   if (p == end) return p;
   if (*p == '\\') {
-    frame_.counter.offer(*p, frame_.previous(p));
-    ++frame_.counter.pendingCommentChars;
+    frame_.commentChar(p);
     state_ = State::LineBackslash;
     return p + 1;
   }
-  frame_.counter.offerIfPending(*p, frame_.previous(p));
-  ++frame_.counter.pendingCodeChars;  // the line end is not part of the comment
   state_ = State::Code;
-  return p + 1;
+  return frame_.lineCommentEnd(p);
 }
 
 const unsigned char* exactCScanner::lineBackslash(const unsigned char* p) {
   state_ = State::LineComment;
   if (!isLineEnd(*p)) return p;
   // A spliced line end belongs to the comment, which goes on.
-  frame_.counter.offer(*p, frame_.previous(p));
-  ++frame_.counter.pendingCommentChars;
+  frame_.commentChar(p);
   return p + 1;
 }
 

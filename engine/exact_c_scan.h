@@ -38,13 +38,9 @@ class exactCScanner {
 
   // Each handles bytes from p in its state and returns where it stopped;
   // each takes at least one byte or changes the state.
+  // Slash, the comments but for LineComment and the literals but for raw
+  // strings take the steps of exact_scan_steps.h.
   const unsigned char* code(const unsigned char* p, const unsigned char* end);
-  const unsigned char* slash(const unsigned char* p);
-  const unsigned char* blockComment(const unsigned char* p, const unsigned char* end);
-  const unsigned char* blockStar(const unsigned char* p);
-  template <unsigned char Quote>
-  const unsigned char* quoted(const unsigned char* p, const unsigned char* end);
-  const unsigned char* escaped(const unsigned char* p);
   const unsigned char* rawDelimiter(const unsigned char* p);
   const unsigned char* rawBody(const unsigned char* p, const unsigned char* end);
   const unsigned char* rawClose(const unsigned char* p);

@@ -1,7 +1,7 @@
-#include "engine/byte_classes.h"
 #include "engine/comment_counter.h"
 #include "engine/exact_java_states.h"
 #include "engine/exact_reference_scan.h"
+#include "engine/reference_steps.h"
 
 namespace quillstat {
 
@@ -26,29 +26,12 @@ fileStats referenceScanExactJava(const char* bytes, size_t length, bool includeF
           counter.plainCode(c == ';' || c == '{');
         }
         break;
-      case State::Slash:
-        if (c == '/' || c == '*') {
-          counter.pendingCommentChars += 2;
-          state = c == '/' ? State::LineComment : State::BlockComment;
-        } else {
-          counter.plainCode(false);
-          state = State::Code;
-          taken = false;
-        }
-        break;
+      case State::Slash: taken = slashByte(counter, state, c); break;
       case State::BlockComment:
-        counter.offer(c, previous);
-        ++counter.pendingCommentChars;
-        if (c == '*') state = State::BlockStar;
+        taken = starCommentTextByte<State::BlockStar>(counter, state, c, previous);
         break;
       case State::BlockStar:
-        if (c == '/') {
-          ++counter.pendingCommentChars;
-          state = State::Code;
-        } else {
-          state = State::BlockComment;
-          taken = false;
-        }
+        taken = starCommentStarByte<State::BlockComment, '/'>(counter, state, c);
         break;
       case State::OpenQuote:
         if (c == '"') {
@@ -69,36 +52,19 @@ fileStats referenceScanExactJava(const char* bytes, size_t length, bool includeF
         }
         break;
       case State::String:
+        taken = quotedByte(counter, state, c, '"', State::StringEscape, /*endsAtLine=*/true);
+        break;
       case State::Char:
-        if (isLineEnd(c)) {
-          state = State::Code;  // an unclosed literal ends with its line
-          taken = false;
-        } else {
-          ++counter.pendingCodeChars;
-          if (c == '\\') {
-            state = state == State::String ? State::StringEscape : State::CharEscape;
-          } else if (c == (state == State::String ? '"' : '\'')) {
-            state = State::Code;
-          }
-        }
+        taken = quotedByte(counter, state, c, '\'', State::CharEscape, /*endsAtLine=*/true);
         break;
-      case State::StringEscape:
-        ++counter.pendingCodeChars;
-        state = State::String;
-        break;
-      case State::CharEscape:
-        ++counter.pendingCodeChars;
-        state = State::Char;
-        break;
+      case State::StringEscape: taken = escapedByte(counter, state, State::String); break;
+      case State::CharEscape: taken = escapedByte(counter, state, State::Char); break;
       case State::TextBlock:
         ++counter.pendingCodeChars;
         if (c == '"') state = State::TextQuote;
         if (c == '\\') state = State::TextBlockEscape;
         break;
-      case State::TextBlockEscape:
-        ++counter.pendingCodeChars;
-        state = State::TextBlock;
-        break;
+      case State::TextBlockEscape: taken = escapedByte(counter, state, State::TextBlock); break;
       case State::TextQuote:
       case State::TextQuotes:
         if (c == '"') {
@@ -109,16 +75,7 @@ fileStats referenceScanExactJava(const char* bytes, size_t length, bool includeF
           taken = false;
         }
         break;
-      case State::LineComment:
-        if (isLineEnd(c)) {
-          counter.offerIfPending(c, previous);
-          ++counter.pendingCodeChars;  // the line end is not part of the comment
-          state = State::Code;
-        } else {
-          counter.offer(c, previous);
-          ++counter.pendingCommentChars;
-        }
-        break;
+      case State::LineComment: taken = lineCommentByte(counter, state, c, previous); break;
     }
     if (taken) ++i;
   }

@@ -36,16 +36,13 @@ class exactJavaScanner {
 
   // Each handles bytes from p in its state and returns where it stopped;
   // each takes at least one byte or changes the state.
+  // Slash, the block comment and the string and character literals take
+  // the steps of exact_scan_steps.h.
   const unsigned char* code(const unsigned char* p, const unsigned char* end);
-  const unsigned char* slash(const unsigned char* p);
-  const unsigned char* blockComment(const unsigned char* p, const unsigned char* end);
-  const unsigned char* blockStar(const unsigned char* p);
   const unsigned char* openQuote(const unsigned char* p);
   const unsigned char* emptyString(const unsigned char* p);
-  template <unsigned char Quote>
-  const unsigned char* quoted(const unsigned char* p, const unsigned char* end);
-  const unsigned char* escaped(const unsigned char* p);
   const unsigned char* textBlock(const unsigned char* p, const unsigned char* end);
+  const unsigned char* textBlockEscape(const unsigned char* p);
   const unsigned char* textQuote(const unsigned char* p);
   const unsigned char* lineComment(const unsigned char* p, const unsigned char* end);
 

@@ -2,6 +2,7 @@
 #include "engine/comment_counter.h"
 #include "engine/exact_pascal_states.h"
 #include "engine/exact_reference_scan.h"
+#include "engine/reference_steps.h"
 
 namespace quillstat {
 
@@ -79,18 +80,10 @@ fileStats referenceScanExactPascal(const char* bytes, size_t length, bool includ
         }
         break;
       case State::ParenComment:
-        counter.offer(c, previous);
-        ++counter.pendingCommentChars;
-        if (c == '*') state = State::ParenStar;
+        taken = starCommentTextByte<State::ParenStar>(counter, state, c, previous);
         break;
       case State::ParenStar:
-        if (c == ')') {
-          ++counter.pendingCommentChars;
-          state = State::Code;
-        } else {
-          state = State::ParenComment;
-          taken = false;
-        }
+        taken = starCommentStarByte<State::ParenComment, ')'>(counter, state, c);
         break;
       case State::ParenDirective:
         ++counter.pendingCodeChars;
@@ -123,16 +116,7 @@ fileStats referenceScanExactPascal(const char* bytes, size_t length, bool includ
           taken = false;
         }
         break;
-      case State::LineComment:
-        if (isLineEnd(c)) {
-          counter.offerIfPending(c, previous);
-          ++counter.pendingCodeChars;  // the line end is not part of the comment
-          state = State::Code;
-        } else {
-          counter.offer(c, previous);
-          ++counter.pendingCommentChars;
-        }
-        break;
+      case State::LineComment: taken = lineCommentByte(counter, state, c, previous); break;
     }
     if (taken) ++i;
   }

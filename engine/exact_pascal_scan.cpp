@@ -1,10 +1,14 @@
 #include "engine/exact_pascal_scan.h"
 
 #include "engine/byte_classes.h"
+#include "engine/exact_scan_steps.h"
 
 namespace quillstat {
 
 namespace {
+
+using parenComment =
+    starComment<exactPascalState::ParenComment, exactPascalState::ParenStar, ')'>;
 
 using codeStops = byteSet<'\'', '/', '{', '('>;
 using codeMarks = byteSet<';'>;
@@ -28,8 +32,8 @@ void exactPascalScanner::feed(const char* data, size_t length) {
       case State::BraceDirective: p = braceDirective(p, end); break;
       case State::Paren: p = paren(p); break;
       case State::ParenOpen: p = parenOpen(p); break;
-      case State::ParenComment: p = parenComment(p, end); break;
-      case State::ParenStar: p = parenStar(p); break;
+      case State::ParenComment: p = parenComment::text(frame_, state_, p, end); break;
+      case State::ParenStar: p = parenComment::star(frame_, state_, p); break;
       case State::ParenDirective: p = parenDirective(p, end); break;
       case State::ParenDirectiveStar: p = parenDirectiveStar(p); break;
       case State::String: p = string(p, end); break;
@@ -111,16 +115,14 @@ const unsigned char* exactPascalScanner::braceComment(const unsigned char* p,
                                                       const unsigned char* end) {
   p = frame_.commentText<braceCloser>(p, end);
   if (p == end) return p;
-  frame_.counter.offer(*p, frame_.previous(p));
-  ++frame_.counter.pendingCommentChars;
+  frame_.commentChar(p);
   state_ = State::Code;
   return p + 1;
 }
 
 const unsigned char* exactPascalScanner::braceDirective(const unsigned char* p,
                                                         const unsigned char* end) {
-  const unsigned char* stop = findAny<braceCloser>(p, end);
-  frame_.counter.pendingCodeChars += stop - p;
+  const unsigned char* stop = frame_.literalText<braceCloser>(p, end);
   if (stop == end) return stop;
   ++frame_.counter.pendingCodeChars;
   state_ = State::Code;
@@ -149,36 +151,9 @@ const unsigned char* exactPascalScanner::parenOpen(const unsigned char* p) {
   return p;
 }
 
-const unsigned char* exactPascalScanner::parenComment(const unsigned char* p,
-                                                      const unsigned char* end) {
-  // A star that does not close the comment comes back here; the byte after
-  // it is taken at once when it has arrived.
-  while (state_ == State::ParenComment) {
-    p = frame_.commentText<starCloser>(p, end);
-    if (p == end) return p;
-    frame_.counter.offer(*p, frame_.previous(p));
-    ++frame_.counter.pendingCommentChars;
-    state_ = State::ParenStar;
-    if (++p == end) return p;
-    p = parenStar(p);
-  }
-  return p;
-}
-
-const unsigned char* exactPascalScanner::parenStar(const unsigned char* p) {
-  if (*p == ')') {
-    ++frame_.counter.pendingCommentChars;
-    state_ = State::Code;
-    return p + 1;
-  }
-  state_ = State::ParenComment;  // comment text again, offered like the rest
-  return p;
-}
-
 const unsigned char* exactPascalScanner::parenDirective(const unsigned char* p,
                                                         const unsigned char* end) {
-  const unsigned char* stop = findAny<starCloser>(p, end);
-  frame_.counter.pendingCodeChars += stop - p;
+  const unsigned char* stop = frame_.literalText<starCloser>(p, end);
   if (stop == end) return stop;
   ++frame_.counter.pendingCodeChars;
   state_ = State::ParenDirectiveStar;
@@ -197,8 +172,7 @@ const unsigned char* exactPascalScanner::parenDirectiveStar(const unsigned char*
 
 const unsigned char* exactPascalScanner::string(const unsigned char* p,
                                                 const unsigned char* end) {
-  const unsigned char* stop = findAny<stringStops>(p, end);
-  frame_.counter.pendingCodeChars += stop - p;
+  const unsigned char* stop = frame_.literalText<stringStops>(p, end);
   if (stop == end) return stop;
   if (isLineEnd(*stop)) {
     // A string never spans lines: the compiler stops it at the line end,
@@ -225,10 +199,8 @@ const unsigned char* exactPascalScanner::lineComment(const unsigned char* p,
                                                      const unsigned char* end) {
   p = frame_.commentText<lineEnds>(p, end);
   if (p == end) return p;
-  frame_.counter.offerIfPending(*p, frame_.previous(p));
-  ++frame_.counter.pendingCodeChars;  // the line end is not part of the comment
   state_ = State::Code;
-  return p + 1;
+  return frame_.lineCommentEnd(p);
 }
 
 }  // namespace quillstat

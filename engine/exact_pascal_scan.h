@@ -36,7 +36,8 @@ class exactPascalScanner {
   using State = exactPascalState;
 
   // Each handles bytes from p in its state and returns where it stopped;
-  // each takes at least one byte or changes the state.
+  // each takes at least one byte or changes the state. The (* *) comment
+  // takes the steps of exact_scan_steps.h.
   const unsigned char* code(const unsigned char* p, const unsigned char* end);
   const unsigned char* slash(const unsigned char* p);
   const unsigned char* braceOpen(const unsigned char* p);
@@ -44,8 +45,6 @@ class exactPascalScanner {
   const unsigned char* braceDirective(const unsigned char* p, const unsigned char* end);
   const unsigned char* paren(const unsigned char* p);
   const unsigned char* parenOpen(const unsigned char* p);
-  const unsigned char* parenComment(const unsigned char* p, const unsigned char* end);
-  const unsigned char* parenStar(const unsigned char* p);
   const unsigned char* parenDirective(const unsigned char* p, const unsigned char* end);
   const unsigned char* parenDirectiveStar(const unsigned char* p);
   const unsigned char* string(const unsigned char* p, const unsigned char* end);

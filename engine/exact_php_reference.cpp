@@ -3,6 +3,7 @@
 #include "engine/comment_counter.h"
 #include "engine/exact_php_states.h"
 #include "engine/exact_reference_scan.h"
+#include "engine/reference_steps.h"
 
 namespace quillstat {
 
@@ -59,16 +60,7 @@ fileStats referenceScanExactPhp(const char* bytes, size_t length, bool includeFi
           taken = false;
         }
         break;
-      case State::Slash:
-        if (c == '/' || c == '*') {
-          counter.pendingCommentChars += 2;
-          state = c == '/' ? State::LineComment : State::BlockComment;
-        } else {
-          counter.plainCode(false);
-          state = State::Code;
-          taken = false;
-        }
-        break;
+      case State::Slash: taken = slashByte(counter, state, c); break;
       case State::Hash:
         if (c == '[') {
           counter.plainCode(false);  // an attribute
@@ -93,30 +85,17 @@ fileStats referenceScanExactPhp(const char* bytes, size_t length, bool includeFi
         }
         break;
       case State::BlockComment:
-        counter.offer(c, previous);
-        ++counter.pendingCommentChars;
-        if (c == '*') state = State::BlockStar;
+        taken = starCommentTextByte<State::BlockStar>(counter, state, c, previous);
         break;
       case State::BlockStar:
-        if (c == '/') {
-          ++counter.pendingCommentChars;
-          state = State::Code;
-        } else {
-          state = State::BlockComment;
-          taken = false;
-        }
+        taken = starCommentStarByte<State::BlockComment, '/'>(counter, state, c);
         break;
       case State::LineComment:
-        if (isLineEnd(c)) {
-          counter.offerIfPending(c, previous);
-          ++counter.pendingCodeChars;  // the line end is not part of the comment
-          state = State::Code;
-        } else if (c == '?') {
-          counter.offer(c, previous);
+        if (c == '?') {
+          counter.offer(c, previous);  // counted, or not, by the next byte
           state = State::LineQuestion;
         } else {
-          counter.offer(c, previous);
-          ++counter.pendingCommentChars;
+          taken = lineCommentByte(counter, state, c, previous);
         }
         break;
       case State::LineQuestion:
@@ -129,27 +108,17 @@ fileStats referenceScanExactPhp(const char* bytes, size_t length, bool includeFi
         }
         break;
       case State::Single:
+        taken = quotedByte(counter, state, c, '\'', State::SingleEscape, /*endsAtLine=*/false);
+        break;
       case State::Double:
-      case State::Backtick: {
-        const unsigned char quote = state == State::Single ? '\'' : state == State::Double ? '"' : '`';
-        ++counter.pendingCodeChars;
-        if (c == quote) {
-          state = State::Code;
-        } else if (c == '\\') {
-          state = state == State::Single   ? State::SingleEscape
-                  : state == State::Double ? State::DoubleEscape
-                                           : State::BacktickEscape;
-        }
+        taken = quotedByte(counter, state, c, '"', State::DoubleEscape, /*endsAtLine=*/false);
         break;
-      }
-      case State::SingleEscape:
-      case State::DoubleEscape:
-      case State::BacktickEscape:
-        ++counter.pendingCodeChars;
-        state = state == State::SingleEscape   ? State::Single
-                : state == State::DoubleEscape ? State::Double
-                                               : State::Backtick;
+      case State::Backtick:
+        taken = quotedByte(counter, state, c, '`', State::BacktickEscape, /*endsAtLine=*/false);
         break;
+      case State::SingleEscape: taken = escapedByte(counter, state, State::Single); break;
+      case State::DoubleEscape: taken = escapedByte(counter, state, State::Double); break;
+      case State::BacktickEscape: taken = escapedByte(counter, state, State::Backtick); break;
       case State::HeredocStart:
         if (isPhpBlank(c)) {
           counter.plainCode(false);

@@ -1,12 +1,21 @@
 #include "engine/exact_php_scan.h"
 
+#include "engine/exact_scan_steps.h"
+
 namespace quillstat {
 
 namespace {
 
+using blockComment = cBlockComment<exactPhpState>;
+using singleQuoted = quotedLiteral<exactPhpState::Single, exactPhpState::SingleEscape, '\'',
+                                   lineEndInLiteral::IsText>;
+using doubleQuoted = quotedLiteral<exactPhpState::Double, exactPhpState::DoubleEscape, '"',
+                                   lineEndInLiteral::IsText>;
+using backticked = quotedLiteral<exactPhpState::Backtick, exactPhpState::BacktickEscape, '`',
+                                 lineEndInLiteral::IsText>;
+
 using codeStops = byteSet<'?', '/', '#', '\'', '"', '`', '<'>;
 using codeMarks = byteSet<';', '{'>;
-using blockCloser = byteSet<'*'>;
 using lineStops = byteSet<'\r', '\n', '?'>;
 using lineEnds = byteSet<'\r', '\n'>;
 
@@ -22,23 +31,23 @@ void exactPhpScanner::feed(const char* data, size_t length) {
       case State::TagOpen: p = tagOpen(p); break;
       case State::Code: p = code(p, end); break;
       case State::Question: p = question(p); break;
-      case State::Slash: p = slash(p); break;
+      case State::Slash: p = slashStep(frame_, state_, p); break;
       case State::Hash: p = hash(p); break;
       case State::Less: p = less(p); break;
-      case State::BlockComment: p = blockComment(p, end); break;
-      case State::BlockStar: p = blockStar(p); break;
+      case State::BlockComment: p = blockComment::text(frame_, state_, p, end); break;
+      case State::BlockStar: p = blockComment::star(frame_, state_, p); break;
       case State::LineComment: p = lineComment(p, end); break;
       case State::LineQuestion: p = lineQuestion(p); break;
-      case State::Single: p = quoted<'\''>(p, end); break;
-      case State::Double: p = quoted<'"'>(p, end); break;
-      case State::Backtick: p = quoted<'`'>(p, end); break;
-      case State::SingleEscape:
-      case State::DoubleEscape:
-      case State::BacktickEscape: p = escaped(p); break;
+      case State::Single: p = singleQuoted::text(frame_, state_, p, end); break;
+      case State::SingleEscape: p = singleQuoted::escaped(frame_, state_, p); break;
+      case State::Double: p = doubleQuoted::text(frame_, state_, p, end); break;
+      case State::DoubleEscape: p = doubleQuoted::escaped(frame_, state_, p); break;
+      case State::Backtick: p = backticked::text(frame_, state_, p, end); break;
+      case State::BacktickEscape: p = backticked::escaped(frame_, state_, p); break;
       case State::HeredocStart: p = heredocStart(p); break;
       case State::HeredocLabel: p = heredocLabel(p); break;
-      case State::HeredocHeader: p = heredocHeader(p, end); break;
-      case State::HeredocBody: p = heredocBody(p, end); break;
+      case State::HeredocHeader:
+      case State::HeredocBody: p = heredocLine(p, end); break;
       case State::HeredocLineStart: p = heredocLineStart(p); break;
       case State::HeredocLabelEnd: p = heredocLabelEnd(p); break;
     }
@@ -90,7 +99,7 @@ const unsigned char* exactPhpScanner::code(const unsigned char* p, const unsigne
         break;
       case '/':
         state_ = State::Slash;
-        if (p < end) p = slash(p);
+        if (p < end) p = slashStep(frame_, state_, p);
         break;
       case '#':
         state_ = State::Hash;
@@ -104,17 +113,17 @@ const unsigned char* exactPhpScanner::code(const unsigned char* p, const unsigne
       case '\'':
         ++frame_.counter.pendingCodeChars;
         state_ = State::Single;
-        p = quoted<'\''>(p, end);
+        p = singleQuoted::text(frame_, state_, p, end);
         break;
       case '"':
         ++frame_.counter.pendingCodeChars;
         state_ = State::Double;
-        p = quoted<'"'>(p, end);
+        p = doubleQuoted::text(frame_, state_, p, end);
         break;
       default:
         ++frame_.counter.pendingCodeChars;
         state_ = State::Backtick;
-        p = quoted<'`'>(p, end);
+        p = backticked::text(frame_, state_, p, end);
         break;
     }
     if (state_ != State::Code) return p;
@@ -127,17 +136,6 @@ const unsigned char* exactPhpScanner::question(const unsigned char* p) {
     return p + 1;
   }
   frame_.counter.plainCode(false);  // the "?"; this byte is Code's to handle
-  state_ = State::Code;
-  return p;
-}
-
-const unsigned char* exactPhpScanner::slash(const unsigned char* p) {
-  if (*p == '/' || *p == '*') {
-    frame_.counter.pendingCommentChars += 2;
-    state_ = *p == '/' ? State::LineComment : State::BlockComment;
-    return p + 1;
-  }
-  frame_.counter.plainCode(false);  // a division; this byte is Code's to handle
   state_ = State::Code;
   return p;
 }
@@ -168,32 +166,6 @@ const unsigned char* exactPhpScanner::less(const unsigned char* p) {
   return p + 1;
 }
 
-const unsigned char* exactPhpScanner::blockComment(const unsigned char* p,
-                                                   const unsigned char* end) {
-  // A star that does not close the comment comes back here; the byte after
-  // it is taken at once when it has arrived.
-  while (state_ == State::BlockComment) {
-    p = frame_.commentText<blockCloser>(p, end);
-    if (p == end) return p;
-    frame_.counter.offer(*p, frame_.previous(p));
-    ++frame_.counter.pendingCommentChars;
-    state_ = State::BlockStar;
-    if (++p == end) return p;
-    p = blockStar(p);
-  }
-  return p;
-}
-
-const unsigned char* exactPhpScanner::blockStar(const unsigned char* p) {
-  if (*p == '/') {
-    ++frame_.counter.pendingCommentChars;
-    state_ = State::Code;
-    return p + 1;
-  }
-  state_ = State::BlockComment;  // comment text again, offered like the rest
-  return p;
-}
-
 const unsigned char* exactPhpScanner::lineComment(const unsigned char* p,
                                                   const unsigned char* end) {
   p = frame_.commentText<lineStops>(p, end);
@@ -205,10 +177,8 @@ const unsigned char* exactPhpScanner::lineComment(const unsigned char* p,
     state_ = State::LineQuestion;
     return p + 1;
   }
-  frame_.counter.offerIfPending(*p, frame_.previous(p));
-  ++frame_.counter.pendingCodeChars;  // the line end is not part of the comment
   state_ = State::Code;
-  return p + 1;
+  return frame_.lineCommentEnd(p);
 }
 
 const unsigned char* exactPhpScanner::lineQuestion(const unsigned char* p) {
@@ -219,38 +189,6 @@ const unsigned char* exactPhpScanner::lineQuestion(const unsigned char* p) {
   ++frame_.counter.pendingCommentChars;
   state_ = State::LineComment;
   return p;
-}
-
-template <unsigned char Quote>
-const unsigned char* exactPhpScanner::quoted(const unsigned char* p, const unsigned char* end) {
-  for (;;) {
-    const unsigned char* stop = findAny<byteSet<Quote, '\\'>>(p, end);
-    frame_.counter.pendingCodeChars += stop - p;
-    if (stop == end) return stop;
-    ++frame_.counter.pendingCodeChars;
-    if (*stop == Quote) {
-      state_ = State::Code;
-      return stop + 1;
-    }
-    // A backslash: the byte after it is taken as it is, here when it has
-    // arrived.
-    if (stop + 1 == end) {
-      state_ = Quote == '\'' ? State::SingleEscape
-               : Quote == '"' ? State::DoubleEscape
-                              : State::BacktickEscape;
-      return end;
-    }
-    ++frame_.counter.pendingCodeChars;
-    p = stop + 2;
-  }
-}
-
-const unsigned char* exactPhpScanner::escaped(const unsigned char* p) {
-  ++frame_.counter.pendingCodeChars;
-  state_ = state_ == State::SingleEscape ? State::Single
-           : state_ == State::DoubleEscape ? State::Double
-                                           : State::Backtick;
-  return p + 1;
 }
 
 const unsigned char* exactPhpScanner::heredocStart(const unsigned char* p) {
@@ -284,21 +222,9 @@ const unsigned char* exactPhpScanner::heredocLabel(const unsigned char* p) {
   return p + 1;
 }
 
-const unsigned char* exactPhpScanner::heredocHeader(const unsigned char* p,
-                                                    const unsigned char* end) {
-  const unsigned char* stop = findAny<lineEnds>(p, end);
-  frame_.counter.pendingCodeChars += stop - p;
-  if (stop == end) return stop;
-  ++frame_.counter.pendingCodeChars;
-  matched_ = 0;
-  state_ = State::HeredocLineStart;
-  return stop + 1;
-}
-
-const unsigned char* exactPhpScanner::heredocBody(const unsigned char* p,
+const unsigned char* exactPhpScanner::heredocLine(const unsigned char* p,
                                                   const unsigned char* end) {
-  const unsigned char* stop = findAny<lineEnds>(p, end);
-  frame_.counter.pendingCodeChars += stop - p;
+  const unsigned char* stop = frame_.literalText<lineEnds>(p, end);
   if (stop == end) return stop;
   ++frame_.counter.pendingCodeChars;
   matched_ = 0;

@@ -40,25 +40,20 @@ class exactPhpScanner {
   using State = exactPhpState;
 
   // Each handles bytes from p in its state and returns where it stopped;
-  // each takes at least one byte or changes the state.
+  // each takes at least one byte or changes the state. Slash, the block
+  // comment and the strings take the steps of exact_scan_steps.h.
   const unsigned char* outside(const unsigned char* p, const unsigned char* end);
   const unsigned char* tagOpen(const unsigned char* p);
   const unsigned char* code(const unsigned char* p, const unsigned char* end);
   const unsigned char* question(const unsigned char* p);
-  const unsigned char* slash(const unsigned char* p);
   const unsigned char* hash(const unsigned char* p);
   const unsigned char* less(const unsigned char* p);
-  const unsigned char* blockComment(const unsigned char* p, const unsigned char* end);
-  const unsigned char* blockStar(const unsigned char* p);
   const unsigned char* lineComment(const unsigned char* p, const unsigned char* end);
   const unsigned char* lineQuestion(const unsigned char* p);
-  template <unsigned char Quote>
-  const unsigned char* quoted(const unsigned char* p, const unsigned char* end);
-  const unsigned char* escaped(const unsigned char* p);
   const unsigned char* heredocStart(const unsigned char* p);
   const unsigned char* heredocLabel(const unsigned char* p);
-  const unsigned char* heredocHeader(const unsigned char* p, const unsigned char* end);
-  const unsigned char* heredocBody(const unsigned char* p, const unsigned char* end);
+  // HeredocHeader and HeredocBody: both run to the line end.
+  const unsigned char* heredocLine(const unsigned char* p, const unsigned char* end);
   const unsigned char* heredocLineStart(const unsigned char* p);
   const unsigned char* heredocLabelEnd(const unsigned char* p);
 

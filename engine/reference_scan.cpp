@@ -1,6 +1,7 @@
 #include "engine/reference_scan.h"
 
 #include "engine/comment_counter.h"
+#include "engine/reference_steps.h"
 #include "engine/scan_states.h"
 
 namespace quillstat {
@@ -65,16 +66,7 @@ fileStats scanCLike(const unsigned char* data, size_t length, bool includeFirstC
         ++counter.pendingCodeChars;
         if (c == '"') state = State::Code;
         break;
-      case State::LineComment:
-        if (c == '\r' || c == '\n') {
-          counter.offerIfPending(c, previous);
-          ++counter.pendingCodeChars;  // the line end is not part of the comment
-          state = State::Code;
-        } else {
-          counter.offer(c, previous);
-          ++counter.pendingCommentChars;
-        }
-        break;
+      case State::LineComment: lineCommentByte(counter, state, c, previous); break;
       case State::TagOpen:
       case State::TagClose:
         break;  // the tag tests look ahead instead
@@ -169,16 +161,7 @@ fileStats referenceScanDelphi(const char* bytes, size_t length, bool includeFirs
         ++counter.pendingCommentChars;
         state = c == ')' ? State::Code : c == '*' ? State::ParenStar : State::ParenComment;
         break;
-      case State::LineComment:
-        if (c == '\r' || c == '\n') {
-          counter.offerIfPending(c, previous);
-          ++counter.pendingCodeChars;  // the line end is not part of the comment
-          state = State::Code;
-        } else {
-          counter.offer(c, previous);
-          ++counter.pendingCommentChars;
-        }
-        break;
+      case State::LineComment: lineCommentByte(counter, state, c, previous); break;
       case State::Paren:
         break;  // handled above
     }

@@ -51,6 +51,29 @@ struct scanFrame {
     return stop;
   }
 
+  // Literal text: every byte up to the first of Stops is a code character
+  // that closes no run. Returns that stop, not consumed, or end.
+  template <class Stops>
+  const unsigned char* literalText(const unsigned char* p, const unsigned char* end) {
+    const unsigned char* stop = findAny<Stops>(p, end);
+    counter.pendingCodeChars += stop - p;
+    return stop;
+  }
+
+  // The comment character at p, offered to both detectors.
+  void commentChar(const unsigned char* p) {
+    counter.offer(*p, previous(p));
+    ++counter.pendingCommentChars;
+  }
+
+  // The line end at p that ends a line comment: it may finish a word but is
+  // not part of the comment; it is code. Returns one past it.
+  const unsigned char* lineCommentEnd(const unsigned char* p) {
+    counter.offerIfPending(*p, previous(p));
+    ++counter.pendingCodeChars;
+    return p + 1;
+  }
+
   // Comment text: every byte up to the first of Closers is a comment
   // character offered to both detectors. Returns that closer, not consumed,
   // or end.
@@ -65,8 +88,7 @@ struct scanFrame {
         if (p == end) break;
       }
       if (Closers::contains(*p)) break;
-      counter.offer(*p, previous(p));
-      ++counter.pendingCommentChars;
+      commentChar(p);
       ++p;
     }
     return p;
