@@ -1,7 +1,6 @@
 #ifndef QUILLSTAT_REPORT_WINDOWS1251_H_
 #define QUILLSTAT_REPORT_WINDOWS1251_H_
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -19,11 +18,6 @@ enum class unmappable {
 // and, like every character Windows-1251 lacks, written as `policy` says.
 // Safe to call from several threads.
 void appendWindows1251(std::string_view utf8, unmappable policy, std::string* out);
-
-// The code point of each Windows-1251 byte 0x80..0xFF, in byte order; 0 for
-// 0x98, the one byte the code page leaves undefined. A fixed table, the same
-// on every platform.
-std::array<char32_t, 128> windows1251UpperHalf();
 
 }  // namespace quillstat
 

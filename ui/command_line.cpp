@@ -60,58 +60,29 @@ std::string_view windowsArguments(std::string_view line) {
 
 namespace {
 
-struct formatName {
+// A value of an option as the command line names it.
+template <typename T>
+struct named {
   const char* name;
-  reportFormat format;
+  T value;
 };
 
-constexpr formatName formatNames[] = {
-    {"txt", reportFormat::txt},
-    {"xml", reportFormat::xml},
-    {"html", reportFormat::html},
-    {"json", reportFormat::json},
-    {"csv", reportFormat::csv},
+constexpr named<reportFormat> formatNames[] = {
+    {"txt", reportFormat::txt},   {"xml", reportFormat::xml}, {"html", reportFormat::html},
+    {"json", reportFormat::json}, {"csv", reportFormat::csv},
 };
 
-struct encodingName {
-  const char* name;
-  textEncoding encoding;
-};
-
-constexpr encodingName encodingNames[] = {
+constexpr named<textEncoding> encodingNames[] = {
     {"windows-1251", textEncoding::windows1251},
     {"utf-8", textEncoding::utf8},
 };
 
-std::optional<reportFormat> parseFormat(const std::string& value) {
-  for (const formatName& row : formatNames) {
-    if (value == row.name) return row.format;
+template <typename T, size_t N>
+std::optional<T> parseName(const named<T> (&rows)[N], const std::string& value) {
+  for (const named<T>& row : rows) {
+    if (value == row.name) return row.value;
   }
   return std::nullopt;
-}
-
-std::optional<textEncoding> parseEncoding(const std::string& value) {
-  for (const encodingName& row : encodingNames) {
-    if (value == row.name) return row.encoding;
-  }
-  return std::nullopt;
-}
-
-std::optional<double> parsePercent(const std::string& value) {
-  double percent = 0;
-  const char* end = value.data() + value.size();
-  auto [rest, error] = std::from_chars(value.data(), end, percent);
-  // The negated test also refuses NaN.
-  if (error != std::errc() || rest != end || !(percent >= 0 && percent <= 100)) return std::nullopt;
-  return percent;
-}
-
-std::optional<int64_t> parseCount(const std::string& value) {
-  int64_t count = 0;
-  const char* end = value.data() + value.size();
-  auto [rest, error] = std::from_chars(value.data(), end, count);
-  if (error != std::errc() || rest != end || count < 0) return std::nullopt;
-  return count;
 }
 
 std::optional<unsigned> parseLanguage(const std::string& value) {
@@ -121,12 +92,23 @@ std::optional<unsigned> parseLanguage(const std::string& value) {
   return std::nullopt;
 }
 
-std::optional<unsigned> parseJobs(const std::string& value) {
-  unsigned jobs = 0;
+// A whole number of `value` alone, at least `least`.
+template <typename T>
+std::optional<T> parseWhole(const std::string& value, T least) {
+  T number = 0;
   const char* end = value.data() + value.size();
-  auto [rest, error] = std::from_chars(value.data(), end, jobs);
-  if (error != std::errc() || rest != end || jobs == 0) return std::nullopt;
-  return jobs;
+  auto [rest, error] = std::from_chars(value.data(), end, number);
+  if (error != std::errc() || rest != end || number < least) return std::nullopt;
+  return number;
+}
+
+std::optional<double> parsePercent(const std::string& value) {
+  double percent = 0;
+  const char* end = value.data() + value.size();
+  auto [rest, error] = std::from_chars(value.data(), end, percent);
+  // The negated test also refuses NaN.
+  if (error != std::errc() || rest != end || !(percent >= 0 && percent <= 100)) return std::nullopt;
+  return percent;
 }
 
 // The names of `rows`, as "txt, xml, html".
@@ -141,28 +123,17 @@ std::string namesOf(const Rows& rows) {
 constexpr const char* strictOptions[] = {"--encoding", "--files-from", "--fail-under",
                                          "--max-todo"};
 
-// Sets *into to the parsed value, or refuses it.
+// Sets *into to the parsed value, if there is one; otherwise appends
+// "<option> '<value>': <accepted>" to *complaints, after `prefix`.
 template <typename T, typename Into>
-void takeOrRefuse(std::optional<T> parsed, Into* into, const std::string& option,
-                  const std::string& value, const std::string& accepted,
-                  std::vector<std::string>* errors) {
+void take(std::optional<T> parsed, Into* into, const char* prefix, const std::string& option,
+          const std::string& value, const std::string& accepted,
+          std::vector<std::string>* complaints) {
   if (parsed) {
     *into = *parsed;
     return;
   }
-  errors->push_back(option + " '" + value + "': " + accepted);
-}
-
-// Sets *into to the parsed value, or keeps it and says so.
-template <typename T>
-void takeOrWarn(std::optional<T> parsed, T* into, const std::string& option,
-                const std::string& value, const std::string& accepted,
-                std::vector<std::string>* warnings) {
-  if (parsed) {
-    *into = *parsed;
-    return;
-  }
-  warnings->push_back("ignored " + option + " '" + value + "': " + accepted);
+  complaints->push_back(prefix + option + " '" + value + "': " + accepted);
 }
 
 }  // namespace
@@ -202,32 +173,33 @@ commandLineOptions scanOptions(const std::vector<std::string>& tokens) {
                                    "are separated by ';', as in '*.c;*.h'");
       }
     }
+    // The classic options keep their value and warn; the long ones refuse.
     std::vector<std::string>* warnings = &options.warnings;
     if (token == "-t") {
-      takeOrWarn(parseFormat(value), &options.format, token, value,
-                 "the report type is one of " + namesOf(formatNames), warnings);
+      take(parseName(formatNames, value), &options.format, "ignored ", token, value,
+           "the report type is one of " + namesOf(formatNames), warnings);
     }
     if (token == "-l") {
-      takeOrWarn(parseLanguage(value), &options.languageIndex, token, value,
-                 "the language is one of " + namesOf(languageTable), warnings);
+      take(parseLanguage(value), &options.languageIndex, "ignored ", token, value,
+           "the language is one of " + namesOf(languageTable), warnings);
     }
     if (token == "-j") {
-      takeOrWarn(parseJobs(value), &options.jobs, token, value,
-                 "the number of workers is a whole number from 1 up", warnings);
+      take(parseWhole(value, 1u), &options.jobs, "ignored ", token, value,
+           "the number of workers is a whole number from 1 up", warnings);
     }
     std::vector<std::string>* errors = &options.errors;
     if (token == "--encoding") {
-      takeOrRefuse(parseEncoding(value), &options.encoding, token, value,
-                   "the encoding is one of " + namesOf(encodingNames), errors);
+      take(parseName(encodingNames, value), &options.encoding, "", token, value,
+           "the encoding is one of " + namesOf(encodingNames), errors);
     }
     if (token == "--files-from") options.filesFrom = value;
     if (token == "--fail-under") {
-      takeOrRefuse(parsePercent(value), &options.gate.failUnder, token, value,
-                   "the limit is a percentage from 0 to 100", errors);
+      take(parsePercent(value), &options.gate.failUnder, "", token, value,
+           "the limit is a percentage from 0 to 100", errors);
     }
     if (token == "--max-todo") {
-      takeOrRefuse(parseCount(value), &options.gate.maxTodo, token, value,
-                   "the limit is a whole number from 0 up", errors);
+      take(parseWhole(value, int64_t{0}), &options.gate.maxTodo, "", token, value,
+           "the limit is a whole number from 0 up", errors);
     }
   }
   if (options.filesFrom && (options.inputFile || options.inputDirectory)) {
