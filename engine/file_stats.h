@@ -17,11 +17,17 @@ struct fileStats {
   int64_t todoWordsCount = 0;     // the word todo inside comments
   int64_t fixmeWordsCount = 0;    // the word fixme inside comments
   std::string filename;           // the path as given; empty in totals and for unreadable files
+  // The lines of the content, by what they hold (see line_counter.h); the
+  // exact rules only, zero under the classic ones.
+  int64_t lines = 0;
+  int64_t blankLines = 0;
+  int64_t commentLines = 0;
+  int64_t codeLines = 0;
 
   bool operator==(const fileStats&) const = default;
 };
 
-// The field-wise sum of the seven counters of a and b, with an empty name.
+// The field-wise sum of the counters of a and b, with an empty name.
 // Totals start from the all-zero record and add each record in list order.
 inline fileStats addStats(const fileStats& a, const fileStats& b) {
   fileStats sum;
@@ -32,6 +38,10 @@ inline fileStats addStats(const fileStats& a, const fileStats& b) {
   sum.countCodeLine = a.countCodeLine + b.countCodeLine;
   sum.todoWordsCount = a.todoWordsCount + b.todoWordsCount;
   sum.fixmeWordsCount = a.fixmeWordsCount + b.fixmeWordsCount;
+  sum.lines = a.lines + b.lines;
+  sum.blankLines = a.blankLines + b.blankLines;
+  sum.commentLines = a.commentLines + b.commentLines;
+  sum.codeLines = a.codeLines + b.codeLines;
   return sum;
 }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/file_loading.h"
@@ -29,6 +30,11 @@ struct scanner {
   // Returns false, with the reason in *error, when a read fails.
   bool (*scanFile)(textFileReader& file, bool includeFirstComment, fileStats* stats,
                    ioError* error);
+
+  // Scans content that arrives as the `count` pieces, in order, as a file
+  // read in pieces of those sizes would be: the record is scanBuffer's of
+  // the pieces joined, whatever the cuts.
+  fileStats (*scanPieces)(const std::string_view* pieces, size_t count, bool includeFirstComment);
 };
 
 template <class Machine>
@@ -40,7 +46,7 @@ fileStats scanWhole(const char* data, size_t length, bool includeFirstComment) {
 }
 
 template <class Machine>
-bool scanPieces(textFileReader& file, bool includeFirstComment, fileStats* stats,
+bool scanReader(textFileReader& file, bool includeFirstComment, fileStats* stats,
                 ioError* error) {
   Machine machine(includeFirstComment);
   const char* data = nullptr;
@@ -56,8 +62,20 @@ bool scanPieces(textFileReader& file, bool includeFirstComment, fileStats* stats
 }
 
 template <class Machine>
+fileStats scanEach(const std::string_view* pieces, size_t count, bool includeFirstComment) {
+  Machine machine(includeFirstComment);
+  int64_t size = 0;
+  for (size_t i = 0; i < count; ++i) {
+    machine.feed(pieces[i].data(), pieces[i].size());
+    size += static_cast<int64_t>(pieces[i].size());
+  }
+  if (size == 0) return fileStats{};
+  return machine.finish(size);
+}
+
+template <class Machine>
 constexpr scanner scannerOf() {
-  return {&scanWhole<Machine>, &scanPieces<Machine>};
+  return {&scanWhole<Machine>, &scanReader<Machine>, &scanEach<Machine>};
 }
 
 // Reads the file at `path` through `files` in text mode (see

@@ -5,6 +5,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace quillstat;
-  compareWithReferee<cppScanner>(data, size, referenceScanCpp);
+  compareWithReferee("C++ classic", scannerOf<cppScanner>(), data, size, referenceScanCpp);
   return 0;
 }

@@ -5,6 +5,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace quillstat;
-  compareWithReferee<delphiScanner>(data, size, referenceScanDelphi);
+  compareWithReferee("Delphi classic", scannerOf<delphiScanner>(), data, size, referenceScanDelphi);
   return 0;
 }

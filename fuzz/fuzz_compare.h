@@ -1,10 +1,10 @@
 #ifndef QUILLSTAT_FUZZ_FUZZ_COMPARE_H_
 #define QUILLSTAT_FUZZ_FUZZ_COMPARE_H_
 
-// What the scanner targets share: one input drives a language's streaming
-// scanner, fed in pieces, and its scanBuffer, and both must give the
-// referee's record. The first byte of the input is not
-// content: bit 0 is includeFirstComment, the other seven pick the pieces.
+// What the scanner targets share: one input drives a scanner fed in pieces,
+// and its scanBuffer, and both must give the referee's record. The first
+// byte of the input is not content: bit 0 is includeFirstComment, the other
+// seven pick the pieces.
 
 #include <algorithm>
 #include <cstddef>
@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "engine/file_stats.h"
 #include "engine/scanner.h"
@@ -28,38 +30,37 @@ inline size_t pieceSize(unsigned pattern, size_t index) {
 
 // Each piece is copied to an allocation of its own size, so that the
 // sanitizer sees a read past the piece.
-template <class Scanner>
-fileStats scanInPieces(const char* data, size_t length, bool includeFirstComment,
-                       unsigned pattern) {
-  Scanner scanner(includeFirstComment);
-  size_t done = 0;
-  for (size_t index = 0; done < length; ++index) {
+inline fileStats scanInPieces(const scanner& scan, const char* data, size_t length,
+                              bool includeFirstComment, unsigned pattern) {
+  std::vector<std::unique_ptr<char[]>> copies;
+  std::vector<std::string_view> pieces;
+  for (size_t done = 0, index = 0; done < length; ++index) {
     const size_t size = std::min(pieceSize(pattern, index), length - done);
-    std::unique_ptr<char[]> piece(new char[size]);
-    std::copy(data + done, data + done + size, piece.get());
-    scanner.feed(piece.get(), size);
+    copies.emplace_back(new char[size]);
+    std::copy(data + done, data + done + size, copies.back().get());
+    pieces.emplace_back(copies.back().get(), size);
     done += size;
   }
-  return scanner.finish(static_cast<int64_t>(length));
+  return scan.scanPieces(pieces.data(), pieces.size(), includeFirstComment);
 }
 
-inline void printRecord(const char* label, const fileStats& stats) {
+inline void printRecord(const char* label, const fileStats& s) {
   std::fprintf(stderr,
                "%s:\n  sizeFile %lld\n  countCommentChars %lld\n  countCodeChars %lld\n"
                "  countOfComment %lld\n  countCodeLine %lld\n  todoWordsCount %lld\n"
-               "  fixmeWordsCount %lld\n  filename \"%s\"\n",
-               label, static_cast<long long>(stats.sizeFile),
-               static_cast<long long>(stats.countCommentChars),
-               static_cast<long long>(stats.countCodeChars),
-               static_cast<long long>(stats.countOfComment),
-               static_cast<long long>(stats.countCodeLine),
-               static_cast<long long>(stats.todoWordsCount),
-               static_cast<long long>(stats.fixmeWordsCount), stats.filename.c_str());
+               "  fixmeWordsCount %lld\n  lines %lld (blank %lld, comment %lld, code %lld)\n",
+               label, static_cast<long long>(s.sizeFile),
+               static_cast<long long>(s.countCommentChars), static_cast<long long>(s.countCodeChars),
+               static_cast<long long>(s.countOfComment), static_cast<long long>(s.countCodeLine),
+               static_cast<long long>(s.todoWordsCount), static_cast<long long>(s.fixmeWordsCount),
+               static_cast<long long>(s.lines), static_cast<long long>(s.blankLines),
+               static_cast<long long>(s.commentLines), static_cast<long long>(s.codeLines));
 }
 
-template <class Scanner>
-void compareWithReferee(const uint8_t* input, size_t size,
-                        fileStats (*referee)(const char*, size_t, bool)) {
+// `input` is the flag byte and the content; `referee` scans content whole.
+template <typename Referee>
+void compareWithReferee(const char* name, const scanner& scan, const uint8_t* input, size_t size,
+                        Referee referee) {
   if (size == 0) return;
   const bool includeFirstComment = (input[0] & 1) != 0;
   const unsigned pattern = input[0] >> 1;
@@ -67,11 +68,11 @@ void compareWithReferee(const uint8_t* input, size_t size,
   const size_t length = size - 1;
 
   const fileStats expected = referee(data, length, includeFirstComment);
-  const fileStats whole = scannerOf<Scanner>().scanBuffer(data, length, includeFirstComment);
-  const fileStats pieces = scanInPieces<Scanner>(data, length, includeFirstComment, pattern);
+  const fileStats whole = scan.scanBuffer(data, length, includeFirstComment);
+  const fileStats pieces = scanInPieces(scan, data, length, includeFirstComment, pattern);
   if (whole == expected && pieces == expected) return;
 
-  std::fprintf(stderr, "record mismatch: includeFirstComment=%d pattern=%u length=%zu\n",
+  std::fprintf(stderr, "%s: record mismatch: includeFirstComment=%d pattern=%u length=%zu\n", name,
                includeFirstComment, pattern, length);
   printRecord("referee", expected);
   if (whole != expected) printRecord("scanBuffer", whole);

@@ -5,6 +5,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace quillstat;
-  compareWithReferee<phpScanner>(data, size, referenceScanPhp);
+  compareWithReferee("Php classic", scannerOf<phpScanner>(), data, size, referenceScanPhp);
   return 0;
 }

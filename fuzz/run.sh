@@ -12,8 +12,7 @@ set -eu
 seconds=${1:-30}
 cd "$(dirname "$0")/.."
 build=${BUILD_FUZZ:-build-fuzz}
-targets="cpp_scanner_fuzz delphi_scanner_fuzz php_scanner_fuzz exact_c_scanner_fuzz
-  exact_java_scanner_fuzz exact_pascal_scanner_fuzz exact_php_scanner_fuzz command_line_fuzz"
+targets="cpp_scanner_fuzz delphi_scanner_fuzz php_scanner_fuzz exact_rules_fuzz command_line_fuzz"
 
 started=$(date +%s)
 mkdir -p "$build"

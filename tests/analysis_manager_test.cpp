@@ -98,10 +98,10 @@ TEST_F(AnalysisManager, StoppedAnalysisLeavesNothing) {
   EXPECT_TRUE(result.records.empty());
 }
 
-TEST(AddStats, SumsTheSevenCountersWithAnEmptyName) {
-  fileStats a{1, 2, 3, 4, 5, 6, 7, "a.cpp"};
-  EXPECT_EQ(addStats(a, fileStats{10, 20, 30, 40, 50, 60, 70, "b.cpp"}),
-            (fileStats{11, 22, 33, 44, 55, 66, 77, ""}));
+TEST(AddStats, SumsEveryCounterWithAnEmptyName) {
+  fileStats a{1, 2, 3, 4, 5, 6, 7, "a.cpp", 8, 9, 10, 11};
+  EXPECT_EQ(addStats(a, fileStats{10, 20, 30, 40, 50, 60, 70, "b.cpp", 80, 90, 100, 110}),
+            (fileStats{11, 22, 33, 44, 55, 66, 77, "", 88, 99, 110, 121}));
   // 64-bit: a total past 2^31 does not wrap.
   fileStats big{int64_t{3} << 30, 0, 0, 0, 0, 0, 0, ""};
   EXPECT_EQ(addStats(big, big).sizeFile, int64_t{6} << 30);

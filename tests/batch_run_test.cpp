@@ -227,7 +227,7 @@ TEST_F(BatchRun, WarnsOfIgnoredValues) {
   EXPECT_EQ(run("-f src/a.cpp -o out.txt -t XML -l delphi -j abc -e *.php,*.inc"), 0);
   EXPECT_EQ(stderr_,
             "quillstat: ignored -t 'XML': the report type is one of txt, xml, html, json, csv\n"
-            "quillstat: ignored -l 'delphi': the language is one of C++, Delphi, Php, Java\n"
+            "quillstat: ignored -l 'delphi': the language is one of C++, Delphi, Php, Java, Go\n"
             "quillstat: ignored -j 'abc': the number of workers is a whole number from 1 up\n"
             "quillstat: the masks '*.php,*.inc' are taken as they stand, ',' and blanks "
             "included: masks are separated by ';', as in '*.c;*.h'\n");

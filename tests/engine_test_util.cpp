@@ -5,10 +5,14 @@
 namespace quillstat {
 
 std::string describe(const fileStats& s) {
-  return "size=" + std::to_string(s.sizeFile) + " chars=" + std::to_string(s.countCommentChars) +
-         " code=" + std::to_string(s.countCodeChars) + " comments=" +
-         std::to_string(s.countOfComment) + " lines=" + std::to_string(s.countCodeLine) +
-         " todo=" + std::to_string(s.todoWordsCount) + " fixme=" + std::to_string(s.fixmeWordsCount);
+  std::string text =
+      "size=" + std::to_string(s.sizeFile) + " chars=" + std::to_string(s.countCommentChars) +
+      " code=" + std::to_string(s.countCodeChars) + " comments=" + std::to_string(s.countOfComment) +
+      " marks=" + std::to_string(s.countCodeLine) + " todo=" + std::to_string(s.todoWordsCount) +
+      " fixme=" + std::to_string(s.fixmeWordsCount);
+  if (s.lines == 0) return text;
+  return text + " | lines=" + std::to_string(s.lines) + " blank=" + std::to_string(s.blankLines) +
+         " comment=" + std::to_string(s.commentLines) + " code=" + std::to_string(s.codeLines);
 }
 
 void expectScans(const scanner& scan, std::initializer_list<scanCase> cases) {

@@ -10,7 +10,8 @@
 namespace quillstat {
 
 // A record as one short line, so that a table row reads like its expectation:
-// "size=12 chars=4 code=8 comments=1 lines=1 todo=0 fixme=0".
+// "size=12 chars=4 code=8 comments=1 marks=1 todo=0 fixme=0", and, where the
+// record has lines, " | lines=2 blank=0 comment=1 code=1" after it.
 std::string describe(const fileStats& stats);
 
 // One row of a scanner's table: a buffer, includeFirstComment, and the

@@ -17,7 +17,7 @@
 namespace quillstat {
 namespace {
 
-const char kZero[] = "size=0 chars=0 code=0 comments=0 lines=0 todo=0 fixme=0";
+const char kZero[] = "size=0 chars=0 code=0 comments=0 marks=0 todo=0 fixme=0";
 
 // Writes `content` to `name` in the test's directory and returns its path.
 std::string writeTempFile(const std::string& name, const std::string& content) {
@@ -84,9 +84,9 @@ TEST(ScanPath, KeepsSizeOnDiskAndScansTheTextModeContent) {
     const char* raw;
     const char* expected;
   } cases[] = {
-      {"// a\n// b\nx;\n", "size=13 chars=8 code=5 comments=1 lines=1 todo=0 fixme=0"},
-      {"// a\r\n// b\r\nx;\r\n", "size=16 chars=8 code=5 comments=1 lines=1 todo=0 fixme=0"},
-      {"x; // a\x1A// b\n", "size=13 chars=4 code=3 comments=1 lines=1 todo=0 fixme=0"},
+      {"// a\n// b\nx;\n", "size=13 chars=8 code=5 comments=1 marks=1 todo=0 fixme=0"},
+      {"// a\r\n// b\r\nx;\r\n", "size=16 chars=8 code=5 comments=1 marks=1 todo=0 fixme=0"},
+      {"x; // a\x1A// b\n", "size=13 chars=4 code=3 comments=1 marks=1 todo=0 fixme=0"},
       {"", kZero},
   };
   for (const auto& c : cases) {

@@ -55,7 +55,7 @@ class InputFaults : public testing::Test {
   analysisResult result_;
 };
 
-const std::string kZero = "- size=0 chars=0 code=0 comments=0 lines=0 todo=0 fixme=0\n";
+const std::string kZero = "- size=0 chars=0 code=0 comments=0 marks=0 todo=0 fixme=0\n";
 
 // Each file meets its own fault in one analysis: it alone is unreadable or
 // read as far as it goes. Permissions do not stop root, so the refusals are
@@ -85,11 +85,11 @@ TEST_F(InputFaults, EachFaultTouchesOnlyItsOwnFile) {
   });
 
   EXPECT_EQ(analyzeTree(),
-            "a.cpp size=12 chars=4 code=8 comments=1 lines=1 todo=0 fixme=0\n" + kZero + kZero +
-                "growing.cpp size=16000 chars=7000 code=9000 comments=1000 lines=1000 "
+            "a.cpp size=12 chars=4 code=8 comments=1 marks=1 todo=0 fixme=0\n" + kZero + kZero +
+                "growing.cpp size=16000 chars=7000 code=9000 comments=1000 marks=1000 "
                 "todo=1000 fixme=0\n" +
                 kZero +
-                "shrinking.cpp size=307200 chars=57344 code=73728 comments=8192 lines=8192 "
+                "shrinking.cpp size=307200 chars=57344 code=73728 comments=8192 marks=8192 "
                 "todo=8192 fixme=0\n");
   EXPECT_EQ(result_.failures, std::vector<inputFailure>({{root_ + "/sub/", systemError(EACCES)},
                                                          {failing, systemError(EIO)},

@@ -1,0 +1,85 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOK_RULES_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOK_RULES_H_
+
+// The byte classes and limits of the hooks (see exact_rules.h): the rules
+// of the languages themselves, which the machine and its referee share.
+// Neither side's logic is here.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "engine/byte_classes.h"
+#include "engine/word_detectors.h"
+
+namespace quillstat {
+
+// What may stand between a line's start and C's "#", and between "#" and
+// the directive's name.
+inline bool isCBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+
+// The directive whose header name is a literal, and what may follow its
+// name before the "<" ("include_next").
+inline constexpr char kIncludeName[] = "include";
+inline constexpr int kIncludeLength = 7;
+inline bool staysInIncludeLine(unsigned char c) {
+  return isCBlank(c) || isAsciiLetter(c) || isDigit(c) || c == '_';
+}
+
+// Bytes that can make up a C identifier or number (a pp-number with its
+// digit separators and decimal point); bytes from 0x80 up are letters of
+// identifiers written in UTF-8.
+inline bool isTokenByte(unsigned char c) {
+  return isAsciiLetter(c) || isDigit(c) || c == '_' || c == '$' || c == '.' || c == '\'' ||
+         c >= 0x80;
+}
+
+// The run of token bytes that ends just before a quote met in code: its
+// length and its first four bytes (fewer when it is shorter).
+struct tokenRun {
+  int64_t length = 0;
+  unsigned char head[4] = {0, 0, 0, 0};
+};
+
+// An apostrophe after a number is a digit separator (1'000'000), after
+// anything else it opens a character literal (u8'a', x = 'a').
+inline bool isNumberRun(const tokenRun& run) {
+  return run.length > 0 &&
+         (isDigit(run.head[0]) || (run.head[0] == '.' && run.length > 1 && isDigit(run.head[1])));
+}
+
+// A double quote after exactly R, LR, uR, UR or u8R opens a raw string.
+inline bool isRawPrefix(const tokenRun& run) {
+  const unsigned char* h = run.head;
+  switch (run.length) {
+    case 1: return h[0] == 'R';
+    case 2: return (h[0] == 'L' || h[0] == 'u' || h[0] == 'U') && h[1] == 'R';
+    case 3: return h[0] == 'u' && h[1] == '8' && h[2] == 'R';
+    default: return false;
+  }
+}
+
+// The longest raw-string delimiter the language allows. With a longer one,
+// or a byte that may not stand in one, the literal is taken as an ordinary
+// string from its quote on.
+inline constexpr int kMaxRawDelimiter = 16;
+inline bool isBadRawDelimiterByte(unsigned char c) {
+  return c == ')' || c == '\\' || c == ' ' || c < 0x20 || c == 0x7F;
+}
+
+// A heredoc label longer than this is taken for no heredoc at all: memory
+// stays bounded whatever the input, and no real label comes near it.
+inline constexpr size_t kMaxHeredocLabel = 256;
+
+// The bytes of a PHP heredoc label: ASCII letters, digits, "_" and every
+// byte from 0x80 up; a label does not start with a digit.
+inline bool isLabelByte(unsigned char c) {
+  return isAsciiLetter(c) || isDigit(c) || c == '_' || c >= 0x80;
+}
+inline bool startsLabel(unsigned char c) { return isLabelByte(c) && !isDigit(c); }
+
+// What may stand between "<<<" and the label, and indent a closing label.
+inline bool isPhpBlank(unsigned char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOK_RULES_H_

@@ -1,0 +1,101 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_RULES_H_
+#define QUILLSTAT_ENGINE_EXACT_RULES_H_
+
+// A language's exact rules as data: what opens and closes its comments and
+// literals, where, and what a literal's escapes are. One streaming machine
+// (exact_scanner.h) is compiled for each row, and one referee
+// (exact_reference.h) reads the same row byte by byte. What no table can
+// say is a hook: a named construct, written once for the machine and once
+// for the referee, that a row switches on.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace quillstat {
+
+// Where a token may open.
+enum class placement : uint8_t {
+  anywhere,
+  lineStart,   // with only blanks before it on its line: C's "#"
+  column1,     // as the first byte of its line: Perl's "=pod", Fortran's "C"
+  wordStart,   // at a line's start or after a blank or one of ; & | ( ) < >: a shell's "#"
+  tokenStart,  // not right after a letter, digit, '_' or byte from 0x80: Rust's b"
+};
+
+struct lineCommentRule {
+  std::string_view opener;
+  placement where = placement::anywhere;
+  char notBefore = 0;  // the opener followed by this byte opens no comment: PHP's "#["
+};
+
+struct blockCommentRule {
+  std::string_view opener;
+  std::string_view closer;
+  bool nests = false;  // an opener inside the comment opens a deeper one
+  placement where = placement::anywhere;
+};
+
+// How a literal holds its own closer.
+enum class escapeRule : uint8_t {
+  none,
+  backslash,  // a backslash takes the next byte as it is: "a\"b"
+  doubling,   // the closer twice stands for itself: 'it''s'
+};
+
+struct literalRule {
+  std::string_view opener;
+  std::string_view closer;
+  escapeRule escape = escapeRule::backslash;
+  bool endsAtLineEnd = false;  // an unclosed literal ends before its line's end, as
+                               // compilers do with a missing quote; else it spans lines
+  placement where = placement::anywhere;
+};
+
+// Code only between an opener and the closer, as PHP's "<?" and "?>": what
+// stands outside, the tags included, counts nowhere, but its lines are code
+// lines. The closer also ends a line comment.
+struct regionRule {
+  std::string_view opener;
+  std::string_view closer;
+};
+
+// The constructs no table can say, each written once for every row that
+// names it.
+enum hook : uint32_t {
+  cDirectives = 1u << 0,      // "#" at a line's start: in "#include <...>" the header
+                              // name is a literal, the rest of the line is code
+  rawStrings = 1u << 1,       // C++'s R"delim(...)delim" after R, LR, uR, UR or u8R
+  digitSeparators = 1u << 2,  // an apostrophe after a number is code: 1'000'000
+  phpHeredocs = 1u << 3,      // <<<ID, <<<"ID" and <<<'ID', closed by the label at a
+                              // line's start, after blanks, with no label byte after it
+};
+
+// How far past a token's first byte a match may look: the longest token
+// with the line splices inside it that a row may follow. A token split by
+// more splices than fit is not recognised; memory stays bounded whatever the
+// input.
+inline constexpr size_t kMaxLookahead = 64;
+
+// The capacities of a row; a row fills what it needs, the rest stays empty.
+inline constexpr int kMaxLineComments = 4;
+inline constexpr int kMaxBlockComments = 3;
+inline constexpr int kMaxLiterals = 10;
+
+struct exactRules {
+  lineCommentRule lineComments[kMaxLineComments] = {};
+  blockCommentRule blockComments[kMaxBlockComments] = {};
+  literalRule literals[kMaxLiterals] = {};
+  std::string_view marks;    // the statement marks; with none, a file's marks are its
+                             // code lines
+  regionRule region = {};    // with no opener, the whole content is code
+  bool lineSplices = false;  // a backslash before a line end joins the two lines, within
+                             // tokens too: "/\" and "/" on the next line open a comment
+  uint32_t hooks = 0;
+
+  constexpr bool has(hook h) const { return (hooks & h) != 0; }
+};
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_RULES_H_

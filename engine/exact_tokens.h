@@ -1,0 +1,192 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_TOKENS_H_
+#define QUILLSTAT_ENGINE_EXACT_TOKENS_H_
+
+// What the exact machine derives from a row at compile time: the tokens it
+// looks for in code, longest first, and the bytes at which each state must
+// stop. Also the one token match both the machine and its hooks use.
+
+#include <cstddef>
+#include <string_view>
+#include <utility>
+
+#include "engine/byte_classes.h"
+#include "engine/byte_search.h"
+#include "engine/exact_rules.h"
+
+namespace quillstat {
+
+
+// A set of bytes known at compile time, usable as a template argument.
+struct byteList {
+  unsigned char bytes[16] = {};
+  int count = 0;
+
+  constexpr void add(unsigned char c) {
+    for (int i = 0; i < count; ++i) {
+      if (bytes[i] == c) return;
+    }
+    bytes[count++] = c;
+  }
+  constexpr void add(std::string_view text) {
+    for (char c : text) add(static_cast<unsigned char>(c));
+  }
+  constexpr bool contains(unsigned char c) const {
+    for (int i = 0; i < count; ++i) {
+      if (bytes[i] == c) return true;
+    }
+    return false;
+  }
+};
+
+namespace exactTokensDetail {
+template <byteList L, size_t... I>
+byteSet<L.bytes[I]...> setOf(std::index_sequence<I...>);
+}  // namespace exactTokensDetail
+
+// The byteSet (byte_search.h) of a byteList.
+template <byteList L>
+using byteSetOf = decltype(exactTokensDetail::setOf<L>(std::make_index_sequence<L.count>{}));
+
+// What a token met in code opens.
+enum class tokenKind : uint8_t { lineComment, blockComment, literal, regionCloser, hookToken };
+
+struct codeToken {
+  std::string_view text;
+  tokenKind kind = tokenKind::literal;
+  uint32_t index = 0;  // of the rule in its array, or the hook
+  placement where = placement::anywhere;
+  char notBefore = 0;
+};
+
+// The tokens that hooks look for in code; a hook may decline the token, and
+// then the row's own rules try it.
+inline constexpr codeToken kHookTokens[] = {
+    {"#", tokenKind::hookToken, hook::cDirectives, placement::lineStart},
+    {"\"", tokenKind::hookToken, hook::rawStrings},
+    {"'", tokenKind::hookToken, hook::digitSeparators},
+    {"<<<", tokenKind::hookToken, hook::phpHeredocs},
+};
+
+struct codeTokenList {
+  codeToken items[24] = {};
+  int count = 0;
+};
+
+// Every token of `rules` that opens something in code, longest first; at one
+// length, hooks first, then line comments, block comments, literals, each in
+// the row's order.
+constexpr codeTokenList codeTokensOf(const exactRules& rules) {
+  codeTokenList list;
+  for (const codeToken& t : kHookTokens) {
+    if (rules.has(static_cast<hook>(t.index))) list.items[list.count++] = t;
+  }
+  for (uint32_t i = 0; i < kMaxLineComments; ++i) {
+    const lineCommentRule& r = rules.lineComments[i];
+    if (!r.opener.empty()) {
+      list.items[list.count++] = {r.opener, tokenKind::lineComment, i, r.where, r.notBefore};
+    }
+  }
+  for (uint32_t i = 0; i < kMaxBlockComments; ++i) {
+    const blockCommentRule& r = rules.blockComments[i];
+    if (!r.opener.empty()) list.items[list.count++] = {r.opener, tokenKind::blockComment, i, r.where};
+  }
+  for (uint32_t i = 0; i < kMaxLiterals; ++i) {
+    const literalRule& r = rules.literals[i];
+    if (!r.opener.empty()) list.items[list.count++] = {r.opener, tokenKind::literal, i, r.where};
+  }
+  if (!rules.region.closer.empty()) {
+    list.items[list.count++] = {rules.region.closer, tokenKind::regionCloser};
+  }
+  // Insertion sort keeps the order of equal lengths.
+  for (int i = 1; i < list.count; ++i) {
+    for (int j = i; j > 0 && list.items[j].text.size() > list.items[j - 1].text.size(); --j) {
+      std::swap(list.items[j], list.items[j - 1]);
+    }
+  }
+  return list;
+}
+
+constexpr byteList codeStopsOf(const exactRules& rules) {
+  byteList stops;
+  const codeTokenList tokens = codeTokensOf(rules);
+  for (int i = 0; i < tokens.count; ++i) stops.add(static_cast<unsigned char>(tokens.items[i].text[0]));
+  return stops;
+}
+
+constexpr byteList marksOf(const exactRules& rules) {
+  byteList marks;
+  marks.add(rules.marks);
+  return marks;
+}
+
+constexpr byteList lineCommentStopsOf(const exactRules& rules) {
+  byteList stops;
+  stops.add("\r\n");
+  if (rules.lineSplices) stops.add('\\');
+  if (!rules.region.closer.empty()) stops.add(static_cast<unsigned char>(rules.region.closer[0]));
+  return stops;
+}
+
+constexpr byteList blockCommentStopsOf(const blockCommentRule& rule) {
+  byteList stops;
+  stops.add(static_cast<unsigned char>(rule.closer[0]));
+  if (rule.nests) stops.add(static_cast<unsigned char>(rule.opener[0]));
+  return stops;
+}
+
+constexpr byteList literalStopsOf(const exactRules& rules, const literalRule& rule) {
+  byteList stops;
+  stops.add(static_cast<unsigned char>(rule.closer[0]));
+  if (rule.escape == escapeRule::backslash || rules.lineSplices) stops.add('\\');
+  if (rule.endsAtLineEnd) stops.add("\r\n");
+  return stops;
+}
+
+constexpr byteList regionOpenerStartOf(const exactRules& rules) {
+  byteList start;
+  if (!rules.region.opener.empty()) start.add(static_cast<unsigned char>(rules.region.opener[0]));
+  return start;
+}
+
+// Whether c may stand just before a token that opens at a word's start.
+inline bool endsWord(unsigned char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' || c == ';' ||
+         c == '&' || c == '|' || c == '(' || c == ')' || c == '<' || c == '>';
+}
+
+// Whether c may be part of an identifier or a number, as far as prefixes
+// care.
+inline bool isWordByte(unsigned char c) {
+  return isAsciiLetter(c) || isDigit(c) || c == '_' || c >= 0x80;
+}
+
+enum class matchResult : uint8_t { no, yes, needMore };
+
+// Whether `token` stands at p, in [p, end): with `splices`, a backslash
+// before a line end may stand between two of its bytes. With `final`, end is
+// the end of the content; otherwise more bytes may follow it, and
+// needMore says that they decide. On yes, *length is the bytes taken.
+inline matchResult matchToken(const unsigned char* p, const unsigned char* end,
+                              std::string_view token, bool splices, bool final,
+                              size_t* length) {
+  const unsigned char* q = p;
+  for (size_t i = 0;;) {
+    if (q == end) return final ? matchResult::no : matchResult::needMore;
+    if (*q == static_cast<unsigned char>(token[i])) {
+      ++q;
+      if (++i == token.size()) {
+        *length = static_cast<size_t>(q - p);
+        return matchResult::yes;
+      }
+      continue;
+    }
+    if (!splices || i == 0 || *q != '\\') return matchResult::no;
+    if (q + 1 == end) return final ? matchResult::no : matchResult::needMore;
+    if (!isLineEnd(q[1]) || static_cast<size_t>(q + 2 - p) > kMaxLookahead) return matchResult::no;
+    q += 2;
+  }
+}
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_TOKENS_H_

@@ -1,0 +1,70 @@
+#ifndef QUILLSTAT_ENGINE_LINE_COUNTER_H_
+#define QUILLSTAT_ENGINE_LINE_COUNTER_H_
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/file_stats.h"
+
+namespace quillstat {
+
+// What a byte makes of its line. A line with a code byte that is no blank
+// is a code line; else one with such a comment byte a comment line; any
+// other a blank line. Bytes of a hidden comment (the first comment run,
+// when it is left out of the figures) count as blanks.
+enum class lineClass : uint8_t { code, comment, hiddenComment };
+
+// Spaces, tabs, form feeds and vertical tabs: they leave a line blank
+// whatever they belong to.
+inline bool isBlankByte(unsigned char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
+
+// The line figures of content that arrives in chunks, with the places
+// where the class of its bytes changes. A line ends with its LF, or with a
+// CR that text mode left alone (an old Mac line end, where compilers end
+// lines too); a last line without one counts once finish() is called; no
+// content has no lines. The lines are counted in one pass over a stretch
+// of bytes once its changes are known, not byte by byte.
+class lineCounter {
+ public:
+  // The bytes from `from` on are to be counted; the class of the first is
+  // the class that the last change set (code at the start).
+  void begin(const unsigned char* from) { from_ = from; }
+
+  // The bytes from p on, up to the next change, are of class k. Places
+  // arrive in increasing order, at or after `from`.
+  void change(const unsigned char* p, lineClass k) {
+    changes_.push_back({p, k});
+    // Memory stays bounded however many comments a chunk holds.
+    if (changes_.size() == kMaxChanges) countTo(p);
+  }
+
+  // Counts the lines of the bytes from `from` up to p, which must stay
+  // readable until then; p becomes the new `from`.
+  void countTo(const unsigned char* p);
+
+  // Closes the last line, if any, and puts the four figures into *stats.
+  void finish(fileStats* stats);
+
+ private:
+  struct classChange {
+    const unsigned char* at;
+    lineClass to;
+  };
+  static constexpr size_t kMaxChanges = 4096;
+
+  const unsigned char* from_ = nullptr;
+  std::vector<classChange> changes_;
+  lineClass class_ = lineClass::code;  // of the byte at from_
+  // Whether the line under way holds only blanks so far, and only bytes that
+  // are no code: the carries of the counting (see countBlock).
+  uint32_t blankSoFar_ = 1;
+  uint32_t noCodeSoFar_ = 1;
+  bool anyByte_ = false;  // the line under way holds a byte
+  int64_t ends_ = 0;
+  int64_t blankLines_ = 0;
+  int64_t noCodeLines_ = 0;
+};
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_LINE_COUNTER_H_

@@ -1,0 +1,147 @@
+// The exact rows of the language table, one table of cases per language:
+// each case one rule of the language, with figures worked out by hand from
+// the language's own definition.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "analysis/language_table.h"
+#include "engine_test_util.h"
+
+namespace quillstat {
+namespace {
+
+struct languageCase {
+  std::string content;
+  std::string expected;  // as describe() writes it
+  bool includeFirstComment = true;
+};
+
+const languageEntry& languageNamed(const std::string& name) {
+  for (const languageEntry& language : languageTable) {
+    if (name == language.name) return language;
+  }
+  ADD_FAILURE() << "no language " << name;
+  return languageTable[0];
+}
+
+void expectExact(const std::string& language, std::initializer_list<languageCase> cases) {
+  const scanner& scan = languageNamed(language).exact;
+  for (const languageCase& c : cases) {
+    EXPECT_EQ(describe(scan.scanBuffer(c.content.data(), c.content.size(), c.includeFirstComment)),
+              c.expected)
+        << language << ": " << testing::PrintToString(c.content);
+  }
+}
+
+// `before`, then `piece` `times` over, then `after`.
+std::string repeated(const std::string& before, const std::string& piece, int times,
+                     const std::string& after) {
+  std::string text = before;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text + after;
+}
+
+TEST(ExactLanguages, CAndCpp) {
+  expectExact("C++", {
+      // An escaped quote stays in the string.
+      {"s = \"\\\"//\";", "size=11 chars=0 code=11 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"\\\\\" // c", "size=9 chars=4 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"c = '\"'; // q\n", "size=14 chars=4 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // An unclosed literal ends with its line.
+      {"c = 'a // x\n/* y */", "size=19 chars=7 code=12 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // Digit separators are no quotes; u8 is a prefix, not a number.
+      {"n = 1'000'000; // m\n", "size=20 chars=4 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"u8'a'; // c", "size=11 chars=4 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A number of a million separators is read in one pass, not one per quote.
+      {repeated("1", "'1", 1 << 19, ""),
+       "size=1048577 chars=0 code=1048577 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Raw strings: only after a prefix, closed only by their delimiter.
+      {"R\"(\")\" // c", "size=11 chars=4 code=7 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"xR\"(\")\" // c", "size=12 chars=0 code=12 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"R\"ab()\")ab\"; // c", "size=17 chars=4 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A backslash before the line end joins the lines, everywhere: it
+      // continues a line comment, and may split a comment's marker.
+      {"// a\\\nb;\nc;", "size=11 chars=8 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
+      {"/\\\n/ c;", "size=7 chars=7 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=2 code=0"},
+      {"/\\\n* a *\\\n/;", "size=12 chars=11 code=1 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
+      {"s = \"a\\\\\nb\"; // c", "size=17 chars=4 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // A header name holds no comment, at a line's start only.
+      {"#include <a//b.h>\nx; // c", "size=25 chars=4 code=21 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"x #include <a//b.h>", "size=19 chars=6 code=13 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#define F(x) { f(x); }\n", "size=23 chars=0 code=23 comments=0 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // The byte after a star is comment text like any other.
+      {"/* x *todo */", "size=13 chars=13 code=0 comments=1 marks=0 todo=1 fixme=0 | lines=1 blank=0 comment=1 code=0"},
+  });
+}
+
+TEST(ExactLanguages, Java) {
+  expectExact("Java", {
+      {"s = \"\\\"//\";", "size=11 chars=0 code=11 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"c = '\"'; // q\n", "size=14 chars=4 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = \"\"; // c", "size=12 chars=4 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A text block ends at three quotes that no backslash escapes; its
+      // lines are code lines, comment markers and all.
+      {"t = \"\"\"\n\\\"\"\" // b\n\"\"\"; // c",
+       "size=27 chars=4 code=23 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      // No raw strings: the last quote opens a string to the line's end.
+      {"R\"(\")\" // c", "size=11 chars=0 code=11 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Delphi) {
+  expectExact("Delphi", {
+      // Directives are code: no comment, no word, no mark.
+      {"{$ifdef todo}x;{ c }", "size=20 chars=5 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"(*$I x*) (* c *)", "size=16 chars=7 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s := 'it''s { x }'; // c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s := 'abc\n{ c }", "size=15 chars=5 code=10 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // Comments do not nest.
+      {"{ a { b } c }", "size=13 chars=9 code=4 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A "(" is code; "(*)" opens a comment.
+      {"f(x); (*) x *)", "size=14 chars=8 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Php) {
+  expectExact("Php", {
+      // "?>" ends a line comment and PHP; outside, nothing counts, but its
+      // lines are code lines.
+      {"a // b <?= $x; // c ?> d // e", "size=29 chars=5 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"<?php #[Attr]\nf(); # c\n", "size=23 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"<?php $u = 'http://x\\'//'; // c", "size=31 chars=4 code=25 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"<?php $s = \"?>\"; /* ?> */ x;", "size=28 chars=8 code=18 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"<?php $o = `ls //`; # c", "size=23 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Heredocs end at their label, indented or not, with no label byte after it.
+      {"<?php f(<<<EOT\n  // a\n  EOT, 1); // c",
+       "size=37 chars=4 code=31 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"<?php $x = <<<'EOT'\nEOTX // a\nEOT;\n// c",
+       "size=39 chars=4 code=33 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      // No label is 300 bytes long: memory stays bounded, the line is code.
+      {repeated("<?php <<<", "A", 300, "\n// c"),
+       "size=314 chars=4 code=308 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Go) {
+  expectExact("Go", {
+      {"// c\nx := 1\n", "size=12 chars=4 code=8 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"s := \"a//b\" // c", "size=16 chars=4 code=12 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A raw string spans lines; what it holds is code.
+      {"r := `a\n/* b */`\n/* c */", "size=24 chars=7 code=17 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {"c := '\"' // q", "size=13 chars=4 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s := \"\\\"/*\"; x", "size=14 chars=0 code=14 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Block comments do not nest.
+      {"/* a /* b */ c */", "size=17 chars=12 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"func f() { return }", "size=19 chars=0 code=19 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A blank line inside a comment is blank; a last line without a line
+      // end counts.
+      {"/*\n\n*/", "size=6 chars=6 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=1 comment=2 code=0"},
+      {"x\n// c", "size=6 chars=4 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // Left out, the first comment leaves its lines blank.
+      {"// a\n// b\nx // c\n", "size=17 chars=4 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
+}  // namespace
+}  // namespace quillstat
