@@ -50,6 +50,11 @@ struct literalRule {
   bool endsAtLineEnd = false;  // an unclosed literal ends before its line's end, as
                                // compilers do with a missing quote; else it spans lines
   placement where = placement::anywhere;
+  // Code inside the literal: from this opener ("${", "#{", "\\(") to the
+  // bracket that closes its last byte, with brackets of that kind nesting
+  // and strings, comments and further literals inside, as in code.
+  std::string_view interpolation = {};
+  bool doubledOpenerIsText = false;  // "{{" is a brace of the text: C#'s $"", Python's f""
 };
 
 // Code only between an opener and the closer, as PHP's "<?" and "?>": what
@@ -61,7 +66,8 @@ struct regionRule {
 };
 
 // The constructs no table can say, each written once for every row that
-// names it.
+// names it, for the machine in exact_hooks/ and for the referee in
+// exact_hooks/*_reference.cpp.
 enum hook : uint32_t {
   cDirectives = 1u << 0,      // "#" at a line's start: in "#include <...>" the header
                               // name is a literal, the rest of the line is code
@@ -69,6 +75,21 @@ enum hook : uint32_t {
   digitSeparators = 1u << 2,  // an apostrophe after a number is code: 1'000'000
   phpHeredocs = 1u << 3,      // <<<ID, <<<"ID" and <<<'ID', closed by the label at a
                               // line's start, after blanks, with no label byte after it
+};
+
+// The tokens at which a hook may take over in code, tried before the row's
+// own tokens of the same length; the hook may decline, and then the row's
+// tokens are tried.
+struct hookToken {
+  hook which;
+  std::string_view text;
+  placement where = placement::anywhere;
+};
+inline constexpr hookToken kHookTokens[] = {
+    {hook::cDirectives, "#", placement::lineStart},
+    {hook::rawStrings, "\"", placement::anywhere},
+    {hook::digitSeparators, "'", placement::anywhere},
+    {hook::phpHeredocs, "<<<", placement::anywhere},
 };
 
 // How far past a token's first byte a match may look: the longest token
@@ -81,6 +102,7 @@ inline constexpr size_t kMaxLookahead = 64;
 inline constexpr int kMaxLineComments = 4;
 inline constexpr int kMaxBlockComments = 3;
 inline constexpr int kMaxLiterals = 10;
+inline constexpr int kMaxPlainTokens = 4;
 
 struct exactRules {
   lineCommentRule lineComments[kMaxLineComments] = {};
@@ -88,6 +110,9 @@ struct exactRules {
   literalRule literals[kMaxLiterals] = {};
   std::string_view marks;    // the statement marks; with none, a file's marks are its
                              // code lines
+  // Sequences that are plain code wherever they stand in code, so that what
+  // follows their first byte opens nothing: a shell's "$#", make's "\\#".
+  std::string_view plainTokens[kMaxPlainTokens] = {};
   regionRule region = {};    // with no opener, the whole content is code
   bool lineSplices = false;  // a backslash before a line end joins the two lines, within
                              // tokens too: "/\" and "/" on the next line open a comment

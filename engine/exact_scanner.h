@@ -3,12 +3,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "engine/exact_frame.h"
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_hooks.h"
 #include "engine/exact_rules.h"
 #include "engine/exact_tokens.h"
 #include "engine/file_stats.h"
@@ -22,18 +23,19 @@ namespace quillstat {
 // In code it skips to the first byte that can open a token, tries the row's
 // tokens there longest first (exact_tokens.h), and takes what the token
 // opens: a comment, a literal, the end of a code region, or a hook's
-// construct. A comment or literal runs to its closer, past escapes, nested
-// openers and line splices as the row says. Where what a byte is depends on
-// bytes that have not arrived (the "/" at a chunk's end), the machine
-// stops there and takes those bytes up again, joined to the next chunk's;
-// at most kMaxLookahead of them are ever held.
+// construct (exact_hooks.h). A comment or literal runs to its closer, past
+// escapes, nested openers, interpolated code and line splices as the row
+// says. Where what a byte is depends on bytes that have not arrived (the
+// "/" at a chunk's end), the machine stops there and takes those bytes up
+// again, joined to the next chunk's; at most kMaxLookahead of them are
+// ever held.
 //
 // Content arrives in chunks of any size, one byte included, through feed();
 // finish() then returns the same record as a scan of all the content at once.
 template <const exactRules& R>
 class exactScanner {
  public:
-  explicit exactScanner(bool includeFirstComment) : frame_(includeFirstComment) {
+  explicit exactScanner(bool includeFirstComment) : frame(includeFirstComment) {
     if constexpr (kHasRegion) mode_ = mode::outside;
   }
 
@@ -44,42 +46,107 @@ class exactScanner {
   // empty name. The scanner is spent afterwards.
   fileStats finish(int64_t size);
 
+  // --- What the hooks use ---------------------------------------------------
+  // A hook's open() takes its token [p, q) and returns where the machine
+  // goes on, or nullptr to decline the token; its resume() handles bytes
+  // from p once enterHook() has handed it the machine. Like the machine's
+  // own handlers, each takes at least one byte, changes the mode, or
+  // returns waitAt(p) at the first byte it cannot decide yet.
+
+  exactFrame frame;
+
+  // Whether the current chunk's end is the content's end.
+  bool atContentEnd() const { return final_; }
+  const unsigned char* waitAt(const unsigned char* p) {
+    waiting_ = true;
+    return p;
+  }
+  bool waiting() const { return waiting_; }
+
+  // matchToken (exact_tokens.h) with the row's splices; on needMore the
+  // machine waits.
+  matchResult match(const unsigned char* p, const unsigned char* end, std::string_view token,
+                    size_t* length) {
+    const matchResult m = matchToken(p, end, token, kSplices, final_, length);
+    if (m == matchResult::needMore) waiting_ = true;
+    return m;
+  }
+
+  // Whether a splice (a backslash before a line end) stands at p; when the
+  // bytes to come decide, the machine waits and the answer is false.
+  bool spliceAt(const unsigned char* p, const unsigned char* end) {
+    if (!kSplices || *p != '\\') return false;
+    if (p + 1 < end) return isLineEnd(p[1]);
+    waiting_ = !final_;
+    return false;
+  }
+
+  // The run of C token bytes that ends at p, this chunk's and the earlier
+  // ones', for hooks whose needsTokenRuns is set; asked about places in
+  // increasing order.
+  tokenRun runBefore(const unsigned char* p);
+
+  void enterCode() { mode_ = mode::code; }
+  void enterLiteral(int rule) {
+    mode_ = mode::literal;
+    rule_ = static_cast<uint8_t>(rule);
+  }
+  template <hook H>
+  void enterHook() {
+    mode_ = mode::hook;
+    hook_ = hookIndexOf<H>();
+  }
+
+  // The row's literal rule opened by `opener`, or -1.
+  static constexpr int literalOpenedBy(std::string_view opener) {
+    for (int k = 0; k < kMaxLiterals; ++k) {
+      if (R.literals[k].opener == opener) return k;
+    }
+    return -1;
+  }
+
  private:
   enum class mode : uint8_t {
     code,
-    lineComment,   // of rule_
+    lineComment,
     blockComment,  // of rule_, depth_ deep
     literal,       // of rule_
     outside,       // outside the code region
-    // The hooks' own states.
-    directive,         // after a "#" that starts a line: blanks, then maybe "include"
-    includeLine,       // after "#include": a "<" opens a header name
-    headerName,
-    rawDelimiter,      // after R": the delimiter up to "("
-    rawBody,
-    rawClose,          // a ")" in a raw string, maybe followed by delimiter and quote
-    heredocStart,      // after "<<<": blanks, a quote, the label
-    heredocLabel,
-    heredocLine,       // the rest of the "<<<" line, or a body line
-    heredocLineStart,  // a body line's start: blanks, then maybe the label
-    heredocLabelEnd,   // the label at a line's start; a label byte next means it was not
+    hook,          // the active hook of index hook_ handles the bytes
   };
+
+  // An interpolation under way: code inside literal `rule`, with `depth`
+  // brackets of its kind open inside it.
+  struct nesting {
+    uint8_t rule;
+    int32_t depth;
+  };
+  // Deeper interpolations are taken as literal text: memory stays bounded
+  // whatever the input.
+  static constexpr size_t kMaxNesting = 256;
 
   static constexpr codeTokenList kTokens = codeTokensOf(R);
   static constexpr bool kHasRegion = !R.region.opener.empty();
   static constexpr bool kSplices = R.lineSplices;
-  static constexpr bool kTracksRuns = R.has(hook::rawStrings) || R.has(hook::digitSeparators);
+  static constexpr bool kInterpolates = interpolates(R);
+
+  using hooks = activeHooks<R>;
+  static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>();
+  template <hook H>
+  static constexpr uint8_t hookIndexOf() {
+    return static_cast<uint8_t>(indexOfHook<H, hooks>());
+  }
 
   static constexpr int countOf(const auto& rules) {
     int n = 0;
     for (const auto& rule : rules) n += rule.opener.empty() ? 0 : 1;
     return n;
   }
-  static constexpr int kLineComments = countOf(R.lineComments);
   static constexpr int kBlockComments = countOf(R.blockComments);
   static constexpr int kLiterals = countOf(R.literals);
 
   using codeStops = byteSetOf<codeStopsOf(R)>;
+  using nestedCodeStops = byteSetOf<nestedCodeStopsOf(R)>;  // inside interpolations
   using marks = byteSetOf<marksOf(R)>;
   using lineStops = byteSetOf<lineCommentStopsOf(R)>;
   template <int K>
@@ -94,6 +161,7 @@ class exactScanner {
   // Each handles bytes from p in its mode and returns where it stopped; each
   // takes at least one byte, changes the mode, or sets waiting_ and returns
   // the first byte it could not decide.
+  template <bool Nested>
   const unsigned char* code(const unsigned char* p, const unsigned char* end);
   const unsigned char* lineComment(const unsigned char* p, const unsigned char* end);
   template <int K>
@@ -111,63 +179,31 @@ class exactScanner {
   const unsigned char* openToken(const unsigned char* p, const unsigned char* end,
                                  std::index_sequence<I...>);
   bool placed(placement where, const unsigned char* p) const;
-  // matchToken with the row's splices; sets waiting_ on needMore.
-  matchResult match(const unsigned char* p, const unsigned char* end, std::string_view token,
-                    size_t* length);
-  // Whether a splice (a backslash before a line end) stands at p, or, with
-  // waiting_ set, whether bytes to come decide it.
-  bool spliceAt(const unsigned char* p, const unsigned char* end);
 
-  // The rule-indexed modes, dispatched on rule_.
+  // A bracket met in code inside an interpolation: nests, or closes it and
+  // goes back to its literal. Returns one past it.
+  const unsigned char* bracket(const unsigned char* p);
+
+  // The rule-indexed modes, dispatched on rule_, and the hooks, on hook_.
   template <size_t... K>
   const unsigned char* blockCommentOf(const unsigned char* p, const unsigned char* end,
                                       std::index_sequence<K...>);
   template <size_t... K>
   const unsigned char* literalOf(const unsigned char* p, const unsigned char* end,
                                  std::index_sequence<K...>);
+  template <size_t... I>
+  const unsigned char* resumeHook(const unsigned char* p, const unsigned char* end,
+                                  std::index_sequence<I...>);
 
-  // The hooks (exact_scanner_hooks.h). open*() takes the hook's token at
-  // [p, q) and returns as tryToken does.
-  template <uint32_t H>
-  const unsigned char* openHook(const unsigned char* p, const unsigned char* q,
-                                const unsigned char* end);
-  const unsigned char* directive(const unsigned char* p, const unsigned char* end);
-  const unsigned char* includeLine(const unsigned char* p, const unsigned char* end);
-  const unsigned char* headerName(const unsigned char* p, const unsigned char* end);
-  const unsigned char* rawDelimiter(const unsigned char* p);
-  const unsigned char* rawBody(const unsigned char* p, const unsigned char* end);
-  const unsigned char* rawClose(const unsigned char* p);
-  const unsigned char* heredocStart(const unsigned char* p);
-  const unsigned char* heredocLabel(const unsigned char* p);
-  const unsigned char* heredocLine(const unsigned char* p, const unsigned char* end);
-  const unsigned char* heredocLineStart(const unsigned char* p);
-  const unsigned char* heredocLabelEnd(const unsigned char* p);
-  // The run of C token bytes that ends at p, this chunk's and the earlier
-  // ones'; asked about places in increasing order.
-  tokenRun runBefore(const unsigned char* p);
-  // The literal rule that a hook falls back to: the row's one opened by `opener`.
-  static constexpr int literalOpenedBy(std::string_view opener) {
-    for (int k = 0; k < kLiterals; ++k) {
-      if (R.literals[k].opener == opener) return k;
-    }
-    return -1;
-  }
-
-  exactFrame frame_;
   mode mode_ = mode::code;
   uint8_t rule_ = 0;
-  int64_t depth_ = 0;
+  uint8_t hook_ = 0;
   bool final_ = false;    // the chunk's end is the content's end
   bool waiting_ = false;  // a handler needs bytes past the chunk's end
+  int64_t depth_ = 0;
+  std::vector<nesting> nestings_;    // the interpolations under way, innermost last
   std::vector<unsigned char> held_;  // the bytes from the first one not decided
-
-  // The hooks' state.
-  int matched_ = 0;  // directive: letters of "include"; raw close: delimiter bytes;
-                     // heredoc line start: label bytes
-  int delimiterLength_ = 0;
-  unsigned char delimiter_[kMaxRawDelimiter] = {};
-  unsigned char labelQuote_ = 0;  // the quote around a heredoc label, or 0
-  std::string label_;             // of the heredoc being read
+  hooks hooks_;
   const unsigned char* runAnchor_ = nullptr;  // the last place runBefore() was asked about
   tokenRun anchorRun_;  // its answer; at a chunk's start, the run that ended the chunk before
 };
@@ -193,12 +229,12 @@ fileStats exactScanner<R>::finish(int64_t size) {
     rest.swap(held_);
     scan(rest.data(), rest.data() + rest.size());
   }
-  return frame_.finish(size, R.marks.empty());
+  return frame.finish(size, R.marks.empty());
 }
 
 template <const exactRules& R>
 void exactScanner<R>::scan(const unsigned char* p, const unsigned char* end) {
-  frame_.beginChunk(p);
+  frame.beginChunk(p);
   if constexpr (kTracksRuns) runAnchor_ = p;  // anchorRun_ is the run that ended before p
   while (p < end) {
     p = step(p, end);
@@ -209,36 +245,23 @@ void exactScanner<R>::scan(const unsigned char* p, const unsigned char* end) {
     }
   }
   if constexpr (kTracksRuns) runBefore(p);
-  frame_.endChunk(p);
+  frame.endChunk(p);
 }
 
 template <const exactRules& R>
 const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigned char* end) {
   switch (mode_) {
-    case mode::code: return code(p, end);
+    case mode::code:
+      if (kInterpolates && !nestings_.empty()) return code<true>(p, end);
+      return code<false>(p, end);
     case mode::lineComment: return lineComment(p, end);
     case mode::blockComment:
-      if constexpr (kBlockComments > 0) {
-        return blockCommentOf(p, end, std::make_index_sequence<kBlockComments>{});
-      }
-      break;
-    case mode::literal:
-      if constexpr (kLiterals > 0) return literalOf(p, end, std::make_index_sequence<kLiterals>{});
-      break;
+      return blockCommentOf(p, end, std::make_index_sequence<kBlockComments>{});
+    case mode::literal: return literalOf(p, end, std::make_index_sequence<kLiterals>{});
     case mode::outside: return outside(p, end);
-    case mode::directive: return directive(p, end);
-    case mode::includeLine: return includeLine(p, end);
-    case mode::headerName: return headerName(p, end);
-    case mode::rawDelimiter: return rawDelimiter(p);
-    case mode::rawBody: return rawBody(p, end);
-    case mode::rawClose: return rawClose(p);
-    case mode::heredocStart: return heredocStart(p);
-    case mode::heredocLabel: return heredocLabel(p);
-    case mode::heredocLine: return heredocLine(p, end);
-    case mode::heredocLineStart: return heredocLineStart(p);
-    case mode::heredocLabelEnd: return heredocLabelEnd(p);
+    case mode::hook: return resumeHook(p, end, std::make_index_sequence<std::tuple_size_v<hooks>>{});
   }
-  return p;  // not reached: no row enters a mode it has no rule for
+  return p;  // not reached
 }
 
 template <const exactRules& R>
@@ -259,48 +282,89 @@ const unsigned char* exactScanner<R>::literalOf(const unsigned char* p, const un
 }
 
 template <const exactRules& R>
-matchResult exactScanner<R>::match(const unsigned char* p, const unsigned char* end,
-                                   std::string_view token, size_t* length) {
-  const matchResult m = matchToken(p, end, token, kSplices, final_, length);
-  if (m == matchResult::needMore) waiting_ = true;
-  return m;
+template <size_t... I>
+const unsigned char* exactScanner<R>::resumeHook(const unsigned char* p,
+                                                 [[maybe_unused]] const unsigned char* end,
+                                                 std::index_sequence<I...>) {
+  if constexpr (sizeof...(I) > 0) {
+    ((hook_ == I ? (p = std::get<I>(hooks_).resume(*this, p, end), true) : false) || ...);
+  }
+  return p;
 }
 
 template <const exactRules& R>
-bool exactScanner<R>::spliceAt(const unsigned char* p, const unsigned char* end) {
-  if (!kSplices || *p != '\\') return false;
-  if (p + 1 < end) return isLineEnd(p[1]);
-  waiting_ = !final_;
-  return false;
+tokenRun exactScanner<R>::runBefore(const unsigned char* p) {
+  // The walk back stops at the last place asked about: a run that reaches
+  // it goes on from the run found there, so "1'1'1'..." costs a step per
+  // byte, not one per byte and quote.
+  const unsigned char* q = p;
+  while (q > runAnchor_ && isTokenByte(q[-1])) --q;
+  tokenRun run;
+  if (q == runAnchor_) run = anchorRun_;
+  for (; q < p && run.length < 4; ++q) run.head[run.length++] = *q;
+  run.length += p - q;
+  runAnchor_ = p;
+  anchorRun_ = run;
+  return run;
 }
 
 template <const exactRules& R>
 bool exactScanner<R>::placed(placement where, const unsigned char* p) const {
   switch (where) {
     case placement::anywhere: return true;
-    case placement::lineStart: return frame_.onlyBlanksBefore(p);
-    case placement::column1: return frame_.atLineStart(p);
-    case placement::wordStart: return frame_.atLineStart(p) || endsWord(frame_.previous(p));
-    case placement::tokenStart: return frame_.atLineStart(p) || !isWordByte(frame_.previous(p));
+    case placement::lineStart: return frame.onlyBlanksBefore(p);
+    case placement::column1: return frame.atLineStart(p);
+    case placement::wordStart: return frame.atLineStart(p) || endsWord(frame.previous(p));
+    case placement::tokenStart: return frame.atLineStart(p) || !isWordByte(frame.previous(p));
   }
   return false;
 }
 
 template <const exactRules& R>
+template <bool Nested>
 const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigned char* end) {
+  using stops = std::conditional_t<Nested, nestedCodeStops, codeStops>;
   for (;;) {
-    p = frame_.template codeRun<codeStops, marks>(p, end);
+    p = frame.template codeRun<stops, marks>(p, end);
     if (p == end) return p;
     const unsigned char* next = openToken(p, end, std::make_index_sequence<kTokens.count>{});
     if (waiting_) return next != nullptr ? next : p;  // in the token, or after what it opened
     if (next == nullptr) {
-      frame_.code(marks::contains(*p));  // the byte opens nothing
+      if constexpr (Nested) {
+        if (nestedCodeStops::contains(*p)) {
+          p = bracket(p);
+          if (mode_ != mode::code || nestings_.empty()) return p;
+          continue;
+        }
+      }
+      frame.code(marks::contains(*p));  // the byte opens nothing
       ++p;
       continue;
     }
     p = next;
-    if (mode_ != mode::code) return p;
+    // An interpolation that opened sends code to the other loop.
+    if (mode_ != mode::code || nestings_.empty() == Nested) return p;
   }
+}
+
+template <const exactRules& R>
+const unsigned char* exactScanner<R>::bracket(const unsigned char* p) {
+  nesting& inner = nestings_.back();
+  const std::string_view opener = R.literals[inner.rule].interpolation;
+  if (*p == static_cast<unsigned char>(opener.back())) {
+    ++inner.depth;
+  } else if (*p == closingBracketOf(opener)) {
+    if (inner.depth == 0) {
+      // The interpolation ends; its bracket belongs to the literal.
+      frame.literal(p, p + 1);
+      enterLiteral(inner.rule);
+      nestings_.pop_back();
+      return p + 1;
+    }
+    --inner.depth;
+  }
+  frame.code(marks::contains(*p));  // nesting, or of another interpolation's kind
+  return p + 1;
 }
 
 template <const exactRules& R>
@@ -330,28 +394,31 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
     if (q < end && *q == static_cast<unsigned char>(token.notBefore)) return nullptr;
   }
   if constexpr (token.kind == tokenKind::lineComment) {
-    frame_.openComment(p);
-    frame_.marker(p, q);
+    frame.openComment(p);
+    frame.marker(p, q);
     mode_ = mode::lineComment;
     return lineComment(q, end);
   } else if constexpr (token.kind == tokenKind::blockComment) {
-    frame_.openComment(p);
-    frame_.marker(p, q);
+    frame.openComment(p);
+    frame.marker(p, q);
     mode_ = mode::blockComment;
     rule_ = token.index;
     depth_ = 1;
     return blockComment<token.index>(q, end);
   } else if constexpr (token.kind == tokenKind::literal) {
-    frame_.literal(p, q);
-    mode_ = mode::literal;
-    rule_ = token.index;
+    frame.literal(p, q);
+    enterLiteral(token.index);
     return literal<token.index>(q, end);
   } else if constexpr (token.kind == tokenKind::regionCloser) {
-    frame_.outside(p, q);
+    frame.outside(p, q);
     mode_ = mode::outside;
     return q;
+  } else if constexpr (token.kind == tokenKind::plain) {
+    for (const unsigned char* b = p; b < q; ++b) frame.code(marks::contains(*b));
+    return q;
   } else {
-    return openHook<token.index>(p, q, end);
+    constexpr hook which = static_cast<hook>(token.index);
+    return std::get<hookIndexOf<which>()>(hooks_).open(*this, p, q, end);
   }
 }
 
@@ -359,11 +426,11 @@ template <const exactRules& R>
 const unsigned char* exactScanner<R>::lineComment(const unsigned char* p,
                                                   const unsigned char* end) {
   for (;;) {
-    p = frame_.template commentRun<lineStops>(p, end);
+    p = frame.template commentRun<lineStops>(p, end);
     if (p == end) return p;
     if (isLineEnd(*p)) {
-      frame_.closeComment(p);
-      frame_.lineCommentEnd(p);
+      frame.closeComment(p);
+      frame.lineCommentEnd(p);
       mode_ = mode::code;
       return p + 1;
     }
@@ -372,7 +439,7 @@ const unsigned char* exactScanner<R>::lineComment(const unsigned char* p,
         // A spliced line end belongs to the comment, which goes on.
         const bool splice = spliceAt(p, end);
         if (waiting_) return p;
-        frame_.comment(p, p + (splice ? 2 : 1));
+        frame.comment(p, p + (splice ? 2 : 1));
         p += splice ? 2 : 1;
         continue;
       }
@@ -384,13 +451,13 @@ const unsigned char* exactScanner<R>::lineComment(const unsigned char* p,
       const matchResult m = match(p, end, R.region.closer, &length);
       if (m == matchResult::needMore) return p;
       if (m == matchResult::yes) {
-        frame_.counter.offerIfPending(*p, frame_.previous(p));
-        frame_.closeComment(p);
-        frame_.outside(p, p + length);
+        frame.counter.offerIfPending(*p, frame.previous(p));
+        frame.closeComment(p);
+        frame.outside(p, p + length);
         mode_ = mode::outside;
         return p + length;
       }
-      frame_.comment(p);
+      frame.comment(p);
       ++p;
     }
   }
@@ -402,17 +469,17 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
                                                    const unsigned char* end) {
   constexpr blockCommentRule rule = R.blockComments[K];
   for (;;) {
-    p = frame_.template commentRun<blockStops<K>>(p, end);
+    p = frame.template commentRun<blockStops<K>>(p, end);
     if (p == end) return p;
     size_t length = 0;
     if (*p == static_cast<unsigned char>(rule.closer[0])) {
       const matchResult m = match(p, end, rule.closer, &length);
       if (m == matchResult::needMore) return p;
       if (m == matchResult::yes) {
-        frame_.comment(p, p + length);
+        frame.comment(p, p + length);
         p += length;
         if (--depth_ == 0) {
-          frame_.closeComment(p);
+          frame.closeComment(p);
           mode_ = mode::code;
           return p;
         }
@@ -424,14 +491,14 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
         const matchResult m = match(p, end, rule.opener, &length);
         if (m == matchResult::needMore) return p;
         if (m == matchResult::yes) {
-          frame_.comment(p, p + length);
+          frame.comment(p, p + length);
           p += length;
           ++depth_;
           continue;
         }
       }
     }
-    frame_.comment(p);
+    frame.comment(p);
     ++p;
   }
 }
@@ -441,28 +508,52 @@ template <int K>
 const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsigned char* end) {
   constexpr literalRule rule = R.literals[K];
   for (;;) {
-    p = frame_.template literalRun<literalStops<K>>(p, end);
+    p = frame.template literalRun<literalStops<K>>(p, end);
     if (p == end) return p;
     if (rule.endsAtLineEnd && isLineEnd(*p)) {
       mode_ = mode::code;  // the line end itself is code
       return p;
     }
+    if constexpr (!rule.interpolation.empty()) {
+      if (*p == static_cast<unsigned char>(rule.interpolation[0])) {
+        size_t length = 0;
+        const matchResult m = match(p, end, rule.interpolation, &length);
+        if (m == matchResult::needMore) return p;
+        if (m == matchResult::yes) {
+          if constexpr (rule.doubledOpenerIsText) {
+            size_t again = 0;
+            const matchResult twice = match(p + length, end, rule.interpolation, &again);
+            if (twice == matchResult::needMore) return p;
+            if (twice == matchResult::yes) {
+              frame.literal(p, p + length + again);
+              p += length + again;
+              continue;
+            }
+          }
+          frame.literal(p, p + length);
+          if (nestings_.size() < kMaxNesting) {
+            nestings_.push_back({static_cast<uint8_t>(K), 0});
+            mode_ = mode::code;
+            return p + length;
+          }
+          p += length;
+          continue;
+        }
+      }
+    }
     if ((kSplices || rule.escape == escapeRule::backslash) && *p == '\\') {
       if (p + 1 == end) {
-        if (!final_) {
-          waiting_ = true;
-          return p;
-        }
-        frame_.literal(p, end);
+        if (!final_) return waitAt(p);
+        frame.literal(p, end);
         return end;
       }
       if (kSplices && isLineEnd(p[1])) {
-        frame_.literal(p, p + 2);
+        frame.literal(p, p + 2);
         p += 2;
         continue;
       }
       if constexpr (rule.escape != escapeRule::backslash) {
-        frame_.literal(p, p + 1);
+        frame.literal(p, p + 1);
         ++p;
         continue;
       }
@@ -476,25 +567,29 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
         }
         if (waiting_) return p;
         if (escaped == end) {
-          if (!final_) {
-            waiting_ = true;
-            return p;
-          }
-          frame_.literal(p, end);
+          if (!final_) return waitAt(p);
+          frame.literal(p, end);
           return end;
         }
       }
-      frame_.literal(p, escaped + 1);
+      frame.literal(p, escaped + 1);
       p = escaped + 1;
       continue;
     }
-    size_t length = 0;
-    const matchResult m = match(p, end, rule.closer, &length);
-    if (m == matchResult::needMore) return p;
-    if (m == matchResult::no) {
-      frame_.literal(p, p + 1);
+    if (*p != static_cast<unsigned char>(rule.closer[0])) {
+      frame.literal(p, p + 1);  // the first byte of the interpolation's opener, alone
       ++p;
       continue;
+    }
+    size_t length = 1;
+    if constexpr (rule.closer.size() > 1) {
+      const matchResult m = match(p, end, rule.closer, &length);
+      if (m == matchResult::needMore) return p;
+      if (m == matchResult::no) {
+        frame.literal(p, p + 1);
+        ++p;
+        continue;
+      }
     }
     if constexpr (rule.escape == escapeRule::doubling) {
       // The closer again at once stands for one closer in the text.
@@ -502,12 +597,12 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
       const matchResult twice = match(p + length, end, rule.closer, &again);
       if (twice == matchResult::needMore) return p;
       if (twice == matchResult::yes) {
-        frame_.literal(p, p + length + again);
+        frame.literal(p, p + length + again);
         p += length + again;
         continue;
       }
     }
-    frame_.literal(p, p + length);
+    frame.literal(p, p + length);
     mode_ = mode::code;
     return p + length;
   }
@@ -519,17 +614,17 @@ const unsigned char* exactScanner<R>::outside(const unsigned char* p, const unsi
     using openerStart = byteSetOf<regionOpenerStartOf(R)>;
     for (;;) {
       const unsigned char* stop = findAny<openerStart>(p, end);
-      frame_.outside(p, stop);
+      frame.outside(p, stop);
       if (stop == end) return stop;
       size_t length = 0;
       const matchResult m = match(stop, end, R.region.opener, &length);
       if (m == matchResult::needMore) return stop;
       if (m == matchResult::yes) {
-        frame_.outside(stop, stop + length);
+        frame.outside(stop, stop + length);
         mode_ = mode::code;
         return stop + length;
       }
-      frame_.outside(stop, stop + 1);
+      frame.outside(stop, stop + 1);
       p = stop + 1;
     }
   } else {
@@ -538,7 +633,5 @@ const unsigned char* exactScanner<R>::outside(const unsigned char* p, const unsi
 }
 
 }  // namespace quillstat
-
-#include "engine/exact_scanner_hooks.h"
 
 #endif  // QUILLSTAT_ENGINE_EXACT_SCANNER_H_

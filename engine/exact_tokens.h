@@ -6,6 +6,7 @@
 // stop. Also the one token match both the machine and its hooks use.
 
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -38,17 +39,27 @@ struct byteList {
   }
 };
 
-namespace exactTokensDetail {
-template <byteList L, size_t... I>
-byteSet<L.bytes[I]...> setOf(std::index_sequence<I...>);
-}  // namespace exactTokensDetail
-
-// The byteSet (byte_search.h) of a byteList.
+// A byteList as the searches of byte_search.h take a set: contains(), and
+// equalsAny() below for the vector path.
 template <byteList L>
-using byteSetOf = decltype(exactTokensDetail::setOf<L>(std::make_index_sequence<L.count>{}));
+struct byteSetOf {
+  static constexpr bool contains(unsigned char c) { return L.contains(c); }
+};
+
+#if QUILLSTAT_HAVE_SSE2
+template <byteList L>
+inline __m128i equalsAny(__m128i v, byteSetOf<L>) {
+  __m128i hits = _mm_setzero_si128();
+  [&]<size_t... I>(std::index_sequence<I...>) {
+    ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(L.bytes[I]))))),
+     ...);
+  }(std::make_index_sequence<L.count>{});
+  return hits;
+}
+#endif
 
 // What a token met in code opens.
-enum class tokenKind : uint8_t { lineComment, blockComment, literal, regionCloser, hookToken };
+enum class tokenKind : uint8_t { lineComment, blockComment, literal, regionCloser, plain, hookToken };
 
 struct codeToken {
   std::string_view text;
@@ -58,27 +69,18 @@ struct codeToken {
   char notBefore = 0;
 };
 
-// The tokens that hooks look for in code; a hook may decline the token, and
-// then the row's own rules try it.
-inline constexpr codeToken kHookTokens[] = {
-    {"#", tokenKind::hookToken, hook::cDirectives, placement::lineStart},
-    {"\"", tokenKind::hookToken, hook::rawStrings},
-    {"'", tokenKind::hookToken, hook::digitSeparators},
-    {"<<<", tokenKind::hookToken, hook::phpHeredocs},
-};
-
 struct codeTokenList {
   codeToken items[24] = {};
   int count = 0;
 };
 
 // Every token of `rules` that opens something in code, longest first; at one
-// length, hooks first, then line comments, block comments, literals, each in
-// the row's order.
+// length, hooks first, then line comments, block comments, literals, the
+// region's closer and plain tokens, each in the row's order.
 constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   codeTokenList list;
-  for (const codeToken& t : kHookTokens) {
-    if (rules.has(static_cast<hook>(t.index))) list.items[list.count++] = t;
+  for (const hookToken& t : kHookTokens) {
+    if (rules.has(t.which)) list.items[list.count++] = {t.text, tokenKind::hookToken, t.which, t.where};
   }
   for (uint32_t i = 0; i < kMaxLineComments; ++i) {
     const lineCommentRule& r = rules.lineComments[i];
@@ -96,6 +98,9 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   }
   if (!rules.region.closer.empty()) {
     list.items[list.count++] = {rules.region.closer, tokenKind::regionCloser};
+  }
+  for (const std::string_view& text : rules.plainTokens) {
+    if (!text.empty()) list.items[list.count++] = {text, tokenKind::plain};
   }
   // Insertion sort keeps the order of equal lengths.
   for (int i = 1; i < list.count; ++i) {
@@ -139,6 +144,37 @@ constexpr byteList literalStopsOf(const exactRules& rules, const literalRule& ru
   stops.add(static_cast<unsigned char>(rule.closer[0]));
   if (rule.escape == escapeRule::backslash || rules.lineSplices) stops.add('\\');
   if (rule.endsAtLineEnd) stops.add("\r\n");
+  if (!rule.interpolation.empty()) stops.add(static_cast<unsigned char>(rule.interpolation[0]));
+  return stops;
+}
+
+// The bracket that closes an interpolation opened by `opener`, whose last
+// byte is the opening bracket.
+constexpr unsigned char closingBracketOf(std::string_view opener) {
+  switch (opener.back()) {
+    case '(': return ')';
+    case '[': return ']';
+    default: return '}';
+  }
+}
+
+// Whether a row has literals with code inside.
+constexpr bool interpolates(const exactRules& rules) {
+  for (const literalRule& r : rules.literals) {
+    if (!r.interpolation.empty()) return true;
+  }
+  return false;
+}
+
+// Code inside an interpolation stops also at the brackets that nest and
+// close it, of every kind the row's interpolations use.
+constexpr byteList nestedCodeStopsOf(const exactRules& rules) {
+  byteList stops = codeStopsOf(rules);
+  for (const literalRule& r : rules.literals) {
+    if (r.interpolation.empty()) continue;
+    stops.add(static_cast<unsigned char>(r.interpolation.back()));
+    stops.add(closingBracketOf(r.interpolation));
+  }
   return stops;
 }
 
@@ -169,6 +205,17 @@ enum class matchResult : uint8_t { no, yes, needMore };
 inline matchResult matchToken(const unsigned char* p, const unsigned char* end,
                               std::string_view token, bool splices, bool final,
                               size_t* length) {
+  const size_t available = static_cast<size_t>(end - p);
+  if (!splices || token.size() == 1) {
+    // One compare of known length, once the caller's token is inlined.
+    if (available >= token.size()) {
+      if (std::memcmp(p, token.data(), token.size()) != 0) return matchResult::no;
+      *length = token.size();
+      return matchResult::yes;
+    }
+    if (final || std::memcmp(p, token.data(), available) != 0) return matchResult::no;
+    return matchResult::needMore;
+  }
   const unsigned char* q = p;
   for (size_t i = 0;;) {
     if (q == end) return final ? matchResult::no : matchResult::needMore;
@@ -180,7 +227,7 @@ inline matchResult matchToken(const unsigned char* p, const unsigned char* end,
       }
       continue;
     }
-    if (!splices || i == 0 || *q != '\\') return matchResult::no;
+    if (i == 0 || *q != '\\') return matchResult::no;
     if (q + 1 == end) return final ? matchResult::no : matchResult::needMore;
     if (!isLineEnd(q[1]) || static_cast<size_t>(q + 2 - p) > kMaxLookahead) return matchResult::no;
     q += 2;

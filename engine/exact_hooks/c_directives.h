@@ -1,0 +1,94 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_C_DIRECTIVES_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_C_DIRECTIVES_H_
+
+#include <cstdint>
+
+#include "engine/exact_hook_rules.h"
+
+namespace quillstat {
+
+// C's "#" at a line's start: the directive's line is code, but in
+// "#include <...>" the header name is a literal, so "//" in it opens no
+// comment. Line splices may stand anywhere in the line.
+template <>
+struct machineHook<hook::cDirectives> {
+  static constexpr bool needsTokenRuns = false;
+
+  template <class M>
+  const unsigned char* open(M& m, const unsigned char*, const unsigned char* q,
+                            const unsigned char* end) {
+    m.frame.code(false);  // the "#"
+    matched_ = 0;
+    step_ = step::name;
+    m.template enterHook<hook::cDirectives>();
+    return resume(m, q, end);
+  }
+
+  template <class M>
+  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+    if (step_ == step::headerName) return headerName(m, p, end);
+    while (p < end) {
+      if (m.spliceAt(p, end)) {
+        m.frame.code(false);
+        m.frame.code(false);
+        p += 2;
+        continue;
+      }
+      if (m.waiting()) return p;
+      if (step_ == step::name && matched_ == 0 && isCBlank(*p)) {
+        m.frame.code(false);
+        ++p;
+      } else if (step_ == step::name && *p == static_cast<unsigned char>(kIncludeName[matched_])) {
+        m.frame.code(false);
+        ++p;
+        if (++matched_ == kIncludeLength) step_ = step::includeLine;
+      } else if (step_ == step::includeLine && staysInIncludeLine(*p)) {
+        // Blanks and the rest of a longer name ("include_next").
+        m.frame.code(false);
+        ++p;
+      } else if (step_ == step::includeLine && *p == '<') {
+        m.frame.literal(p, p + 1);
+        step_ = step::headerName;
+        return headerName(m, p + 1, end);
+      } else {
+        m.enterCode();  // another directive: its line is code like any other
+        return p;
+      }
+    }
+    return p;
+  }
+
+ private:
+  enum class step : uint8_t {
+    name,         // after the "#": blanks, then maybe "include"
+    includeLine,  // after "#include": a "<" opens the header name
+    headerName,
+  };
+
+  template <class M>
+  const unsigned char* headerName(M& m, const unsigned char* p, const unsigned char* end) {
+    using stops = byteSet<'>', '\r', '\n', '\\'>;
+    for (;;) {
+      p = m.frame.template literalRun<stops>(p, end);
+      if (p == end) return p;
+      if (*p == '\\') {
+        const bool splice = m.spliceAt(p, end);
+        if (m.waiting()) return p;
+        m.frame.literal(p, p + (splice ? 2 : 1));
+        p += splice ? 2 : 1;
+        continue;
+      }
+      m.enterCode();
+      if (*p != '>') return p;  // the line end is code
+      m.frame.literal(p, p + 1);
+      return p + 1;
+    }
+  }
+
+  step step_ = step::name;
+  int matched_ = 0;  // letters of "include"
+};
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_C_DIRECTIVES_H_

@@ -1,0 +1,30 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_DIGIT_SEPARATORS_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_DIGIT_SEPARATORS_H_
+
+#include "engine/exact_hook_rules.h"
+
+namespace quillstat {
+
+// An apostrophe after a number is a digit separator, plain code
+// (1'000'000); after anything else the row's character literal opens.
+template <>
+struct machineHook<hook::digitSeparators> {
+  static constexpr bool needsTokenRuns = true;
+
+  template <class M>
+  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
+                            const unsigned char*) {
+    if (!isNumberRun(m.runBefore(p))) return nullptr;
+    m.frame.code(false);
+    return q;
+  }
+
+  template <class M>
+  const unsigned char* resume(M&, const unsigned char* p, const unsigned char*) {
+    return p;  // not reached: the hook takes its token at once
+  }
+};
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_DIGIT_SEPARATORS_H_

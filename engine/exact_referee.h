@@ -1,0 +1,126 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_REFEREE_H_
+
+// The referee's machine (see exact_reference.h) as its hooks see it: each
+// hook's referee, in exact_hooks/*_reference.cpp, is written against this,
+// apart from the machine's hook.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/comment_counter.h"
+#include "engine/exact_hook_rules.h"
+#include "engine/exact_rules.h"
+#include "engine/file_stats.h"
+
+namespace quillstat {
+
+class exactReferee;
+
+// A hook's part of the referee, made afresh for each scan.
+class refereeHook {
+ public:
+  virtual ~refereeHook() = default;
+  // Its token of `length` bytes stands at the referee's position, in code:
+  // takes it and what else it decides, or declines it and takes nothing.
+  virtual bool open(exactReferee& r, size_t length) = 0;
+  // The byte at the referee's position, once enterHook() handed it over:
+  // takes bytes, or changes the state and leaves the byte to it.
+  virtual void step(exactReferee& r, unsigned char c) = 0;
+};
+
+std::unique_ptr<refereeHook> cDirectivesReferee();
+std::unique_ptr<refereeHook> rawStringsReferee();
+std::unique_ptr<refereeHook> digitSeparatorsReferee();
+std::unique_ptr<refereeHook> phpHeredocsReferee();
+
+// The per-byte machine. Every byte is taken by exactly one of the take*()
+// calls, which count it and its line.
+class exactReferee {
+ public:
+  exactReferee(const exactRules& rules, const unsigned char* data, size_t length,
+               bool includeFirstComment);
+  fileStats run();
+
+  // --- What the hooks use ---------------------------------------------------
+  const exactRules& rules() const { return rules_; }
+  size_t position() const { return i_; }
+  size_t length() const { return length_; }
+  unsigned char at(size_t i) const { return data_[i]; }
+
+  void takeCode();                // one byte of plain code, no statement mark
+  void takeLiteral(size_t n);     // code that closes no comment run
+  void takeMarker(size_t n);      // a comment's opener
+  void takeComment(size_t n);     // comment text or closer
+  void takeOutside(size_t n);     // outside the code region
+
+  void enterCode();
+  void enterLiteral(size_t rule);
+  void enterHook(refereeHook* hook);
+
+  // Whether a splice (a backslash before a line end) stands at i.
+  bool isSpliceAt(size_t i) const;
+  // The length of `token` at i, splices between its bytes included, or 0.
+  size_t matchAt(size_t i, std::string_view token) const;
+  // The run of C token bytes that ends just before i.
+  tokenRun runBefore(size_t i) const;
+  // The row's literal rule opened by `opener`.
+  size_t literalOpenedBy(std::string_view opener) const;
+
+ private:
+  enum class state { code, lineComment, blockComment, literal, outside, hook };
+  enum { blankLine = 0, commentLine = 1, codeLine = 2 };
+
+  // A token that opens something in code, and what.
+  struct opener {
+    std::string_view text;
+    enum { lineComment, blockComment, literal, regionCloser, plain, hookToken } kind;
+    size_t rule = 0;  // or the hook's index in hooks_
+    placement where = placement::anywhere;
+    char notBefore = 0;
+  };
+  // An interpolation under way: code inside literal `rule`, with `depth`
+  // brackets of its kind open inside it.
+  struct nesting {
+    size_t rule;
+    int64_t depth;
+  };
+
+  void stepAt();
+  void codeAt(unsigned char c);
+  bool bracketAt(unsigned char c);
+  bool open(const opener& o, size_t n);
+  void lineCommentAt(unsigned char c);
+  void blockCommentAt();
+  void literalAt(unsigned char c);
+  bool placedAt(placement where) const;
+  bool isMark(unsigned char c) const;
+  unsigned char previous() const { return i_ > 0 ? data_[i_ - 1] : 0; }
+  void line(unsigned char c, int kind);
+  void endLine();
+  int commentKind() const;
+
+  const exactRules& rules_;
+  const unsigned char* data_;
+  size_t length_;
+  commentCounter counter_;
+  std::vector<std::unique_ptr<refereeHook>> hooks_;
+  std::vector<opener> openers_;
+  size_t i_ = 0;
+  state state_ = state::code;
+  size_t rule_ = 0;
+  int64_t depth_ = 0;
+  refereeHook* hook_ = nullptr;
+  std::vector<nesting> nestings_;
+  int64_t lineCounts_[3] = {0, 0, 0};
+  int lineKind_ = blankLine;
+  bool lineHasBytes_ = false;
+};
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_REFEREE_H_
