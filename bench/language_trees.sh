@@ -231,7 +231,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 mkdir -p "$CORPORA"
-apt-get update -qq
+stale=$(rows | while IFS=$'\t' read -r language tree from under files; do
+  case "$from" in deb:* | jar:* | src:*) wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; } && echo "$tree" ;; esac
+done)
+[ -z "$stale" ] || apt-get update -qq  # apt-get download reads the system's lists
 declare -A seen=()
 failed=()
 while IFS=$'\t' read -r language tree from under files; do
