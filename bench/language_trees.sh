@@ -65,7 +65,7 @@ Clojure            | leiningen    | jar:leiningen               | usr/share     
 Tcl                | tcllib       | deb:tcllib                  | usr/share/tcltk                                 | *.tcl
 CMake              | cmake        | deb:cmake-data              | usr/share/cmake-3.25                            | *.cmake CMakeLists.txt
 Makefile           | linux        | corpora.sh                  | linux-source-6.1                                | Makefile Makefile.* Kbuild *.mk
-Dockerfile         | docker       | src:docker.io               | .                                               | Dockerfile Dockerfile.* *.Dockerfile *.dockerfile
+Dockerfile         | docker       | src:docker.io               | .                                               | Dockerfile Dockerfile.* *.Dockerfile *.dockerfile !*.md
 YAML               | ansible      | deb:ansible                 | usr/lib/python3/dist-packages/ansible_collections | *.yml *.yaml
 TOML               | toml-test    | deb:golang-github-burntsushi-toml-dev | usr/share/gocode/src/github.com/BurntSushi/toml/internal/toml-test/tests/valid | *.toml
 HTML               | apache-doc   | deb:apache2-doc             | usr/share/doc/apache2-doc/manual                | *.html *.html.en
