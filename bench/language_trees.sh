@@ -15,7 +15,9 @@
 #              corpora.sh   made by /work/shared/corpora.sh (linux, pascal, java, php): reused
 #   under:     the directories of the tree that hold the files (space-separated)
 #   files:     name patterns of the files (find -name); a leading ! leaves names out
-# Where the registries hold little of a language the tree is small, and says so.
+# Where the registries hold little of a language the tree is small: the best found
+# (Swift 195 files, SCSS 92, Dockerfile 32, Batch 32, TOML 100 tests, Visual Basic 5);
+# none ships Dart or Julia source.
 #
 # Usage: bench/language_trees.sh [--force] [--stats-only] [TREE...]
 #        bench/language_trees.sh --table | --files LANGUAGE
@@ -128,7 +130,7 @@ row_files() { # tree under files
 }
 
 print_stats() {
-  printf '%-17s %-16s %8s %10s\n' language tree files MB
+  printf '%-17s %-16s %8s %12s %9s\n' language tree files bytes MB
   local language tree from under files n bytes
   while IFS=$'\t' read -r language tree from under files; do
     wanted "$tree" || continue
@@ -136,7 +138,7 @@ print_stats() {
     if [ ! -e "$CORPORA/$tree/.done" ]; then printf '%-17s %-16s %s\n' "$language" "$tree" 'not fetched'; continue; fi
     read -r n bytes < <(row_files "$tree" "$under" "$files" | xargs -0r stat -c %s |
       awk '{n++; s+=$1} END {printf "%d %d\n", n, s}')
-    printf '%-17s %-16s %8d %10.1f\n' "$language" "$tree" "$n" "$(echo "$bytes/1000000" | bc -l)"
+    printf '%-17s %-16s %8d %12d %9.1f\n' "$language" "$tree" "$n" "$bytes" "$(echo "$bytes/1000000" | bc -l)"
   done < <(rows)
 }
 
