@@ -131,14 +131,13 @@ row_files() { # tree under files
 
 print_stats() {
   printf '%-17s %-16s %8s %12s %9s\n' language tree files bytes MB
-  local language tree from under files n bytes
+  local language tree from under files
   while IFS=$'\t' read -r language tree from under files; do
     wanted "$tree" || continue
     if [ "$tree" = - ]; then printf '%-17s %-16s %s\n' "$language" - "$from"; continue; fi
     if [ ! -e "$CORPORA/$tree/.done" ]; then printf '%-17s %-16s %s\n' "$language" "$tree" 'not fetched'; continue; fi
-    read -r n bytes < <(row_files "$tree" "$under" "$files" | xargs -0r stat -c %s |
-      awk '{n++; s+=$1} END {printf "%d %d\n", n, s}')
-    printf '%-17s %-16s %8d %12d %9.1f\n' "$language" "$tree" "$n" "$bytes" "$(echo "$bytes/1000000" | bc -l)"
+    row_files "$tree" "$under" "$files" | xargs -0r stat -c %s |
+      awk -v l="$language" -v t="$tree" '{n++; s+=$1} END {printf "%-17s %-16s %8d %12d %9.1f\n", l, t, n, s, s / 1e6}'
   done < <(rows)
 }
 
@@ -225,18 +224,18 @@ case "$MODE" in
     echo "language_trees.sh: no language ${WANTED[0]} in the table" >&2; exit 2 ;;
 esac
 
-[ "$(id -u)" = 0 ] || { echo "language_trees.sh: fetching needs root (apt-get)" >&2; exit 1; }
-missing=()
-for p in bc unzip xz-utils dpkg-dev npm; do dpkg -s "$p" >/dev/null 2>&1 || command -v "$p" >/dev/null || missing+=("$p"); done
-if [ ${#missing[@]} -gt 0 ]; then
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
-mkdir -p "$CORPORA"
+# The trees apt fetches that are missing (or all, with --force): only they need root.
 stale=$(rows | while IFS=$'\t' read -r language tree from under files; do
   case "$from" in deb:* | jar:* | src:*) wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; } && echo "$tree" ;; esac
 done)
-[ -z "$stale" ] || apt-get update -qq  # apt-get download reads the system's lists
+if [ -n "$stale" ]; then
+  [ "$(id -u)" = 0 ] || { echo "language_trees.sh: fetching $(echo $stale) needs root (apt-get)" >&2; exit 1; }
+  apt-get update -qq  # apt-get download reads the system's lists
+  missing=()
+  for p in unzip xz-utils dpkg-dev; do dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p"); done
+  [ ${#missing[@]} -eq 0 ] || apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+mkdir -p "$CORPORA"
 declare -A seen=()
 failed=()
 while IFS=$'\t' read -r language tree from under files; do
