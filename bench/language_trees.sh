@@ -1,0 +1,249 @@
+#!/usr/bin/env bash
+# Real trees of code written elsewhere, one for each language of the exact mode, for
+# bench/accuracy and bench/line_counters. Taken from Debian 12 packages (binary ones,
+# or the upstream tarballs of source packages) and from the npm registry, unpacked
+# under $CORPORA/<tree> (default ${TMPDIR:-/tmp}/quillstat-corpora). Never commit them.
+#
+# The table below is the one place that says which files of a tree are a language's:
+# `--files LANGUAGE` lists them for the other tools, `--table` prints the table.
+#   language:  quillstat's -l name
+#   tree:      the directory under $CORPORA
+#   from:      deb:PKG      the binary package, unpacked with dpkg -x (not installed)
+#              jar:PKG      the same, and every .jar in it unzipped beside itself
+#              src:PKG      the upstream tarballs of the source package (apt-get source)
+#              npm:PKG@V    the npm package's tarball (npm pack)
+#              corpora.sh   made by /work/shared/corpora.sh (linux, pascal, java, php): reused
+#   under:     the directories of the tree that hold the files (space-separated)
+#   files:     name patterns of the files (find -name); a leading ! leaves names out
+# Where the registries hold little of a language the tree is small: the best found
+# (Swift 195 files, SCSS 92, Dockerfile 32, Batch 32, TOML 100 tests, Visual Basic 5);
+# none ships Dart or Julia source.
+#
+# Usage: bench/language_trees.sh [--force] [--stats-only] [TREE...]
+#        bench/language_trees.sh --table | --files LANGUAGE
+#   TREE...       only these trees (default: all); --force fetches them again
+#   --stats-only  files and bytes of each language's files, fetching nothing
+#   --table       the table as tab-separated lines: language, tree directory, under, files
+#   --files       the paths of a language's files, each ended by a NUL byte (status 1 and
+#                 nothing when its tree is not fetched)
+# Fetching needs root (apt-get) and Debian 12; npm for the npm trees.
+set -euo pipefail
+
+TABLE='
+# language         | tree         | from                        | under                                           | files
+C                  | linux        | corpora.sh                  | linux-source-6.1                                | *.c *.h
+C++                | qt6          | deb:qt6-base-dev            | usr/include/x86_64-linux-gnu/qt6                | *.h
+Objective-C        | gnustep      | src:gnustep-base            | gnustep-base-1.28.0                             | *.m
+C#                 | keepass      | src:keepass2                | .                                               | *.cs
+Java               | java         | corpora.sh                  | .                                               | *.java
+Kotlin             | react-native | npm:react-native@0.86.3     | package                                         | *.kt
+Scala              | scala        | src:scala                   | scala-2.11.12/src                               | *.scala
+Groovy             | groovy       | src:groovy                  | groovy-2.4.21                                   | *.groovy *.gradle
+Swift              | expo         | npm:expo-modules-core@58.2.1 | package                                        | *.swift
+Go                 | go           | deb:golang-1.19-src         | usr/share/go-1.19/src                           | *.go
+Rust               | rust         | deb:rust-src                | usr/lib/rustlib/src/rust/library                | *.rs
+Dart               | -            | none: no Debian 12 or npm package ships Dart source | -                     | *.dart
+JavaScript         | webpack      | npm:webpack@5.113.0         | package                                         | *.js
+TypeScript         | rxjs         | npm:rxjs@7.8.2              | package                                         | *.ts
+CSS                | highlightjs  | npm:highlight.js@11.12.0    | package/styles                                  | *.css !*.min.css
+SCSS               | bootstrap    | npm:bootstrap@5.3.9         | package/scss                                    | *.scss
+Less               | semantic-ui  | npm:semantic-ui-less@2.5.0  | package                                         | *.less *.variables *.overrides
+Delphi             | pascal       | corpora.sh                  | .                                               | *.pas *.pp *.inc *.dpr *.lpr
+Php                | php          | corpora.sh                  | .                                               | *.php
+Python             | django       | deb:python3-django          | usr/lib/python3/dist-packages/django            | *.py
+Ruby               | ruby         | deb:libruby3.1              | usr/lib/ruby/3.1.0                              | *.rb
+Perl               | perl         | deb:perl-modules-5.36       | usr/share/perl/5.36                             | *.pm *.pl
+Shell              | bash-completion | deb:bash-completion      | usr/share/bash-completion                       | *
+PowerShell         | ansible      | deb:ansible                 | usr/lib/python3/dist-packages/ansible_collections | *.ps1 *.psm1
+R                  | r            | src:r-base                  | R-patched                                       | *.R *.r
+Julia              | -            | none: Debian 12 dropped Julia, and no npm package ships .jl source | -      | *.jl
+Lua                | context      | deb:context                 | usr/share/texmf/tex/context                     | *.lua *.lmt
+SQL                | postgresql   | deb:postgresql-15           | usr/share/postgresql/15                         | *.sql
+Haskell            | ghc          | src:ghc                     | ghc-9.0.2                                       | *.hs
+Erlang             | erlang       | deb:erlang-src              | usr/lib/erlang/lib                              | *.erl *.hrl
+Elixir             | elixir       | src:elixir-lang             | elixir-1.14.0                                   | *.ex *.exs
+OCaml              | ocaml        | src:ocaml                   | ocaml-4.13.1                                    | *.ml *.mli
+Clojure            | leiningen    | jar:leiningen               | usr/share                                       | *.clj *.cljc
+Tcl                | tcllib       | deb:tcllib                  | usr/share/tcltk                                 | *.tcl
+CMake              | cmake        | deb:cmake-data              | usr/share/cmake-3.25                            | *.cmake CMakeLists.txt
+Makefile           | linux        | corpora.sh                  | linux-source-6.1                                | Makefile Makefile.* Kbuild *.mk
+Dockerfile         | docker       | src:docker.io               | .                                               | Dockerfile Dockerfile.* *.Dockerfile *.dockerfile !*.md
+YAML               | ansible      | deb:ansible                 | usr/lib/python3/dist-packages/ansible_collections | *.yml *.yaml
+TOML               | toml-test    | deb:golang-github-burntsushi-toml-dev | usr/share/gocode/src/github.com/BurntSushi/toml/internal/toml-test/tests/valid | *.toml
+HTML               | apache-doc   | deb:apache2-doc             | usr/share/doc/apache2-doc/manual                | *.html *.html.en
+XML                | docbook-xsl  | deb:docbook-xsl             | usr/share/xml/docbook/stylesheet/docbook-xsl    | *.xsl *.xml
+Fortran            | lapack       | src:lapack                  | lapack-3.11.0                                   | *.f *.f90 *.F *.F90
+Visual Basic       | wine         | src:wine                    | .                                               | *.vbs *.vb *.bas
+Batch              | cpython      | src:python3.11              | Python-3.11.2                                   | *.bat *.cmd
+Protocol Buffers   | google-protos | npm:google-proto-files@5.0.3 | package                                      | *.proto
+'
+
+CORPORA=${CORPORA:-${TMPDIR:-/tmp}/quillstat-corpora}
+FORCE=0
+MODE=fetch
+WANTED=()
+for a in "$@"; do
+  case "$a" in
+    --force) FORCE=1 ;;
+    --stats-only) MODE=stats ;;
+    --table) MODE=table ;;
+    --files) MODE=files ;;
+    -*) echo "language_trees.sh: unknown option: $a" >&2; exit 2 ;;
+    *) WANTED+=("$a") ;;
+  esac
+done
+export DEBIAN_FRONTEND=noninteractive
+
+trim() { local s=$1; s=${s#"${s%%[![:space:]]*}"}; printf '%s' "${s%"${s##*[![:space:]]}"}"; }
+
+# rows: one "language<TAB>tree<TAB>from<TAB>under<TAB>files" line per table row.
+rows() {
+  local line language tree from under files
+  while IFS= read -r line; do
+    case "$line" in '' | '#'*) continue ;; esac
+    IFS='|' read -r language tree from under files <<<"$line"
+    printf '%s\t%s\t%s\t%s\t%s\n' "$(trim "$language")" "$(trim "$tree")" "$(trim "$from")" \
+      "$(trim "$under")" "$(trim "$files")"
+  done <<<"$TABLE"
+}
+
+wanted() { # tree
+  [ ${#WANTED[@]} -eq 0 ] && return 0
+  local w; for w in "${WANTED[@]}"; do [ "$w" = "$1" ] && return 0; done; return 1
+}
+
+# The files of one row, NUL-separated. Symbolic links are left out, as bench/accuracy
+# leaves them out: a link counts its target twice.
+row_files() { # tree under files
+  local root=$CORPORA/$1 dirs=() names=() include=() exclude=() pattern d paths=()
+  read -ra dirs <<<"$2"
+  read -ra names <<<"$3"  # read splits without expanding the patterns
+  for pattern in "${names[@]}"; do
+    case "$pattern" in
+      '!'*) exclude+=(! -name "${pattern#!}") ;;
+      *) include+=(${include[0]:+-o} -name "$pattern") ;;
+    esac
+  done
+  for d in "${dirs[@]}"; do [ -d "$root/$d" ] && paths+=("$root/$d"); done
+  [ ${#paths[@]} -gt 0 ] || return 0
+  find -H "${paths[@]}" -type f \( "${include[@]}" \) "${exclude[@]}" -print0
+}
+
+print_stats() {
+  printf '%-17s %-16s %8s %12s %9s\n' language tree files bytes MB
+  local language tree from under files
+  while IFS=$'\t' read -r language tree from under files; do
+    wanted "$tree" || continue
+    if [ "$tree" = - ]; then printf '%-17s %-16s %s\n' "$language" - "$from"; continue; fi
+    if [ ! -e "$CORPORA/$tree/.done" ]; then printf '%-17s %-16s %s\n' "$language" "$tree" 'not fetched'; continue; fi
+    row_files "$tree" "$under" "$files" | xargs -0r stat -c %s |
+      awk -v l="$language" -v t="$tree" '{n++; s+=$1} END {printf "%-17s %-16s %8d %12d %9.1f\n", l, t, n, s, s / 1e6}'
+  done < <(rows)
+}
+
+# --- fetching --------------------------------------------------------------
+
+APT_SRC=$CORPORA/.apt-src  # a deb-src list of its own: the system's apt setup stays as it is
+apt_src() { apt-get -o Dir::Etc::SourceList="$APT_SRC/sources.list" -o Dir::Etc::SourceParts="$APT_SRC/parts" \
+  -o Dir::State::Lists="$APT_SRC/lists" "$@"; }
+
+prepare_apt_src() {
+  [ -e "$APT_SRC/ready" ] && return 0
+  mkdir -p "$APT_SRC/lists/partial" "$APT_SRC/parts"
+  printf 'deb-src http://deb.debian.org/debian %s main\n' bookworm bookworm-updates >"$APT_SRC/sources.list"
+  printf 'deb-src http://deb.debian.org/debian-security bookworm-security main\n' >>"$APT_SRC/sources.list"
+  apt_src update -qq
+  touch "$APT_SRC/ready"
+}
+
+scratch() { # a download directory apt's sandbox user may write
+  local d; d=$(mktemp -d); chmod 755 "$d"
+  id _apt >/dev/null 2>&1 && chown _apt "$d"
+  printf '%s' "$d"
+}
+
+fetch() { # tree from
+  local tree=$1 from=$2 dir=$CORPORA/$1 tmp kind=${2%%:*} what=${2#*:} t component
+  case "$kind" in
+    corpora.sh)
+      [ -e "$dir/.done" ] || echo "$tree: missing; /work/shared/corpora.sh makes it" >&2
+      return 0 ;;
+    none*) return 0 ;;
+  esac
+  if [ "$FORCE" = 0 ] && [ -e "$dir/.done" ]; then return 0; fi
+  echo "fetching $tree ($from) ..." >&2
+  rm -rf "$dir"; mkdir -p "$dir"
+  tmp=$(scratch)
+  case "$kind" in
+    deb | jar)
+      (cd "$tmp" && apt-get download -qq "$what" >/dev/null)
+      dpkg -x "$tmp"/*.deb "$dir"
+      if [ "$kind" = jar ]; then
+        find "$dir" -name '*.jar' -type f -print0 | while IFS= read -r -d '' t; do
+          unzip -qo "$t" -d "$t.d"
+        done
+      fi ;;
+    src)
+      prepare_apt_src
+      # Only the upstream tarballs are used: a missing Debian part (the archive snapshot
+      # may lack a security update's .dsc) does not matter.
+      (cd "$tmp" && apt_src source --download-only -qq "$what" >/dev/null 2>&1) || true
+      compgen -G "$tmp/*.orig*.tar.*" >/dev/null || { echo "$tree: no upstream tarball of $what" >&2; return 1; }
+      for t in "$tmp"/*.orig*.tar.*; do
+        case "$t" in *.asc) continue ;; esac
+        component=$(basename "$t"); component=${component#*.orig}; component=${component%%.tar.*}
+        mkdir -p "$dir/${component#-}"
+        tar -xf "$t" -C "$dir/${component#-}"
+      done ;;
+    npm)
+      (cd "$tmp" && npm pack -q "$what" >/dev/null)
+      tar -xzf "$tmp"/*.tgz -C "$dir" ;;
+    *) echo "$tree: unknown source $from" >&2; exit 1 ;;
+  esac
+  rm -rf "$tmp"
+  touch "$dir/.done"
+}
+
+case "$MODE" in
+  table)
+    rows | while IFS=$'\t' read -r language tree from under files; do
+      [ "$tree" = - ] && continue
+      printf '%s\t%s\t%s\t%s\n' "$language" "$CORPORA/$tree" "$under" "$files"
+    done
+    exit 0 ;;
+  stats) print_stats; exit 0 ;;
+  files)
+    [ ${#WANTED[@]} -eq 1 ] || { echo "language_trees.sh: --files takes one language" >&2; exit 2; }
+    while IFS=$'\t' read -r language tree from under files; do
+      [ "$language" = "${WANTED[0]}" ] || continue
+      if [ "$tree" = - ] || [ ! -e "$CORPORA/$tree/.done" ]; then
+        echo "language_trees.sh: no tree of ${WANTED[0]} under $CORPORA: $from" >&2; exit 1
+      fi
+      row_files "$tree" "$under" "$files"; exit 0
+    done < <(rows)
+    echo "language_trees.sh: no language ${WANTED[0]} in the table" >&2; exit 2 ;;
+esac
+
+# The trees apt fetches that are missing (or all, with --force): only they need root.
+stale=$(rows | while IFS=$'\t' read -r language tree from under files; do
+  case "$from" in deb:* | jar:* | src:*) wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; } && echo "$tree" ;; esac
+done)
+if [ -n "$stale" ]; then
+  [ "$(id -u)" = 0 ] || { echo "language_trees.sh: fetching $(echo $stale) needs root (apt-get)" >&2; exit 1; }
+  apt-get update -qq  # apt-get download reads the system's lists
+  missing=()
+  for p in unzip xz-utils dpkg-dev; do dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p"); done
+  [ ${#missing[@]} -eq 0 ] || apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+mkdir -p "$CORPORA"
+declare -A seen=()
+failed=()
+while IFS=$'\t' read -r language tree from under files; do
+  [ "$tree" = - ] && continue
+  wanted "$tree" || continue
+  [ -n "${seen[$tree]:-}" ] && continue
+  seen[$tree]=1
+  (fetch "$tree" "$from") || failed+=("$tree")  # one tree that fails does not stop the others
+done < <(rows)
+print_stats
+if [ ${#failed[@]} -gt 0 ]; then echo "language_trees.sh: not fetched: ${failed[*]}" >&2; exit 1; fi
