@@ -1,5 +1,7 @@
 #include "analysis/language_table.h"
 
+#include <iterator>
+
 #include "engine/c_like_scan.h"
 #include "engine/delphi_scan.h"
 
@@ -9,7 +11,7 @@ namespace {
 
 constexpr languageRow kCpp{
     .name = "C++",
-    .defaultMasks = "*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx",
+    .extensions = "*.cpp;*.cc;*.cxx;*.c++;*.hpp;*.hh;*.hxx;*.h++;*.ipp;*.tpp",
     .rules =
         {
             .lineComments = {{"//"}},
@@ -21,11 +23,12 @@ constexpr languageRow kCpp{
             .hooks = hook::cDirectives | hook::rawStrings | hook::digitSeparators,
         },
     .classic = scannerOf<cppScanner>(),
+    .namedMasks = "*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx",
 };
 
 constexpr languageRow kDelphi{
     .name = "Delphi",
-    .defaultMasks = "*.dpr;*.pas",
+    .extensions = "*.pas;*.dpr;*.pp;*.lpr;*.dpk",
     .rules =
         {
             .lineComments = {{"//"}},
@@ -37,11 +40,12 @@ constexpr languageRow kDelphi{
             .marks = ";",
         },
     .classic = scannerOf<delphiScanner>(),
+    .namedMasks = "*.dpr;*.pas",
 };
 
 constexpr languageRow kPhp{
     .name = "Php",
-    .defaultMasks = "*.php;*.php2;*.php5;*.cgi",
+    .extensions = "*.php;*.php3;*.php4;*.php5;*.php7;*.phtml",
     .rules =
         {
             .lineComments = {{"//"}, {"#", placement::anywhere, '['}},
@@ -52,12 +56,13 @@ constexpr languageRow kPhp{
             .hooks = hook::phpHeredocs,
         },
     .classic = scannerOf<phpScanner>(),
+    .namedMasks = "*.php;*.php2;*.php5;*.cgi",
 };
 
 // Under the classic rules Java has no scanner of its own: it is scanned as C++.
 constexpr languageRow kJava{
     .name = "Java",
-    .defaultMasks = "*.java;",
+    .extensions = "*.java",
     .rules =
         {
             .lineComments = {{"//"}},
@@ -68,11 +73,12 @@ constexpr languageRow kJava{
             .marks = ";{",
         },
     .classic = scannerOf<cppScanner>(),
+    .namedMasks = "*.java;",
 };
 
 constexpr languageRow kGo{
     .name = "Go",
-    .defaultMasks = "*.go",
+    .extensions = "*.go",
     .rules =
         {
             .lineComments = {{"//"}},
@@ -84,10 +90,13 @@ constexpr languageRow kGo{
         },
 };
 
-}  // namespace
-
-const languageEntry languageTable[languageCount] = {
+constexpr languageEntry kEntries[] = {
     entryOf<kCpp>(), entryOf<kDelphi>(), entryOf<kPhp>(), entryOf<kJava>(), entryOf<kGo>(),
 };
+
+}  // namespace
+
+const std::span<const languageEntry> languageTable = kEntries;
+const size_t languageCount = std::size(kEntries);
 
 }  // namespace quillstat

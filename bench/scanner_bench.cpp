@@ -106,12 +106,12 @@ void registerScan(const std::string& name, Scan scan, const std::vector<std::str
 void registerScans() {
   for (const quillstat::languageEntry& language : quillstat::languageTable) {
     static std::vector<std::vector<std::string>> corpora(quillstat::languageCount);
-    std::vector<std::string>* files = &corpora[&language - quillstat::languageTable];
+    std::vector<std::string>* files = &corpora[&language - quillstat::languageTable.data()];
     *files = loadCorpus(corpusDirectory(language.name), language.defaultMasks);
     if (files->empty()) continue;
     const std::string base = std::string("Scan/") + language.name;
     registerScan(base + "/exact", language.exact.scanBuffer, files);
-    const quillstat::exactRules* rules = language.rules;
+    const quillstat::exactRules* rules = &language.row->rules;
     registerScan(base + "/exact-referee",
                  [rules](const char* data, size_t length, bool first) {
                    return quillstat::referenceScanExact(*rules, data, length, first);

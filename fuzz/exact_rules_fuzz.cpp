@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const languageEntry& language = languageTable[data[0] % languageCount];
   compareWithReferee(language.name, language.exact, data + 1, size - 1,
                      [&language](const char* content, size_t length, bool first) {
-                       return referenceScanExact(*language.rules, content, length, first);
+                       return referenceScanExact(language.row->rules, content, length, first);
                      });
   return 0;
 }

@@ -181,7 +181,7 @@ TEST(ScannerDifferential, ClassicScannersMatchTheirReferees) {
 TEST(ScannerDifferential, EveryExactRowMatchesTheReferee) {
   uint32_t start = 4004;
   for (const languageEntry& language : languageTable) {
-    const exactRules& rules = *language.rules;
+    const exactRules& rules = language.row->rules;
     compareWithReferee(
         language.name, language.exact,
         [&rules](const char* data, size_t length, bool flag) {
