@@ -11,7 +11,8 @@
 //       machine goes on, or nullptr to decline the token;
 //   resume(M&, p, end): bytes from p, once M::enterHook<H>() handed them
 //       to it.
-// `needsTokenRuns` asks the machine to keep M::runBefore() valid.
+// `needsTokenRuns` asks the machine to keep M::runBefore() valid, and
+// `needsIndents`, where a hook has it, M::indentOf().
 // Adding a hook: its value in `hook` and its tokens in kHookTokens
 // (exact_rules.h), its header here and in hookList, its referee
 // (exact_hooks/*_reference.cpp, exact_referee.h).
@@ -33,6 +34,10 @@ struct machineHook;
 #include "engine/exact_hooks/digit_separators.h"
 #include "engine/exact_hooks/php_heredocs.h"
 #include "engine/exact_hooks/raw_strings.h"
+#include "engine/exact_hooks/char_literals.h"
+#include "engine/exact_hooks/operator_dashes.h"
+#include "engine/exact_hooks/block_scalars.h"
+#include "engine/exact_hooks/recipe_lines.h"
 
 namespace quillstat {
 
@@ -40,7 +45,8 @@ template <hook... H>
 struct hookList {};
 
 using allHooks =
-    hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs>;
+    hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs,
+             hook::charLiterals, hook::operatorDashes, hook::blockScalars, hook::recipeLines>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)
@@ -58,6 +64,25 @@ constexpr bool anyNeedsTokenRuns(std::index_sequence<I...>) {
 template <class Hooks>
 constexpr bool hooksNeedTokenRuns() {
   return anyNeedsTokenRuns<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
+}
+
+// Whether hook state H asks the machine to keep M::indentOf() valid: its
+// `needsIndents`, where it says.
+template <class H>
+constexpr bool needsIndents() {
+  if constexpr (requires { H::needsIndents; }) {
+    return H::needsIndents;
+  } else {
+    return false;
+  }
+}
+template <class Hooks, size_t... I>
+constexpr bool anyNeedsIndents(std::index_sequence<I...>) {
+  return (needsIndents<std::tuple_element_t<I, Hooks>>() || ...);
+}
+template <class Hooks>
+constexpr bool hooksNeedIndents() {
+  return anyNeedsIndents<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
 }
 
 template <hook H, class Hooks, size_t I = 0>

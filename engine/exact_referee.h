@@ -37,6 +37,10 @@ std::unique_ptr<refereeHook> cDirectivesReferee();
 std::unique_ptr<refereeHook> rawStringsReferee();
 std::unique_ptr<refereeHook> digitSeparatorsReferee();
 std::unique_ptr<refereeHook> phpHeredocsReferee();
+std::unique_ptr<refereeHook> charLiteralsReferee();
+std::unique_ptr<refereeHook> operatorDashesReferee();
+std::unique_ptr<refereeHook> blockScalarsReferee();
+std::unique_ptr<refereeHook> recipeLinesReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.
@@ -57,6 +61,7 @@ class exactReferee {
   void takeMarker(size_t n);      // a comment's opener
   void takeComment(size_t n);     // comment text or closer
   void takeOutside(size_t n);     // outside the code region
+  void takeLineCommentEnd();      // the line end that ends a line comment
 
   void enterCode();
   void enterLiteral(size_t rule);
@@ -70,9 +75,11 @@ class exactReferee {
   tokenRun runBefore(size_t i) const;
   // The row's literal rule opened by `opener`.
   size_t literalOpenedBy(std::string_view opener) const;
+  // The spaces that start the line of i.
+  int64_t indentAt(size_t i) const;
 
  private:
-  enum class state { code, lineComment, blockComment, literal, outside, hook };
+  enum class state { code, lineComment, blockComment, literal, outside, hook, commentLiteral };
   enum { blankLine = 0, commentLine = 1, codeLine = 2 };
 
   // A token that opens something in code, and what.
@@ -82,6 +89,7 @@ class exactReferee {
     size_t rule = 0;  // or the hook's index in hooks_
     placement where = placement::anywhere;
     char notBefore = 0;
+    bool keyword = false;
   };
   // An interpolation under way: code inside literal `rule`, with `depth`
   // brackets of its kind open inside it.
@@ -97,6 +105,7 @@ class exactReferee {
   void lineCommentAt(unsigned char c);
   void blockCommentAt();
   void literalAt(unsigned char c);
+  size_t matchOpenerAt(const opener& o) const;
   bool placedAt(placement where) const;
   bool isMark(unsigned char c) const;
   unsigned char previous() const { return i_ > 0 ? data_[i_ - 1] : 0; }
@@ -113,6 +122,7 @@ class exactReferee {
   size_t i_ = 0;
   state state_ = state::code;
   size_t rule_ = 0;
+  size_t inner_ = 0;  // commentLiteral: the literal's rule
   int64_t depth_ = 0;
   refereeHook* hook_ = nullptr;
   std::vector<nesting> nestings_;

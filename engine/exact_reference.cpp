@@ -14,6 +14,10 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::rawStrings: return rawStringsReferee();
     case hook::digitSeparators: return digitSeparatorsReferee();
     case hook::phpHeredocs: return phpHeredocsReferee();
+    case hook::charLiterals: return charLiteralsReferee();
+    case hook::operatorDashes: return operatorDashesReferee();
+    case hook::blockScalars: return blockScalarsReferee();
+    case hook::recipeLines: return recipeLinesReferee();
   }
   return nullptr;
 }
@@ -35,7 +39,9 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   }
   for (size_t k = 0; k < kMaxLineComments; ++k) {
     const lineCommentRule& r = rules.lineComments[k];
-    if (!r.opener.empty()) openers_.push_back({r.opener, opener::lineComment, k, r.where, r.notBefore});
+    if (!r.opener.empty()) {
+      openers_.push_back({r.opener, opener::lineComment, k, r.where, r.notBefore, r.keyword});
+    }
   }
   for (size_t k = 0; k < kMaxBlockComments; ++k) {
     const blockCommentRule& r = rules.blockComments[k];
@@ -124,6 +130,12 @@ void exactReferee::takeOutside(size_t n) {
   for (size_t end = i_ + n; i_ < end; ++i_) line(at(i_), codeLine);
 }
 
+void exactReferee::takeLineCommentEnd() {
+  counter_.offerIfPending(at(i_), previous());
+  ++counter_.pendingCodeChars;
+  line(at(i_++), codeLine);
+}
+
 void exactReferee::enterCode() { state_ = state::code; }
 
 void exactReferee::enterLiteral(size_t rule) {
@@ -173,6 +185,33 @@ size_t exactReferee::literalOpenedBy(std::string_view text) const {
   return 0;
 }
 
+int64_t exactReferee::indentAt(size_t i) const {
+  size_t start = i;
+  while (start > 0 && !isLineEnd(at(start - 1))) --start;
+  int64_t indent = 0;
+  while (start + indent < i && at(start + indent) == ' ') ++indent;
+  return indent;
+}
+
+// The length of o's text at the position, or 0; a keyword in any case, and
+// with no word byte after it.
+size_t exactReferee::matchOpenerAt(const opener& o) const {
+  if (!o.keyword) return matchAt(i_, o.text);
+  for (size_t k = 0; k < o.text.size(); ++k) {
+    if (i_ + k == length_) return 0;
+    const unsigned char c = at(i_ + k);
+    const unsigned char t = static_cast<unsigned char>(o.text[k]);
+    const bool sameLetter = isAsciiLetter(t) && (c | 0x20) == (t | 0x20);
+    if (c != t && !sameLetter) return 0;
+  }
+  const size_t after = i_ + o.text.size();
+  if (after < length_ && (isAsciiLetter(at(after)) || isDigit(at(after)) || at(after) == '_' ||
+                          at(after) >= 0x80)) {
+    return 0;
+  }
+  return o.text.size();
+}
+
 bool exactReferee::placedAt(placement where) const {
   const bool lineStart = i_ == 0 || isLineEnd(at(i_ - 1));
   const unsigned char b = previous();
@@ -189,6 +228,14 @@ bool exactReferee::placedAt(placement where) const {
         if (!isBlank(at(j - 1))) return false;
       }
       return true;
+    case placement::afterBlank: return lineStart || isBlank(b);
+    case placement::afterSeparator:
+      for (size_t j = i_; j > 0 && !isLineEnd(at(j - 1)); --j) {
+        if (!isBlank(at(j - 1))) {
+          return rules_.separators.find(static_cast<char>(at(j - 1))) != std::string_view::npos;
+        }
+      }
+      return true;
   }
   return false;
 }
@@ -201,7 +248,8 @@ void exactReferee::stepAt() {
     case state::code: return codeAt(c);
     case state::lineComment: return lineCommentAt(c);
     case state::blockComment: return blockCommentAt();
-    case state::literal: return literalAt(c);
+    case state::literal:
+    case state::commentLiteral: return literalAt(c);
     case state::outside: {
       const size_t n = matchAt(i_, rules_.region.opener);
       takeOutside(n > 0 ? n : 1);
@@ -215,7 +263,7 @@ void exactReferee::stepAt() {
 void exactReferee::codeAt(unsigned char c) {
   for (const opener& o : openers_) {
     if (!placedAt(o.where)) continue;
-    const size_t n = matchAt(i_, o.text);
+    const size_t n = matchOpenerAt(o);
     if (n == 0) continue;
     if (o.notBefore != 0 && i_ + n < length_ &&
         at(i_ + n) == static_cast<unsigned char>(o.notBefore)) {
@@ -279,10 +327,7 @@ bool exactReferee::open(const opener& o, size_t n) {
 
 void exactReferee::lineCommentAt(unsigned char c) {
   if (isLineEnd(c)) {
-    counter_.offerIfPending(c, previous());
-    ++counter_.pendingCodeChars;
-    line(c, codeLine);
-    ++i_;
+    takeLineCommentEnd();
     state_ = state::code;
   } else if (isSpliceAt(i_)) {
     takeComment(2);
@@ -304,17 +349,40 @@ void exactReferee::blockCommentAt() {
     takeComment(m);
     ++depth_;
   } else {
+    if (r.literalsInside) {
+      // Its literals, as in code; their text is comment text.
+      for (const opener& o : openers_) {
+        if (o.kind != opener::literal) continue;
+        if (size_t n = matchAt(i_, o.text)) {
+          takeComment(n);
+          state_ = state::commentLiteral;
+          inner_ = o.rule;
+          return;
+        }
+      }
+    }
     takeComment(1);
   }
 }
 
 void exactReferee::literalAt(unsigned char c) {
-  const literalRule& r = rules_.literals[rule_];
+  // Inside a block comment the literal's text is comment text, and its end
+  // goes back to the comment.
+  const bool inComment = state_ == state::commentLiteral;
+  const literalRule& r = rules_.literals[inComment ? inner_ : rule_];
+  const state after = inComment ? state::blockComment : state::code;
+  auto take = [this, inComment](size_t n) {
+    if (inComment) {
+      takeComment(n);
+    } else {
+      takeLiteral(n);
+    }
+  };
   if (r.endsAtLineEnd && isLineEnd(c)) {
-    state_ = state::code;
+    state_ = after;
     return;
   }
-  if (size_t n = r.interpolation.empty() ? 0 : matchAt(i_, r.interpolation)) {
+  if (size_t n = inComment || r.interpolation.empty() ? 0 : matchAt(i_, r.interpolation)) {
     if (r.doubledOpenerIsText) {
       if (size_t again = matchAt(i_ + n, r.interpolation)) {
         takeLiteral(n + again);
@@ -330,27 +398,27 @@ void exactReferee::literalAt(unsigned char c) {
   }
   if (c == '\\' && (rules_.lineSplices || r.escape == escapeRule::backslash)) {
     if (isSpliceAt(i_) || r.escape != escapeRule::backslash || i_ + 1 == length_) {
-      takeLiteral(isSpliceAt(i_) ? 2 : 1);
+      take(isSpliceAt(i_) ? 2 : 1);
       return;
     }
     // The escaped byte is the next one the splices leave.
     size_t j = i_ + 1;
     while (isSpliceAt(j) && j + 3 - i_ <= kMaxLookahead) j += 2;
-    takeLiteral(j < length_ ? j + 1 - i_ : length_ - i_);
+    take(j < length_ ? j + 1 - i_ : length_ - i_);
     return;
   }
   if (size_t n = matchAt(i_, r.closer)) {
     if (r.escape == escapeRule::doubling) {
       if (size_t again = matchAt(i_ + n, r.closer)) {
-        takeLiteral(n + again);
+        take(n + again);
         return;
       }
     }
-    takeLiteral(n);
-    state_ = state::code;
+    take(n);
+    state_ = after;
     return;
   }
-  takeLiteral(1);
+  take(1);
 }
 
 fileStats referenceScanExact(const exactRules& rules, const char* data, size_t length,

@@ -21,12 +21,18 @@ enum class placement : uint8_t {
   column1,     // as the first byte of its line: Perl's "=pod", Fortran's "C"
   wordStart,   // at a line's start or after a blank or one of ; & | ( ) < >: a shell's "#"
   tokenStart,  // not right after a letter, digit, '_' or byte from 0x80: Rust's b"
+  afterBlank,  // at a line's start or right after a blank: YAML's "#"
+  afterSeparator,  // at a line's start, or where the last byte before it on its line,
+                   // blanks aside, is one of the row's `separators`: Batch's "REM" after "&"
 };
 
 struct lineCommentRule {
   std::string_view opener;
   placement where = placement::anywhere;
   char notBefore = 0;  // the opener followed by this byte opens no comment: PHP's "#["
+  // A keyword: matched in any ASCII case, and only where no letter, digit or
+  // '_' follows it: Batch's "REM", which "rem" and "Rem" open and "REMARK" does not.
+  bool keyword = false;
 };
 
 struct blockCommentRule {
@@ -34,6 +40,9 @@ struct blockCommentRule {
   std::string_view closer;
   bool nests = false;  // an opener inside the comment opens a deeper one
   placement where = placement::anywhere;
+  // The row's literals open inside the comment as in code, and hide its
+  // closer and openers; their text is comment text: OCaml's (* "*)" *).
+  bool literalsInside = false;
 };
 
 // How a literal holds its own closer.
@@ -75,6 +84,17 @@ enum hook : uint32_t {
   digitSeparators = 1u << 2,  // an apostrophe after a number is code: 1'000'000
   phpHeredocs = 1u << 3,      // <<<ID, <<<"ID" and <<<'ID', closed by the label at a
                               // line's start, after blanks, with no label byte after it
+  charLiterals = 1u << 16,    // a quote at a token's start opens a character literal
+                              // only where one closes at once ('c', '\n', '\x41', an
+                              // UTF-8 character); else it is code: a Haskell prime x',
+                              // an OCaml type variable 'a
+  operatorDashes = 1u << 17,  // "--" next to a symbol byte, before it or after its run
+                              // of dashes, is part of an operator: Haskell's --> and |--
+  blockScalars = 1u << 18,    // YAML's "|" and ">" at a value's start: the lines after
+                              // it that are more indented than its own are a literal
+  recipeLines = 1u << 19,     // a line that starts with a tab is a shell command (make's
+                              // recipes): "#" opens a comment at a word's start, outside
+                              // quotes
 };
 
 // The tokens at which a hook may take over in code, tried before the row's
@@ -90,6 +110,11 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::rawStrings, "\"", placement::anywhere},
     {hook::digitSeparators, "'", placement::anywhere},
     {hook::phpHeredocs, "<<<", placement::anywhere},
+    {hook::charLiterals, "'", placement::tokenStart},
+    {hook::operatorDashes, "--", placement::anywhere},
+    {hook::blockScalars, "|", placement::afterSeparator},
+    {hook::blockScalars, ">", placement::afterSeparator},
+    {hook::recipeLines, "\t", placement::column1},
 };
 
 // How far past a token's first byte a match may look: the longest token
@@ -108,8 +133,8 @@ struct exactRules {
   lineCommentRule lineComments[kMaxLineComments] = {};
   blockCommentRule blockComments[kMaxBlockComments] = {};
   literalRule literals[kMaxLiterals] = {};
-  std::string_view marks;    // the statement marks; with none, a file's marks are its
-                             // code lines
+  std::string_view marks = {};  // the statement marks; with none, a file's marks are its
+                                // code lines
   // Sequences that are plain code wherever they stand in code, so that what
   // follows their first byte opens nothing: a shell's "$#", make's "\\#".
   std::string_view plainTokens[kMaxPlainTokens] = {};
@@ -117,6 +142,7 @@ struct exactRules {
   bool lineSplices = false;  // a backslash before a line end joins the two lines, within
                              // tokens too: "/\" and "/" on the next line open a comment
   uint32_t hooks = 0;
+  std::string_view separators = {};  // see placement::afterSeparator
 
   constexpr bool has(hook h) const { return (hooks & h) != 0; }
 };

@@ -86,6 +86,10 @@ class exactScanner {
   // increasing order.
   tokenRun runBefore(const unsigned char* p);
 
+  // The spaces that start the line of p, for hooks whose needsIndents is
+  // set; asked about places in increasing order.
+  int64_t indentOf(const unsigned char* p);
+
   void enterCode() { mode_ = mode::code; }
   void enterLiteral(int rule) {
     mode_ = mode::literal;
@@ -112,6 +116,7 @@ class exactScanner {
     blockComment,  // of rule_, depth_ deep
     literal,       // of rule_
     outside,       // outside the code region
+    commentLiteral,  // a literal of rule inner_ inside a block comment of rule_
     hook,          // the active hook of index hook_ handles the bytes
   };
 
@@ -132,6 +137,9 @@ class exactScanner {
 
   using hooks = activeHooks<R>;
   static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>();
+  static constexpr bool kTracksIndents = hooksNeedIndents<hooks>();
+  // The row's literals, longest first, as they open inside block comments.
+  static constexpr codeTokenList kCommentLiterals = literalTokensOf(R);
   template <hook H>
   static constexpr uint8_t hookIndexOf() {
     return static_cast<uint8_t>(indexOfHook<H, hooks>());
@@ -148,9 +156,10 @@ class exactScanner {
   using codeStops = byteSetOf<codeStopsOf(R)>;
   using nestedCodeStops = byteSetOf<nestedCodeStopsOf(R)>;  // inside interpolations
   using marks = byteSetOf<marksOf(R)>;
+  using separators = byteSetOf<separatorsOf(R)>;
   using lineStops = byteSetOf<lineCommentStopsOf(R)>;
   template <int K>
-  using blockStops = byteSetOf<blockCommentStopsOf(R.blockComments[K])>;
+  using blockStops = byteSetOf<blockCommentStopsOf(R, R.blockComments[K])>;
   template <int K>
   using literalStops = byteSetOf<literalStopsOf(R, R.literals[K])>;
 
@@ -166,8 +175,13 @@ class exactScanner {
   const unsigned char* lineComment(const unsigned char* p, const unsigned char* end);
   template <int K>
   const unsigned char* blockComment(const unsigned char* p, const unsigned char* end);
-  template <int K>
+  // A literal in code, or with InComment inside a block comment, whose text
+  // it is.
+  template <int K, bool InComment = false>
   const unsigned char* literal(const unsigned char* p, const unsigned char* end);
+  template <size_t... I>
+  const unsigned char* openCommentLiteral(const unsigned char* p, const unsigned char* end,
+                                          std::index_sequence<I...>);
   const unsigned char* outside(const unsigned char* p, const unsigned char* end);
 
   // The token of kTokens.items[I] at p, if it stands there: returns past
@@ -188,7 +202,7 @@ class exactScanner {
   template <size_t... K>
   const unsigned char* blockCommentOf(const unsigned char* p, const unsigned char* end,
                                       std::index_sequence<K...>);
-  template <size_t... K>
+  template <bool InComment, size_t... K>
   const unsigned char* literalOf(const unsigned char* p, const unsigned char* end,
                                  std::index_sequence<K...>);
   template <size_t... I>
@@ -198,6 +212,7 @@ class exactScanner {
   mode mode_ = mode::code;
   uint8_t rule_ = 0;
   uint8_t hook_ = 0;
+  uint8_t inner_ = 0;  // commentLiteral: the literal's rule
   bool final_ = false;    // the chunk's end is the content's end
   bool waiting_ = false;  // a handler needs bytes past the chunk's end
   int64_t depth_ = 0;
@@ -206,6 +221,12 @@ class exactScanner {
   hooks hooks_;
   const unsigned char* runAnchor_ = nullptr;  // the last place runBefore() was asked about
   tokenRun anchorRun_;  // its answer; at a chunk's start, the run that ended the chunk before
+  // indentOf()'s counterparts: the last place asked about, and the indent of
+  // its line so far, which is whole once a byte other than a space stood
+  // before it on its line.
+  const unsigned char* indentAnchor_ = nullptr;
+  int64_t anchorIndent_ = 0;
+  bool anchorIndentWhole_ = false;
 };
 
 template <const exactRules& R>
@@ -236,6 +257,7 @@ template <const exactRules& R>
 void exactScanner<R>::scan(const unsigned char* p, const unsigned char* end) {
   frame.beginChunk(p);
   if constexpr (kTracksRuns) runAnchor_ = p;  // anchorRun_ is the run that ended before p
+  if constexpr (kTracksIndents) indentAnchor_ = p;  // as runAnchor_
   while (p < end) {
     p = step(p, end);
     if (waiting_) {
@@ -245,6 +267,7 @@ void exactScanner<R>::scan(const unsigned char* p, const unsigned char* end) {
     }
   }
   if constexpr (kTracksRuns) runBefore(p);
+  if constexpr (kTracksIndents) indentOf(p);
   frame.endChunk(p);
 }
 
@@ -257,7 +280,9 @@ const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigne
     case mode::lineComment: return lineComment(p, end);
     case mode::blockComment:
       return blockCommentOf(p, end, std::make_index_sequence<kBlockComments>{});
-    case mode::literal: return literalOf(p, end, std::make_index_sequence<kLiterals>{});
+    case mode::literal: return literalOf<false>(p, end, std::make_index_sequence<kLiterals>{});
+    case mode::commentLiteral:
+      return literalOf<true>(p, end, std::make_index_sequence<kLiterals>{});
     case mode::outside: return outside(p, end);
     case mode::hook: return resumeHook(p, end, std::make_index_sequence<std::tuple_size_v<hooks>>{});
   }
@@ -267,17 +292,23 @@ const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigne
 template <const exactRules& R>
 template <size_t... K>
 const unsigned char* exactScanner<R>::blockCommentOf(const unsigned char* p,
-                                                     const unsigned char* end,
+                                                     [[maybe_unused]] const unsigned char* end,
                                                      std::index_sequence<K...>) {
-  ((rule_ == K ? (p = blockComment<K>(p, end), true) : false) || ...);
+  if constexpr (sizeof...(K) > 0) {
+    ((rule_ == K ? (p = blockComment<K>(p, end), true) : false) || ...);
+  }
   return p;
 }
 
 template <const exactRules& R>
-template <size_t... K>
-const unsigned char* exactScanner<R>::literalOf(const unsigned char* p, const unsigned char* end,
+template <bool InComment, size_t... K>
+const unsigned char* exactScanner<R>::literalOf(const unsigned char* p,
+                                                [[maybe_unused]] const unsigned char* end,
                                                 std::index_sequence<K...>) {
-  ((rule_ == K ? (p = literal<K>(p, end), true) : false) || ...);
+  if constexpr (sizeof...(K) > 0) {
+    const uint8_t rule = InComment ? inner_ : rule_;
+    ((rule == K ? (p = literal<K, InComment>(p, end), true) : false) || ...);
+  }
   return p;
 }
 
@@ -309,6 +340,30 @@ tokenRun exactScanner<R>::runBefore(const unsigned char* p) {
 }
 
 template <const exactRules& R>
+int64_t exactScanner<R>::indentOf(const unsigned char* p) {
+  // As runBefore(): the walk back stops at the last place asked about.
+  const unsigned char* q = p;
+  while (q > indentAnchor_ && !isLineEnd(q[-1])) --q;
+  int64_t indent = 0;
+  bool whole = false;
+  if (q == indentAnchor_ && !(q == frame.chunkBegin ? frame.atLineStart(q) : isLineEnd(q[-1]))) {
+    indent = anchorIndent_;
+    whole = anchorIndentWhole_;
+  }
+  for (; q < p && !whole; ++q) {
+    if (*q == ' ') {
+      ++indent;
+    } else {
+      whole = true;
+    }
+  }
+  indentAnchor_ = p;
+  anchorIndent_ = indent;
+  anchorIndentWhole_ = whole;
+  return indent;
+}
+
+template <const exactRules& R>
 bool exactScanner<R>::placed(placement where, const unsigned char* p) const {
   switch (where) {
     case placement::anywhere: return true;
@@ -316,6 +371,11 @@ bool exactScanner<R>::placed(placement where, const unsigned char* p) const {
     case placement::column1: return frame.atLineStart(p);
     case placement::wordStart: return frame.atLineStart(p) || endsWord(frame.previous(p));
     case placement::tokenStart: return frame.atLineStart(p) || !isWordByte(frame.previous(p));
+    case placement::afterBlank: return frame.atLineStart(p) || isBlankByte(frame.previous(p));
+    case placement::afterSeparator: {
+      const int before = frame.lastNonBlankBefore(p);
+      return before < 0 || separators::contains(static_cast<unsigned char>(before));
+    }
   }
   return false;
 }
@@ -372,7 +432,8 @@ template <size_t... I>
 const unsigned char* exactScanner<R>::openToken(const unsigned char* p, const unsigned char* end,
                                                 std::index_sequence<I...>) {
   const unsigned char* next = nullptr;
-  ((next = tryToken<I>(p, end), next != nullptr || waiting_) || ...);
+  // A cast, so that a row of one token leaves no unused value.
+  static_cast<void>(((next = tryToken<I>(p, end), next != nullptr || waiting_) || ...));
   return next;
 }
 
@@ -380,9 +441,21 @@ template <const exactRules& R>
 template <int I>
 const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const unsigned char* end) {
   constexpr codeToken token = kTokens.items[I];
-  if (*p != static_cast<unsigned char>(token.text[0]) || !placed(token.where, p)) return nullptr;
+  constexpr auto first = static_cast<unsigned char>(token.text[0]);
+  if constexpr (token.keyword) {
+    if ((*p != first && (!isAsciiLetter(first) || (*p ^ 0x20) != first)) || !placed(token.where, p)) {
+      return nullptr;
+    }
+  } else {
+    if (*p != first || !placed(token.where, p)) return nullptr;
+  }
   size_t length = 1;
-  if constexpr (token.text.size() > 1) {
+  if constexpr (token.keyword) {
+    static_assert(!kSplices, "keywords are matched without splices");
+    const matchResult m = matchKeyword(p, end, token.text, final_, &length);
+    if (m == matchResult::needMore) waiting_ = true;
+    if (m != matchResult::yes) return nullptr;
+  } else if constexpr (token.text.size() > 1) {
     if (match(p, end, token.text, &length) != matchResult::yes) return nullptr;
   }
   const unsigned char* q = p + length;
@@ -498,23 +571,65 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
         }
       }
     }
+    if constexpr (rule.literalsInside) {
+      const unsigned char* next =
+          openCommentLiteral(p, end, std::make_index_sequence<kCommentLiterals.count>{});
+      if (waiting_) return p;
+      if (next != nullptr) return next;
+    }
     frame.comment(p);
     ++p;
   }
 }
 
 template <const exactRules& R>
-template <int K>
+template <size_t... I>
+const unsigned char* exactScanner<R>::openCommentLiteral(const unsigned char* p,
+                                                         const unsigned char* end,
+                                                         std::index_sequence<I...>) {
+  const unsigned char* next = nullptr;
+  auto tryOne = [&]<size_t J>() {
+    constexpr codeToken token = kCommentLiterals.items[J];
+    size_t length = 0;
+    if (*p != static_cast<unsigned char>(token.text[0]) ||
+        match(p, end, token.text, &length) != matchResult::yes) {
+      return false;
+    }
+    frame.comment(p, p + length);
+    mode_ = mode::commentLiteral;
+    inner_ = static_cast<uint8_t>(token.index);
+    next = literal<token.index, true>(p + length, end);
+    return true;
+  };
+  static_cast<void>(((tryOne.template operator()<I>() || waiting_) || ...));
+  return next;
+}
+
+template <const exactRules& R>
+template <int K, bool InComment>
 const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsigned char* end) {
   constexpr literalRule rule = R.literals[K];
+  constexpr mode after = InComment ? mode::blockComment : mode::code;
+  // Inside a comment the literal's bytes are comment text.
+  auto take = [this](const unsigned char* from, const unsigned char* to) {
+    if constexpr (InComment) {
+      frame.comment(from, to);
+    } else {
+      frame.literal(from, to);
+    }
+  };
   for (;;) {
-    p = frame.template literalRun<literalStops<K>>(p, end);
+    if constexpr (InComment) {
+      p = frame.template commentRun<literalStops<K>>(p, end);
+    } else {
+      p = frame.template literalRun<literalStops<K>>(p, end);
+    }
     if (p == end) return p;
     if (rule.endsAtLineEnd && isLineEnd(*p)) {
-      mode_ = mode::code;  // the line end itself is code
+      mode_ = after;  // the line end itself is code, or the comment's
       return p;
     }
-    if constexpr (!rule.interpolation.empty()) {
+    if constexpr (!InComment && !rule.interpolation.empty()) {
       if (*p == static_cast<unsigned char>(rule.interpolation[0])) {
         size_t length = 0;
         const matchResult m = match(p, end, rule.interpolation, &length);
@@ -525,12 +640,12 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
             const matchResult twice = match(p + length, end, rule.interpolation, &again);
             if (twice == matchResult::needMore) return p;
             if (twice == matchResult::yes) {
-              frame.literal(p, p + length + again);
+              take(p, p + length + again);
               p += length + again;
               continue;
             }
           }
-          frame.literal(p, p + length);
+          take(p, p + length);
           if (nestings_.size() < kMaxNesting) {
             nestings_.push_back({static_cast<uint8_t>(K), 0});
             mode_ = mode::code;
@@ -544,16 +659,16 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
     if ((kSplices || rule.escape == escapeRule::backslash) && *p == '\\') {
       if (p + 1 == end) {
         if (!final_) return waitAt(p);
-        frame.literal(p, end);
+        take(p, end);
         return end;
       }
       if (kSplices && isLineEnd(p[1])) {
-        frame.literal(p, p + 2);
+        take(p, p + 2);
         p += 2;
         continue;
       }
       if constexpr (rule.escape != escapeRule::backslash) {
-        frame.literal(p, p + 1);
+        take(p, p + 1);
         ++p;
         continue;
       }
@@ -568,16 +683,16 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
         if (waiting_) return p;
         if (escaped == end) {
           if (!final_) return waitAt(p);
-          frame.literal(p, end);
+          take(p, end);
           return end;
         }
       }
-      frame.literal(p, escaped + 1);
+      take(p, escaped + 1);
       p = escaped + 1;
       continue;
     }
     if (*p != static_cast<unsigned char>(rule.closer[0])) {
-      frame.literal(p, p + 1);  // the first byte of the interpolation's opener, alone
+      take(p, p + 1);  // the first byte of the interpolation's opener, alone
       ++p;
       continue;
     }
@@ -586,7 +701,7 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
       const matchResult m = match(p, end, rule.closer, &length);
       if (m == matchResult::needMore) return p;
       if (m == matchResult::no) {
-        frame.literal(p, p + 1);
+        take(p, p + 1);
         ++p;
         continue;
       }
@@ -597,13 +712,13 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
       const matchResult twice = match(p + length, end, rule.closer, &again);
       if (twice == matchResult::needMore) return p;
       if (twice == matchResult::yes) {
-        frame.literal(p, p + length + again);
+        take(p, p + length + again);
         p += length + again;
         continue;
       }
     }
-    frame.literal(p, p + length);
-    mode_ = mode::code;
+    take(p, p + length);
+    mode_ = after;
     return p + length;
   }
 }

@@ -13,6 +13,7 @@
 #include "engine/byte_classes.h"
 #include "engine/byte_search.h"
 #include "engine/exact_rules.h"
+#include "engine/word_detectors.h"
 
 namespace quillstat {
 
@@ -67,6 +68,7 @@ struct codeToken {
   uint32_t index = 0;  // of the rule in its array, or the hook
   placement where = placement::anywhere;
   char notBefore = 0;
+  bool keyword = false;
 };
 
 struct codeTokenList {
@@ -85,7 +87,8 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   for (uint32_t i = 0; i < kMaxLineComments; ++i) {
     const lineCommentRule& r = rules.lineComments[i];
     if (!r.opener.empty()) {
-      list.items[list.count++] = {r.opener, tokenKind::lineComment, i, r.where, r.notBefore};
+      list.items[list.count++] = {r.opener, tokenKind::lineComment, i, r.where, r.notBefore,
+                                  r.keyword};
     }
   }
   for (uint32_t i = 0; i < kMaxBlockComments; ++i) {
@@ -111,10 +114,26 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   return list;
 }
 
+// The row's literal openers alone, longest first, in the row's order at
+// one length: as they open inside a block comment that lets them.
+constexpr codeTokenList literalTokensOf(const exactRules& rules) {
+  codeTokenList list;
+  const codeTokenList all = codeTokensOf(rules);
+  for (int i = 0; i < all.count; ++i) {
+    if (all.items[i].kind == tokenKind::literal) list.items[list.count++] = all.items[i];
+  }
+  return list;
+}
+
 constexpr byteList codeStopsOf(const exactRules& rules) {
   byteList stops;
   const codeTokenList tokens = codeTokensOf(rules);
-  for (int i = 0; i < tokens.count; ++i) stops.add(static_cast<unsigned char>(tokens.items[i].text[0]));
+  for (int i = 0; i < tokens.count; ++i) {
+    const unsigned char first = static_cast<unsigned char>(tokens.items[i].text[0]);
+    stops.add(first);
+    const bool letter = static_cast<unsigned char>((first | 0x20) - 'a') < 26;
+    if (tokens.items[i].keyword && letter) stops.add(first ^ 0x20);  // its other case
+  }
   return stops;
 }
 
@@ -122,6 +141,12 @@ constexpr byteList marksOf(const exactRules& rules) {
   byteList marks;
   marks.add(rules.marks);
   return marks;
+}
+
+constexpr byteList separatorsOf(const exactRules& rules) {
+  byteList separators;
+  separators.add(rules.separators);
+  return separators;
 }
 
 constexpr byteList lineCommentStopsOf(const exactRules& rules) {
@@ -132,10 +157,15 @@ constexpr byteList lineCommentStopsOf(const exactRules& rules) {
   return stops;
 }
 
-constexpr byteList blockCommentStopsOf(const blockCommentRule& rule) {
+constexpr byteList blockCommentStopsOf(const exactRules& rules, const blockCommentRule& rule) {
   byteList stops;
   stops.add(static_cast<unsigned char>(rule.closer[0]));
   if (rule.nests) stops.add(static_cast<unsigned char>(rule.opener[0]));
+  if (rule.literalsInside) {
+    for (const literalRule& r : rules.literals) {
+      if (!r.opener.empty()) stops.add(static_cast<unsigned char>(r.opener[0]));
+    }
+  }
   return stops;
 }
 
@@ -232,6 +262,24 @@ inline matchResult matchToken(const unsigned char* p, const unsigned char* end,
     if (!isLineEnd(q[1]) || static_cast<size_t>(q + 2 - p) > kMaxLookahead) return matchResult::no;
     q += 2;
   }
+}
+
+// Whether the keyword `token` (exact_rules.h) stands at p, in [p, end), in
+// any ASCII case and with no word byte after it; as matchToken says, with
+// no splices.
+inline matchResult matchKeyword(const unsigned char* p, const unsigned char* end,
+                                std::string_view token, bool final, size_t* length) {
+  const size_t n = token.size();
+  for (size_t i = 0; i < n; ++i) {
+    if (p + i == end) return final ? matchResult::no : matchResult::needMore;
+    const unsigned char c = p[i];
+    const unsigned char t = static_cast<unsigned char>(token[i]);
+    if (c != t && !(isAsciiLetter(t) && (c ^ 0x20) == t)) return matchResult::no;
+  }
+  if (p + n == end && !final) return matchResult::needMore;
+  if (p + n < end && isWordByte(p[n])) return matchResult::no;
+  *length = n;
+  return matchResult::yes;
 }
 
 }  // namespace quillstat

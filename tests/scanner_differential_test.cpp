@@ -56,6 +56,10 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::phpHeredocs,
        {"<<<", "<<<EOT\n", "<<< \"EOT\"\n", "<<<'EOT'\n", "\nEOT", "\n  EOT;", "EOT", "\nEOTX",
         "E"}},
+      {hook::charLiterals, {"'a'", "'\\''", "'\\SOH'", "x'", "''", "'ab'", "'\xCE\xBB'", "\xBB"}},
+      {hook::operatorDashes, {"-->", "|--", "---", "--|", "-", "--", std::string(63, '-')}},
+      {hook::blockScalars, {": |\n", "- >-\n", "|2", "  ", "    ", "\n  ", "\n    ", "| # c\n"}},
+      {hook::recipeLines, {"\n\t", "\t@# c", "\t-", "\techo '#'", "\\\n", "\"\\\"", "$$#"}},
   };
   std::vector<std::string> pieces;
   for (const auto& row : table) {
@@ -73,6 +77,12 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
   for (const lineCommentRule& r : rules.lineComments) {
     add(r.opener);
     if (!r.opener.empty() && r.notBefore != 0) pieces.push_back(std::string(r.opener) + r.notBefore);
+    if (r.keyword) {
+      std::string lower(r.opener);
+      for (char& c : lower) c = static_cast<char>(c | 0x20);
+      pieces.push_back(lower);
+      pieces.push_back(lower + "k");
+    }
   }
   for (const blockCommentRule& r : rules.blockComments) {
     add(r.opener);
@@ -87,6 +97,7 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
   add(rules.region.opener);
   add(rules.region.closer);
   add(rules.marks);
+  for (char c : rules.separators) pieces.emplace_back(1, c);
   return pieces;
 }
 
