@@ -35,6 +35,7 @@ struct exactFrame {
     lines.begin(begin);
   }
   void endChunk(const unsigned char* end) {
+    flushClose();
     lines.countTo(end);
     if (end == chunkBegin) return;
     carriedNonBlank_ = lastNonBlankBefore(end);
@@ -62,9 +63,21 @@ struct exactFrame {
   // from the line figures too.
   void openComment(const unsigned char* p) {
     const bool counted = counter.includeFirstComment || counter.commentRuns > 0;
-    lines.change(p, counted ? lineClass::comment : lineClass::hiddenComment);
+    const lineClass k = counted ? lineClass::comment : lineClass::hiddenComment;
+    // A comment that opens right after the line end that closed one of its
+    // class goes on with it: a line end's class changes no line's.
+    if (pendingClose_ != nullptr && p == pendingClose_ + 1 && isLineEnd(*pendingClose_) &&
+        k == openClass_) {
+      pendingClose_ = nullptr;
+      return;
+    }
+    flushClose();
+    lines.change(p, k);
+    openClass_ = k;
   }
-  void closeComment(const unsigned char* p) { lines.change(p, lineClass::code); }
+  // The change is held until the next comment opens or the chunk ends, so
+  // that a run of line comments, one a line, is one stretch.
+  void closeComment(const unsigned char* p) { pendingClose_ = p; }
 
 
   // The run of plain code from p up to the first byte of Stops, with the
@@ -144,8 +157,16 @@ struct exactFrame {
   unsigned char carry = 0;
 
  private:
+  void flushClose() {
+    if (pendingClose_ == nullptr) return;
+    lines.change(pendingClose_, lineClass::code);
+    pendingClose_ = nullptr;
+  }
+
   int carriedNonBlank_ = -1;  // lastNonBlankBefore() the end of the last chunk
-  bool started_ = false;           // a byte has been taken
+  bool started_ = false;      // a byte has been taken
+  const unsigned char* pendingClose_ = nullptr;  // a comment's close not yet told to `lines`
+  lineClass openClass_ = lineClass::comment;     // the class of the last comment opened
 };
 
 }  // namespace quillstat

@@ -456,6 +456,11 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
     if (m == matchResult::needMore) waiting_ = true;
     if (m != matchResult::yes) return nullptr;
   } else if constexpr (token.text.size() > 1) {
+    // Most stops open nothing: their second byte tells at once.
+    if (p + 1 < end && p[1] != static_cast<unsigned char>(token.text[1]) &&
+        (!kSplices || p[1] != '\\')) {
+      return nullptr;
+    }
     if (match(p, end, token.text, &length) != matchResult::yes) return nullptr;
   }
   const unsigned char* q = p + length;
