@@ -106,6 +106,12 @@ inline bool isOperatorSymbol(unsigned char c) {
 // indicators ("|-", ">+", "|2").
 inline bool isBlockScalarIndicator(unsigned char c) { return c == '-' || c == '+' || isDigit(c); }
 
+// The name before "(" that makes a CSS url, in any case.
+inline bool isUrlName(const tokenRun& run) {
+  const unsigned char* h = run.head;
+  return run.length == 3 && (h[0] | 0x20) == 'u' && (h[1] | 0x20) == 'r' && (h[2] | 0x20) == 'l';
+}
+
 // What may stand before a recipe's command, blanks aside, and let a "#"
 // right after it open a comment ("@# note"): make's prefixes.
 inline bool isRecipePrefix(unsigned char c) { return c == '@' || c == '-' || c == '+'; }

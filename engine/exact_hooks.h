@@ -38,6 +38,7 @@ struct machineHook;
 #include "engine/exact_hooks/operator_dashes.h"
 #include "engine/exact_hooks/block_scalars.h"
 #include "engine/exact_hooks/recipe_lines.h"
+#include "engine/exact_hooks/unquoted_urls.h"
 
 namespace quillstat {
 
@@ -46,7 +47,8 @@ struct hookList {};
 
 using allHooks =
     hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs,
-             hook::charLiterals, hook::operatorDashes, hook::blockScalars, hook::recipeLines>;
+             hook::charLiterals, hook::operatorDashes, hook::blockScalars, hook::recipeLines,
+             hook::unquotedUrls>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)

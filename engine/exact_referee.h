@@ -41,6 +41,7 @@ std::unique_ptr<refereeHook> charLiteralsReferee();
 std::unique_ptr<refereeHook> operatorDashesReferee();
 std::unique_ptr<refereeHook> blockScalarsReferee();
 std::unique_ptr<refereeHook> recipeLinesReferee();
+std::unique_ptr<refereeHook> unquotedUrlsReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.

@@ -18,6 +18,7 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::operatorDashes: return operatorDashesReferee();
     case hook::blockScalars: return blockScalarsReferee();
     case hook::recipeLines: return recipeLinesReferee();
+    case hook::unquotedUrls: return unquotedUrlsReferee();
   }
   return nullptr;
 }

@@ -95,6 +95,7 @@ enum hook : uint32_t {
   recipeLines = 1u << 19,     // a line that starts with a tab is a shell command (make's
                               // recipes): "#" opens a comment at a word's start, outside
                               // quotes
+  unquotedUrls = 1u << 20,    // CSS's url( followed by no quote: a literal up to ")"
 };
 
 // The tokens at which a hook may take over in code, tried before the row's
@@ -115,6 +116,7 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::blockScalars, "|", placement::afterSeparator},
     {hook::blockScalars, ">", placement::afterSeparator},
     {hook::recipeLines, "\t", placement::column1},
+    {hook::unquotedUrls, "(", placement::anywhere},
 };
 
 // How far past a token's first byte a match may look: the longest token

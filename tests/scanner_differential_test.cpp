@@ -60,6 +60,7 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::operatorDashes, {"-->", "|--", "---", "--|", "-", "--", std::string(63, '-')}},
       {hook::blockScalars, {": |\n", "- >-\n", "|2", "  ", "    ", "\n  ", "\n    ", "| # c\n"}},
       {hook::recipeLines, {"\n\t", "\t@# c", "\t-", "\techo '#'", "\\\n", "\"\\\"", "$$#"}},
+      {hook::unquotedUrls, {"url(", "URL( ", "xurl(", "(//", "url(\"", "\\)", ")"}},
   };
   std::vector<std::string> pieces;
   for (const auto& row : table) {
