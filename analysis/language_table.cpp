@@ -90,8 +90,213 @@ constexpr languageRow kGo{
         },
 };
 
+// --- Data, markup, build and script languages ---------------------------
+
+// A string ends with its line where no backslash escapes the line end; an
+// unquoted url(...) is one token, so "//" and ";" in it are no comment or
+// mark.
+constexpr languageRow kCss{
+    .name = "CSS",
+    .extensions = "*.css",
+    .rules =
+        {
+            .blockComments = {{"/*", "*/"}},
+            .literals = {{"\"", "\"", escapeRule::backslash, true},
+                         {"'", "'", escapeRule::backslash, true}},
+            .marks = ";{",
+            .hooks = hook::unquotedUrls,
+        },
+};
+
+// "#{...}" in code is an interpolation, no block.
+constexpr languageRow kScss{
+    .name = "SCSS",
+    .extensions = "*.scss",
+    .rules =
+        {
+            .lineComments = {{"//"}},
+            .blockComments = {{"/*", "*/"}},
+            .literals = {{"\"", "\"", escapeRule::backslash, true, placement::anywhere, "#{"},
+                         {"'", "'", escapeRule::backslash, true, placement::anywhere, "#{"},
+                         {"#{", "}", escapeRule::none}},
+            .marks = ";{",
+            .hooks = hook::unquotedUrls,
+        },
+};
+
+// Backquotes hold JavaScript that Less evaluates. "@{name}" in code is a
+// variable's name, no block.
+constexpr languageRow kLess{
+    .name = "Less",
+    .extensions = "*.less",
+    .rules =
+        {
+            .lineComments = {{"//"}},
+            .blockComments = {{"/*", "*/"}},
+            .literals = {{"\"", "\"", escapeRule::backslash, true, placement::anywhere, "@{"},
+                         {"'", "'", escapeRule::backslash, true, placement::anywhere, "@{"},
+                         {"`", "`"},
+                         {"@{", "}", escapeRule::none}},
+            .marks = ";{",
+            .hooks = hook::unquotedUrls,
+        },
+};
+
+// What <script> and <style> hold is raw text, code to HTML: no comment of
+// HTML's opens in it, and its own (JavaScript's, CSS's) are not read.
+constexpr languageRow kHtml{
+    .name = "HTML",
+    .extensions = "*.html;*.htm",
+    .rules =
+        {
+            .blockComments = {{"<!--", "-->"}},
+            .literals = {{"<script", "</script", escapeRule::none},
+                         {"<SCRIPT", "</SCRIPT", escapeRule::none},
+                         {"<style", "</style", escapeRule::none},
+                         {"<STYLE", "</STYLE", escapeRule::none}},
+        },
+};
+
+// CDATA sections and processing instructions are literals.
+constexpr languageRow kXml{
+    .name = "XML",
+    .extensions = "*.xml;*.xsl;*.xslt;*.xsd;*.dtd;*.svg;*.xhtml;*.plist;*.xaml;*.csproj;"
+                  "*.vbproj;*.props;*.targets;*.resx",
+    .rules =
+        {
+            .blockComments = {{"<!--", "-->"}},
+            .literals = {{"<![CDATA[", "]]>", escapeRule::none},
+                         {"<?", "?>", escapeRule::none}},
+        },
+};
+
+// A quote opens a string only at a value's start: "it's" is plain text.
+constexpr languageRow kYaml{
+    .name = "YAML",
+    .extensions = "*.yml;*.yaml",
+    .rules =
+        {
+            .lineComments = {{"#", placement::afterBlank}},
+            .literals = {{"\"", "\"", escapeRule::backslash, false, placement::afterSeparator},
+                         {"'", "'", escapeRule::doubling, false, placement::afterSeparator}},
+            .hooks = hook::blockScalars,
+            .separators = "[{,:-?",
+        },
+};
+
+constexpr languageRow kToml{
+    .name = "TOML",
+    .extensions = "*.toml",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .literals = {{"\"\"\"", "\"\"\""},
+                         {"'''", "'''", escapeRule::none},
+                         {"\"", "\"", escapeRule::backslash, true},
+                         {"'", "'", escapeRule::none, true}},
+        },
+};
+
+// Docker strips comment lines before it reads the instructions, continued
+// ones included; quotes hide nothing from it.
+constexpr languageRow kDockerfile{
+    .name = "Dockerfile",
+    .extensions = "*.dockerfile",
+    .fileNames = "Dockerfile;Dockerfile.*",
+    .rules =
+        {
+            .lineComments = {{"#", placement::lineStart}},
+        },
+};
+
+// make knows no quotes; "\#" is a "#" of the text, and a backslash before
+// the line end continues a comment. A line that starts with a tab is a
+// recipe's, the shell's to read.
+constexpr languageRow kMakefile{
+    .name = "Makefile",
+    .extensions = "*.mk",
+    .fileNames = "Makefile;GNUmakefile;makefile",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .plainTokens = {"\\#"},
+            .lineSplices = true,
+            .hooks = hook::recipeLines,
+        },
+};
+
+// REM in any case where a command starts: at a line's start, or after
+// "&", "|", "(" or "@"; "::" is a label no jump can reach.
+constexpr languageRow kBatch{
+    .name = "Batch",
+    .extensions = "*.bat;*.cmd",
+    .rules =
+        {
+            .lineComments = {{"REM", placement::afterSeparator, 0, true},
+                             {"::", placement::lineStart}},
+            .literals = {{"\"", "\"", escapeRule::none, true}},
+            .separators = "&|(@",
+        },
+};
+
+constexpr languageRow kVisualBasic{
+    .name = "Visual Basic",
+    .extensions = "*.vb;*.vbs;*.bas",
+    .rules =
+        {
+            .lineComments = {{"'"}, {"REM", placement::tokenStart, 0, true}},
+            .literals = {{"\"", "\"", escapeRule::doubling, true}},
+        },
+};
+
+// Two rows of one name: the fixed form, whose "C", "c", "*" or "!" in the
+// first column makes the line a comment, and the free form; the first
+// serves "-l Fortran".
+constexpr languageRow kFortranFixed{
+    .name = "Fortran",
+    .extensions = "*.f;*.for;*.f77;*.ftn",
+    .rules =
+        {
+            .lineComments = {{"C", placement::column1},
+                             {"c", placement::column1},
+                             {"*", placement::column1},
+                             {"!"}},
+            .literals = {{"'", "'", escapeRule::doubling, true},
+                         {"\"", "\"", escapeRule::doubling, true}},
+        },
+};
+
+constexpr languageRow kFortranFree{
+    .name = "Fortran",
+    .extensions = "*.f90;*.f95;*.f03;*.f08",
+    .rules =
+        {
+            .lineComments = {{"!"}},
+            .literals = {{"'", "'", escapeRule::doubling, true},
+                         {"\"", "\"", escapeRule::doubling, true}},
+        },
+};
+
+// Pragmas {-# ... #-} are directives: code.
+constexpr languageRow kHaskell{
+    .name = "Haskell",
+    .extensions = "*.hs",
+    .rules =
+        {
+            .lineComments = {{"--"}},
+            .blockComments = {{"{-", "-}", true}},
+            .literals = {{"{-#", "#-}", escapeRule::none},
+                         {"\"", "\"", escapeRule::backslash, true}},
+            .hooks = hook::charLiterals | hook::operatorDashes,
+        },
+};
+
 constexpr languageEntry kEntries[] = {
     entryOf<kCpp>(), entryOf<kDelphi>(), entryOf<kPhp>(), entryOf<kJava>(), entryOf<kGo>(),
+    entryOf<kCss>(), entryOf<kScss>(), entryOf<kLess>(), entryOf<kHtml>(), entryOf<kXml>(),
+    entryOf<kYaml>(), entryOf<kToml>(), entryOf<kDockerfile>(), entryOf<kMakefile>(),
+    entryOf<kBatch>(), entryOf<kVisualBasic>(), entryOf<kFortranFixed>(), entryOf<kFortranFree>(),
+    entryOf<kHaskell>(),
 };
 
 }  // namespace

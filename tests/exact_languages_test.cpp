@@ -143,5 +143,168 @@ TEST(ExactLanguages, Go) {
   });
 }
 
+TEST(ExactLanguages, Css) {
+  expectExact("CSS", {
+      {"s{content:\"/*\"}/* c */", "size=22 chars=7 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // An unquoted url(...) is one token.
+      {"a{b:url(//x/*y)}/* c */", "size=23 chars=7 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // An unclosed string ends with its line.
+      {"a{b:\"x\n/* c */", "size=14 chars=7 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"/* todo\n\n */\np{}", "size=16 chars=12 code=4 comments=1 marks=1 todo=1 fixme=0 | lines=4 blank=1 comment=2 code=1"},
+      {"/* a */\nb{}/* c */", "size=18 chars=7 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=1 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, Scss) {
+  expectExact("SCSS", {
+      {"// c\na{b:c;}", "size=12 chars=4 code=8 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // Interpolation holds strings; "#{" in code opens no block.
+      {"a{b:\"#{\"//\"}//\";}// c", "size=21 chars=4 code=17 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {".#{$a}{b:c;}", "size=12 chars=0 code=12 comments=0 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a{b:url(http://x);}// c", "size=23 chars=4 code=19 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a{}\n// c", "size=8 chars=4 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Less) {
+  expectExact("Less", {
+      {".@{n}{a:b;}", "size=11 chars=0 code=11 comments=0 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"@a:\"@{b}//\";// c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Backquotes hold JavaScript.
+      {"@a:`1 // 2`;// c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"@import url(//x);", "size=17 chars=0 code=17 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A blank line ends a run of comments.
+      {"// a\n\n/* b */", "size=13 chars=11 code=2 comments=2 marks=0 todo=0 fixme=0 | lines=3 blank=1 comment=2 code=0"},
+  });
+}
+
+TEST(ExactLanguages, Html) {
+  // Without statement marks, a file's marks are its code lines.
+  expectExact("HTML", {
+      {"<p>a</p><!-- c -->", "size=18 chars=10 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // What <script> and <style> hold is raw text.
+      {"<script>// <!-- x --></script><!-- c -->", "size=40 chars=10 code=30 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"<STYLE>/* a */</STYLE>", "size=22 chars=0 code=22 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"<!-- todo\n\n-->\n<br>", "size=19 chars=14 code=5 comments=1 marks=1 todo=1 fixme=0 | lines=4 blank=1 comment=2 code=1"},
+      {"<b>\n<!-- c -->", "size=14 chars=10 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"<!-- a -->\n<!-- b -->", "size=21 chars=10 code=1 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=1 comment=1 code=0", false},
+  });
+}
+
+TEST(ExactLanguages, Xml) {
+  expectExact("XML", {
+      {"<a><![CDATA[<!-- x -->]]></a><!-- c -->", "size=39 chars=10 code=29 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"<?xml version=\"1.0\"?><!-- c -->", "size=31 chars=10 code=21 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"<?pi <!-- ?>x", "size=13 chars=0 code=13 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"<!--\n\n-->", "size=9 chars=9 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=1 comment=2 code=0"},
+      // Comments do not nest.
+      {"<!-- <!-- a --> b -->", "size=21 chars=15 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Yaml) {
+  expectExact("YAML", {
+      // "#" opens a comment at a line's start or after a blank only.
+      {"a: b#c # d", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A quote opens a string at a value's start only.
+      {"a: it's # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a: 'it''s # x' # c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a: \"x\n # y\"\n# c", "size=15 chars=3 code=12 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      // A block scalar: the more indented lines after it, and blank lines
+      // between them, are text.
+      {"a: | # h\n  x # y\n\n  z\nb: 1 # c", "size=30 chars=6 code=24 comments=2 marks=4 todo=0 fixme=0 | lines=5 blank=1 comment=0 code=4"},
+      {"- >-\n  # x\n- y # c", "size=18 chars=3 code=15 comments=1 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"# a\nb: 1\n# c", "size=12 chars=3 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, Toml) {
+  expectExact("TOML", {
+      {"a = \"x # y\" # c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A literal string knows no escapes.
+      {"a = 'C:\\' # c", "size=13 chars=3 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a = \"\"\"\n# x \\\"\"\"\"\n# c", "size=21 chars=3 code=18 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {"a = '''\n# x\n'''", "size=15 chars=0 code=15 comments=0 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"a = \"x\n# c", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Dockerfile) {
+  expectExact("Dockerfile", {
+      {"# c\nFROM x # y", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // A comment line inside a continued instruction; quotes hide nothing.
+      {"RUN a \\\n  # c\n  b", "size=17 chars=3 code=14 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {"RUN echo \"a\n# b\"", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Makefile) {
+  expectExact("Makefile", {
+      {"a = b # c\n", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a = \\#b # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A backslash at the line's end continues a comment.
+      {"# a \\\nb\nc = 1", "size=13 chars=7 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
+      // Recipe lines are the shell's: quotes, words, make's prefixes.
+      {"x:\n\techo '#' # c\n", "size=17 chars=3 code=14 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"\t@# c\n\techo $$#", "size=15 chars=3 code=12 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"\techo \"a\\\n# b\"\n# c", "size=18 chars=3 code=15 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+  });
+}
+
+TEST(ExactLanguages, Batch) {
+  expectExact("Batch", {
+      // REM in any case where a command starts; no longer word.
+      {"@rem c\necho a & REM d", "size=21 chars=10 code=11 comments=2 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"echo rem x\nremark y", "size=19 chars=0 code=19 comments=0 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"if x (rem c)", "size=12 chars=6 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"echo \"a & rem b\"", "size=16 chars=0 code=16 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"  :: c\nx", "size=8 chars=4 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, VisualBasic) {
+  expectExact("Visual Basic", {
+      {"x = 1 ' c", "size=9 chars=3 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = \"a\"\"'b\" ' c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"Rem c\nx = remark", "size=16 chars=5 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"y = 1 : REM c", "size=13 chars=5 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = \"a\n' c", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Fortran) {
+  // The first row of the name, the fixed form.
+  expectExact("Fortran", {
+      {"C comment\n      X = 1 ! c", "size=25 chars=12 code=13 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"c x\n* y\n      CALL F", "size=20 chars=6 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
+      {"      S = 'IT''S ! X' ! c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"      S = 'AB\nC c", "size=17 chars=3 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+  // The second, the free form, right after it.
+  const languageEntry* freeForm = &languageNamed("Fortran") + 1;
+  ASSERT_STREQ(freeForm->name, "Fortran");
+  expectScans(freeForm->exact, {
+      {"x = 1 ! c\nc = 2", true, "size=15 chars=3 code=12 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"s = \"a\"\"! b\" ! c", true, "size=16 chars=3 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Haskell) {
+  expectExact("Haskell", {
+      {"x = 1 -- c", "size=10 chars=4 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Dashes next to a symbol are an operator.
+      {"a --> b |-- c\n--- d", "size=19 chars=5 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"{- a {- b -} c -} x", "size=19 chars=17 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A pragma is code.
+      {"{-# LANGUAGE CPP #-}\n-- c", "size=25 chars=4 code=21 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // A prime is code; a quote opens a character only where one closes.
+      {"f' = '\"' -- c", "size=13 chars=4 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = ''T -- \"", "size=12 chars=4 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"c = '\\'' -- x", "size=13 chars=4 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = \"a\\\"--\" -- c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"{-\n\n-}", "size=6 chars=6 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=1 comment=2 code=0"},
+  });
+}
+
 }  // namespace
 }  // namespace quillstat
