@@ -57,6 +57,37 @@ struct literalRule {
   bool doubledOpenerIsText = false;  // "{{" is a brace of the text: C#'s $"", Python's f""
 };
 
+// What stands between a delimited literal's opener and its text (below), when
+// it is a word rather than a repeated byte.
+enum class tagRule : uint8_t {
+  none,        // the rule's fill byte, repeated
+  identifier,  // letters, digits, '_' and bytes from 0x80 up, not first a digit: $tag$
+  lowercase,   // 'a' to 'z' and '_': OCaml's {id|...|id}
+};
+
+// A literal, or a comment, whose opener holds a count or a tag that its
+// closer must repeat:
+//   opener, the fill n times (n >= minFill), openerEnd ... closer, the fill n times, closerEnd
+// with the same n (Rust's r##"..."##, Lua's [==[...]==], C#'s """..."""), or a tag
+// in place of the fill and the same tag in the closer (PostgreSQL's $tag$...$tag$).
+// Its text knows no escapes and spans lines. A fill or tag longer than
+// kMaxDelimiter opens nothing: the opener's bytes are read by the other rules.
+struct delimitedRule {
+  // Words, ';'-separated, of which one must stand just before the opener, as
+  // the whole run of identifier bytes there: "r;br" opens r"..." but not xr"...".
+  // The bytes before are code; an empty prefix asks for nothing.
+  std::string_view prefix = {};
+  std::string_view opener = {};  // may be empty: the opener starts with its fill
+  char fill = 0;
+  int minFill = 0;
+  tagRule tag = tagRule::none;  // a tag in place of the fill
+  std::string_view openerEnd = {};
+  std::string_view closer = {};
+  std::string_view closerEnd = {};
+  bool isComment = false;  // a comment, opener and closer included, not a literal
+  placement where = placement::anywhere;
+};
+
 // Code only between an opener and the closer, as PHP's "<?" and "?>": what
 // stands outside, the tags included, counts nowhere, but its lines are code
 // lines. The closer also ends a line comment.
@@ -103,6 +134,10 @@ inline constexpr int kMaxLineComments = 4;
 inline constexpr int kMaxBlockComments = 3;
 inline constexpr int kMaxLiterals = 10;
 inline constexpr int kMaxPlainTokens = 4;
+inline constexpr int kMaxDelimited = 6;
+// The longest fill or tag of a delimited literal: memory stays bounded and
+// its opener and closer within kMaxLookahead.
+inline constexpr int kMaxDelimiter = 32;
 
 struct exactRules {
   lineCommentRule lineComments[kMaxLineComments] = {};
@@ -117,6 +152,7 @@ struct exactRules {
   bool lineSplices = false;  // a backslash before a line end joins the two lines, within
                              // tokens too: "/\" and "/" on the next line open a comment
   uint32_t hooks = 0;
+  delimitedRule delimited[kMaxDelimited] = {};
 
   constexpr bool has(hook h) const { return (hooks & h) != 0; }
 };

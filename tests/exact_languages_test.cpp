@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/language_table.h"
+#include "delimited_sample_row.h"
 #include "engine_test_util.h"
 
 namespace quillstat {
@@ -25,13 +26,17 @@ const languageEntry& languageNamed(const std::string& name) {
   return languageTable[0];
 }
 
-void expectExact(const std::string& language, std::initializer_list<languageCase> cases) {
-  const scanner& scan = languageNamed(language).exact;
+void expectExact(const std::string& language, const scanner& scan,
+                 std::initializer_list<languageCase> cases) {
   for (const languageCase& c : cases) {
     EXPECT_EQ(describe(scan.scanBuffer(c.content.data(), c.content.size(), c.includeFirstComment)),
               c.expected)
         << language << ": " << testing::PrintToString(c.content);
   }
+}
+
+void expectExact(const std::string& language, std::initializer_list<languageCase> cases) {
+  expectExact(language, languageNamed(language).exact, cases);
 }
 
 // `before`, then `piece` `times` over, then `after`.
@@ -140,6 +145,37 @@ TEST(ExactLanguages, Go) {
       {"x\n// c", "size=6 chars=4 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       // Left out, the first comment leaves its lines blank.
       {"// a\n// b\nx // c\n", "size=17 chars=4 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, DelimitedLiterals) {
+  expectExact("sample", scannerOf<exactScanner<kDelimitedSample>>(), {
+      // The fill again closes, after the prefix only, and no backslash escapes.
+      {"x = r#\"a\"b\"#; -- c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"r\"a\\\" -- c", "size=10 chars=4 code=6 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"xr\"a\\\" -- c", "size=11 chars=0 code=11 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"br##\"a\"#\"## -- c", "size=16 chars=4 code=12 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A fill of at least three quotes, closed by as many.
+      {"\"\"\"a\"\"b\"\"\"; -- c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"\"; -- c", "size=8 chars=4 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"\"\"\"a\"\"\" -- b\"\"\"\" -- c", "size=22 chars=4 code=18 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A comment of a level closed by its level only, with a blank line; a
+      // level with no second bracket is a line comment.
+      {"--[==[ a ]] ]=] todo\n\n]==] x; -- c", "size=34 chars=30 code=4 comments=2 marks=1 todo=1 fixme=0 | lines=3 blank=1 comment=1 code=1"},
+      {"--[= x\ny; -- c", "size=14 chars=10 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"s = [=[a]]b]=] -- c", "size=19 chars=4 code=15 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"[[\n-- a", "size=7 chars=0 code=7 comments=0 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {repeated("[", "=", 32, "[ -- a ]") + repeated("", "=", 32, "] -- c"),
+       "size=79 chars=4 code=75 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {repeated("[", "=", 33, "[ -- c"), "size=40 chars=4 code=36 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Tags: the same tag closes; a digit does not start one; at a token's start only.
+      {"$fn$ -- a $x$ $fn$; -- c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"$$a$$ -- c", "size=10 chars=4 code=6 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"$1 -- c", "size=7 chars=4 code=3 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a$b$ -- c$b$", "size=12 chars=7 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"{id|a|}|ib} -- x|id} -- c", "size=25 chars=4 code=21 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"{x1|a|x1} -- c", "size=14 chars=4 code=10 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"--[[ a ]] x --[[ b ]]", "size=21 chars=9 code=3 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1", false},
   });
 }
 
