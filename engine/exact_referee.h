@@ -37,6 +37,7 @@ std::unique_ptr<refereeHook> cDirectivesReferee();
 std::unique_ptr<refereeHook> rawStringsReferee();
 std::unique_ptr<refereeHook> digitSeparatorsReferee();
 std::unique_ptr<refereeHook> phpHeredocsReferee();
+std::unique_ptr<refereeHook> characterLiteralsReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.
@@ -99,6 +100,8 @@ class exactReferee {
   void blockCommentAt();
   void literalAt(unsigned char c);
   bool openDelimited(size_t rule);
+  // Whether one of a prefix's words (exact_rules.h) stands alone just before i_.
+  bool prefixStands(std::string_view words) const;
   void delimitedAt();
   bool placedAt(placement where) const;
   bool isMark(unsigned char c) const;

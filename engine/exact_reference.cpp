@@ -14,6 +14,7 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::rawStrings: return rawStringsReferee();
     case hook::digitSeparators: return digitSeparatorsReferee();
     case hook::phpHeredocs: return phpHeredocsReferee();
+    case hook::characterLiterals: return characterLiteralsReferee();
   }
   return nullptr;
 }
@@ -272,6 +273,7 @@ bool exactReferee::open(const opener& o, size_t n) {
       depth_ = 1;
       return true;
     case opener::literal:
+      if (!prefixStands(rules_.literals[o.rule].prefix)) return false;
       takeLiteral(n);
       enterLiteral(o.rule);
       return true;
@@ -367,7 +369,7 @@ void exactReferee::literalAt(unsigned char c) {
   takeLiteral(1);
 }
 
-// --- Delimited literals ----------------------------------------------------
+// --- Prefixes and delimited literals ---------------------------------------
 
 namespace {
 
@@ -383,22 +385,26 @@ bool takes(const unsigned char* data, size_t length, size_t& i, std::string_view
 
 }  // namespace
 
+bool exactReferee::prefixStands(std::string_view words) const {
+  if (words.empty()) return true;
+  size_t start = i_;
+  while (start > 0 && isTokenByte(at(start - 1))) --start;
+  const std::string word(reinterpret_cast<const char*>(data_ + start), i_ - start);
+  const bool identifier =
+      !word.empty() && (isAsciiLetter(at(start)) || at(start) == '_' || at(start) >= 0x80);
+  for (size_t from = 0; from <= words.size();) {
+    size_t cut = words.find(';', from);
+    if (cut == std::string_view::npos) cut = words.size();
+    const std::string_view candidate = words.substr(from, cut - from);
+    if (candidate == word || (candidate == "*" && identifier)) return true;
+    from = cut + 1;
+  }
+  return false;
+}
+
 bool exactReferee::openDelimited(size_t rule) {
   const delimitedRule& r = rules_.delimited[rule];
-  if (!r.prefix.empty()) {
-    // The word before must be one of the prefix's, alone.
-    size_t start = i_;
-    while (start > 0 && isTokenByte(at(start - 1))) --start;
-    const std::string word(reinterpret_cast<const char*>(data_ + start), i_ - start);
-    bool found = false;
-    for (size_t at = 0; at <= r.prefix.size() && !found;) {
-      size_t cut = r.prefix.find(';', at);
-      if (cut == std::string_view::npos) cut = r.prefix.size();
-      found = r.prefix.substr(at, cut - at) == word;
-      at = cut + 1;
-    }
-    if (!found) return false;
-  }
+  if (!prefixStands(r.prefix)) return false;
   size_t j = i_;
   if (!takes(data_, length_, j, r.opener)) return false;
   std::string middle;

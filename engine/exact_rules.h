@@ -55,6 +55,12 @@ struct literalRule {
   // and strings, comments and further literals inside, as in code.
   std::string_view interpolation = {};
   bool doubledOpenerIsText = false;  // "{{" is a brace of the text: C#'s $"", Python's f""
+  // Words, ';'-separated, of which one must stand just before the opener, as
+  // the whole run of identifier bytes there (exact_hook_rules.h): "r" opens
+  // Dart's r'...' but not x'...'; "*" is any word that starts with a letter or
+  // '_'. The word stays code. Rules of one opener are tried in the row's
+  // order: the prefixed one goes first.
+  std::string_view prefix = {};
 };
 
 // What stands between a delimited literal's opener and its text (below), when
@@ -73,10 +79,7 @@ enum class tagRule : uint8_t {
 // Its text knows no escapes and spans lines. A fill or tag longer than
 // kMaxDelimiter opens nothing: the opener's bytes are read by the other rules.
 struct delimitedRule {
-  // Words, ';'-separated, of which one must stand just before the opener, as
-  // the whole run of identifier bytes there: "r;br" opens r"..." but not xr"...".
-  // The bytes before are code; an empty prefix asks for nothing.
-  std::string_view prefix = {};
+  std::string_view prefix = {};  // as a literal's: "r;br" opens r"..." but not xr"..."
   std::string_view opener = {};  // may be empty: the opener starts with its fill
   char fill = 0;
   int minFill = 0;
@@ -106,6 +109,8 @@ enum hook : uint32_t {
   digitSeparators = 1u << 2,  // an apostrophe after a number is code: 1'000'000
   phpHeredocs = 1u << 3,      // <<<ID, <<<"ID" and <<<'ID', closed by the label at a
                               // line's start, after blanks, with no label byte after it
+  characterLiterals = 1u << 4,  // a quote opens the row's ' literal only before an
+                                // escape or one character and a quote: 'a is code
 };
 
 // The tokens at which a hook may take over in code, tried before the row's
@@ -121,6 +126,7 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::rawStrings, "\"", placement::anywhere},
     {hook::digitSeparators, "'", placement::anywhere},
     {hook::phpHeredocs, "<<<", placement::anywhere},
+    {hook::characterLiterals, "'", placement::anywhere},
 };
 
 // How far past a token's first byte a match may look: the longest token

@@ -130,10 +130,10 @@ class exactScanner {
   static constexpr bool kHasRegion = !R.region.opener.empty();
   static constexpr bool kSplices = R.lineSplices;
   static constexpr bool kInterpolates = interpolates(R);
-  static_assert(delimitedRulesFit(R), "a delimited rule the machine cannot follow");
+  static_assert(prefixesAndDelimitedRulesFit(R), "a prefix or delimited rule the machine cannot follow");
 
   using hooks = activeHooks<R>;
-  static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>() || hasDelimitedPrefixes(R);
+  static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>() || hasPrefixes(R);
   template <hook H>
   static constexpr uint8_t hookIndexOf() {
     return static_cast<uint8_t>(indexOfHook<H, hooks>());
@@ -448,6 +448,9 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
     depth_ = 1;
     return blockComment<token.index>(q, end);
   } else if constexpr (token.kind == tokenKind::literal) {
+    if constexpr (!R.literals[token.index].prefix.empty()) {
+      if (!runIsOneOf(runBefore(p), R.literals[token.index].prefix)) return nullptr;
+    }
     frame.literal(p, q);
     enterLiteral(token.index);
     return literal<token.index>(q, end);
