@@ -34,7 +34,7 @@ struct machineHook;
 #include "engine/exact_hooks/digit_separators.h"
 #include "engine/exact_hooks/php_heredocs.h"
 #include "engine/exact_hooks/raw_strings.h"
-#include "engine/exact_hooks/char_literals.h"
+#include "engine/exact_hooks/character_literals.h"
 #include "engine/exact_hooks/operator_dashes.h"
 #include "engine/exact_hooks/block_scalars.h"
 #include "engine/exact_hooks/recipe_lines.h"
@@ -45,10 +45,9 @@ namespace quillstat {
 template <hook... H>
 struct hookList {};
 
-using allHooks =
-    hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs,
-             hook::charLiterals, hook::operatorDashes, hook::blockScalars, hook::recipeLines,
-             hook::unquotedUrls>;
+using allHooks = hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators,
+                          hook::phpHeredocs, hook::characterLiterals, hook::operatorDashes,
+                          hook::blockScalars, hook::recipeLines, hook::unquotedUrls>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)

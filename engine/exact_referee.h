@@ -37,7 +37,7 @@ std::unique_ptr<refereeHook> cDirectivesReferee();
 std::unique_ptr<refereeHook> rawStringsReferee();
 std::unique_ptr<refereeHook> digitSeparatorsReferee();
 std::unique_ptr<refereeHook> phpHeredocsReferee();
-std::unique_ptr<refereeHook> charLiteralsReferee();
+std::unique_ptr<refereeHook> characterLiteralsReferee();
 std::unique_ptr<refereeHook> operatorDashesReferee();
 std::unique_ptr<refereeHook> blockScalarsReferee();
 std::unique_ptr<refereeHook> recipeLinesReferee();
@@ -80,16 +80,19 @@ class exactReferee {
   int64_t indentAt(size_t i) const;
 
  private:
-  enum class state { code, lineComment, blockComment, literal, outside, hook, commentLiteral };
+  enum class state {
+    code, lineComment, blockComment, literal, outside, hook, delimited, commentLiteral
+  };
   enum { blankLine = 0, commentLine = 1, codeLine = 2 };
 
   // A token that opens something in code, and what.
   struct opener {
-    std::string_view text;
-    enum { lineComment, blockComment, literal, regionCloser, plain, hookToken } kind;
+    std::string_view text;  // of a delimited rule, the first byte its opener may have
+    enum { lineComment, blockComment, literal, regionCloser, plain, hookToken, delimited } kind;
     size_t rule = 0;  // or the hook's index in hooks_
     placement where = placement::anywhere;
     char notBefore = 0;
+    size_t length = text.size();  // the fewest bytes it opens with
     bool keyword = false;
   };
   // An interpolation under way: code inside literal `rule`, with `depth`
@@ -106,6 +109,10 @@ class exactReferee {
   void lineCommentAt(unsigned char c);
   void blockCommentAt();
   void literalAt(unsigned char c);
+  bool openDelimited(size_t rule);
+  // Whether one of a prefix's words (exact_rules.h) stands alone just before i_.
+  bool prefixStands(std::string_view words) const;
+  void delimitedAt();
   size_t matchOpenerAt(const opener& o) const;
   bool placedAt(placement where) const;
   bool isMark(unsigned char c) const;
@@ -127,6 +134,7 @@ class exactReferee {
   int64_t depth_ = 0;
   refereeHook* hook_ = nullptr;
   std::vector<nesting> nestings_;
+  std::string delimiter_;  // the fill or tag of the delimited literal under way
   int64_t lineCounts_[3] = {0, 0, 0};
   int lineKind_ = blankLine;
   bool lineHasBytes_ = false;

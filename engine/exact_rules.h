@@ -40,9 +40,10 @@ struct blockCommentRule {
   std::string_view closer;
   bool nests = false;  // an opener inside the comment opens a deeper one
   placement where = placement::anywhere;
-  // The row's literals open inside the comment as in code, and hide its
-  // closer and openers; their text is comment text: OCaml's (* "*)" *).
-  bool literalsInside = false;
+  // The row's literals of a one-byte opener that is one of these open inside
+  // the comment as in code, and hide its closer and openers; their text is
+  // comment text: "\"" makes OCaml's (* "*)" *) one comment.
+  std::string_view literalsInside = {};
 };
 
 // How a literal holds its own closer.
@@ -64,6 +65,40 @@ struct literalRule {
   // and strings, comments and further literals inside, as in code.
   std::string_view interpolation = {};
   bool doubledOpenerIsText = false;  // "{{" is a brace of the text: C#'s $"", Python's f""
+  // Words, ';'-separated, of which one must stand just before the opener, as
+  // the whole run of identifier bytes there (exact_hook_rules.h): "r" opens
+  // Dart's r'...' but not x'...'; "*" is any word that starts with a letter or
+  // '_'. The word stays code. Rules of one opener are tried in the row's
+  // order: the prefixed one goes first.
+  std::string_view prefix = {};
+};
+
+// What stands between a delimited literal's opener and its text (below), when
+// it is a word rather than a repeated byte.
+enum class tagRule : uint8_t {
+  none,        // the rule's fill byte, repeated
+  identifier,  // letters, digits, '_' and bytes from 0x80 up, not first a digit: $tag$
+  lowercase,   // 'a' to 'z' and '_': OCaml's {id|...|id}
+};
+
+// A literal, or a comment, whose opener holds a count or a tag that its
+// closer must repeat:
+//   opener, the fill n times (n >= minFill), openerEnd ... closer, the fill n times, closerEnd
+// with the same n (Rust's r##"..."##, Lua's [==[...]==], C#'s """..."""), or a tag
+// in place of the fill and the same tag in the closer (PostgreSQL's $tag$...$tag$).
+// Its text knows no escapes and spans lines. A fill or tag longer than
+// kMaxDelimiter opens nothing: the opener's bytes are read by the other rules.
+struct delimitedRule {
+  std::string_view prefix = {};  // as a literal's: "r;br" opens r"..." but not xr"..."
+  std::string_view opener = {};  // may be empty: the opener starts with its fill
+  char fill = 0;
+  int minFill = 0;
+  tagRule tag = tagRule::none;  // a tag in place of the fill
+  std::string_view openerEnd = {};
+  std::string_view closer = {};
+  std::string_view closerEnd = {};
+  bool isComment = false;  // a comment, opener and closer included, not a literal
+  placement where = placement::anywhere;
 };
 
 // Code only between an opener and the closer, as PHP's "<?" and "?>": what
@@ -84,10 +119,8 @@ enum hook : uint32_t {
   digitSeparators = 1u << 2,  // an apostrophe after a number is code: 1'000'000
   phpHeredocs = 1u << 3,      // <<<ID, <<<"ID" and <<<'ID', closed by the label at a
                               // line's start, after blanks, with no label byte after it
-  charLiterals = 1u << 16,    // a quote at a token's start opens a character literal
-                              // only where one closes at once ('c', '\n', '\x41', an
-                              // UTF-8 character); else it is code: a Haskell prime x',
-                              // an OCaml type variable 'a
+  characterLiterals = 1u << 4,  // a quote opens the row's ' literal only before an
+                                // escape or one character and a quote: 'a is code
   operatorDashes = 1u << 17,  // "--" next to a symbol byte, before it or after its run
                               // of dashes, is part of an operator: Haskell's --> and |--
   blockScalars = 1u << 18,    // YAML's "|" and ">" at a value's start: the lines after
@@ -111,7 +144,7 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::rawStrings, "\"", placement::anywhere},
     {hook::digitSeparators, "'", placement::anywhere},
     {hook::phpHeredocs, "<<<", placement::anywhere},
-    {hook::charLiterals, "'", placement::tokenStart},
+    {hook::characterLiterals, "'", placement::anywhere},
     {hook::operatorDashes, "--", placement::anywhere},
     {hook::blockScalars, "|", placement::afterSeparator},
     {hook::blockScalars, ">", placement::afterSeparator},
@@ -130,6 +163,10 @@ inline constexpr int kMaxLineComments = 4;
 inline constexpr int kMaxBlockComments = 3;
 inline constexpr int kMaxLiterals = 10;
 inline constexpr int kMaxPlainTokens = 4;
+inline constexpr int kMaxDelimited = 6;
+// The longest fill or tag of a delimited literal: memory stays bounded and
+// its opener and closer within kMaxLookahead.
+inline constexpr int kMaxDelimiter = 32;
 
 struct exactRules {
   lineCommentRule lineComments[kMaxLineComments] = {};
@@ -144,6 +181,7 @@ struct exactRules {
   bool lineSplices = false;  // a backslash before a line end joins the two lines, within
                              // tokens too: "/\" and "/" on the next line open a comment
   uint32_t hooks = 0;
+  delimitedRule delimited[kMaxDelimited] = {};
   std::string_view separators = {};  // see placement::afterSeparator
 
   constexpr bool has(hook h) const { return (hooks & h) != 0; }

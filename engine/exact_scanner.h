@@ -118,6 +118,7 @@ class exactScanner {
     outside,       // outside the code region
     commentLiteral,  // a literal of rule inner_ inside a block comment of rule_
     hook,          // the active hook of index hook_ handles the bytes
+    delimited,     // a delimited literal or comment of rule_, closed by delimiter_
   };
 
   // An interpolation under way: code inside literal `rule`, with `depth`
@@ -134,12 +135,11 @@ class exactScanner {
   static constexpr bool kHasRegion = !R.region.opener.empty();
   static constexpr bool kSplices = R.lineSplices;
   static constexpr bool kInterpolates = interpolates(R);
+  static_assert(prefixesAndDelimitedRulesFit(R), "a prefix or delimited rule the machine cannot follow");
 
   using hooks = activeHooks<R>;
-  static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>();
+  static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>() || hasPrefixes(R);
   static constexpr bool kTracksIndents = hooksNeedIndents<hooks>();
-  // The row's literals, longest first, as they open inside block comments.
-  static constexpr codeTokenList kCommentLiterals = literalTokensOf(R);
   template <hook H>
   static constexpr uint8_t hookIndexOf() {
     return static_cast<uint8_t>(indexOfHook<H, hooks>());
@@ -152,6 +152,11 @@ class exactScanner {
   }
   static constexpr int kBlockComments = countOf(R.blockComments);
   static constexpr int kLiterals = countOf(R.literals);
+  static constexpr int kDelimited = [] {
+    int n = 0;
+    for (const delimitedRule& r : R.delimited) n += r.opener.empty() && r.fill == 0 ? 0 : 1;
+    return n;
+  }();
 
   using codeStops = byteSetOf<codeStopsOf(R)>;
   using nestedCodeStops = byteSetOf<nestedCodeStopsOf(R)>;  // inside interpolations
@@ -159,9 +164,11 @@ class exactScanner {
   using separators = byteSetOf<separatorsOf(R)>;
   using lineStops = byteSetOf<lineCommentStopsOf(R)>;
   template <int K>
-  using blockStops = byteSetOf<blockCommentStopsOf(R, R.blockComments[K])>;
+  using blockStops = byteSetOf<blockCommentStopsOf(R.blockComments[K])>;
   template <int K>
   using literalStops = byteSetOf<literalStopsOf(R, R.literals[K])>;
+  template <int K>
+  using delimitedStops = byteSetOf<delimitedStopsOf(R.delimited[K])>;
 
   // Takes the chunk [p, end): the bytes it can decide; holds the rest.
   void scan(const unsigned char* p, const unsigned char* end);
@@ -179,10 +186,23 @@ class exactScanner {
   // it is.
   template <int K, bool InComment = false>
   const unsigned char* literal(const unsigned char* p, const unsigned char* end);
-  template <size_t... I>
+  // The literal that block comment K lets open at p, if one does: returns
+  // past it and what it took, or nullptr.
+  template <int K, size_t... L>
   const unsigned char* openCommentLiteral(const unsigned char* p, const unsigned char* end,
-                                          std::index_sequence<I...>);
+                                          std::index_sequence<L...>);
   const unsigned char* outside(const unsigned char* p, const unsigned char* end);
+  template <int K>
+  const unsigned char* delimited(const unsigned char* p, const unsigned char* end);
+
+  // The opener of delimited rule K at p: returns past it and what its
+  // handler took, or nullptr when it does not stand there.
+  template <int K>
+  const unsigned char* openDelimited(const unsigned char* p, const unsigned char* end);
+  // Whether the closer of the delimited literal under way stands at p; on
+  // yes, *length is its bytes.
+  template <int K>
+  matchResult delimitedCloserAt(const unsigned char* p, const unsigned char* end, size_t* length);
 
   // The token of kTokens.items[I] at p, if it stands there: returns past
   // what it opened and its handler took, or nullptr when it does not stand
@@ -205,6 +225,9 @@ class exactScanner {
   template <bool InComment, size_t... K>
   const unsigned char* literalOf(const unsigned char* p, const unsigned char* end,
                                  std::index_sequence<K...>);
+  template <size_t... K>
+  const unsigned char* delimitedOf(const unsigned char* p, const unsigned char* end,
+                                   std::index_sequence<K...>);
   template <size_t... I>
   const unsigned char* resumeHook(const unsigned char* p, const unsigned char* end,
                                   std::index_sequence<I...>);
@@ -216,6 +239,8 @@ class exactScanner {
   bool final_ = false;    // the chunk's end is the content's end
   bool waiting_ = false;  // a handler needs bytes past the chunk's end
   int64_t depth_ = 0;
+  int delimiterLength_ = 0;  // of delimiter_: the fill or tag of the delimited literal under way
+  unsigned char delimiter_[kMaxDelimiter] = {};
   std::vector<nesting> nestings_;    // the interpolations under way, innermost last
   std::vector<unsigned char> held_;  // the bytes from the first one not decided
   hooks hooks_;
@@ -285,6 +310,7 @@ const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigne
       return literalOf<true>(p, end, std::make_index_sequence<kLiterals>{});
     case mode::outside: return outside(p, end);
     case mode::hook: return resumeHook(p, end, std::make_index_sequence<std::tuple_size_v<hooks>>{});
+    case mode::delimited: return delimitedOf(p, end, std::make_index_sequence<kDelimited>{});
   }
   return p;  // not reached
 }
@@ -308,6 +334,17 @@ const unsigned char* exactScanner<R>::literalOf(const unsigned char* p,
   if constexpr (sizeof...(K) > 0) {
     const uint8_t rule = InComment ? inner_ : rule_;
     ((rule == K ? (p = literal<K, InComment>(p, end), true) : false) || ...);
+  }
+  return p;
+}
+
+template <const exactRules& R>
+template <size_t... K>
+const unsigned char* exactScanner<R>::delimitedOf(const unsigned char* p,
+                                                  [[maybe_unused]] const unsigned char* end,
+                                                  std::index_sequence<K...>) {
+  if constexpr (sizeof...(K) > 0) {
+    ((rule_ == K ? (p = delimited<K>(p, end), true) : false) || ...);
   }
   return p;
 }
@@ -484,6 +521,9 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
     depth_ = 1;
     return blockComment<token.index>(q, end);
   } else if constexpr (token.kind == tokenKind::literal) {
+    if constexpr (!R.literals[token.index].prefix.empty()) {
+      if (!runIsOneOf(runBefore(p), R.literals[token.index].prefix)) return nullptr;
+    }
     frame.literal(p, q);
     enterLiteral(token.index);
     return literal<token.index>(q, end);
@@ -491,6 +531,8 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
     frame.outside(p, q);
     mode_ = mode::outside;
     return q;
+  } else if constexpr (token.kind == tokenKind::delimited) {
+    return openDelimited<token.index>(p, end);
   } else if constexpr (token.kind == tokenKind::plain) {
     for (const unsigned char* b = p; b < q; ++b) frame.code(marks::contains(*b));
     return q;
@@ -576,10 +618,8 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
         }
       }
     }
-    if constexpr (rule.literalsInside) {
-      const unsigned char* next =
-          openCommentLiteral(p, end, std::make_index_sequence<kCommentLiterals.count>{});
-      if (waiting_) return p;
+    if constexpr (!rule.literalsInside.empty()) {
+      const unsigned char* next = openCommentLiteral<K>(p, end, std::make_index_sequence<kLiterals>{});
       if (next != nullptr) return next;
     }
     frame.comment(p);
@@ -588,25 +628,26 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
 }
 
 template <const exactRules& R>
-template <size_t... I>
+template <int K, size_t... L>
 const unsigned char* exactScanner<R>::openCommentLiteral(const unsigned char* p,
                                                          const unsigned char* end,
-                                                         std::index_sequence<I...>) {
+                                                         std::index_sequence<L...>) {
   const unsigned char* next = nullptr;
   auto tryOne = [&]<size_t J>() {
-    constexpr codeToken token = kCommentLiterals.items[J];
-    size_t length = 0;
-    if (*p != static_cast<unsigned char>(token.text[0]) ||
-        match(p, end, token.text, &length) != matchResult::yes) {
+    constexpr std::string_view opener = R.literals[J].opener;
+    if constexpr (opener.size() == 1 &&
+                  R.blockComments[K].literalsInside.find(opener[0]) != std::string_view::npos) {
+      if (*p != static_cast<unsigned char>(opener[0])) return false;
+      frame.comment(p, p + 1);
+      mode_ = mode::commentLiteral;
+      inner_ = static_cast<uint8_t>(J);
+      next = literal<J, true>(p + 1, end);
+      return true;
+    } else {
       return false;
     }
-    frame.comment(p, p + length);
-    mode_ = mode::commentLiteral;
-    inner_ = static_cast<uint8_t>(token.index);
-    next = literal<token.index, true>(p + length, end);
-    return true;
   };
-  static_cast<void>(((tryOne.template operator()<I>() || waiting_) || ...));
+  static_cast<void>((tryOne.template operator()<L>() || ...));
   return next;
 }
 
@@ -725,6 +766,102 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
     take(p, p + length);
     mode_ = after;
     return p + length;
+  }
+}
+
+template <const exactRules& R>
+template <int K>
+const unsigned char* exactScanner<R>::openDelimited(const unsigned char* p,
+                                                    const unsigned char* end) {
+  constexpr delimitedRule rule = R.delimited[K];
+  if constexpr (!rule.prefix.empty()) {
+    if (!runIsOneOf(runBefore(p), rule.prefix)) return nullptr;
+  }
+  const unsigned char* q = p;
+  size_t length = 0;
+  if constexpr (!rule.opener.empty()) {
+    if (match(q, end, rule.opener, &length) != matchResult::yes) return nullptr;
+    q += length;
+  }
+  // The fill or tag, kept for the closer; one byte past the longest decides.
+  int n = 0;
+  for (; q < end && n <= kMaxDelimiter; ++q, ++n) {
+    const bool fills = rule.fill != 0 ? *q == static_cast<unsigned char>(rule.fill)
+                                      : isTagByte(rule.tag, *q, n == 0);
+    if (!fills) break;
+    if (n < kMaxDelimiter) delimiter_[n] = *q;
+  }
+  if (q == end && !final_) {
+    waiting_ = true;
+    return nullptr;
+  }
+  if (n > kMaxDelimiter || n < rule.minFill) return nullptr;
+  if constexpr (!rule.openerEnd.empty()) {
+    if (match(q, end, rule.openerEnd, &length) != matchResult::yes) return nullptr;
+    q += length;
+  }
+  delimiterLength_ = n;
+  if constexpr (rule.isComment) {
+    frame.openComment(p);
+    frame.marker(p, q);
+  } else {
+    frame.literal(p, q);
+  }
+  mode_ = mode::delimited;
+  rule_ = K;
+  return delimited<K>(q, end);
+}
+
+template <const exactRules& R>
+template <int K>
+matchResult exactScanner<R>::delimitedCloserAt(const unsigned char* p, const unsigned char* end,
+                                               size_t* length) {
+  constexpr delimitedRule rule = R.delimited[K];
+  const unsigned char* q = p;
+  size_t n = 0;
+  if constexpr (!rule.closer.empty()) {
+    const matchResult m = match(q, end, rule.closer, &n);
+    if (m != matchResult::yes) return m;
+    q += n;
+  }
+  for (int i = 0; i < delimiterLength_; ++i, ++q) {
+    if (q == end) return final_ ? matchResult::no : matchResult::needMore;
+    if (*q != delimiter_[i]) return matchResult::no;
+  }
+  if constexpr (!rule.closerEnd.empty()) {
+    const matchResult m = match(q, end, rule.closerEnd, &n);
+    if (m != matchResult::yes) return m;
+    q += n;
+  }
+  *length = static_cast<size_t>(q - p);
+  return matchResult::yes;
+}
+
+template <const exactRules& R>
+template <int K>
+const unsigned char* exactScanner<R>::delimited(const unsigned char* p, const unsigned char* end) {
+  constexpr bool kComment = R.delimited[K].isComment;
+  for (;;) {
+    if constexpr (kComment) {
+      p = frame.template commentRun<delimitedStops<K>>(p, end);
+    } else {
+      p = frame.template literalRun<delimitedStops<K>>(p, end);
+    }
+    if (p == end) return p;
+    size_t length = 1;
+    const matchResult m = delimitedCloserAt<K>(p, end, &length);
+    if (m == matchResult::needMore) return waitAt(p);
+    if constexpr (kComment) {
+      frame.comment(p, p + length);
+    } else {
+      frame.literal(p, p + length);
+    }
+    p += length;
+    if (m == matchResult::yes) {
+      if constexpr (kComment) frame.closeComment(p);
+      mode_ = mode::code;
+      return p;
+    }
   }
 }
 
