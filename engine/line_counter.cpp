@@ -151,8 +151,9 @@ void lineCounter::countBlocks(const unsigned char* p, const unsigned char* to) {
         start = stop;
       }
     }
+    const bool alike = noCode == quiet && noCodeSoFar == blankSoFar;
     const uint64_t blankEnds = linesOnlyOf(endBits, quiet, width, &blankSoFar);
-    if (noCode == quiet && noCodeSoFar == blankSoFar) {
+    if (alike) {
       // All code, from lines alike so far: the lines without code are the blank ones.
       const int64_t blank = countOf(blankEnds);
       blankLines_ += blank;
