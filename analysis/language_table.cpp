@@ -18,4 +18,10 @@ const languageEntry languageTable[languageCount] = {
     {"Java", "*.java;", scannerOf<cppScanner>(), scannerOf<exactJavaScanner>()},
 };
 
+const scanner& rulesOf(const languageEntry& language, bool exact) {
+  return exact ? language.exact : language.classic;
+}
+
+const char* modeName(bool exact) { return exact ? "exact" : "classic"; }
+
 }  // namespace quillstat

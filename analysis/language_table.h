@@ -19,6 +19,13 @@ struct languageEntry {
 inline constexpr unsigned languageCount = 4;
 extern const languageEntry languageTable[languageCount];
 
+// The scanner of `language` by the rules a run asks for: the exact rules
+// (-x) or the classic ones.
+const scanner& rulesOf(const languageEntry& language, bool exact);
+
+// The name of those rules, as reports give the run's mode.
+const char* modeName(bool exact);
+
 }  // namespace quillstat
 
 #endif  // QUILLSTAT_ANALYSIS_LANGUAGE_TABLE_H_
