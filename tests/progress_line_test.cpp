@@ -17,6 +17,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A shell loop that waits until the terminal has shown " 1 of 1 files"
+// twice: a line drawn a second after its run started, and drawn again.
+const char kUntilDrawnTwice[] =
+    "for i in $(seq 600); do\n"
+    "  [ $(grep -o ' 1 of 1 files' typescript | wc -l) -ge 2 ] && break; sleep 0.05\n"
+    "done\n";
+
 // Three runs in one terminal, each reading its list from a FIFO that is
 // held open until the one run with stderr on the terminal has drawn its
 // line twice, so that all three last over a second: one with stderr in a
@@ -33,9 +40,7 @@ TEST(ProgressLine, ShowsOnlyOnATerminalAndUnlessQuiet) {
             "$Q -q --files-from - -o r2.txt < l2 3>&- 4>&- 5>&- & p2=$!\n"
             "$Q --files-from - -o r3.txt < l3 3>&- 4>&- 5>&- & p3=$!\n"
             "printf 'a.cpp\\na.cpp\\n' >&3; printf 'a.cpp\\na.cpp\\na.cpp\\n' >&4; echo a.cpp >&5\n"
-            "for i in $(seq 600); do\n"
-            "  [ $(grep -o ' 1 of 1 files' typescript | wc -l) -ge 2 ] && break; sleep 0.05\n"
-            "done\n"
+            + std::string(kUntilDrawnTwice) +
             "exec 3>&- 4>&- 5>&-\n"
             "wait $p1; wait $p2; wait $p3\n");
   const std::string command =
@@ -71,9 +76,7 @@ TEST(ProgressLine, FitsTheTerminalAndIsErasedOnInterrupt) {
             "$Q --files-from /dev/tty -o typed.txt 3>&- & typed=$!\n"
             "$Q --files-from - -o r.txt < list 3>&- & p=$!\n"
             "echo a.cpp >&3\n"
-            "for i in $(seq 600); do\n"
-            "  [ $(grep -o ' 1 of 1 files' typescript | wc -l) -ge 2 ] && break; sleep 0.05\n"
-            "done\n"
+            + std::string(kUntilDrawnTwice) +
             "kill -TERM $p $typed; wait $p || echo \"ended $?\"\n");
   ASSERT_EQ(mkfifo((root / "keys").c_str(), 0600), 0);
   const int keys = open((root / "keys").c_str(), O_RDWR | O_CLOEXEC);

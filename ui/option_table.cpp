@@ -21,7 +21,8 @@ bool isPlainDecimal(std::string_view text, bool fraction) {
   auto digitsOnly = [](std::string_view digits) {
     return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
   };
-  return digitsOnly(whole) && (point == std::string_view::npos || digitsOnly(text.substr(point + 1)));
+  return digitsOnly(whole) &&
+         (point == std::string_view::npos || digitsOnly(text.substr(point + 1)));
 }
 
 // Sets *into to the whole number `value`, at least `least`.
