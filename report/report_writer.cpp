@@ -137,11 +137,4 @@ bool writeReport(const std::string& outputPath, const reportSettings& settings,
          file.commit(error);
 }
 
-bool writeReport(const std::string& outputPath, reportFormat format, const analysisResult& result,
-                 ioError* error) {
-  reportSettings settings;
-  settings.format = format;
-  return writeReport(outputPath, settings, result, error);
-}
-
 }  // namespace quillstat

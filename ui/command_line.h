@@ -43,7 +43,8 @@ struct commandLineOptions {
   bool noFirstComment = false;                // -nf
   bool exact = false;                         // -x or --exact: the exact rules
   unsigned jobs = 0;                          // -j N; 0: one worker per core
-  std::optional<textEncoding> encoding;       // --encoding windows-1251|utf-8
+  // --encoding windows-1251|utf-8; unset, the report's place decides (batch_run.h)
+  std::optional<textEncoding> encoding;
   std::optional<std::string> filesFrom;       // --files-from FILE ("-": standard input)
   bool nulSeparated = false;                  // --null: the list's paths end in NUL, not LF
   gateLimits gate;                            // --fail-under PERCENT, --max-todo N

@@ -57,8 +57,8 @@ constexpr struct {
 valueTaken takePercent(const std::string& value, commandLineOptions* options) {
   double percent = 0;
   if (!isPlainDecimal(value, true)) return valueTaken::refused;
-  std::from_chars(value.data(), value.data() + value.size(), percent);
-  if (percent > 100) return valueTaken::refused;
+  auto [rest, error] = std::from_chars(value.data(), value.data() + value.size(), percent);
+  if (error != std::errc() || percent > 100) return valueTaken::refused;
   options->gate.failUnder = percent;
   return valueTaken::taken;
 }
