@@ -113,7 +113,7 @@ void missingValue(const optionRow& row, commandLineOptions* options) {
   }
 }
 
-// The warnings that only the whole line can tell.
+// What only the whole line can tell.
 void checkTheWhole(commandLineOptions* options) {
   if (options->filesFrom && (options->inputFile || options->inputDirectory)) {
     options->errors.push_back("--files-from names the files to analyse: leave out -f and -d");
@@ -134,20 +134,19 @@ void checkTheWhole(commandLineOptions* options) {
 
 commandLineOptions scanOptions(const std::vector<std::string>& tokens) {
   commandLineOptions options;
-  const optionRow* previous = nullptr;  // the option before, when it takes a value
+  bool valueDue = false;  // the option before takes this word as its value
   for (size_t p = 0; p < tokens.size(); ++p) {
     const std::string& token = tokens[p];
-    const bool isValue = previous != nullptr;
+    const bool isValue = valueDue;
     const size_t equals = token.starts_with("--") ? token.find('=') : std::string::npos;
     const std::string_view name = std::string_view(token).substr(0, equals);
     const optionRow* row = findOption(name);
-    previous = row != nullptr && row->valueName != nullptr ? row : nullptr;
+    valueDue = row != nullptr && row->valueName != nullptr && equals == std::string::npos;
     if (row == nullptr) {
       if (token.starts_with("--") && !isValue) options.errors.push_back(unknownOption(name));
       continue;
     }
     if (equals != std::string::npos) {
-      previous = nullptr;
       if (row->valueName == nullptr) {
         options.errors.push_back(std::string(name) + " takes no value");
       } else {
