@@ -454,4 +454,14 @@ constexpr languageEntry kEntries[] = {
 const std::span<const languageEntry> languageTable = kEntries;
 const size_t languageCount = std::size(kEntries);
 
+// A language the classic rules never knew is read by its exact rules in
+// either mode.
+const scanner& rulesOf(const languageEntry& language, bool exact) {
+  return exact || !language.hasClassicRules ? language.exact : language.classic;
+}
+
+const char* modeName(const languageEntry& language, bool exact) {
+  return exact || !language.hasClassicRules ? "exact" : "classic";
+}
+
 }  // namespace quillstat

@@ -56,6 +56,13 @@ constexpr languageEntry entryOf() {
 extern const std::span<const languageEntry> languageTable;
 extern const size_t languageCount;  // languageTable.size()
 
+// The scanner of `language` by the rules a run asks for: the exact rules
+// (-x) or the classic ones.
+const scanner& rulesOf(const languageEntry& language, bool exact);
+
+// The name of those rules, as reports give the run's mode.
+const char* modeName(const languageEntry& language, bool exact);
+
 }  // namespace quillstat
 
 #endif  // QUILLSTAT_ANALYSIS_LANGUAGE_TABLE_H_
