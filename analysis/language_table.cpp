@@ -438,6 +438,58 @@ constexpr languageRow kHaskell{
         },
 };
 
+// Comments nest, and strings count inside them: (* "*)" *) is one comment
+// (a character '"' inside one is read as a string's quote). A quote opens a
+// character only before one character or an escape and a quote: 'a is a
+// type variable. {id|...|id} is a quoted string.
+constexpr languageRow kOcaml{
+    .name = "OCaml",
+    .extensions = "*.ml;*.mli",
+    .rules =
+        {
+            .blockComments = {{"(*", "*)", true, placement::anywhere, "\""}},
+            .literals = {{"\"", "\""}, {"'", "'", escapeRule::backslash, true}},
+            .hooks = hook::characterLiterals,
+            .delimited = {{.opener = "{", .tag = tagRule::lowercase, .openerEnd = "|",
+                           .closer = "|", .closerEnd = "}"}},
+        },
+};
+
+// Block comments nest, as in standard SQL and PostgreSQL. E'...' knows
+// backslash escapes. What dollar quotes hold ($$...$$, $tag$...$tag$) is
+// read as the SQL it nearly always is, a function's body: its comments are
+// comments, its ";" marks.
+constexpr languageRow kSql{
+    .name = "SQL",
+    .extensions = "*.sql",
+    .rules =
+        {
+            .lineComments = {{"--"}},
+            .blockComments = {{"/*", "*/", true}},
+            .literals = {{.opener = "'", .closer = "'", .prefix = "E;e"},
+                         {"'", "'", escapeRule::doubling},
+                         {"\"", "\"", escapeRule::doubling}},
+            .marks = ";",
+        },
+};
+
+// #[[...]] and #[==[...]==] are comments, [[...]] and [==[...]==] bracket
+// arguments (literals) where an argument starts; quoted arguments span lines.
+constexpr languageRow kCmake{
+    .name = "CMake",
+    .extensions = "*.cmake",
+    .fileNames = "CMakeLists.txt",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .literals = {{"\"", "\""}},
+            .delimited = {{.opener = "#[", .fill = '=', .openerEnd = "[", .closer = "]",
+                           .closerEnd = "]", .isComment = true},
+                          {.opener = "[", .fill = '=', .openerEnd = "[", .closer = "]",
+                           .closerEnd = "]", .where = placement::wordStart}},
+        },
+};
+
 constexpr languageEntry kEntries[] = {
     entryOf<kCpp>(), entryOf<kDelphi>(), entryOf<kPhp>(), entryOf<kJava>(), entryOf<kGo>(),
     entryOf<kC>(), entryOf<kObjectiveC>(), entryOf<kCSharp>(), entryOf<kKotlin>(),
@@ -446,7 +498,7 @@ constexpr languageEntry kEntries[] = {
     entryOf<kCss>(), entryOf<kScss>(), entryOf<kLess>(), entryOf<kHtml>(), entryOf<kXml>(),
     entryOf<kYaml>(), entryOf<kToml>(), entryOf<kDockerfile>(), entryOf<kMakefile>(),
     entryOf<kBatch>(), entryOf<kVisualBasic>(), entryOf<kFortranFixed>(), entryOf<kFortranFree>(),
-    entryOf<kHaskell>(),
+    entryOf<kHaskell>(), entryOf<kOcaml>(), entryOf<kSql>(), entryOf<kCmake>(),
 };
 
 }  // namespace

@@ -369,7 +369,8 @@ void exactReferee::blockCommentAt() {
   } else {
     // The literals it lets open, as in code; their text is comment text.
     const char c = static_cast<char>(at(i_));
-    for (size_t k = 0; r.literalsInside.find(c) != std::string_view::npos && k < kMaxLiterals; ++k) {
+    const bool opens = r.literalsInside.find(c) != std::string_view::npos;
+    for (size_t k = 0; opens && k < kMaxLiterals; ++k) {
       if (rules_.literals[k].opener == std::string_view(&c, 1)) {
         takeComment(1);
         state_ = state::commentLiteral;

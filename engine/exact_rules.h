@@ -164,9 +164,10 @@ inline constexpr int kMaxBlockComments = 3;
 inline constexpr int kMaxLiterals = 10;
 inline constexpr int kMaxPlainTokens = 4;
 inline constexpr int kMaxDelimited = 6;
-// The longest fill or tag of a delimited literal: memory stays bounded and
-// its opener and closer within kMaxLookahead.
-inline constexpr int kMaxDelimiter = 32;
+// The longest fill or tag of a delimited literal: memory stays bounded, and
+// its opener and closer within kMaxLookahead besides. CMake's documentation
+// blocks are #[==...==[ with 71 "=".
+inline constexpr int kMaxDelimiter = 128;
 
 struct exactRules {
   lineCommentRule lineComments[kMaxLineComments] = {};

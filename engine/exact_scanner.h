@@ -619,7 +619,8 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
       }
     }
     if constexpr (!rule.literalsInside.empty()) {
-      const unsigned char* next = openCommentLiteral<K>(p, end, std::make_index_sequence<kLiterals>{});
+      const unsigned char* next =
+          openCommentLiteral<K>(p, end, std::make_index_sequence<kLiterals>{});
       if (next != nullptr) return next;
     }
     frame.comment(p);

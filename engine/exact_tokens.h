@@ -281,8 +281,8 @@ constexpr bool prefixFits(std::string_view words) {
 
 // What the machine asks of a row's prefixes and delimited rules: each
 // delimited rule has a token, the words of every prefix fit a token run, and
-// a delimited opener and closer fit the lookahead. Line splices are not
-// undone in delimited rules: a row has either.
+// a delimited opener and closer, their fill or tag aside, fit the lookahead.
+// Line splices are not undone in delimited rules: a row has either.
 constexpr bool prefixesAndDelimitedRulesFit(const exactRules& rules) {
   for (const literalRule& r : rules.literals) {
     if (!prefixFits(r.prefix)) return false;
@@ -295,8 +295,8 @@ constexpr bool prefixesAndDelimitedRulesFit(const exactRules& rules) {
     if (rules.lineSplices || (r.fill != 0) == (r.tag != tagRule::none)) return false;
     if (r.closer.empty() && (r.fill == 0 || r.minFill == 0)) return false;  // no byte to stop at
     if (!prefixFits(r.prefix)) return false;
-    if (r.opener.size() + kMaxDelimiter + 1 + r.openerEnd.size() > kMaxLookahead ||
-        r.closer.size() + kMaxDelimiter + r.closerEnd.size() > kMaxLookahead) {
+    if (r.opener.size() + 1 + r.openerEnd.size() > kMaxLookahead ||
+        r.closer.size() + r.closerEnd.size() > kMaxLookahead) {
       return false;
     }
   }

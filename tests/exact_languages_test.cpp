@@ -164,9 +164,9 @@ TEST(ExactLanguages, DelimitedLiterals) {
       {"--[==[ a ]] ]=] todo\n\n]==] x; -- c", "size=34 chars=30 code=4 comments=2 marks=1 todo=1 fixme=0 | lines=3 blank=1 comment=1 code=1"},
       {"--[= x\ny; -- c", "size=14 chars=10 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       {"[[\n-- a", "size=7 chars=0 code=7 comments=0 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
-      {repeated("[", "=", 32, "[ -- a ]") + repeated("", "=", 32, "] -- c"),
-       "size=79 chars=4 code=75 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
-      {repeated("[", "=", 33, "[ -- c"), "size=40 chars=4 code=36 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {repeated("[", "=", 128, "[ -- a ]") + repeated("", "=", 128, "] -- c"),
+       "size=271 chars=4 code=267 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {repeated("[", "=", 129, "[ -- c"), "size=136 chars=4 code=132 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // Tags: the same tag closes; a digit does not start one; at a token's start only.
       {"$fn$ -- a $x$ $fn$; -- c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"$1 -- c", "size=7 chars=4 code=3 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -472,6 +472,45 @@ TEST(ExactLanguages, Haskell) {
       {"c = '\\'' -- x", "size=13 chars=4 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"s = \"a\\\"--\" -- c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"{-\n\n-}", "size=6 chars=6 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=1 comment=2 code=0"},
+  });
+}
+
+TEST(ExactLanguages, Ocaml) {
+  expectExact("OCaml", {
+      {"let x = 1 (* c *)", "size=17 chars=7 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Comments nest, and a string in one hides its closer.
+      {"(* a (* \"*)\" *) b *) x", "size=22 chars=20 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A type variable is code, a character a literal.
+      {"let f (x : 'a) = '\"' (* c *)", "size=28 chars=7 code=21 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"let s = {id|(* |} *)|id} (* c *)", "size=32 chars=7 code=25 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"let s = \"a\n(* b *)\"\n(* c *)", "size=27 chars=7 code=20 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {"(*\n\n*)", "size=6 chars=6 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=1 comment=2 code=0"},
+  });
+}
+
+TEST(ExactLanguages, Sql) {
+  expectExact("SQL", {
+      {"SELECT 1; -- c", "size=14 chars=4 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"SELECT 'it''s -- x'; -- c", "size=25 chars=4 code=21 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"SELECT \"a\"\"--b\" FROM t; -- c", "size=28 chars=4 code=24 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Block comments nest; E'' knows backslash escapes.
+      {"/* a /* b */ c */ SELECT 1;", "size=27 chars=17 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"SELECT E'\\'--'; -- c", "size=20 chars=4 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // What dollar quotes hold is read as SQL.
+      {"AS $$\nSELECT 1; -- c\n$$;", "size=24 chars=4 code=20 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"/*\n\n*/\nSELECT 1;\n-- c", "size=21 chars=10 code=11 comments=2 marks=1 todo=0 fixme=0 | lines=5 blank=1 comment=3 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Cmake) {
+  expectExact("CMake", {
+      {"set(a b) # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Bracket comments and arguments close with as many "=" as opened them.
+      {"#[=[ a ]] b ]=] x", "size=17 chars=15 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"message([[# not]]) # c", "size=22 chars=3 code=19 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"set(a \"x\\\"#\n#y\") # c", "size=20 chars=3 code=17 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"#[[\n\n]]", "size=7 chars=7 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=1 comment=2 code=0"},
+      {"# a\nset(x)\n# b", "size=14 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1", false},
   });
 }
 
