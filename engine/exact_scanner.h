@@ -321,7 +321,7 @@ const unsigned char* exactScanner<R>::blockCommentOf(const unsigned char* p,
                                                      [[maybe_unused]] const unsigned char* end,
                                                      std::index_sequence<K...>) {
   if constexpr (sizeof...(K) > 0) {
-    ((rule_ == K ? (p = blockComment<K>(p, end), true) : false) || ...);
+    static_cast<void>(((rule_ == K ? (p = blockComment<K>(p, end), true) : false) || ...));
   }
   return p;
 }
@@ -333,7 +333,7 @@ const unsigned char* exactScanner<R>::literalOf(const unsigned char* p,
                                                 std::index_sequence<K...>) {
   if constexpr (sizeof...(K) > 0) {
     const uint8_t rule = InComment ? inner_ : rule_;
-    ((rule == K ? (p = literal<K, InComment>(p, end), true) : false) || ...);
+    static_cast<void>(((rule == K ? (p = literal<K, InComment>(p, end), true) : false) || ...));
   }
   return p;
 }
@@ -344,7 +344,7 @@ const unsigned char* exactScanner<R>::delimitedOf(const unsigned char* p,
                                                   [[maybe_unused]] const unsigned char* end,
                                                   std::index_sequence<K...>) {
   if constexpr (sizeof...(K) > 0) {
-    ((rule_ == K ? (p = delimited<K>(p, end), true) : false) || ...);
+    static_cast<void>(((rule_ == K ? (p = delimited<K>(p, end), true) : false) || ...));
   }
   return p;
 }
@@ -355,7 +355,8 @@ const unsigned char* exactScanner<R>::resumeHook(const unsigned char* p,
                                                  [[maybe_unused]] const unsigned char* end,
                                                  std::index_sequence<I...>) {
   if constexpr (sizeof...(I) > 0) {
-    ((hook_ == I ? (p = std::get<I>(hooks_).resume(*this, p, end), true) : false) || ...);
+    static_cast<void>(
+        ((hook_ == I ? (p = std::get<I>(hooks_).resume(*this, p, end), true) : false) || ...));
   }
   return p;
 }
@@ -383,7 +384,7 @@ int64_t exactScanner<R>::indentOf(const unsigned char* p) {
   while (q > indentAnchor_ && !isLineEnd(q[-1])) --q;
   int64_t indent = 0;
   bool whole = false;
-  if (q == indentAnchor_ && !(q == frame.chunkBegin ? frame.atLineStart(q) : isLineEnd(q[-1]))) {
+  if (q == indentAnchor_ && !frame.atLineStart(q)) {  // the line goes on from the anchor
     indent = anchorIndent_;
     whole = anchorIndentWhole_;
   }
@@ -479,13 +480,9 @@ template <int I>
 const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const unsigned char* end) {
   constexpr codeToken token = kTokens.items[I];
   constexpr auto first = static_cast<unsigned char>(token.text[0]);
-  if constexpr (token.keyword) {
-    if ((*p != first && (!isAsciiLetter(first) || (*p ^ 0x20) != first)) || !placed(token.where, p)) {
-      return nullptr;
-    }
-  } else {
-    if (*p != first || !placed(token.where, p)) return nullptr;
-  }
+  // A keyword's first letter may stand in either case.
+  const bool opens = *p == first || (token.keyword && isAsciiLetter(first) && (*p ^ 0x20) == first);
+  if (!opens || !placed(token.where, p)) return nullptr;
   size_t length = 1;
   if constexpr (token.keyword) {
     static_assert(!kSplices, "keywords are matched without splices");
