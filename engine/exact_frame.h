@@ -26,7 +26,8 @@ namespace quillstat {
 // where each comment opens and closes, and the lines of each stretch
 // between are counted in one pass when it ends, rather than byte by byte.
 struct exactFrame {
-  explicit exactFrame(bool includeFirstComment) : counter(includeFirstComment) {}
+  exactFrame(bool includeFirstComment, std::vector<wordPlace>* places)
+      : counter(includeFirstComment, places) {}
 
   // Brackets each chunk; previous() and the line places are valid for bytes
   // of [begin, end) only, where end is the first byte not taken.
@@ -36,12 +37,23 @@ struct exactFrame {
   }
   void endChunk(const unsigned char* end) {
     lines.countTo(end);
+    chunkOffset += end - chunkBegin;
     if (end == chunkBegin) return;
     carriedOnlyBlanks_ = onlyBlanksBefore(end);
     carry = end[-1];
     started_ = true;
   }
   unsigned char previous(const unsigned char* p) const { return p > chunkBegin ? p[-1] : carry; }
+
+  // The comment byte at p offered to both detectors, or only to finish a
+  // word under way (see commentCounter); a word it ends is placed when
+  // places are recorded.
+  void offer(const unsigned char* p) {
+    if (counter.offer(*p, previous(p)) && counter.places != nullptr) place(p);
+  }
+  void offerIfPending(const unsigned char* p) {
+    if (counter.offerIfPending(*p, previous(p)) && counter.places != nullptr) place(p);
+  }
 
   // Whether p is the first byte of a line.
   bool atLineStart(const unsigned char* p) const {
@@ -91,7 +103,7 @@ struct exactFrame {
   void marker(const unsigned char* p, const unsigned char* q) { counter.pendingCommentChars += q - p; }
 
   void comment(const unsigned char* p) {
-    counter.offer(*p, previous(p));
+    offer(p);
     ++counter.pendingCommentChars;
   }
 
@@ -120,7 +132,7 @@ struct exactFrame {
   // The line end at p that ends a line comment: it may finish a word but
   // starts none; it is code that closes no run.
   void lineCommentEnd(const unsigned char* p) {
-    counter.offerIfPending(*p, previous(p));
+    offerIfPending(p);
     ++counter.pendingCodeChars;
   }
 
@@ -137,9 +149,14 @@ struct exactFrame {
   commentCounter counter;
   lineCounter lines;
   const unsigned char* chunkBegin = nullptr;
+  // Of chunkBegin's byte in the content: bytes held back from a chunk come
+  // again at the start of the next, so this counts the bytes taken.
+  int64_t chunkOffset = 0;
   unsigned char carry = 0;
 
  private:
+  void place(const unsigned char* p) { counter.placeWord(chunkOffset + (p - chunkBegin), previous(p)); }
+
   bool carriedOnlyBlanks_ = true;  // onlyBlanksBefore() the end of the last chunk
   bool started_ = false;           // a byte has been taken
 };
