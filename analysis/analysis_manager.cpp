@@ -26,12 +26,13 @@ unsigned workerCount(unsigned jobs) {
 // ever taken for a whole one.
 analysisResult unlessStopped(analysisResult result, const std::atomic<bool>* stop) {
   if (stop == nullptr || !stop->load(std::memory_order_relaxed)) return result;
-  return analysisResult{{}, result.fromDirectory, {}};
+  return analysisResult{{}, result.fromDirectory, {}, {}};
 }
 
 }  // namespace
 
-analysisManager::analysisManager(fileSystem& files, unsigned jobs) : files_(files), jobs_(jobs) {}
+analysisManager::analysisManager(fileSystem& files, unsigned jobs, bool listWords)
+    : files_(files), jobs_(jobs), listWords_(listWords) {}
 
 analysisResult analysisManager::analyzeFile(const std::string& path, const scanner& scan,
                                             bool includeFirstComment,
@@ -40,7 +41,8 @@ analysisResult analysisManager::analyzeFile(const std::string& path, const scann
   std::vector<char> buffer;
   ioError error;
   result.records.push_back(scanPath(scan, files_, path, includeFirstComment, &buffer, &error,
-                                    pathType::unchecked, stop));
+                                    pathType::unchecked, stop,
+                                    listWords_ ? &result.todos : nullptr));
   if (error.failed()) result.failures.push_back({path, error});
   return unlessStopped(std::move(result), stop);
 }
@@ -53,11 +55,12 @@ analysisResult analysisManager::analyzeDirectory(const std::string& directory,
   analysisResult result;
   result.fromDirectory = true;
   // The workers analyse while the walk is still finding files.
-  fileAnalysisPool pool(files_, scan, includeFirstComment, workerCount(jobs_), progress, stop);
+  fileAnalysisPool pool(files_, scan, includeFirstComment, listWords_, workerCount(jobs_),
+                        progress, stop);
   collectFiles(
       files_, directory, splitMasks(masks), recursive,
       [&pool](std::string path) { pool.add(std::move(path)); }, &result.failures, stop);
-  pool.finish(&result.records, &result.failures);
+  pool.finish(&result.records, &result.failures, &result.todos);
   return unlessStopped(std::move(result), stop);
 }
 
@@ -66,9 +69,10 @@ analysisResult analysisManager::analyzeFiles(const pathSource& nextPath, const s
                                              const progressCallback& progress) const {
   analysisResult result;
   result.fromDirectory = true;
-  fileAnalysisPool pool(files_, scan, includeFirstComment, workerCount(jobs_), progress);
+  fileAnalysisPool pool(files_, scan, includeFirstComment, listWords_, workerCount(jobs_),
+                        progress);
   for (std::string path; nextPath(&path);) pool.add(std::move(path), pathType::unchecked);
-  pool.finish(&result.records, &result.failures);
+  pool.finish(&result.records, &result.failures, &result.todos);
   return result;
 }
 

@@ -31,8 +31,9 @@ class analysisManager {
 
   // Reads through `files`, which must outlive the manager. `jobs` worker
   // threads, at most 256, analyse the files of a directory; 0 means one per
-  // core. The results never depend on it.
-  explicit analysisManager(fileSystem& files, unsigned jobs = 0);
+  // core. The results never depend on it. With `listWords`, results list
+  // the todo and fixme words (analysisResult::todos).
+  explicit analysisManager(fileSystem& files, unsigned jobs = 0, bool listWords = false);
 
   // Analyses one file: exactly one record, the all-zero record with an
   // empty name when the file cannot be read (and then a failure).
@@ -60,6 +61,7 @@ class analysisManager {
  private:
   fileSystem& files_;
   unsigned jobs_;
+  bool listWords_;
 };
 
 }  // namespace quillstat

@@ -5,6 +5,7 @@
 
 #include "analysis/input_failure.h"
 #include "engine/file_stats.h"
+#include "engine/word_places.h"
 
 namespace quillstat {
 
@@ -19,6 +20,11 @@ struct analysisResult {
   // The inputs that could not be read: directories that could not be
   // listed, then files, each in walk order.
   std::vector<inputFailure> failures;
+  // When the words were listed (analysisManager's listWords): every todo
+  // and fixme word the records count, in record order and in each file in
+  // content order; as many as the records' todoWordsCount and
+  // fixmeWordsCount together.
+  std::vector<todoItem> todos;
 };
 
 // The sum of all records (see addStats), with an empty name.

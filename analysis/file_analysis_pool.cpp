@@ -1,15 +1,17 @@
 #include "analysis/file_analysis_pool.h"
 
+#include <iterator>
 #include <system_error>
 
 namespace quillstat {
 
 fileAnalysisPool::fileAnalysisPool(fileSystem& files, const scanner& scan,
-                                   bool includeFirstComment, unsigned jobs,
+                                   bool includeFirstComment, bool listWords, unsigned jobs,
                                    progressCallback progress, const std::atomic<bool>* stop)
     : files_(files),
       scan_(scan),
       includeFirstComment_(includeFirstComment),
+      listWords_(listWords),
       progress_(std::move(progress)),
       stop_(stop) {
   for (unsigned i = 0; i < (jobs > 0 ? jobs : 1); ++i) {
@@ -28,7 +30,7 @@ fileAnalysisPool::~fileAnalysisPool() { close(); }
 void fileAnalysisPool::add(std::string path, pathType type) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    slots_.push_back(slot{std::move(path), type, {}, {}});
+    slots_.push_back(slot{std::move(path), type, {}, {}, {}});
   }
   filesAdded_.notify_one();
 }
@@ -45,7 +47,7 @@ void fileAnalysisPool::close() {
 }
 
 void fileAnalysisPool::finish(std::vector<fileStats>* results,
-                              std::vector<inputFailure>* failures) {
+                              std::vector<inputFailure>* failures, std::vector<todoItem>* todos) {
   close();
   if (workerFailure_) std::rethrow_exception(workerFailure_);
   results->reserve(results->size() + slots_.size());
@@ -55,6 +57,8 @@ void fileAnalysisPool::finish(std::vector<fileStats>* results,
     slot& s = slots_.front();
     if (s.error.failed()) failures->push_back({std::move(s.path), s.error});
     results->push_back(std::move(s.stats));
+    todos->insert(todos->end(), std::make_move_iterator(s.todos.begin()),
+                  std::make_move_iterator(s.todos.end()));
     slots_.pop_front();
   }
 }
@@ -80,11 +84,13 @@ void fileAnalysisPool::workUntilClosed() {
     slot& file = slots_[nextToClaim_++];
     lock.unlock();
     ioError error;
+    std::vector<todoItem> todos;
     fileStats stats = scanPath(scan_, files_, file.path, includeFirstComment_, &buffer, &error,
-                               file.type, stop_);
+                               file.type, stop_, listWords_ ? &todos : nullptr);
     lock.lock();
     file.stats = std::move(stats);
     file.error = error;
+    file.todos = std::move(todos);
     // A record that was read carries the path as its name; only a failure
     // still needs the slot's copy.
     if (!error.failed()) std::string().swap(file.path);

@@ -33,7 +33,8 @@ class fileAnalysisPool {
       std::function<void(size_t filesDone, size_t filesFound, int64_t bytesDone)>;
 
   // Reads through `files` (which must outlive the pool) and scans with
-  // `scan`. `jobs` threads (at least one) start at once; fewer if the system
+  // `scan`; with `listWords`, the words of each file are listed too (see
+  // scanPath's todos). `jobs` threads (at least one) start at once; fewer if the system
   // refuses more, and if it refuses the first, std::system_error is thrown.
   // `progress`, when set, is called on a worker thread after each file,
   // outside the pool's lock, so possibly by several workers at once. When
@@ -41,7 +42,7 @@ class fileAnalysisPool {
   // read half way and claim no more: the records are then incomplete. It
   // must outlive the pool.
   fileAnalysisPool(fileSystem& files, const scanner& scan, bool includeFirstComment,
-                   unsigned jobs, progressCallback progress,
+                   bool listWords, unsigned jobs, progressCallback progress,
                    const std::atomic<bool>* stop = nullptr);
   // Waits for the workers if finish() was not called.
   ~fileAnalysisPool();
@@ -55,10 +56,12 @@ class fileAnalysisPool {
   void add(std::string path, pathType type = pathType::regularFile);
 
   // Waits until every added file is analysed, then appends the records to
-  // *results and the files that could not be read to *failures, both in the
-  // order of add(). Call once, after the last add(). An exception that ended
-  // a worker (out of memory, a throwing progress callback) is thrown here.
-  void finish(std::vector<fileStats>* results, std::vector<inputFailure>* failures);
+  // *results, the files that could not be read to *failures and the listed
+  // words to *todos, all in the order of add(). Call once, after the last
+  // add(). An exception that ended a worker (out of memory, a throwing
+  // progress callback) is thrown here.
+  void finish(std::vector<fileStats>* results, std::vector<inputFailure>* failures,
+              std::vector<todoItem>* todos);
 
  private:
   struct slot {
@@ -66,6 +69,7 @@ class fileAnalysisPool {
     pathType type;
     fileStats stats;
     ioError error;
+    std::vector<todoItem> todos;
   };
 
   void work();
@@ -75,6 +79,7 @@ class fileAnalysisPool {
   fileSystem& files_;
   const scanner scan_;
   const bool includeFirstComment_;
+  const bool listWords_;
   std::mutex mutex_;
   std::condition_variable filesAdded_;
   std::deque<slot> slots_;  // a deque: workers keep references while add() grows it

@@ -2,7 +2,7 @@
 
 #include "quillstat_version.h"
 #include "report/figures.h"
-#include "report/utf8.h"
+#include "report/json_text.h"
 
 namespace quillstat {
 
@@ -11,40 +11,6 @@ namespace {
 // Raised whenever a reader would have to change: a member renamed, removed
 // or given another meaning. New members do not raise it.
 constexpr int kFormatVersion = 1;
-
-// Bytes from 0x80 up pass as they are: the writer replaces those that are
-// not UTF-8 (see report_writer.h).
-void appendString(std::string_view text, std::string* out) {
-  out->push_back('"');
-  for (size_t i = 0; i < text.size(); ++i) {
-    const unsigned char b = static_cast<unsigned char>(text[i]);
-    switch (b) {
-      case '"': out->append("\\\""); break;
-      case '\\': out->append("\\\\"); break;
-      case '\n': out->append("\\n"); break;
-      case '\r': out->append("\\r"); break;
-      case '\t': out->append("\\t"); break;
-      default:
-        if (b < 0x20) {
-          out->append("\\u00");
-          appendHexBytes(text.substr(i, 1), out);
-        } else {
-          out->push_back(static_cast<char>(b));
-        }
-    }
-  }
-  out->push_back('"');
-}
-
-// "path": the name, and "pathBytes" when the name is not UTF-8.
-void appendPath(std::string_view name, std::string* out) {
-  out->append("\"path\": ");
-  appendString(name, out);
-  if (isValidUtf8(name)) return;
-  out->append(", \"pathBytes\": \"");
-  appendHexBytes(name, out);
-  out->push_back('"');
-}
 
 void appendFigures(const fileStats& s, std::string* out) {
   const struct {
@@ -95,17 +61,17 @@ std::string jsonHeader(const reportSettings& settings) {
                     "\",\n  \"formatVersion\": ";
   appendInt(kFormatVersion, &out);
   out.append(",\n  \"language\": ");
-  appendString(run.language, &out);
+  appendJsonString(run.language, &out);
   out.append(",\n  \"mode\": ");
-  appendString(run.mode, &out);
+  appendJsonString(run.mode, &out);
   out.append(",\n  \"options\": {\"input\": \"");
   out.append(inputName(run.input));
   out.append("\", ");
-  appendPath(run.path, &out);
+  appendJsonPath(run.path, &out);
   if (run.input == inputKind::directory) {
     out.append(run.recursive ? ", \"recursive\": true, \"masks\": "
                              : ", \"recursive\": false, \"masks\": ");
-    appendString(run.masks, &out);
+    appendJsonString(run.masks, &out);
   }
   out.append(run.countFirstComment ? ", \"countFirstComment\": true},\n"
                                    : ", \"countFirstComment\": false},\n");
@@ -115,7 +81,7 @@ std::string jsonHeader(const reportSettings& settings) {
 
 void formatJsonRecord(const fileStats& stats, std::string* out) {
   out->append("\n    {");
-  appendPath(stats.filename, out);
+  appendJsonPath(stats.filename, out);
   out->append(", ");
   appendFigures(stats, out);
 }
@@ -131,7 +97,7 @@ std::string jsonFooter(const analysisResult& result, const reportSettings& setti
   for (size_t i = 0; i < result.failures.size(); ++i) {
     const inputFailure& failure = result.failures[i];
     out.append(i == 0 ? "\n    {" : ",\n    {");
-    appendPath(failure.path, &out);
+    appendJsonPath(failure.path, &out);
     const failureWords words = settings.describeError != nullptr
                                    ? settings.describeError(failure.error)
                                    : failureWords{failure.error.what, ""};
@@ -140,7 +106,7 @@ std::string jsonFooter(const analysisResult& result, const reportSettings& setti
     out.append("\"");
     if (settings.describeError != nullptr) {
       out.append(", \"message\": ");
-      appendString(words.message, &out);
+      appendJsonString(words.message, &out);
     }
     out.append("}");
   }

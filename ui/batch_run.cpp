@@ -7,6 +7,7 @@
 #include "analysis/language_table.h"
 #include "report/report_file.h"
 #include "report/report_writer.h"
+#include "report/todo_list.h"
 #include "ui/error_text.h"
 #include "ui/file_identity.h"
 #include "ui/file_list.h"
@@ -65,7 +66,7 @@ struct listProblem {
 // *problem set and the result unusable.
 analysisResult analyse(const commandLineOptions& options, const runDescription& run,
                        std::ostream& errors, listProblem* problem) {
-  const analysisManager manager(machineFileSystem(), options.jobs);
+  const analysisManager manager(machineFileSystem(), options.jobs, options.todoList.has_value());
   const scanner& scan = rulesOf(languageTable[options.languageIndex], options.exact);
   if (run.input == inputKind::file) {
     return manager.analyzeFile(run.path, scan, run.countFirstComment);
@@ -110,6 +111,38 @@ std::optional<fileIdentity> reportTarget(const std::string& output) {
   return output == standardOutputName ? identifyStandardOutput() : identifyFile(output);
 }
 
+// What the run writes: the report, and the todo list when asked for.
+struct output {
+  const char* what;  // as the messages name it
+  std::string path;
+  bool refused = false;
+};
+
+// A file named on the command line or in a list is never overwritten by an
+// output; an earlier output inside an analysed tree is about to be
+// replaced, so it is no input of this run: its record and its words go.
+void keepOutputsApart(inputKind input, std::vector<output>* outputs, analysisResult* result) {
+  for (output& out : *outputs) {
+    const std::optional<fileIdentity> target = reportTarget(out.path);
+    if (!target) continue;
+    auto isOutput = [&](const fileStats& stats) { return isRecordOf(*target, stats); };
+    if (input != inputKind::directory) {
+      out.refused = std::ranges::any_of(result->records, isOutput);
+      continue;
+    }
+    // A walk names each path once, so the paths tell the words.
+    std::vector<std::string> left;
+    std::erase_if(result->records, [&](const fileStats& stats) {
+      const bool leaves = isOutput(stats);
+      if (leaves) left.push_back(stats.filename);
+      return leaves;
+    });
+    std::erase_if(result->todos, [&](const todoItem& item) {
+      return std::ranges::find(left, item.path) != left.end();
+    });
+  }
+}
+
 }  // namespace
 
 batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
@@ -140,29 +173,26 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
            << settings.run.masks << "'\n";
   }
 
-  const std::string& output = *options.outputPath;
-  const std::optional<fileIdentity> target = reportTarget(output);
-  bool refused = false;
-  if (target) {
-    auto isOutput = [&](const fileStats& stats) { return isRecordOf(*target, stats); };
-    // A file named on the command line or in a list is never overwritten; an
-    // earlier report inside an analysed tree is about to be replaced, so it
-    // is no input of this run.
-    if (settings.run.input != inputKind::directory) {
-      refused = std::ranges::any_of(result.records, isOutput);
-    } else {
-      std::erase_if(result.records, isOutput);
-    }
-  }
+  std::vector<output> outputs = {{"report", *options.outputPath}};
+  if (options.todoList) outputs.push_back({"todo list", *options.todoList});
+  keepOutputsApart(settings.run.input, &outputs, &result);
   batchStatus status = result.failures.empty() ? batchOk : batchInputUnreadable;
-  ioError error;
-  if (refused) {
-    errors << "quillstat: will not write the report over '" << output
-           << "': it is one of the analysed files\n";
-    status = batchReportFailed;
-  } else if (!writeReport(output, settings, result, &error)) {
-    errors << "quillstat: cannot write report '" << output << "': " << errorText(error) << '\n';
-    status = batchReportFailed;
+  const todoListForm listForm =
+      options.format == reportFormat::json ? todoListForm::json : todoListForm::lines;
+  for (const output& out : outputs) {
+    const bool isReport = &out == &outputs.front();
+    ioError error;
+    const bool written =
+        !out.refused && (isReport ? writeReport(out.path, settings, result, &error)
+                                  : writeTodoList(out.path, listForm, result.todos, &error));
+    if (out.refused) {
+      errors << "quillstat: will not write the " << out.what << " over '" << out.path
+             << "': it is one of the analysed files\n";
+    } else if (!written) {
+      errors << "quillstat: cannot write " << out.what << " '" << out.path
+             << "': " << errorText(error) << '\n';
+    }
+    if (!written) status = batchReportFailed;
   }
   const std::vector<std::string> gateLines = gateFailures(options.gate, totalOf(result));
   for (const std::string& line : gateLines) errors << "quillstat: " << line << '\n';

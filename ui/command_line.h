@@ -47,6 +47,7 @@ struct commandLineOptions {
   std::optional<textEncoding> encoding;
   std::optional<std::string> filesFrom;       // --files-from FILE ("-": standard input)
   bool nulSeparated = false;                  // --null: the list's paths end in NUL, not LF
+  std::optional<std::string> todoList;        // --todo-list FILE ("-": standard output)
   gateLimits gate;                            // --fail-under PERCENT, --max-todo N
   bool quiet = false;                         // -q: no progress line
   bool showHelp = false;                      // -h or --help: nothing else runs

@@ -135,6 +135,10 @@ constexpr optionRow rows[] = {
     {"--null", nullptr, nullptr,
      "пути в списке --files-from разделены символом NUL (git ls-files -z)", nullptr,
      setFlag<&commandLineOptions::nulSeparated>},
+    {"--todo-list", nullptr, "FILE",
+     "записать в FILE слова todo и fixme из комментариев, по одному в строке: "
+     "путь:строка:столбец: todo: текст строки (- стандартный вывод; с -t json массив JSON)",
+     nullptr, setPath<&commandLineOptions::todoList>},
     {"--fail-under", nullptr, "PERCENT",
      "код завершения 3, если доля символов комментариев во всех файлах меньше PERCENT "
      "процентов",
