@@ -20,7 +20,8 @@ namespace {
 
 // Whether `stats` is the record of the file `target`. Only records of the
 // target's size can be, so an existing report in a big tree costs few lookups.
-bool isRecordOf(const fileIdentity& target, const fileStats& stats) {
+bool isRecordOf(const fileIdentity& target, const fileRecord& record) {
+  const fileStats& stats = record.stats;
   if (stats.filename.empty() || stats.sizeFile != target.size) return false;
   std::optional<fileIdentity> analysed = identifyFile(stats.filename);
   return analysed && analysed->sameFileAs(target);
@@ -66,9 +67,9 @@ struct listProblem {
 analysisResult analyse(const commandLineOptions& options, const runDescription& run,
                        std::ostream& errors, listProblem* problem) {
   const analysisManager manager(machineFileSystem(), options.jobs);
-  const scanner& scan = rulesOf(languageTable[options.languageIndex], options.exact);
+  const fileRules rules{options.languageIndex, options.exact};
   if (run.input == inputKind::file) {
-    return manager.analyzeFile(run.path, scan, run.countFirstComment);
+    return manager.analyzeFile(run.path, rules, run.countFirstComment);
   }
   if (run.input == inputKind::directory && run.path.empty()) {
     // The core would take "" for the working directory, as no user means it.
@@ -93,11 +94,11 @@ analysisResult analyse(const commandLineOptions& options, const runDescription& 
     };
   }
   if (run.input == inputKind::directory) {
-    return manager.analyzeDirectory(run.path, run.masks, run.recursive, scan,
+    return manager.analyzeDirectory(run.path, run.masks, run.recursive, rules,
                                     run.countFirstComment, progress);
   }
   analysisResult result = manager.analyzeFiles(
-      [&list](std::string* path) { return list.next(path); }, scan, run.countFirstComment,
+      [&list](std::string* path) { return list.next(path); }, rules, run.countFirstComment,
       progress);
   problem->error = list.error();
   problem->holdsNul = list.holdsNul();
@@ -144,7 +145,7 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   const std::optional<fileIdentity> target = reportTarget(output);
   bool refused = false;
   if (target) {
-    auto isOutput = [&](const fileStats& stats) { return isRecordOf(*target, stats); };
+    auto isOutput = [&](const fileRecord& record) { return isRecordOf(*target, record); };
     // A file named on the command line or in a list is never overwritten; an
     // earlier report inside an analysed tree is about to be replaced, so it
     // is no input of this run.
