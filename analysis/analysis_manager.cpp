@@ -26,7 +26,9 @@ unsigned workerCount(unsigned jobs) {
 // ever taken for a whole one.
 analysisResult unlessStopped(analysisResult result, const std::atomic<bool>* stop) {
   if (stop == nullptr || !stop->load(std::memory_order_relaxed)) return result;
-  return analysisResult{{}, result.fromDirectory, {}, {}};
+  analysisResult empty;
+  empty.fromDirectory = result.fromDirectory;
+  return empty;
 }
 
 }  // namespace
@@ -34,45 +36,47 @@ analysisResult unlessStopped(analysisResult result, const std::atomic<bool>* sto
 analysisManager::analysisManager(fileSystem& files, unsigned jobs, bool listWords)
     : files_(files), jobs_(jobs), listWords_(listWords) {}
 
-analysisResult analysisManager::analyzeFile(const std::string& path, const scanner& scan,
+analysisResult analysisManager::analyzeFile(const std::string& path, const fileRules& rules,
                                             bool includeFirstComment,
                                             const std::atomic<bool>* stop) const {
   analysisResult result;
   std::vector<char> buffer;
-  ioError error;
-  result.records.push_back(scanPath(scan, files_, path, includeFirstComment, &buffer, &error,
-                                    pathType::unchecked, stop,
-                                    listWords_ ? &result.todos : nullptr));
-  if (error.failed()) result.failures.push_back({path, error});
+  fileOutcome outcome = analyzePath(files_, path, pathType::unchecked, rules,
+                                    includeFirstComment, listWords_, &buffer, stop);
+  if (outcome.error.failed()) result.failures.push_back({path, outcome.error});
+  result.records.push_back(std::move(outcome.record));
+  result.todos = std::move(outcome.todos);
   return unlessStopped(std::move(result), stop);
 }
 
 analysisResult analysisManager::analyzeDirectory(const std::string& directory,
                                                  const std::string& masks, bool recursive,
-                                                 const scanner& scan, bool includeFirstComment,
+                                                 const fileRules& rules,
+                                                 bool includeFirstComment,
                                                  const progressCallback& progress,
                                                  const std::atomic<bool>* stop) const {
   analysisResult result;
   result.fromDirectory = true;
+  result.root = walkPrefix(directory);
   // The workers analyse while the walk is still finding files.
-  fileAnalysisPool pool(files_, scan, includeFirstComment, listWords_, workerCount(jobs_),
+  fileAnalysisPool pool(files_, rules, includeFirstComment, listWords_, workerCount(jobs_),
                         progress, stop);
   collectFiles(
       files_, directory, splitMasks(masks), recursive,
       [&pool](std::string path) { pool.add(std::move(path)); }, &result.failures, stop);
-  pool.finish(&result.records, &result.failures, &result.todos);
+  pool.finish(&result);
   return unlessStopped(std::move(result), stop);
 }
 
-analysisResult analysisManager::analyzeFiles(const pathSource& nextPath, const scanner& scan,
+analysisResult analysisManager::analyzeFiles(const pathSource& nextPath, const fileRules& rules,
                                              bool includeFirstComment,
                                              const progressCallback& progress) const {
   analysisResult result;
   result.fromDirectory = true;
-  fileAnalysisPool pool(files_, scan, includeFirstComment, listWords_, workerCount(jobs_),
+  fileAnalysisPool pool(files_, rules, includeFirstComment, listWords_, workerCount(jobs_),
                         progress);
   for (std::string path; nextPath(&path);) pool.add(std::move(path), pathType::unchecked);
-  pool.finish(&result.records, &result.failures, &result.todos);
+  pool.finish(&result);
   return result;
 }
 

@@ -8,14 +8,14 @@
 #include <string>
 
 #include "analysis/analysis_result.h"
+#include "analysis/file_analysis.h"
 #include "analysis/file_analysis_pool.h"
 #include "engine/file_system.h"
-#include "engine/scanner.h"
 
 namespace quillstat {
 
 // Runs analyses: reads the inputs through one file system and scans them
-// with the scanner of a language row.
+// by the rules of a language row (see fileRules).
 //
 // An analysis may be given `stop`, a flag that another thread sets to true to
 // end it early; it must outlive the call. A stopped analysis returns a
@@ -37,15 +37,15 @@ class analysisManager {
 
   // Analyses one file: exactly one record, the all-zero record with an
   // empty name when the file cannot be read (and then a failure).
-  analysisResult analyzeFile(const std::string& path, const scanner& scan,
+  analysisResult analyzeFile(const std::string& path, const fileRules& rules,
                              bool includeFirstComment,
                              const std::atomic<bool>* stop = nullptr) const;
 
   // Analyses every file of `directory` selected by the mask list `masks`,
   // and of its sub-directories when `recursive`, in walk order (see
-  // collectFiles).
+  // collectFiles); the result's root is the walk's prefix (walkPrefix).
   analysisResult analyzeDirectory(const std::string& directory, const std::string& masks,
-                                  bool recursive, const scanner& scan, bool includeFirstComment,
+                                  bool recursive, const fileRules& rules, bool includeFirstComment,
                                   const progressCallback& progress = {},
                                   const std::atomic<bool>* stop = nullptr) const;
 
@@ -54,7 +54,7 @@ class analysisManager {
   // masks not applied, and a path that is not a readable regular file is a
   // failure with the all-zero record, as in a directory. The result has a
   // total, as after a directory.
-  analysisResult analyzeFiles(const pathSource& nextPath, const scanner& scan,
+  analysisResult analyzeFiles(const pathSource& nextPath, const fileRules& rules,
                               bool includeFirstComment,
                               const progressCallback& progress = {}) const;
 

@@ -74,12 +74,17 @@ struct walker {
 
 }  // namespace
 
+std::string walkPrefix(const std::string& directory) {
+  std::string prefix = directory;
+  if (prefix.empty() || !isPathSeparator(prefix.back())) prefix.push_back(pathSeparator());
+  return prefix;
+}
+
 void collectFiles(fileSystem& files, const std::string& directory,
                   const std::vector<std::string>& tokens, bool recursive,
                   const std::function<void(std::string path)>& selectFile,
                   std::vector<inputFailure>* failures, const std::atomic<bool>* stop) {
-  std::string prefix = directory;
-  if (prefix.empty() || !isPathSeparator(prefix.back())) prefix.push_back(pathSeparator());
+  std::string prefix = walkPrefix(directory);
   walker{files, tokens, recursive, selectFile, failures, stop}.walk(&prefix, &directory);
 }
 

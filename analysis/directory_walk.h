@@ -35,6 +35,11 @@ namespace quillstat {
 //
 // When `stop` is not null and becomes true, the walk ends before its next
 // entry; it must outlive the call.
+// The path a walk of `directory` puts before the names of its files:
+// `directory` and a separator unless it ends in one ("src" and "src/" give
+// "src/", "" gives "/").
+std::string walkPrefix(const std::string& directory);
+
 void collectFiles(fileSystem& files, const std::string& directory,
                   const std::vector<std::string>& tokens, bool recursive,
                   const std::function<void(std::string path)>& selectFile,

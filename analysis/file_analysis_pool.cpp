@@ -5,11 +5,11 @@
 
 namespace quillstat {
 
-fileAnalysisPool::fileAnalysisPool(fileSystem& files, const scanner& scan,
+fileAnalysisPool::fileAnalysisPool(fileSystem& files, const fileRules& rules,
                                    bool includeFirstComment, bool listWords, unsigned jobs,
                                    progressCallback progress, const std::atomic<bool>* stop)
     : files_(files),
-      scan_(scan),
+      rules_(rules),
       includeFirstComment_(includeFirstComment),
       listWords_(listWords),
       progress_(std::move(progress)),
@@ -30,7 +30,7 @@ fileAnalysisPool::~fileAnalysisPool() { close(); }
 void fileAnalysisPool::add(std::string path, pathType type) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    slots_.push_back(slot{std::move(path), type, {}, {}, {}});
+    slots_.push_back(slot{std::move(path), type, {}});
   }
   filesAdded_.notify_one();
 }
@@ -46,19 +46,18 @@ void fileAnalysisPool::close() {
   }
 }
 
-void fileAnalysisPool::finish(std::vector<fileStats>* results,
-                              std::vector<inputFailure>* failures, std::vector<todoItem>* todos) {
+void fileAnalysisPool::finish(analysisResult* result) {
   close();
   if (workerFailure_) std::rethrow_exception(workerFailure_);
-  results->reserve(results->size() + slots_.size());
+  result->records.reserve(result->records.size() + slots_.size());
   // Popping as we go lets the deque free its blocks, so the records are not
   // held twice at the end of a big tree.
   while (!slots_.empty()) {
     slot& s = slots_.front();
-    if (s.error.failed()) failures->push_back({std::move(s.path), s.error});
-    results->push_back(std::move(s.stats));
-    todos->insert(todos->end(), std::make_move_iterator(s.todos.begin()),
-                  std::make_move_iterator(s.todos.end()));
+    if (s.outcome.error.failed()) result->failures.push_back({std::move(s.path), s.outcome.error});
+    result->records.push_back(std::move(s.outcome.record));
+    result->todos.insert(result->todos.end(), std::make_move_iterator(s.outcome.todos.begin()),
+                         std::make_move_iterator(s.outcome.todos.end()));
     slots_.pop_front();
   }
 }
@@ -83,20 +82,16 @@ void fileAnalysisPool::workUntilClosed() {
     if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) return;
     slot& file = slots_[nextToClaim_++];
     lock.unlock();
-    ioError error;
-    std::vector<todoItem> todos;
-    fileStats stats = scanPath(scan_, files_, file.path, includeFirstComment_, &buffer, &error,
-                               file.type, stop_, listWords_ ? &todos : nullptr);
+    fileOutcome outcome = analyzePath(files_, file.path, file.type, rules_, includeFirstComment_,
+                                      listWords_, &buffer, stop_);
     lock.lock();
-    file.stats = std::move(stats);
-    file.error = error;
-    file.todos = std::move(todos);
+    file.outcome = std::move(outcome);
     // A record that was read carries the path as its name; only a failure
     // still needs the slot's copy.
-    if (!error.failed()) std::string().swap(file.path);
+    if (!file.outcome.error.failed()) std::string().swap(file.path);
     const size_t done = ++filesDone_;
     const size_t found = slots_.size();
-    const int64_t bytes = bytesDone_ += file.stats.sizeFile;
+    const int64_t bytes = bytesDone_ += file.outcome.record.stats.sizeFile;
     if (progress_) {
       lock.unlock();
       progress_(done, found, bytes);

@@ -13,10 +13,9 @@
 #include <thread>
 #include <vector>
 
-#include "analysis/input_failure.h"
-#include "engine/file_stats.h"
+#include "analysis/analysis_result.h"
+#include "analysis/file_analysis.h"
 #include "engine/file_system.h"
-#include "engine/scanner.h"
 
 namespace quillstat {
 
@@ -32,16 +31,16 @@ class fileAnalysisPool {
   using progressCallback =
       std::function<void(size_t filesDone, size_t filesFound, int64_t bytesDone)>;
 
-  // Reads through `files` (which must outlive the pool) and scans with
-  // `scan`; with `listWords`, the words of each file are listed too (see
-  // scanPath's todos). `jobs` threads (at least one) start at once; fewer if the system
+  // Reads through `files` (which must outlive the pool) and reads each file
+  // by `rules` (see analyzePath), listing its words with `listWords`. `jobs`
+  // threads (at least one) start at once; fewer if the system
   // refuses more, and if it refuses the first, std::system_error is thrown.
   // `progress`, when set, is called on a worker thread after each file,
   // outside the pool's lock, so possibly by several workers at once. When
   // `stop` is not null and becomes true, the workers leave the file they
   // read half way and claim no more: the records are then incomplete. It
   // must outlive the pool.
-  fileAnalysisPool(fileSystem& files, const scanner& scan, bool includeFirstComment,
+  fileAnalysisPool(fileSystem& files, const fileRules& rules, bool includeFirstComment,
                    bool listWords, unsigned jobs, progressCallback progress,
                    const std::atomic<bool>* stop = nullptr);
   // Waits for the workers if finish() was not called.
@@ -56,20 +55,17 @@ class fileAnalysisPool {
   void add(std::string path, pathType type = pathType::regularFile);
 
   // Waits until every added file is analysed, then appends the records to
-  // *results, the files that could not be read to *failures and the listed
-  // words to *todos, all in the order of add(). Call once, after the last
-  // add(). An exception that ended a worker (out of memory, a throwing
-  // progress callback) is thrown here.
-  void finish(std::vector<fileStats>* results, std::vector<inputFailure>* failures,
-              std::vector<todoItem>* todos);
+  // result->records, the files that could not be read to result->failures
+  // and the listed words to result->todos, all in the order of add(). Call
+  // once, after the last add(). An exception that ended a worker (out of
+  // memory, a throwing progress callback) is thrown here.
+  void finish(analysisResult* result);
 
  private:
   struct slot {
     std::string path;
     pathType type;
-    fileStats stats;
-    ioError error;
-    std::vector<todoItem> todos;
+    fileOutcome outcome;
   };
 
   void work();
@@ -77,7 +73,7 @@ class fileAnalysisPool {
   void close();
 
   fileSystem& files_;
-  const scanner scan_;
+  const fileRules rules_;
   const bool includeFirstComment_;
   const bool listWords_;
   std::mutex mutex_;

@@ -38,7 +38,7 @@ class reportBlocks {
   // Whether block `index` is the total, and the figures it shows.
   bool isTotal(size_t index) const { return index >= result_.records.size(); }
   const fileStats& figures(size_t index) const {
-    return isTotal(index) ? total_ : result_.records[index];
+    return isTotal(index) ? total_ : result_.records[index].stats;
   }
 
  private:

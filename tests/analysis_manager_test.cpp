@@ -11,14 +11,13 @@
 #include <gtest/gtest.h>
 
 #include "analysis/analysis_manager.h"
-#include "engine/c_like_scan.h"
 #include "child_process.h"
 #include "test_files.h"
 
 namespace quillstat {
 namespace {
 
-constexpr scanner cpp = scannerOf<cppScanner>();
+constexpr fileRules cpp{0, false};  // C++, the classic rules
 
 class AnalysisManager : public testing::Test {
  protected:

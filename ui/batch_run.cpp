@@ -21,7 +21,8 @@ namespace {
 
 // Whether `stats` is the record of the file `target`. Only records of the
 // target's size can be, so an existing report in a big tree costs few lookups.
-bool isRecordOf(const fileIdentity& target, const fileStats& stats) {
+bool isRecordOf(const fileIdentity& target, const fileRecord& record) {
+  const fileStats& stats = record.stats;
   if (stats.filename.empty() || stats.sizeFile != target.size) return false;
   std::optional<fileIdentity> analysed = identifyFile(stats.filename);
   return analysed && analysed->sameFileAs(target);
@@ -67,9 +68,9 @@ struct listProblem {
 analysisResult analyse(const commandLineOptions& options, const runDescription& run,
                        std::ostream& errors, listProblem* problem) {
   const analysisManager manager(machineFileSystem(), options.jobs, options.todoList.has_value());
-  const scanner& scan = rulesOf(languageTable[options.languageIndex], options.exact);
+  const fileRules rules{options.languageIndex, options.exact};
   if (run.input == inputKind::file) {
-    return manager.analyzeFile(run.path, scan, run.countFirstComment);
+    return manager.analyzeFile(run.path, rules, run.countFirstComment);
   }
   if (run.input == inputKind::directory && run.path.empty()) {
     // The core would take "" for the working directory, as no user means it.
@@ -94,11 +95,11 @@ analysisResult analyse(const commandLineOptions& options, const runDescription& 
     };
   }
   if (run.input == inputKind::directory) {
-    return manager.analyzeDirectory(run.path, run.masks, run.recursive, scan,
+    return manager.analyzeDirectory(run.path, run.masks, run.recursive, rules,
                                     run.countFirstComment, progress);
   }
   analysisResult result = manager.analyzeFiles(
-      [&list](std::string* path) { return list.next(path); }, scan, run.countFirstComment,
+      [&list](std::string* path) { return list.next(path); }, rules, run.countFirstComment,
       progress);
   problem->error = list.error();
   problem->holdsNul = list.holdsNul();
@@ -125,16 +126,16 @@ void keepOutputsApart(inputKind input, std::vector<output>* outputs, analysisRes
   for (output& out : *outputs) {
     const std::optional<fileIdentity> target = reportTarget(out.path);
     if (!target) continue;
-    auto isOutput = [&](const fileStats& stats) { return isRecordOf(*target, stats); };
+    auto isOutput = [&](const fileRecord& record) { return isRecordOf(*target, record); };
     if (input != inputKind::directory) {
       out.refused = std::ranges::any_of(result->records, isOutput);
       continue;
     }
     // A walk names each path once, so the paths tell the words.
     std::vector<std::string> left;
-    std::erase_if(result->records, [&](const fileStats& stats) {
-      const bool leaves = isOutput(stats);
-      if (leaves) left.push_back(stats.filename);
+    std::erase_if(result->records, [&](const fileRecord& record) {
+      const bool leaves = isOutput(record);
+      if (leaves) left.push_back(record.stats.filename);
       return leaves;
     });
     std::erase_if(result->todos, [&](const todoItem& item) {

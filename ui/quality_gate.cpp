@@ -18,7 +18,7 @@ std::string shortest(double value) {
 
 std::vector<std::string> gateFailures(const gateLimits& limits, const fileStats& total) {
   std::vector<std::string> failures;
-  if (limits.failUnder && shownCommentPercent(total) < *limits.failUnder) {
+  if (limits.failUnder && asShown(commentPercent(total)) < *limits.failUnder) {
     std::string shown;
     appendSixDecimals(commentPercent(total), &shown);
     failures.push_back("comment share: " + shown + "%, below --fail-under " +

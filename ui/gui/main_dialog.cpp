@@ -219,8 +219,8 @@ runDescription mainDialog::chosenRun(inputKind input, const std::string& path) c
   return run;
 }
 
-scanner mainDialog::chosenScanner() const {
-  return rulesOf(languageTable[languageBox_->currentIndex()], exactCheck_->isChecked());
+fileRules mainDialog::chosenRules() const {
+  return {static_cast<unsigned>(languageBox_->currentIndex()), exactCheck_->isChecked()};
 }
 
 void mainDialog::analyzeFile() {
@@ -230,9 +230,9 @@ void mainDialog::analyzeFile() {
   const bool includeFirstComment = firstCommentCheck_->isChecked();
   run_ = chosenRun(inputKind::file, nativePath(path));
   startAnalysis(QStringLiteral("Анализ файла %1").arg(shortPath(path)),
-                [this, file = nativePath(path), scan = chosenScanner(), includeFirstComment](
+                [this, file = nativePath(path), rules = chosenRules(), includeFirstComment](
                     const analysisManager::progressCallback&, const std::atomic<bool>* stop) {
-                  return manager_.analyzeFile(file, scan, includeFirstComment, stop);
+                  return manager_.analyzeFile(file, rules, includeFirstComment, stop);
                 });
 }
 
@@ -246,11 +246,11 @@ void mainDialog::analyzeDirectory() {
   const bool includeFirstComment = firstCommentCheck_->isChecked();
   run_ = chosenRun(inputKind::directory, nativePath(directory));
   startAnalysis(QStringLiteral("Анализ директории %1").arg(shortPath(directory)),
-                [this, root = nativePath(directory), scan = chosenScanner(),
+                [this, root = nativePath(directory), rules = chosenRules(),
                  masks = masks.toUtf8().toStdString(), recursive,
                  includeFirstComment](const analysisManager::progressCallback& progress,
                                       const std::atomic<bool>* stop) {
-                  return manager_.analyzeDirectory(root, masks, recursive, scan,
+                  return manager_.analyzeDirectory(root, masks, recursive, rules,
                                                    includeFirstComment, progress, stop);
                 });
 }

@@ -101,7 +101,8 @@ class summaryView::lines : public QAbstractListModel {
     }
     const fileStats* longest = nullptr;
     size_t longestLength = 0;
-    for (const fileStats& stats : result_->records) {
+    for (const fileRecord& record : result_->records) {
+      const fileStats& stats = record.stats;
       if (stats.filename.size() <= longestLength) continue;  // no more code points than bytes
       const size_t length = codePointCount(stats.filename);
       if (length > longestLength) {
