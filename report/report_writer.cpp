@@ -4,6 +4,7 @@
 
 #include "report/block_formatters.h"
 #include "report/csv_report.h"
+#include "report/dashboard.h"
 #include "report/home_page.h"
 #include "report/json_report.h"
 #include "report/report_blocks.h"
@@ -127,13 +128,17 @@ const reportFormatRow reportFormats[reportFormatCount] = {
      htmlParts},
     {reportFormat::json, "json", "JSON файл", "coment.json", "Файлы JSON (*.json)", jsonParts},
     {reportFormat::csv, "csv", "CSV файл", "coment.csv", "Файлы CSV (*.csv)", csvParts},
+    {reportFormat::dashboard, "dashboard", "панель HTML", "coment-dashboard.html",
+     "Веб-файлы (*.html *.htm)", nullptr},
 };
 
 bool writeReport(const std::string& outputPath, const reportSettings& settings,
                  const analysisResult& result, ioError* error) {
+  const reportFormatRow& row = rowOf(settings.format);
   reportFile file;
   return file.open(outputPath, error) &&
-         writeAll(file, rowOf(settings.format).parts(settings, result), result, error) &&
+         (row.parts != nullptr ? writeAll(file, row.parts(settings, result), result, error)
+                               : writeDashboard(file, settings, result, error)) &&
          file.commit(error);
 }
 

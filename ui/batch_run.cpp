@@ -67,7 +67,9 @@ struct listProblem {
 // *problem set and the result unusable.
 analysisResult analyse(const commandLineOptions& options, const runDescription& run,
                        std::ostream& errors, listProblem* problem) {
-  const analysisManager manager(machineFileSystem(), options.jobs, options.todoList.has_value());
+  // The dashboard shows the todo list too.
+  const bool listWords = options.todoList || options.format == reportFormat::dashboard;
+  const analysisManager manager(machineFileSystem(), options.jobs, listWords);
   const fileRules rules{options.languageIndex, options.exact};
   if (run.input == inputKind::file) {
     return manager.analyzeFile(run.path, rules, run.countFirstComment);

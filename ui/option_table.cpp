@@ -88,7 +88,8 @@ constexpr optionRow rows[] = {
      "файл с результатом работы (необходимо указать); - - записать отчёт в стандартный вывод",
      nullptr, setPath<&commandLineOptions::outputPath>},
     {"-t", nullptr, "type",
-     "типа выходного файла [{formats}] (txt по умолчанию; json и csv всегда в UTF-8)",
+     "типа выходного файла [{formats}] (txt по умолчанию; json, csv и dashboard всегда в "
+     "UTF-8; dashboard - страница HTML с диаграммами, списком todo и таблицей файлов)",
      "the report type is one of {formats}",
      [](const std::string& value, commandLineOptions* options) {
        return takeRow(reportFormats, value,

@@ -71,7 +71,8 @@ class mainDialog : public QMainWindow {
   void showAboutBox();
 
   const platformServices& services_;
-  const analysisManager manager_{machineFileSystem()};
+  // The words are listed for the dashboard.
+  const analysisManager manager_{machineFileSystem(), 0, true};
   // The latest analysis: written by the worker, read after
   // analysisRunner::finished; and what it was, for the JSON report.
   analysisResult result_;
