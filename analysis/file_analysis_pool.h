@@ -53,9 +53,8 @@ class fileAnalysisPool {
   // is opened, so a FIFO named in a list cannot block a worker.
   void add(std::string path, pathType type = pathType::regularFile);
 
-  // Waits until every added file is analysed, then appends the records to
-  // result->records and the files that could not be read to
-  // result->failures, both in the order of add(). Call once, after the last
+  // Waits until every added file is analysed, then adds what became of each
+  // to *result in the order of add() (see addOutcome). Call once, after the last
   // add(). An exception that ended a worker (out of memory, a throwing
   // progress callback) is thrown here.
   void finish(analysisResult* result);
