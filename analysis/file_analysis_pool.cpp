@@ -54,10 +54,7 @@ void fileAnalysisPool::finish(analysisResult* result) {
   // held twice at the end of a big tree.
   while (!slots_.empty()) {
     slot& s = slots_.front();
-    if (s.outcome.error.failed()) result->failures.push_back({std::move(s.path), s.outcome.error});
-    result->records.push_back(std::move(s.outcome.record));
-    result->todos.insert(result->todos.end(), std::make_move_iterator(s.outcome.todos.begin()),
-                         std::make_move_iterator(s.outcome.todos.end()));
+    addOutcome(std::move(s.outcome), std::move(s.path), result);
     slots_.pop_front();
   }
 }

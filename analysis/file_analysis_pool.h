@@ -54,11 +54,10 @@ class fileAnalysisPool {
   // is opened, so a FIFO named in a list cannot block a worker.
   void add(std::string path, pathType type = pathType::regularFile);
 
-  // Waits until every added file is analysed, then appends the records to
-  // result->records, the files that could not be read to result->failures
-  // and the listed words to result->todos, all in the order of add(). Call
-  // once, after the last add(). An exception that ended a worker (out of
-  // memory, a throwing progress callback) is thrown here.
+  // Waits until every added file is analysed, then adds what became of each
+  // to *result in the order of add() (see addOutcome), its words included.
+  // Call once, after the last add(). An exception that ended a worker (out
+  // of memory, a throwing progress callback) is thrown here.
   void finish(analysisResult* result);
 
  private:

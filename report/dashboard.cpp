@@ -194,7 +194,7 @@ std::vector<size_t> needyFiles(const analysisResult& result) {
 
 bool writeDashboard(reportFile& file, const reportSettings& settings,
                     const analysisResult& result, ioError* error) {
-  const bool lineFigures = settings.run.mode == "exact";
+  const bool lineFigures = settings.content.lineFigures;
   const std::vector<languageTotal> languages = languageTotalsOf(result);
   const languageNames names(languages);
   pageWriter page(file, error);

@@ -10,25 +10,58 @@ namespace {
 
 // Raised whenever a reader would have to change: a member renamed, removed
 // or given another meaning. New members do not raise it.
-constexpr int kFormatVersion = 1;
+constexpr int kFormatVersion = 2;
 
-void appendFigures(const fileStats& s, std::string* out) {
-  const struct {
-    const char* name;
-    int64_t value;
-  } members[] = {{"size", s.sizeFile},        {"commentChars", s.countCommentChars},
-                 {"comments", s.countOfComment}, {"codeLines", s.countCodeLine},
-                 {"todo", s.todoWordsCount},  {"fixme", s.fixmeWordsCount}};
-  for (const auto& member : members) {
+struct member {
+  const char* name;
+  int64_t value;
+};
+
+void appendMembers(std::initializer_list<member> members, std::string* out) {
+  for (const member& m : members) {
     out->append("\"");
-    out->append(member.name);
+    out->append(m.name);
     out->append("\": ");
-    appendInt(member.value, out);
+    appendInt(m.value, out);
     out->append(", ");
   }
+}
+
+// The figures and the closing brace of an object.
+void appendFigures(const reportBlock& block, std::string* out) {
+  const fileStats& s = block.figures;
+  appendMembers({{"size", s.sizeFile},
+                 {"commentChars", s.countCommentChars},
+                 {"comments", s.countOfComment},
+                 {"statementMarks", s.countCodeLine},
+                 {"todo", s.todoWordsCount},
+                 {"fixme", s.fixmeWordsCount}},
+                out);
   out->append("\"commentPercent\": ");
   appendSixDecimals(commentPercent(s), out);
+  if (block.content.lineFigures) {
+    out->append(", ");
+    appendMembers({{"lines", s.lines},
+                   {"blankLines", s.blankLines},
+                   {"commentLines", s.commentLines},
+                   {"codeLines", s.codeLines}},
+                  out);
+    out->append("\"commentLineDensity\": ");
+    appendSixDecimals(commentLineDensity(s), out);
+  }
   out->append("}");
+}
+
+// An element of the array `name` that the blocks of one kind make.
+void appendArrayElement(const reportBlock& block, const char* name, std::string* out) {
+  if (block.firstOfKind) {
+    out->append(",\n  \"");
+    out->append(name);
+    out->append("\": [");
+  } else {
+    out->append(",");
+  }
+  out->append("\n    {");
 }
 
 const char* inputName(inputKind input) {
@@ -79,20 +112,43 @@ std::string jsonHeader(const reportSettings& settings) {
   return out;
 }
 
-void formatJsonRecord(const fileStats& stats, std::string* out) {
-  out->append("\n    {");
-  appendJsonPath(stats.filename, out);
-  out->append(", ");
-  appendFigures(stats, out);
-}
-
-void formatJsonTotal(const fileStats& total, std::string* out) {
-  out->append("\n  ],\n  \"total\": {");
-  appendFigures(total, out);
+void formatJsonBlock(const reportBlock& block, std::string* out) {
+  switch (block.kind) {
+    case blockKind::record:
+      out->append(block.firstOfKind ? "\n    {" : ",\n    {");
+      appendJsonPath(block.name, out);
+      if (block.language != nullptr) {
+        out->append(", \"language\": ");
+        appendJsonString(block.language, out);
+      }
+      break;
+    case blockKind::total: out->append("\n  ],\n  \"total\": {"); break;
+    case blockKind::skipped: return;  // in the footer, whether any or none
+    case blockKind::language:
+      appendArrayElement(block, "languages", out);
+      out->append("\"language\": ");
+      appendJsonString(block.name, out);
+      break;
+    case blockKind::directory:
+      appendArrayElement(block, "directories", out);
+      appendJsonPath(block.name, out);
+      break;
+  }
+  if (block.kind != blockKind::total) out->append(", ");
+  appendFigures(block, out);
+  const bool inArray = block.kind == blockKind::language || block.kind == blockKind::directory;
+  if (inArray && block.lastOfKind) out->append("\n  ]");
 }
 
 std::string jsonFooter(const analysisResult& result, const reportSettings& settings) {
   std::string out = result.fromDirectory ? "" : "\n  ]";
+  if (settings.content.recordLanguages) {
+    out.append(",\n  \"skipped\": {\"unknownLanguage\": ");
+    appendInt(result.skipped.unknownLanguage, &out);
+    out.append(", \"binary\": ");
+    appendInt(result.skipped.binary, &out);
+    out.append("}");
+  }
   out.append(",\n  \"failures\": [");
   for (size_t i = 0; i < result.failures.size(); ++i) {
     const inputFailure& failure = result.failures[i];

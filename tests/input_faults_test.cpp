@@ -39,7 +39,7 @@ class InputFaults : public testing::Test {
   // Analyses root_ recursively with two workers and describes the records,
   // one a line.
   std::string analyzeTree() {
-    result_ = manager_.analyzeDirectory(root_, "*.cpp", true, fileRules{}, true);
+    result_ = manager_.analyzeDirectory(root_, "*.cpp", true, analysisSettings{});
     std::string described;
     for (const fileRecord& file : result_.records) {
       const fileStats& record = file.stats;
@@ -100,7 +100,7 @@ TEST_F(InputFaults, EachFaultTouchesOnlyItsOwnFile) {
 TEST_F(InputFaults, FailedFileOrTopDirectoryIsNamedAsTheCallerNamedIt) {
   const std::string failing = write("failing.cpp", lines(19200));
   files_.fail(failing, 1, EIO);
-  result_ = manager_.analyzeFile(failing, fileRules{}, true);
+  result_ = manager_.analyzeFile(failing, analysisSettings{});
   EXPECT_EQ(result_.records, std::vector<fileRecord>{fileRecord{}});
   EXPECT_FALSE(result_.fromDirectory);
   EXPECT_EQ(result_.failures, std::vector<inputFailure>({{failing, systemError(EIO)}}));

@@ -30,10 +30,11 @@ bool isRecordOf(const fileIdentity& target, const fileRecord& record) {
 
 // What a JSON report tells of this run.
 runDescription describeRun(const commandLineOptions& options) {
-  const languageEntry& language = languageTable[options.languageIndex];
+  const bool detected = options.languageIndex == detectedLanguage;
+  const languageEntry* language = detected ? nullptr : &languageTable[options.languageIndex];
   runDescription run;
-  run.language = language.name;
-  run.mode = modeName(languageTable[options.languageIndex], options.exact);
+  run.language = detected ? "auto" : language->name;
+  run.mode = detected ? "exact" : modeName(*language, options.exact);
   run.countFirstComment = !options.noFirstComment;
   if (options.inputFile) {
     run.input = inputKind::file;
@@ -45,7 +46,8 @@ runDescription describeRun(const commandLineOptions& options) {
     run.input = inputKind::directory;
     run.path = *options.inputDirectory;
     run.recursive = options.recursive;
-    run.masks = options.masks.value_or(language.defaultMasks);
+    // -l auto without masks selects by the names it knows.
+    run.masks = options.masks.value_or(detected ? "" : language->defaultMasks);
   }
   return run;
 }
@@ -70,10 +72,9 @@ analysisResult analyse(const commandLineOptions& options, const runDescription& 
   // The dashboard shows the todo list too.
   const bool listWords = options.todoList || options.format == reportFormat::dashboard;
   const analysisManager manager(machineFileSystem(), options.jobs, listWords);
-  const fileRules rules{options.languageIndex, options.exact};
-  if (run.input == inputKind::file) {
-    return manager.analyzeFile(run.path, rules, run.countFirstComment);
-  }
+  const analysisSettings settings{{options.languageIndex, options.exact}, run.countFirstComment,
+                                  options.excludes};
+  if (run.input == inputKind::file) return manager.analyzeFile(run.path, settings);
   if (run.input == inputKind::directory && run.path.empty()) {
     // The core would take "" for the working directory, as no user means it.
     analysisResult result;
@@ -97,12 +98,10 @@ analysisResult analyse(const commandLineOptions& options, const runDescription& 
     };
   }
   if (run.input == inputKind::directory) {
-    return manager.analyzeDirectory(run.path, run.masks, run.recursive, rules,
-                                    run.countFirstComment, progress);
+    return manager.analyzeDirectory(run.path, run.masks, run.recursive, settings, progress);
   }
   analysisResult result = manager.analyzeFiles(
-      [&list](std::string* path) { return list.next(path); }, rules, run.countFirstComment,
-      progress);
+      [&list](std::string* path) { return list.next(path); }, settings, progress);
   problem->error = list.error();
   problem->holdsNul = list.holdsNul();
   return result;
@@ -153,6 +152,9 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   settings.format = options.format;
   settings.encoding = encodingOf(options);
   settings.run = describeRun(options);
+  const fileRules rules{options.languageIndex, options.exact};
+  settings.content = {showsLineFigures(rules), rules.language == detectedLanguage,
+                      options.byDirDepth};
   settings.describeError = describeFailure;
   listProblem problem;
   analysisResult result = analyse(options, settings.run, errors, &problem);
@@ -171,9 +173,12 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
            << '\n';
   }
   if (settings.run.input == inputKind::directory && result.records.empty() &&
-      result.failures.empty()) {
-    errors << "quillstat: no file in '" << settings.run.path << "' matches the masks '"
-           << settings.run.masks << "'\n";
+      result.failures.empty() && !result.skipped.any()) {
+    errors << "quillstat: no file in '" << settings.run.path << "' "
+           << (settings.content.recordLanguages && settings.run.masks.empty()
+                   ? "is of a language that -l auto knows"
+                                          : "matches the masks '" + settings.run.masks + "'")
+           << "\n";
   }
 
   std::vector<output> outputs = {{"report", *options.outputPath}};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/file_analysis.h"
 #include "ui/option_table.h"
 
 namespace quillstat {
@@ -117,6 +118,11 @@ void missingValue(const optionRow& row, commandLineOptions* options) {
 void checkTheWhole(commandLineOptions* options) {
   if (options->filesFrom && (options->inputFile || options->inputDirectory)) {
     options->errors.push_back("--files-from names the files to analyse: leave out -f and -d");
+  }
+  if (options->gate.failUnderLines &&
+      !showsLineFigures({options->languageIndex, options->exact})) {
+    options->errors.push_back(
+        "--fail-under-lines needs the line figures of the exact rules: add -x or -l auto");
   }
   const bool usesMasks = options->inputDirectory && !options->inputFile && !options->filesFrom;
   if (usesMasks && options->masks && options->masks->find_first_of(", ") != std::string::npos) {

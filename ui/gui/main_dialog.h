@@ -53,9 +53,9 @@ class mainDialog : public QMainWindow {
   void placeOnScreen();
 
   void resetMasks(int languageIndex);
-  // The run the controls describe, on `input` named `path`; its rules.
+  // The run the controls describe, on `input` named `path`; how it reads files.
   runDescription chosenRun(inputKind input, const std::string& path) const;
-  fileRules chosenRules() const;
+  analysisSettings chosenSettings() const;
   void analyzeFile();
   void analyzeDirectory();
   // An analysis as the window runs it, stopped when *stop becomes true.
