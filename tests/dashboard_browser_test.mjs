@@ -1,7 +1,7 @@
 // The dashboard in headless Chromium: the built program writes the page of
 // a small tree whose figures are worked out by hand below, and the page must
 // load without an error or a request, draw its charts, and sort and filter
-// its tables. usage: node dashboard_test.mjs QUILLSTAT WORKDIR
+// its tables. usage: node dashboard_browser_test.mjs QUILLSTAT WORKDIR
 // (WORKDIR/dashboard.png is the screenshot to look at).
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, rmSync, writeFileSync } from 'node:fs';
