@@ -155,7 +155,9 @@ struct exactFrame {
   unsigned char carry = 0;
 
  private:
-  void place(const unsigned char* p) { counter.placeWord(chunkOffset + (p - chunkBegin), previous(p)); }
+  void place(const unsigned char* p) {
+    counter.placeWord(chunkOffset + (p - chunkBegin), previous(p));
+  }
 
   bool carriedOnlyBlanks_ = true;  // onlyBlanksBefore() the end of the last chunk
   bool started_ = false;           // a byte has been taken

@@ -112,7 +112,9 @@ struct scanFrame {
   unsigned char carry = 0;
 
  private:
-  void place(const unsigned char* p) { counter.placeWord(chunkOffset + (p - chunkBegin), previous(p)); }
+  void place(const unsigned char* p) {
+    counter.placeWord(chunkOffset + (p - chunkBegin), previous(p));
+  }
 };
 
 }  // namespace quillstat

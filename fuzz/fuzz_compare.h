@@ -92,7 +92,8 @@ void compareWithReferee(const char* name, const scanner& scan, const uint8_t* in
   const fileStats expected = referee(data, length, includeFirstComment);
   const fileStats whole = scan.scanBuffer(data, length, includeFirstComment);
   std::vector<wordPlace> places;
-  const fileStats pieces = scanInPieces(scan, data, length, includeFirstComment, pattern, &places);
+  const fileStats pieces =
+      scanInPieces(scan, data, length, includeFirstComment, pattern, &places);
   const bool fit = placesFit({data, length}, expected, places);
   if (whole == expected && pieces == expected && fit) return;
 

@@ -180,7 +180,8 @@ std::vector<size_t> needyFiles(const analysisResult& result) {
     if (isReadable(records[i]) && records[i].stats.sizeFile > 0) files.push_back(i);
   }
   auto size = [&](size_t i) { return records[i].stats.sizeFile; };
-  std::stable_sort(files.begin(), files.end(), [&](size_t a, size_t b) { return size(a) > size(b); });
+  std::stable_sort(files.begin(), files.end(),
+                   [&](size_t a, size_t b) { return size(a) > size(b); });
   files.resize(std::min(files.size(), std::max(kNeedyFileCount, files.size() / 10)));
   auto lessShared = [&](size_t a, size_t b) {
     const double left = commentPercent(records[a].stats);

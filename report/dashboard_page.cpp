@@ -67,13 +67,21 @@ details { margin-top: 10px; }
 <body>
 <header><h1>Quillstat: комментарии в коде</h1><p id="run"></p></header>
 <noscript><p>Эта страница рисуется скриптом: разрешите JavaScript.</p></noscript>
-<section id="summary"><h2>Итого</h2><div id="cards" class="cards"></div><div id="problems"></div></section>
-<section id="by-language"><h2>Доля комментариев по языкам</h2><div id="chart-languages" class="chart"></div></section>
-<section id="by-directory"><h2>Доля комментариев по каталогам верхнего уровня</h2><div id="chart-directories" class="chart"></div></section>
+<section id="summary"><h2>Итого</h2>
+<div id="cards" class="cards"></div><div id="problems"></div></section>
+<section id="by-language"><h2>Доля комментариев по языкам</h2>
+<div id="chart-languages" class="chart"></div></section>
+<section id="by-directory"><h2>Доля комментариев по каталогам верхнего уровня</h2>
+<div id="chart-directories" class="chart"></div></section>
 <section id="needy"><h2>Файлы, которым больше всего нужны комментарии</h2>
-<p class="note">Из самых больших файлов (десятая часть всех, но не меньше 20) — те, в которых доля комментариев меньше всего.</p><div id="needy-files"></div></section>
-<section id="todo"><h2>Слова todo и fixme</h2><input id="todo-filter" type="search" placeholder="Фильтр по пути и тексту" aria-label="Фильтр по пути и тексту"><div id="todo-table"></div></section>
-<section id="files"><h2>Все файлы</h2><input id="file-filter" type="search" placeholder="Фильтр по пути" aria-label="Фильтр по пути"><div id="file-table"></div></section>
+<p class="note">Из самых больших файлов (десятая часть всех, но не меньше 20) — те,
+в которых доля комментариев меньше всего.</p><div id="needy-files"></div></section>
+<section id="todo"><h2>Слова todo и fixme</h2>
+<input id="todo-filter" type="search" placeholder="Фильтр по пути и тексту"
+ aria-label="Фильтр по пути и тексту"><div id="todo-table"></div></section>
+<section id="files"><h2>Все файлы</h2>
+<input id="file-filter" type="search" placeholder="Фильтр по пути" aria-label="Фильтр по пути">
+<div id="file-table"></div></section>
 <script type="application/json" id="quillstat-data">)page";
 
 const std::string_view dashboardPageEnd = R"page(</script>
