@@ -7,8 +7,10 @@ FUZZ_PACKAGES = clang libclang-rt-14-dev
 # The Windows cross build: MinGW-w64 with std::thread, GoogleTest as source
 # (/usr/src/googletest, compiled with the project), Wine to run the tests.
 WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-posix googletest wine64
+# The dashboard's test drives a headless browser (a stress case).
+BROWSER_PACKAGES = chromium nodejs
 
-.PHONY: all deps fuzz-deps windows-deps configure build test stress sanitize fuzz windows windows-test ci run bench clean
+.PHONY: all deps fuzz-deps windows-deps browser-deps configure build test stress sanitize fuzz windows windows-test ci run bench clean
 
 all: build
 
@@ -36,6 +38,9 @@ fuzz-deps:
 windows-deps:
 	$(call install-missing,$(WINDOWS_PACKAGES))
 
+browser-deps:
+	$(call install-missing,$(BROWSER_PACKAGES))
+
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 
@@ -46,7 +51,7 @@ build: configure
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE stress
 
-stress: build
+stress: build browser-deps
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -L stress
 
 # The whole test suite again, window tests included, built with the address

@@ -6,6 +6,7 @@
 
 #include "analysis/directory_walk.h"
 #include "analysis/file_analysis_pool.h"
+#include "analysis/language_detection.h"
 #include "analysis/masks.h"
 
 namespace quillstat {
@@ -26,49 +27,74 @@ unsigned workerCount(unsigned jobs) {
 // ever taken for a whole one.
 analysisResult unlessStopped(analysisResult result, const std::atomic<bool>* stop) {
   if (stop == nullptr || !stop->load(std::memory_order_relaxed)) return result;
-  return analysisResult{{}, result.fromDirectory, {}};
+  analysisResult empty;
+  empty.fromDirectory = result.fromDirectory;
+  return empty;
+}
+
+pathExclusions exclusionsOf(const analysisSettings& settings) {
+  std::vector<std::string> patterns = settings.excludes;
+  // A repository's history is not part of its tree.
+  if (settings.rules.language == detectedLanguage) {
+    patterns.insert(patterns.end(), {"**/.git/", "**/.hg/", "**/.svn/"});
+  }
+  return pathExclusions(patterns);
+}
+
+std::function<bool(std::string_view name)> selectionOf(const std::string& masks,
+                                                       const fileRules& rules) {
+  if (masks.empty() && rules.language == detectedLanguage) return autoSelects;
+  return [tokens = splitMasks(masks)](std::string_view name) { return nameMatches(name, tokens); };
 }
 
 }  // namespace
 
-analysisManager::analysisManager(fileSystem& files, unsigned jobs) : files_(files), jobs_(jobs) {}
+analysisManager::analysisManager(fileSystem& files, unsigned jobs, bool listWords)
+    : files_(files), jobs_(jobs), listWords_(listWords) {}
 
-analysisResult analysisManager::analyzeFile(const std::string& path, const scanner& scan,
-                                            bool includeFirstComment,
+analysisResult analysisManager::analyzeFile(const std::string& path,
+                                            const analysisSettings& settings,
                                             const std::atomic<bool>* stop) const {
   analysisResult result;
   std::vector<char> buffer;
-  ioError error;
-  result.records.push_back(scanPath(scan, files_, path, includeFirstComment, &buffer, &error,
-                                    pathType::unchecked, stop));
-  if (error.failed()) result.failures.push_back({path, error});
+  addOutcome(analyzePath(files_, path, pathType::unchecked, settings.rules,
+                         settings.includeFirstComment, listWords_, &buffer, stop),
+             path, &result);
   return unlessStopped(std::move(result), stop);
 }
 
 analysisResult analysisManager::analyzeDirectory(const std::string& directory,
                                                  const std::string& masks, bool recursive,
-                                                 const scanner& scan, bool includeFirstComment,
+                                                 const analysisSettings& settings,
                                                  const progressCallback& progress,
                                                  const std::atomic<bool>* stop) const {
   analysisResult result;
   result.fromDirectory = true;
+  result.root = walkPrefix(directory);
   // The workers analyse while the walk is still finding files.
-  fileAnalysisPool pool(files_, scan, includeFirstComment, workerCount(jobs_), progress, stop);
+  fileAnalysisPool pool(files_, settings.rules, settings.includeFirstComment, listWords_,
+                        workerCount(jobs_), progress, stop);
+  const walkSelection selection{selectionOf(masks, settings.rules), recursive,
+                                exclusionsOf(settings)};
   collectFiles(
-      files_, directory, splitMasks(masks), recursive,
-      [&pool](std::string path) { pool.add(std::move(path)); }, &result.failures, stop);
-  pool.finish(&result.records, &result.failures);
+      files_, directory, selection, [&pool](std::string path) { pool.add(std::move(path)); },
+      &result.failures, stop);
+  pool.finish(&result);
   return unlessStopped(std::move(result), stop);
 }
 
-analysisResult analysisManager::analyzeFiles(const pathSource& nextPath, const scanner& scan,
-                                             bool includeFirstComment,
+analysisResult analysisManager::analyzeFiles(const pathSource& nextPath,
+                                             const analysisSettings& settings,
                                              const progressCallback& progress) const {
   analysisResult result;
   result.fromDirectory = true;
-  fileAnalysisPool pool(files_, scan, includeFirstComment, workerCount(jobs_), progress);
-  for (std::string path; nextPath(&path);) pool.add(std::move(path), pathType::unchecked);
-  pool.finish(&result.records, &result.failures);
+  fileAnalysisPool pool(files_, settings.rules, settings.includeFirstComment, listWords_,
+                        workerCount(jobs_), progress);
+  const pathExclusions excludes = exclusionsOf(settings);
+  for (std::string path; nextPath(&path);) {
+    if (!excludes.excludesListedFile(path)) pool.add(std::move(path), pathType::unchecked);
+  }
+  pool.finish(&result);
   return result;
 }
 

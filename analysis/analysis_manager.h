@@ -6,16 +6,26 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "analysis/analysis_result.h"
+#include "analysis/file_analysis.h"
 #include "analysis/file_analysis_pool.h"
 #include "engine/file_system.h"
-#include "engine/scanner.h"
 
 namespace quillstat {
 
+// How an analysis reads its files.
+struct analysisSettings {
+  fileRules rules;
+  bool includeFirstComment = true;  // the first comment run of each file counts (no -nf)
+  // --exclude patterns (path_glob.h) for the paths of a directory or a list;
+  // with detectedLanguage, the directories .git, .hg and .svn are left out too.
+  std::vector<std::string> excludes;
+};
+
 // Runs analyses: reads the inputs through one file system and scans them
-// with the scanner of a language row.
+// as analysisSettings say.
 //
 // An analysis may be given `stop`, a flag that another thread sets to true to
 // end it early; it must outlive the call. A stopped analysis returns a
@@ -31,20 +41,22 @@ class analysisManager {
 
   // Reads through `files`, which must outlive the manager. `jobs` worker
   // threads, at most 256, analyse the files of a directory; 0 means one per
-  // core. The results never depend on it.
-  explicit analysisManager(fileSystem& files, unsigned jobs = 0);
+  // core. The results never depend on it. With `listWords`, results list
+  // the todo and fixme words (analysisResult::todos).
+  explicit analysisManager(fileSystem& files, unsigned jobs = 0, bool listWords = false);
 
   // Analyses one file: exactly one record, the all-zero record with an
-  // empty name when the file cannot be read (and then a failure).
-  analysisResult analyzeFile(const std::string& path, const scanner& scan,
-                             bool includeFirstComment,
+  // empty name when the file cannot be read (and then a failure), unless
+  // detectedLanguage skips it (see analyzePath).
+  analysisResult analyzeFile(const std::string& path, const analysisSettings& settings,
                              const std::atomic<bool>* stop = nullptr) const;
 
-  // Analyses every file of `directory` selected by the mask list `masks`,
-  // and of its sub-directories when `recursive`, in walk order (see
-  // collectFiles).
+  // Analyses every file of `directory` selected by the mask list `masks`
+  // (with detectedLanguage an empty list selects what autoSelects), and of
+  // its sub-directories when `recursive`, in walk order (see collectFiles);
+  // the result's root is the walk's prefix (walkPrefix).
   analysisResult analyzeDirectory(const std::string& directory, const std::string& masks,
-                                  bool recursive, const scanner& scan, bool includeFirstComment,
+                                  bool recursive, const analysisSettings& settings,
                                   const progressCallback& progress = {},
                                   const std::atomic<bool>* stop = nullptr) const;
 
@@ -53,13 +65,13 @@ class analysisManager {
   // masks not applied, and a path that is not a readable regular file is a
   // failure with the all-zero record, as in a directory. The result has a
   // total, as after a directory.
-  analysisResult analyzeFiles(const pathSource& nextPath, const scanner& scan,
-                              bool includeFirstComment,
+  analysisResult analyzeFiles(const pathSource& nextPath, const analysisSettings& settings,
                               const progressCallback& progress = {}) const;
 
  private:
   fileSystem& files_;
   unsigned jobs_;
+  bool listWords_;
 };
 
 }  // namespace quillstat

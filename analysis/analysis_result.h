@@ -1,32 +1,88 @@
 #ifndef QUILLSTAT_ANALYSIS_ANALYSIS_RESULT_H_
 #define QUILLSTAT_ANALYSIS_ANALYSIS_RESULT_H_
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "analysis/input_failure.h"
 #include "engine/file_stats.h"
+#include "engine/word_places.h"
 
 namespace quillstat {
+
+// The language of a record that has none: a file that could not be read.
+inline constexpr unsigned noLanguage = ~0u;
+
+// One analysed file: its figures and the language row it was read by.
+struct fileRecord {
+  fileStats stats;
+  unsigned language = noLanguage;  // its row in languageTable (language_table.h)
+
+  bool operator==(const fileRecord&) const = default;
+};
+
+// The files an analysis found but did not analyse, by reason; they have no
+// record.
+struct skippedFiles {
+  int64_t unknownLanguage = 0;  // no language is known for the name (or the "#!" line)
+  int64_t binary = 0;           // a NUL byte early in the file
+
+  bool any() const { return unknownLanguage != 0 || binary != 0; }
+  bool operator==(const skippedFiles&) const = default;
+};
 
 // What one analysis found, for the summary and for any number of reports.
 struct analysisResult {
   // One record per file, in walk (or list) order; a file that could not be
-  // read has the all-zero record with an empty name.
-  std::vector<fileStats> records;
+  // read has the all-zero record with an empty name and noLanguage.
+  std::vector<fileRecord> records;
   // A directory or file-list analysis; its reports end with the total over
   // the records.
   bool fromDirectory = false;
+  // What every record's path starts with and directory totals are counted
+  // below: the analysed directory with its separator ("src/"), empty for a
+  // list or a file.
+  std::string root;
+  skippedFiles skipped;
   // The inputs that could not be read: directories that could not be
   // listed, then files, each in walk order.
   std::vector<inputFailure> failures;
+  // When the words were listed (analysisManager's listWords): every todo
+  // and fixme word the records count, in record order and in each file in
+  // content order; as many as the records' todoWordsCount and
+  // fixmeWordsCount together.
+  std::vector<todoItem> todos;
 };
 
 // The sum of all records (see addStats), with an empty name.
-inline fileStats totalOf(const analysisResult& result) {
-  fileStats total;
-  for (const fileStats& record : result.records) total = addStats(total, record);
-  return total;
-}
+fileStats totalOf(const analysisResult& result);
+
+// The total of one language.
+struct languageTotal {
+  // The first row of the language's name: rows that share a name (two forms
+  // of one language) are one language.
+  unsigned language;
+  fileStats figures;
+};
+
+// The totals of the languages of the records, in table order; records of
+// noLanguage are in none. More than one means the analysis met several.
+std::vector<languageTotal> languageTotalsOf(const analysisResult& result);
+
+// The total of everything beneath one directory.
+struct directoryTotal {
+  std::string path;  // root and the directory's own path, with its separator: "src/net/"
+  int depth;         // 1 for a directory directly under the root
+  fileStats figures;
+};
+
+// A total for every directory down to `maxDepth` below result.root that
+// holds a record (directly or deeper), in the order the records first meet
+// them, a directory before those beneath it: the walk's order. A directory
+// without a record beneath it has none. Paths are cut at each separator
+// ('/', and on Windows '\\' too), a separator first in a list's path aside.
+std::vector<directoryTotal> directoryTotalsOf(const analysisResult& result, int maxDepth);
 
 }  // namespace quillstat
 

@@ -10,7 +10,6 @@ namespace quillstat {
 
 namespace {
 
-
 // The system lists entries in whatever order its file system keeps them;
 // sorting makes the walk, and so every report, the same on every machine.
 // "A.cpp" < "a.cpp" < "B.cpp" < "b.cpp": case folded first, bytes break ties.
@@ -27,13 +26,17 @@ bool walkOrder(const directoryEntry& a, const directoryEntry& b) {
 
 struct walker {
   fileSystem& files;
-  const std::vector<std::string>& tokens;
-  bool recursive;
+  const walkSelection& selection;
+  size_t rootLength;  // of the walked directory's prefix
   const std::function<void(std::string path)>& selectFile;
   std::vector<inputFailure>* failures;
   const std::atomic<bool>* stop;
 
   bool stopped() const { return stop != nullptr && stop->load(std::memory_order_relaxed); }
+
+  std::string_view relative(const std::string& path) const {
+    return std::string_view(path).substr(rootLength);
+  }
 
   // `prefix` is the directory's path ending in a separator; it is listed as
   // such, so that the paths handed out always name what was listed (an empty
@@ -52,11 +55,11 @@ struct walker {
 
     for (const directoryEntry& entry : entries) {
       if (stopped()) return;
-      if (entry.kind == entryKind::file && nameMatches(entry.name, tokens)) {
-        selectFile(*prefix + entry.name);
-      }
+      if (entry.kind != entryKind::file || !selection.selects(entry.name)) continue;
+      std::string path = *prefix + entry.name;
+      if (!selection.excludes.excludesFile(relative(path))) selectFile(std::move(path));
     }
-    if (!recursive) return;
+    if (!selection.recursive) return;
 
     size_t keep = prefix->size();
     for (const directoryEntry& entry : entries) {
@@ -65,8 +68,10 @@ struct walker {
       if (entry.kind != entryKind::directory || entry.isLink) continue;
       if (stopped()) return;
       prefix->append(entry.name);
-      prefix->push_back(pathSeparator());
-      walk(prefix, nullptr);
+      if (!selection.excludes.excludesDirectory(relative(*prefix))) {
+        prefix->push_back(pathSeparator());
+        walk(prefix, nullptr);
+      }
       prefix->resize(keep);
     }
   }
@@ -74,13 +79,18 @@ struct walker {
 
 }  // namespace
 
-void collectFiles(fileSystem& files, const std::string& directory,
-                  const std::vector<std::string>& tokens, bool recursive,
-                  const std::function<void(std::string path)>& selectFile,
-                  std::vector<inputFailure>* failures, const std::atomic<bool>* stop) {
+std::string walkPrefix(const std::string& directory) {
   std::string prefix = directory;
   if (prefix.empty() || !isPathSeparator(prefix.back())) prefix.push_back(pathSeparator());
-  walker{files, tokens, recursive, selectFile, failures, stop}.walk(&prefix, &directory);
+  return prefix;
+}
+
+void collectFiles(fileSystem& files, const std::string& directory,
+                  const walkSelection& selection,
+                  const std::function<void(std::string path)>& selectFile,
+                  std::vector<inputFailure>* failures, const std::atomic<bool>* stop) {
+  std::string prefix = walkPrefix(directory);
+  walker{files, selection, prefix.size(), selectFile, failures, stop}.walk(&prefix, &directory);
 }
 
 }  // namespace quillstat

@@ -7,17 +7,28 @@
 #include <vector>
 
 #include "analysis/input_failure.h"
+#include "analysis/path_glob.h"
 #include "engine/file_system.h"
 
 namespace quillstat {
+
+// What a walk selects.
+struct walkSelection {
+  // Whether a file is selected by its own name.
+  std::function<bool(std::string_view name)> selects;
+  bool recursive = false;  // the sub-directories are walked too
+  // Files left out, and directories not walked, by their paths relative
+  // to the walked directory ("sub/a.cpp", "sub/gen").
+  pathExclusions excludes;
+};
 
 // Walks `directory` through `files` and calls selectFile with the path of
 // each selected file, in walk order, as the files are found: depth first, a
 // directory's selected files before its sub-directories' trees, entries
 // sorted by name with ASCII letters folded to lower case (ties in plain byte
 // order), so "A.cpp" < "a.cpp" < "B.cpp" < "b.cpp". A file is selected when
-// it is a regular file, or a symlink to one, whose own name nameMatches
-// `tokens`; directories (whatever their names), FIFOs, sockets, devices and
+// it is a regular file, or a symlink to one, whose own name
+// `selection.selects` and that `selection.excludes` keeps; directories (whatever their names), FIFOs, sockets, devices and
 // dangling links never are. Symlinks to directories are not followed; "."
 // and ".." are never walked.
 //
@@ -25,7 +36,7 @@ namespace quillstat {
 // name: "src" and "src/" both give "src/a.cpp". A sub-directory is walked as
 // its path plus a separator, so "src/sub/b.cpp". An empty `directory` also
 // gets one, and so walks the root. Sub-directories are walked only when
-// `recursive`. The separator inserted is '/' on POSIX and '\\' on Windows,
+// `selection.recursive`, and only those that `selection.excludes` keeps. The separator inserted is '/' on POSIX and '\\' on Windows,
 // which also takes '/' as one ("src/" gives "src/sub\\b.cpp"); see
 // engine/path_separator.h.
 //
@@ -35,8 +46,13 @@ namespace quillstat {
 //
 // When `stop` is not null and becomes true, the walk ends before its next
 // entry; it must outlive the call.
+// The path a walk of `directory` puts before the names of its files:
+// `directory` and a separator unless it ends in one ("src" and "src/" give
+// "src/", "" gives "/").
+std::string walkPrefix(const std::string& directory);
+
 void collectFiles(fileSystem& files, const std::string& directory,
-                  const std::vector<std::string>& tokens, bool recursive,
+                  const walkSelection& selection,
                   const std::function<void(std::string path)>& selectFile,
                   std::vector<inputFailure>* failures,
                   const std::atomic<bool>* stop = nullptr);

@@ -1,15 +1,17 @@
 #include "analysis/file_analysis_pool.h"
 
+#include <iterator>
 #include <system_error>
 
 namespace quillstat {
 
-fileAnalysisPool::fileAnalysisPool(fileSystem& files, const scanner& scan,
-                                   bool includeFirstComment, unsigned jobs,
+fileAnalysisPool::fileAnalysisPool(fileSystem& files, const fileRules& rules,
+                                   bool includeFirstComment, bool listWords, unsigned jobs,
                                    progressCallback progress, const std::atomic<bool>* stop)
     : files_(files),
-      scan_(scan),
+      rules_(rules),
       includeFirstComment_(includeFirstComment),
+      listWords_(listWords),
       progress_(std::move(progress)),
       stop_(stop) {
   for (unsigned i = 0; i < (jobs > 0 ? jobs : 1); ++i) {
@@ -28,7 +30,7 @@ fileAnalysisPool::~fileAnalysisPool() { close(); }
 void fileAnalysisPool::add(std::string path, pathType type) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    slots_.push_back(slot{std::move(path), type, {}, {}});
+    slots_.push_back(slot{std::move(path), type, {}});
   }
   filesAdded_.notify_one();
 }
@@ -44,17 +46,15 @@ void fileAnalysisPool::close() {
   }
 }
 
-void fileAnalysisPool::finish(std::vector<fileStats>* results,
-                              std::vector<inputFailure>* failures) {
+void fileAnalysisPool::finish(analysisResult* result) {
   close();
   if (workerFailure_) std::rethrow_exception(workerFailure_);
-  results->reserve(results->size() + slots_.size());
+  result->records.reserve(result->records.size() + slots_.size());
   // Popping as we go lets the deque free its blocks, so the records are not
   // held twice at the end of a big tree.
   while (!slots_.empty()) {
     slot& s = slots_.front();
-    if (s.error.failed()) failures->push_back({std::move(s.path), s.error});
-    results->push_back(std::move(s.stats));
+    addOutcome(std::move(s.outcome), std::move(s.path), result);
     slots_.pop_front();
   }
 }
@@ -79,18 +79,16 @@ void fileAnalysisPool::workUntilClosed() {
     if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) return;
     slot& file = slots_[nextToClaim_++];
     lock.unlock();
-    ioError error;
-    fileStats stats = scanPath(scan_, files_, file.path, includeFirstComment_, &buffer, &error,
-                               file.type, stop_);
+    fileOutcome outcome = analyzePath(files_, file.path, file.type, rules_, includeFirstComment_,
+                                      listWords_, &buffer, stop_);
     lock.lock();
-    file.stats = std::move(stats);
-    file.error = error;
+    file.outcome = std::move(outcome);
     // A record that was read carries the path as its name; only a failure
     // still needs the slot's copy.
-    if (!error.failed()) std::string().swap(file.path);
+    if (!file.outcome.error.failed()) std::string().swap(file.path);
     const size_t done = ++filesDone_;
     const size_t found = slots_.size();
-    const int64_t bytes = bytesDone_ += file.stats.sizeFile;
+    const int64_t bytes = bytesDone_ += file.outcome.record.stats.sizeFile;
     if (progress_) {
       lock.unlock();
       progress_(done, found, bytes);

@@ -13,10 +13,9 @@
 #include <thread>
 #include <vector>
 
-#include "analysis/input_failure.h"
-#include "engine/file_stats.h"
+#include "analysis/analysis_result.h"
+#include "analysis/file_analysis.h"
 #include "engine/file_system.h"
-#include "engine/scanner.h"
 
 namespace quillstat {
 
@@ -32,16 +31,17 @@ class fileAnalysisPool {
   using progressCallback =
       std::function<void(size_t filesDone, size_t filesFound, int64_t bytesDone)>;
 
-  // Reads through `files` (which must outlive the pool) and scans with
-  // `scan`. `jobs` threads (at least one) start at once; fewer if the system
+  // Reads through `files` (which must outlive the pool) and reads each file
+  // by `rules` (see analyzePath), listing its words with `listWords`. `jobs`
+  // threads (at least one) start at once; fewer if the system
   // refuses more, and if it refuses the first, std::system_error is thrown.
   // `progress`, when set, is called on a worker thread after each file,
   // outside the pool's lock, so possibly by several workers at once. When
   // `stop` is not null and becomes true, the workers leave the file they
   // read half way and claim no more: the records are then incomplete. It
   // must outlive the pool.
-  fileAnalysisPool(fileSystem& files, const scanner& scan, bool includeFirstComment,
-                   unsigned jobs, progressCallback progress,
+  fileAnalysisPool(fileSystem& files, const fileRules& rules, bool includeFirstComment,
+                   bool listWords, unsigned jobs, progressCallback progress,
                    const std::atomic<bool>* stop = nullptr);
   // Waits for the workers if finish() was not called.
   ~fileAnalysisPool();
@@ -54,18 +54,17 @@ class fileAnalysisPool {
   // is opened, so a FIFO named in a list cannot block a worker.
   void add(std::string path, pathType type = pathType::regularFile);
 
-  // Waits until every added file is analysed, then appends the records to
-  // *results and the files that could not be read to *failures, both in the
-  // order of add(). Call once, after the last add(). An exception that ended
-  // a worker (out of memory, a throwing progress callback) is thrown here.
-  void finish(std::vector<fileStats>* results, std::vector<inputFailure>* failures);
+  // Waits until every added file is analysed, then adds what became of each
+  // to *result in the order of add() (see addOutcome), its words included.
+  // Call once, after the last add(). An exception that ended a worker (out
+  // of memory, a throwing progress callback) is thrown here.
+  void finish(analysisResult* result);
 
  private:
   struct slot {
     std::string path;
     pathType type;
-    fileStats stats;
-    ioError error;
+    fileOutcome outcome;
   };
 
   void work();
@@ -73,8 +72,9 @@ class fileAnalysisPool {
   void close();
 
   fileSystem& files_;
-  const scanner scan_;
+  const fileRules rules_;
   const bool includeFirstComment_;
+  const bool listWords_;
   std::mutex mutex_;
   std::condition_variable filesAdded_;
   std::deque<slot> slots_;  // a deque: workers keep references while add() grows it

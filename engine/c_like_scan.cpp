@@ -94,7 +94,7 @@ const unsigned char* cLikeScanner<PhpTags>::blockComment(const unsigned char* p,
     p = frame_.commentText<blockCloser>(p, end);
     if (p == end) return p;
     ++frame_.counter.pendingCommentChars;
-    frame_.counter.offerIfPending(*p, frame_.previous(p));
+    frame_.offerIfPending(p);
     state_ = State::BlockStar;
     if (++p == end) return p;
     p = blockStar(p);

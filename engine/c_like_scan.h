@@ -3,10 +3,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "engine/file_stats.h"
 #include "engine/scan_frame.h"
 #include "engine/scan_states.h"
+#include "engine/word_places.h"
 
 namespace quillstat {
 
@@ -21,7 +23,10 @@ namespace quillstat {
 template <bool PhpTags>
 class cLikeScanner {
  public:
-  explicit cLikeScanner(bool includeFirstComment) : frame_(includeFirstComment) {}
+  // With `places`, the counted words' places are appended to it (see
+  // word_places.h); it must outlive the scanner.
+  explicit cLikeScanner(bool includeFirstComment, std::vector<wordPlace>* places = nullptr)
+      : frame_(includeFirstComment, places) {}
 
   // Scans the next `length` bytes of content. `data` need not outlive the call.
   void feed(const char* data, size_t length);

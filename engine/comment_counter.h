@@ -2,9 +2,11 @@
 #define QUILLSTAT_ENGINE_COMMENT_COUNTER_H_
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/file_stats.h"
 #include "engine/word_detectors.h"
+#include "engine/word_places.h"
 
 namespace quillstat {
 
@@ -14,7 +16,8 @@ namespace quillstat {
 // other comments between them count as one. The first run closed in a file is
 // left out of the comment figures unless includeFirstComment is set.
 struct commentCounter {
-  explicit commentCounter(bool includeFirst) : includeFirstComment(includeFirst) {}
+  explicit commentCounter(bool includeFirst, std::vector<wordPlace>* wordPlaces = nullptr)
+      : includeFirstComment(includeFirst), places(wordPlaces) {}
 
   // A plain code character in Code: counted, then the pending run is closed.
   void plainCode(bool isStatementMark) {
@@ -31,20 +34,34 @@ struct commentCounter {
     pendingCodeChars = 0;
   }
 
-  // An ordinary comment character goes to both detectors.
-  void offer(unsigned char current, unsigned char previous) {
-    todoWords += stepTodo(todoState, current, previous);
-    fixmeWords += stepFixme(fixmeState, current, previous);
+  // An ordinary comment character goes to both detectors. Returns whether
+  // it ended a word, which then stands right before it.
+  bool offer(unsigned char current, unsigned char previous) {
+    const bool todo = stepTodo(todoState, current, previous);
+    const bool fixme = stepFixme(fixmeState, current, previous);
+    todoWords += todo;
+    fixmeWords += fixme;
+    return todo | fixme;
   }
 
   // A character that ends, or may end, a comment finishes a word already
-  // under way but starts none; afterwards both detectors are reset.
-  void offerIfPending(unsigned char current, unsigned char previous) {
-    if (todoState != 0) todoWords += stepTodo(todoState, current, previous);
-    if (fixmeState != 0) fixmeWords += stepFixme(fixmeState, current, previous);
+  // under way but starts none; afterwards both detectors are reset. Returns
+  // whether it ended a word.
+  bool offerIfPending(unsigned char current, unsigned char previous) {
+    const bool todo = todoState != 0 && stepTodo(todoState, current, previous);
+    const bool fixme = fixmeState != 0 && stepFixme(fixmeState, current, previous);
+    todoWords += todo;
+    fixmeWords += fixme;
     todoState = 0;
     fixmeState = 0;
+    return todo | fixme;
   }
+
+  // Records the word that ended right before the byte at content offset
+  // `end`; `lastLetter`, the byte before that one, tells which word it was.
+  // Only when places is set: the frames call it for a word offer() or
+  // offerIfPending() reported.
+  void placeWord(int64_t end, unsigned char lastLetter);
 
   // Closes the last run and returns the record of `size` scanned bytes.
   fileStats finish(int64_t size);
@@ -60,6 +77,8 @@ struct commentCounter {
   int64_t fixmeWords = 0;
   int todoState = 0;
   int fixmeState = 0;
+  // Where each counted word starts, in content order; null: not recorded.
+  std::vector<wordPlace>* places = nullptr;
 };
 
 }  // namespace quillstat

@@ -86,7 +86,7 @@ const unsigned char* delphiScanner::braceComment(const unsigned char* p,
   p = frame_.commentText<braceCloser>(p, end);
   if (p == end) return p;
   ++frame_.counter.pendingCommentChars;
-  frame_.counter.offerIfPending(*p, frame_.previous(p));
+  frame_.offerIfPending(p);
   state_ = State::Code;
   return p + 1;
 }
@@ -119,7 +119,7 @@ const unsigned char* delphiScanner::parenComment(const unsigned char* p,
     p = frame_.commentText<parenCloser>(p, end);
     if (p == end) return p;
     ++frame_.counter.pendingCommentChars;
-    frame_.counter.offerIfPending(*p, frame_.previous(p));
+    frame_.offerIfPending(p);
     state_ = State::ParenStar;
     if (++p == end) return p;
     p = parenStar(p);

@@ -26,7 +26,8 @@ namespace quillstat {
 // where each comment opens and closes, and the lines of each stretch
 // between are counted in one pass when it ends, rather than byte by byte.
 struct exactFrame {
-  explicit exactFrame(bool includeFirstComment) : counter(includeFirstComment) {}
+  exactFrame(bool includeFirstComment, std::vector<wordPlace>* places)
+      : counter(includeFirstComment, places) {}
 
   // Brackets each chunk; previous() and the line places are valid for bytes
   // of [begin, end) only, where end is the first byte not taken.
@@ -37,12 +38,23 @@ struct exactFrame {
   void endChunk(const unsigned char* end) {
     flushClose();
     lines.countTo(end);
+    chunkOffset += end - chunkBegin;
     if (end == chunkBegin) return;
     carriedNonBlank_ = lastNonBlankBefore(end);
     carry = end[-1];
     started_ = true;
   }
   unsigned char previous(const unsigned char* p) const { return p > chunkBegin ? p[-1] : carry; }
+
+  // The comment byte at p offered to both detectors, or only to finish a
+  // word under way (see commentCounter); a word it ends is placed when
+  // places are recorded.
+  void offer(const unsigned char* p) {
+    if (counter.offer(*p, previous(p)) && counter.places != nullptr) place(p);
+  }
+  void offerIfPending(const unsigned char* p) {
+    if (counter.offerIfPending(*p, previous(p)) && counter.places != nullptr) place(p);
+  }
 
   // Whether p is the first byte of a line.
   bool atLineStart(const unsigned char* p) const {
@@ -108,7 +120,7 @@ struct exactFrame {
   void marker(const unsigned char* p, const unsigned char* q) { counter.pendingCommentChars += q - p; }
 
   void comment(const unsigned char* p) {
-    counter.offer(*p, previous(p));
+    offer(p);
     ++counter.pendingCommentChars;
   }
 
@@ -137,7 +149,7 @@ struct exactFrame {
   // The line end at p that ends a line comment: it may finish a word but
   // starts none; it is code that closes no run.
   void lineCommentEnd(const unsigned char* p) {
-    counter.offerIfPending(*p, previous(p));
+    offerIfPending(p);
     ++counter.pendingCodeChars;
   }
 
@@ -154,6 +166,9 @@ struct exactFrame {
   commentCounter counter;
   lineCounter lines;
   const unsigned char* chunkBegin = nullptr;
+  // Of chunkBegin's byte in the content: bytes held back from a chunk come
+  // again at the start of the next, so this counts the bytes taken.
+  int64_t chunkOffset = 0;
   unsigned char carry = 0;
 
  private:
@@ -161,6 +176,10 @@ struct exactFrame {
     if (pendingClose_ == nullptr) return;
     lines.change(pendingClose_, lineClass::code);
     pendingClose_ = nullptr;
+  }
+
+  void place(const unsigned char* p) {
+    counter.placeWord(chunkOffset + (p - chunkBegin), previous(p));
   }
 
   int carriedNonBlank_ = -1;  // lastNonBlankBefore() the end of the last chunk

@@ -35,7 +35,10 @@ namespace quillstat {
 template <const exactRules& R>
 class exactScanner {
  public:
-  explicit exactScanner(bool includeFirstComment) : frame(includeFirstComment) {
+  // With `places`, the counted words' places are appended to it (see
+  // word_places.h); it must outlive the scanner.
+  explicit exactScanner(bool includeFirstComment, std::vector<wordPlace>* places = nullptr)
+      : frame(includeFirstComment, places) {
     if constexpr (kHasRegion) mode_ = mode::outside;
   }
 
@@ -568,7 +571,7 @@ const unsigned char* exactScanner<R>::lineComment(const unsigned char* p,
       const matchResult m = match(p, end, R.region.closer, &length);
       if (m == matchResult::needMore) return p;
       if (m == matchResult::yes) {
-        frame.counter.offerIfPending(*p, frame.previous(p));
+        frame.offerIfPending(p);
         frame.closeComment(p);
         frame.outside(p, p + length);
         mode_ = mode::outside;

@@ -44,6 +44,12 @@ void textFileReader::close() {
 }
 
 bool textFileReader::next(const char** data, size_t* length, ioError* error) {
+  if (again_) {
+    again_ = false;
+    *data = lastData_;
+    *length = lastLength_;
+    return true;
+  }
   if (buffer_->size() < kReadChunkSize + 1) buffer_->resize(kReadChunkSize + 1);
   char* const buffer = buffer_->data();
   while (!ended_) {
@@ -64,6 +70,9 @@ bool textFileReader::next(const char** data, size_t* length, ioError* error) {
     if (wanted > 0 && !files_.readFile(handle_, buffer + start, wanted, &got, error)) {
       return false;
     }
+    if (unread_ == sizeOnDisk_) {
+      startsBinary_ = std::memchr(buffer, '\0', std::min(got, kBinaryCheckSize)) != nullptr;
+    }
     unread_ -= static_cast<int64_t>(got);
     ended_ = got == 0 || unread_ == 0;  // got is 0 when the file shrank since open()
     size_t filled = start + got;
@@ -77,12 +86,12 @@ bool textFileReader::next(const char** data, size_t* length, ioError* error) {
       --filled;
     }
     if (filled > 0) {
-      *data = buffer;
-      *length = filled;
+      *data = lastData_ = buffer;
+      *length = lastLength_ = filled;
       return true;
     }
   }
-  *length = 0;
+  *length = lastLength_ = 0;
   return true;
 }
 

@@ -15,6 +15,9 @@ namespace quillstat {
 // (plus one byte) whatever the size of the file.
 constexpr size_t kReadChunkSize = 128 * 1024;
 
+// How many bytes at the start of a file tell whether it is binary.
+constexpr size_t kBinaryCheckSize = 8 * 1024;
+
 // Reads one regular file piece by piece, into a buffer that the caller owns
 // and may reuse for file after file, in text mode as Windows delivers it, on
 // every platform, so that counts do not depend on where the program runs:
@@ -48,6 +51,15 @@ class textFileReader {
   // next call. Returns false, with the reason in *error, when a read fails.
   bool next(const char** data, size_t* length, ioError* error);
 
+  // Makes the next call of next() deliver once more what the last one
+  // delivered, so that a look at the first piece costs no second read.
+  void deliverAgain() { again_ = true; }
+
+  // Whether a NUL byte stood among the first kBinaryCheckSize bytes that the
+  // first read found, before text mode cut the content at 0x1A: the mark of
+  // a binary file. False until next() has read.
+  bool startsBinary() const { return startsBinary_; }
+
   // Closes the file; the destructor does it too.
   void close();
 
@@ -60,6 +72,10 @@ class textFileReader {
   int64_t unread_ = 0;     // bytes on disk not read yet
   bool heldCr_ = false;    // a CR ended the last piece; the next read shows whether LF follows
   bool ended_ = false;
+  bool again_ = false;
+  const char* lastData_ = nullptr;
+  size_t lastLength_ = 0;
+  bool startsBinary_ = false;
 };
 
 }  // namespace quillstat

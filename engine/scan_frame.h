@@ -16,14 +16,26 @@ namespace quillstat {
 // The run helpers below each handle a stretch of one state at once; they
 // count exactly what the per-byte rules would.
 struct scanFrame {
-  explicit scanFrame(bool includeFirstComment) : counter(includeFirstComment) {}
+  scanFrame(bool includeFirstComment, std::vector<wordPlace>* places)
+      : counter(includeFirstComment, places) {}
 
   // Brackets each chunk; previous() is valid for bytes of [begin, end) only.
   void beginChunk(const unsigned char* begin) { chunkBegin = begin; }
   void endChunk(const unsigned char* end) {
     if (end > chunkBegin) carry = end[-1];
+    chunkOffset += end - chunkBegin;
   }
   unsigned char previous(const unsigned char* p) const { return p > chunkBegin ? p[-1] : carry; }
+
+  // The comment byte at p offered to both detectors, or only to finish a
+  // word under way (see commentCounter); a word it ends is placed when
+  // places are recorded.
+  void offer(const unsigned char* p) {
+    if (counter.offer(*p, previous(p)) && counter.places != nullptr) place(p);
+  }
+  void offerIfPending(const unsigned char* p) {
+    if (counter.offerIfPending(*p, previous(p)) && counter.places != nullptr) place(p);
+  }
 
   // Code: takes the run of plain code characters that starts at p (every
   // byte not in Stops) and returns its end. Each plain character would run
@@ -62,14 +74,14 @@ struct scanFrame {
 
   // The comment character at p, offered to both detectors.
   void commentChar(const unsigned char* p) {
-    counter.offer(*p, previous(p));
+    offer(p);
     ++counter.pendingCommentChars;
   }
 
   // The line end at p that ends a line comment: it may finish a word but is
   // not part of the comment; it is code. Returns one past it.
   const unsigned char* lineCommentEnd(const unsigned char* p) {
-    counter.offerIfPending(*p, previous(p));
+    offerIfPending(p);
     ++counter.pendingCodeChars;
     return p + 1;
   }
@@ -96,7 +108,13 @@ struct scanFrame {
 
   commentCounter counter;
   const unsigned char* chunkBegin = nullptr;
+  int64_t chunkOffset = 0;  // of chunkBegin's byte in the content
   unsigned char carry = 0;
+
+ private:
+  void place(const unsigned char* p) {
+    counter.placeWord(chunkOffset + (p - chunkBegin), previous(p));
+  }
 };
 
 }  // namespace quillstat

@@ -10,15 +10,16 @@
 #include "engine/file_loading.h"
 #include "engine/file_stats.h"
 #include "engine/io_error.h"
+#include "engine/word_places.h"
 
 namespace quillstat {
 
 // A language's comment scanner as the rest of the program drives it: two
 // plain functions, so that a language row can hold them. scannerOf() makes
 // them from a streaming machine (c_like_scan.h, delphi_scan.h): a class
-// constructed with includeFirstComment that takes content through
-// feed(data, length) in chunks of any size and returns the record from
-// finish(size).
+// constructed with includeFirstComment and the places to record words in
+// (or null) that takes content through feed(data, length) in chunks of any
+// size and returns the record from finish(size).
 struct scanner {
   // Scans `length` bytes of content at once and returns their record:
   // sizeFile is `length`, filename is empty; no content gives the all-zero
@@ -27,14 +28,18 @@ struct scanner {
 
   // Feeds every piece that `file` (open) delivers to the machine and stores
   // the record in *stats, with sizeFile the size on disk and an empty name.
-  // Returns false, with the reason in *error, when a read fails.
+  // When `places` is not null, the place of every word counted is appended
+  // to it, in content order. Returns false, with the reason in *error, when
+  // a read fails.
   bool (*scanFile)(textFileReader& file, bool includeFirstComment, fileStats* stats,
-                   ioError* error);
+                   std::vector<wordPlace>* places, ioError* error);
 
   // Scans content that arrives as the `count` pieces, in order, as a file
-  // read in pieces of those sizes would be: the record is scanBuffer's of
-  // the pieces joined, whatever the cuts.
-  fileStats (*scanPieces)(const std::string_view* pieces, size_t count, bool includeFirstComment);
+  // read in pieces of those sizes would be: the record, and the places
+  // appended to `places` when it is not null, are scanBuffer's of the
+  // pieces joined, whatever the cuts.
+  fileStats (*scanPieces)(const std::string_view* pieces, size_t count, bool includeFirstComment,
+                          std::vector<wordPlace>* places);
 };
 
 template <class Machine>
@@ -47,8 +52,8 @@ fileStats scanWhole(const char* data, size_t length, bool includeFirstComment) {
 
 template <class Machine>
 bool scanReader(textFileReader& file, bool includeFirstComment, fileStats* stats,
-                ioError* error) {
-  Machine machine(includeFirstComment);
+                std::vector<wordPlace>* places, ioError* error) {
+  Machine machine(includeFirstComment, places);
   const char* data = nullptr;
   size_t length = 0;
   while (file.next(&data, &length, error)) {
@@ -62,8 +67,9 @@ bool scanReader(textFileReader& file, bool includeFirstComment, fileStats* stats
 }
 
 template <class Machine>
-fileStats scanEach(const std::string_view* pieces, size_t count, bool includeFirstComment) {
-  Machine machine(includeFirstComment);
+fileStats scanEach(const std::string_view* pieces, size_t count, bool includeFirstComment,
+                   std::vector<wordPlace>* places) {
+  Machine machine(includeFirstComment, places);
   int64_t size = 0;
   for (size_t i = 0; i < count; ++i) {
     machine.feed(pieces[i].data(), pieces[i].size());
@@ -85,11 +91,14 @@ constexpr scanner scannerOf() {
 // gives the all-zero record with an empty name, and then *error says why.
 // `type` spares the type check for a path the caller knows as a regular file.
 // A set `stop` ends the read between two chunks with stoppedError (see
-// textFileReader).
+// textFileReader). With `todos`, the words counted are appended to it as
+// items (see locateWords; the file is read again only when it has words,
+// and nothing is appended when it cannot be read).
 fileStats scanPath(const scanner& scan, fileSystem& files, const std::string& path,
                    bool includeFirstComment, std::vector<char>* buffer, ioError* error,
                    pathType type = pathType::unchecked,
-                   const std::atomic<bool>* stop = nullptr);
+                   const std::atomic<bool>* stop = nullptr,
+                   std::vector<todoItem>* todos = nullptr);
 
 }  // namespace quillstat
 

@@ -2,7 +2,8 @@
 #define QUILLSTAT_FUZZ_FUZZ_COMPARE_H_
 
 // What the scanner targets share: one input drives a scanner fed in pieces,
-// and its scanBuffer, and both must give the referee's record. The first
+// and its scanBuffer, and both must give the referee's record; the places
+// of the words the pieces' scan records must fit that record. The first
 // byte of the input is not content: bit 0 is includeFirstComment, the other
 // seven pick the pieces.
 
@@ -17,6 +18,7 @@
 
 #include "engine/file_stats.h"
 #include "engine/scanner.h"
+#include "engine/word_places.h"
 
 namespace quillstat {
 
@@ -31,7 +33,8 @@ inline size_t pieceSize(unsigned pattern, size_t index) {
 // Each piece is copied to an allocation of its own size, so that the
 // sanitizer sees a read past the piece.
 inline fileStats scanInPieces(const scanner& scan, const char* data, size_t length,
-                              bool includeFirstComment, unsigned pattern) {
+                              bool includeFirstComment, unsigned pattern,
+                              std::vector<wordPlace>* places) {
   std::vector<std::unique_ptr<char[]>> copies;
   std::vector<std::string_view> pieces;
   for (size_t done = 0, index = 0; done < length; ++index) {
@@ -41,7 +44,26 @@ inline fileStats scanInPieces(const scanner& scan, const char* data, size_t leng
     pieces.emplace_back(copies.back().get(), size);
     done += size;
   }
-  return scan.scanPieces(pieces.data(), pieces.size(), includeFirstComment);
+  return scan.scanPieces(pieces.data(), pieces.size(), includeFirstComment, places);
+}
+
+// Whether `places` are where the words that `stats` counts stand in
+// `content`: as many of each, in increasing order, each place at its word
+// in any letter case.
+inline bool placesFit(std::string_view content, const fileStats& stats,
+                      const std::vector<wordPlace>& places) {
+  int64_t counts[2] = {0, 0};
+  int64_t last = -1;
+  for (const wordPlace& place : places) {
+    const std::string_view word = wordName(place.kind);
+    if (place.offset <= last || place.offset + word.size() > content.size()) return false;
+    for (size_t i = 0; i < word.size(); ++i) {
+      if ((content[place.offset + i] | 0x20) != word[i]) return false;
+    }
+    ++counts[static_cast<int>(place.kind)];
+    last = place.offset;
+  }
+  return counts[0] == stats.todoWordsCount && counts[1] == stats.fixmeWordsCount;
 }
 
 inline void printRecord(const char* label, const fileStats& s) {
@@ -69,14 +91,18 @@ void compareWithReferee(const char* name, const scanner& scan, const uint8_t* in
 
   const fileStats expected = referee(data, length, includeFirstComment);
   const fileStats whole = scan.scanBuffer(data, length, includeFirstComment);
-  const fileStats pieces = scanInPieces(scan, data, length, includeFirstComment, pattern);
-  if (whole == expected && pieces == expected) return;
+  std::vector<wordPlace> places;
+  const fileStats pieces =
+      scanInPieces(scan, data, length, includeFirstComment, pattern, &places);
+  const bool fit = placesFit({data, length}, expected, places);
+  if (whole == expected && pieces == expected && fit) return;
 
   std::fprintf(stderr, "%s: record mismatch: includeFirstComment=%d pattern=%u length=%zu\n", name,
                includeFirstComment, pattern, length);
   printRecord("referee", expected);
   if (whole != expected) printRecord("scanBuffer", whole);
   if (pieces != expected) printRecord("fed in pieces", pieces);
+  if (!fit) std::fprintf(stderr, "the places of the words do not fit the record\n");
   std::abort();
 }
 

@@ -1,6 +1,7 @@
 #include "report/block_formatters.h"
 
 #include <string_view>
+#include <utility>
 
 #include "report/figures.h"
 
@@ -65,9 +66,37 @@ replacement xmlReplacement(std::string_view name, size_t i) {
   return htmlReplacement(name, i);
 }
 
-// The XML element after its name: the name is put into *out first, escaped
-// straight into it, so that no record needs a temporary string.
-void appendXmlCounters(const fileStats& s, std::string* out) {
+// "Все файлы", "Язык: C++", "Директория: src/": what a block is named
+// after its kind, with `escape` applied to the name of a file, a language
+// or a directory.
+template <typename Escape>
+void appendBlockName(const reportBlock& block, std::string_view totalName, Escape escape,
+                     std::string* out) {
+  switch (block.kind) {
+    case blockKind::total: out->append(totalName); return;
+    case blockKind::language: out->append("Язык: "); break;
+    case blockKind::directory: out->append("Директория: "); break;
+    case blockKind::record:
+    case blockKind::skipped: break;
+  }
+  escape(block.name, out);
+}
+
+void appendSkippedText(const skippedFiles& skipped, std::string* out) {
+  out->append("Пропущено файлов: ");
+  appendInt(skipped.unknownLanguage + skipped.binary, out);
+  out->append(" (язык не определён: ");
+  appendInt(skipped.unknownLanguage, out);
+  out->append(", двоичных: ");
+  appendInt(skipped.binary, out);
+  out->append(")");
+}
+
+// The XML element's attributes after the first, which *out holds up to its
+// value: the name is put into *out first, escaped straight into it, so that
+// no record needs a temporary string.
+void appendXmlCounters(const reportBlock& block, std::string* out) {
+  const fileStats& s = block.figures;
   out->append("' countCommentChars='");
   appendInt(s.countCommentChars, out);
   out->append("' sizeFile='");
@@ -80,11 +109,28 @@ void appendXmlCounters(const fileStats& s, std::string* out) {
   appendInt(s.fixmeWordsCount, out);
   out->append("' todoWordsCount='");
   appendInt(s.todoWordsCount, out);
-  out->append("' />\r\n");
+  out->append("'");
+  if (block.language != nullptr) {
+    out->append(" language='");
+    appendEscaped(block.language, xmlReplacement, out);
+    out->append("'");
+  }
+  if (block.content.lineFigures) {
+    for (const auto& [name, value] : {std::pair{" lines='", s.lines},
+                                      {" blankLines='", s.blankLines},
+                                      {" commentLines='", s.commentLines},
+                                      {" codeLines='", s.codeLines}}) {
+      out->append(name);
+      appendInt(value, out);
+      out->append("'");
+    }
+  }
+  out->append(" />\r\n");
 }
 
 // The HTML row after the text of its first cell.
-void appendHtmlCells(const fileStats& s, std::string* out) {
+void appendHtmlCells(const reportBlock& block, std::string* out) {
+  const fileStats& s = block.figures;
   out->append("</td> <td>");
   appendInt(s.countCommentChars, out);
   out->append("</td> <td>");
@@ -97,25 +143,42 @@ void appendHtmlCells(const fileStats& s, std::string* out) {
   appendInt(s.fixmeWordsCount, out);
   out->append("</td>    <td>");
   appendInt(s.todoWordsCount, out);
+  if (block.content.lineFigures) {
+    for (int64_t value : {s.lines, s.blankLines, s.commentLines, s.codeLines}) {
+      out->append("</td> <td>");
+      appendInt(value, out);
+    }
+    out->append("</td> <td>");
+    appendSixDecimals(commentLineDensity(s), out);
+  }
   out->append("</td></tr>\r\n");
 }
 
 constexpr std::string_view totalName = "Все файлы";
 
-void appendTextBlock(const fileStats& stats, bool total, std::string* out) {
-  for (int line = 0; line < textBlockLineCount; ++line) {
-    appendTextLine(stats, total, line, out);
-    out->append("\r\n");
-  }
-}
+void appendPlain(std::string_view name, std::string* out) { out->append(name); }
 
 }  // namespace
 
-void appendTextLine(const fileStats& s, bool total, int line, std::string* out) {
+int textLineCount(const reportBlock& block) {
+  if (block.kind == blockKind::skipped) return 2;
+  return block.content.lineFigures ? 10 : 8;
+}
+
+void appendTextLine(const reportBlock& block, int line, std::string* out) {
+  if (block.kind == blockKind::skipped) {
+    if (line == 0) appendSkippedText(block.skipped, out);
+    return;
+  }
+  const fileStats& s = block.figures;
+  // With the line figures beside them, the statement marks are no "lines".
+  const bool lineFigures = block.content.lineFigures;
   switch (line) {
     case 0:
-      out->append("Имя файла: ");
-      out->append(total ? totalName : std::string_view(s.filename));
+      if (block.kind == blockKind::record || block.kind == blockKind::total) {
+        out->append("Имя файла: ");
+      }
+      appendBlockName(block, totalName, appendPlain, out);
       break;
     case 1:
       out->append("  символов комментариев(размер файла): ");
@@ -130,7 +193,7 @@ void appendTextLine(const fileStats& s, bool total, int line, std::string* out) 
       out->append(" ");
       break;
     case 3:
-      out->append("  примерное количество строк кода: ");
+      out->append(lineFigures ? "  отметок операторов: " : "  примерное количество строк кода: ");
       appendInt(s.countCodeLine, out);
       break;
     case 4:
@@ -139,52 +202,100 @@ void appendTextLine(const fileStats& s, bool total, int line, std::string* out) 
       out->append(" % ");
       break;
     case 5: {
-      double linesPerComment = 0.0;
+      double marksPerComment = 0.0;
       if (s.countOfComment != 0) {
-        linesPerComment =
+        marksPerComment =
             static_cast<double>(s.countCodeLine) / static_cast<double>(s.countOfComment);
       }
-      out->append("  кол-во строк/кол-во комментариев: ");
-      appendSixDecimals(linesPerComment, out);
+      out->append(lineFigures ? "  кол-во отметок/кол-во комментариев: "
+                              : "  кол-во строк/кол-во комментариев: ");
+      appendSixDecimals(marksPerComment, out);
       break;
     }
     case 6:
       out->append("  fixme+todo слов: ");
       appendInt(s.fixmeWordsCount + s.todoWordsCount, out);
       break;
+    case 7:
+      if (!lineFigures) break;
+      out->append("  строк (пустых, комментариев, кода): ");
+      appendInt(s.lines, out);
+      out->append(" (");
+      appendInt(s.blankLines, out);
+      out->append(", ");
+      appendInt(s.commentLines, out);
+      out->append(", ");
+      appendInt(s.codeLines, out);
+      out->append(")");
+      break;
+    case 8:
+      if (!lineFigures) break;
+      out->append("  % строк комментариев: ");
+      appendSixDecimals(commentLineDensity(s), out);
+      out->append(" % ");
+      break;
     default: break;  // the empty line that ends the block
   }
 }
 
-void formatTextRecord(const fileStats& stats, std::string* out) {
-  appendTextBlock(stats, false, out);
+void formatTextBlock(const reportBlock& block, std::string* out) {
+  for (int line = 0; line < textLineCount(block); ++line) {
+    appendTextLine(block, line, out);
+    out->append("\r\n");
+  }
 }
 
-void formatTextTotal(const fileStats& total, std::string* out) {
-  appendTextBlock(total, true, out);
+void formatXmlBlock(const reportBlock& block, std::string* out) {
+  auto escape = [](std::string_view name, std::string* to) {
+    appendEscaped(name, xmlReplacement, to);
+  };
+  switch (block.kind) {
+    case blockKind::skipped:
+      out->append("  <skipped unknownLanguage='");
+      appendInt(block.skipped.unknownLanguage, out);
+      out->append("' binary='");
+      appendInt(block.skipped.binary, out);
+      out->append("' />\r\n");
+      return;
+    case blockKind::record:
+    case blockKind::total: out->append("  <file filename='"); break;
+    case blockKind::language: out->append("  <language name='"); break;
+    case blockKind::directory: out->append("  <directory path='"); break;
+  }
+  if (block.kind == blockKind::total) out->append("AllFiles");
+  escape(block.name, out);
+  appendXmlCounters(block, out);
 }
 
-void formatXmlRecord(const fileStats& stats, std::string* out) {
-  out->append("  <file filename='");
-  appendEscaped(stats.filename, xmlReplacement, out);
-  appendXmlCounters(stats, out);
+void appendHtmlHeaderRow(const reportContent& content, std::string* out) {
+  out->append(
+      "  <tr>\r\n    <td>Имя файла</td> <td>Количество символов комментариев</td> <td>Размер "
+      "файла</td> <td>Количество комментариев</td>    <td>");
+  out->append(content.lineFigures ? "Количество отметок операторов" : "Количество строк кода");
+  out->append("</td> <td>Количество слов fixme</td>    <td>Количество слов todo</td>");
+  if (content.lineFigures) {
+    out->append(
+        " <td>Строк</td> <td>Пустых строк</td> <td>Строк комментариев</td> <td>Строк кода</td> "
+        "<td>% строк комментариев</td>");
+  }
+  out->append("</tr>\r\n");
 }
 
-void formatXmlTotal(const fileStats& total, std::string* out) {
-  out->append("  <file filename='AllFiles");
-  appendXmlCounters(total, out);
-}
-
-void formatHtmlRecord(const fileStats& stats, std::string* out) {
+void formatHtmlBlock(const reportBlock& block, std::string* out) {
+  if (block.kind == blockKind::skipped) {
+    out->append(block.content.lineFigures ? "  <tr>\r\n    <td colspan=12>"
+                                          : "  <tr>\r\n    <td colspan=7>");
+    appendSkippedText(block.skipped, out);
+    out->append("</td></tr>\r\n");
+    return;
+  }
   out->append("  <tr>\r\n    <td>");
-  appendEscaped(stats.filename, htmlReplacement, out);
-  appendHtmlCells(stats, out);
-}
-
-void formatHtmlTotal(const fileStats& total, std::string* out) {
-  out->append("  <tr>\r\n    <td>");
-  out->append(totalName);
-  appendHtmlCells(total, out);
+  appendBlockName(block, totalName,
+                  [](std::string_view name, std::string* to) {
+                    appendEscaped(name, htmlReplacement, to);
+                  },
+                  out);
+  appendHtmlCells(block, out);
 }
 
 }  // namespace quillstat

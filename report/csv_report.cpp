@@ -22,8 +22,28 @@ void appendField(std::string_view text, std::string* out) {
   out->push_back('"');
 }
 
-// Every column after the path.
-void appendRowEnd(const fileStats& s, std::string* out) {
+}  // namespace
+
+std::string csvHeader(const reportContent& content) {
+  std::string header =
+      "kind,path,size,commentChars,comments,statementMarks,todo,fixme,commentPercent,pathBytes";
+  if (content.lineFigures) header += ",lines,blankLines,commentLines,codeLines,commentLineDensity";
+  if (content.recordLanguages) header += ",language";
+  return header + "\r\n";
+}
+
+void formatCsvBlock(const reportBlock& block, std::string* out) {
+  const std::string_view path =
+      block.kind == blockKind::record || block.kind == blockKind::directory ? block.name : "";
+  switch (block.kind) {
+    case blockKind::record: out->append("file,"); break;
+    case blockKind::total: out->append("total,"); break;
+    case blockKind::skipped: return;
+    case blockKind::language: out->append("language,"); break;
+    case blockKind::directory: out->append("directory,"); break;
+  }
+  appendField(path, out);
+  const fileStats& s = block.figures;
   for (int64_t value : {s.sizeFile, s.countCommentChars, s.countOfComment, s.countCodeLine,
                         s.todoWordsCount, s.fixmeWordsCount}) {
     out->push_back(',');
@@ -32,21 +52,21 @@ void appendRowEnd(const fileStats& s, std::string* out) {
   out->push_back(',');
   appendSixDecimals(commentPercent(s), out);
   out->push_back(',');
-  if (!isValidUtf8(s.filename)) appendHexBytes(s.filename, out);
+  if (!isValidUtf8(path)) appendHexBytes(path, out);
+  if (block.content.lineFigures) {
+    for (int64_t value : {s.lines, s.blankLines, s.commentLines, s.codeLines}) {
+      out->push_back(',');
+      appendInt(value, out);
+    }
+    out->push_back(',');
+    appendSixDecimals(commentLineDensity(s), out);
+  }
+  if (block.content.recordLanguages) {
+    out->push_back(',');
+    if (block.kind == blockKind::language) appendField(block.name, out);
+    if (block.language != nullptr) appendField(block.language, out);
+  }
   out->append("\r\n");
-}
-
-}  // namespace
-
-void formatCsvRecord(const fileStats& stats, std::string* out) {
-  out->append("file,");
-  appendField(stats.filename, out);
-  appendRowEnd(stats, out);
-}
-
-void formatCsvTotal(const fileStats& total, std::string* out) {
-  out->append("total,");
-  appendRowEnd(total, out);
 }
 
 }  // namespace quillstat

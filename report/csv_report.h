@@ -2,26 +2,27 @@
 #define QUILLSTAT_REPORT_CSV_REPORT_H_
 
 #include <string>
-#include <string_view>
 
-#include "engine/file_stats.h"
+#include "report/report_blocks.h"
+#include "report/report_settings.h"
 
 namespace quillstat {
 
 // The parts of the CSV report (RFC 4180, UTF-8 without a byte order mark,
-// CR LF line ends): a header row, a row per record whose "kind" is "file",
-// and after a directory run the total, whose "kind" is "total" and whose
-// path is empty. A field that holds a comma, a quote, CR or LF is quoted,
-// its quotes doubled. "commentPercent" is the text report's percentage with
-// its six decimals. A name that is not UTF-8 is written with U+FFFD for
-// each byte that is not, and "pathBytes" holds every byte of the name as
-// two lower-case hex digits (empty for a UTF-8 name).
+// CR LF line ends): a header row, then a row per block, whose "kind" is
+// "file", "total", "language" or "directory" (the skipped files have no
+// row). The total and the languages have an empty path; a language's name
+// is in "language". A field that holds a comma, a quote, CR or LF is
+// quoted, its quotes doubled. "commentPercent" and "commentLineDensity" are
+// the text report's percentages with their six decimals. A name that is not
+// UTF-8 is written with U+FFFD for each byte that is not, and "pathBytes"
+// holds every byte of the name as two lower-case hex digits (empty for a
+// UTF-8 name). The columns of the line figures and then "language" follow
+// "pathBytes" where the report has them, so that no column ever moves.
 
-inline constexpr std::string_view csvHeader =
-    "kind,path,size,commentChars,comments,codeLines,todo,fixme,commentPercent,pathBytes\r\n";
+std::string csvHeader(const reportContent& content);
 
-void formatCsvRecord(const fileStats& stats, std::string* out);
-void formatCsvTotal(const fileStats& total, std::string* out);
+void formatCsvBlock(const reportBlock& block, std::string* out);
 
 }  // namespace quillstat
 

@@ -26,9 +26,15 @@ double commentPercent(const fileStats& stats) {
          100.0;
 }
 
-double shownCommentPercent(const fileStats& stats) {
+double commentLineDensity(const fileStats& stats) {
+  const int64_t counted = stats.commentLines + stats.codeLines;
+  if (counted == 0) return 0.0;
+  return static_cast<double>(stats.commentLines) / static_cast<double>(counted) * 100.0;
+}
+
+double asShown(double percent) {
   std::string text;
-  appendSixDecimals(commentPercent(stats), &text);
+  appendSixDecimals(percent, &text);
   double shown = 0.0;
   std::from_chars(text.data(), text.data() + text.size(), shown);
   return shown;

@@ -20,9 +20,13 @@ void appendSixDecimals(double value, std::string* out);
 // The comment characters as a percentage of the size, 0 for an empty file.
 double commentPercent(const fileStats& stats);
 
-// commentPercent rounded to the six decimals that the reports print: a
-// limit compared with it agrees with what the reports show.
-double shownCommentPercent(const fileStats& stats);
+// The comment-line density: comment lines as a percentage of the comment
+// and code lines, 0 when there are none.
+double commentLineDensity(const fileStats& stats);
+
+// `percent` rounded to the six decimals that the reports print: a limit
+// compared with it agrees with what the reports show.
+double asShown(double percent);
 
 }  // namespace quillstat
 

@@ -2,7 +2,7 @@
 
 #include "quillstat_version.h"
 #include "report/figures.h"
-#include "report/utf8.h"
+#include "report/json_text.h"
 
 namespace quillstat {
 
@@ -10,59 +10,58 @@ namespace {
 
 // Raised whenever a reader would have to change: a member renamed, removed
 // or given another meaning. New members do not raise it.
-constexpr int kFormatVersion = 1;
+constexpr int kFormatVersion = 2;
 
-// Bytes from 0x80 up pass as they are: the writer replaces those that are
-// not UTF-8 (see report_writer.h).
-void appendString(std::string_view text, std::string* out) {
-  out->push_back('"');
-  for (size_t i = 0; i < text.size(); ++i) {
-    const unsigned char b = static_cast<unsigned char>(text[i]);
-    switch (b) {
-      case '"': out->append("\\\""); break;
-      case '\\': out->append("\\\\"); break;
-      case '\n': out->append("\\n"); break;
-      case '\r': out->append("\\r"); break;
-      case '\t': out->append("\\t"); break;
-      default:
-        if (b < 0x20) {
-          out->append("\\u00");
-          appendHexBytes(text.substr(i, 1), out);
-        } else {
-          out->push_back(static_cast<char>(b));
-        }
-    }
-  }
-  out->push_back('"');
-}
+struct member {
+  const char* name;
+  int64_t value;
+};
 
-// "path": the name, and "pathBytes" when the name is not UTF-8.
-void appendPath(std::string_view name, std::string* out) {
-  out->append("\"path\": ");
-  appendString(name, out);
-  if (isValidUtf8(name)) return;
-  out->append(", \"pathBytes\": \"");
-  appendHexBytes(name, out);
-  out->push_back('"');
-}
-
-void appendFigures(const fileStats& s, std::string* out) {
-  const struct {
-    const char* name;
-    int64_t value;
-  } members[] = {{"size", s.sizeFile},        {"commentChars", s.countCommentChars},
-                 {"comments", s.countOfComment}, {"codeLines", s.countCodeLine},
-                 {"todo", s.todoWordsCount},  {"fixme", s.fixmeWordsCount}};
-  for (const auto& member : members) {
+void appendMembers(std::initializer_list<member> members, std::string* out) {
+  for (const member& m : members) {
     out->append("\"");
-    out->append(member.name);
+    out->append(m.name);
     out->append("\": ");
-    appendInt(member.value, out);
+    appendInt(m.value, out);
     out->append(", ");
   }
+}
+
+// The figures and the closing brace of an object.
+void appendFigures(const reportBlock& block, std::string* out) {
+  const fileStats& s = block.figures;
+  appendMembers({{"size", s.sizeFile},
+                 {"commentChars", s.countCommentChars},
+                 {"comments", s.countOfComment},
+                 {"statementMarks", s.countCodeLine},
+                 {"todo", s.todoWordsCount},
+                 {"fixme", s.fixmeWordsCount}},
+                out);
   out->append("\"commentPercent\": ");
   appendSixDecimals(commentPercent(s), out);
+  if (block.content.lineFigures) {
+    out->append(", ");
+    appendMembers({{"lines", s.lines},
+                   {"blankLines", s.blankLines},
+                   {"commentLines", s.commentLines},
+                   {"codeLines", s.codeLines}},
+                  out);
+    out->append("\"commentLineDensity\": ");
+    appendSixDecimals(commentLineDensity(s), out);
+  }
   out->append("}");
+}
+
+// An element of the array `name` that the blocks of one kind make.
+void appendArrayElement(const reportBlock& block, const char* name, std::string* out) {
+  if (block.firstOfKind) {
+    out->append(",\n  \"");
+    out->append(name);
+    out->append("\": [");
+  } else {
+    out->append(",");
+  }
+  out->append("\n    {");
 }
 
 const char* inputName(inputKind input) {
@@ -95,17 +94,17 @@ std::string jsonHeader(const reportSettings& settings) {
                     "\",\n  \"formatVersion\": ";
   appendInt(kFormatVersion, &out);
   out.append(",\n  \"language\": ");
-  appendString(run.language, &out);
+  appendJsonString(run.language, &out);
   out.append(",\n  \"mode\": ");
-  appendString(run.mode, &out);
+  appendJsonString(run.mode, &out);
   out.append(",\n  \"options\": {\"input\": \"");
   out.append(inputName(run.input));
   out.append("\", ");
-  appendPath(run.path, &out);
+  appendJsonPath(run.path, &out);
   if (run.input == inputKind::directory) {
     out.append(run.recursive ? ", \"recursive\": true, \"masks\": "
                              : ", \"recursive\": false, \"masks\": ");
-    appendString(run.masks, &out);
+    appendJsonString(run.masks, &out);
   }
   out.append(run.countFirstComment ? ", \"countFirstComment\": true},\n"
                                    : ", \"countFirstComment\": false},\n");
@@ -113,25 +112,48 @@ std::string jsonHeader(const reportSettings& settings) {
   return out;
 }
 
-void formatJsonRecord(const fileStats& stats, std::string* out) {
-  out->append("\n    {");
-  appendPath(stats.filename, out);
-  out->append(", ");
-  appendFigures(stats, out);
-}
-
-void formatJsonTotal(const fileStats& total, std::string* out) {
-  out->append("\n  ],\n  \"total\": {");
-  appendFigures(total, out);
+void formatJsonBlock(const reportBlock& block, std::string* out) {
+  switch (block.kind) {
+    case blockKind::record:
+      out->append(block.firstOfKind ? "\n    {" : ",\n    {");
+      appendJsonPath(block.name, out);
+      if (block.language != nullptr) {
+        out->append(", \"language\": ");
+        appendJsonString(block.language, out);
+      }
+      break;
+    case blockKind::total: out->append("\n  ],\n  \"total\": {"); break;
+    case blockKind::skipped: return;  // in the footer, whether any or none
+    case blockKind::language:
+      appendArrayElement(block, "languages", out);
+      out->append("\"language\": ");
+      appendJsonString(block.name, out);
+      break;
+    case blockKind::directory:
+      appendArrayElement(block, "directories", out);
+      appendJsonPath(block.name, out);
+      break;
+  }
+  if (block.kind != blockKind::total) out->append(", ");
+  appendFigures(block, out);
+  const bool inArray = block.kind == blockKind::language || block.kind == blockKind::directory;
+  if (inArray && block.lastOfKind) out->append("\n  ]");
 }
 
 std::string jsonFooter(const analysisResult& result, const reportSettings& settings) {
   std::string out = result.fromDirectory ? "" : "\n  ]";
+  if (settings.content.recordLanguages) {
+    out.append(",\n  \"skipped\": {\"unknownLanguage\": ");
+    appendInt(result.skipped.unknownLanguage, &out);
+    out.append(", \"binary\": ");
+    appendInt(result.skipped.binary, &out);
+    out.append("}");
+  }
   out.append(",\n  \"failures\": [");
   for (size_t i = 0; i < result.failures.size(); ++i) {
     const inputFailure& failure = result.failures[i];
     out.append(i == 0 ? "\n    {" : ",\n    {");
-    appendPath(failure.path, &out);
+    appendJsonPath(failure.path, &out);
     const failureWords words = settings.describeError != nullptr
                                    ? settings.describeError(failure.error)
                                    : failureWords{failure.error.what, ""};
@@ -140,7 +162,7 @@ std::string jsonFooter(const analysisResult& result, const reportSettings& setti
     out.append("\"");
     if (settings.describeError != nullptr) {
       out.append(", \"message\": ");
-      appendString(words.message, &out);
+      appendJsonString(words.message, &out);
     }
     out.append("}");
   }

@@ -4,46 +4,68 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "analysis/analysis_result.h"
 #include "engine/file_stats.h"
-#include "report/block_formatters.h"
+#include "report/report_settings.h"
 
 namespace quillstat {
 
-// How one format writes a record and the total (see block_formatters.h).
-struct blockFormat {
-  void (*record)(const fileStats& stats, std::string* out);
-  void (*total)(const fileStats& total, std::string* out);
-  std::string_view betweenRecords = {};  // before each record but the first
+// What a block of a report shows.
+enum class blockKind {
+  record,     // one file
+  total,      // all files
+  skipped,    // how many files were skipped, and why
+  language,   // all files of one language
+  directory,  // all files beneath one directory
 };
 
-// The plain-text blocks, of the text report and the summary.
-inline constexpr blockFormat textBlocks{formatTextRecord, formatTextTotal};
+// One block, as a format writes it (see block_formatters.h). It refers to
+// the reportBlocks that made it.
+struct reportBlock {
+  blockKind kind;
+  const fileStats& figures;  // the file's or the total's; the overall total's for `skipped`
+  // The record's path, the language's name or the directory's path; empty
+  // for the total and the skipped files.
+  std::string_view name;
+  // The record's language, where the report names them, else nullptr.
+  const char* language;
+  const skippedFiles& skipped;
+  const reportContent& content;
+  bool firstOfKind;
+  bool lastOfKind;
+};
+
+// Appends a block to *out in one format.
+using blockFormatter = void (*)(const reportBlock& block, std::string* out);
 
 // The blocks that every report and the summary show, in their one order: a
-// block per record, in order, then, after a directory analysis, the block of
-// the total over all records (also when there are none).
+// block per record, in order; after a directory or list analysis the total
+// over all records (also when there are none); the skipped files, if any;
+// after an analysis that met more than one language the total of each
+// language (languageTotalsOf); the totals of the directories that
+// content.directoryDepth asks for (directoryTotalsOf).
 class reportBlocks {
  public:
-  // `result` must outlive the blocks and stay unchanged; the total is summed
-  // here, once.
-  explicit reportBlocks(const analysisResult& result);
+  // `result` must outlive the blocks and stay unchanged; the totals are
+  // summed here, once.
+  reportBlocks(const analysisResult& result, const reportContent& content);
 
-  size_t size() const { return result_.records.size() + (result_.fromDirectory ? 1 : 0); }
+  size_t size() const { return skippedAt_ + (result_.skipped.any() ? 1 : 0) + namedTotals(); }
 
-  // Appends block `index` (below size()) to *out in `format`.
-  void append(size_t index, const blockFormat& format, std::string* out) const;
-
-  // Whether block `index` is the total, and the figures it shows.
-  bool isTotal(size_t index) const { return index >= result_.records.size(); }
-  const fileStats& figures(size_t index) const {
-    return isTotal(index) ? total_ : result_.records[index];
-  }
+  // Block `index`, below size().
+  reportBlock block(size_t index) const;
 
  private:
+  size_t namedTotals() const { return languages_.size() + directories_.size(); }
+
   const analysisResult& result_;
+  const reportContent content_;
+  const size_t skippedAt_;  // the place of the skipped files' block, after the total
   fileStats total_;
+  std::vector<languageTotal> languages_;  // none after one language
+  std::vector<directoryTotal> directories_;
 };
 
 }  // namespace quillstat

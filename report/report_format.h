@@ -7,9 +7,10 @@
 namespace quillstat {
 
 // The report formats, with the codes the front ends use.
-enum class reportFormat { txt = 0, xml = 1, html = 2, json = 3, csv = 4 };
+enum class reportFormat { txt = 0, xml = 1, html = 2, json = 3, csv = 4, dashboard = 5 };
 
-// The encoding of a txt, xml or html report; json and csv are always UTF-8.
+// The encoding of a txt, xml or html report; json, csv and the dashboard are
+// always UTF-8.
 enum class textEncoding { windows1251, utf8 };
 
 struct analysisResult;
@@ -23,12 +24,14 @@ struct reportFormatRow {
   const char* saveLabel;   // the window's save button, "текстовый файл"
   const char* saveName;    // the name the window's save dialog is preset with
   const char* saveFilter;  // the save dialog's filter pair in the toolkit's syntax
+  // How the writer writes the format; null for the dashboard, which writes
+  // itself (dashboard.h).
   formatParts (*parts)(const reportSettings& settings, const analysisResult& result);
 };
 
 // One row per format, in the order of the codes; defined beside the
 // writer's parts, in report_writer.cpp.
-inline constexpr size_t reportFormatCount = 5;
+inline constexpr size_t reportFormatCount = 6;
 extern const reportFormatRow reportFormats[reportFormatCount];
 
 inline const reportFormatRow& rowOf(reportFormat format) {

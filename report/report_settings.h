@@ -22,6 +22,13 @@ struct runDescription {
   bool countFirstComment = true;
 };
 
+// What the reports show beyond the figures they always had.
+struct reportContent {
+  bool lineFigures = false;      // the line figures and the comment-line density
+  bool recordLanguages = false;  // each record names its language (-l auto)
+  int directoryDepth = 0;        // a total per directory down to this depth (--by-dir)
+};
+
 // What a front end says of a failure: the message stderr shows and the
 // kind that message tells, which the JSON reason names.
 struct failureWords {
@@ -33,6 +40,7 @@ struct failureWords {
 struct reportSettings {
   reportFormat format = reportFormat::txt;
   textEncoding encoding = textEncoding::windows1251;  // txt, xml and html only
+  reportContent content;
   runDescription run;                                 // json only
   // The words for a failure, which only the front ends make, so that a JSON
   // failure's reason and message agree; json only, and its failures go

@@ -4,6 +4,7 @@
 
 #include "report/block_formatters.h"
 #include "report/csv_report.h"
+#include "report/dashboard.h"
 #include "report/home_page.h"
 #include "report/json_report.h"
 #include "report/report_blocks.h"
@@ -30,14 +31,13 @@ constexpr std::string_view xmlFooter = "</main>\r\n";
 // that is never closed are kept as earlier reports have them: browsers render
 // them, and old and new reports stay comparable byte for byte. Browsers
 // guess the Windows-1251 of the classic report; a UTF-8 one says what it is.
-std::string htmlHeader(textEncoding encoding) {
-  return std::string(encoding == textEncoding::utf8
-                         ? "<html>\n<head><meta charset=\"utf-8\"></head>\n<body>\n"
-                         : "<html>\n<body>\n") +
-         "<table border=1>\r\n  <tr>\r\n    <td>Имя файла</td> <td>Количество символов "
-         "комментариев</td> <td>Размер файла</td> <td>Количество комментариев</td>    "
-         "<td>Количество строк кода</td> <td>Количество слов fixme</td>    <td>Количество слов "
-         "todo</td></tr>\r\n";
+std::string htmlHeader(const reportSettings& settings) {
+  std::string header = settings.encoding == textEncoding::utf8
+                           ? "<html>\n<head><meta charset=\"utf-8\"></head>\n<body>\n"
+                           : "<html>\n<body>\n";
+  header += "<table border=1>\r\n";
+  appendHtmlHeaderRow(settings.content, &header);
+  return header;
 }
 
 std::string htmlFooter() {
@@ -50,7 +50,7 @@ std::string htmlFooter() {
 struct formatParts {
   std::string header;
   std::string footer;
-  blockFormat blocks;
+  blockFormatter blocks;
   textEncoding encoding;
   unmappable policy;  // for Windows-1251
 };
@@ -58,27 +58,26 @@ struct formatParts {
 namespace {
 
 formatParts textParts(const reportSettings& settings, const analysisResult&) {
-  return {"", "", textBlocks, settings.encoding, unmappable::questionMark};
+  return {"", "", formatTextBlock, settings.encoding, unmappable::questionMark};
 }
 
 formatParts xmlParts(const reportSettings& settings, const analysisResult&) {
-  return {xmlHeader(settings.encoding), std::string(xmlFooter),
-          {formatXmlRecord, formatXmlTotal}, settings.encoding, unmappable::characterReference};
-}
-
-formatParts htmlParts(const reportSettings& settings, const analysisResult&) {
-  return {htmlHeader(settings.encoding), htmlFooter(), {formatHtmlRecord, formatHtmlTotal},
+  return {xmlHeader(settings.encoding), std::string(xmlFooter), formatXmlBlock,
           settings.encoding, unmappable::characterReference};
 }
 
-formatParts jsonParts(const reportSettings& settings, const analysisResult& result) {
-  return {jsonHeader(settings), jsonFooter(result, settings),
-          {formatJsonRecord, formatJsonTotal, jsonBetweenRecords}, textEncoding::utf8,
-          unmappable::questionMark};
+formatParts htmlParts(const reportSettings& settings, const analysisResult&) {
+  return {htmlHeader(settings), htmlFooter(), formatHtmlBlock, settings.encoding,
+          unmappable::characterReference};
 }
 
-formatParts csvParts(const reportSettings&, const analysisResult&) {
-  return {std::string(csvHeader), "", {formatCsvRecord, formatCsvTotal}, textEncoding::utf8,
+formatParts jsonParts(const reportSettings& settings, const analysisResult& result) {
+  return {jsonHeader(settings), jsonFooter(result, settings), formatJsonBlock,
+          textEncoding::utf8, unmappable::questionMark};
+}
+
+formatParts csvParts(const reportSettings& settings, const analysisResult&) {
+  return {csvHeader(settings.content), "", formatCsvBlock, textEncoding::utf8,
           unmappable::questionMark};
 }
 
@@ -100,16 +99,16 @@ bool writeChunk(reportFile& file, std::string* chunk, ioError* error) {
 }
 
 bool writeAll(reportFile& file, const formatParts& parts, const analysisResult& result,
-              ioError* error) {
+              const reportContent& content, ioError* error) {
   std::string chunk;
   chunk.reserve(chunkSize + 4096);
   std::string block;  // UTF-8, reused so that a record costs no allocation
 
   encode(parts.header, parts, &chunk);
-  const reportBlocks blocks(result);
+  const reportBlocks blocks(result, content);
   for (size_t i = 0; i < blocks.size(); ++i) {
     block.clear();
-    blocks.append(i, parts.blocks, &block);
+    parts.blocks(blocks.block(i), &block);
     encode(block, parts, &chunk);
     if (chunk.size() >= chunkSize && !writeChunk(file, &chunk, error)) return false;
   }
@@ -127,13 +126,18 @@ const reportFormatRow reportFormats[reportFormatCount] = {
      htmlParts},
     {reportFormat::json, "json", "JSON файл", "coment.json", "Файлы JSON (*.json)", jsonParts},
     {reportFormat::csv, "csv", "CSV файл", "coment.csv", "Файлы CSV (*.csv)", csvParts},
+    {reportFormat::dashboard, "dashboard", "панель HTML", "coment-dashboard.html",
+     "Веб-файлы (*.html *.htm)", nullptr},
 };
 
 bool writeReport(const std::string& outputPath, const reportSettings& settings,
                  const analysisResult& result, ioError* error) {
+  const reportFormatRow& row = rowOf(settings.format);
   reportFile file;
   return file.open(outputPath, error) &&
-         writeAll(file, rowOf(settings.format).parts(settings, result), result, error) &&
+         (row.parts != nullptr
+              ? writeAll(file, row.parts(settings, result), result, settings.content, error)
+              : writeDashboard(file, settings, result, error)) &&
          file.commit(error);
 }
 

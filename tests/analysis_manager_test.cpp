@@ -11,14 +11,13 @@
 #include <gtest/gtest.h>
 
 #include "analysis/analysis_manager.h"
-#include "engine/c_like_scan.h"
 #include "child_process.h"
 #include "test_files.h"
 
 namespace quillstat {
 namespace {
 
-constexpr scanner cpp = scannerOf<cppScanner>();
+const analysisSettings cpp{};  // C++, the classic rules
 
 class AnalysisManager : public testing::Test {
  protected:
@@ -32,7 +31,7 @@ class AnalysisManager : public testing::Test {
   analysisResult analyze(unsigned jobs, const std::atomic<bool>* stop = nullptr,
                          const analysisManager::progressCallback& progress = {}) const {
     return analysisManager(machineFileSystem(), jobs)
-        .analyzeDirectory(root_, "*.cpp;*.java", true, cpp, true, progress, stop);
+        .analyzeDirectory(root_, "*.cpp;*.java", true, cpp, progress, stop);
   }
 
   std::string root_;
@@ -84,8 +83,8 @@ TEST_F(AnalysisManager, WorkersTheSystemRefusesAreDoneWithout) {
 TEST_F(AnalysisManager, StoppedAnalysisLeavesNothing) {
   std::atomic<bool> stop{true};
   const analysisManager manager(machineFileSystem(), 1);
-  EXPECT_TRUE(manager.analyzeFile(root_ + "/a.cpp", cpp, true, &stop).records.empty());
-  EXPECT_TRUE(manager.analyzeDirectory(root_ + "/missing", "*", true, cpp, true, {}, &stop)
+  EXPECT_TRUE(manager.analyzeFile(root_ + "/a.cpp", cpp, &stop).records.empty());
+  EXPECT_TRUE(manager.analyzeDirectory(root_ + "/missing", "*", true, cpp, {}, &stop)
                   .failures.empty());
 
   stop = false;

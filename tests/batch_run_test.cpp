@@ -255,7 +255,7 @@ TEST_F(BatchRun, WarnsOfIgnoredValues) {
   ASSERT_NE(listed, std::string::npos) << stderr_;
   const size_t listEnd = stderr_.find('\n', listed);
   EXPECT_EQ(stderr_.substr(0, listed + languages.size()) + stderr_.substr(listEnd),
-            "quillstat: ignored -t 'XML': the report type is one of txt, xml, html, json, csv\n"
+            "quillstat: ignored -t 'XML': the report type is one of txt, xml, html, json, csv, dashboard\n"
             "quillstat: ignored -l 'delphi': " + languages + "\n"
             "quillstat: ignored -j 'abc': the number of workers is a whole number from 1 to "
             "4294967295\n");

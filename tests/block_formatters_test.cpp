@@ -9,10 +9,13 @@
 namespace quillstat {
 namespace {
 
-// What `formatter` appends to a string that holds text already.
-std::string format(void (*formatter)(const fileStats&, std::string*), const fileStats& stats) {
+// What `formatter` appends, for the record `stats`, to a string that holds
+// text already.
+std::string format(blockFormatter formatter, const fileStats& stats) {
+  const skippedFiles none;
+  const reportContent classic;
   std::string out = "before|";
-  formatter(stats, &out);
+  formatter({blockKind::record, stats, stats.filename, nullptr, none, classic, true, true}, &out);
   EXPECT_EQ(out.substr(0, 7), "before|");
   return out.substr(7);
 }
@@ -39,7 +42,7 @@ TEST(BlockFormatters, TextBlockComputesShareLinesPerCommentAndWords) {
   for (const auto& c : cases) {
     // The code characters (12345) are printed nowhere.
     const fileStats s{c.size, c.chars, 12345, c.comments, c.lines, c.todo, c.fixme, "f"};
-    EXPECT_EQ(format(formatTextRecord, s),
+    EXPECT_EQ(format(formatTextBlock, s),
               "Имя файла: f\r\n  символов комментариев(размер файла): " + std::to_string(c.chars) +
                   " (" + std::to_string(c.size) + ")\r\n  количество комментариев: " +
                   std::to_string(c.comments) + " \r\n  примерное количество строк кода: " +
@@ -74,9 +77,9 @@ TEST(BlockFormatters, NamesAreEscapedForXmlAndHtmlOnly) {
     SCOPED_TRACE(c.what);
     const fileStats s{0, 0, 0, 0, 0, 0, 0, c.name};
     const std::string firstLine = "Имя файла: " + c.name + "\r\n";
-    EXPECT_EQ(format(formatTextRecord, s).substr(0, firstLine.size()), firstLine);
-    EXPECT_EQ(format(formatXmlRecord, s), xmlRecord(c.inXml, 0, 0, 0, 0, 0, 0));
-    EXPECT_EQ(format(formatHtmlRecord, s), htmlRecord(c.inHtml, 0, 0, 0, 0, 0, 0));
+    EXPECT_EQ(format(formatTextBlock, s).substr(0, firstLine.size()), firstLine);
+    EXPECT_EQ(format(formatXmlBlock, s), xmlRecord(c.inXml, 0, 0, 0, 0, 0, 0));
+    EXPECT_EQ(format(formatHtmlBlock, s), htmlRecord(c.inHtml, 0, 0, 0, 0, 0, 0));
   }
 }
 

@@ -155,7 +155,7 @@ TEST(ScanOptions, LongOptionsAreStrictAndNumbersArePlainDecimals) {
        "E:--max-todo '0x10': the limit is a whole number from 0 to 9223372036854775807\n"},
       {{"--fail-under", "20"}, "fail-under 20.000000\n"},
       {{"-t", "XML", "-j"},
-       "W:ignored -t 'XML': the report type is one of txt, xml, html, json, csv\n"
+       "W:ignored -t 'XML': the report type is one of txt, xml, html, json, csv, dashboard\n"
        "W:ignored -j without a value: the number of workers is a whole number from 1 to "
        "4294967295\n"},
       {{"-e"}, "W:ignored -e without a value: masks are separated by ';', as in '*.c;*.h'\n"},

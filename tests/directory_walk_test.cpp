@@ -34,7 +34,9 @@ class WalkTest : public testing::Test {
     std::string listed;
     failures_.clear();
     collectFiles(
-        machineFileSystem(), root_ + directory, splitMasks(masks), recursive,
+        machineFileSystem(), root_ + directory,
+        {[tokens = splitMasks(masks)](std::string_view name) { return nameMatches(name, tokens); },
+         recursive, {}},
         [&](std::string path) {
           EXPECT_EQ(path.compare(0, root_.size() + 1, root_ + "/"), 0) << path;
           path.erase(0, root_.size() + 1);

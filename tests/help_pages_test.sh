@@ -10,7 +10,7 @@ MANPATH="$work/prefix/share/man" MANWIDTH=200 man quillstat 2>/dev/null >"$work/
 "$work/prefix/bin/quillstat" -h >"$work/help.txt"
 html=$work/prefix/share/quillstat/quillstatHelp.html
 options='-f -d -o -t -s -nf -l -e -x --exact -j -q --encoding --files-from --null
-  --fail-under --max-todo --version -h --help'
+  --exclude --by-dir --fail-under --fail-under-lines --max-todo --version -h --help'
 missing=0
 for option in $options; do
   grep -qE -- "^$option[ ,]|, $option " "$work/help.txt" || { echo "-h lacks $option"; missing=1; }

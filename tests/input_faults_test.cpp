@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "analysis/analysis_manager.h"
-#include "engine/c_like_scan.h"
 #include "engine_test_util.h"
 #include "faulty_file_system.h"
 #include "test_files.h"
@@ -40,9 +39,10 @@ class InputFaults : public testing::Test {
   // Analyses root_ recursively with two workers and describes the records,
   // one a line.
   std::string analyzeTree() {
-    result_ = manager_.analyzeDirectory(root_, "*.cpp", true, scannerOf<cppScanner>(), true);
+    result_ = manager_.analyzeDirectory(root_, "*.cpp", true, analysisSettings{});
     std::string described;
-    for (const fileStats& record : result_.records) {
+    for (const fileRecord& file : result_.records) {
+      const fileStats& record = file.stats;
       described += (record.filename.empty() ? "-" : record.filename.substr(root_.size() + 1)) +
                    " " + describe(record) + "\n";
     }
@@ -100,8 +100,8 @@ TEST_F(InputFaults, EachFaultTouchesOnlyItsOwnFile) {
 TEST_F(InputFaults, FailedFileOrTopDirectoryIsNamedAsTheCallerNamedIt) {
   const std::string failing = write("failing.cpp", lines(19200));
   files_.fail(failing, 1, EIO);
-  result_ = manager_.analyzeFile(failing, scannerOf<cppScanner>(), true);
-  EXPECT_EQ(result_.records, std::vector<fileStats>{fileStats{}});
+  result_ = manager_.analyzeFile(failing, analysisSettings{});
+  EXPECT_EQ(result_.records, std::vector<fileRecord>{fileRecord{}});
   EXPECT_FALSE(result_.fromDirectory);
   EXPECT_EQ(result_.failures, std::vector<inputFailure>({{failing, systemError(EIO)}}));
 

@@ -22,7 +22,7 @@ const char kDump[] = R"(
 import csv, io, json, sys, xml.etree.ElementTree as ET
 fmt, path = sys.argv[1], sys.argv[2]
 raw = open(path, 'rb').read()
-keys = ['size', 'commentChars', 'comments', 'codeLines', 'todo', 'fixme']
+keys = ['size', 'commentChars', 'comments', 'statementMarks', 'todo', 'fixme']
 def name(f, total):
     if total: return b'TOTAL'
     return bytes.fromhex(f['pathBytes']) if f.get('pathBytes') else f['path'].encode()
@@ -105,7 +105,7 @@ TEST(MachineFormats, EveryFormatCarriesTheSameFiguresAndNames) {
   exact += hex("TOTAL") + " 89 75 7 1 1 6 84.269663\n";
   xmlNames += hex("TOTAL") + " 89 75 7 1 1 6 -\n";
 
-  const std::string run = "quillstat 1 C++ classic {'input': 'directory', 'path': 't', "
+  const std::string run = "quillstat 2 C++ classic {'input': 'directory', 'path': 't', "
                           "'recursive': False, 'masks': '*.*', 'countFirstComment': True}\n";
   EXPECT_EQ(output(root, "python3 kDump.py json r.json"), run + exact);
   EXPECT_EQ(output(root, "python3 kDump.py csv r.csv"), exact);

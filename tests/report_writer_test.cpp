@@ -19,6 +19,13 @@ reportSettings inFormat(reportFormat format) {
   return settings;
 }
 
+analysisResult resultOf(const std::vector<fileStats>& records, bool fromDirectory) {
+  analysisResult result;
+  for (const fileStats& stats : records) result.records.push_back({stats, 0});
+  result.fromDirectory = fromDirectory;
+  return result;
+}
+
 namespace fs = std::filesystem;
 
 // The expected reports are written here in UTF-8 and converted by iconv,
@@ -60,7 +67,7 @@ std::string written(reportFormat format, const std::vector<fileStats>& records,
                     bool fromDirectory) {
   const fs::path path = testDirectory() / "report";
   ioError error;
-  EXPECT_TRUE(writeReport(path.string(), inFormat(format), {records, fromDirectory, {}}, &error));
+  EXPECT_TRUE(writeReport(path.string(), inFormat(format), resultOf(records, fromDirectory), &error));
   return readFile(path);
 }
 
@@ -134,7 +141,7 @@ TEST(ReportWriter, XmlReportParsesAndKeepsTheNames) {
   const fs::path dir = freshTestDirectory();
   ioError error;
   ASSERT_TRUE(writeReport((dir / "r.xml").string(), inFormat(reportFormat::xml),
-                          {records, true, {}}, &error));
+                          resultOf(records, true), &error));
   EXPECT_EQ(std::system(("xmllint --noout '" + (dir / "r.xml").string() + "'").c_str()), 0);
   writeFile(dir / "names.py",
             "import sys, xml.etree.ElementTree as et\n"

@@ -1,7 +1,8 @@
 // The fast streaming scanners against their per-byte referees, on many
 // generated buffers made of each language's special characters: the whole
 // buffer at once, and the same buffer cut into random pieces (single bytes
-// included), must give the same record on every counter. The exact rows of
+// included), must give the same record on every counter, and the pieces'
+// scan must place each word it counts. The exact rows of
 // the language table are all checked, each with pieces made from its own
 // tokens, so that a new row needs no test code here.
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include "engine/reference_scan.h"
 #include "engine/scanner.h"
 #include "engine_test_util.h"
+#include "fuzz/fuzz_compare.h"
 
 namespace quillstat {
 namespace {
@@ -207,21 +209,25 @@ void compareWithReferee(const char* name, const scanner& scan, Referee referee,
   for (int i = 0; i < buffers && failures < 5; ++i) {
     const std::string text = generator.next();
     const bool flag = generator.flag();
-    const std::string expected = describe(referee(text.data(), text.size(), flag));
+    const fileStats record = referee(text.data(), text.size(), flag);
+    const std::string expected = describe(record);
     const std::string whole = describe(scan.scanBuffer(text.data(), text.size(), flag));
     // Each piece in a buffer of its own, so that a read outside the piece
     // does not see the neighbouring bytes.
     const std::vector<std::string_view> cuts = generator.split(text);
     std::vector<std::string> copies(cuts.begin(), cuts.end());
     const std::vector<std::string_view> pieceViews(copies.begin(), copies.end());
-    const std::string chunked = describe(scan.scanPieces(pieceViews.data(), pieceViews.size(), flag));
-    if (whole != expected || chunked != expected) {
+    std::vector<wordPlace> places;
+    const std::string chunked =
+        describe(scan.scanPieces(pieceViews.data(), pieceViews.size(), flag, &places));
+    const bool fit = placesFit(text, record, places);
+    if (whole != expected || chunked != expected || !fit) {
       ++failures;
       std::string sizes;
       for (std::string_view cut : cuts) sizes += std::to_string(cut.size()) + " ";
       ADD_FAILURE() << name << " buffer #" << i << " \"" << printable(text) << "\" flag=" << flag
                     << "\n  referee " << expected << "\n  whole   " << whole << "\n  chunked "
-                    << chunked << "\n  pieces  " << sizes;
+                    << chunked << "\n  pieces  " << sizes << (fit ? "" : "\n  places do not fit");
     }
   }
 }

@@ -7,6 +7,7 @@
 #include "analysis/language_table.h"
 #include "report/report_file.h"
 #include "report/report_writer.h"
+#include "report/todo_list.h"
 #include "ui/error_text.h"
 #include "ui/file_identity.h"
 #include "ui/file_list.h"
@@ -20,7 +21,8 @@ namespace {
 
 // Whether `stats` is the record of the file `target`. Only records of the
 // target's size can be, so an existing report in a big tree costs few lookups.
-bool isRecordOf(const fileIdentity& target, const fileStats& stats) {
+bool isRecordOf(const fileIdentity& target, const fileRecord& record) {
+  const fileStats& stats = record.stats;
   if (stats.filename.empty() || stats.sizeFile != target.size) return false;
   std::optional<fileIdentity> analysed = identifyFile(stats.filename);
   return analysed && analysed->sameFileAs(target);
@@ -28,10 +30,11 @@ bool isRecordOf(const fileIdentity& target, const fileStats& stats) {
 
 // What a JSON report tells of this run.
 runDescription describeRun(const commandLineOptions& options) {
-  const languageEntry& language = languageTable[options.languageIndex];
+  const bool detected = options.languageIndex == detectedLanguage;
+  const languageEntry* language = detected ? nullptr : &languageTable[options.languageIndex];
   runDescription run;
-  run.language = language.name;
-  run.mode = modeName(languageTable[options.languageIndex], options.exact);
+  run.language = detected ? "auto" : language->name;
+  run.mode = detected ? "exact" : modeName(*language, options.exact);
   run.countFirstComment = !options.noFirstComment;
   if (options.inputFile) {
     run.input = inputKind::file;
@@ -43,7 +46,8 @@ runDescription describeRun(const commandLineOptions& options) {
     run.input = inputKind::directory;
     run.path = *options.inputDirectory;
     run.recursive = options.recursive;
-    run.masks = options.masks.value_or(language.defaultMasks);
+    // -l auto without masks selects by the names it knows.
+    run.masks = options.masks.value_or(detected ? "" : language->defaultMasks);
   }
   return run;
 }
@@ -65,11 +69,12 @@ struct listProblem {
 // *problem set and the result unusable.
 analysisResult analyse(const commandLineOptions& options, const runDescription& run,
                        std::ostream& errors, listProblem* problem) {
-  const analysisManager manager(machineFileSystem(), options.jobs);
-  const scanner& scan = rulesOf(languageTable[options.languageIndex], options.exact);
-  if (run.input == inputKind::file) {
-    return manager.analyzeFile(run.path, scan, run.countFirstComment);
-  }
+  // The dashboard shows the todo list too.
+  const bool listWords = options.todoList || options.format == reportFormat::dashboard;
+  const analysisManager manager(machineFileSystem(), options.jobs, listWords);
+  const analysisSettings settings{{options.languageIndex, options.exact}, run.countFirstComment,
+                                  options.excludes};
+  if (run.input == inputKind::file) return manager.analyzeFile(run.path, settings);
   if (run.input == inputKind::directory && run.path.empty()) {
     // The core would take "" for the working directory, as no user means it.
     analysisResult result;
@@ -93,12 +98,10 @@ analysisResult analyse(const commandLineOptions& options, const runDescription& 
     };
   }
   if (run.input == inputKind::directory) {
-    return manager.analyzeDirectory(run.path, run.masks, run.recursive, scan,
-                                    run.countFirstComment, progress);
+    return manager.analyzeDirectory(run.path, run.masks, run.recursive, settings, progress);
   }
   analysisResult result = manager.analyzeFiles(
-      [&list](std::string* path) { return list.next(path); }, scan, run.countFirstComment,
-      progress);
+      [&list](std::string* path) { return list.next(path); }, settings, progress);
   problem->error = list.error();
   problem->holdsNul = list.holdsNul();
   return result;
@@ -110,6 +113,38 @@ std::optional<fileIdentity> reportTarget(const std::string& output) {
   return output == standardOutputName ? identifyStandardOutput() : identifyFile(output);
 }
 
+// What the run writes: the report, and the todo list when asked for.
+struct output {
+  const char* what;  // as the messages name it
+  std::string path;
+  bool refused = false;
+};
+
+// A file named on the command line or in a list is never overwritten by an
+// output; an earlier output inside an analysed tree is about to be
+// replaced, so it is no input of this run: its record and its words go.
+void keepOutputsApart(inputKind input, std::vector<output>* outputs, analysisResult* result) {
+  for (output& out : *outputs) {
+    const std::optional<fileIdentity> target = reportTarget(out.path);
+    if (!target) continue;
+    auto isOutput = [&](const fileRecord& record) { return isRecordOf(*target, record); };
+    if (input != inputKind::directory) {
+      out.refused = std::ranges::any_of(result->records, isOutput);
+      continue;
+    }
+    // A walk names each path once, so the paths tell the words.
+    std::vector<std::string> left;
+    std::erase_if(result->records, [&](const fileRecord& record) {
+      const bool leaves = isOutput(record);
+      if (leaves) left.push_back(record.stats.filename);
+      return leaves;
+    });
+    std::erase_if(result->todos, [&](const todoItem& item) {
+      return std::ranges::find(left, item.path) != left.end();
+    });
+  }
+}
+
 }  // namespace
 
 batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
@@ -117,6 +152,9 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   settings.format = options.format;
   settings.encoding = encodingOf(options);
   settings.run = describeRun(options);
+  const fileRules rules{options.languageIndex, options.exact};
+  settings.content = {showsLineFigures(rules), rules.language == detectedLanguage,
+                      options.byDirDepth};
   settings.describeError = describeFailure;
   listProblem problem;
   analysisResult result = analyse(options, settings.run, errors, &problem);
@@ -135,34 +173,34 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
            << '\n';
   }
   if (settings.run.input == inputKind::directory && result.records.empty() &&
-      result.failures.empty()) {
-    errors << "quillstat: no file in '" << settings.run.path << "' matches the masks '"
-           << settings.run.masks << "'\n";
+      result.failures.empty() && !result.skipped.any()) {
+    errors << "quillstat: no file in '" << settings.run.path << "' "
+           << (settings.content.recordLanguages && settings.run.masks.empty()
+                   ? "is of a language that -l auto knows"
+                                          : "matches the masks '" + settings.run.masks + "'")
+           << "\n";
   }
 
-  const std::string& output = *options.outputPath;
-  const std::optional<fileIdentity> target = reportTarget(output);
-  bool refused = false;
-  if (target) {
-    auto isOutput = [&](const fileStats& stats) { return isRecordOf(*target, stats); };
-    // A file named on the command line or in a list is never overwritten; an
-    // earlier report inside an analysed tree is about to be replaced, so it
-    // is no input of this run.
-    if (settings.run.input != inputKind::directory) {
-      refused = std::ranges::any_of(result.records, isOutput);
-    } else {
-      std::erase_if(result.records, isOutput);
-    }
-  }
+  std::vector<output> outputs = {{"report", *options.outputPath}};
+  if (options.todoList) outputs.push_back({"todo list", *options.todoList});
+  keepOutputsApart(settings.run.input, &outputs, &result);
   batchStatus status = result.failures.empty() ? batchOk : batchInputUnreadable;
-  ioError error;
-  if (refused) {
-    errors << "quillstat: will not write the report over '" << output
-           << "': it is one of the analysed files\n";
-    status = batchReportFailed;
-  } else if (!writeReport(output, settings, result, &error)) {
-    errors << "quillstat: cannot write report '" << output << "': " << errorText(error) << '\n';
-    status = batchReportFailed;
+  const todoListForm listForm =
+      options.format == reportFormat::json ? todoListForm::json : todoListForm::lines;
+  for (const output& out : outputs) {
+    const bool isReport = &out == &outputs.front();
+    ioError error;
+    const bool written =
+        !out.refused && (isReport ? writeReport(out.path, settings, result, &error)
+                                  : writeTodoList(out.path, listForm, result.todos, &error));
+    if (out.refused) {
+      errors << "quillstat: will not write the " << out.what << " over '" << out.path
+             << "': it is one of the analysed files\n";
+    } else if (!written) {
+      errors << "quillstat: cannot write " << out.what << " '" << out.path
+             << "': " << errorText(error) << '\n';
+    }
+    if (!written) status = batchReportFailed;
   }
   const std::vector<std::string> gateLines = gateFailures(options.gate, totalOf(result));
   for (const std::string& line : gateLines) errors << "quillstat: " << line << '\n';

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/file_analysis.h"
 #include "ui/option_table.h"
 
 namespace quillstat {
@@ -118,11 +119,20 @@ void checkTheWhole(commandLineOptions* options) {
   if (options->filesFrom && (options->inputFile || options->inputDirectory)) {
     options->errors.push_back("--files-from names the files to analyse: leave out -f and -d");
   }
+  if (options->gate.failUnderLines &&
+      !showsLineFigures({options->languageIndex, options->exact})) {
+    options->errors.push_back(
+        "--fail-under-lines needs the line figures of the exact rules: add -x or -l auto");
+  }
   const bool usesMasks = options->inputDirectory && !options->inputFile && !options->filesFrom;
   if (usesMasks && options->masks && options->masks->find_first_of(", ") != std::string::npos) {
     options->warnings.push_back("the masks '" + *options->masks +
                                 "' are taken as they stand, ',' and blanks included: masks "
                                 "are separated by ';', as in '*.c;*.h'");
+  }
+  if (options->todoList && options->todoList == options->outputPath) {
+    options->errors.push_back("-o and --todo-list name the same file '" + *options->todoList +
+                              "': give each its own");
   }
   if ((options->inputFile || options->inputDirectory || options->filesFrom) &&
       !options->outputPath) {

@@ -38,7 +38,7 @@ struct commandLineOptions {
   std::optional<std::string> outputPath;      // -o
   std::optional<std::string> masks;           // -e
   reportFormat format = reportFormat::txt;    // -t txt|xml|html|json|csv
-  unsigned languageIndex = 0;                 // -l C++|Delphi|Php|Java
+  unsigned languageIndex = 0;                 // -l: a row of languageTable, or detectedLanguage (auto)
   bool recursive = false;                     // -s
   bool noFirstComment = false;                // -nf
   bool exact = false;                         // -x or --exact: the exact rules
@@ -47,7 +47,10 @@ struct commandLineOptions {
   std::optional<textEncoding> encoding;
   std::optional<std::string> filesFrom;       // --files-from FILE ("-": standard input)
   bool nulSeparated = false;                  // --null: the list's paths end in NUL, not LF
-  gateLimits gate;                            // --fail-under PERCENT, --max-todo N
+  std::optional<std::string> todoList;        // --todo-list FILE ("-": standard output)
+  std::vector<std::string> excludes;          // --exclude GLOB, each occurrence one more
+  int byDirDepth = 0;                         // --by-dir N: totals of directories; 0: none
+  gateLimits gate;  // --fail-under PERCENT, --fail-under-lines PERCENT, --max-todo N
   bool quiet = false;                         // -q: no progress line
   bool showHelp = false;                      // -h or --help: nothing else runs
   bool showVersion = false;                   // --version: nothing else runs
@@ -75,8 +78,9 @@ struct commandLineOptions {
 // instead: a word that starts with "--" and is no option is an error (unless
 // it is the value of the option before it), naming the closest option; a
 // long option takes its value as the next word or after '=' ("--max-todo=5");
-// a missing or unknown value is an error, and so is --files-from beside -f
-// or -d. An input without -o is warned of. -h, --help and --version stop
+// a missing or unknown value is an error, and so are --files-from beside -f
+// or -d and --fail-under-lines for a run without line figures
+// (showsLineFigures). An input without -o is warned of. -h, --help and --version stop
 // the scan.
 commandLineOptions scanOptions(const std::vector<std::string>& tokens);
 

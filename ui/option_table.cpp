@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "analysis/file_analysis.h"
 #include "analysis/language_table.h"
 #include "ui/command_line.h"
 
@@ -54,14 +55,19 @@ constexpr struct {
   textEncoding encoding;
 } encodingNames[] = {{"windows-1251", textEncoding::windows1251}, {"utf-8", textEncoding::utf8}};
 
+// A limit's handler: a percentage from 0 to 100.
+template <std::optional<double> gateLimits::*limit>
 valueTaken takePercent(const std::string& value, commandLineOptions* options) {
   double percent = 0;
   if (!isPlainDecimal(value, true)) return valueTaken::refused;
   auto [rest, error] = std::from_chars(value.data(), value.data() + value.size(), percent);
   if (error != std::errc() || percent > 100) return valueTaken::refused;
-  options->gate.failUnder = percent;
+  options->gate.*limit = percent;
   return valueTaken::taken;
 }
+
+// What -l names besides the rows of the language table.
+constexpr char kAutoLanguage[] = "auto";
 
 // A flag's handler: sets the member it names.
 template <bool commandLineOptions::*member>
@@ -88,7 +94,8 @@ constexpr optionRow rows[] = {
      "файл с результатом работы (необходимо указать); - - записать отчёт в стандартный вывод",
      nullptr, setPath<&commandLineOptions::outputPath>},
     {"-t", nullptr, "type",
-     "типа выходного файла [{formats}] (txt по умолчанию; json и csv всегда в UTF-8)",
+     "типа выходного файла [{formats}] (txt по умолчанию; json, csv и dashboard всегда в "
+     "UTF-8; dashboard - страница HTML с диаграммами, списком todo и таблицей файлов)",
      "the report type is one of {formats}",
      [](const std::string& value, commandLineOptions* options) {
        return takeRow(reportFormats, value,
@@ -101,9 +108,14 @@ constexpr optionRow rows[] = {
      "включать ли в статисткику первый комментария (по умолчанию не установлен)", nullptr,
      setFlag<&commandLineOptions::noFirstComment>},
     {"-l", nullptr, "lang",
-     "тим языка для анализа комментариев [{languages}] ({default language} по умолчанию)",
+     "тим языка для анализа комментариев [{languages}] ({default language} по умолчанию; "
+     "auto - язык каждого файла по его имени, точный разбор)",
      "the language is one of {languages}",
      [](const std::string& value, commandLineOptions* options) {
+       if (value == kAutoLanguage) {
+         options->languageIndex = detectedLanguage;
+         return valueTaken::taken;
+       }
        return takeRow(languageTable, value,
                       [options](const auto&, unsigned row) { options->languageIndex = row; });
      }},
@@ -135,10 +147,33 @@ constexpr optionRow rows[] = {
     {"--null", nullptr, nullptr,
      "пути в списке --files-from разделены символом NUL (git ls-files -z)", nullptr,
      setFlag<&commandLineOptions::nulSeparated>},
+    {"--todo-list", nullptr, "FILE",
+     "записать в FILE слова todo и fixme из комментариев, по одному в строке: "
+     "путь:строка:столбец: todo: текст строки (- стандартный вывод; с -t json массив JSON)",
+     nullptr, setPath<&commandLineOptions::todoList>},
+    {"--exclude", nullptr, "GLOB",
+     "не анализировать пути, подходящие под шаблон GLOB, относительно директории -d (или "
+     "как в списке): * внутри имени, ** через директории, / в конце - только директории; "
+     "можно указать несколько раз",
+     nullptr,
+     [](const std::string& value, commandLineOptions* options) {
+       options->excludes.push_back(value);
+       return valueTaken::taken;
+     }},
+    {"--by-dir", nullptr, "N",
+     "итоги по каждой директории до глубины N ниже анализируемой (1 - её поддиректории)",
+     "the depth is a whole number from 1 to 2147483647",
+     [](const std::string& value, commandLineOptions* options) {
+       return takeWhole(value, 1, &options->byDirDepth);
+     }},
     {"--fail-under", nullptr, "PERCENT",
      "код завершения 3, если доля символов комментариев во всех файлах меньше PERCENT "
      "процентов",
-     "the limit is a percentage from 0 to 100", takePercent},
+     "the limit is a percentage from 0 to 100", takePercent<&gateLimits::failUnder>},
+    {"--fail-under-lines", nullptr, "PERCENT",
+     "код завершения 3, если доля строк комментариев среди строк комментариев и кода во всех "
+     "файлах меньше PERCENT процентов (точный разбор)",
+     "the limit is a percentage from 0 to 100", takePercent<&gateLimits::failUnderLines>},
     {"--max-todo", nullptr, "N", "код завершения 3, если слов todo и fixme больше N",
      "the limit is a whole number from 0 to 9223372036854775807",
      [](const std::string& value, commandLineOptions* options) {
@@ -163,6 +198,19 @@ std::string namesOf(const Rows& rows, std::string_view separator) {
   return list;
 }
 
+// The names -l takes: each name of the language table once (two rows may
+// share one), then "auto".
+std::string languageNames(std::string_view separator) {
+  std::string list;
+  for (size_t row = 0; row < languageCount; ++row) {
+    const std::string_view name = languageTable[row].name;
+    bool named = false;
+    for (size_t earlier = 0; earlier < row; ++earlier) named |= name == languageTable[earlier].name;
+    if (!named) list += std::string(name) + std::string(separator);
+  }
+  return list + kAutoLanguage;
+}
+
 }  // namespace
 
 const std::span<const optionRow> optionTable = rows;
@@ -180,7 +228,7 @@ std::string expandLists(std::string_view text, std::string_view separator) {
     std::string list;
   } lists[] = {
       {"{formats}", namesOf(reportFormats, separator)},
-      {"{languages}", namesOf(languageTable, separator)},
+      {"{languages}", languageNames(separator)},
       {"{default language}", languageTable[0].name},
       {"{encodings}", namesOf(encodingNames, separator)},
   };

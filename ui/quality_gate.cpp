@@ -18,11 +18,22 @@ std::string shortest(double value) {
 
 std::vector<std::string> gateFailures(const gateLimits& limits, const fileStats& total) {
   std::vector<std::string> failures;
-  if (limits.failUnder && shownCommentPercent(total) < *limits.failUnder) {
+  const struct {
+    const std::optional<double>& limit;
+    double measured;
+    const char* figure;
+    const char* option;
+  } percentages[] = {
+      {limits.failUnder, commentPercent(total), "comment share", "--fail-under"},
+      {limits.failUnderLines, commentLineDensity(total), "comment-line density",
+       "--fail-under-lines"},
+  };
+  for (const auto& p : percentages) {
+    if (!p.limit || asShown(p.measured) >= *p.limit) continue;
     std::string shown;
-    appendSixDecimals(commentPercent(total), &shown);
-    failures.push_back("comment share: " + shown + "%, below --fail-under " +
-                       shortest(*limits.failUnder));
+    appendSixDecimals(p.measured, &shown);
+    failures.push_back(std::string(p.figure) + ": " + shown + "%, below " + p.option + " " +
+                       shortest(*p.limit));
   }
   const int64_t words = total.todoWordsCount + total.fixmeWordsCount;
   if (limits.maxTodo && words > *limits.maxTodo) {

@@ -391,7 +391,7 @@ void tst_mainDialog::saveButtonWritesItsFormat_data() {
   QTest::newRow("JSON") << "save-json" << "coment.json" << "Файлы JSON (*.json)"
                         << QByteArray("{\n  \"program\": \"quillstat\",\n");
   QTest::newRow("CSV") << "save-csv" << "coment.csv" << "Файлы CSV (*.csv)"
-                       << QByteArray("kind,path,size,commentChars,comments,codeLines,");
+                       << QByteArray("kind,path,size,commentChars,comments,statementMarks,");
 }
 
 void tst_mainDialog::saveButtonWritesItsFormat() {

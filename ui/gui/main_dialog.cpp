@@ -219,20 +219,22 @@ runDescription mainDialog::chosenRun(inputKind input, const std::string& path) c
   return run;
 }
 
-scanner mainDialog::chosenScanner() const {
-  return rulesOf(languageTable[languageBox_->currentIndex()], exactCheck_->isChecked());
+analysisSettings mainDialog::chosenSettings() const {
+  analysisSettings settings;
+  settings.rules = {static_cast<unsigned>(languageBox_->currentIndex()), exactCheck_->isChecked()};
+  settings.includeFirstComment = firstCommentCheck_->isChecked();
+  return settings;
 }
 
 void mainDialog::analyzeFile() {
   const QString path = services_.askOpenFileName(
       this, openFileFilter(languageBox_->currentText(), maskEdit_->text()), QDir::currentPath());
   if (path.isEmpty()) return;
-  const bool includeFirstComment = firstCommentCheck_->isChecked();
   run_ = chosenRun(inputKind::file, nativePath(path));
   startAnalysis(QStringLiteral("Анализ файла %1").arg(shortPath(path)),
-                [this, file = nativePath(path), scan = chosenScanner(), includeFirstComment](
+                [this, file = nativePath(path), settings = chosenSettings()](
                     const analysisManager::progressCallback&, const std::atomic<bool>* stop) {
-                  return manager_.analyzeFile(file, scan, includeFirstComment, stop);
+                  return manager_.analyzeFile(file, settings, stop);
                 });
 }
 
@@ -243,15 +245,14 @@ void mainDialog::analyzeDirectory() {
   if (directory.isEmpty()) return;
   if (!directory.endsWith(QLatin1Char('/'))) directory += QLatin1Char('/');
   const bool recursive = recursiveCheck_->isChecked();
-  const bool includeFirstComment = firstCommentCheck_->isChecked();
   run_ = chosenRun(inputKind::directory, nativePath(directory));
   startAnalysis(QStringLiteral("Анализ директории %1").arg(shortPath(directory)),
-                [this, root = nativePath(directory), scan = chosenScanner(),
-                 masks = masks.toUtf8().toStdString(), recursive,
-                 includeFirstComment](const analysisManager::progressCallback& progress,
-                                      const std::atomic<bool>* stop) {
-                  return manager_.analyzeDirectory(root, masks, recursive, scan,
-                                                   includeFirstComment, progress, stop);
+                [this, root = nativePath(directory), settings = chosenSettings(),
+                 masks = masks.toUtf8().toStdString(),
+                 recursive](const analysisManager::progressCallback& progress,
+                            const std::atomic<bool>* stop) {
+                  return manager_.analyzeDirectory(root, masks, recursive, settings, progress,
+                                                   stop);
                 });
 }
 

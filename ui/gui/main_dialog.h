@@ -53,9 +53,9 @@ class mainDialog : public QMainWindow {
   void placeOnScreen();
 
   void resetMasks(int languageIndex);
-  // The run the controls describe, on `input` named `path`; its scanner.
+  // The run the controls describe, on `input` named `path`; how it reads files.
   runDescription chosenRun(inputKind input, const std::string& path) const;
-  scanner chosenScanner() const;
+  analysisSettings chosenSettings() const;
   void analyzeFile();
   void analyzeDirectory();
   // An analysis as the window runs it, stopped when *stop becomes true.
@@ -71,7 +71,8 @@ class mainDialog : public QMainWindow {
   void showAboutBox();
 
   const platformServices& services_;
-  const analysisManager manager_{machineFileSystem()};
+  // The words are listed for the dashboard.
+  const analysisManager manager_{machineFileSystem(), 0, true};
   // The latest analysis: written by the worker, read after
   // analysisRunner::finished; and what it was, for the JSON report.
   analysisResult result_;

@@ -21,6 +21,8 @@ namespace quillstat {
 
 namespace {
 
+// The window shows the blocks without the line figures, all of this many lines.
+constexpr int textBlockLineCount = 8;
 using blockLines = std::array<QString, textBlockLineCount>;
 
 // The lines of block `number`, as the text report writes them.
@@ -29,7 +31,7 @@ blockLines linesOf(const reportBlocks& blocks, size_t number) {
   std::string line;
   for (int i = 0; i < textBlockLineCount; ++i) {
     line.clear();
-    appendTextLine(blocks.figures(number), blocks.isTotal(number), i, &line);
+    appendTextLine(blocks.block(number), i, &line);
     lines[i] = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
   }
   return lines;
@@ -53,7 +55,7 @@ class summaryView::lines : public QAbstractListModel {
   void showResult(const analysisResult& result, const QFontMetrics& metrics, int margin) {
     beginResetModel();
     result_ = &result;
-    blocks_.emplace(result);
+    blocks_.emplace(result, reportContent{});
     note_.clear();
     // Past INT_MAX rows a view cannot go: some 268 million files.
     rows_ = static_cast<int>(std::min<size_t>(blocks_->size() * textBlockLineCount, INT_MAX));
@@ -99,19 +101,20 @@ class summaryView::lines : public QAbstractListModel {
     for (const QString& line : block(static_cast<size_t>(rows_ - 1) / textBlockLineCount)) {
       width = std::max(width, metrics.horizontalAdvance(shownLine(line)));
     }
-    const fileStats* longest = nullptr;
+    std::optional<size_t> longest;
     size_t longestLength = 0;
-    for (const fileStats& stats : result_->records) {
-      if (stats.filename.size() <= longestLength) continue;  // no more code points than bytes
-      const size_t length = codePointCount(stats.filename);
+    for (size_t i = 0; i < result_->records.size(); ++i) {
+      const std::string& name = result_->records[i].stats.filename;
+      if (name.size() <= longestLength) continue;  // no more code points than bytes
+      const size_t length = codePointCount(name);
       if (length > longestLength) {
-        longest = &stats;
+        longest = i;
         longestLength = length;
       }
     }
-    if (longest != nullptr) {
+    if (longest) {
       std::string line;
-      appendTextLine(*longest, false, 0, &line);
+      appendTextLine(blocks_->block(*longest), 0, &line);
       width = std::max(width, metrics.horizontalAdvance(shownLine(QString::fromUtf8(line))));
     }
     return width;

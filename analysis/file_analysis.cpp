@@ -1,0 +1,97 @@
+#include "analysis/file_analysis.h"
+
+#include <iterator>
+#include <optional>
+#include <string_view>
+
+#include "analysis/language_detection.h"
+#include "analysis/language_table.h"
+#include "engine/path_separator.h"
+#include "engine/scanner.h"
+
+namespace quillstat {
+
+namespace {
+
+// The first rows: the languages that reports showed before they had line
+// figures.
+constexpr unsigned kLanguagesBeforeLineFigures = 5;
+
+std::string_view nameOf(std::string_view path) {
+  size_t start = path.size();
+  while (start > 0 && !isPathSeparator(path[start - 1])) --start;
+  return path.substr(start);
+}
+
+fileOutcome skipped(skipReason reason) {
+  fileOutcome outcome;
+  outcome.skipped = reason;
+  return outcome;
+}
+
+fileOutcome analyzeDetected(fileSystem& files, const std::string& path, pathType type,
+                            bool includeFirstComment, bool listWords, std::vector<char>* buffer,
+                            const std::atomic<bool>* stop) {
+  const std::string_view name = nameOf(path);
+  std::optional<unsigned> language = languageOfName(name);
+  if (!language && hasExtension(name)) return skipped(skipReason::unknownLanguage);
+
+  fileOutcome outcome;
+  textFileReader file(files, buffer, stop);
+  const char* data = nullptr;
+  size_t length = 0;
+  if (!file.open(path, type, &outcome.error) || !file.next(&data, &length, &outcome.error)) {
+    return outcome;
+  }
+  if (file.startsBinary()) return skipped(skipReason::binary);
+  if (!language) language = languageOfFirstLine(std::string_view(data, length));
+  if (!language) return skipped(skipReason::unknownLanguage);
+  file.deliverAgain();
+  fileStats& stats = outcome.record.stats;
+  std::vector<wordPlace> places;
+  if (!languageTable[*language].exact.scanFile(file, includeFirstComment, &stats,
+                                               listWords ? &places : nullptr, &outcome.error)) {
+    stats = fileStats{};
+    return outcome;
+  }
+  file.close();
+  if (!places.empty()) locateWords(files, path, places, buffer, &outcome.todos);
+  stats.filename = path;
+  outcome.record.language = *language;
+  return outcome;
+}
+
+}  // namespace
+
+bool showsLineFigures(const fileRules& rules) {
+  return rules.exact || rules.language == detectedLanguage ||
+         (rules.language >= kLanguagesBeforeLineFigures && rules.language < languageCount);
+}
+
+fileOutcome analyzePath(fileSystem& files, const std::string& path, pathType type,
+                        const fileRules& rules, bool includeFirstComment, bool listWords,
+                        std::vector<char>* buffer, const std::atomic<bool>* stop) {
+  if (rules.language == detectedLanguage) {
+    return analyzeDetected(files, path, type, includeFirstComment, listWords, buffer, stop);
+  }
+  fileOutcome outcome;
+  const scanner& scan = rulesOf(languageTable[rules.language], rules.exact);
+  outcome.record.stats = scanPath(scan, files, path, includeFirstComment, buffer, &outcome.error,
+                                  type, stop, listWords ? &outcome.todos : nullptr);
+  if (!outcome.error.failed()) outcome.record.language = rules.language;
+  return outcome;
+}
+
+void addOutcome(fileOutcome outcome, std::string path, analysisResult* result) {
+  switch (outcome.skipped) {
+    case skipReason::unknownLanguage: ++result->skipped.unknownLanguage; return;
+    case skipReason::binary: ++result->skipped.binary; return;
+    case skipReason::none: break;
+  }
+  if (outcome.error.failed()) result->failures.push_back({std::move(path), outcome.error});
+  result->records.push_back(std::move(outcome.record));
+  result->todos.insert(result->todos.end(), std::make_move_iterator(outcome.todos.begin()),
+                       std::make_move_iterator(outcome.todos.end()));
+}
+
+}  // namespace quillstat

@@ -1,0 +1,39 @@
+#ifndef QUILLSTAT_ANALYSIS_LANGUAGE_DETECTION_H_
+#define QUILLSTAT_ANALYSIS_LANGUAGE_DETECTION_H_
+
+#include <optional>
+#include <string_view>
+
+namespace quillstat {
+
+// How -l auto tells a file's language from its name. Everything comes from
+// the rows of languageTable (their extensions, fileNames and interpreters),
+// so a new row is found without a change here. Languages are returned as
+// rows of the table.
+
+// The language of the file named `name` (a bare name): the row whose
+// fileNames hold it, else the row of its longest ending that starts with a
+// dot among the rows' extensions, ASCII letters folded in both ("MAIN.C",
+// "makefile"). An ending that several rows claim goes to the language
+// named for it in language_detection.cpp (".h" to C, ".m" to Objective-C,
+// ".pl" to Perl, ".inc" to none), else to the first of them in table order.
+std::optional<unsigned> languageOfName(std::string_view name);
+
+// Whether `name` has an extension: a dot after its first character.
+bool hasExtension(std::string_view name);
+
+// The language of content that starts with a "#!" line, by the program it
+// names: the last part of its first word's path, or after "env" the first
+// word that is no option ("-S") nor assignment ("A=b"), its version digits
+// and dots dropped ("python3.11" is "python"), found among the rows'
+// interpreters (also without their digits). nullopt for anything else.
+std::optional<unsigned> languageOfFirstLine(std::string_view content);
+
+// Whether -l auto analyses the file named `name` when no masks narrow the
+// selection: it has a known language, or no extension (and may have a
+// "#!" line).
+bool autoSelects(std::string_view name);
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_ANALYSIS_LANGUAGE_DETECTION_H_

@@ -1,0 +1,31 @@
+#ifndef QUILLSTAT_REPORT_TODO_LIST_H_
+#define QUILLSTAT_REPORT_TODO_LIST_H_
+
+#include <string>
+#include <vector>
+
+#include "engine/io_error.h"
+#include "engine/word_places.h"
+
+namespace quillstat {
+
+// How the todo list is written: one word a line, as compilers write their
+// messages ("src/a.c:12:5: todo: /* TODO: check */", LF line ends, the
+// path and the text as the bytes they are), or as a JSON array (UTF-8) of
+// objects with path (and pathBytes, as in the JSON report), line, column,
+// word and text.
+enum class todoListForm { lines, json };
+
+// Appends one item as an element of the JSON array.
+void appendTodoJson(const todoItem& item, std::string* out);
+
+// Writes `todos` in `form` to `outputPath`, created or replaced as a whole
+// as a report is (see report_file.h). Returns false, with the reason in
+// *error, when it cannot be written; an existing file is then left as it
+// was.
+bool writeTodoList(const std::string& outputPath, todoListForm form,
+                   const std::vector<todoItem>& todos, ioError* error);
+
+}  // namespace quillstat
+
+#endif  // QUILLSTAT_REPORT_TODO_LIST_H_
