@@ -1,5 +1,6 @@
 #include "analysis/language_detection.h"
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -46,8 +47,21 @@ std::string_view withoutVersion(std::string_view program) {
   return program;
 }
 
+// The items of a list, as written: fileNames keep their "*".
+std::vector<std::string> separatedBy(std::string_view list, char separator) {
+  std::vector<std::string> items;
+  while (!list.empty()) {
+    const size_t end = std::min(list.find(separator), list.size());
+    if (end > 0) items.emplace_back(list.substr(0, end));
+    list.remove_prefix(std::min(end + 1, list.size()));
+  }
+  return items;
+}
+
 struct detectionTables {
   rowsByText names;         // folded
+  // Folded, from names that end in "*" ("Dockerfile.*"), in table order.
+  std::vector<std::pair<std::string, unsigned>> namePrefixes;
   rowsByText endings;       // folded, with their dot
   rowsByText interpreters;  // without their version
 };
@@ -71,8 +85,12 @@ detectionTables buildTables() {
   std::unordered_map<std::string, std::vector<unsigned>> claims;
   for (unsigned row = 0; row < languageCount; ++row) {
     const languageRow& language = *languageTable[row].row;
-    for (const std::string& name : splitMasks(language.fileNames)) {
-      tables.names.try_emplace(folded(name), row);
+    for (const std::string& name : separatedBy(language.fileNames, ';')) {
+      if (name.ends_with('*')) {
+        tables.namePrefixes.emplace_back(folded(name.substr(0, name.size() - 1)), row);
+      } else {
+        tables.names.try_emplace(folded(name), row);
+      }
     }
     for (const std::string& ending : splitMasks(language.extensions)) {
       if (ending.starts_with('.')) claims[folded(ending)].push_back(row);
@@ -116,6 +134,9 @@ std::string_view lastPart(std::string_view path) { return path.substr(path.rfind
 std::optional<unsigned> languageOfName(std::string_view name) {
   const std::string key = folded(name);
   if (std::optional<unsigned> row = find(tables().names, key)) return row;
+  for (const auto& [prefix, row] : tables().namePrefixes) {
+    if (key.starts_with(prefix)) return row;
+  }
   for (size_t dot = key.find('.'); dot != std::string::npos; dot = key.find('.', dot + 1)) {
     if (std::optional<unsigned> row = find(tables().endings, std::string_view(key).substr(dot))) {
       return row;

@@ -12,9 +12,9 @@ namespace quillstat {
 // rows of the table.
 
 // The language of the file named `name` (a bare name): the row whose
-// fileNames hold it, else the row of its longest ending that starts with a
-// dot among the rows' extensions, ASCII letters folded in both ("MAIN.C",
-// "makefile"). An ending that several rows claim goes to the language
+// fileNames hold it (or, for a name that ends in "*", its start), else the
+// row of its longest ending that starts with a dot among the rows'
+// extensions, ASCII letters folded in both ("MAIN.C", "makefile"). An ending that several rows claim goes to the language
 // named for it in language_detection.cpp (".h" to C, ".m" to Objective-C,
 // ".pl" to Perl, ".inc" to none), else to the first of them in table order.
 std::optional<unsigned> languageOfName(std::string_view name);

@@ -1,8 +1,10 @@
 #ifndef QUILLSTAT_ANALYSIS_LANGUAGE_TABLE_H_
 #define QUILLSTAT_ANALYSIS_LANGUAGE_TABLE_H_
 
+#include <array>
 #include <cstddef>
 #include <span>
+#include <string_view>
 
 #include "engine/exact_rules.h"
 #include "engine/exact_scanner.h"
@@ -15,7 +17,8 @@ namespace quillstat {
 struct languageRow {
   const char* name;        // as the command line and the window name it
   const char* extensions;  // the endings of its files' names, as a mask list: "*.go"
-  const char* fileNames = "";     // whole names of its files, ';'-separated: "Makefile"
+  const char* fileNames = "";     // whole names of its files, ';'-separated: "Makefile";
+                                  // one that ends in "*" names their start: "Dockerfile.*"
   const char* interpreters = "";  // the programs a "#!" first line names for it: "sh;bash"
   exactRules rules;               // the exact rules (exact_rules.h)
   // The scanner of the classic rules, for the languages they always knew;
@@ -43,12 +46,29 @@ struct rulesOfRow {
   static constexpr exactRules rules = Row.rules;
 };
 
+// A row's default masks: its namedMasks, else its extensions and its file
+// names, so that "-l CMake" takes CMakeLists.txt too.
+template <const languageRow& Row>
+struct defaultMasksOf {
+  static constexpr std::string_view extensions = Row.extensions;
+  static constexpr std::string_view fileNames = Row.fileNames;
+  static constexpr std::array<char, extensions.size() + 1 + fileNames.size() + 1> joined = [] {
+    std::array<char, extensions.size() + 1 + fileNames.size() + 1> out{};
+    size_t n = 0;
+    for (char c : extensions) out[n++] = c;
+    if (!fileNames.empty()) out[n++] = ';';
+    for (char c : fileNames) out[n++] = c;
+    return out;
+  }();
+  static constexpr const char* text = Row.namedMasks != nullptr ? Row.namedMasks : joined.data();
+};
+
 template <const languageRow& Row>
 constexpr languageEntry entryOf() {
   constexpr scanner exact = scannerOf<exactScanner<rulesOfRow<Row>::rules>>();
   const bool hasClassic = Row.classic.scanBuffer != nullptr;
-  return {Row.name, Row.namedMasks != nullptr ? Row.namedMasks : Row.extensions,
-          hasClassic ? Row.classic : exact, exact, &Row, hasClassic};
+  return {Row.name, defaultMasksOf<Row>::text, hasClassic ? Row.classic : exact, exact, &Row,
+          hasClassic};
 }
 
 // The index of a row is the language number every front end passes on; the
