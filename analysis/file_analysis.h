@@ -17,7 +17,8 @@ inline constexpr unsigned detectedLanguage = noLanguage - 1;
 
 // The rules an analysis reads its files by.
 struct fileRules {
-  unsigned language = 0;  // the row of languageTable that every file is read as, or detectedLanguage
+  // The row of languageTable that every file is read as, or detectedLanguage.
+  unsigned language = 0;
   bool exact = false;     // its exact rules rather than its classic ones (see rulesOf)
 };
 

@@ -23,7 +23,8 @@ reportBlock reportBlocks::block(size_t index) const {
   const size_t records = result_.records.size();
   if (index < records) {
     const fileRecord& record = result_.records[index];
-    reportBlock block = make(blockKind::record, record.stats, record.stats.filename, index, records);
+    reportBlock block =
+        make(blockKind::record, record.stats, record.stats.filename, index, records);
     if (content_.recordLanguages && record.language < languageCount) {
       block.language = languageTable[record.language].name;
     }
