@@ -33,14 +33,15 @@ struct machineHook;
 #include "engine/exact_hooks/digit_separators.h"
 #include "engine/exact_hooks/php_heredocs.h"
 #include "engine/exact_hooks/raw_strings.h"
+#include "engine/exact_hooks/character_literals.h"
 
 namespace quillstat {
 
 template <hook... H>
 struct hookList {};
 
-using allHooks =
-    hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs>;
+using allHooks = hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators,
+                          hook::phpHeredocs, hook::characterLiterals>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)

@@ -37,6 +37,7 @@ std::unique_ptr<refereeHook> cDirectivesReferee();
 std::unique_ptr<refereeHook> rawStringsReferee();
 std::unique_ptr<refereeHook> digitSeparatorsReferee();
 std::unique_ptr<refereeHook> phpHeredocsReferee();
+std::unique_ptr<refereeHook> characterLiteralsReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.
@@ -72,16 +73,17 @@ class exactReferee {
   size_t literalOpenedBy(std::string_view opener) const;
 
  private:
-  enum class state { code, lineComment, blockComment, literal, outside, hook };
+  enum class state { code, lineComment, blockComment, literal, outside, hook, delimited };
   enum { blankLine = 0, commentLine = 1, codeLine = 2 };
 
   // A token that opens something in code, and what.
   struct opener {
-    std::string_view text;
-    enum { lineComment, blockComment, literal, regionCloser, plain, hookToken } kind;
+    std::string_view text;  // of a delimited rule, the first byte its opener may have
+    enum { lineComment, blockComment, literal, regionCloser, plain, hookToken, delimited } kind;
     size_t rule = 0;  // or the hook's index in hooks_
     placement where = placement::anywhere;
     char notBefore = 0;
+    size_t length = text.size();  // the fewest bytes it opens with
   };
   // An interpolation under way: code inside literal `rule`, with `depth`
   // brackets of its kind open inside it.
@@ -97,6 +99,10 @@ class exactReferee {
   void lineCommentAt(unsigned char c);
   void blockCommentAt();
   void literalAt(unsigned char c);
+  bool openDelimited(size_t rule);
+  // Whether one of a prefix's words (exact_rules.h) stands alone just before i_.
+  bool prefixStands(std::string_view words) const;
+  void delimitedAt();
   bool placedAt(placement where) const;
   bool isMark(unsigned char c) const;
   unsigned char previous() const { return i_ > 0 ? data_[i_ - 1] : 0; }
@@ -116,6 +122,7 @@ class exactReferee {
   int64_t depth_ = 0;
   refereeHook* hook_ = nullptr;
   std::vector<nesting> nestings_;
+  std::string delimiter_;  // the fill or tag of the delimited literal under way
   int64_t lineCounts_[3] = {0, 0, 0};
   int lineKind_ = blankLine;
   bool lineHasBytes_ = false;
