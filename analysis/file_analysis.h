@@ -22,6 +22,11 @@ struct fileRules {
   bool exact = false;     // its exact rules rather than its classic ones (see rulesOf)
 };
 
+// The language and the mode that reports name for `rules`: the row's name
+// and modeName, or "auto" and "exact".
+const char* languageNameOf(const fileRules& rules);
+const char* modeNameOf(const fileRules& rules);
+
 // Whether the reports of an analysis by `rules` show the line figures: the
 // exact rules count them, but the languages that reports knew before the
 // line figures keep, without -x, the reports they always had.

@@ -11,7 +11,9 @@ reportBlocks::reportBlocks(const analysisResult& result, const reportContent& co
       total_(totalOf(result)) {
   languages_ = languageTotalsOf(result);
   if (languages_.size() < 2) languages_.clear();
-  if (content.directoryDepth > 0) directories_ = directoryTotalsOf(result, content.directoryDepth);
+  if (result.fromDirectory && content.directoryDepth > 0) {
+    directories_ = directoryTotalsOf(result, content.directoryDepth);
+  }
 }
 
 reportBlock reportBlocks::block(size_t index) const {
