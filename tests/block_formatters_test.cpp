@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "report/figures.h"
 #include "test_files.h"
 
 namespace quillstat {
@@ -53,32 +54,20 @@ TEST(BlockFormatters, TextBlockComputesShareLinesPerCommentAndWords) {
   }
 }
 
-// The two lines the line figures add; the layout of the whole block is
-// checked in report_writer_test.cpp.
-TEST(BlockFormatters, LineFiguresGiveTheCommentLineDensity) {
+// The text lines that show it are checked in report_writer_test.cpp.
+TEST(BlockFormatters, CommentLineDensityIsOverCommentAndCodeLines) {
   const struct {
-    int64_t lines, blank, comment, code;
+    int64_t blank, comment, code;
     const char* density;
-  } cases[] = {
-      {0, 0, 0, 0, "0.000000"},
-      {3, 3, 0, 0, "0.000000"},  // blank lines only: no divisor
-      {3, 0, 1, 2, "33.333333"},
-      {3, 0, 2, 1, "66.666667"},
-      {6, 1, 5, 0, "100.000000"},
-      {9000000000, 0, 1000000000, 8000000000, "11.111111"},
-  };
-  const skippedFiles none;
-  const reportContent withLines{true, false, 0};
+  } cases[] = {{0, 0, 0, "0.000000"},  {3, 0, 0, "0.000000"},  // blank lines only: no divisor
+               {0, 2, 1, "66.666667"}, {1, 5, 0, "100.000000"},
+               {0, 1000000000, 8000000000, "11.111111"}};
   for (const auto& c : cases) {
     fileStats s;
-    s.lines = c.lines, s.blankLines = c.blank, s.commentLines = c.comment, s.codeLines = c.code;
-    const reportBlock block{blockKind::total, s, "", nullptr, none, withLines, true, true};
-    std::string lines;
-    for (int line : {7, 8}) appendTextLine(block, line, &lines);
-    EXPECT_EQ(lines, "  строк (пустых, комментариев, кода): " + std::to_string(c.lines) + " (" +
-                         std::to_string(c.blank) + ", " + std::to_string(c.comment) + ", " +
-                         std::to_string(c.code) + ")  % строк комментариев: " + c.density +
-                         " % ");
+    s.blankLines = c.blank, s.commentLines = c.comment, s.codeLines = c.code;
+    std::string shown;
+    appendSixDecimals(commentLineDensity(s), &shown);
+    EXPECT_EQ(shown, c.density) << c.comment << " of " << c.comment + c.code;
   }
 }
 

@@ -73,14 +73,11 @@ TEST(LanguageDetector, TellsTheLanguageByNameEndingOrFirstLine) {
     const char* content;
     const char* language;
   } firstLines[] = {
-      {"#!/bin/sh\necho", "Shell"},
-      {"#! /usr/bin/perl -w\r\n", "Perl"},
+      {"#!/bin/sh\necho", "Shell"},          {"#! /usr/bin/perl -w\r\n", "Perl"},
       {"#!/usr/bin/env python3.11", "Python"},  // version dropped on both sides
       {"#!/usr/bin/env -S LANG=C bash -e\n", "Shell"},
-      {"#!/usr/bin/env\nsh", "-"},
-      {"#!/usr/bin/ruby\n", "-"},
-      {"# !/bin/sh\n", "-"},
-      {"\n#!/bin/sh\n", "-"},
+      {"#!/usr/bin/env\nsh", "-"},           {"#!/usr/bin/ruby\n", "-"},
+      {"# !/bin/sh\n", "-"},                 {"\n#!/bin/sh\n", "-"},
       {"", "-"},
   };
   for (const auto& c : firstLines) {
