@@ -28,16 +28,18 @@ struct walkSelection {
 // sorted by name with ASCII letters folded to lower case (ties in plain byte
 // order), so "A.cpp" < "a.cpp" < "B.cpp" < "b.cpp". A file is selected when
 // it is a regular file, or a symlink to one, whose own name
-// `selection.selects` and that `selection.excludes` keeps; directories (whatever their names), FIFOs, sockets, devices and
-// dangling links never are. Symlinks to directories are not followed; "."
-// and ".." are never walked.
+// `selection.selects` and that `selection.excludes` keeps; directories
+// (whatever their names), FIFOs, sockets, devices and dangling links never
+// are. Symlinks to directories are not followed; "." and ".." are never
+// walked.
 //
 // Paths are `directory`, a separator unless it already ends in one, then the
 // name: "src" and "src/" both give "src/a.cpp". A sub-directory is walked as
 // its path plus a separator, so "src/sub/b.cpp". An empty `directory` also
 // gets one, and so walks the root. Sub-directories are walked only when
-// `selection.recursive`, and only those that `selection.excludes` keeps. The separator inserted is '/' on POSIX and '\\' on Windows,
-// which also takes '/' as one ("src/" gives "src/sub\\b.cpp"); see
+// `selection.recursive`, and only those that `selection.excludes` keeps.
+// The separator inserted is '/' on POSIX and '\\' on Windows, which also
+// takes '/' as one ("src/" gives "src/sub\\b.cpp"); see
 // engine/path_separator.h.
 //
 // A directory that cannot be listed is skipped and appended to *failures

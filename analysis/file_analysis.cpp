@@ -63,6 +63,15 @@ fileOutcome analyzeDetected(fileSystem& files, const std::string& path, pathType
 
 }  // namespace
 
+const char* languageNameOf(const fileRules& rules) {
+  return rules.language == detectedLanguage ? "auto" : languageTable[rules.language].name;
+}
+
+const char* modeNameOf(const fileRules& rules) {
+  return rules.language == detectedLanguage ? "exact"
+                                            : modeName(languageTable[rules.language], rules.exact);
+}
+
 bool showsLineFigures(const fileRules& rules) {
   return rules.exact || rules.language == detectedLanguage ||
          (rules.language >= kLanguagesBeforeLineFigures && rules.language < languageCount);

@@ -17,9 +17,15 @@ inline constexpr unsigned detectedLanguage = noLanguage - 1;
 
 // The rules an analysis reads its files by.
 struct fileRules {
-  unsigned language = 0;  // the row of languageTable that every file is read as, or detectedLanguage
+  // The row of languageTable that every file is read as, or detectedLanguage.
+  unsigned language = 0;
   bool exact = false;     // its exact rules rather than its classic ones (see rulesOf)
 };
+
+// The language and the mode that reports name for `rules`: the row's name
+// and modeName, or "auto" and "exact".
+const char* languageNameOf(const fileRules& rules);
+const char* modeNameOf(const fileRules& rules);
 
 // Whether the reports of an analysis by `rules` show the line figures: the
 // exact rules count them, but the languages that reports knew before the

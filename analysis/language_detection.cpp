@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "analysis/language_table.h"
@@ -27,12 +24,6 @@ constexpr struct {
     {".inc", nullptr},      // included PHP, Pascal, C and assembler alike
 };
 
-struct textHash {
-  using is_transparent = void;
-  size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-};
-using rowsByText = std::unordered_map<std::string, unsigned, textHash, std::equal_to<>>;
-
 std::string folded(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = foldAscii(c);
@@ -41,10 +32,24 @@ std::string folded(std::string_view text) {
 
 // "python3.11", "python3" and "python" are one interpreter.
 std::string_view withoutVersion(std::string_view program) {
-  while (!program.empty() && (std::strchr("0123456789.", program.back()) != nullptr)) {
+  while (!program.empty() && std::strchr("0123456789.", program.back()) != nullptr) {
     program.remove_suffix(1);
   }
   return program;
+}
+
+// The row that takes `ending` among the rows that claim it, in table order;
+// nullopt when kClaimedEndings gives it to none.
+std::optional<unsigned> claimant(std::span<const languageEntry> table, const std::string& ending,
+                                 const std::vector<unsigned>& rows) {
+  for (const auto& claimed : kClaimedEndings) {
+    if (ending != claimed.ending) continue;
+    if (claimed.language == nullptr) return std::nullopt;
+    for (unsigned row : rows) {
+      if (std::strcmp(table[row].name, claimed.language) == 0) return row;
+    }
+  }
+  return rows.front();
 }
 
 // The items of a list, as written: fileNames keep their "*".
@@ -56,66 +61,6 @@ std::vector<std::string> separatedBy(std::string_view list, char separator) {
     list.remove_prefix(std::min(end + 1, list.size()));
   }
   return items;
-}
-
-struct detectionTables {
-  rowsByText names;         // folded
-  // Folded, from names that end in "*" ("Dockerfile.*"), in table order.
-  std::vector<std::pair<std::string, unsigned>> namePrefixes;
-  rowsByText endings;       // folded, with their dot
-  rowsByText interpreters;  // without their version
-};
-
-// The ending's row among the rows that claim it (in table order).
-unsigned claimant(const std::string& ending, const std::vector<unsigned>& rows, bool* none) {
-  for (const auto& claimed : kClaimedEndings) {
-    if (ending != claimed.ending) continue;
-    if (claimed.language == nullptr) *none = true;
-    for (unsigned row : rows) {
-      if (claimed.language != nullptr && std::strcmp(languageTable[row].name, claimed.language) == 0) {
-        return row;
-      }
-    }
-  }
-  return rows.front();
-}
-
-detectionTables buildTables() {
-  detectionTables tables;
-  std::unordered_map<std::string, std::vector<unsigned>> claims;
-  for (unsigned row = 0; row < languageCount; ++row) {
-    const languageRow& language = *languageTable[row].row;
-    for (const std::string& name : separatedBy(language.fileNames, ';')) {
-      if (name.ends_with('*')) {
-        tables.namePrefixes.emplace_back(folded(name.substr(0, name.size() - 1)), row);
-      } else {
-        tables.names.try_emplace(folded(name), row);
-      }
-    }
-    for (const std::string& ending : splitMasks(language.extensions)) {
-      if (ending.starts_with('.')) claims[folded(ending)].push_back(row);
-    }
-    for (const std::string& program : splitMasks(language.interpreters)) {
-      tables.interpreters.try_emplace(std::string(withoutVersion(program)), row);
-    }
-  }
-  for (const auto& [ending, rows] : claims) {
-    bool none = false;
-    const unsigned row = claimant(ending, rows, &none);
-    if (!none) tables.endings.emplace(ending, row);
-  }
-  return tables;
-}
-
-const detectionTables& tables() {
-  static const detectionTables built = buildTables();
-  return built;
-}
-
-std::optional<unsigned> find(const rowsByText& rows, std::string_view key) {
-  const auto at = rows.find(key);
-  if (at == rows.end()) return std::nullopt;
-  return at->second;
 }
 
 // The next word of *rest, blanks before it skipped; empty at the end.
@@ -131,23 +76,44 @@ std::string_view lastPart(std::string_view path) { return path.substr(path.rfind
 
 }  // namespace
 
-std::optional<unsigned> languageOfName(std::string_view name) {
+languageDetector::languageDetector(std::span<const languageEntry> table) {
+  std::unordered_map<std::string, std::vector<unsigned>> claims;
+  for (unsigned row = 0; row < table.size(); ++row) {
+    const languageRow& language = *table[row].row;
+    for (const std::string& name : separatedBy(language.fileNames, ';')) {
+      if (name.ends_with('*')) {
+        namePrefixes_.emplace_back(folded(name.substr(0, name.size() - 1)), row);
+      } else {
+        names_.try_emplace(folded(name), row);
+      }
+    }
+    for (const std::string& ending : splitMasks(language.extensions)) {
+      if (ending.starts_with('.')) claims[folded(ending)].push_back(row);
+    }
+    for (const std::string& program : splitMasks(language.interpreters)) {
+      interpreters_.try_emplace(std::string(withoutVersion(program)), row);
+    }
+  }
+  for (const auto& [ending, rows] : claims) {
+    if (std::optional<unsigned> row = claimant(table, ending, rows)) endings_.emplace(ending, *row);
+  }
+}
+
+std::optional<unsigned> languageDetector::ofName(std::string_view name) const {
   const std::string key = folded(name);
-  if (std::optional<unsigned> row = find(tables().names, key)) return row;
-  for (const auto& [prefix, row] : tables().namePrefixes) {
+  if (const auto at = names_.find(key); at != names_.end()) return at->second;
+  for (const auto& [prefix, row] : namePrefixes_) {
     if (key.starts_with(prefix)) return row;
   }
   for (size_t dot = key.find('.'); dot != std::string::npos; dot = key.find('.', dot + 1)) {
-    if (std::optional<unsigned> row = find(tables().endings, std::string_view(key).substr(dot))) {
-      return row;
+    if (const auto at = endings_.find(std::string_view(key).substr(dot)); at != endings_.end()) {
+      return at->second;
     }
   }
   return std::nullopt;
 }
 
-bool hasExtension(std::string_view name) { return name.find('.', 1) != std::string_view::npos; }
-
-std::optional<unsigned> languageOfFirstLine(std::string_view content) {
+std::optional<unsigned> languageDetector::ofFirstLine(std::string_view content) const {
   if (!content.starts_with("#!")) return std::nullopt;
   std::string_view line = content.substr(2, content.find_first_of("\r\n") - 2);
   std::string_view program = lastPart(nextWord(&line));
@@ -159,8 +125,29 @@ std::optional<unsigned> languageOfFirstLine(std::string_view content) {
       }
     }
   }
-  return find(tables().interpreters, withoutVersion(program));
+  const auto at = interpreters_.find(withoutVersion(program));
+  if (at == interpreters_.end()) return std::nullopt;
+  return at->second;
 }
+
+namespace {
+
+const languageDetector& tableDetector() {
+  static const languageDetector detector(languageTable);
+  return detector;
+}
+
+}  // namespace
+
+std::optional<unsigned> languageOfName(std::string_view name) {
+  return tableDetector().ofName(name);
+}
+
+std::optional<unsigned> languageOfFirstLine(std::string_view content) {
+  return tableDetector().ofFirstLine(content);
+}
+
+bool hasExtension(std::string_view name) { return name.find('.', 1) != std::string_view::npos; }
 
 bool autoSelects(std::string_view name) {
   return !hasExtension(name) || languageOfName(name).has_value();

@@ -10,6 +10,7 @@ pathGlob::pathGlob(std::string_view pattern) {
   for (size_t i = 0; i < pattern.size(); ++i) {
     if (pattern.substr(i, 2) == "**" && i + 2 < pattern.size() && isPathSeparator(pattern[i + 2])) {
       steps_.push_back({kind::directories, 0});
+      steps_.push_back({kind::directoryName, 0});
       i += 2;
     } else if (pattern.substr(i, 2) == "**") {
       steps_.push_back({kind::anyRun, 0});
@@ -30,12 +31,14 @@ bool pathGlob::matches(std::string_view path) const {
   const size_t count = steps_.size();
   std::vector<char> now(count + 1, 0);
   std::vector<char> next(count + 1, 0);
-  // The starred steps may match nothing: their state reaches the next one.
+  // The starred steps may match nothing: their state reaches the next one,
+  // and at a directory's start, the place after "**/".
   auto close = [this, count](std::vector<char>& states) {
     for (size_t i = 0; i < count; ++i) {
-      if (states[i] && steps_[i].what != kind::character && steps_[i].what != kind::separator) {
-        states[i + 1] = 1;
-      }
+      if (!states[i]) continue;
+      const kind what = steps_[i].what;
+      if (what == kind::withinName || what == kind::anyRun) states[i + 1] = 1;
+      if (what == kind::directories) states[i + 2] = 1;
     }
   };
   now[0] = 1;
@@ -50,9 +53,11 @@ bool pathGlob::matches(std::string_view path) const {
         case kind::separator: next[i + 1] |= separator; break;
         case kind::withinName: next[i] |= !separator; break;
         case kind::anyRun: next[i] = 1; break;
-        case kind::directories:
-          next[i] = 1;
-          next[i + 1] |= separator;
+        case kind::directories:  // at a directory's start
+          next[separator ? i : i + 1] = 1;
+          break;
+        case kind::directoryName:  // within its name, up to the separator that ends it
+          next[separator ? i - 1 : i] = 1;
           break;
       }
     }

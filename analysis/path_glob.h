@@ -22,7 +22,16 @@ class pathGlob {
   bool matches(std::string_view path) const;
 
  private:
-  enum class kind : uint8_t { character, separator, withinName, anyRun, directories };
+  // "**/" is two steps: at a directory's start (where it may end), and
+  // within a directory's name.
+  enum class kind : uint8_t {
+    character,
+    separator,
+    withinName,
+    anyRun,
+    directories,
+    directoryName
+  };
   struct step {
     kind what;
     char character;

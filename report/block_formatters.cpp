@@ -143,14 +143,7 @@ void appendHtmlCells(const reportBlock& block, std::string* out) {
   appendInt(s.fixmeWordsCount, out);
   out->append("</td>    <td>");
   appendInt(s.todoWordsCount, out);
-  if (block.content.lineFigures) {
-    for (int64_t value : {s.lines, s.blankLines, s.commentLines, s.codeLines}) {
-      out->append("</td> <td>");
-      appendInt(value, out);
-    }
-    out->append("</td> <td>");
-    appendSixDecimals(commentLineDensity(s), out);
-  }
+  if (block.content.lineFigures) appendLineColumns(s, "</td> <td>", out);
   out->append("</td></tr>\r\n");
 }
 

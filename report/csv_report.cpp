@@ -53,14 +53,7 @@ void formatCsvBlock(const reportBlock& block, std::string* out) {
   appendSixDecimals(commentPercent(s), out);
   out->push_back(',');
   if (!isValidUtf8(path)) appendHexBytes(path, out);
-  if (block.content.lineFigures) {
-    for (int64_t value : {s.lines, s.blankLines, s.commentLines, s.codeLines}) {
-      out->push_back(',');
-      appendInt(value, out);
-    }
-    out->push_back(',');
-    appendSixDecimals(commentLineDensity(s), out);
-  }
+  if (block.content.lineFigures) appendLineColumns(s, ",", out);
   if (block.content.recordLanguages) {
     out->push_back(',');
     if (block.kind == blockKind::language) appendField(block.name, out);

@@ -32,6 +32,15 @@ double commentLineDensity(const fileStats& stats) {
   return static_cast<double>(stats.commentLines) / static_cast<double>(counted) * 100.0;
 }
 
+void appendLineColumns(const fileStats& stats, std::string_view separator, std::string* out) {
+  for (int64_t value : {stats.lines, stats.blankLines, stats.commentLines, stats.codeLines}) {
+    out->append(separator);
+    appendInt(value, out);
+  }
+  out->append(separator);
+  appendSixDecimals(commentLineDensity(stats), out);
+}
+
 double asShown(double percent) {
   std::string text;
   appendSixDecimals(percent, &text);

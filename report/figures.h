@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/file_stats.h"
 
@@ -23,6 +24,11 @@ double commentPercent(const fileStats& stats);
 // The comment-line density: comment lines as a percentage of the comment
 // and code lines, 0 when there are none.
 double commentLineDensity(const fileStats& stats);
+
+// Appends the line figures of `stats` in the order of the reports' columns
+// (lines, blank, comment and code lines, then the density with six
+// decimals), each after `separator`.
+void appendLineColumns(const fileStats& stats, std::string_view separator, std::string* out);
 
 // `percent` rounded to the six decimals that the reports print: a limit
 // compared with it agrees with what the reports show.

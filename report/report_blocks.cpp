@@ -11,7 +11,9 @@ reportBlocks::reportBlocks(const analysisResult& result, const reportContent& co
       total_(totalOf(result)) {
   languages_ = languageTotalsOf(result);
   if (languages_.size() < 2) languages_.clear();
-  if (content.directoryDepth > 0) directories_ = directoryTotalsOf(result, content.directoryDepth);
+  if (result.fromDirectory && content.directoryDepth > 0) {
+    directories_ = directoryTotalsOf(result, content.directoryDepth);
+  }
 }
 
 reportBlock reportBlocks::block(size_t index) const {
@@ -23,7 +25,8 @@ reportBlock reportBlocks::block(size_t index) const {
   const size_t records = result_.records.size();
   if (index < records) {
     const fileRecord& record = result_.records[index];
-    reportBlock block = make(blockKind::record, record.stats, record.stats.filename, index, records);
+    reportBlock block =
+        make(blockKind::record, record.stats, record.stats.filename, index, records);
     if (content_.recordLanguages && record.language < languageCount) {
       block.language = languageTable[record.language].name;
     }

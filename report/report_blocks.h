@@ -44,8 +44,9 @@ using blockFormatter = void (*)(const reportBlock& block, std::string* out);
 // block per record, in order; after a directory or list analysis the total
 // over all records (also when there are none); the skipped files, if any;
 // after an analysis that met more than one language the total of each
-// language (languageTotalsOf); the totals of the directories that
-// content.directoryDepth asks for (directoryTotalsOf).
+// language (languageTotalsOf); after a directory or list analysis, the
+// totals of the directories that content.directoryDepth asks for
+// (directoryTotalsOf).
 class reportBlocks {
  public:
   // `result` must outlive the blocks and stay unchanged; the totals are

@@ -106,5 +106,42 @@ TEST(AddStats, SumsEveryCounterWithAnEmptyName) {
   EXPECT_EQ(addStats(big, big).sizeFile, int64_t{6} << 30);
 }
 
+// Sizes are powers of two, so that each sum tells which files it holds.
+TEST(Totals, EachDirectoryDownToTheDepthAndEachLanguageSumTheirRecords) {
+  analysisResult result;
+  result.root = "r/";
+  const struct {
+    const char* path;
+    unsigned language;
+    int64_t size;
+  } records[] = {{"r/a.cpp", 0, 1},      {"r/x/b.cpp", 0, 2},      {"r/x/y/c.go", 4, 4},
+                 {"", noLanguage, 0},     {"r/x/y/w/e.cpp", 0, 16}, {"r/z/d.cpp", 0, 8}};
+  for (const auto& r : records) {
+    result.records.push_back({{.sizeFile = r.size, .filename = r.path}, r.language});
+  }
+  const struct {
+    int depth;
+    const char* totals;  // path:depth:size, in order
+  } cases[] = {
+      {1, "r/x/:1:22 r/z/:1:8"},
+      {2, "r/x/:1:22 r/x/y/:2:20 r/z/:1:8"},
+      {9, "r/x/:1:22 r/x/y/:2:20 r/x/y/w/:3:16 r/z/:1:8"},
+  };
+  for (const auto& c : cases) {
+    std::string shown;
+    for (const directoryTotal& t : directoryTotalsOf(result, c.depth)) {
+      shown += (shown.empty() ? "" : " ") + t.path + ":" + std::to_string(t.depth) + ":" +
+               std::to_string(t.figures.sizeFile);
+    }
+    EXPECT_EQ(shown, c.totals) << c.depth;
+  }
+  const std::vector<languageTotal> languages = languageTotalsOf(result);
+  ASSERT_EQ(languages.size(), 2u);
+  EXPECT_EQ(languages[0].language, 0u);
+  EXPECT_EQ(languages[0].figures.sizeFile, 27);
+  EXPECT_EQ(languages[1].language, 4u);
+  EXPECT_EQ(languages[1].figures.sizeFile, 4);
+}
+
 }  // namespace
 }  // namespace quillstat

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -123,21 +124,72 @@ TEST_F(BatchRun, WritesXmlAndHtmlReports) {
   EXPECT_TRUE(sameBytes(actual, html));
 }
 
-TEST_F(BatchRun, ExactOptionPicksTheExactRules) {
+TEST_F(BatchRun, ExactOptionPicksTheExactRulesAndTheLineFigures) {
   // 24 bytes; a compiler directive is a comment only by the classic rules.
   writeFile(root_ / "pas/u.pas", "{$mode objfpc}\nx; { c }\n");
+  // 12 bytes, one code line. Go has exact rules only.
+  writeFile(root_ / "go/m.go", "x := 1 // c\n");
+  const std::string classicEnd = "  fixmeWordsCount='0' todoWordsCount='0' />";
+  const std::string exactEnd = classicEnd.substr(0, classicEnd.size() - 3);
   const struct {
-    const char* option;
-    const char* figures;
+    const char* arguments;
+    std::string figures;
   } cases[] = {
-      {"", "countCommentChars='19' sizeFile='24'  countOfComment='2' countCodeLine='1'"},
-      {" -x", "countCommentChars='5' sizeFile='24'  countOfComment='1' countCodeLine='1'"},
-      {" --exact", "countCommentChars='5' sizeFile='24'  countOfComment='1' countCodeLine='1'"},
+      {"-d pas -l Delphi",
+       "countCommentChars='19' sizeFile='24'  countOfComment='2' countCodeLine='1'" + classicEnd},
+      {"-d pas -l Delphi -x",
+       "countCommentChars='5' sizeFile='24'  countOfComment='1' countCodeLine='1'" + exactEnd +
+           " lines='2' blankLines='0' commentLines='0' codeLines='2' />"},
+      {"-d pas -l Delphi --exact",
+       "countCommentChars='5' sizeFile='24'  countOfComment='1' countCodeLine='1'" + exactEnd +
+           " lines='2' blankLines='0' commentLines='0' codeLines='2' />"},
+      // Reports knew Go before the line figures: without -x they stay as they were.
+      {"-d go -l Go",
+       "countCommentChars='4' sizeFile='12'  countOfComment='1' countCodeLine='0'" + classicEnd},
+      {"-d go -l Go -x",
+       "countCommentChars='4' sizeFile='12'  countOfComment='1' countCodeLine='0'" + exactEnd +
+           " lines='1' blankLines='0' commentLines='0' codeLines='1' />"},
   };
   for (const auto& c : cases) {
-    ASSERT_EQ(run(std::string("-d pas -l Delphi -t xml -o out.xml") + c.option), 0) << stderr_;
-    EXPECT_NE(readFile(root_ / "out.xml").find(c.figures), std::string::npos) << c.option;
+    ASSERT_EQ(run(std::string(c.arguments) + " -t xml -o out.xml"), 0) << stderr_;
+    EXPECT_NE(readFile(root_ / "out.xml").find(c.figures), std::string::npos) << c.arguments;
   }
+}
+
+// -l auto takes the files its names tell, skips and counts binary files and
+// files of no known language, and walks no version-control directory.
+TEST_F(BatchRun, AutoDetectionSkipsWhatItCannotRead) {
+  writeFile(root_ / "t/a.cpp", "x;\n");
+  writeFile(root_ / "t/B.GO", "x\n");
+  writeFile(root_ / "t/notes.txt", "x\n");  // an unknown extension: not selected
+  writeFile(root_ / "t/README", "x\n");     // no extension, no "#!": unknown
+  writeFile(root_ / "t/cut.go", std::string("x\x1A\0", 3));  // NUL after text mode's end
+  writeFile(root_ / "t/late.go", std::string(8192, 'x') + '\0');  // NUL past 8 KiB: text
+  writeFile(root_ / "t/.git/x.cpp", "x;\n");
+  writeFile(root_ / "t/sub/.svn/y.cpp", "x;\n");
+  writeFile(root_ / "t/gen/z.cpp", "x;\n");
+  ASSERT_EQ(run("-d t -s -l auto --exclude gen/ -t csv -o out.csv"), 0) << stderr_;
+  std::string rows;  // kind, path and language of each row
+  std::istringstream csv(readFile(root_ / "out.csv"));
+  for (std::string row; std::getline(csv, row);) {
+    rows += row.substr(0, row.find(',', row.find(',') + 1)) + row.substr(row.rfind(','));
+  }
+  EXPECT_EQ(rows,
+            "kind,path,language\rfile,t/a.cpp,C++\rfile,t/B.GO,Go\rfile,t/late.go,Go\r"
+            "total,,\rlanguage,,C++\rlanguage,,Go\r");
+  const std::string skipped =
+      windows1251("Пропущено файлов: 2 (язык не определён: 1, двоичных: 1)");
+  ASSERT_EQ(run("-d t -s -l auto -o out.txt"), 0) << stderr_;
+  EXPECT_NE(readFile(root_ / "out.txt").find(skipped + "\r\n\r\n"), std::string::npos);
+  // A file of no language by its name is skipped as in a tree; a list is
+  // left out by the directories its paths pass through.
+  ASSERT_EQ(run("-f t/README -l auto -o out.txt"), 0) << stderr_;
+  EXPECT_EQ(readFile(root_ / "out.txt"),
+            windows1251("Пропущено файлов: 1 (язык не определён: 1, двоичных: 0)\r\n\r\n"));
+  writeFile(root_ / "list", "t/gen/z.cpp\nt/a.cpp\n");
+  ASSERT_EQ(run("--files-from list --exclude t/gen/ -t csv -o out.csv"), 0) << stderr_;
+  EXPECT_EQ(readFile(root_ / "out.csv").find("t/gen"), std::string::npos);
+  EXPECT_NE(readFile(root_ / "out.csv").find("file,t/a.cpp,"), std::string::npos);
 }
 
 // Each failure is said on stderr and gives its status; an unreadable input

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "report/figures.h"
 #include "test_files.h"
 
 namespace quillstat {
@@ -50,6 +51,23 @@ TEST(BlockFormatters, TextBlockComputesShareLinesPerCommentAndWords) {
                   " % \r\n  кол-во строк/кол-во комментариев: " + c.perComment +
                   "\r\n  fixme+todo слов: " + c.words + "\r\n\r\n")
         << c.what;
+  }
+}
+
+// The text lines that show it are checked in report_writer_test.cpp.
+TEST(BlockFormatters, CommentLineDensityIsOverCommentAndCodeLines) {
+  const struct {
+    int64_t blank, comment, code;
+    const char* density;
+  } cases[] = {{0, 0, 0, "0.000000"},  {3, 0, 0, "0.000000"},  // blank lines only: no divisor
+               {0, 2, 1, "66.666667"}, {1, 5, 0, "100.000000"},
+               {0, 1000000000, 8000000000, "11.111111"}};
+  for (const auto& c : cases) {
+    fileStats s;
+    s.blankLines = c.blank, s.commentLines = c.comment, s.codeLines = c.code;
+    std::string shown;
+    appendSixDecimals(commentLineDensity(s), &shown);
+    EXPECT_EQ(shown, c.density) << c.comment << " of " << c.comment + c.code;
   }
 }
 

@@ -79,6 +79,8 @@ std::string describe(const commandLineOptions& o) {
                      " o=" + o.outputPath.value_or("-") + " e=" + o.masks.value_or("-") +
                      " t=" + std::to_string(static_cast<int>(o.format)) +
                      " l=" + std::to_string(o.languageIndex) + " j=" + std::to_string(o.jobs);
+  for (const std::string& glob : o.excludes) text += " exclude=" + glob;
+  if (o.byDirDepth > 0) text += " by-dir=" + std::to_string(o.byDirDepth);
   if (o.recursive) text += " -s";
   if (o.noFirstComment) text += " -nf";
   if (o.exact) text += " -x";
@@ -115,6 +117,9 @@ TEST(ScanOptions, EachTokenIsScannedInTurn) {
       {{"-j", "3", "-j", "0", "-j", "x"}, "f=- d=- o=- e=- t=0 l=0 j=3 window"},
       {{"--version", "-h"}, "f=- d=- o=- e=- t=0 l=0 j=0 version window"},
       {{"--help"}, "f=- d=- o=- e=- t=0 l=0 j=0 help window"},
+      // -l auto is no row of the table; --exclude adds a pattern each time.
+      {{"-l", "auto", "--exclude", "a/", "--exclude=*.c", "--by-dir", "2"},
+       "f=- d=- o=- e=- t=0 l=4294967294 j=0 exclude=a/ exclude=*.c by-dir=2 window"},
   };
   for (const auto& c : cases) EXPECT_EQ(describe(scanOptions(c.tokens)), c.options) << show(c.tokens);
 }
@@ -154,6 +159,7 @@ TEST(ScanOptions, LongOptionsAreStrictAndNumbersArePlainDecimals) {
        "E:--fail-under '+20': the limit is a percentage from 0 to 100\n"
        "E:--max-todo '0x10': the limit is a whole number from 0 to 9223372036854775807\n"},
       {{"--fail-under", "20"}, "fail-under 20.000000\n"},
+      {{"--by-dir", "0"}, "E:--by-dir '0': the depth is a whole number from 1 to 2147483647\n"},
       {{"-t", "XML", "-j"},
        "W:ignored -t 'XML': the report type is one of txt, xml, html, json, csv, dashboard\n"
        "W:ignored -j without a value: the number of workers is a whole number from 1 to "

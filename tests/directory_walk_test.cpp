@@ -29,14 +29,14 @@ class WalkTest : public testing::Test {
   // root_, blank-separated; failures go to failures_. Selecting `stopAt`
   // sets the walk's stop flag.
   std::string walk(const std::string& directory, const char* masks, bool recursive,
-                   const std::string& stopAt = "") {
+                   const std::string& stopAt = "", const std::vector<std::string>& excludes = {}) {
     std::atomic<bool> stop{false};
     std::string listed;
     failures_.clear();
     collectFiles(
         machineFileSystem(), root_ + directory,
         {[tokens = splitMasks(masks)](std::string_view name) { return nameMatches(name, tokens); },
-         recursive, {}},
+         recursive, pathExclusions(excludes)},
         [&](std::string path) {
           EXPECT_EQ(path.compare(0, root_.size() + 1, root_ + "/"), 0) << path;
           path.erase(0, root_.size() + 1);
@@ -96,6 +96,25 @@ TEST_F(WalkTest, MasksSelectEachFileOnceAndNoDirectory) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(walk("", c.masks, c.recursive), c.listed) << c.masks << " " << c.recursive;
+  }
+}
+
+// Paths relative to the walked directory are left out; a directory left
+// out is not walked, so what it holds is never listed.
+TEST_F(WalkTest, ExcludedFilesAndDirectoriesAreLeftOut) {
+  makeFiles({"a.c", "gen/b.c", "src/d.c", "src/d.min.c", "src/gen/c.c"});
+  const struct {
+    std::vector<std::string> excludes;
+    const char* listed;
+  } cases[] = {
+      {{"gen/"}, "a.c src/d.c src/d.min.c src/gen/c.c"},
+      {{"**/gen/"}, "a.c src/d.c src/d.min.c"},
+      {{"**/*.min.c", "a.c"}, "gen/b.c src/d.c src/gen/c.c"},
+      {{"src", "*/*.c"}, "a.c"},
+      {{"a.c/", "src/*"}, "a.c gen/b.c"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(walk("/", "*.c", true, "", c.excludes), c.listed) << c.excludes[0];
   }
 }
 

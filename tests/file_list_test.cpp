@@ -48,7 +48,8 @@ TEST_F(FileList, KeepsTheListsOrderAndReportsWhatCannotBeRead) {
   const std::string zero = "file,,0,0,0,0,0,0,0.000000,\r\n";
   const std::string b = "file,src/b.h,11,7,1,1,0,0,63.636364,\r\n";
   const std::string expected =
-      "kind,path,size,commentChars,comments,statementMarks,todo,fixme,commentPercent,pathBytes\r\n" +
+      "kind,path,size,commentChars,comments,statementMarks,todo,fixme,commentPercent,"
+      "pathBytes\r\n" +
       b + zero + "file,src/a.cpp,12,4,1,1,0,0,33.333333,\r\n" + b + zero + zero + zero +
       "total,,34,18,3,3,0,0,52.941176,\r\n";
   const std::string unreadable =

@@ -1,8 +1,11 @@
 #include "analysis/language_table.h"
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
+
+#include "analysis/language_detection.h"
 
 namespace quillstat {
 namespace {
@@ -31,6 +34,54 @@ TEST(LanguageTable, EachRowOffersTheClassicAndTheExactRules) {
                 exact ? c.exactChars : c.classicChars)
           << row.name << (exact ? " exact" : " classic");
     }
+  }
+}
+
+// -l auto's rules on a table of its own: whole names, then the longest
+// ending, claimed endings, and "#!" lines.
+TEST(LanguageDetector, TellsTheLanguageByNameEndingOrFirstLine) {
+  const languageRow rows[] = {
+      {"C", "*.c;*.h", "", "", {}},
+      {"C++", "*.cpp;*.h", "", "", {}},
+      {"Prolog", "*.pl", "", "", {}},
+      {"Perl", "*.pl;*.pm", "", "perl", {}},
+      {"Php", "*.php;*.inc", "", "", {}},
+      {"Config", "*.in", "", "", {}},
+      {"CMake", "*.cmake;*.cmake.in", "CMakeLists.txt", "", {}},
+      {"Makefile", "", "Makefile;GNUmakefile", "", {}},
+      {"Shell", "*.sh", "", "sh;bash", {}},
+      {"Python", "*.py", "", "python3", {}},
+  };
+  std::vector<languageEntry> table;
+  for (const languageRow& row : rows) {
+    table.push_back({row.name, row.extensions, {}, {}, &row, false});
+  }
+  const languageDetector detector(table);
+  auto shown = [&](std::optional<unsigned> row) { return row ? table[*row].name : "-"; };
+  const struct {
+    const char* name;
+    const char* language;
+  } names[] = {
+      {"a.c", "C"},           {"A.H", "C"},  // a claimed ending, letters folded
+      {"b.CPP", "C++"},       {"x.pl", "Perl"},     {"x.inc", "-"},
+      {"Makefile.in", "Config"}, {"x.cmake.in", "CMake"},  // the longest ending
+      {"CMakeLists.txt", "CMake"}, {"makefile", "Makefile"}, {"Makefile.sh", "Shell"},
+      {"noext", "-"},         {"x.txt", "-"},       {".pl", "Perl"},
+  };
+  for (const auto& c : names) EXPECT_STREQ(shown(detector.ofName(c.name)), c.language) << c.name;
+  const struct {
+    const char* content;
+    const char* language;
+  } firstLines[] = {
+      {"#!/bin/sh\necho", "Shell"},          {"#! /usr/bin/perl -w\r\n", "Perl"},
+      {"#!/usr/bin/env python3.11", "Python"},  // version dropped on both sides
+      {"#!/usr/bin/env -S LANG=C bash -e\n", "Shell"},
+      {"#!/usr/bin/env\nsh", "-"},           {"#!/usr/bin/ruby\n", "-"},
+      {"# !/bin/sh\n", "-"},                 {"\n#!/bin/sh\n", "-"},
+      {"", "-"},
+  };
+  for (const auto& c : firstLines) {
+    EXPECT_STREQ(shown(detector.ofFirstLine(c.content)), c.language) << c.content;
   }
 }
 

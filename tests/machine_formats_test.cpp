@@ -127,5 +127,52 @@ TEST(MachineFormats, EveryFormatCarriesTheSameFiguresAndNames) {
   EXPECT_NE(readFile(root / "u.txt").find("Имя файла: t/bad\uFFFD.c\r\n"), std::string::npos);
 }
 
+// Prints each row of a report made with -l auto and --by-dir as "kind path
+// language lines blank comment code density" ("-" for none), then the
+// skipped files where the format has them. (XML is checked byte for byte
+// in report_writer_test.cpp.)
+const char kAutoDump[] = R"(
+import csv, io, json, sys
+fmt, path = sys.argv[1], sys.argv[2]
+raw = open(path, 'rb').read().decode('utf-8')
+lines = ['lines', 'blankLines', 'commentLines', 'codeLines']
+def show(kind, f, name, language, density):
+    print(kind, name or '-', language or '-', *[f[k] for k in lines], density)
+if fmt == 'json':
+    d = json.loads(raw)
+    for kind, rows in (('file', d['files']), ('total', [d['total']]), ('language', d['languages']),
+                       ('directory', d['directories'])):
+        for f in rows:
+            show(kind, f, f.get('path'), f.get('language'), '%.6f' % f['commentLineDensity'])
+    print('skipped', d['skipped'])
+else:
+    for f in csv.DictReader(io.StringIO(raw, newline='')):
+        show(f['kind'], f, f['path'], f['language'], f['commentLineDensity'])
+)";
+
+TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
+  const fs::path root = freshTestDirectory();
+  writeFile(root / "kAutoDump.py", kAutoDump);
+  writeFile(root / "t/a.cpp", "int a; // todo x\n");   // one code line
+  writeFile(root / "t/d/b.go", "// c\n\nx := 1\n");  // a comment, a blank and a code line
+  writeFile(root / "t/README", "read me\n");            // no language
+  writeFile(root / "t/d/tool", std::string("\x7f" "ELF\0", 5));  // binary
+  for (const char* format : {"json", "csv"}) {
+    const programEnd end = runProgram(root, {"-d", "t", "-s", "-l", "auto", "--by-dir", "1",
+                                             "-t", format, "-o", std::string("r.") + format});
+    ASSERT_EQ(end.exitStatus, 0) << format << end.err;
+  }
+  const std::string rows =
+      "file t/a.cpp C++ 1 0 0 1 0.000000\n"
+      "file t/d/b.go Go 3 1 1 1 50.000000\n"
+      "total - - 4 1 1 2 33.333333\n"
+      "language - C++ 1 0 0 1 0.000000\n"
+      "language - Go 3 1 1 1 50.000000\n"
+      "directory t/d/ - 3 1 1 1 50.000000\n";
+  EXPECT_EQ(output(root, "python3 kAutoDump.py json r.json"),
+            rows + "skipped {'unknownLanguage': 1, 'binary': 1}\n");
+  EXPECT_EQ(output(root, "python3 kAutoDump.py csv r.csv"), rows);
+}
+
 }  // namespace
 }  // namespace quillstat

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/path_glob.h"
+
 namespace quillstat {
 namespace {
 
@@ -71,6 +73,45 @@ TEST(NameMatches, ComparesLiteralEndingsIgnoringAsciiCase) {
     for (const std::string& name : c.rejected) {
       EXPECT_FALSE(nameMatches(name, tokens)) << "masks \"" << c.masks << "\", name " << name;
     }
+  }
+}
+
+TEST(PathGlob, StarsStayWithinANameAndDoubleStarsCrossDirectories) {
+  const struct {
+    const char* pattern;
+    std::vector<std::string> matched;
+    std::vector<std::string> missed;
+  } cases[] = {
+      {"*.min.js", {"a.min.js", ".min.js"}, {"lib/a.min.js", "a.min.jsx", "A.MIN.JS"}},
+      {"vendor", {"vendor"}, {"vendor/a.c", "src/vendor", "vendo"}},
+      {"src/*/gen", {"src/x/gen", "src//gen"}, {"src/gen", "src/x/y/gen"}},
+      {"**/test_*", {"test_a.c", "a/test_b", "a/b/test_"}, {"a/xtest_b", "test/a"}},
+      {"a/**/b", {"a/b", "a/x/b", "a/x/y/b"}, {"a/xb", "ab", "a/b/c"}},
+      {"a/**", {"a/x", "a/x/y", "a/"}, {"a", "b/a/x"}},
+      {"**", {"", "x", "a/b"}, {}},
+      {"*", {"", "x"}, {"a/b"}},
+      {"**.c", {"a.c", "x/y/z.c"}, {"a.h"}},
+      {"", {""}, {"a"}},
+      // Many stars cost no more than a pass per character of the path.
+      {"*a*a*a*a*a*a*a*a*b", {"aaaaaaaab"}, {std::string(4000, 'a')}},
+  };
+  for (const auto& c : cases) {
+    const pathGlob glob(c.pattern);
+    for (const std::string& p : c.matched) EXPECT_TRUE(glob.matches(p)) << c.pattern << ' ' << p;
+    for (const std::string& p : c.missed) EXPECT_FALSE(glob.matches(p)) << c.pattern << ' ' << p;
+  }
+  // A pattern that ends in a separator leaves out directories only; a listed
+  // file is left out by any directory its path passes through.
+  const pathExclusions excludes({"build/", "**/*.gen.c", "docs"});
+  EXPECT_TRUE(excludes.excludesDirectory("build"));
+  EXPECT_FALSE(excludes.excludesFile("build"));
+  EXPECT_TRUE(excludes.excludesFile("docs") && excludes.excludesDirectory("docs"));
+  EXPECT_TRUE(excludes.excludesFile("x/y.gen.c"));
+  for (const char* listed : {"build/a.c", "docs/x/a.c", "a.gen.c"}) {
+    EXPECT_TRUE(excludes.excludesListedFile(listed)) << listed;
+  }
+  for (const char* listed : {"build", "src/build/a.c", "src/a.c"}) {
+    EXPECT_FALSE(excludes.excludesListedFile(listed)) << listed;
   }
 }
 

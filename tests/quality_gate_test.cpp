@@ -19,10 +19,12 @@ TEST(QualityGate, FailsAWrittenReportWithStatusThreeAfterWorseFailures) {
   // 15 bytes, "// todo" 7 comment characters: 46.666667 %.
   writeFile(root / "src/a.cpp", "int a; // todo\n");
   // 15 bytes, "/* fixme */" 11 comment characters. The tree: 18 of 30, 60 %,
-  // and two todo and fixme words.
+  // and two todo and fixme words; of its three lines one is a comment line
+  // and two are code lines: a density of 33.333333 %.
   writeFile(root / "src/b.cpp", "/* fixme */\nx;\n");
   const std::string share = "quillstat: comment share: ";
   const std::string words = "quillstat: todo and fixme words: ";
+  const std::string density = "quillstat: comment-line density: ";
   const struct {
     std::vector<std::string> arguments;
     int status;
@@ -40,6 +42,13 @@ TEST(QualityGate, FailsAWrittenReportWithStatusThreeAfterWorseFailures) {
       {{"-f", "src/a.cpp", "--fail-under", "46.666668", "--max-todo", "0"},
        3, share + "46.666667%, below --fail-under 46.666668\n" + words + "1, above --max-todo 0\n",
        true},
+      {{"-d", "src", "-x", "--fail-under-lines", "33.333333"}, 0, "", true},
+      {{"-d", "src", "-x", "--fail-under-lines=33.4"},
+       3, density + "33.333333%, below --fail-under-lines 33.4\n", true},
+      // Classic figures have no lines to compare.
+      {{"-d", "src", "--fail-under-lines", "1"},
+       1, "quillstat: --fail-under-lines needs the line figures of the exact rules: add -x or -l "
+          "auto\n", false},
       // An unreadable input (2) and a report that cannot be written (1) come first.
       {{"-f", "nothing.cpp", "--fail-under", "1"},
        2,

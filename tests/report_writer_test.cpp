@@ -115,6 +115,98 @@ TEST(ReportWriter, EachFormatFramesTheRecordsWithATotalOnlyAfterADirectory) {
   }
 }
 
+// `row`, a record as the classic reports lay it out, with `more` added at its end.
+std::string extended(std::string row, const std::string& end, const std::string& more) {
+  return row.insert(row.size() - end.size(), more);
+}
+
+// With the line figures, the languages and the directories, an analysis of
+// two files of two languages, s/a.cpp and s/d/b.go, and three files skipped.
+TEST(ReportWriter, NamedTotalsAndLineFiguresFollowTheRecords) {
+  analysisResult result = resultOf({{20, 6, 14, 1, 2, 1, 0, "s/a.cpp", 4, 1, 1, 2},
+                                    {10, 0, 10, 0, 1, 0, 0, "s/d/b.go", 2, 0, 0, 2}},
+                                   true);
+  result.records[1].language = 4;  // Go
+  result.root = "s/";
+  result.skipped = {2, 1};
+  reportSettings settings = inFormat(reportFormat::txt);
+  settings.content = {true, true, 1};
+  // The total: 30 bytes, 6 comment characters (20 %), 3 marks, 6 lines of
+  // which 1 blank, 1 comment and 4 code: 1 in 5, 20 %.
+  const std::string a =
+      "  символов комментариев(размер файла): 6 (20)\r\n  количество комментариев: 1 \r\n"
+      "  отметок операторов: 2\r\n  % комментариев: 30.000000 % \r\n"
+      "  кол-во отметок/кол-во комментариев: 2.000000\r\n  fixme+todo слов: 1\r\n"
+      "  строк (пустых, комментариев, кода): 4 (1, 1, 2)\r\n  % строк комментариев: 33.333333 % "
+      "\r\n\r\n";
+  const std::string b =
+      "  символов комментариев(размер файла): 0 (10)\r\n  количество комментариев: 0 \r\n"
+      "  отметок операторов: 1\r\n  % комментариев: 0.000000 % \r\n"
+      "  кол-во отметок/кол-во комментариев: 0.000000\r\n  fixme+todo слов: 0\r\n"
+      "  строк (пустых, комментариев, кода): 2 (0, 0, 2)\r\n  % строк комментариев: 0.000000 % "
+      "\r\n\r\n";
+  const std::string skipped = "Пропущено файлов: 3 (язык не определён: 2, двоичных: 1)";
+  const std::string text =
+      "Имя файла: s/a.cpp\r\n" + a + "Имя файла: s/d/b.go\r\n" + b +
+      "Имя файла: Все файлы\r\n  символов комментариев(размер файла): 6 (30)\r\n"
+      "  количество комментариев: 1 \r\n  отметок операторов: 3\r\n"
+      "  % комментариев: 20.000000 % \r\n  кол-во отметок/кол-во комментариев: 3.000000\r\n"
+      "  fixme+todo слов: 1\r\n  строк (пустых, комментариев, кода): 6 (1, 1, 4)\r\n"
+      "  % строк комментариев: 20.000000 % \r\n\r\n" +
+      skipped + "\r\n\r\nЯзык: C++\r\n" + a + "Язык: Go\r\n" + b + "Директория: s/d/\r\n" + b;
+
+  const std::string xmlEnd = " />\r\n";
+  auto xml = [&](const std::string& element, const std::string& more) {
+    return extended(element, xmlEnd, more);
+  };
+  const std::string aLines = " lines='4' blankLines='1' commentLines='1' codeLines='2'";
+  const std::string bLines = " lines='2' blankLines='0' commentLines='0' codeLines='2'";
+  const std::string aXml = xmlRecord("s/a.cpp", 6, 20, 1, 2, 0, 1);
+  const std::string bXml = xmlRecord("s/d/b.go", 0, 10, 0, 1, 0, 0);
+  auto renamed = [](std::string element, const std::string& start) {
+    return start + element.substr(element.find("' countCommentChars"));
+  };
+  const std::string xmlBody =
+      xml(aXml, " language='C++'" + aLines) + xml(bXml, " language='Go'" + bLines) +
+      xml(xmlRecord("AllFiles", 6, 30, 1, 3, 0, 1),
+          " lines='6' blankLines='1' commentLines='1' codeLines='4'") +
+      "  <skipped unknownLanguage='2' binary='1' />\r\n" +
+      xml(renamed(aXml, "  <language name='C++"), aLines) +
+      xml(renamed(bXml, "  <language name='Go"), bLines) +
+      xml(renamed(bXml, "  <directory path='s/d/"), bLines);
+
+  const std::string htmlEnd = "</td></tr>\r\n";
+  auto html = [&](const std::string& name, const std::string& row, const std::string& more) {
+    return extended("  <tr>\r\n    <td>" + name + row.substr(row.find("</td>")), htmlEnd, more);
+  };
+  const std::string aHtml = htmlRecord("", 6, 20, 1, 2, 0, 1);
+  const std::string bHtml = htmlRecord("", 0, 10, 0, 1, 0, 0);
+  const std::string aCells = "</td> <td>4</td> <td>1</td> <td>1</td> <td>2</td> <td>33.333333";
+  const std::string bCells = "</td> <td>2</td> <td>0</td> <td>0</td> <td>2</td> <td>0.000000";
+  const std::string htmlBody =
+      "<html>\n<body>\n<table border=1>\r\n  <tr>\r\n    <td>Имя файла</td> <td>Количество "
+      "символов комментариев</td> <td>Размер файла</td> <td>Количество комментариев</td>    "
+      "<td>Количество отметок операторов</td> <td>Количество слов fixme</td>    <td>Количество "
+      "слов todo</td> <td>Строк</td> <td>Пустых строк</td> <td>Строк комментариев</td> "
+      "<td>Строк кода</td> <td>% строк комментариев</td></tr>\r\n" +
+      html("s/a.cpp", aHtml, aCells) + html("s/d/b.go", bHtml, bCells) +
+      html("Все файлы", htmlRecord("", 6, 30, 1, 3, 0, 1),
+           "</td> <td>6</td> <td>1</td> <td>1</td> <td>4</td> <td>20.000000") +
+      "  <tr>\r\n    <td colspan=12>" + skipped + "</td></tr>\r\n" +
+      html("Язык: C++", aHtml, aCells) + html("Язык: Go", bHtml, bCells) +
+      html("Директория: s/d/", bHtml, bCells) + htmlFooter;
+
+  const fs::path path = testDirectory() / "report";
+  for (const auto& [format, expected] : {std::pair{reportFormat::txt, text},
+                                         {reportFormat::xml, xmlReport(xmlBody)},
+                                         {reportFormat::html, htmlBody}}) {
+    settings.format = format;
+    ioError error;
+    ASSERT_TRUE(writeReport(path.string(), settings, result, &error));
+    EXPECT_TRUE(sameBytes(readFile(path), windows1251(expected))) << rowOf(format).name;
+  }
+}
+
 // A parser takes each name back from the report as it was, or with '?'
 // where XML has no place for a character.
 TEST(ReportWriter, XmlReportParsesAndKeepsTheNames) {

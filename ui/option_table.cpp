@@ -125,7 +125,7 @@ constexpr optionRow rows[] = {
      "masks are separated by ';', as in '*.c;*.h'", setPath<&commandLineOptions::masks>},
     {"-x", "--exact", nullptr,
      "точный разбор: строки, символьные константы и директивы так, как их видит компилятор "
-     "языка (по умолчанию классические правила)",
+     "языка, и строки файлов: пустые, комментариев, кода (по умолчанию классические правила)",
      nullptr, setFlag<&commandLineOptions::exact>},
     {"-j", nullptr, "N", "число потоков анализа (по умолчанию по одному на ядро, не более 256)",
      "the number of workers is a whole number from 1 to 4294967295",

@@ -207,8 +207,8 @@ void mainDialog::resetMasks(int languageIndex) {
 
 runDescription mainDialog::chosenRun(inputKind input, const std::string& path) const {
   runDescription run;
-  run.language = languageTable[languageBox_->currentIndex()].name;
-  run.mode = modeName(languageTable[languageBox_->currentIndex()], exactCheck_->isChecked());
+  run.language = languageNameOf(chosenSettings().rules);
+  run.mode = modeNameOf(chosenSettings().rules);
   run.input = input;
   run.path = path;
   run.countFirstComment = firstCommentCheck_->isChecked();
