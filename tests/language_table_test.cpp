@@ -51,6 +51,7 @@ TEST(LanguageDetector, TellsTheLanguageByNameEndingOrFirstLine) {
       {"Makefile", "", "Makefile;GNUmakefile", "", {}},
       {"Shell", "*.sh", "", "sh;bash", {}},
       {"Python", "*.py", "", "python3", {}},
+      {"Dockerfile", "*.dockerfile", "Dockerfile;Dockerfile.*", "", {}},
   };
   std::vector<languageEntry> table;
   for (const languageRow& row : rows) {
@@ -67,6 +68,8 @@ TEST(LanguageDetector, TellsTheLanguageByNameEndingOrFirstLine) {
       {"Makefile.in", "Config"}, {"x.cmake.in", "CMake"},  // the longest ending
       {"CMakeLists.txt", "CMake"}, {"makefile", "Makefile"}, {"Makefile.sh", "Shell"},
       {"noext", "-"},         {"x.txt", "-"},       {".pl", "Perl"},
+      {"dockerfile.DEV", "Dockerfile"},  // a name's start
+      {"Dockerfiles", "-"},   {"a.dockerfile", "Dockerfile"},
   };
   for (const auto& c : names) EXPECT_STREQ(shown(detector.ofName(c.name)), c.language) << c.name;
   const struct {
