@@ -68,6 +68,21 @@ bool showsLineFigures(const fileRules& rules) {
          (rules.language >= kLanguagesBeforeLineFigures && rules.language < languageCount);
 }
 
+const char* languageNameOf(const fileRules& rules) {
+  if (rules.language == detectedLanguage) return detectedLanguageName;
+  return languageTable[rules.language].name;
+}
+
+const char* modeNameOf(const fileRules& rules) {
+  if (rules.language == detectedLanguage) return "exact";
+  return modeName(languageTable[rules.language], rules.exact);
+}
+
+const char* defaultMasksOf(const fileRules& rules) {
+  if (rules.language == detectedLanguage) return "";
+  return languageTable[rules.language].defaultMasks;
+}
+
 fileOutcome analyzePath(fileSystem& files, const std::string& path, pathType type,
                         const fileRules& rules, bool includeFirstComment, bool listWords,
                         std::vector<char>* buffer, const std::atomic<bool>* stop) {

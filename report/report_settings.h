@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "analysis/file_analysis.h"
 #include "engine/io_error.h"
 #include "report/report_format.h"
 
@@ -28,6 +29,12 @@ struct reportContent {
   bool recordLanguages = false;  // each record names its language (-l auto)
   int directoryDepth = 0;        // a total per directory down to this depth (--by-dir)
 };
+
+// What the reports of an analysis by `rules` show, with the totals of the
+// directories down to `directoryDepth` (0: none).
+inline reportContent contentOf(const fileRules& rules, int directoryDepth) {
+  return {showsLineFigures(rules), rules.language == detectedLanguage, directoryDepth};
+}
 
 // What a front end says of a failure: the message stderr shows and the
 // kind that message tells, which the JSON reason names.

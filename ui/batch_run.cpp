@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "analysis/analysis_manager.h"
-#include "analysis/language_table.h"
 #include "report/report_file.h"
 #include "report/report_writer.h"
 #include "report/todo_list.h"
@@ -30,11 +29,10 @@ bool isRecordOf(const fileIdentity& target, const fileRecord& record) {
 
 // What a JSON report tells of this run.
 runDescription describeRun(const commandLineOptions& options) {
-  const bool detected = options.languageIndex == detectedLanguage;
-  const languageEntry* language = detected ? nullptr : &languageTable[options.languageIndex];
+  const fileRules rules{options.languageIndex, options.exact};
   runDescription run;
-  run.language = detected ? "auto" : language->name;
-  run.mode = detected ? "exact" : modeName(*language, options.exact);
+  run.language = languageNameOf(rules);
+  run.mode = modeNameOf(rules);
   run.countFirstComment = !options.noFirstComment;
   if (options.inputFile) {
     run.input = inputKind::file;
@@ -46,8 +44,7 @@ runDescription describeRun(const commandLineOptions& options) {
     run.input = inputKind::directory;
     run.path = *options.inputDirectory;
     run.recursive = options.recursive;
-    // -l auto without masks selects by the names it knows.
-    run.masks = options.masks.value_or(detected ? "" : language->defaultMasks);
+    run.masks = options.masks.value_or(defaultMasksOf(rules));
   }
   return run;
 }
@@ -152,9 +149,7 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   settings.format = options.format;
   settings.encoding = encodingOf(options);
   settings.run = describeRun(options);
-  const fileRules rules{options.languageIndex, options.exact};
-  settings.content = {showsLineFigures(rules), rules.language == detectedLanguage,
-                      options.byDirDepth};
+  settings.content = contentOf({options.languageIndex, options.exact}, options.byDirDepth);
   settings.describeError = describeFailure;
   listProblem problem;
   analysisResult result = analyse(options, settings.run, errors, &problem);
