@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "render_pictures: unexpected message: %s\n", qPrintable(text));
   };
   services.openUrl = [](const QUrl&) { return true; };
+  services.openFileAtLine = [](const QString&, qint64) { return true; };
 
   quillstat::mainDialog window(services);
   window.show();
