@@ -99,8 +99,9 @@ QTableView* resultTabs::addTable(QAbstractItemModel* model, const char* name,
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setWordWrap(false);
   table->verticalHeader()->hide();
-  // Rows of one height are laid out without measuring each.
+  // Rows of one height, a line's, are laid out without measuring each.
   table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().lineSpacing() + 6);
   // No column is sorted until the user asks: the rows keep the walk's order.
   table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   table->setSortingEnabled(true);
