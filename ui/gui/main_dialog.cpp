@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "analysis/file_analysis.h"
 #include "analysis/language_table.h"
 #include "report/report_writer.h"
 #include "ui/command_line_help.h"
@@ -257,6 +258,7 @@ void mainDialog::analyzeFile() {
 
 void mainDialog::analyzeDirectory() {
   const QString masks = maskEdit_->text();
+  // No masks select nothing, but where that is the language's default: Автоопределение's.
   if (masks.isEmpty() && *defaultMasksOf(chosenRules()) != '\0') return;
   QString directory = services_.askDirectory(this, QDir::currentPath());
   if (directory.isEmpty()) return;
