@@ -63,18 +63,24 @@ fileOutcome analyzeDetected(fileSystem& files, const std::string& path, pathType
 
 }  // namespace
 
-const char* languageNameOf(const fileRules& rules) {
-  return rules.language == detectedLanguage ? "auto" : languageTable[rules.language].name;
-}
-
-const char* modeNameOf(const fileRules& rules) {
-  return rules.language == detectedLanguage ? "exact"
-                                            : modeName(languageTable[rules.language], rules.exact);
-}
-
 bool showsLineFigures(const fileRules& rules) {
   return rules.exact || rules.language == detectedLanguage ||
          (rules.language >= kLanguagesBeforeLineFigures && rules.language < languageCount);
+}
+
+const char* languageNameOf(const fileRules& rules) {
+  if (rules.language == detectedLanguage) return detectedLanguageName;
+  return languageTable[rules.language].name;
+}
+
+const char* modeNameOf(const fileRules& rules) {
+  if (rules.language == detectedLanguage) return "exact";
+  return modeName(languageTable[rules.language], rules.exact);
+}
+
+const char* defaultMasksOf(const fileRules& rules) {
+  if (rules.language == detectedLanguage) return "";
+  return languageTable[rules.language].defaultMasks;
 }
 
 fileOutcome analyzePath(fileSystem& files, const std::string& path, pathType type,

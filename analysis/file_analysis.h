@@ -15,6 +15,9 @@ namespace quillstat {
 // own language, told from its name (language_detection.h): -l auto.
 inline constexpr unsigned detectedLanguage = noLanguage - 1;
 
+// What the command line and the reports call detectedLanguage.
+inline constexpr char detectedLanguageName[] = "auto";
+
 // The rules an analysis reads its files by.
 struct fileRules {
   // The row of languageTable that every file is read as, or detectedLanguage.
@@ -22,15 +25,23 @@ struct fileRules {
   bool exact = false;     // its exact rules rather than its classic ones (see rulesOf)
 };
 
-// The language and the mode that reports name for `rules`: the row's name
-// and modeName, or "auto" and "exact".
-const char* languageNameOf(const fileRules& rules);
-const char* modeNameOf(const fileRules& rules);
-
 // Whether the reports of an analysis by `rules` show the line figures: the
 // exact rules count them, but the languages that reports knew before the
 // line figures keep, without -x, the reports they always had.
 bool showsLineFigures(const fileRules& rules);
+
+// The language of `rules` as reports name it: the row's name, or
+// detectedLanguageName.
+const char* languageNameOf(const fileRules& rules);
+
+// How `rules` lex, as reports give a run's mode: "exact" or "classic"
+// (modeName); detectedLanguage always reads by the exact rules.
+const char* modeNameOf(const fileRules& rules);
+
+// The masks of a directory run by `rules` that gives none: the language's
+// defaultMasks, or for detectedLanguage none, which selects what
+// autoSelects (language_detection.h) does.
+const char* defaultMasksOf(const fileRules& rules);
 
 // Why a file found was not analysed.
 enum class skipReason { none, unknownLanguage, binary };

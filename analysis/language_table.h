@@ -49,7 +49,7 @@ struct rulesOfRow {
 // A row's default masks: its namedMasks, else its extensions and its file
 // names, so that "-l CMake" takes CMakeLists.txt too.
 template <const languageRow& Row>
-struct defaultMasksOf {
+struct rowDefaultMasks {
   static constexpr std::string_view extensions = Row.extensions;
   static constexpr std::string_view fileNames = Row.fileNames;
   static constexpr std::array<char, extensions.size() + 1 + fileNames.size() + 1> joined = [] {
@@ -67,7 +67,7 @@ template <const languageRow& Row>
 constexpr languageEntry entryOf() {
   constexpr scanner exact = scannerOf<exactScanner<rulesOfRow<Row>::rules>>();
   const bool hasClassic = Row.classic.scanBuffer != nullptr;
-  return {Row.name, defaultMasksOf<Row>::text, hasClassic ? Row.classic : exact, exact, &Row,
+  return {Row.name, rowDefaultMasks<Row>::text, hasClassic ? Row.classic : exact, exact, &Row,
           hasClassic};
 }
 

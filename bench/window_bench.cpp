@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
   // A tree such as /usr/share holds unreadable files; the warning must not wait.
   services.showMessageBox = [](QWidget*, QMessageBox::Icon, const QString&, const QString&) {};
   services.openUrl = [](const QUrl&) { return true; };
+  services.openFileAtLine = [](const QString&, qint64) { return true; };
 
   quillstat::mainDialog window(services);
   window.show();

@@ -30,9 +30,9 @@ struct reportContent {
   int directoryDepth = 0;        // a total per directory down to this depth (--by-dir)
 };
 
-// What the reports of an analysis by `rules` show, with `directoryDepth`
-// from --by-dir (0: none).
-inline reportContent contentFor(const fileRules& rules, int directoryDepth) {
+// What the reports of an analysis by `rules` show, with the totals of the
+// directories down to `directoryDepth` (0: none).
+inline reportContent contentOf(const fileRules& rules, int directoryDepth) {
   return {showsLineFigures(rules), rules.language == detectedLanguage, directoryDepth};
 }
 

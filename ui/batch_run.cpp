@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "analysis/analysis_manager.h"
-#include "analysis/language_table.h"
 #include "report/report_file.h"
 #include "report/report_writer.h"
 #include "report/todo_list.h"
@@ -31,7 +30,6 @@ bool isRecordOf(const fileIdentity& target, const fileRecord& record) {
 // What a JSON report tells of this run.
 runDescription describeRun(const commandLineOptions& options) {
   const fileRules rules{options.languageIndex, options.exact};
-  const bool detected = rules.language == detectedLanguage;
   runDescription run;
   run.language = languageNameOf(rules);
   run.mode = modeNameOf(rules);
@@ -46,8 +44,7 @@ runDescription describeRun(const commandLineOptions& options) {
     run.input = inputKind::directory;
     run.path = *options.inputDirectory;
     run.recursive = options.recursive;
-    // -l auto without masks selects by the names it knows.
-    run.masks = options.masks.value_or(detected ? "" : languageTable[rules.language].defaultMasks);
+    run.masks = options.masks.value_or(defaultMasksOf(rules));
   }
   return run;
 }
@@ -152,7 +149,7 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   settings.format = options.format;
   settings.encoding = encodingOf(options);
   settings.run = describeRun(options);
-  settings.content = contentFor({options.languageIndex, options.exact}, options.byDirDepth);
+  settings.content = contentOf({options.languageIndex, options.exact}, options.byDirDepth);
   settings.describeError = describeFailure;
   listProblem problem;
   analysisResult result = analyse(options, settings.run, errors, &problem);

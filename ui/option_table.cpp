@@ -66,9 +66,6 @@ valueTaken takePercent(const std::string& value, commandLineOptions* options) {
   return valueTaken::taken;
 }
 
-// What -l names besides the rows of the language table.
-constexpr char kAutoLanguage[] = "auto";
-
 // A flag's handler: sets the member it names.
 template <bool commandLineOptions::*member>
 valueTaken setFlag(const std::string&, commandLineOptions* options) {
@@ -112,7 +109,7 @@ constexpr optionRow rows[] = {
      "auto - язык каждого файла по его имени, точный разбор)",
      "the language is one of {languages}",
      [](const std::string& value, commandLineOptions* options) {
-       if (value == kAutoLanguage) {
+       if (value == detectedLanguageName) {
          options->languageIndex = detectedLanguage;
          return valueTaken::taken;
        }
@@ -208,7 +205,7 @@ std::string languageNames(std::string_view separator) {
     for (size_t earlier = 0; earlier < row; ++earlier) named |= name == languageTable[earlier].name;
     if (!named) list += std::string(name) + std::string(separator);
   }
-  return list + kAutoLanguage;
+  return list + detectedLanguageName;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #define QUILLSTAT_TESTS_GUI_FAKE_PLATFORM_H_
 
 #include <QList>
+#include <QPair>
 #include <functional>
 #include <QString>
 #include <QUrl>
@@ -36,6 +37,7 @@ struct fakePlatform {
   int directoryRequests = 0;
   QList<message> messages;
   QList<QUrl> openedUrls;
+  QList<QPair<QString, qint64>> openedFiles;  // path and line
 
   platformServices services() {
     platformServices result;
@@ -60,6 +62,10 @@ struct fakePlatform {
     };
     result.openUrl = [this](const QUrl& url) {
       openedUrls.append(url);
+      return urlsOpen;
+    };
+    result.openFileAtLine = [this](const QString& path, qint64 line) {
+      openedFiles.append({path, line});
       return urlsOpen;
     };
     return result;

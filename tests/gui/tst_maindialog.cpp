@@ -5,11 +5,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,6 +49,10 @@ class tst_mainDialog : public QObject {
   void directoryButtonAnalysesTree();
   void controlsWaitForTheAnalysis();
   void emptyMaskShowsNoDialog();
+  void autoDetectionForcesExactRules();
+  void autoDetectionTotalsEachLanguage();
+  void filesTableSortsNumbersByValue();
+  void todoDoubleClickOpensItsLine();
   void unreadableInputIsReported();
   void cancelDiscardsTheAnalysis_data();
   void cancelDiscardsTheAnalysis();
@@ -64,12 +71,23 @@ class tst_mainDialog : public QObject {
     if (found == nullptr) qFatal("no child '%s'", name);
     return found;
   }
+  // The tab that holds the child `name`, brought to the front.
+  template <typename T>
+  T* showTab(const char* name) {
+    T* found = child<T>(name);
+    window_->findChild<QTabWidget*>()->setCurrentWidget(found);
+    if (!QTest::qWaitForWindowExposed(found)) qFatal("'%s' not shown", name);
+    return found;
+  }
   QString writeFile(const QString& relativePath, const QByteArray& content);
   // Presses `button` and waits until the analysis it starts has ended.
   bool analyse(const char* button);
   // The result box's lines, each ended with a line feed.
   QString resultText();
   QStringList resultNames();
+  // The rows of the table `name`, their cells joined with '|'.
+  QStringList tableRows(const char* name);
+  void chooseLanguage(const QString& name);
 
   std::unique_ptr<QTemporaryDir> files_;
   fakePlatform platform_;
@@ -126,6 +144,26 @@ QStringList tst_mainDialog::resultNames() {
     if (line.startsWith(QStringLiteral("Имя файла: "))) names.append(line.mid(11));
   }
   return names;
+}
+
+QStringList tst_mainDialog::tableRows(const char* name) {
+  const QAbstractItemModel* table = child<QTableView>(name)->model();
+  QStringList rows;
+  for (int row = 0; row < table->rowCount(); ++row) {
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column) {
+      cells.append(table->index(row, column).data().toString());
+    }
+    rows.append(cells.join('|'));
+  }
+  return rows;
+}
+
+void tst_mainDialog::chooseLanguage(const QString& name) {
+  auto* languages = child<QComboBox>("languageBox");
+  const int index = languages->findText(name);
+  QVERIFY(index >= 0);
+  languages->setCurrentIndex(index);
 }
 
 void tst_mainDialog::startState() {
@@ -282,6 +320,134 @@ void tst_mainDialog::emptyMaskShowsNoDialog() {
   QCOMPARE(platform_.directoryRequests, 0);
   QVERIFY(!window_->analysisRunning());
   QVERIFY(!child<QPushButton>("save-txt")->isEnabled());
+}
+
+void tst_mainDialog::autoDetectionForcesExactRules() {
+  auto* exact = child<QCheckBox>("exactCheck");
+  auto* masks = child<QLineEdit>("maskEdit");
+  for (bool chosen : {true, false}) {
+    exact->setChecked(chosen);
+    chooseLanguage("Автоопределение");
+    QVERIFY(exact->isChecked());
+    QVERIFY(!exact->isEnabled());
+    // No masks: every name that a known language has.
+    QCOMPARE(masks->text(), QString());
+    QVERIFY(!masks->placeholderText().isEmpty());
+    // The file button then offers every file.
+    child<QPushButton>("fileButton")->click();
+    QCOMPARE(platform_.openFilters.last(), QStringLiteral("Все файлы (*.*)"));
+
+    chooseLanguage("Delphi");  // the user's choice comes back
+    QCOMPARE(exact->isChecked(), chosen);
+    QVERIFY(exact->isEnabled());
+    QCOMPARE(masks->text(), QStringLiteral("*.dpr;*.pas"));
+    QVERIFY(masks->placeholderText().isEmpty());
+  }
+}
+
+// Two languages and a name of none, worked out by hand (comment characters
+// are the comment's own, without its line end):
+//   a.c      "/* x */" LF "int a;" LF         15 bytes, 7 in comments, lines 2: 0 blank, 1 comment, 1 code
+//   b.pas    "{ p }" LF "begin end." LF       17 bytes, 5 in comments, lines 2: 0, 1, 1
+//   sub/c.c  "// y" LF LF "int c;" LF          13 bytes, 4 in comments, lines 3: 1, 1, 1
+//   NOTES    no extension, no "#!" line       skipped: no language
+void tst_mainDialog::autoDetectionTotalsEachLanguage() {
+  writeFile("src/a.c", "/* x */\nint a;\n");
+  writeFile("src/b.pas", "{ p }\nbegin end.\n");
+  writeFile("src/NOTES", "plain text\n");
+  writeFile("src/sub/c.c", "// y\n\nint c;\n");
+  platform_.directoryAnswer = QDir(files_->path()).filePath("src");
+  child<QCheckBox>("recursiveCheck")->setChecked(true);
+  child<QCheckBox>("firstCommentCheck")->setChecked(true);
+  chooseLanguage("Автоопределение");
+  QVERIFY(analyse("directoryButton"));
+
+  // Columns: name, size, comment characters, their %, comments, todo, fixme,
+  // lines, blank, comment and code lines, comment-line %. Languages in the table's order.
+  QCOMPARE(tableRows("languagesTable"),
+           QStringList({"Delphi|17|5|29.41|1|0|0|2|0|1|1|50.00",
+                        "C|28|11|39.29|2|0|0|5|1|2|2|50.00"}));
+  QCOMPARE(tableRows("directoriesTable"), QStringList({"sub/|13|4|30.77|1|0|0|3|1|1|1|50.00"}));
+  QCOMPARE(tableRows("filesTable"),
+           QStringList({"a.c|C|15|7|46.67|1|0|0|2|0|1|1|50.00",
+                        "b.pas|Delphi|17|5|29.41|1|0|0|2|0|1|1|50.00",
+                        "sub/c.c|C|13|4|30.77|1|0|0|3|1|1|1|50.00"}));
+
+  // The summary is the text report of -l auto: line figures, the skipped
+  // file, a block per language.
+  const QString summary = resultText();
+  QVERIFY2(summary.contains("Имя файла: Все файлы\n  символов комментариев(размер файла): 16 (45)\n"),
+           qPrintable(summary));
+  QVERIFY(summary.contains("  строк (пустых, комментариев, кода): 7 (1, 3, 3)\n"
+                           "  % строк комментариев: 50.000000 % \n\n"
+                           "Пропущено файлов: 1 (язык не определён: 1, двоичных: 0)\n\n"
+                           "Язык: Delphi\n"));
+  QVERIFY(summary.endsWith("Язык: C\n  символов комментариев(размер файла): 11 (28)\n"
+                           "  количество комментариев: 2 \n  отметок операторов: 2\n"
+                           "  % комментариев: 39.285714 % \n"
+                           "  кол-во отметок/кол-во комментариев: 1.000000\n"
+                           "  fixme+todo слов: 0\n  строк (пустых, комментариев, кода): 5 (1, 2, 2)\n"
+                           "  % строк комментариев: 50.000000 % \n\n"));
+
+  // Its reports are those of -l auto.
+  platform_.saveAnswer = QDir(files_->path()).filePath("report.json");
+  child<QPushButton>("save-json")->click();
+  QFile report(platform_.saveAnswer);
+  QVERIFY(report.open(QIODevice::ReadOnly));
+  const QByteArray json = report.readAll();
+  QVERIFY2(json.contains("\"language\": \"auto\",\n  \"mode\": \"exact\""), json.constData());
+}
+
+// Sizes 100, 9 and 10 in walk order: as text, "10" would sort before "9".
+void tst_mainDialog::filesTableSortsNumbersByValue() {
+  writeFile("src/a.cpp", QByteArray(100, ' '));
+  writeFile("src/b.cpp", QByteArray(9, ' '));
+  writeFile("src/c.cpp", QByteArray(10, ' '));
+  platform_.directoryAnswer = QDir(files_->path()).filePath("src");
+  QVERIFY(analyse("directoryButton"));
+  auto* table = showTab<QTableView>("filesTable");
+  QHeaderView* header = table->horizontalHeader();
+  QCOMPARE(table->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Размер"));
+  auto names = [this] {
+    QStringList names;
+    for (const QString& row : tableRows("filesTable")) names.append(row.section('|', 0, 0));
+    return names;
+  };
+  QCOMPARE(names(), QStringList({"a.cpp", "b.cpp", "c.cpp"}));
+  // The first click shows the largest first, the second the smallest.
+  // Near its edges a click would grab the border to resize.
+  const QPoint size(header->sectionViewportPosition(2) + header->sectionSize(2) / 2,
+                    header->height() / 2);
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, size);
+  QCOMPARE(names(), QStringList({"a.cpp", "c.cpp", "b.cpp"}));
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, size);
+  QCOMPARE(names(), QStringList({"b.cpp", "c.cpp", "a.cpp"}));
+  // The classic rules count no lines: no line columns.
+  QCOMPARE(table->model()->columnCount(), 8);
+}
+
+void tst_mainDialog::todoDoubleClickOpensItsLine() {
+  const QString path = writeFile("src/a.cpp", "int a;\n\n  // TODO: x\n");
+  platform_.directoryAnswer = QDir(files_->path()).filePath("src");
+  QVERIFY(analyse("directoryButton"));
+  auto* table = showTab<QTableView>("todoTable");
+  QCOMPARE(tableRows("todoTable"), QStringList({"a.cpp:3:6|todo|// TODO: x"}));
+  // A double click as the window system sends it: a click, then the double click.
+  const QPoint cell = table->visualRect(table->model()->index(0, 2)).center();
+  auto doubleClick = [&] {
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell);
+  };
+  doubleClick();
+  QCOMPARE(platform_.openedFiles, (QList<QPair<QString, qint64>>({{path, 3}})));
+  QVERIFY(platform_.messages.isEmpty());
+
+  // A file that no program takes is reported.
+  platform_.urlsOpen = false;
+  doubleClick();
+  QCOMPARE(platform_.messages.size(), 1);
+  QVERIFY2(platform_.messages[0].text.contains("«" + path + "»"),
+           qPrintable(platform_.messages[0].text));
 }
 
 void tst_mainDialog::unreadableInputIsReported() {

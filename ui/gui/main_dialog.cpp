@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "analysis/file_analysis.h"
 #include "analysis/language_table.h"
 #include "report/report_writer.h"
 #include "ui/command_line_help.h"
@@ -23,7 +24,7 @@
 #include "ui/gui/analysis_runner.h"
 #include "ui/gui/open_file_filter.h"
 #include "ui/gui/help_file.h"
-#include "ui/gui/summary_view.h"
+#include "ui/gui/result_tabs.h"
 
 namespace quillstat {
 
@@ -37,6 +38,8 @@ const char kMaskHelpText[] =
     "Примеры задания расширения:\n"
     "\"*.cpp;*.c;\" - файлы языка C++\n"
     "\"*.*\" - все файлы.\n";
+
+const char kDetectedLanguageLabel[] = "Автоопределение";
 
 // A long failure list would make a message box taller than the screen.
 constexpr size_t kMaxListedFailures = 10;
@@ -77,11 +80,13 @@ QWidget* mainDialog::buildControls() {
       new QLabel(QStringLiteral("Искать количество комментариев для языка"), controls);
   languageBox_ = new QComboBox(controls);
   languageBox_->setObjectName(QStringLiteral("languageBox"));
-  for (const languageEntry& language : languageTable) {
-    languageBox_->addItem(QString::fromUtf8(language.name));
+  // Each entry holds the language number of fileRules.
+  for (unsigned row = 0; row < languageCount; ++row) {
+    languageBox_->addItem(QString::fromUtf8(languageTable[row].name), row);
   }
+  languageBox_->addItem(QString::fromUtf8(kDetectedLanguageLabel), detectedLanguage);
   languageBox_->setCurrentIndex(0);
-  languageBox_->setMaxVisibleItems(static_cast<int>(languageCount));
+  languageBox_->setMaxVisibleItems(languageBox_->count());
   exactCheck_ = new QCheckBox(QStringLiteral("Точный разбор"), controls);
   exactCheck_->setObjectName(QStringLiteral("exactCheck"));
 
@@ -114,12 +119,7 @@ QWidget* mainDialog::buildControls() {
   recursiveCheck_->setObjectName(QStringLiteral("recursiveCheck"));
 
   auto* resultHeading = new QLabel(QStringLiteral("Р Е З У Л Ь Т А Т"), controls);
-  resultBox_ = new summaryView(controls);
-  resultBox_->setObjectName(QStringLiteral("resultBox"));
-  // Room for a summary block's widest line and two blocks and a half.
-  const QFontMetrics resultMetrics(resultBox_->font());
-  resultBox_->setMinimumSize(resultMetrics.horizontalAdvance(QLatin1Char('x')) * 72,
-                             resultMetrics.lineSpacing() * 18);
+  results_ = new resultTabs(controls);
 
   auto* saveLabel = new QLabel(QStringLiteral("Сохранить отчёт как "), controls);
   for (const reportFormatRow& format : reportFormats) {
@@ -156,14 +156,15 @@ QWidget* mainDialog::buildControls() {
   grid->addLayout(maskRow, 2, 1);
   grid->addWidget(recursiveCheck_, 3, 0, 1, 2);
   grid->addWidget(resultHeading, 4, 0, 1, 2, Qt::AlignHCenter);
-  grid->addWidget(resultBox_, 5, 0, 1, 2);
+  grid->addWidget(results_, 5, 0, 1, 2);
   grid->addLayout(saveRow, 6, 0, 1, 2);
   grid->setColumnStretch(1, 1);
-  grid->setRowStretch(5, 1);  // a bigger window shows more of the summary
+  grid->setRowStretch(5, 1);  // a bigger window shows more of the results
 
   // Only a change of the selection replaces the masks: opening the list or
   // moving the focus keeps what the user typed.
-  connect(languageBox_, &QComboBox::currentIndexChanged, this, &mainDialog::resetMasks);
+  connect(languageBox_, &QComboBox::currentIndexChanged, this, &mainDialog::chooseLanguage);
+  connect(results_, &resultTabs::openWordRequested, this, &mainDialog::openWord);
   connect(fileButton, &QPushButton::clicked, this, &mainDialog::analyzeFile);
   connect(directoryButton, &QPushButton::clicked, this, &mainDialog::analyzeDirectory);
   connect(maskHelpButton, &QPushButton::clicked, this, &mainDialog::showMaskHelp);
@@ -200,15 +201,32 @@ void mainDialog::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
-void mainDialog::resetMasks(int languageIndex) {
-  if (languageIndex < 0 || languageIndex >= static_cast<int>(languageCount)) return;
-  maskEdit_->setText(QString::fromUtf8(languageTable[languageIndex].defaultMasks));
+void mainDialog::chooseLanguage(int index) {
+  if (index < 0) return;
+  const fileRules rules{languageBox_->itemData(index).toUInt(), exactCheck_->isChecked()};
+  // Автоопределение reads every file by the exact rules of its language: the
+  // box shows that and cannot be changed, and gets back the user's choice after.
+  const bool detected = rules.language == detectedLanguage;
+  const bool forced = !exactCheck_->isEnabledTo(exactCheck_->parentWidget());
+  if (detected && !forced) exactChosen_ = exactCheck_->isChecked();
+  exactCheck_->setChecked(detected || (forced ? exactChosen_ : exactCheck_->isChecked()));
+  exactCheck_->setEnabled(!detected);
+  exactCheck_->setToolTip(
+      detected ? QStringLiteral("При автоопределении разбор всегда точный") : QString());
+  maskEdit_->setText(QString::fromUtf8(defaultMasksOf(rules)));
+  // Without masks, Автоопределение takes the names of every language it knows.
+  maskEdit_->setPlaceholderText(
+      detected ? QStringLiteral("все имена и расширения известных языков") : QString());
+}
+
+fileRules mainDialog::chosenRules() const {
+  return {languageBox_->currentData().toUInt(), exactCheck_->isChecked()};
 }
 
 runDescription mainDialog::chosenRun(inputKind input, const std::string& path) const {
   runDescription run;
-  run.language = languageNameOf(chosenSettings().rules);
-  run.mode = modeNameOf(chosenSettings().rules);
+  run.language = languageNameOf(chosenRules());
+  run.mode = modeNameOf(chosenRules());
   run.input = input;
   run.path = path;
   run.countFirstComment = firstCommentCheck_->isChecked();
@@ -221,7 +239,7 @@ runDescription mainDialog::chosenRun(inputKind input, const std::string& path) c
 
 analysisSettings mainDialog::chosenSettings() const {
   analysisSettings settings;
-  settings.rules = {static_cast<unsigned>(languageBox_->currentIndex()), exactCheck_->isChecked()};
+  settings.rules = chosenRules();
   settings.includeFirstComment = firstCommentCheck_->isChecked();
   return settings;
 }
@@ -240,7 +258,8 @@ void mainDialog::analyzeFile() {
 
 void mainDialog::analyzeDirectory() {
   const QString masks = maskEdit_->text();
-  if (masks.isEmpty()) return;
+  // No masks select nothing, but where that is the language's default: Автоопределение's.
+  if (masks.isEmpty() && *defaultMasksOf(chosenRules()) != '\0') return;
   QString directory = services_.askDirectory(this, QDir::currentPath());
   if (directory.isEmpty()) return;
   if (!directory.endsWith(QLatin1Char('/'))) directory += QLatin1Char('/');
@@ -263,8 +282,9 @@ QString mainDialog::shortPath(const QString& path) const {
 }
 
 void mainDialog::startAnalysis(const QString& label, analysis work) {
-  // The box reads the latest result, which the worker is about to replace.
-  resultBox_->clear();
+  // The tabs read the latest result, which the worker is about to replace.
+  results_->clear();
+  content_ = contentOf(chosenRules(), 0);
   centralWidget()->setEnabled(false);
   menuBar()->setEnabled(false);
   runner_->start(label, [this, work = std::move(work)](
@@ -281,9 +301,9 @@ void mainDialog::showAnalysisResult(bool completed) {
   for (QPushButton* button : saveButtons_) button->setEnabled(completed);
   if (completed) {
     // The rows are formatted as they come into sight, not here.
-    resultBox_->showResult(result_);
+    results_->showResult(result_, content_);
   } else {
-    resultBox_->showNote(QStringLiteral("Анализ прерван: результаты не сохранены."));
+    results_->showNote(QStringLiteral("Анализ прерван: результаты не сохранены."));
   }
 
   // A window about to close asks nothing more.
@@ -313,6 +333,7 @@ void mainDialog::saveReport(reportFormat format) {
   reportSettings settings;
   settings.format = format;
   settings.run = run_;
+  settings.content = content_;
   settings.describeError = describeFailure;
   ioError error;
   if (writeReport(nativePath(path), settings, result_, &error)) return;
@@ -320,6 +341,14 @@ void mainDialog::saveReport(reportFormat format) {
                            QStringLiteral("Не удалось сохранить отчёт в файл «%1»:\n%2")
                                .arg(QDir::toNativeSeparators(path),
                                     QString::fromUtf8(errorText(error, textLanguage::russian))));
+}
+
+void mainDialog::openWord(const QString& path, qint64 line) {
+  if (services_.openFileAtLine(path, line)) return;
+  services_.showMessageBox(this, QMessageBox::Warning, QStringLiteral("Quillstat"),
+                           QStringLiteral("Не удалось открыть файл «%1»: в системе нет "
+                                          "программы для него.")
+                               .arg(QDir::toNativeSeparators(path)));
 }
 
 void mainDialog::showMaskHelp() {

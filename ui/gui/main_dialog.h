@@ -18,11 +18,13 @@ class QPushButton;
 
 namespace quillstat {
 
-class summaryView;
+class resultTabs;
 
-// The program's window "Quillstat": the user picks a language and the masks,
-// analyses one file or a directory tree, reads the summary and saves the
-// report of the latest analysis in any format the command line writes. The analysis runs
+// The program's window "Quillstat": the user picks a language (or
+// "Автоопределение", -l auto) and the masks, analyses one file or a directory
+// tree, reads the summary and the tables of files, languages, directories and
+// words, and saves the report of the latest analysis in any format the
+// command line writes. The analysis runs
 // on a worker thread; until it ends the window's controls are disabled. A
 // cancelled analysis leaves no results; closing the window cancels too.
 // Starts with language "C++" and its masks, every check box unchecked, the
@@ -52,7 +54,10 @@ class mainDialog : public QMainWindow {
   void buildMenu();
   void placeOnScreen();
 
-  void resetMasks(int languageIndex);
+  // Sets the masks, and the exact rules, that the language at `index` of
+  // the list takes.
+  void chooseLanguage(int index);
+  fileRules chosenRules() const;
   // The run the controls describe, on `input` named `path`; how it reads files.
   runDescription chosenRun(inputKind input, const std::string& path) const;
   analysisSettings chosenSettings() const;
@@ -65,6 +70,7 @@ class mainDialog : public QMainWindow {
   void showAnalysisResult(bool completed);
   QString shortPath(const QString& path) const;
   void saveReport(reportFormat format);
+  void openWord(const QString& path, qint64 line);
   void showMaskHelp();
   void showCommandLineHelp();
   void openHelpFile();
@@ -77,15 +83,17 @@ class mainDialog : public QMainWindow {
   // analysisRunner::finished; and what it was, for the JSON report.
   analysisResult result_;
   runDescription run_;
+  reportContent content_;  // what its reports and summary show
   analysisRunner* runner_;  // owned through the QObject tree
   bool closeRequested_ = false;
 
   QComboBox* languageBox_;
   QCheckBox* exactCheck_;
+  bool exactChosen_ = false;  // the box as the user left it while it is forced on
   QLineEdit* maskEdit_;
   QCheckBox* recursiveCheck_;
   QCheckBox* firstCommentCheck_;
-  summaryView* resultBox_;  // shows result_ while no analysis runs
+  resultTabs* results_;  // shows result_ while no analysis runs
   std::vector<QPushButton*> saveButtons_;  // one per report format, in the table's order
 };
 

@@ -10,8 +10,10 @@ QString openFileFilter(const QString& languageName, const QString& masks) {
   cleaned.remove(QLatin1Char('(')).remove(QLatin1Char(')'));
   static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
   const QStringList patterns = cleaned.split(separators, Qt::SkipEmptyParts);
-  return QStringLiteral("Файлы %1 (%2);;Все файлы (*.*)")
-      .arg(languageName, patterns.join(QLatin1Char(' ')));
+  const QString all = QStringLiteral("Все файлы (*.*)");
+  if (patterns.isEmpty()) return all;
+  return QStringLiteral("Файлы %1 (%2);;%3")
+      .arg(languageName, patterns.join(QLatin1Char(' ')), all);
 }
 
 }  // namespace quillstat

@@ -9,7 +9,8 @@ namespace quillstat {
 // pair "Файлы <languageName>" with the mask list, then "Все файлы" with
 // "*.*". The masks are split at ';' and blanks, empty ones dropped; brackets,
 // which the toolkit would take as the end of the pattern list, are dropped
-// too. ("C++", "*.cpp;*.h") gives "Файлы C++ (*.cpp *.h);;Все файлы (*.*)".
+// too. ("C++", "*.cpp;*.h") gives "Файлы C++ (*.cpp *.h);;Все файлы (*.*)";
+// without a mask only "Все файлы (*.*)" is left.
 // (The save dialogs' filters are the report formats' own: report_format.h.)
 QString openFileFilter(const QString& languageName, const QString& masks);
 

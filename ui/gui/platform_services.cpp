@@ -27,6 +27,12 @@ platformServices systemServices() {
     box.exec();
   };
   services.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  // No desktop's way of opening a file (xdg-open, the Windows shell, Launch
+  // Services) takes a line, and the editors that do differ in how: the file
+  // opens at its start.
+  services.openFileAtLine = [](const QString& path, qint64) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  };
   return services;
 }
 

@@ -39,6 +39,11 @@ struct platformServices {
   // Hands `url` (a web page, a mailto: address, a local file) to the system.
   // Returns false when no program took it.
   std::function<bool(const QUrl& url)> openUrl;
+
+  // Opens the file at `path` in the desktop's program for it, at line `line`
+  // (from 1) where the platform can ask a program for a line. Returns false
+  // when no program took it.
+  std::function<bool(const QString& path, qint64 line)> openFileAtLine;
 };
 
 // The toolkit's own dialogs and QDesktopServices.

@@ -7,11 +7,11 @@
 #include <QKeyEvent>
 #include <QStyle>
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "report/block_formatters.h"
 #include "report/report_blocks.h"
@@ -20,22 +20,6 @@
 namespace quillstat {
 
 namespace {
-
-// The window shows the blocks without the line figures, all of this many lines.
-constexpr int textBlockLineCount = 8;
-using blockLines = std::array<QString, textBlockLineCount>;
-
-// The lines of block `number`, as the text report writes them.
-blockLines linesOf(const reportBlocks& blocks, size_t number) {
-  blockLines lines;
-  std::string line;
-  for (int i = 0; i < textBlockLineCount; ++i) {
-    line.clear();
-    appendTextLine(blocks.block(number), i, &line);
-    lines[i] = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
-  }
-  return lines;
-}
 
 // A row shows one line: line breaks inside a name are drawn as their symbols.
 QString shownLine(QString line) {
@@ -52,13 +36,22 @@ class summaryView::lines : public QAbstractListModel {
   using QAbstractListModel::QAbstractListModel;
 
   // `margin` is what the item delegate keeps on either side of a line.
-  void showResult(const analysisResult& result, const QFontMetrics& metrics, int margin) {
+  void showResult(const analysisResult& result, const reportContent& content,
+                  const QFontMetrics& metrics, int margin) {
     beginResetModel();
     result_ = &result;
-    blocks_.emplace(result, reportContent{});
+    blocks_.emplace(result, content);
     note_.clear();
-    // Past INT_MAX rows a view cannot go: some 268 million files.
-    rows_ = static_cast<int>(std::min<size_t>(blocks_->size() * textBlockLineCount, INT_MAX));
+    // Blocks differ in length (the skipped files' is short), so each one's
+    // first row is kept. Past INT_MAX rows a view cannot go: some 268 million files.
+    blockStarts_.clear();
+    blockStarts_.reserve(blocks_->size());
+    size_t rows = 0;
+    for (size_t i = 0; i < blocks_->size() && rows < INT_MAX; ++i) {
+      blockStarts_.push_back(static_cast<int>(rows));
+      rows += static_cast<size_t>(textLineCount(blocks_->block(i)));
+    }
+    rows_ = static_cast<int>(std::min<size_t>(rows, INT_MAX));
     cachedBlock_ = SIZE_MAX;
     lineSize_ = QSize();
     if (rows_ > 0) lineSize_ = QSize(widestLine(metrics) + 2 * margin, metrics.lineSpacing());
@@ -69,6 +62,7 @@ class summaryView::lines : public QAbstractListModel {
     beginResetModel();
     result_ = nullptr;
     blocks_.reset();
+    blockStarts_.clear();
     note_ = note;
     rows_ = note.isEmpty() ? 0 : 1;
     lineSize_ = QSize();
@@ -78,7 +72,11 @@ class summaryView::lines : public QAbstractListModel {
   // The line of `row` as formatted, line breaks of a name included.
   QString line(int row) const {
     if (result_ == nullptr) return note_;
-    return block(static_cast<size_t>(row) / textBlockLineCount)[row % textBlockLineCount];
+    const auto after = std::upper_bound(blockStarts_.begin(), blockStarts_.end(), row);
+    const size_t number = static_cast<size_t>(after - blockStarts_.begin()) - 1;
+    const QStringList& lines = block(number);
+    const int at = row - blockStarts_[number];
+    return at < lines.size() ? lines[at] : QString();
   }
 
   int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows_; }
@@ -93,17 +91,21 @@ class summaryView::lines : public QAbstractListModel {
 
  private:
   // The widest line is the name line of the longest name or a line of the
-  // last block (the total, or the only record): a record's counters are no
-  // larger than the total's, and its two ratios print shorter than the
-  // total's line of sizes, so none of its figure lines is wider.
+  // blocks after the records (the total, the skipped files, the languages),
+  // or of the only record: a record's counters are no larger than the
+  // total's, and its ratios print shorter than the total's line of sizes,
+  // so none of its figure lines is wider.
   int widestLine(const QFontMetrics& metrics) const {
     int width = 0;
-    for (const QString& line : block(static_cast<size_t>(rows_ - 1) / textBlockLineCount)) {
-      width = std::max(width, metrics.horizontalAdvance(shownLine(line)));
+    const size_t records = result_->records.size();
+    for (size_t i = result_->fromDirectory ? records : 0; i < blockStarts_.size(); ++i) {
+      for (const QString& line : block(i)) {
+        width = std::max(width, metrics.horizontalAdvance(shownLine(line)));
+      }
     }
     std::optional<size_t> longest;
     size_t longestLength = 0;
-    for (size_t i = 0; i < result_->records.size(); ++i) {
+    for (size_t i = 0; i < records; ++i) {
       const std::string& name = result_->records[i].stats.filename;
       if (name.size() <= longestLength) continue;  // no more code points than bytes
       const size_t length = codePointCount(name);
@@ -120,9 +122,17 @@ class summaryView::lines : public QAbstractListModel {
     return width;
   }
 
-  const blockLines& block(size_t number) const {
+  // The lines of block `number`, as the text report writes them.
+  const QStringList& block(size_t number) const {
     if (number != cachedBlock_) {
-      cachedLines_ = linesOf(*blocks_, number);
+      const reportBlock block = blocks_->block(number);
+      cachedLines_.clear();
+      std::string line;
+      for (int i = 0; i < textLineCount(block); ++i) {
+        line.clear();
+        appendTextLine(block, i, &line);
+        cachedLines_.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+      }
       cachedBlock_ = number;
     }
     return cachedLines_;
@@ -130,12 +140,13 @@ class summaryView::lines : public QAbstractListModel {
 
   const analysisResult* result_ = nullptr;  // null: the note, if any, is shown
   std::optional<reportBlocks> blocks_;
+  std::vector<int> blockStarts_;  // the first row of each block shown
   QString note_;
   int rows_ = 0;
   QSize lineSize_;
   // The block formatted last: a view asks for its lines one after another.
   mutable size_t cachedBlock_ = SIZE_MAX;
-  mutable blockLines cachedLines_;
+  mutable QStringList cachedLines_;
 };
 
 summaryView::summaryView(QWidget* parent) : QListView(parent), lines_(new lines(this)) {
@@ -148,9 +159,9 @@ summaryView::summaryView(QWidget* parent) : QListView(parent), lines_(new lines(
 
 summaryView::~summaryView() = default;
 
-void summaryView::showResult(const analysisResult& result) {
+void summaryView::showResult(const analysisResult& result, const reportContent& content) {
   const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-  lines_->showResult(result, fontMetrics(), margin);
+  lines_->showResult(result, content, fontMetrics(), margin);
 }
 
 void summaryView::showNote(const QString& note) { lines_->showNote(note); }

@@ -4,6 +4,7 @@
 #include <QListView>
 
 #include "analysis/analysis_result.h"
+#include "report/report_settings.h"
 
 namespace quillstat {
 
@@ -19,10 +20,10 @@ class summaryView : public QListView {
   explicit summaryView(QWidget* parent = nullptr);
   ~summaryView() override;
 
-  // Shows the blocks of `result`. The view reads `result` whenever it
-  // paints: it must stay alive and unchanged until the next call of
-  // showResult, showNote or clear.
-  void showResult(const analysisResult& result);
+  // Shows the blocks of `result` with `content` (the text report's). The view
+  // reads `result` whenever it paints: it must stay alive and unchanged
+  // until the next call of showResult, showNote or clear.
+  void showResult(const analysisResult& result, const reportContent& content);
   // Shows `note` as the only line.
   void showNote(const QString& note);
   void clear();

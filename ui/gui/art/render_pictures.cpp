@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QTabWidget>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -17,8 +19,8 @@
 
 namespace {
 
-// A small C++ tree with a sub-directory, so that the picture shows several
-// blocks and the total.
+// A small tree of C++, Go and a Makefile with sub-directories, so that the
+// picture shows several files, languages and directories.
 bool writeSampleTree(const QDir& root) {
   struct sample {
     const char* path;
@@ -35,6 +37,10 @@ bool writeSampleTree(const QDir& root) {
       {"demo/util/strings.cpp",
        "// String helpers.\n\n// FIXME: handle empty input\nint length(const char* s) {\n"
        "  int n = 0;\n  while (s[n]) ++n;\n  return n;\n}\n"},
+      {"demo/Makefile", "# Builds the demo.\ndemo: main.cpp parser.cpp\n\tc++ -o $@ $^\n"},
+      {"demo/tools/gen.go",
+       "// Command gen writes the test data.\npackage main\n\nfunc main() {\n"
+       "\t// TODO: take the size from the flags\n\twrite(100)\n}\n"},
   };
   for (const sample& file : files) {
     const QString path = root.filePath(QLatin1String(file.path));
@@ -79,10 +85,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "render_pictures: unexpected message: %s\n", qPrintable(text));
   };
   services.openUrl = [](const QUrl&) { return true; };
+  services.openFileAtLine = [](const QString&, qint64) { return true; };
 
   quillstat::mainDialog window(services);
   window.show();
   window.findChild<QCheckBox*>(QStringLiteral("recursiveCheck"))->setChecked(true);
+  window.findChild<QCheckBox*>(QStringLiteral("firstCommentCheck"))->setChecked(true);
+  auto* languages = window.findChild<QComboBox*>(QStringLiteral("languageBox"));
+  languages->setCurrentIndex(languages->count() - 1);  // Автоопределение
 
   QEventLoop loop;
   QObject::connect(&window, &quillstat::mainDialog::analysisFinished, &loop, &QEventLoop::quit);
@@ -93,6 +103,9 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  // The files' table, beside the summary, shows what the languages' detection found.
+  QWidget* files = window.findChild<QWidget*>(QStringLiteral("filesTable"));
+  window.findChild<QTabWidget*>()->setCurrentWidget(files);
   quillstat::aboutBox about(services, &window);
   about.show();
   const bool saved = savePicture(window, output, "main-window.png") &&
