@@ -7,9 +7,73 @@
 #include "engine/byte_classes.h"
 #include "engine/byte_search.h"
 #include "engine/comment_counter.h"
+#include "engine/exact_hook_rules.h"
 #include "engine/line_counter.h"
 
 namespace quillstat {
+
+// The previous significant token (exact_hook_rules.h) before a place in
+// code, kept as the content passes: what ends before each comment and each
+// chunk's end is found once, so that asking walks back over the code since
+// the last of these only. Literals make an operand; comments are skipped.
+class tokenTracker {
+ public:
+  void beginChunk(const unsigned char* begin) { from_ = begin; }
+  void endChunk(const unsigned char* end) {
+    if (!inComment_) advance(end);
+  }
+  void literalEnds(const unsigned char* q) {
+    token_.what = significantToken::kind::operand;
+    wordRunsOn_ = false;
+    from_ = q;
+  }
+  void commentOpens(const unsigned char* p) {
+    advance(p);
+    wordRunsOn_ = false;  // a word after the comment is another one
+    inComment_ = true;
+  }
+  void commentCloses(const unsigned char* p) {
+    from_ = p;
+    inComment_ = false;
+  }
+  // The token before p, which is in code.
+  const significantToken& before(const unsigned char* p) {
+    advance(p);
+    return token_;
+  }
+
+ private:
+  // Takes the code [from_, p) into token_.
+  void advance(const unsigned char* p) {
+    const unsigned char* x = p;
+    while (x > from_ && isSpaceByte(x[-1])) --x;
+    if (x == from_) {
+      if (p != from_) wordRunsOn_ = false;
+    } else if (!isNameByte(x[-1])) {
+      token_.what = kindOfCodeByte(x[-1]);
+      wordRunsOn_ = false;
+    } else {
+      // Past kMaxKeyword bytes the word is a name, whatever came before.
+      const unsigned char* s = x - 1;
+      while (s > from_ && isNameByte(s[-1]) && x - s <= kMaxKeyword) --s;
+      const bool joins = s == from_ && wordRunsOn_ && token_.what == significantToken::kind::word;
+      if (!joins) {
+        token_.what = significantToken::kind::word;
+        token_.length = 0;
+      }
+      for (; s < x; ++s, ++token_.length) {
+        if (token_.length < kMaxKeyword) token_.head[token_.length] = *s;
+      }
+      wordRunsOn_ = x == p;
+    }
+    from_ = p;
+  }
+
+  significantToken token_;
+  const unsigned char* from_ = nullptr;
+  bool wordRunsOn_ = false;  // token_ is a word that ends at from_
+  bool inComment_ = false;
+};
 
 // What the exact machine keeps besides its state: the counting frame, the
 // line figures, and the last byte taken before the current chunk, which is
@@ -33,9 +97,11 @@ struct exactFrame {
   void beginChunk(const unsigned char* begin) {
     chunkBegin = begin;
     lines.begin(begin);
+    tokens.beginChunk(begin);
   }
   void endChunk(const unsigned char* end) {
     lines.countTo(end);
+    tokens.endChunk(end);
     if (end == chunkBegin) return;
     carriedOnlyBlanks_ = onlyBlanksBefore(end);
     carry = end[-1];
@@ -59,8 +125,12 @@ struct exactFrame {
   void openComment(const unsigned char* p) {
     const bool counted = counter.includeFirstComment || counter.commentRuns > 0;
     lines.change(p, counted ? lineClass::comment : lineClass::hiddenComment);
+    tokens.commentOpens(p);
   }
-  void closeComment(const unsigned char* p) { lines.change(p, lineClass::code); }
+  void closeComment(const unsigned char* p) {
+    lines.change(p, lineClass::code);
+    tokens.commentCloses(p);
+  }
 
 
   // The run of plain code from p up to the first byte of Stops, with the
@@ -78,7 +148,10 @@ struct exactFrame {
 
   void code(bool isMark) { counter.plainCode(isMark); }
 
-  void literal(const unsigned char* p, const unsigned char* q) { counter.pendingCodeChars += q - p; }
+  void literal(const unsigned char* p, const unsigned char* q) {
+    counter.pendingCodeChars += q - p;
+    if (q != p) tokens.literalEnds(q);
+  }
 
   // The literal text from p up to the first byte of Stops, or end.
   template <class Stops>
@@ -136,6 +209,7 @@ struct exactFrame {
 
   commentCounter counter;
   lineCounter lines;
+  tokenTracker tokens;  // for the hooks that ask what stands before a place
   const unsigned char* chunkBegin = nullptr;
   unsigned char carry = 0;
 

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "engine/byte_classes.h"
 #include "engine/word_detectors.h"
@@ -79,6 +80,76 @@ inline bool startsLabel(unsigned char c) { return isLabelByte(c) && !isDigit(c);
 
 // What may stand between "<<<" and the label, and indent a closing label.
 inline bool isPhpBlank(unsigned char c) { return c == ' ' || c == '\t'; }
+
+// --- What stands before a "/" (regexRule) ------------------------------------
+
+// The bytes of a name or number, as the regex rule reads the word before a
+// "/": "$" too, for JavaScript's and Perl's names.
+inline bool isNameByte(unsigned char c) {
+  return isAsciiLetter(c) || isDigit(c) || c == '_' || c == '$' || c >= 0x80;
+}
+
+// What the regex rule skips between tokens.
+inline bool isSpaceByte(unsigned char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+// The longest word a row may list as a keyword; a longer word is a name.
+inline constexpr int64_t kMaxKeyword = 16;
+
+// The last token of the code before a place, comments and blanks skipped:
+// the content's start, an operand that is no word (a literal, a closing
+// bracket), another byte (an operator, an opening bracket, "," or ";"), or
+// a word, of which the first kMaxKeyword bytes are kept.
+struct significantToken {
+  enum class kind : uint8_t { start, operand, other, word };
+  kind what = kind::start;
+  int64_t length = 0;  // of the word
+  unsigned char head[kMaxKeyword] = {};
+};
+
+// The token a lone code byte that is no name byte makes.
+inline significantToken::kind kindOfCodeByte(unsigned char c) {
+  const bool closes = c == ')' || c == ']' || c == '}' || c == '"' || c == '\'' || c == '`';
+  return closes ? significantToken::kind::operand : significantToken::kind::other;
+}
+
+// Whether `word` is one of the ' '-separated words of `list`.
+inline bool isListed(std::string_view list, std::string_view word) {
+  while (!list.empty()) {
+    const size_t space = list.find(' ');
+    if (list.substr(0, space) == word) return true;
+    if (space == std::string_view::npos) break;
+    list.remove_prefix(space + 1);
+  }
+  return false;
+}
+
+inline bool isListedWord(const significantToken& t, std::string_view list) {
+  return t.what == significantToken::kind::word && t.length <= kMaxKeyword &&
+         isListed(list, std::string_view(reinterpret_cast<const char*>(t.head),
+                                         static_cast<size_t>(t.length)));
+}
+
+// Whether an operand is expected after `t`, so that a "/" there opens a
+// regex: at the start, after an operator or opening bracket, after a keyword.
+inline bool expectsOperand(const significantToken& t, std::string_view keywords) {
+  switch (t.what) {
+    case significantToken::kind::start:
+    case significantToken::kind::other: return true;
+    case significantToken::kind::operand: return false;
+    case significantToken::kind::word: return isListedWord(t, keywords);
+  }
+  return false;
+}
+
+// Ruby's reading of a method's first argument: after a word, a "/" or "%"
+// with a blank before it and none after it opens a literal.
+inline bool isSpacedArgument(const significantToken& t, unsigned char before,
+                             unsigned char after) {
+  return t.what == significantToken::kind::word &&
+         (before == ' ' || before == '\t') && !isSpaceByte(after) && after != '=';
+}
 
 }  // namespace quillstat
 

@@ -33,6 +33,7 @@ struct machineHook;
 #include "engine/exact_hooks/digit_separators.h"
 #include "engine/exact_hooks/php_heredocs.h"
 #include "engine/exact_hooks/raw_strings.h"
+#include "engine/exact_hooks/regex_literals.h"
 
 namespace quillstat {
 
@@ -40,7 +41,8 @@ template <hook... H>
 struct hookList {};
 
 using allHooks =
-    hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs>;
+    hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs,
+             hook::regexLiterals>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)

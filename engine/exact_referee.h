@@ -37,6 +37,7 @@ std::unique_ptr<refereeHook> cDirectivesReferee();
 std::unique_ptr<refereeHook> rawStringsReferee();
 std::unique_ptr<refereeHook> digitSeparatorsReferee();
 std::unique_ptr<refereeHook> phpHeredocsReferee();
+std::unique_ptr<refereeHook> regexLiteralsReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.
@@ -70,10 +71,14 @@ class exactReferee {
   tokenRun runBefore(size_t i) const;
   // The row's literal rule opened by `opener`.
   size_t literalOpenedBy(std::string_view opener) const;
+  // The last token of the code before i, comments and blanks skipped.
+  significantToken significantBefore(size_t i) const;
 
  private:
   enum class state { code, lineComment, blockComment, literal, outside, hook };
   enum { blankLine = 0, commentLine = 1, codeLine = 2 };
+  // What each byte taken was, for significantBefore().
+  enum class taken : uint8_t { code, literal, comment };
 
   // A token that opens something in code, and what.
   struct opener {
@@ -101,6 +106,7 @@ class exactReferee {
   bool isMark(unsigned char c) const;
   unsigned char previous() const { return i_ > 0 ? data_[i_ - 1] : 0; }
   void line(unsigned char c, int kind);
+  void takePlain(unsigned char c);  // a code byte that may be a statement mark
   void endLine();
   int commentKind() const;
 
@@ -115,6 +121,7 @@ class exactReferee {
   size_t rule_ = 0;
   int64_t depth_ = 0;
   refereeHook* hook_ = nullptr;
+  std::vector<taken> taken_;  // one per byte taken
   std::vector<nesting> nestings_;
   int64_t lineCounts_[3] = {0, 0, 0};
   int lineKind_ = blankLine;

@@ -14,6 +14,7 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::rawStrings: return rawStringsReferee();
     case hook::digitSeparators: return digitSeparatorsReferee();
     case hook::phpHeredocs: return phpHeredocsReferee();
+    case hook::regexLiterals: return regexLiteralsReferee();
   }
   return nullptr;
 }
@@ -95,12 +96,21 @@ bool exactReferee::isMark(unsigned char c) const {
 
 void exactReferee::takeCode() {
   counter_.plainCode(false);
+  taken_.push_back(taken::code);
   line(at(i_++), codeLine);
+}
+
+void exactReferee::takePlain(unsigned char c) {
+  counter_.plainCode(isMark(c));
+  taken_.push_back(taken::code);
+  line(c, codeLine);
+  ++i_;
 }
 
 void exactReferee::takeLiteral(size_t n) {
   for (size_t end = i_ + n; i_ < end; ++i_) {
     ++counter_.pendingCodeChars;
+    taken_.push_back(taken::literal);
     line(at(i_), codeLine);
   }
 }
@@ -108,6 +118,7 @@ void exactReferee::takeLiteral(size_t n) {
 void exactReferee::takeMarker(size_t n) {
   for (size_t end = i_ + n; i_ < end; ++i_) {
     ++counter_.pendingCommentChars;
+    taken_.push_back(taken::comment);
     line(at(i_), commentKind());
   }
 }
@@ -116,12 +127,18 @@ void exactReferee::takeComment(size_t n) {
   for (size_t end = i_ + n; i_ < end; ++i_) {
     counter_.offer(at(i_), previous());
     ++counter_.pendingCommentChars;
+    taken_.push_back(taken::comment);
     line(at(i_), commentKind());
   }
 }
 
+// Outside the code region nothing is a token; as the machine, the regex
+// rule reads it as code.
 void exactReferee::takeOutside(size_t n) {
-  for (size_t end = i_ + n; i_ < end; ++i_) line(at(i_), codeLine);
+  for (size_t end = i_ + n; i_ < end; ++i_) {
+    taken_.push_back(taken::code);
+    line(at(i_), codeLine);
+  }
 }
 
 void exactReferee::enterCode() { state_ = state::code; }
@@ -171,6 +188,30 @@ size_t exactReferee::literalOpenedBy(std::string_view text) const {
     if (rules_.literals[k].opener == text) return k;
   }
   return 0;
+}
+
+significantToken exactReferee::significantBefore(size_t i) const {
+  significantToken t;
+  size_t j = i;
+  while (j > 0 && (taken_[j - 1] == taken::comment ||
+                   (taken_[j - 1] == taken::code && isSpaceByte(at(j - 1))))) {
+    --j;
+  }
+  if (j == 0) return t;
+  if (taken_[j - 1] == taken::literal) {
+    t.what = significantToken::kind::operand;
+  } else if (!isNameByte(at(j - 1))) {
+    t.what = kindOfCodeByte(at(j - 1));
+  } else {
+    size_t start = j - 1;
+    while (start > 0 && taken_[start - 1] == taken::code && isNameByte(at(start - 1))) --start;
+    t.what = significantToken::kind::word;
+    t.length = static_cast<int64_t>(j - start);
+    for (size_t k = 0; k < j - start && k < static_cast<size_t>(kMaxKeyword); ++k) {
+      t.head[k] = at(start + k);
+    }
+  }
+  return t;
 }
 
 bool exactReferee::placedAt(placement where) const {
@@ -224,9 +265,7 @@ void exactReferee::codeAt(unsigned char c) {
     if (open(o, n)) return;
   }
   if (!nestings_.empty() && bracketAt(c)) return;
-  counter_.plainCode(isMark(c));
-  line(c, codeLine);
-  ++i_;
+  takePlain(c);
 }
 
 // A bracket of the innermost interpolation's kind nests, or closes it.
@@ -267,10 +306,7 @@ bool exactReferee::open(const opener& o, size_t n) {
       state_ = state::outside;
       return true;
     case opener::plain:
-      for (size_t k = 0; k < n; ++k) {
-        counter_.plainCode(isMark(at(i_)));
-        line(at(i_++), codeLine);
-      }
+      for (size_t k = 0; k < n; ++k) takePlain(at(i_));
       return true;
     case opener::hookToken: return hooks_[o.rule]->open(*this, n);
   }
@@ -281,6 +317,7 @@ void exactReferee::lineCommentAt(unsigned char c) {
   if (isLineEnd(c)) {
     counter_.offerIfPending(c, previous());
     ++counter_.pendingCodeChars;
+    taken_.push_back(taken::code);
     line(c, codeLine);
     ++i_;
     state_ = state::code;

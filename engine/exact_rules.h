@@ -75,6 +75,8 @@ enum hook : uint32_t {
   digitSeparators = 1u << 2,  // an apostrophe after a number is code: 1'000'000
   phpHeredocs = 1u << 3,      // <<<ID, <<<"ID" and <<<'ID', closed by the label at a
                               // line's start, after blanks, with no label byte after it
+  regexLiterals = 1u << 4,    // "/" where no operand stands before it opens a regular
+                              // expression (the row's `regex`)
 };
 
 // The tokens at which a hook may take over in code, tried before the row's
@@ -90,6 +92,7 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::rawStrings, "\"", placement::anywhere},
     {hook::digitSeparators, "'", placement::anywhere},
     {hook::phpHeredocs, "<<<", placement::anywhere},
+    {hook::regexLiterals, "/", placement::anywhere},
 };
 
 // How far past a token's first byte a match may look: the longest token
@@ -104,6 +107,19 @@ inline constexpr int kMaxBlockComments = 3;
 inline constexpr int kMaxLiterals = 10;
 inline constexpr int kMaxPlainTokens = 4;
 
+// Regular-expression literals (hook::regexLiterals). "/" opens one where the
+// previous significant token, comments skipped, is no operand: the content's
+// start, an operator, an opening bracket, a comma or semicolon, or one of
+// `keywords`; after a name, a number, a closing bracket or a literal it is
+// division. The body holds backslash escapes; flags after it are code.
+struct regexRule {
+  std::string_view keywords;     // words after which an operand is expected, ' '-separated
+  bool spansLines = false;       // else an unclosed regex ends before its line's end
+  bool classes = false;          // "/" inside [...] does not close it (JavaScript)
+  bool spacedArgument = false;   // after a name, "/" or "%" with a blank before and none
+                                 // after opens a literal: Ruby's `puts /x/`, `p %w[a]`
+};
+
 struct exactRules {
   lineCommentRule lineComments[kMaxLineComments] = {};
   blockCommentRule blockComments[kMaxBlockComments] = {};
@@ -117,6 +133,8 @@ struct exactRules {
   bool lineSplices = false;  // a backslash before a line end joins the two lines, within
                              // tokens too: "/\" and "/" on the next line open a comment
   uint32_t hooks = 0;
+  // What the hooks of the row read.
+  regexRule regex = {};
 
   constexpr bool has(hook h) const { return (hooks & h) != 0; }
 };

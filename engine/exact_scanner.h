@@ -54,6 +54,7 @@ class exactScanner {
   // returns waitAt(p) at the first byte it cannot decide yet.
 
   exactFrame frame;
+  static constexpr const exactRules& kRules = R;
 
   // Whether the current chunk's end is the content's end.
   bool atContentEnd() const { return final_; }

@@ -56,6 +56,9 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::phpHeredocs,
        {"<<<", "<<<EOT\n", "<<< \"EOT\"\n", "<<<'EOT'\n", "\nEOT", "\n  EOT;", "EOT", "\nEOTX",
         "E"}},
+      {hook::regexLiterals,
+       {"/", "/g", "return /", "typeof", "in ", "x /", " /a", "(/", "= /", ") /", "[/]", "\\/",
+        "/[", "]", "split", "if"}},
   };
   std::vector<std::string> pieces;
   for (const auto& row : table) {
