@@ -71,12 +71,25 @@ inline bool isBadRawDelimiterByte(unsigned char c) {
 // stays bounded whatever the input, and no real label comes near it.
 inline constexpr size_t kMaxHeredocLabel = 256;
 
-// The bytes of a PHP heredoc label: ASCII letters, digits, "_" and every
+// The bytes of a heredoc label: ASCII letters, digits, "_" and every
 // byte from 0x80 up; a label does not start with a digit.
 inline bool isLabelByte(unsigned char c) {
   return isAsciiLetter(c) || isDigit(c) || c == '_' || c >= 0x80;
 }
 inline bool startsLabel(unsigned char c) { return isLabelByte(c) && !isDigit(c); }
+
+// The heredocs that may wait for their bodies at once (heredocRule); "<<"
+// past them is a shift, plain code.
+inline constexpr int kMaxPendingHeredocs = 8;
+
+// The quotes around a heredoc's label ("<<'EOF'").
+inline bool isHeredocQuote(unsigned char c) { return c == '\'' || c == '"' || c == '`'; }
+
+// What may indent a heredoc's closing label: tabs, or with `tabsOnly` unset
+// blanks.
+inline bool indentsLabel(unsigned char c, bool tabsOnly) {
+  return c == '\t' || (!tabsOnly && c == ' ');
+}
 
 // What may stand between "<<<" and the label, and indent a closing label.
 inline bool isPhpBlank(unsigned char c) { return c == ' ' || c == '\t'; }

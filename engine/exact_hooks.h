@@ -11,7 +11,8 @@
 //       machine goes on, or nullptr to decline the token;
 //   resume(M&, p, end): bytes from p, once M::enterHook<H>() handed them
 //       to it.
-// `needsTokenRuns` asks the machine to keep M::runBefore() valid.
+// `needsTokenRuns` asks the machine to keep M::runBefore() valid;
+// `watchesLineEnds`, where set, lets the hook call M::watchLineEnd().
 // Adding a hook: its value in `hook` and its tokens in kHookTokens
 // (exact_rules.h), its header here and in hookList, its referee
 // (exact_hooks/*_reference.cpp, exact_referee.h).
@@ -34,6 +35,7 @@ struct machineHook;
 #include "engine/exact_hooks/php_heredocs.h"
 #include "engine/exact_hooks/raw_strings.h"
 #include "engine/exact_hooks/regex_literals.h"
+#include "engine/exact_hooks/line_heredocs.h"
 
 namespace quillstat {
 
@@ -42,7 +44,7 @@ struct hookList {};
 
 using allHooks =
     hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs,
-             hook::regexLiterals>;
+             hook::regexLiterals, hook::lineHeredocs>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)
@@ -60,6 +62,25 @@ constexpr bool anyNeedsTokenRuns(std::index_sequence<I...>) {
 template <class Hooks>
 constexpr bool hooksNeedTokenRuns() {
   return anyNeedsTokenRuns<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
+}
+
+// Whether a hook asks to see line ends (M::watchLineEnd()); a hook that does
+// sets `watchesLineEnds`.
+template <class H>
+constexpr bool watchesLineEnds() {
+  if constexpr (requires { H::watchesLineEnds; }) {
+    return H::watchesLineEnds;
+  } else {
+    return false;
+  }
+}
+template <class Hooks, size_t... I>
+constexpr bool anyWatchesLineEnds(std::index_sequence<I...>) {
+  return (watchesLineEnds<std::tuple_element_t<I, Hooks>>() || ...);
+}
+template <class Hooks>
+constexpr bool hooksWatchLineEnds() {
+  return anyWatchesLineEnds<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
 }
 
 template <hook H, class Hooks, size_t I = 0>

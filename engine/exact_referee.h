@@ -38,6 +38,7 @@ std::unique_ptr<refereeHook> rawStringsReferee();
 std::unique_ptr<refereeHook> digitSeparatorsReferee();
 std::unique_ptr<refereeHook> phpHeredocsReferee();
 std::unique_ptr<refereeHook> regexLiteralsReferee();
+std::unique_ptr<refereeHook> lineHeredocsReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.
@@ -62,6 +63,9 @@ class exactReferee {
   void enterCode();
   void enterLiteral(size_t rule);
   void enterHook(refereeHook* hook);
+  // The next line end taken in code, or that ends a line comment, is taken
+  // as code and hands the referee to `hook`.
+  void watchLineEnd(refereeHook* hook) { watcher_ = hook; }
 
   // Whether a splice (a backslash before a line end) stands at i.
   bool isSpliceAt(size_t i) const;
@@ -107,6 +111,7 @@ class exactReferee {
   unsigned char previous() const { return i_ > 0 ? data_[i_ - 1] : 0; }
   void line(unsigned char c, int kind);
   void takePlain(unsigned char c);  // a code byte that may be a statement mark
+  void handToWatcher();
   void endLine();
   int commentKind() const;
 
@@ -121,6 +126,7 @@ class exactReferee {
   size_t rule_ = 0;
   int64_t depth_ = 0;
   refereeHook* hook_ = nullptr;
+  refereeHook* watcher_ = nullptr;
   std::vector<taken> taken_;  // one per byte taken
   std::vector<nesting> nestings_;
   int64_t lineCounts_[3] = {0, 0, 0};

@@ -15,6 +15,7 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::digitSeparators: return digitSeparatorsReferee();
     case hook::phpHeredocs: return phpHeredocsReferee();
     case hook::regexLiterals: return regexLiteralsReferee();
+    case hook::lineHeredocs: return lineHeredocsReferee();
   }
   return nullptr;
 }
@@ -141,6 +142,12 @@ void exactReferee::takeOutside(size_t n) {
   }
 }
 
+void exactReferee::handToWatcher() {
+  if (watcher_ == nullptr) return;
+  enterHook(watcher_);
+  watcher_ = nullptr;
+}
+
 void exactReferee::enterCode() { state_ = state::code; }
 
 void exactReferee::enterLiteral(size_t rule) {
@@ -264,6 +271,11 @@ void exactReferee::codeAt(unsigned char c) {
     }
     if (open(o, n)) return;
   }
+  if (watcher_ != nullptr && isLineEnd(c)) {
+    takePlain(c);
+    handToWatcher();
+    return;
+  }
   if (!nestings_.empty() && bracketAt(c)) return;
   takePlain(c);
 }
@@ -321,6 +333,7 @@ void exactReferee::lineCommentAt(unsigned char c) {
     line(c, codeLine);
     ++i_;
     state_ = state::code;
+    handToWatcher();
   } else if (isSpliceAt(i_)) {
     takeComment(2);
   } else if (size_t n = rules_.region.closer.empty() ? 0 : matchAt(i_, rules_.region.closer)) {

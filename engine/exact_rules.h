@@ -77,6 +77,7 @@ enum hook : uint32_t {
                               // line's start, after blanks, with no label byte after it
   regexLiterals = 1u << 4,    // "/" where no operand stands before it opens a regular
                               // expression (the row's `regex`)
+  lineHeredocs = 1u << 5,     // "<<LABEL": its body starts on the next line (`heredoc`)
 };
 
 // The tokens at which a hook may take over in code, tried before the row's
@@ -93,6 +94,7 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::digitSeparators, "'", placement::anywhere},
     {hook::phpHeredocs, "<<<", placement::anywhere},
     {hook::regexLiterals, "/", placement::anywhere},
+    {hook::lineHeredocs, "<<", placement::anywhere},
 };
 
 // How far past a token's first byte a match may look: the longest token
@@ -120,6 +122,18 @@ struct regexRule {
                                  // after opens a literal: Ruby's `puts /x/`, `p %w[a]`
 };
 
+// Heredocs whose body starts on the line after "<<LABEL" (hook::lineHeredocs):
+// "<<", an optional indent mark, the label (bare, quoted with ', " or `, or
+// after a backslash), then the rest of the line is code; the body is a
+// literal closed by the label alone on a line. Several may open on one line;
+// their bodies follow in order.
+struct heredocRule {
+  std::string_view indentMarks;    // after "<<": the closing label may be indented ("-~")
+  bool tabsOnly = false;           // by tabs only (a shell's "<<-")
+  bool blanksBeforeLabel = false;  // blanks may stand between "<<" and the label ("<< EOF")
+  bool notAfterWord = false;       // "<<" right after a name byte is a shift ("a<<b")
+};
+
 struct exactRules {
   lineCommentRule lineComments[kMaxLineComments] = {};
   blockCommentRule blockComments[kMaxBlockComments] = {};
@@ -135,6 +149,7 @@ struct exactRules {
   uint32_t hooks = 0;
   // What the hooks of the row read.
   regexRule regex = {};
+  heredocRule heredoc = {};
 
   constexpr bool has(hook h) const { return (hooks & h) != 0; }
 };

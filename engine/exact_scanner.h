@@ -97,6 +97,13 @@ class exactScanner {
     mode_ = mode::hook;
     hook_ = hookIndexOf<H>();
   }
+  // Hands the next line end taken in code, or that ends a line comment, to
+  // hook H (whose watchesLineEnds is set): the machine takes it as code,
+  // then H resumes after it.
+  template <hook H>
+  void watchLineEnd() {
+    watcher_ = static_cast<uint8_t>(hookIndexOf<H>() + 1);
+  }
 
   // The row's literal rule opened by `opener`, or -1.
   static constexpr int literalOpenedBy(std::string_view opener) {
@@ -133,6 +140,7 @@ class exactScanner {
 
   using hooks = activeHooks<R>;
   static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>();
+  static constexpr bool kWatchesLines = hooksWatchLineEnds<hooks>();
   template <hook H>
   static constexpr uint8_t hookIndexOf() {
     return static_cast<uint8_t>(indexOfHook<H, hooks>());
@@ -148,6 +156,8 @@ class exactScanner {
 
   using codeStops = byteSetOf<codeStopsOf(R)>;
   using nestedCodeStops = byteSetOf<nestedCodeStopsOf(R)>;  // inside interpolations
+  using watchedCodeStops = byteSetOf<lineEndsAdded(codeStopsOf(R))>;
+  using watchedNestedCodeStops = byteSetOf<lineEndsAdded(nestedCodeStopsOf(R))>;
   using marks = byteSetOf<marksOf(R)>;
   using lineStops = byteSetOf<lineCommentStopsOf(R)>;
   template <int K>
@@ -162,8 +172,15 @@ class exactScanner {
   // Each handles bytes from p in its mode and returns where it stopped; each
   // takes at least one byte, changes the mode, or sets waiting_ and returns
   // the first byte it could not decide.
-  template <bool Nested>
+  template <bool Nested, bool Watched>
   const unsigned char* code(const unsigned char* p, const unsigned char* end);
+  // After a line end taken in code or ending a line comment: the watcher's.
+  void lineEndTaken() {
+    if (watcher_ == 0) return;
+    mode_ = mode::hook;
+    hook_ = static_cast<uint8_t>(watcher_ - 1);
+    watcher_ = 0;
+  }
   const unsigned char* lineComment(const unsigned char* p, const unsigned char* end);
   template <int K>
   const unsigned char* blockComment(const unsigned char* p, const unsigned char* end);
@@ -199,6 +216,7 @@ class exactScanner {
   mode mode_ = mode::code;
   uint8_t rule_ = 0;
   uint8_t hook_ = 0;
+  uint8_t watcher_ = 0;   // 1 + the index of the hook watching the next line end, or 0
   bool final_ = false;    // the chunk's end is the content's end
   bool waiting_ = false;  // a handler needs bytes past the chunk's end
   int64_t depth_ = 0;
@@ -253,8 +271,14 @@ template <const exactRules& R>
 const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigned char* end) {
   switch (mode_) {
     case mode::code:
-      if (kInterpolates && !nestings_.empty()) return code<true>(p, end);
-      return code<false>(p, end);
+      if constexpr (kWatchesLines) {
+        if (watcher_ != 0) {
+          if (kInterpolates && !nestings_.empty()) return code<true, true>(p, end);
+          return code<false, true>(p, end);
+        }
+      }
+      if (kInterpolates && !nestings_.empty()) return code<true, false>(p, end);
+      return code<false, false>(p, end);
     case mode::lineComment: return lineComment(p, end);
     case mode::blockComment:
       return blockCommentOf(p, end, std::make_index_sequence<kBlockComments>{});
@@ -322,14 +346,23 @@ bool exactScanner<R>::placed(placement where, const unsigned char* p) const {
 }
 
 template <const exactRules& R>
-template <bool Nested>
+template <bool Nested, bool Watched>
 const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigned char* end) {
-  using stops = std::conditional_t<Nested, nestedCodeStops, codeStops>;
+  using stops = std::conditional_t<
+      Watched, std::conditional_t<Nested, watchedNestedCodeStops, watchedCodeStops>,
+      std::conditional_t<Nested, nestedCodeStops, codeStops>>;
   for (;;) {
     p = frame.template codeRun<stops, marks>(p, end);
     if (p == end) return p;
     const unsigned char* next = openToken(p, end, std::make_index_sequence<kTokens.count>{});
     if (waiting_) return next != nullptr ? next : p;  // in the token, or after what it opened
+    if constexpr (Watched) {
+      if (next == nullptr && isLineEnd(*p)) {
+        frame.code(marks::contains(*p));
+        lineEndTaken();
+        return p + 1;
+      }
+    }
     if (next == nullptr) {
       if constexpr (Nested) {
         if (nestedCodeStops::contains(*p)) {
@@ -343,8 +376,12 @@ const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigne
       continue;
     }
     p = next;
-    // An interpolation that opened sends code to the other loop.
+    // An interpolation that opened, or a watch that began, sends code to
+    // another loop.
     if (mode_ != mode::code || nestings_.empty() == Nested) return p;
+    if constexpr (kWatchesLines && !Watched) {
+      if (watcher_ != 0) return p;
+    }
   }
 }
 
@@ -433,6 +470,7 @@ const unsigned char* exactScanner<R>::lineComment(const unsigned char* p,
       frame.closeComment(p);
       frame.lineCommentEnd(p);
       mode_ = mode::code;
+      if constexpr (kWatchesLines) lineEndTaken();
       return p + 1;
     }
     if constexpr (kSplices) {

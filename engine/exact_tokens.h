@@ -178,6 +178,12 @@ constexpr byteList nestedCodeStopsOf(const exactRules& rules) {
   return stops;
 }
 
+// A stop set with the line ends added: code while a hook watches them.
+constexpr byteList lineEndsAdded(byteList stops) {
+  stops.add("\r\n");
+  return stops;
+}
+
 constexpr byteList regionOpenerStartOf(const exactRules& rules) {
   byteList start;
   if (!rules.region.opener.empty()) start.add(static_cast<unsigned char>(rules.region.opener[0]));

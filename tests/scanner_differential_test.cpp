@@ -59,6 +59,9 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::regexLiterals,
        {"/", "/g", "return /", "typeof", "in ", "x /", " /a", "(/", "= /", ") /", "[/]", "\\/",
         "/[", "]", "split", "if"}},
+      {hook::lineHeredocs,
+       {"<<", "<<EOF\n", "<<-EOF", "<<~EOF", "<< 'EOF'", "<<\"E\"", "<<\\EOF", "\nEOF\n",
+        "\n\tEOF", "\n  EOF", "EOF", "<<A <<B\n", "\nA\nB\n", "a<<", "<<''\n"}},
   };
   std::vector<std::string> pieces;
   for (const auto& row : table) {
