@@ -90,18 +90,20 @@ class tokenTracker {
 // where each comment opens and closes, and the lines of each stretch
 // between are counted in one pass when it ends, rather than byte by byte.
 struct exactFrame {
-  explicit exactFrame(bool includeFirstComment) : counter(includeFirstComment) {}
+  // `tracksTokens`: keep `tokens`, for the hooks that ask it.
+  exactFrame(bool includeFirstComment, bool tracksTokens)
+      : counter(includeFirstComment), tracksTokens_(tracksTokens) {}
 
   // Brackets each chunk; previous() and the line places are valid for bytes
   // of [begin, end) only, where end is the first byte not taken.
   void beginChunk(const unsigned char* begin) {
     chunkBegin = begin;
     lines.begin(begin);
-    tokens.beginChunk(begin);
+    if (tracksTokens_) tokens.beginChunk(begin);
   }
   void endChunk(const unsigned char* end) {
     lines.countTo(end);
-    tokens.endChunk(end);
+    if (tracksTokens_) tokens.endChunk(end);
     if (end == chunkBegin) return;
     carriedOnlyBlanks_ = onlyBlanksBefore(end);
     carry = end[-1];
@@ -125,11 +127,11 @@ struct exactFrame {
   void openComment(const unsigned char* p) {
     const bool counted = counter.includeFirstComment || counter.commentRuns > 0;
     lines.change(p, counted ? lineClass::comment : lineClass::hiddenComment);
-    tokens.commentOpens(p);
+    if (tracksTokens_) tokens.commentOpens(p);
   }
   void closeComment(const unsigned char* p) {
     lines.change(p, lineClass::code);
-    tokens.commentCloses(p);
+    if (tracksTokens_) tokens.commentCloses(p);
   }
 
 
@@ -146,11 +148,25 @@ struct exactFrame {
     return stop;
   }
 
+  // codeRun, where the bytes of TokenStarts stop the run only after no word
+  // byte and those of LineStarts only as a line's first byte.
+  template <class Stops, class TokenStarts, class LineStarts, class Marks>
+  const unsigned char* placedCodeRun(const unsigned char* p, const unsigned char* end) {
+    const unsigned char* stop = skipPlacedCode<Stops, TokenStarts, LineStarts, Marks>(
+        p, end, !atLineStart(p) && isWordByte(previous(p)), atLineStart(p),
+        &counter.countCodeLine);
+    if (stop != p) {
+      counter.pendingCodeChars += stop - p;
+      counter.flushRun();
+    }
+    return stop;
+  }
+
   void code(bool isMark) { counter.plainCode(isMark); }
 
   void literal(const unsigned char* p, const unsigned char* q) {
     counter.pendingCodeChars += q - p;
-    if (q != p) tokens.literalEnds(q);
+    if (tracksTokens_ && q != p) tokens.literalEnds(q);
   }
 
   // The literal text from p up to the first byte of Stops, or end.
@@ -214,6 +230,7 @@ struct exactFrame {
   unsigned char carry = 0;
 
  private:
+  bool tracksTokens_;
   bool carriedOnlyBlanks_ = true;  // onlyBlanksBefore() the end of the last chunk
   bool started_ = false;           // a byte has been taken
 };

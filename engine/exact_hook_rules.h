@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/byte_classes.h"
+#include "engine/exact_rules.h"
 #include "engine/word_detectors.h"
 
 namespace quillstat {
@@ -94,17 +95,48 @@ inline bool indentsLabel(unsigned char c, bool tabsOnly) {
 // What may stand between "<<<" and the label, and indent a closing label.
 inline bool isPhpBlank(unsigned char c) { return c == ' ' || c == '\t'; }
 
+// Blanks and line ends: what the regex rule skips between tokens.
+inline bool isSpaceByte(unsigned char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+// --- Quote-like literals (quoteOperatorRule, percentLetters) ---------------
+
+// What may open a quote-like literal's body: no name byte or blank, and no
+// closing bracket ($h{s} is a hash key). Callers rule out "#" after blanks
+// and "=>".
+inline bool isQuoteDelimiter(unsigned char c) {
+  return !isLabelByte(c) && !isSpaceByte(c) && c != ')' && c != ']' && c != '}' && c != '>';
+}
+
+// The delimiter that closes a body opened by c: a bracket's mate, which lets
+// the brackets nest, or c itself.
+inline unsigned char closingDelimiterOf(unsigned char c) {
+  switch (c) {
+    case '(': return ')';
+    case '[': return ']';
+    case '{': return '}';
+    case '<': return '>';
+    default: return c;
+  }
+}
+
+// Before a quote operator's word: no name byte, sigil or "->", nor the "-"
+// of a file test (-s $file).
+inline bool mayPrecedeQuoteWord(unsigned char c) {
+  return !(isLabelByte(c) || c == '$' || c == '@' || c == '%' || c == '&' || c == '*' ||
+           c == '-' || c == ':' || c == '>');
+}
+
+// The longest quote operator's word.
+inline constexpr size_t kMaxQuoteWord = 2;
+
 // --- What stands before a "/" (regexRule) ------------------------------------
 
 // The bytes of a name or number, as the regex rule reads the word before a
 // "/": "$" too, for JavaScript's and Perl's names.
 inline bool isNameByte(unsigned char c) {
   return isAsciiLetter(c) || isDigit(c) || c == '_' || c == '$' || c >= 0x80;
-}
-
-// What the regex rule skips between tokens.
-inline bool isSpaceByte(unsigned char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
 // The longest word a row may list as a keyword; a longer word is a name.
@@ -127,13 +159,16 @@ inline significantToken::kind kindOfCodeByte(unsigned char c) {
   return closes ? significantToken::kind::operand : significantToken::kind::other;
 }
 
-// Whether `word` is one of the ' '-separated words of `list`.
+// Whether `word` is one of the ' '-separated words of `list`. Byte by byte:
+// the words are short, and a call to a library compare would cost more.
 inline bool isListed(std::string_view list, std::string_view word) {
-  while (!list.empty()) {
-    const size_t space = list.find(' ');
-    if (list.substr(0, space) == word) return true;
-    if (space == std::string_view::npos) break;
-    list.remove_prefix(space + 1);
+  size_t i = 0;
+  while (i < list.size()) {
+    size_t k = 0;
+    while (k < word.size() && i + k < list.size() && list[i + k] == word[k]) ++k;
+    if (k == word.size() && (i + k == list.size() || list[i + k] == ' ')) return true;
+    while (i < list.size() && list[i] != ' ') ++i;
+    ++i;
   }
   return false;
 }
@@ -162,6 +197,15 @@ inline bool isSpacedArgument(const significantToken& t, unsigned char before,
                              unsigned char after) {
   return t.what == significantToken::kind::word &&
          (before == ' ' || before == '\t') && !isSpaceByte(after) && after != '=';
+}
+
+// Whether a "/" (or "%") opens a literal (regexRule): after `before`, first
+// on its line or not, between the bytes `previous` and `next` (a blank
+// where there is none).
+inline bool opensLiteral(const regexRule& rule, const significantToken& before, bool firstOnLine,
+                         unsigned char previous, unsigned char next) {
+  return expectsOperand(before, rule.keywords) || (rule.atLineStart && firstOnLine) ||
+         (rule.spacedArgument && isSpacedArgument(before, previous, next));
 }
 
 }  // namespace quillstat

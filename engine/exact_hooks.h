@@ -11,8 +11,10 @@
 //       machine goes on, or nullptr to decline the token;
 //   resume(M&, p, end): bytes from p, once M::enterHook<H>() handed them
 //       to it.
-// `needsTokenRuns` asks the machine to keep M::runBefore() valid;
-// `watchesLineEnds`, where set, lets the hook call M::watchLineEnd().
+// `needsTokenRuns` asks the machine to keep M::runBefore() valid. Two
+// flags are optional: `watchesLineEnds` lets the hook call
+// M::watchLineEnd(), `needsSignificantTokens` asks the frame to keep
+// M::frame.tokens (exact_frame.h).
 // Adding a hook: its value in `hook` and its tokens in kHookTokens
 // (exact_rules.h), its header here and in hookList, its referee
 // (exact_hooks/*_reference.cpp, exact_referee.h).
@@ -36,6 +38,8 @@ struct machineHook;
 #include "engine/exact_hooks/raw_strings.h"
 #include "engine/exact_hooks/regex_literals.h"
 #include "engine/exact_hooks/line_heredocs.h"
+#include "engine/exact_hooks/delimited_literals.h"
+#include "engine/exact_hooks/doc_blocks.h"
 
 namespace quillstat {
 
@@ -44,7 +48,8 @@ struct hookList {};
 
 using allHooks =
     hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs,
-             hook::regexLiterals, hook::lineHeredocs>;
+             hook::regexLiterals, hook::lineHeredocs, hook::quoteOperators, hook::percentLiterals,
+             hook::docBlocks>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)
@@ -64,23 +69,36 @@ constexpr bool hooksNeedTokenRuns() {
   return anyNeedsTokenRuns<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
 }
 
-// Whether a hook asks to see line ends (M::watchLineEnd()); a hook that does
-// sets `watchesLineEnds`.
-template <class H>
-constexpr bool watchesLineEnds() {
-  if constexpr (requires { H::watchesLineEnds; }) {
-    return H::watchesLineEnds;
-  } else {
-    return false;
+// The optional flags of a hook, false where it does not set them.
+struct watchesLineEndsFlag {
+  template <class H>
+  static constexpr bool of() {
+    if constexpr (requires { H::watchesLineEnds; }) {
+      return H::watchesLineEnds;
+    } else {
+      return false;
+    }
   }
+};
+struct needsSignificantTokensFlag {
+  template <class H>
+  static constexpr bool of() {
+    if constexpr (requires { H::needsSignificantTokens; }) {
+      return H::needsSignificantTokens;
+    } else {
+      return false;
+    }
+  }
+};
+
+// Whether a hook of Hooks sets the optional Flag.
+template <class Flag, class Hooks, size_t... I>
+constexpr bool anyHookSets(std::index_sequence<I...>) {
+  return (Flag::template of<std::tuple_element_t<I, Hooks>>() || ...);
 }
-template <class Hooks, size_t... I>
-constexpr bool anyWatchesLineEnds(std::index_sequence<I...>) {
-  return (watchesLineEnds<std::tuple_element_t<I, Hooks>>() || ...);
-}
-template <class Hooks>
-constexpr bool hooksWatchLineEnds() {
-  return anyWatchesLineEnds<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
+template <class Flag, class Hooks>
+constexpr bool anyHookSets() {
+  return anyHookSets<Flag, Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
 }
 
 template <hook H, class Hooks, size_t I = 0>

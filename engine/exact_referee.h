@@ -39,6 +39,9 @@ std::unique_ptr<refereeHook> digitSeparatorsReferee();
 std::unique_ptr<refereeHook> phpHeredocsReferee();
 std::unique_ptr<refereeHook> regexLiteralsReferee();
 std::unique_ptr<refereeHook> lineHeredocsReferee();
+std::unique_ptr<refereeHook> quoteOperatorsReferee();
+std::unique_ptr<refereeHook> percentLiteralsReferee();
+std::unique_ptr<refereeHook> docBlocksReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.
@@ -59,6 +62,8 @@ class exactReferee {
   void takeMarker(size_t n);      // a comment's opener
   void takeComment(size_t n);     // comment text or closer
   void takeOutside(size_t n);     // outside the code region
+  void takeCommentEnd();          // the line end that ends a comment: code that closes no
+                                  // run, finishing a word under way
 
   void enterCode();
   void enterLiteral(size_t rule);
@@ -77,6 +82,8 @@ class exactReferee {
   size_t literalOpenedBy(std::string_view opener) const;
   // The last token of the code before i, comments and blanks skipped.
   significantToken significantBefore(size_t i) const;
+  // Whether only blanks stand between the start of i's line and i.
+  bool firstOnLine(size_t i) const;
 
  private:
   enum class state { code, lineComment, blockComment, literal, outside, hook };
@@ -91,6 +98,7 @@ class exactReferee {
     size_t rule = 0;  // or the hook's index in hooks_
     placement where = placement::anywhere;
     char notBefore = 0;
+    std::string_view notAfter = {};
   };
   // An interpolation under way: code inside literal `rule`, with `depth`
   // brackets of its kind open inside it.

@@ -16,6 +16,9 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::phpHeredocs: return phpHeredocsReferee();
     case hook::regexLiterals: return regexLiteralsReferee();
     case hook::lineHeredocs: return lineHeredocsReferee();
+    case hook::quoteOperators: return quoteOperatorsReferee();
+    case hook::percentLiterals: return percentLiteralsReferee();
+    case hook::docBlocks: return docBlocksReferee();
   }
   return nullptr;
 }
@@ -37,7 +40,9 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   }
   for (size_t k = 0; k < kMaxLineComments; ++k) {
     const lineCommentRule& r = rules.lineComments[k];
-    if (!r.opener.empty()) openers_.push_back({r.opener, opener::lineComment, k, r.where, r.notBefore});
+    if (!r.opener.empty()) {
+      openers_.push_back({r.opener, opener::lineComment, k, r.where, r.notBefore, r.notAfter});
+    }
   }
   for (size_t k = 0; k < kMaxBlockComments; ++k) {
     const blockCommentRule& r = rules.blockComments[k];
@@ -45,7 +50,7 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   }
   for (size_t k = 0; k < kMaxLiterals; ++k) {
     const literalRule& r = rules.literals[k];
-    if (!r.opener.empty()) openers_.push_back({r.opener, opener::literal, k, r.where});
+    if (!r.opener.empty()) openers_.push_back({r.opener, opener::literal, k, r.where, 0, r.notAfter});
   }
   if (!rules.region.closer.empty()) openers_.push_back({rules.region.closer, opener::regionCloser});
   for (std::string_view text : rules.plainTokens) {
@@ -142,6 +147,13 @@ void exactReferee::takeOutside(size_t n) {
   }
 }
 
+void exactReferee::takeCommentEnd() {
+  counter_.offerIfPending(at(i_), previous());
+  ++counter_.pendingCodeChars;
+  taken_.push_back(taken::code);
+  line(at(i_++), codeLine);
+}
+
 void exactReferee::handToWatcher() {
   if (watcher_ == nullptr) return;
   enterHook(watcher_);
@@ -221,6 +233,11 @@ significantToken exactReferee::significantBefore(size_t i) const {
   return t;
 }
 
+bool exactReferee::firstOnLine(size_t i) const {
+  while (i > 0 && isBlank(at(i - 1))) --i;
+  return i == 0 || isLineEnd(at(i - 1));
+}
+
 bool exactReferee::placedAt(placement where) const {
   const bool lineStart = i_ == 0 || isLineEnd(at(i_ - 1));
   const unsigned char b = previous();
@@ -232,11 +249,7 @@ bool exactReferee::placedAt(placement where) const {
              b == '(' || b == ')' || b == '<' || b == '>';
     case placement::tokenStart:
       return lineStart || !(isAsciiLetter(b) || isDigit(b) || b == '_' || b >= 0x80);
-    case placement::lineStart:
-      for (size_t j = i_; j > 0 && !isLineEnd(at(j - 1)); --j) {
-        if (!isBlank(at(j - 1))) return false;
-      }
-      return true;
+    case placement::lineStart: return firstOnLine(i_);
   }
   return false;
 }
@@ -269,6 +282,7 @@ void exactReferee::codeAt(unsigned char c) {
         at(i_ + n) == static_cast<unsigned char>(o.notBefore)) {
       continue;
     }
+    if (i_ > 0 && o.notAfter.find(static_cast<char>(previous())) != std::string_view::npos) continue;
     if (open(o, n)) return;
   }
   if (watcher_ != nullptr && isLineEnd(c)) {
@@ -327,11 +341,7 @@ bool exactReferee::open(const opener& o, size_t n) {
 
 void exactReferee::lineCommentAt(unsigned char c) {
   if (isLineEnd(c)) {
-    counter_.offerIfPending(c, previous());
-    ++counter_.pendingCodeChars;
-    taken_.push_back(taken::code);
-    line(c, codeLine);
-    ++i_;
+    takeCommentEnd();
     state_ = state::code;
     handToWatcher();
   } else if (isSpliceAt(i_)) {

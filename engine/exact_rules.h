@@ -27,6 +27,8 @@ struct lineCommentRule {
   std::string_view opener;
   placement where = placement::anywhere;
   char notBefore = 0;  // the opener followed by this byte opens no comment: PHP's "#["
+  std::string_view notAfter = {};  // right after one of these bytes the opener opens no
+                                   // comment: Perl's "$#", Ruby's "?#"
 };
 
 struct blockCommentRule {
@@ -55,6 +57,8 @@ struct literalRule {
   // and strings, comments and further literals inside, as in code.
   std::string_view interpolation = {};
   bool doubledOpenerIsText = false;  // "{{" is a brace of the text: C#'s $"", Python's f""
+  std::string_view notAfter = {};  // right after one of these bytes the opener is code:
+                                   // Perl's and Ruby's $", Ruby's ?"
 };
 
 // Code only between an opener and the closer, as PHP's "<?" and "?>": what
@@ -78,6 +82,10 @@ enum hook : uint32_t {
   regexLiterals = 1u << 4,    // "/" where no operand stands before it opens a regular
                               // expression (the row's `regex`)
   lineHeredocs = 1u << 5,     // "<<LABEL": its body starts on the next line (`heredoc`)
+  quoteOperators = 1u << 6,   // a word of `quoteOperators` and any delimiter: q{...}, s/a/b/
+  percentLiterals = 1u << 7,  // "%", a letter of `percentLetters` and any delimiter: %w[...]
+  docBlocks = 1u << 8,        // whole-line comments from "=word" at column 1, and the data
+                              // after "__END__" (`docBlock`)
 };
 
 // The tokens at which a hook may take over in code, tried before the row's
@@ -95,6 +103,14 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::phpHeredocs, "<<<", placement::anywhere},
     {hook::regexLiterals, "/", placement::anywhere},
     {hook::lineHeredocs, "<<", placement::anywhere},
+    {hook::quoteOperators, "q", placement::tokenStart},
+    {hook::quoteOperators, "m", placement::tokenStart},
+    {hook::quoteOperators, "s", placement::tokenStart},
+    {hook::quoteOperators, "t", placement::tokenStart},
+    {hook::quoteOperators, "y", placement::tokenStart},
+    {hook::percentLiterals, "%", placement::anywhere},
+    {hook::docBlocks, "=", placement::column1},
+    {hook::docBlocks, "__", placement::column1},
 };
 
 // How far past a token's first byte a match may look: the longest token
@@ -107,7 +123,7 @@ inline constexpr size_t kMaxLookahead = 64;
 inline constexpr int kMaxLineComments = 4;
 inline constexpr int kMaxBlockComments = 3;
 inline constexpr int kMaxLiterals = 10;
-inline constexpr int kMaxPlainTokens = 4;
+inline constexpr int kMaxPlainTokens = 8;
 
 // Regular-expression literals (hook::regexLiterals). "/" opens one where the
 // previous significant token, comments skipped, is no operand: the content's
@@ -120,6 +136,8 @@ struct regexRule {
   bool classes = false;          // "/" inside [...] does not close it (JavaScript)
   bool spacedArgument = false;   // after a name, "/" or "%" with a blank before and none
                                  // after opens a literal: Ruby's `puts /x/`, `p %w[a]`
+  bool atLineStart = false;      // "/" or "%" first on its line opens one: a line end
+                                 // ends the statement (Ruby)
 };
 
 // Heredocs whose body starts on the line after "<<LABEL" (hook::lineHeredocs):
@@ -132,6 +150,27 @@ struct heredocRule {
   bool tabsOnly = false;           // by tabs only (a shell's "<<-")
   bool blanksBeforeLabel = false;  // blanks may stand between "<<" and the label ("<< EOF")
   bool notAfterWord = false;       // "<<" right after a name byte is a shift ("a<<b")
+};
+
+// Quote-like operators (hook::quoteOperators): a word of the lists, not after
+// a name byte, a sigil or "->", then blanks and any delimiter but a name byte,
+// "#", "=>", ",", ";" or a closing bracket; brackets nest, a backslash
+// escapes, and flags after it are code.
+struct quoteOperatorRule {
+  std::string_view oneBody;    // words followed by one delimited body: "q qq qw m"
+  std::string_view twoBodies;  // by two: "s tr y", as s/a/b/ or s{a} {b}
+};
+
+// Whole-line comments and a data section (hook::docBlocks). A line that starts
+// with `opener` (a whole word: "=begin"; "=" alone takes any "=word") opens a
+// comment that runs to the end of the first later line starting with `closer`,
+// or to the content's end. A line that is one of `dataMarkers` ends the code:
+// the rest is a literal, where doc blocks still open with `docsInData`.
+struct docBlockRule {
+  std::string_view opener;
+  std::string_view closer;
+  std::string_view dataMarkers;  // ' '-separated: "__END__ __DATA__"
+  bool docsInData = false;
 };
 
 struct exactRules {
@@ -150,6 +189,9 @@ struct exactRules {
   // What the hooks of the row read.
   regexRule regex = {};
   heredocRule heredoc = {};
+  quoteOperatorRule quoteOperators = {};
+  std::string_view percentLetters = {};  // the letters that may follow "%": "qQwW"
+  docBlockRule docBlock = {};
 
   constexpr bool has(hook h) const { return (hooks & h) != 0; }
 };

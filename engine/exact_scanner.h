@@ -35,7 +35,8 @@ namespace quillstat {
 template <const exactRules& R>
 class exactScanner {
  public:
-  explicit exactScanner(bool includeFirstComment) : frame(includeFirstComment) {
+  explicit exactScanner(bool includeFirstComment)
+      : frame(includeFirstComment, anyHookSets<needsSignificantTokensFlag, hooks>()) {
     if constexpr (kHasRegion) mode_ = mode::outside;
   }
 
@@ -140,7 +141,7 @@ class exactScanner {
 
   using hooks = activeHooks<R>;
   static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>();
-  static constexpr bool kWatchesLines = hooksWatchLineEnds<hooks>();
+  static constexpr bool kWatchesLines = anyHookSets<watchesLineEndsFlag, hooks>();
   template <hook H>
   static constexpr uint8_t hookIndexOf() {
     return static_cast<uint8_t>(indexOfHook<H, hooks>());
@@ -155,6 +156,11 @@ class exactScanner {
   static constexpr int kLiterals = countOf(R.literals);
 
   using codeStops = byteSetOf<codeStopsOf(R)>;
+  // Bytes that stop code only where their tokens may stand.
+  using tokenStartStops = byteSetOf<placedStopsOf(R, placement::tokenStart)>;
+  using lineStartStops = byteSetOf<placedStopsOf(R, placement::column1)>;
+  static constexpr bool kPlacedStops =
+      placedStopsOf(R, placement::tokenStart).count + placedStopsOf(R, placement::column1).count > 0;
   using nestedCodeStops = byteSetOf<nestedCodeStopsOf(R)>;  // inside interpolations
   using watchedCodeStops = byteSetOf<lineEndsAdded(codeStopsOf(R))>;
   using watchedNestedCodeStops = byteSetOf<lineEndsAdded(nestedCodeStopsOf(R))>;
@@ -292,9 +298,11 @@ const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigne
 template <const exactRules& R>
 template <size_t... K>
 const unsigned char* exactScanner<R>::blockCommentOf(const unsigned char* p,
-                                                     const unsigned char* end,
+                                                     [[maybe_unused]] const unsigned char* end,
                                                      std::index_sequence<K...>) {
-  ((rule_ == K ? (p = blockComment<K>(p, end), true) : false) || ...);
+  if constexpr (sizeof...(K) > 0) {  // rows without block comments never come here
+    ((rule_ == K ? (p = blockComment<K>(p, end), true) : false) || ...);
+  }
   return p;
 }
 
@@ -352,7 +360,11 @@ const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigne
       Watched, std::conditional_t<Nested, watchedNestedCodeStops, watchedCodeStops>,
       std::conditional_t<Nested, nestedCodeStops, codeStops>>;
   for (;;) {
-    p = frame.template codeRun<stops, marks>(p, end);
+    if constexpr (kPlacedStops) {
+      p = frame.template placedCodeRun<stops, tokenStartStops, lineStartStops, marks>(p, end);
+    } else {
+      p = frame.template codeRun<stops, marks>(p, end);
+    }
     if (p == end) return p;
     const unsigned char* next = openToken(p, end, std::make_index_sequence<kTokens.count>{});
     if (waiting_) return next != nullptr ? next : p;  // in the token, or after what it opened
@@ -419,6 +431,12 @@ template <int I>
 const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const unsigned char* end) {
   constexpr codeToken token = kTokens.items[I];
   if (*p != static_cast<unsigned char>(token.text[0]) || !placed(token.where, p)) return nullptr;
+  if constexpr (!token.notAfter.empty()) {
+    const unsigned char before = frame.previous(p);
+    for (char c : token.notAfter) {
+      if (before == static_cast<unsigned char>(c)) return nullptr;
+    }
+  }
   size_t length = 1;
   if constexpr (token.text.size() > 1) {
     if (match(p, end, token.text, &length) != matchResult::yes) return nullptr;

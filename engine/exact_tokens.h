@@ -6,7 +6,6 @@
 // stop. Also the one token match both the machine and its hooks use.
 
 #include <cstddef>
-#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -19,7 +18,7 @@ namespace quillstat {
 
 // A set of bytes known at compile time, usable as a template argument.
 struct byteList {
-  unsigned char bytes[16] = {};
+  unsigned char bytes[24] = {};
   int count = 0;
 
   constexpr void add(unsigned char c) {
@@ -44,6 +43,7 @@ struct byteList {
 template <byteList L>
 struct byteSetOf {
   static constexpr bool contains(unsigned char c) { return L.contains(c); }
+  static constexpr bool empty = L.count == 0;
 };
 
 #if QUILLSTAT_HAVE_SSE2
@@ -67,6 +67,7 @@ struct codeToken {
   uint32_t index = 0;  // of the rule in its array, or the hook
   placement where = placement::anywhere;
   char notBefore = 0;
+  std::string_view notAfter = {};
 };
 
 struct codeTokenList {
@@ -85,7 +86,8 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   for (uint32_t i = 0; i < kMaxLineComments; ++i) {
     const lineCommentRule& r = rules.lineComments[i];
     if (!r.opener.empty()) {
-      list.items[list.count++] = {r.opener, tokenKind::lineComment, i, r.where, r.notBefore};
+      list.items[list.count++] = {r.opener, tokenKind::lineComment, i, r.where, r.notBefore,
+                                  r.notAfter};
     }
   }
   for (uint32_t i = 0; i < kMaxBlockComments; ++i) {
@@ -94,7 +96,9 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   }
   for (uint32_t i = 0; i < kMaxLiterals; ++i) {
     const literalRule& r = rules.literals[i];
-    if (!r.opener.empty()) list.items[list.count++] = {r.opener, tokenKind::literal, i, r.where};
+    if (!r.opener.empty()) {
+      list.items[list.count++] = {r.opener, tokenKind::literal, i, r.where, 0, r.notAfter};
+    }
   }
   if (!rules.region.closer.empty()) {
     list.items[list.count++] = {rules.region.closer, tokenKind::regionCloser};
@@ -111,10 +115,39 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   return list;
 }
 
+// Whether every token of `tokens` that starts with c is placed `where`, so
+// that c need not stop the scan where such a token cannot stand.
+constexpr bool onlyPlaced(const codeTokenList& tokens, unsigned char c, placement where) {
+  for (int i = 0; i < tokens.count; ++i) {
+    if (static_cast<unsigned char>(tokens.items[i].text[0]) == c && tokens.items[i].where != where) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The first bytes of the tokens in code whose tokens are all placed `where`
+// (tokenStart or column1): they stop the scan only where those may stand.
+constexpr byteList placedStopsOf(const exactRules& rules, placement where) {
+  byteList stops;
+  const codeTokenList tokens = codeTokensOf(rules);
+  for (int i = 0; i < tokens.count; ++i) {
+    const unsigned char c = static_cast<unsigned char>(tokens.items[i].text[0]);
+    if (onlyPlaced(tokens, c, where)) stops.add(c);
+  }
+  return stops;
+}
+
+// The first bytes of the other tokens in code: they stop it anywhere.
 constexpr byteList codeStopsOf(const exactRules& rules) {
   byteList stops;
   const codeTokenList tokens = codeTokensOf(rules);
-  for (int i = 0; i < tokens.count; ++i) stops.add(static_cast<unsigned char>(tokens.items[i].text[0]));
+  for (int i = 0; i < tokens.count; ++i) {
+    const unsigned char c = static_cast<unsigned char>(tokens.items[i].text[0]);
+    if (!onlyPlaced(tokens, c, placement::tokenStart) && !onlyPlaced(tokens, c, placement::column1)) {
+      stops.add(c);
+    }
+  }
   return stops;
 }
 
@@ -196,11 +229,6 @@ inline bool endsWord(unsigned char c) {
          c == '&' || c == '|' || c == '(' || c == ')' || c == '<' || c == '>';
 }
 
-// Whether c may be part of an identifier or a number, as far as prefixes
-// care.
-inline bool isWordByte(unsigned char c) {
-  return isAsciiLetter(c) || isDigit(c) || c == '_' || c >= 0x80;
-}
 
 enum class matchResult : uint8_t { no, yes, needMore };
 
@@ -213,13 +241,20 @@ inline matchResult matchToken(const unsigned char* p, const unsigned char* end,
                               size_t* length) {
   const size_t available = static_cast<size_t>(end - p);
   if (!splices || token.size() == 1) {
-    // One compare of known length, once the caller's token is inlined.
+    // Byte by byte, unrolled once the caller's token is inlined: tokens are
+    // short, and a call to a library compare would cost more.
+    auto equal = [p, token](size_t n) {
+      for (size_t i = 0; i < n; ++i) {
+        if (p[i] != static_cast<unsigned char>(token[i])) return false;
+      }
+      return true;
+    };
     if (available >= token.size()) {
-      if (std::memcmp(p, token.data(), token.size()) != 0) return matchResult::no;
+      if (!equal(token.size())) return matchResult::no;
       *length = token.size();
       return matchResult::yes;
     }
-    if (final || std::memcmp(p, token.data(), available) != 0) return matchResult::no;
+    if (final || !equal(available)) return matchResult::no;
     return matchResult::needMore;
   }
   const unsigned char* q = p;

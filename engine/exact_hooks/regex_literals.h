@@ -10,27 +10,28 @@ namespace quillstat {
 
 // Regular-expression literals (regexRule in exact_rules.h): a "/" where an
 // operand is expected opens one, as a literal up to the next "/" that no
-// backslash escapes (nor, with `classes`, a [...] holds); the flags after it
-// are code. Elsewhere the "/" is division, plain code.
+// backslash escapes (nor, with `classes`, a [...] holds); the letters after
+// it are its flags, code. Elsewhere the "/" is division, plain code.
 template <>
 struct machineHook<hook::regexLiterals> {
   static constexpr bool needsTokenRuns = false;
+  static constexpr bool needsSignificantTokens = true;
 
   template <class M>
   const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
                             const unsigned char* end) {
     constexpr regexRule rule = M::kRules.regex;
-    const significantToken& before = m.frame.tokens.before(p);
-    if (!expectsOperand(before, rule.keywords)) {
-      if (!rule.spacedArgument) return nullptr;
-      if (q == end) {
-        if (!m.atContentEnd()) m.waitAt(p);
-        return nullptr;
-      }
-      if (!isSpacedArgument(before, m.frame.previous(p), *q)) return nullptr;
+    if (rule.spacedArgument && q == end && !m.atContentEnd()) {
+      m.waitAt(p);  // the byte after the "/" decides
+      return nullptr;
+    }
+    if (!opensLiteral(rule, m.frame.tokens.before(p), m.frame.onlyBlanksBefore(p),
+                      m.frame.previous(p), q < end ? *q : ' ')) {
+      return nullptr;
     }
     m.frame.literal(p, q);
     inClass_ = false;
+    flags_ = false;
     m.template enterHook<hook::regexLiterals>();
     return q;
   }
@@ -39,6 +40,14 @@ struct machineHook<hook::regexLiterals> {
   const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
     constexpr regexRule rule = M::kRules.regex;
     using stops = byteSetOf<bodyStopsOf(rule)>;
+    if (flags_) {
+      if (!isAsciiLetter(*p)) {
+        m.enterCode();
+        return p;
+      }
+      m.frame.code(false);
+      return p + 1;
+    }
     for (;;) {
       p = m.frame.template literalRun<stops>(p, end);
       if (p == end) return p;
@@ -60,7 +69,7 @@ struct machineHook<hook::regexLiterals> {
       }
       if (*p == '/' && !inClass_) {
         m.frame.literal(p, p + 1);
-        m.enterCode();
+        flags_ = true;
         return p + 1;
       }
       if (*p == '[') inClass_ = true;
@@ -80,6 +89,7 @@ struct machineHook<hook::regexLiterals> {
   }
 
   bool inClass_ = false;  // inside [...]
+  bool flags_ = false;    // after the closing "/"
 };
 
 }  // namespace quillstat

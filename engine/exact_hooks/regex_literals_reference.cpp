@@ -9,16 +9,15 @@ namespace {
 class regexLiteralsStep : public refereeHook {
  public:
   bool open(exactReferee& r, size_t length) override {
-    const regexRule& rule = r.rules().regex;
     const size_t i = r.position();
-    const significantToken before = r.significantBefore(i);
-    if (!expectsOperand(before, rule.keywords)) {
-      if (!rule.spacedArgument || i + 1 == r.length()) return false;
-      const unsigned char previous = i > 0 ? r.at(i - 1) : 0;
-      if (!isSpacedArgument(before, previous, r.at(i + 1))) return false;
+    const unsigned char previous = i > 0 ? r.at(i - 1) : 0;
+    const unsigned char next = i + 1 < r.length() ? r.at(i + 1) : ' ';
+    if (!opensLiteral(r.rules().regex, r.significantBefore(i), r.firstOnLine(i), previous, next)) {
+      return false;
     }
     r.takeLiteral(length);
     inClass_ = false;
+    flags_ = false;
     r.enterHook(this);
     return true;
   }
@@ -26,14 +25,20 @@ class regexLiteralsStep : public refereeHook {
   void step(exactReferee& r, unsigned char c) override {
     const regexRule& rule = r.rules().regex;
     const size_t i = r.position();
-    if (isLineEnd(c) && !rule.spansLines) {
+    if (flags_) {
+      if (isAsciiLetter(c)) {
+        r.takeCode();
+      } else {
+        r.enterCode();
+      }
+    } else if (isLineEnd(c) && !rule.spansLines) {
       r.enterCode();
     } else if (c == '\\') {
       const bool escapes = i + 1 < r.length() && (rule.spansLines || !isLineEnd(r.at(i + 1)));
       r.takeLiteral(escapes ? 2 : 1);
     } else if (c == '/' && !(rule.classes && inClass_)) {
       r.takeLiteral(1);
-      r.enterCode();
+      flags_ = true;
     } else {
       if (rule.classes && c == '[') inClass_ = true;
       if (rule.classes && c == ']') inClass_ = false;
@@ -43,6 +48,7 @@ class regexLiteralsStep : public refereeHook {
 
  private:
   bool inClass_ = false;
+  bool flags_ = false;
 };
 
 }  // namespace
