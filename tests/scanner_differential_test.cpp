@@ -62,6 +62,13 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::lineHeredocs,
        {"<<", "<<EOF\n", "<<-EOF", "<<~EOF", "<< 'EOF'", "<<\"E\"", "<<\\EOF", "\nEOF\n",
         "\n\tEOF", "\n  EOF", "EOF", "<<A <<B\n", "\nA\nB\n", "a<<", "<<''\n"}},
+      {hook::quoteOperators,
+       {"q{", "qq(", "qw ", "s/a/b/", "s{a}{b}", "s(a) [b]", "tr[a]", "y/", "m!", "s =>", "q#",
+        "-s ", "$q", "<", ">", "s", "q"}},
+      {hook::percentLiterals, {"%w[", "%(", "%q{", "% ", "%=", " %x(", "puts %", "%", "Q"}},
+      {hook::docBlocks,
+       {"\n=pod\n", "\n=cut\n", "\n=begin\n", "\n=end", "\n__END__\n", "\n__DATA__", "=head1 ",
+        "\n=", "=cutx", "__"}},
   };
   std::vector<std::string> pieces;
   for (const auto& row : table) {
@@ -79,6 +86,7 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
   for (const lineCommentRule& r : rules.lineComments) {
     add(r.opener);
     if (!r.opener.empty() && r.notBefore != 0) pieces.push_back(std::string(r.opener) + r.notBefore);
+    for (char c : r.notAfter) pieces.push_back(c + std::string(r.opener));
   }
   for (const blockCommentRule& r : rules.blockComments) {
     add(r.opener);
@@ -89,6 +97,7 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
     add(r.opener);
     add(r.closer);
     if (!r.opener.empty()) pieces.push_back(std::string(r.opener) + "a" + std::string(r.closer));
+    for (char c : r.notAfter) pieces.push_back(c + std::string(r.opener));
   }
   add(rules.region.opener);
   add(rules.region.closer);
