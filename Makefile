@@ -2,7 +2,7 @@
 # missing, configures, builds, then tests or runs.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libxml2-utils python3 jq
+PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core libxml2-utils python3 jq
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 # The Windows cross build: MinGW-w64 with std::thread, GoogleTest as source
 # (/usr/src/googletest, compiled with the project), Wine to run the tests.
@@ -12,14 +12,18 @@ WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-posix googletest wine64
 
 all: build
 
-# Installs the Debian packages of the list $(1) that are missing.
+# Installs the Debian packages of the list $(1) that are missing. On a fresh
+# machine an automatic update often holds the package manager's lock: apt
+# is told to wait for it (up to ten minutes) rather than fail at once.
+APT_WAIT = -o DPkg::Lock::Timeout=600
 define install-missing
 	@missing=$$(for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
-	  echo "installing:" $$missing; \
+	  echo "installing:" $$missing "(waiting for any other package installation to end first)"; \
 	  sudo=$$([ "$$(id -u)" = 0 ] || echo sudo); \
-	  $$sudo apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
+	  $$sudo apt-get $(APT_WAIT) update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get $(APT_WAIT) install -y -qq \
+	    --no-install-recommends $$missing; \
 	fi
 endef
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "analysis/analysis_result.h"
+#include "analysis/file_analysis_pool.h"
 #include "engine/file_system.h"
 #include "engine/scanner.h"
 
@@ -21,12 +22,8 @@ namespace quillstat {
 // result with neither records nor failures.
 class analysisManager {
  public:
-  // Called as files complete, on a worker thread, possibly by several
-  // workers at once: how many files are done, how many the walk or the list
-  // has given so far and the sizes on disk of the files done, all true at
-  // one moment (calls may arrive out of that order).
-  using progressCallback =
-      std::function<void(size_t filesDone, size_t filesFound, int64_t bytesDone)>;
+  // Called as files complete (see fileAnalysisPool::progressCallback).
+  using progressCallback = fileAnalysisPool::progressCallback;
 
   // Puts the next path of a list into *path and returns true, or returns
   // false at the list's end.

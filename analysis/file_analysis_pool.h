@@ -25,6 +25,10 @@ namespace quillstat {
 // were added, so the output never depends on thread timing.
 class fileAnalysisPool {
  public:
+  // Called as files complete, on a worker thread, possibly by several
+  // workers at once: how many files are done, how many have been added so
+  // far and the sizes on disk of the files done, all true at one moment
+  // (calls may arrive out of that order).
   using progressCallback =
       std::function<void(size_t filesDone, size_t filesFound, int64_t bytesDone)>;
 

@@ -90,12 +90,157 @@ constexpr languageRow kGo{
         },
 };
 
+constexpr languageRow kC{
+    .name = "C",
+    .extensions = "*.c;*.h",
+    .rules =
+        {
+            .lineComments = {{"//"}},
+            .blockComments = {{"/*", "*/"}},
+            .literals = {{"\"", "\"", escapeRule::backslash, true},
+                         {"'", "'", escapeRule::backslash, true}},
+            .marks = ";{",
+            .lineSplices = true,
+            .hooks = hook::cDirectives | hook::digitSeparators,
+        },
+};
+
+// Raw strings are Objective-C++'s (.mm).
+constexpr languageRow kObjectiveC{
+    .name = "Objective-C",
+    .extensions = "*.m;*.mm",
+    .rules = kCpp.rules,
+};
+
+constexpr languageRow kCSharp{
+    .name = "C#",
+    .extensions = "*.cs;*.csx",
+    .rules =
+        {
+            .lineComments = {{"//"}},
+            .blockComments = {{"/*", "*/"}},
+            .literals = {{"\"", "\"", escapeRule::backslash, true},
+                         {"'", "'", escapeRule::backslash, true},
+                         {"@\"", "\"", escapeRule::doubling},
+                         {"$\"", "\"", escapeRule::backslash, true, placement::anywhere, "{", true},
+                         {"$@\"", "\"", escapeRule::doubling, false, placement::anywhere, "{", true},
+                         {"@$\"", "\"", escapeRule::doubling, false, placement::anywhere, "{", true},
+                         // A directive's message is text to its line's end; after
+                         // the other directives a "//" comment may stand.
+                         {"#region", "\n", escapeRule::none, true, placement::lineStart},
+                         {"#endregion", "\n", escapeRule::none, true, placement::lineStart},
+                         {"#error", "\n", escapeRule::none, true, placement::lineStart},
+                         {"#warning", "\n", escapeRule::none, true, placement::lineStart}},
+            .marks = ";{",
+            // Raw strings, interpolated ones ($"""...""", $$"""...""") tried before $"...".
+            .delimited = {{.fill = '"', .minFill = 3}, {.opener = "$", .fill = '"', .minFill = 3}},
+        },
+};
+
+constexpr languageRow kKotlin{
+    .name = "Kotlin",
+    .extensions = "*.kt;*.kts",
+    .rules =
+        {
+            .lineComments = {{"//"}},
+            .blockComments = {{"/*", "*/", true}},
+            .literals = {{"\"\"\"", "\"\"\"", escapeRule::none, false, placement::anywhere, "${"},
+                         {"\"", "\"", escapeRule::backslash, true, placement::anywhere, "${"},
+                         {"'", "'", escapeRule::backslash, true}},
+            .marks = ";{",
+        },
+};
+
+constexpr languageRow kScala{
+    .name = "Scala",
+    .extensions = "*.scala;*.sc",
+    .rules =
+        {
+            .lineComments = {{"//"}},
+            .blockComments = {{"/*", "*/", true}},
+            // After any word, s"...", f"...", raw"...": an interpolator's string.
+            .literals = {{.opener = "\"\"\"", .closer = "\"\"\"", .escape = escapeRule::none,
+                          .interpolation = "${", .prefix = "*"},
+                         {"\"\"\"", "\"\"\"", escapeRule::none},
+                         {.opener = "\"", .closer = "\"", .escape = escapeRule::none,
+                          .endsAtLineEnd = true, .interpolation = "${", .prefix = "*"},
+                         {"\"", "\"", escapeRule::backslash, true},
+                         {"'", "'", escapeRule::backslash, true}},
+            .marks = ";{",
+            .hooks = hook::characterLiterals,
+        },
+};
+
+constexpr languageRow kSwift{
+    .name = "Swift",
+    .extensions = "*.swift",
+    .rules =
+        {
+            .lineComments = {{"//"}},
+            .blockComments = {{"/*", "*/", true}},
+            .literals = {{"\"\"\"", "\"\"\"", escapeRule::backslash, false, placement::anywhere, "\\("},
+                         {"\"", "\"", escapeRule::backslash, true, placement::anywhere, "\\("}},
+            .marks = ";{",
+            // Extended delimiters: #"..."#, #"""..."""#.
+            .delimited = {{.fill = '#', .minFill = 1, .openerEnd = "\"\"\"", .closer = "\"\"\""},
+                          {.fill = '#', .minFill = 1, .openerEnd = "\"", .closer = "\""}},
+        },
+};
+
+constexpr languageRow kRust{
+    .name = "Rust",
+    .extensions = "*.rs",
+    .rules =
+        {
+            .lineComments = {{"//"}},
+            .blockComments = {{"/*", "*/", true}},
+            .literals = {{"\"", "\""}, {"'", "'", escapeRule::backslash, true}},
+            .marks = ";{",
+            .hooks = hook::characterLiterals,
+            // Raw strings: r"...", r#"..."#, br##"..."##, cr"...".
+            .delimited = {{.prefix = "r;br;cr", .fill = '#', .openerEnd = "\"", .closer = "\""}},
+        },
+};
+
+constexpr languageRow kDart{
+    .name = "Dart",
+    .extensions = "*.dart",
+    .rules =
+        {
+            .lineComments = {{"//"}},
+            .blockComments = {{"/*", "*/", true}},
+            .literals = {{.opener = "'''", .closer = "'''", .escape = escapeRule::none, .prefix = "r"},
+                         {.opener = "\"\"\"", .closer = "\"\"\"", .escape = escapeRule::none, .prefix = "r"},
+                         {"'''", "'''", escapeRule::backslash, false, placement::anywhere, "${"},
+                         {"\"\"\"", "\"\"\"", escapeRule::backslash, false, placement::anywhere, "${"},
+                         {.opener = "'", .closer = "'", .escape = escapeRule::none, .endsAtLineEnd = true, .prefix = "r"},
+                         {.opener = "\"", .closer = "\"", .escape = escapeRule::none, .endsAtLineEnd = true, .prefix = "r"},
+                         {"'", "'", escapeRule::backslash, true, placement::anywhere, "${"},
+                         {"\"", "\"", escapeRule::backslash, true, placement::anywhere, "${"}},
+            .marks = ";{",
+        },
+};
+
+constexpr languageRow kProtocolBuffers{
+    .name = "Protocol Buffers",
+    .extensions = "*.proto",
+    .rules =
+        {
+            .lineComments = {{"//"}},
+            .blockComments = {{"/*", "*/"}},
+            .literals = {{"\"", "\"", escapeRule::backslash, true},
+                         {"'", "'", escapeRule::backslash, true}},
+            .marks = ";{",
+        },
+};
+
 // The words after which "/" opens a regex in JavaScript and TypeScript.
 constexpr std::string_view kScriptRegexKeywords =
     "return typeof instanceof in of new delete void throw case do else yield await";
 
 constexpr exactRules scriptRules(std::string_view keywords) {
-  return {
+  // Initialised by name, then returned: g++ 12 refuses to return the list itself.
+  const exactRules rules{
       .lineComments = {{"//"}, {"#!", placement::column1}},
       .blockComments = {{"/*", "*/"}},
       .literals = {{"\"", "\"", escapeRule::backslash, true},
@@ -105,6 +250,7 @@ constexpr exactRules scriptRules(std::string_view keywords) {
       .hooks = hook::regexLiterals,
       .regex = {.keywords = keywords, .classes = true},
   };
+  return rules;
 }
 
 constexpr languageRow kJavaScript{
@@ -217,6 +363,9 @@ constexpr languageRow kShell{
 
 constexpr languageEntry kEntries[] = {
     entryOf<kCpp>(), entryOf<kDelphi>(), entryOf<kPhp>(), entryOf<kJava>(), entryOf<kGo>(),
+    entryOf<kC>(), entryOf<kObjectiveC>(), entryOf<kCSharp>(), entryOf<kKotlin>(),
+    entryOf<kScala>(), entryOf<kSwift>(), entryOf<kRust>(), entryOf<kDart>(),
+    entryOf<kProtocolBuffers>(),
     entryOf<kJavaScript>(), entryOf<kTypeScript>(), entryOf<kGroovy>(), entryOf<kRuby>(),
     entryOf<kPerl>(), entryOf<kShell>(),
 };
@@ -225,5 +374,15 @@ constexpr languageEntry kEntries[] = {
 
 const std::span<const languageEntry> languageTable = kEntries;
 const size_t languageCount = std::size(kEntries);
+
+// A language the classic rules never knew is read by its exact rules in
+// either mode.
+const scanner& rulesOf(const languageEntry& language, bool exact) {
+  return exact || !language.hasClassicRules ? language.exact : language.classic;
+}
+
+const char* modeName(const languageEntry& language, bool exact) {
+  return exact || !language.hasClassicRules ? "exact" : "classic";
+}
 
 }  // namespace quillstat

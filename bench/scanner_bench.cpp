@@ -6,7 +6,7 @@
 // A language's real source is every file under its corpus directory that
 // the language's default masks select, in path order, up to 32 MB. The
 // directory is DIR/<tree> for --corpora=DIR (default
-// ${TMPDIR:-/tmp}/quillstat-corpora, where /work/shared/corpora.sh and
+// ${TMPDIR:-/tmp}/quillstat-corpora, where ../shared/corpora.sh and
 // bench/language_trees.sh unpack the real trees), or as given by
 // --corpus=LANGUAGE=DIR. A language with no corpus on this machine is
 // skipped.

@@ -197,7 +197,7 @@ inline const unsigned char* findAny(const unsigned char* p, const unsigned char*
   for (; end - p >= 16; p += 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     const uint32_t stops = bitsOf(equalsAny(v, Stops{}));
-    if (stops != 0) return p + __builtin_ctz(stops);
+    if (stops != 0) return p + std::countr_zero(stops);
   }
 #endif
   while (p < end && !Stops::contains(*p)) ++p;

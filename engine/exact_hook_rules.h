@@ -95,6 +95,24 @@ inline bool indentsLabel(unsigned char c, bool tabsOnly) {
 // What may stand between "<<<" and the label, and indent a closing label.
 inline bool isPhpBlank(unsigned char c) { return c == ' ' || c == '\t'; }
 
+// The bytes of a character written in UTF-8 that starts with `lead`; a byte
+// that cannot start one is a character alone.
+inline int characterLength(unsigned char lead) {
+  return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+}
+inline bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// The bytes of a delimited literal's tag (exact_rules.h), `first` for its
+// first byte.
+inline bool isTagByte(tagRule tag, unsigned char c, bool first) {
+  switch (tag) {
+    case tagRule::none: return false;
+    case tagRule::identifier: return isAsciiLetter(c) || c == '_' || c >= 0x80 || (!first && isDigit(c));
+    case tagRule::lowercase: return (c >= 'a' && c <= 'z') || c == '_';
+  }
+  return false;
+}
+
 // Blanks and line ends: what the regex rule skips between tokens.
 inline bool isSpaceByte(unsigned char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';

@@ -36,6 +36,7 @@ struct machineHook;
 #include "engine/exact_hooks/digit_separators.h"
 #include "engine/exact_hooks/php_heredocs.h"
 #include "engine/exact_hooks/raw_strings.h"
+#include "engine/exact_hooks/character_literals.h"
 #include "engine/exact_hooks/regex_literals.h"
 #include "engine/exact_hooks/line_heredocs.h"
 #include "engine/exact_hooks/delimited_literals.h"
@@ -46,10 +47,10 @@ namespace quillstat {
 template <hook... H>
 struct hookList {};
 
-using allHooks =
-    hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs,
-             hook::regexLiterals, hook::lineHeredocs, hook::quoteOperators, hook::percentLiterals,
-             hook::docBlocks>;
+using allHooks = hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators,
+                          hook::phpHeredocs, hook::characterLiterals, hook::regexLiterals,
+                          hook::lineHeredocs, hook::quoteOperators, hook::percentLiterals,
+                          hook::docBlocks>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)

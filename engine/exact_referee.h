@@ -37,6 +37,7 @@ std::unique_ptr<refereeHook> cDirectivesReferee();
 std::unique_ptr<refereeHook> rawStringsReferee();
 std::unique_ptr<refereeHook> digitSeparatorsReferee();
 std::unique_ptr<refereeHook> phpHeredocsReferee();
+std::unique_ptr<refereeHook> characterLiteralsReferee();
 std::unique_ptr<refereeHook> regexLiteralsReferee();
 std::unique_ptr<refereeHook> lineHeredocsReferee();
 std::unique_ptr<refereeHook> quoteOperatorsReferee();
@@ -86,18 +87,19 @@ class exactReferee {
   bool firstOnLine(size_t i) const;
 
  private:
-  enum class state { code, lineComment, blockComment, literal, outside, hook };
+  enum class state { code, lineComment, blockComment, literal, outside, hook, delimited };
   enum { blankLine = 0, commentLine = 1, codeLine = 2 };
   // What each byte taken was, for significantBefore().
   enum class taken : uint8_t { code, literal, comment };
 
   // A token that opens something in code, and what.
   struct opener {
-    std::string_view text;
-    enum { lineComment, blockComment, literal, regionCloser, plain, hookToken } kind;
+    std::string_view text;  // of a delimited rule, the first byte its opener may have
+    enum { lineComment, blockComment, literal, regionCloser, plain, hookToken, delimited } kind;
     size_t rule = 0;  // or the hook's index in hooks_
     placement where = placement::anywhere;
     char notBefore = 0;
+    size_t length = text.size();  // the fewest bytes it opens with
     std::string_view notAfter = {};
   };
   // An interpolation under way: code inside literal `rule`, with `depth`
@@ -114,6 +116,10 @@ class exactReferee {
   void lineCommentAt(unsigned char c);
   void blockCommentAt();
   void literalAt(unsigned char c);
+  bool openDelimited(size_t rule);
+  // Whether one of a prefix's words (exact_rules.h) stands alone just before i_.
+  bool prefixStands(std::string_view words) const;
+  void delimitedAt();
   bool placedAt(placement where) const;
   bool isMark(unsigned char c) const;
   unsigned char previous() const { return i_ > 0 ? data_[i_ - 1] : 0; }
@@ -137,6 +143,7 @@ class exactReferee {
   refereeHook* watcher_ = nullptr;
   std::vector<taken> taken_;  // one per byte taken
   std::vector<nesting> nestings_;
+  std::string delimiter_;  // the fill or tag of the delimited literal under way
   int64_t lineCounts_[3] = {0, 0, 0};
   int lineKind_ = blankLine;
   bool lineHasBytes_ = false;

@@ -14,6 +14,7 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::rawStrings: return rawStringsReferee();
     case hook::digitSeparators: return digitSeparatorsReferee();
     case hook::phpHeredocs: return phpHeredocsReferee();
+    case hook::characterLiterals: return characterLiteralsReferee();
     case hook::regexLiterals: return regexLiteralsReferee();
     case hook::lineHeredocs: return lineHeredocsReferee();
     case hook::quoteOperators: return quoteOperatorsReferee();
@@ -31,17 +32,30 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
                            bool includeFirstComment)
     : rules_(rules), data_(data), length_(length), counter_(includeFirstComment) {
   // The openers as the machine tries them: longest first; at one length
-  // hooks, line comments, block comments, literals, the region's closer and
+  // hooks, delimited rules, line comments, block comments, literals, the region's closer and
   // plain tokens, each in the row's order.
   for (const hookToken& t : kHookTokens) {
     if (!rules.has(t.which)) continue;
     openers_.push_back({t.text, opener::hookToken, hooks_.size(), t.where});
     hooks_.push_back(refereeOf(t.which));
   }
+  for (size_t k = 0; k < kMaxDelimited; ++k) {
+    const delimitedRule& r = rules.delimited[k];
+    const size_t shortest = r.opener.size() + static_cast<size_t>(r.minFill) + r.openerEnd.size();
+    if (!r.opener.empty()) {
+      openers_.push_back({r.opener.substr(0, 1), opener::delimited, k, r.where, 0, shortest});
+    } else if (r.fill != 0) {
+      openers_.push_back({std::string_view(&r.fill, 1), opener::delimited, k, r.where, 0, shortest});
+      if (r.minFill == 0 && !r.openerEnd.empty()) {
+        openers_.push_back({r.openerEnd.substr(0, 1), opener::delimited, k, r.where, 0, shortest});
+      }
+    }
+  }
   for (size_t k = 0; k < kMaxLineComments; ++k) {
     const lineCommentRule& r = rules.lineComments[k];
     if (!r.opener.empty()) {
-      openers_.push_back({r.opener, opener::lineComment, k, r.where, r.notBefore, r.notAfter});
+      openers_.push_back(
+          {r.opener, opener::lineComment, k, r.where, r.notBefore, r.opener.size(), r.notAfter});
     }
   }
   for (size_t k = 0; k < kMaxBlockComments; ++k) {
@@ -50,14 +64,16 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   }
   for (size_t k = 0; k < kMaxLiterals; ++k) {
     const literalRule& r = rules.literals[k];
-    if (!r.opener.empty()) openers_.push_back({r.opener, opener::literal, k, r.where, 0, r.notAfter});
+    if (!r.opener.empty()) {
+      openers_.push_back({r.opener, opener::literal, k, r.where, 0, r.opener.size(), r.notAfter});
+    }
   }
   if (!rules.region.closer.empty()) openers_.push_back({rules.region.closer, opener::regionCloser});
   for (std::string_view text : rules.plainTokens) {
     if (!text.empty()) openers_.push_back({text, opener::plain});
   }
   std::stable_sort(openers_.begin(), openers_.end(), [](const opener& a, const opener& b) {
-    return a.text.size() > b.text.size();
+    return a.length > b.length;
   });
   if (!rules.region.opener.empty()) state_ = state::outside;
 }
@@ -270,6 +286,7 @@ void exactReferee::stepAt() {
       return;
     }
     case state::hook: return hook_->step(*this, c);
+    case state::delimited: return delimitedAt();
   }
 }
 
@@ -324,6 +341,7 @@ bool exactReferee::open(const opener& o, size_t n) {
       depth_ = 1;
       return true;
     case opener::literal:
+      if (!prefixStands(rules_.literals[o.rule].prefix)) return false;
       takeLiteral(n);
       enterLiteral(o.rule);
       return true;
@@ -335,6 +353,7 @@ bool exactReferee::open(const opener& o, size_t n) {
       for (size_t k = 0; k < n; ++k) takePlain(at(i_));
       return true;
     case opener::hookToken: return hooks_[o.rule]->open(*this, n);
+    case opener::delimited: return openDelimited(o.rule);
   }
   return false;
 }
@@ -411,6 +430,78 @@ void exactReferee::literalAt(unsigned char c) {
     return;
   }
   takeLiteral(1);
+}
+
+// --- Prefixes and delimited literals ---------------------------------------
+
+namespace {
+
+// Whether `text` stands at i of data; an empty text always does. Moves i past it.
+bool takes(const unsigned char* data, size_t length, size_t& i, std::string_view text) {
+  if (text.size() > length - i) return false;
+  for (size_t k = 0; k < text.size(); ++k) {
+    if (data[i + k] != static_cast<unsigned char>(text[k])) return false;
+  }
+  i += text.size();
+  return true;
+}
+
+}  // namespace
+
+bool exactReferee::prefixStands(std::string_view words) const {
+  if (words.empty()) return true;
+  size_t start = i_;
+  while (start > 0 && isTokenByte(at(start - 1))) --start;
+  const std::string word(reinterpret_cast<const char*>(data_ + start), i_ - start);
+  const bool identifier =
+      !word.empty() && (isAsciiLetter(at(start)) || at(start) == '_' || at(start) >= 0x80);
+  for (size_t from = 0; from <= words.size();) {
+    size_t cut = words.find(';', from);
+    if (cut == std::string_view::npos) cut = words.size();
+    const std::string_view candidate = words.substr(from, cut - from);
+    if (candidate == word || (candidate == "*" && identifier)) return true;
+    from = cut + 1;
+  }
+  return false;
+}
+
+bool exactReferee::openDelimited(size_t rule) {
+  const delimitedRule& r = rules_.delimited[rule];
+  if (!prefixStands(r.prefix)) return false;
+  size_t j = i_;
+  if (!takes(data_, length_, j, r.opener)) return false;
+  std::string middle;
+  while (j < length_ && (r.fill != 0 ? at(j) == static_cast<unsigned char>(r.fill)
+                                     : isTagByte(r.tag, at(j), middle.empty()))) {
+    middle += static_cast<char>(at(j++));
+  }
+  if (middle.size() > static_cast<size_t>(kMaxDelimiter) ||
+      middle.size() < static_cast<size_t>(r.minFill) || !takes(data_, length_, j, r.openerEnd)) {
+    return false;
+  }
+  if (r.isComment) {
+    takeMarker(j - i_);
+  } else {
+    takeLiteral(j - i_);
+  }
+  delimiter_ = middle;
+  state_ = state::delimited;
+  rule_ = rule;
+  return true;
+}
+
+void exactReferee::delimitedAt() {
+  const delimitedRule& r = rules_.delimited[rule_];
+  size_t j = i_;
+  const bool closes = takes(data_, length_, j, r.closer) && takes(data_, length_, j, delimiter_) &&
+                      takes(data_, length_, j, r.closerEnd);
+  const size_t n = closes ? j - i_ : 1;
+  if (r.isComment) {
+    takeComment(n);
+  } else {
+    takeLiteral(n);
+  }
+  if (closes) state_ = state::code;
 }
 
 fileStats referenceScanExact(const exactRules& rules, const char* data, size_t length,

@@ -57,8 +57,42 @@ struct literalRule {
   // and strings, comments and further literals inside, as in code.
   std::string_view interpolation = {};
   bool doubledOpenerIsText = false;  // "{{" is a brace of the text: C#'s $"", Python's f""
+  // Words, ';'-separated, of which one must stand just before the opener, as
+  // the whole run of identifier bytes there (exact_hook_rules.h): "r" opens
+  // Dart's r'...' but not x'...'; "*" is any word that starts with a letter or
+  // '_'. The word stays code. Rules of one opener are tried in the row's
+  // order: the prefixed one goes first.
+  std::string_view prefix = {};
   std::string_view notAfter = {};  // right after one of these bytes the opener is code:
                                    // Perl's and Ruby's $", Ruby's ?"
+};
+
+// What stands between a delimited literal's opener and its text (below), when
+// it is a word rather than a repeated byte.
+enum class tagRule : uint8_t {
+  none,        // the rule's fill byte, repeated
+  identifier,  // letters, digits, '_' and bytes from 0x80 up, not first a digit: $tag$
+  lowercase,   // 'a' to 'z' and '_': OCaml's {id|...|id}
+};
+
+// A literal, or a comment, whose opener holds a count or a tag that its
+// closer must repeat:
+//   opener, the fill n times (n >= minFill), openerEnd ... closer, the fill n times, closerEnd
+// with the same n (Rust's r##"..."##, Lua's [==[...]==], C#'s """..."""), or a tag
+// in place of the fill and the same tag in the closer (PostgreSQL's $tag$...$tag$).
+// Its text knows no escapes and spans lines. A fill or tag longer than
+// kMaxDelimiter opens nothing: the opener's bytes are read by the other rules.
+struct delimitedRule {
+  std::string_view prefix = {};  // as a literal's: "r;br" opens r"..." but not xr"..."
+  std::string_view opener = {};  // may be empty: the opener starts with its fill
+  char fill = 0;
+  int minFill = 0;
+  tagRule tag = tagRule::none;  // a tag in place of the fill
+  std::string_view openerEnd = {};
+  std::string_view closer = {};
+  std::string_view closerEnd = {};
+  bool isComment = false;  // a comment, opener and closer included, not a literal
+  placement where = placement::anywhere;
 };
 
 // Code only between an opener and the closer, as PHP's "<?" and "?>": what
@@ -79,13 +113,15 @@ enum hook : uint32_t {
   digitSeparators = 1u << 2,  // an apostrophe after a number is code: 1'000'000
   phpHeredocs = 1u << 3,      // <<<ID, <<<"ID" and <<<'ID', closed by the label at a
                               // line's start, after blanks, with no label byte after it
-  regexLiterals = 1u << 4,    // "/" where no operand stands before it opens a regular
-                              // expression (the row's `regex`)
-  lineHeredocs = 1u << 5,     // "<<LABEL": its body starts on the next line (`heredoc`)
-  quoteOperators = 1u << 6,   // a word of `quoteOperators` and any delimiter: q{...}, s/a/b/
-  percentLiterals = 1u << 7,  // "%", a letter of `percentLetters` and any delimiter: %w[...]
-  docBlocks = 1u << 8,        // whole-line comments from "=word" at column 1, and the data
-                              // after "__END__" (`docBlock`)
+  characterLiterals = 1u << 4,  // a quote opens the row's ' literal only before an
+                                // escape or one character and a quote: 'a is code
+  regexLiterals = 1u << 5,      // "/" where no operand stands before it opens a regular
+                                // expression (the row's `regex`)
+  lineHeredocs = 1u << 6,       // "<<LABEL": its body starts on the next line (`heredoc`)
+  quoteOperators = 1u << 7,     // a word of `quoteOperators` and any delimiter: q{...}, s/a/b/
+  percentLiterals = 1u << 8,    // "%", a letter of `percentLetters` and any delimiter: %w[...]
+  docBlocks = 1u << 9,          // whole-line comments from "=word" at column 1, and the data
+                                // after "__END__" (`docBlock`)
 };
 
 // The tokens at which a hook may take over in code, tried before the row's
@@ -101,6 +137,7 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::rawStrings, "\"", placement::anywhere},
     {hook::digitSeparators, "'", placement::anywhere},
     {hook::phpHeredocs, "<<<", placement::anywhere},
+    {hook::characterLiterals, "'", placement::anywhere},
     {hook::regexLiterals, "/", placement::anywhere},
     {hook::lineHeredocs, "<<", placement::anywhere},
     {hook::quoteOperators, "q", placement::tokenStart},
@@ -124,6 +161,10 @@ inline constexpr int kMaxLineComments = 4;
 inline constexpr int kMaxBlockComments = 3;
 inline constexpr int kMaxLiterals = 10;
 inline constexpr int kMaxPlainTokens = 8;
+inline constexpr int kMaxDelimited = 6;
+// The longest fill or tag of a delimited literal: memory stays bounded and
+// its opener and closer within kMaxLookahead.
+inline constexpr int kMaxDelimiter = 32;
 
 // Regular-expression literals (hook::regexLiterals). "/" opens one where the
 // previous significant token, comments skipped, is no operand: the content's
@@ -186,6 +227,7 @@ struct exactRules {
   bool lineSplices = false;  // a backslash before a line end joins the two lines, within
                              // tokens too: "/\" and "/" on the next line open a comment
   uint32_t hooks = 0;
+  delimitedRule delimited[kMaxDelimited] = {};
   // What the hooks of the row read.
   regexRule regex = {};
   heredocRule heredoc = {};

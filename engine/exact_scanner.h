@@ -122,6 +122,7 @@ class exactScanner {
     literal,       // of rule_
     outside,       // outside the code region
     hook,          // the active hook of index hook_ handles the bytes
+    delimited,     // a delimited literal or comment of rule_, closed by delimiter_
   };
 
   // An interpolation under way: code inside literal `rule`, with `depth`
@@ -138,9 +139,10 @@ class exactScanner {
   static constexpr bool kHasRegion = !R.region.opener.empty();
   static constexpr bool kSplices = R.lineSplices;
   static constexpr bool kInterpolates = interpolates(R);
+  static_assert(prefixesAndDelimitedRulesFit(R), "a prefix or delimited rule the machine cannot follow");
 
   using hooks = activeHooks<R>;
-  static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>();
+  static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>() || hasPrefixes(R);
   static constexpr bool kWatchesLines = anyHookSets<watchesLineEndsFlag, hooks>();
   template <hook H>
   static constexpr uint8_t hookIndexOf() {
@@ -154,6 +156,11 @@ class exactScanner {
   }
   static constexpr int kBlockComments = countOf(R.blockComments);
   static constexpr int kLiterals = countOf(R.literals);
+  static constexpr int kDelimited = [] {
+    int n = 0;
+    for (const delimitedRule& r : R.delimited) n += r.opener.empty() && r.fill == 0 ? 0 : 1;
+    return n;
+  }();
 
   using codeStops = byteSetOf<codeStopsOf(R)>;
   // Bytes that stop code only where their tokens may stand.
@@ -170,6 +177,8 @@ class exactScanner {
   using blockStops = byteSetOf<blockCommentStopsOf(R.blockComments[K])>;
   template <int K>
   using literalStops = byteSetOf<literalStopsOf(R, R.literals[K])>;
+  template <int K>
+  using delimitedStops = byteSetOf<delimitedStopsOf(R.delimited[K])>;
 
   // Takes the chunk [p, end): the bytes it can decide; holds the rest.
   void scan(const unsigned char* p, const unsigned char* end);
@@ -193,6 +202,17 @@ class exactScanner {
   template <int K>
   const unsigned char* literal(const unsigned char* p, const unsigned char* end);
   const unsigned char* outside(const unsigned char* p, const unsigned char* end);
+  template <int K>
+  const unsigned char* delimited(const unsigned char* p, const unsigned char* end);
+
+  // The opener of delimited rule K at p: returns past it and what its
+  // handler took, or nullptr when it does not stand there.
+  template <int K>
+  const unsigned char* openDelimited(const unsigned char* p, const unsigned char* end);
+  // Whether the closer of the delimited literal under way stands at p; on
+  // yes, *length is its bytes.
+  template <int K>
+  matchResult delimitedCloserAt(const unsigned char* p, const unsigned char* end, size_t* length);
 
   // The token of kTokens.items[I] at p, if it stands there: returns past
   // what it opened and its handler took, or nullptr when it does not stand
@@ -215,6 +235,9 @@ class exactScanner {
   template <size_t... K>
   const unsigned char* literalOf(const unsigned char* p, const unsigned char* end,
                                  std::index_sequence<K...>);
+  template <size_t... K>
+  const unsigned char* delimitedOf(const unsigned char* p, const unsigned char* end,
+                                   std::index_sequence<K...>);
   template <size_t... I>
   const unsigned char* resumeHook(const unsigned char* p, const unsigned char* end,
                                   std::index_sequence<I...>);
@@ -226,6 +249,8 @@ class exactScanner {
   bool final_ = false;    // the chunk's end is the content's end
   bool waiting_ = false;  // a handler needs bytes past the chunk's end
   int64_t depth_ = 0;
+  int delimiterLength_ = 0;  // of delimiter_: the fill or tag of the delimited literal under way
+  unsigned char delimiter_[kMaxDelimiter] = {};
   std::vector<nesting> nestings_;    // the interpolations under way, innermost last
   std::vector<unsigned char> held_;  // the bytes from the first one not decided
   hooks hooks_;
@@ -291,6 +316,7 @@ const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigne
     case mode::literal: return literalOf(p, end, std::make_index_sequence<kLiterals>{});
     case mode::outside: return outside(p, end);
     case mode::hook: return resumeHook(p, end, std::make_index_sequence<std::tuple_size_v<hooks>>{});
+    case mode::delimited: return delimitedOf(p, end, std::make_index_sequence<kDelimited>{});
   }
   return p;  // not reached
 }
@@ -300,7 +326,7 @@ template <size_t... K>
 const unsigned char* exactScanner<R>::blockCommentOf(const unsigned char* p,
                                                      [[maybe_unused]] const unsigned char* end,
                                                      std::index_sequence<K...>) {
-  if constexpr (sizeof...(K) > 0) {  // rows without block comments never come here
+  if constexpr (sizeof...(K) > 0) {
     ((rule_ == K ? (p = blockComment<K>(p, end), true) : false) || ...);
   }
   return p;
@@ -308,9 +334,23 @@ const unsigned char* exactScanner<R>::blockCommentOf(const unsigned char* p,
 
 template <const exactRules& R>
 template <size_t... K>
-const unsigned char* exactScanner<R>::literalOf(const unsigned char* p, const unsigned char* end,
+const unsigned char* exactScanner<R>::literalOf(const unsigned char* p,
+                                                [[maybe_unused]] const unsigned char* end,
                                                 std::index_sequence<K...>) {
-  ((rule_ == K ? (p = literal<K>(p, end), true) : false) || ...);
+  if constexpr (sizeof...(K) > 0) {
+    ((rule_ == K ? (p = literal<K>(p, end), true) : false) || ...);
+  }
+  return p;
+}
+
+template <const exactRules& R>
+template <size_t... K>
+const unsigned char* exactScanner<R>::delimitedOf(const unsigned char* p,
+                                                  [[maybe_unused]] const unsigned char* end,
+                                                  std::index_sequence<K...>) {
+  if constexpr (sizeof...(K) > 0) {
+    ((rule_ == K ? (p = delimited<K>(p, end), true) : false) || ...);
+  }
   return p;
 }
 
@@ -462,6 +502,9 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
     depth_ = 1;
     return blockComment<token.index>(q, end);
   } else if constexpr (token.kind == tokenKind::literal) {
+    if constexpr (!R.literals[token.index].prefix.empty()) {
+      if (!runIsOneOf(runBefore(p), R.literals[token.index].prefix)) return nullptr;
+    }
     frame.literal(p, q);
     enterLiteral(token.index);
     return literal<token.index>(q, end);
@@ -469,6 +512,8 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
     frame.outside(p, q);
     mode_ = mode::outside;
     return q;
+  } else if constexpr (token.kind == tokenKind::delimited) {
+    return openDelimited<token.index>(p, end);
   } else if constexpr (token.kind == tokenKind::plain) {
     for (const unsigned char* b = p; b < q; ++b) frame.code(marks::contains(*b));
     return q;
@@ -662,6 +707,102 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
     frame.literal(p, p + length);
     mode_ = mode::code;
     return p + length;
+  }
+}
+
+template <const exactRules& R>
+template <int K>
+const unsigned char* exactScanner<R>::openDelimited(const unsigned char* p,
+                                                    const unsigned char* end) {
+  constexpr delimitedRule rule = R.delimited[K];
+  if constexpr (!rule.prefix.empty()) {
+    if (!runIsOneOf(runBefore(p), rule.prefix)) return nullptr;
+  }
+  const unsigned char* q = p;
+  size_t length = 0;
+  if constexpr (!rule.opener.empty()) {
+    if (match(q, end, rule.opener, &length) != matchResult::yes) return nullptr;
+    q += length;
+  }
+  // The fill or tag, kept for the closer; one byte past the longest decides.
+  int n = 0;
+  for (; q < end && n <= kMaxDelimiter; ++q, ++n) {
+    const bool fills = rule.fill != 0 ? *q == static_cast<unsigned char>(rule.fill)
+                                      : isTagByte(rule.tag, *q, n == 0);
+    if (!fills) break;
+    if (n < kMaxDelimiter) delimiter_[n] = *q;
+  }
+  if (q == end && !final_) {
+    waiting_ = true;
+    return nullptr;
+  }
+  if (n > kMaxDelimiter || n < rule.minFill) return nullptr;
+  if constexpr (!rule.openerEnd.empty()) {
+    if (match(q, end, rule.openerEnd, &length) != matchResult::yes) return nullptr;
+    q += length;
+  }
+  delimiterLength_ = n;
+  if constexpr (rule.isComment) {
+    frame.openComment(p);
+    frame.marker(p, q);
+  } else {
+    frame.literal(p, q);
+  }
+  mode_ = mode::delimited;
+  rule_ = K;
+  return delimited<K>(q, end);
+}
+
+template <const exactRules& R>
+template <int K>
+matchResult exactScanner<R>::delimitedCloserAt(const unsigned char* p, const unsigned char* end,
+                                               size_t* length) {
+  constexpr delimitedRule rule = R.delimited[K];
+  const unsigned char* q = p;
+  size_t n = 0;
+  if constexpr (!rule.closer.empty()) {
+    const matchResult m = match(q, end, rule.closer, &n);
+    if (m != matchResult::yes) return m;
+    q += n;
+  }
+  for (int i = 0; i < delimiterLength_; ++i, ++q) {
+    if (q == end) return final_ ? matchResult::no : matchResult::needMore;
+    if (*q != delimiter_[i]) return matchResult::no;
+  }
+  if constexpr (!rule.closerEnd.empty()) {
+    const matchResult m = match(q, end, rule.closerEnd, &n);
+    if (m != matchResult::yes) return m;
+    q += n;
+  }
+  *length = static_cast<size_t>(q - p);
+  return matchResult::yes;
+}
+
+template <const exactRules& R>
+template <int K>
+const unsigned char* exactScanner<R>::delimited(const unsigned char* p, const unsigned char* end) {
+  constexpr bool kComment = R.delimited[K].isComment;
+  for (;;) {
+    if constexpr (kComment) {
+      p = frame.template commentRun<delimitedStops<K>>(p, end);
+    } else {
+      p = frame.template literalRun<delimitedStops<K>>(p, end);
+    }
+    if (p == end) return p;
+    size_t length = 1;
+    const matchResult m = delimitedCloserAt<K>(p, end, &length);
+    if (m == matchResult::needMore) return waitAt(p);
+    if constexpr (kComment) {
+      frame.comment(p, p + length);
+    } else {
+      frame.literal(p, p + length);
+    }
+    p += length;
+    if (m == matchResult::yes) {
+      if constexpr (kComment) frame.closeComment(p);
+      mode_ = mode::code;
+      return p;
+    }
   }
 }
 

@@ -5,12 +5,14 @@
 // looks for in code, longest first, and the bytes at which each state must
 // stop. Also the one token match both the machine and its hooks use.
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 #include <utility>
 
 #include "engine/byte_classes.h"
 #include "engine/byte_search.h"
+#include "engine/exact_hook_rules.h"
 #include "engine/exact_rules.h"
 
 namespace quillstat {
@@ -59,14 +61,23 @@ inline __m128i equalsAny(__m128i v, byteSetOf<L>) {
 #endif
 
 // What a token met in code opens.
-enum class tokenKind : uint8_t { lineComment, blockComment, literal, regionCloser, plain, hookToken };
+enum class tokenKind : uint8_t {
+  lineComment,
+  blockComment,
+  literal,
+  regionCloser,
+  plain,
+  hookToken,
+  delimited,
+};
 
 struct codeToken {
-  std::string_view text;
+  std::string_view text;  // of a delimited rule, only the first byte its opener may have
   tokenKind kind = tokenKind::literal;
   uint32_t index = 0;  // of the rule in its array, or the hook
   placement where = placement::anywhere;
   char notBefore = 0;
+  size_t length = text.size();  // the fewest bytes it opens with: longer ones are tried first
   std::string_view notAfter = {};
 };
 
@@ -75,19 +86,39 @@ struct codeTokenList {
   int count = 0;
 };
 
+// The fewest bytes a delimited rule's opener has, its prefix left out.
+constexpr size_t shortestOpenerOf(const delimitedRule& r) {
+  return r.opener.size() + static_cast<size_t>(r.minFill) + r.openerEnd.size();
+}
+
 // Every token of `rules` that opens something in code, longest first; at one
-// length, hooks first, then line comments, block comments, literals, the
-// region's closer and plain tokens, each in the row's order.
+// length, hooks first, then delimited rules, line comments, block comments,
+// literals, the region's closer and plain tokens, each in the row's order.
+// A delimited rule's token is its opener's first byte: its fill's when it has
+// no opener, and its openerEnd's too when the fill may be absent.
 constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   codeTokenList list;
   for (const hookToken& t : kHookTokens) {
     if (rules.has(t.which)) list.items[list.count++] = {t.text, tokenKind::hookToken, t.which, t.where};
   }
+  for (uint32_t i = 0; i < kMaxDelimited; ++i) {
+    const delimitedRule& r = rules.delimited[i];
+    const size_t length = shortestOpenerOf(r);
+    auto add = [&](std::string_view first) {
+      list.items[list.count++] = {first, tokenKind::delimited, i, r.where, 0, length};
+    };
+    if (!r.opener.empty()) {
+      add(r.opener.substr(0, 1));
+    } else if (r.fill != 0) {
+      add(std::string_view(&r.fill, 1));
+      if (r.minFill == 0 && !r.openerEnd.empty()) add(r.openerEnd.substr(0, 1));
+    }
+  }
   for (uint32_t i = 0; i < kMaxLineComments; ++i) {
     const lineCommentRule& r = rules.lineComments[i];
     if (!r.opener.empty()) {
       list.items[list.count++] = {r.opener, tokenKind::lineComment, i, r.where, r.notBefore,
-                                  r.notAfter};
+                                  r.opener.size(), r.notAfter};
     }
   }
   for (uint32_t i = 0; i < kMaxBlockComments; ++i) {
@@ -97,7 +128,8 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   for (uint32_t i = 0; i < kMaxLiterals; ++i) {
     const literalRule& r = rules.literals[i];
     if (!r.opener.empty()) {
-      list.items[list.count++] = {r.opener, tokenKind::literal, i, r.where, 0, r.notAfter};
+      list.items[list.count++] = {r.opener, tokenKind::literal, i, r.where, 0, r.opener.size(),
+                                  r.notAfter};
     }
   }
   if (!rules.region.closer.empty()) {
@@ -108,7 +140,7 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   }
   // Insertion sort keeps the order of equal lengths.
   for (int i = 1; i < list.count; ++i) {
-    for (int j = i; j > 0 && list.items[j].text.size() > list.items[j - 1].text.size(); --j) {
+    for (int j = i; j > 0 && list.items[j].length > list.items[j - 1].length; --j) {
       std::swap(list.items[j], list.items[j - 1]);
     }
   }
@@ -181,6 +213,13 @@ constexpr byteList literalStopsOf(const exactRules& rules, const literalRule& ru
   return stops;
 }
 
+// A delimited literal's text stops where its closer may start.
+constexpr byteList delimitedStopsOf(const delimitedRule& rule) {
+  byteList stops;
+  stops.add(static_cast<unsigned char>(rule.closer.empty() ? rule.fill : rule.closer[0]));
+  return stops;
+}
+
 // The bracket that closes an interpolation opened by `opener`, whose last
 // byte is the opening bracket.
 constexpr unsigned char closingBracketOf(std::string_view opener) {
@@ -229,6 +268,69 @@ inline bool endsWord(unsigned char c) {
          c == '&' || c == '|' || c == '(' || c == ')' || c == '<' || c == '>';
 }
 
+
+// Whether a run of token bytes (exact_hook_rules.h) is one of a prefix's
+// `words` (exact_rules.h), each of at most the four bytes a run keeps.
+constexpr bool runIsOneOf(const tokenRun& run, std::string_view words) {
+  while (!words.empty()) {
+    const size_t cut = words.find(';');
+    const std::string_view word = words.substr(0, cut);
+    if (word == "*" && run.length > 0 &&
+        (isAsciiLetter(run.head[0]) || run.head[0] == '_' || run.head[0] >= 0x80)) {
+      return true;
+    }
+    bool same = static_cast<int64_t>(word.size()) == run.length;
+    for (size_t i = 0; same && i < word.size(); ++i) {
+      same = run.head[i] == static_cast<unsigned char>(word[i]);
+    }
+    if (same) return true;
+    words = cut == std::string_view::npos ? std::string_view() : words.substr(cut + 1);
+  }
+  return false;
+}
+
+// Whether each word of a prefix fits a token run.
+constexpr bool prefixFits(std::string_view words) {
+  for (size_t at = 0, cut = 0; at <= words.size(); at = cut + 1) {
+    cut = std::min(words.find(';', at), words.size());
+    if (cut - at > 4) return false;
+  }
+  return true;
+}
+
+// What the machine asks of a row's prefixes and delimited rules: each
+// delimited rule has a token, the words of every prefix fit a token run, and
+// a delimited opener and closer fit the lookahead. Line splices are not
+// undone in delimited rules: a row has either.
+constexpr bool prefixesAndDelimitedRulesFit(const exactRules& rules) {
+  for (const literalRule& r : rules.literals) {
+    if (!prefixFits(r.prefix)) return false;
+  }
+  for (const delimitedRule& r : rules.delimited) {
+    if (r.opener.empty() && r.fill == 0) {
+      if (r.tag != tagRule::none || !r.openerEnd.empty() || !r.prefix.empty()) return false;
+      continue;  // unused
+    }
+    if (rules.lineSplices || (r.fill != 0) == (r.tag != tagRule::none)) return false;
+    if (r.closer.empty() && (r.fill == 0 || r.minFill == 0)) return false;  // no byte to stop at
+    if (!prefixFits(r.prefix)) return false;
+    if (r.opener.size() + kMaxDelimiter + 1 + r.openerEnd.size() > kMaxLookahead ||
+        r.closer.size() + kMaxDelimiter + r.closerEnd.size() > kMaxLookahead) {
+      return false;
+    }
+  }
+  return true;
+}
+
+constexpr bool hasPrefixes(const exactRules& rules) {
+  for (const literalRule& r : rules.literals) {
+    if (!r.prefix.empty()) return true;
+  }
+  for (const delimitedRule& r : rules.delimited) {
+    if (!r.prefix.empty()) return true;
+  }
+  return false;
+}
 
 enum class matchResult : uint8_t { no, yes, needMore };
 

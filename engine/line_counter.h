@@ -52,6 +52,10 @@ class lineCounter {
   };
   static constexpr size_t kMaxChanges = 4096;
 
+  // countTo() over [p, to), with or without CRs among the bytes.
+  template <bool WithCr>
+  void countBlocks(const unsigned char* p, const unsigned char* to);
+
   const unsigned char* from_ = nullptr;
   std::vector<classChange> changes_;
   lineClass class_ = lineClass::code;  // of the byte at from_

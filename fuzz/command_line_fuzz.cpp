@@ -20,12 +20,16 @@ void check(bool holds, const char* what) {
   std::abort();
 }
 
-// The token after the last `name` that has one, as "the last occurrence wins".
+// The value of the last `name` that has one, as "the last occurrence wins":
+// the token after it, or for a long option what follows its '='.
 std::optional<std::string> lastValue(const std::vector<std::string>& tokens,
                                      const std::string& name) {
   std::optional<std::string> value;
-  for (size_t p = 0; p + 1 < tokens.size(); ++p) {
-    if (tokens[p] == name) value = tokens[p + 1];
+  for (size_t p = 0; p < tokens.size(); ++p) {
+    if (tokens[p] == name && p + 1 < tokens.size()) value = tokens[p + 1];
+    if (name.starts_with("--") && tokens[p].starts_with(name + "=")) {
+      value = tokens[p].substr(name.size() + 1);
+    }
   }
   return value;
 }

@@ -65,30 +65,6 @@ replacement xmlReplacement(std::string_view name, size_t i) {
   return htmlReplacement(name, i);
 }
 
-void appendText(const fileStats& s, std::string_view name, std::string* out) {
-  double linesPerComment = 0.0;
-  if (s.countOfComment != 0) {
-    linesPerComment = static_cast<double>(s.countCodeLine) / static_cast<double>(s.countOfComment);
-  }
-  out->append("Имя файла: ");
-  out->append(name);
-  out->append("\r\n  символов комментариев(размер файла): ");
-  appendInt(s.countCommentChars, out);
-  out->append(" (");
-  appendInt(s.sizeFile, out);
-  out->append(")\r\n  количество комментариев: ");
-  appendInt(s.countOfComment, out);
-  out->append(" \r\n  примерное количество строк кода: ");
-  appendInt(s.countCodeLine, out);
-  out->append("\r\n  % комментариев: ");
-  appendSixDecimals(commentPercent(s), out);
-  out->append(" % \r\n  кол-во строк/кол-во комментариев: ");
-  appendSixDecimals(linesPerComment, out);
-  out->append("\r\n  fixme+todo слов: ");
-  appendInt(s.fixmeWordsCount + s.todoWordsCount, out);
-  out->append("\r\n\r\n");
-}
-
 // The XML element after its name: the name is put into *out first, escaped
 // straight into it, so that no record needs a temporary string.
 void appendXmlCounters(const fileStats& s, std::string* out) {
@@ -126,14 +102,66 @@ void appendHtmlCells(const fileStats& s, std::string* out) {
 
 constexpr std::string_view totalName = "Все файлы";
 
+void appendTextBlock(const fileStats& stats, bool total, std::string* out) {
+  for (int line = 0; line < textBlockLineCount; ++line) {
+    appendTextLine(stats, total, line, out);
+    out->append("\r\n");
+  }
+}
+
 }  // namespace
 
+void appendTextLine(const fileStats& s, bool total, int line, std::string* out) {
+  switch (line) {
+    case 0:
+      out->append("Имя файла: ");
+      out->append(total ? totalName : std::string_view(s.filename));
+      break;
+    case 1:
+      out->append("  символов комментариев(размер файла): ");
+      appendInt(s.countCommentChars, out);
+      out->append(" (");
+      appendInt(s.sizeFile, out);
+      out->append(")");
+      break;
+    case 2:
+      out->append("  количество комментариев: ");
+      appendInt(s.countOfComment, out);
+      out->append(" ");
+      break;
+    case 3:
+      out->append("  примерное количество строк кода: ");
+      appendInt(s.countCodeLine, out);
+      break;
+    case 4:
+      out->append("  % комментариев: ");
+      appendSixDecimals(commentPercent(s), out);
+      out->append(" % ");
+      break;
+    case 5: {
+      double linesPerComment = 0.0;
+      if (s.countOfComment != 0) {
+        linesPerComment =
+            static_cast<double>(s.countCodeLine) / static_cast<double>(s.countOfComment);
+      }
+      out->append("  кол-во строк/кол-во комментариев: ");
+      appendSixDecimals(linesPerComment, out);
+      break;
+    }
+    case 6:
+      out->append("  fixme+todo слов: ");
+      appendInt(s.fixmeWordsCount + s.todoWordsCount, out);
+      break;
+    default: break;  // the empty line that ends the block
+  }
+}
+
 void formatTextRecord(const fileStats& stats, std::string* out) {
-  appendText(stats, stats.filename, out);
+  appendTextBlock(stats, false, out);
 }
 
 void formatTextTotal(const fileStats& total, std::string* out) {
-  appendText(total, totalName, out);
+  appendTextBlock(total, true, out);
 }
 
 void formatXmlRecord(const fileStats& stats, std::string* out) {

@@ -132,12 +132,15 @@ std::string jsonFooter(const analysisResult& result, const reportSettings& setti
     const inputFailure& failure = result.failures[i];
     out.append(i == 0 ? "\n    {" : ",\n    {");
     appendPath(failure.path, &out);
+    const failureWords words = settings.describeError != nullptr
+                                   ? settings.describeError(failure.error)
+                                   : failureWords{failure.error.what, ""};
     out.append(", \"reason\": \"");
-    out.append(reasonName(failure.error.what));
+    out.append(reasonName(words.kind));
     out.append("\"");
     if (settings.describeError != nullptr) {
       out.append(", \"message\": ");
-      appendString(settings.describeError(failure.error), &out);
+      appendString(words.message, &out);
     }
     out.append("}");
   }

@@ -35,6 +35,12 @@ class reportBlocks {
   // Appends block `index` (below size()) to *out in `format`.
   void append(size_t index, const blockFormat& format, std::string* out) const;
 
+  // Whether block `index` is the total, and the figures it shows.
+  bool isTotal(size_t index) const { return index >= result_.records.size(); }
+  const fileStats& figures(size_t index) const {
+    return isTotal(index) ? total_ : result_.records[index];
+  }
+
  private:
   const analysisResult& result_;
   fileStats total_;

@@ -22,14 +22,22 @@ struct runDescription {
   bool countFirstComment = true;
 };
 
+// What a front end says of a failure: the message stderr shows and the
+// kind that message tells, which the JSON reason names.
+struct failureWords {
+  ioError::kind kind;
+  std::string message;
+};
+
 // How a report is written.
 struct reportSettings {
   reportFormat format = reportFormat::txt;
   textEncoding encoding = textEncoding::windows1251;  // txt, xml and html only
   runDescription run;                                 // json only
-  // The text of a failure ("No such file or directory"), which only the
-  // front ends make; json only, and its failures go without one when unset.
-  std::string (*describeError)(const ioError& error) = nullptr;
+  // The words for a failure, which only the front ends make, so that a JSON
+  // failure's reason and message agree; json only, and its failures go
+  // without a message, their reason by the error's kind, when unset.
+  failureWords (*describeError)(const ioError& error) = nullptr;
 };
 
 }  // namespace quillstat

@@ -45,6 +45,8 @@ std::string htmlFooter() {
          "\" target=_balnk>Quillstat страница программы\r\n</html>\r\n";
 }
 
+}  // namespace
+
 struct formatParts {
   std::string header;
   std::string footer;
@@ -53,26 +55,31 @@ struct formatParts {
   unmappable policy;  // for Windows-1251
 };
 
-formatParts partsOf(const reportSettings& settings, const analysisResult& result) {
-  const textEncoding encoding = settings.encoding;
-  switch (settings.format) {
-    case reportFormat::xml:
-      return {xmlHeader(encoding), std::string(xmlFooter), {formatXmlRecord, formatXmlTotal},
-              encoding, unmappable::characterReference};
-    case reportFormat::html:
-      return {htmlHeader(encoding), htmlFooter(), {formatHtmlRecord, formatHtmlTotal}, encoding,
-              unmappable::characterReference};
-    case reportFormat::json:
-      return {jsonHeader(settings), jsonFooter(result, settings),
-              {formatJsonRecord, formatJsonTotal, jsonBetweenRecords}, textEncoding::utf8,
-              unmappable::questionMark};
-    case reportFormat::csv:
-      return {std::string(csvHeader), "", {formatCsvRecord, formatCsvTotal}, textEncoding::utf8,
-              unmappable::questionMark};
-    case reportFormat::txt:
-      break;
-  }
-  return {"", "", textBlocks, encoding, unmappable::questionMark};
+namespace {
+
+formatParts textParts(const reportSettings& settings, const analysisResult&) {
+  return {"", "", textBlocks, settings.encoding, unmappable::questionMark};
+}
+
+formatParts xmlParts(const reportSettings& settings, const analysisResult&) {
+  return {xmlHeader(settings.encoding), std::string(xmlFooter),
+          {formatXmlRecord, formatXmlTotal}, settings.encoding, unmappable::characterReference};
+}
+
+formatParts htmlParts(const reportSettings& settings, const analysisResult&) {
+  return {htmlHeader(settings.encoding), htmlFooter(), {formatHtmlRecord, formatHtmlTotal},
+          settings.encoding, unmappable::characterReference};
+}
+
+formatParts jsonParts(const reportSettings& settings, const analysisResult& result) {
+  return {jsonHeader(settings), jsonFooter(result, settings),
+          {formatJsonRecord, formatJsonTotal, jsonBetweenRecords}, textEncoding::utf8,
+          unmappable::questionMark};
+}
+
+formatParts csvParts(const reportSettings&, const analysisResult&) {
+  return {std::string(csvHeader), "", {formatCsvRecord, formatCsvTotal}, textEncoding::utf8,
+          unmappable::questionMark};
 }
 
 // Appends the UTF-8 `text` to *out in the report's encoding.
@@ -112,18 +119,22 @@ bool writeAll(reportFile& file, const formatParts& parts, const analysisResult& 
 
 }  // namespace
 
+const reportFormatRow reportFormats[reportFormatCount] = {
+    {reportFormat::txt, "txt", "текстовый файл", "coment.txt", "Текстовые файлы (*.txt)",
+     textParts},
+    {reportFormat::xml, "xml", "XML файл", "coment.xml", "Файлы XML (*.xml)", xmlParts},
+    {reportFormat::html, "html", "HTML файл", "coment.html", "Веб-файлы (*.html *.htm)",
+     htmlParts},
+    {reportFormat::json, "json", "JSON файл", "coment.json", "Файлы JSON (*.json)", jsonParts},
+    {reportFormat::csv, "csv", "CSV файл", "coment.csv", "Файлы CSV (*.csv)", csvParts},
+};
+
 bool writeReport(const std::string& outputPath, const reportSettings& settings,
                  const analysisResult& result, ioError* error) {
   reportFile file;
   return file.open(outputPath, error) &&
-         writeAll(file, partsOf(settings, result), result, error) && file.commit(error);
-}
-
-bool writeReport(const std::string& outputPath, reportFormat format, const analysisResult& result,
-                 ioError* error) {
-  reportSettings settings;
-  settings.format = format;
-  return writeReport(outputPath, settings, result, error);
+         writeAll(file, rowOf(settings.format).parts(settings, result), result, error) &&
+         file.commit(error);
 }
 
 }  // namespace quillstat

@@ -20,10 +20,6 @@ namespace quillstat {
 bool writeReport(const std::string& outputPath, const reportSettings& settings,
                  const analysisResult& result, ioError* error);
 
-// The same with the other settings at their defaults: Windows-1251.
-bool writeReport(const std::string& outputPath, reportFormat format, const analysisResult& result,
-                 ioError* error);
-
 }  // namespace quillstat
 
 #endif  // QUILLSTAT_REPORT_REPORT_WRITER_H_

@@ -6,6 +6,14 @@ namespace {
 
 bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
+// The bytes of the sequence that `lead` starts, 1 for a byte that starts none.
+size_t sequenceLength(unsigned char lead) {
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 1;
+}
+
 size_t asciiRun(std::string_view text, size_t from) {
   size_t i = from;
   while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
@@ -19,24 +27,16 @@ char32_t decodeUtf8(std::string_view text, size_t* length) {
   unsigned char lead = byte(0);
   *length = 1;
   if (lead < 0x80) return lead;
-  size_t need;
-  char32_t c;
+  const size_t need = sequenceLength(lead) - 1;
+  if (need == 0) return replacementCharacter;
+  char32_t c = lead & (0x7F >> (need + 1));
   // The limits on the second byte exclude overlong forms, surrogates and code
   // points above U+10FFFF, as the UTF-8 definition requires.
   unsigned char low = 0x80, high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    need = 1, c = lead & 0x1F;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    need = 2, c = lead & 0x0F;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    need = 3, c = lead & 0x07;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return replacementCharacter;
-  }
+  if (lead == 0xE0) low = 0xA0;
+  if (lead == 0xED) high = 0x9F;
+  if (lead == 0xF0) low = 0x90;
+  if (lead == 0xF4) high = 0x8F;
   if (text.size() <= need || byte(1) < low || byte(1) > high) return replacementCharacter;
   for (size_t i = 1; i <= need; ++i) {
     if (!isContinuation(byte(i))) return replacementCharacter;
@@ -44,6 +44,23 @@ char32_t decodeUtf8(std::string_view text, size_t* length) {
   }
   *length = need + 1;
   return c;
+}
+
+size_t codePointCount(std::string_view text) {
+  size_t count = 0;
+  for (size_t i = 0, length = 0; i < text.size(); i += length, ++count) {
+    decodeUtf8(text.substr(i), &length);
+  }
+  return count;
+}
+
+size_t completeUtf8Length(std::string_view text) {
+  for (size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+    const unsigned char b = static_cast<unsigned char>(text[text.size() - back]);
+    if (isContinuation(b)) continue;
+    return back < sequenceLength(b) ? text.size() - back : text.size();
+  }
+  return text.size();
 }
 
 bool isValidUtf8(std::string_view text) {

@@ -17,6 +17,13 @@ inline constexpr char32_t replacementCharacter = 0xFFFD;
 // of an invalid sequence becomes one replacement.
 char32_t decodeUtf8(std::string_view text, size_t* length);
 
+// How many characters decodeUtf8 reads in `text`, each rejected byte one.
+size_t codePointCount(std::string_view text);
+
+// The length of `text` without a sequence at its end that bytes yet to come
+// could complete: what can be converted now of text that arrives in pieces.
+size_t completeUtf8Length(std::string_view text);
+
 // Whether every byte of `text` belongs to a valid UTF-8 sequence.
 bool isValidUtf8(std::string_view text);
 

@@ -119,5 +119,60 @@ TEST(ScanOptions, EachTokenIsScannedInTurn) {
   for (const auto& c : cases) EXPECT_EQ(describe(scanOptions(c.tokens)), c.options) << show(c.tokens);
 }
 
+// What the scan says of a line: its errors, then its warnings, each "E:" or
+// "W:" and one a line, and the gate's limits where set.
+std::string complaints(const commandLineOptions& o) {
+  std::string text;
+  for (const std::string& e : o.errors) text += "E:" + e + "\n";
+  for (const std::string& w : o.warnings) text += "W:" + w + "\n";
+  if (o.gate.failUnder) text += "fail-under " + std::to_string(*o.gate.failUnder) + "\n";
+  if (o.gate.maxTodo) text += "max-todo " + std::to_string(*o.gate.maxTodo) + "\n";
+  return text;
+}
+
+// Every case runs after "-d src -o r.txt".
+TEST(ScanOptions, LongOptionsAreStrictAndNumbersArePlainDecimals) {
+  const struct {
+    tokenList tokens;
+    std::string said;
+  } cases[] = {
+      {{"--max-todo=0", "--fail-under=99.5"}, "fail-under 99.500000\nmax-todo 0\n"},
+      {{"--fail_under", "99"}, "E:unknown option --fail_under; did you mean --fail-under?\n"},
+      {{"--max-todos", "0"}, "E:unknown option --max-todos; did you mean --max-todo?\n"},
+      {{"--frobnicate"}, "E:unknown option --frobnicate\n"},
+      {{"--exact=yes", "--files-from"}, "E:--exact takes no value\nE:--files-from needs a value\n"},
+      {{"-e", "--weird"}, ""},  // a value, not an option
+      {{"-Q", "-nF"}, ""},      // unknown single-dash words keep being ignored
+      {{"--max-todo", "99999999999999999999"},
+       "E:--max-todo '99999999999999999999': too large; the limit is a whole number from 0 to "
+       "9223372036854775807\n"},
+      {{"-j", "99999999999"},
+       "W:ignored -j '99999999999': too large; the number of workers is a whole number from 1 to "
+       "4294967295\n"},
+      {{"--fail-under", "1e1", "--fail-under", "+20", "--max-todo", "0x10"},
+       "E:--fail-under '1e1': the limit is a percentage from 0 to 100\n"
+       "E:--fail-under '+20': the limit is a percentage from 0 to 100\n"
+       "E:--max-todo '0x10': the limit is a whole number from 0 to 9223372036854775807\n"},
+      {{"--fail-under", "20"}, "fail-under 20.000000\n"},
+      {{"-t", "XML", "-j"},
+       "W:ignored -t 'XML': the report type is one of txt, xml, html, json, csv\n"
+       "W:ignored -j without a value: the number of workers is a whole number from 1 to "
+       "4294967295\n"},
+      {{"-e"}, "W:ignored -e without a value: masks are separated by ';', as in '*.c;*.h'\n"},
+      {{"-e", "*.c, *.h"},
+       "W:the masks '*.c, *.h' are taken as they stand, ',' and blanks included: masks are "
+       "separated by ';', as in '*.c;*.h'\n"},
+      // Masks mean nothing to a file run: nothing to warn of.
+      {{"-e", "*.c,*.h", "-f", "a.c"}, ""},
+  };
+  for (const auto& c : cases) {
+    tokenList tokens = {"-d", "src", "-o", "r.txt"};
+    tokens.insert(tokens.end(), c.tokens.begin(), c.tokens.end());
+    EXPECT_EQ(complaints(scanOptions(tokens)), c.said) << show(c.tokens);
+  }
+  EXPECT_EQ(complaints(scanOptions({"-f", "a.c"})),
+            "W:a batch run needs -o REPORT beside its input\n");
+}
+
 }  // namespace
 }  // namespace quillstat

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/language_table.h"
+#include "delimited_sample_row.h"
 #include "engine_test_util.h"
 
 namespace quillstat {
@@ -25,13 +26,17 @@ const languageEntry& languageNamed(const std::string& name) {
   return languageTable[0];
 }
 
-void expectExact(const std::string& language, std::initializer_list<languageCase> cases) {
-  const scanner& scan = languageNamed(language).exact;
+void expectExact(const std::string& language, const scanner& scan,
+                 std::initializer_list<languageCase> cases) {
   for (const languageCase& c : cases) {
     EXPECT_EQ(describe(scan.scanBuffer(c.content.data(), c.content.size(), c.includeFirstComment)),
               c.expected)
         << language << ": " << testing::PrintToString(c.content);
   }
+}
+
+void expectExact(const std::string& language, std::initializer_list<languageCase> cases) {
+  expectExact(language, languageNamed(language).exact, cases);
 }
 
 // `before`, then `piece` `times` over, then `after`.
@@ -140,6 +145,170 @@ TEST(ExactLanguages, Go) {
       {"x\n// c", "size=6 chars=4 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       // Left out, the first comment leaves its lines blank.
       {"// a\n// b\nx // c\n", "size=17 chars=4 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, DelimitedLiterals) {
+  expectExact("sample", scannerOf<exactScanner<kDelimitedSample>>(), {
+      // The fill again closes, after the prefix only, and no backslash escapes.
+      {"x = r#\"a\"b\"#; -- c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"r\"a\\\" -- c", "size=10 chars=4 code=6 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"xr\"a\\\" -- c", "size=11 chars=0 code=11 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"br##\"a\"#\"## -- c", "size=16 chars=4 code=12 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A fill of at least three quotes, closed by as many.
+      {"\"\"\"a\"\"b\"\"\"; -- c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"\"; -- c", "size=8 chars=4 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"\"\"\"a\"\"\" -- b\"\"\"\" -- c", "size=22 chars=4 code=18 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A comment of a level closed by its level only, with a blank line; a
+      // level with no second bracket is a line comment.
+      {"--[==[ a ]] ]=] todo\n\n]==] x; -- c", "size=34 chars=30 code=4 comments=2 marks=1 todo=1 fixme=0 | lines=3 blank=1 comment=1 code=1"},
+      {"--[= x\ny; -- c", "size=14 chars=10 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"[[\n-- a", "size=7 chars=0 code=7 comments=0 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {repeated("[", "=", 32, "[ -- a ]") + repeated("", "=", 32, "] -- c"),
+       "size=79 chars=4 code=75 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {repeated("[", "=", 33, "[ -- c"), "size=40 chars=4 code=36 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Tags: the same tag closes; a digit does not start one; at a token's start only.
+      {"$fn$ -- a $x$ $fn$; -- c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"$1 -- c", "size=7 chars=4 code=3 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a$b$ -- c$b$", "size=12 chars=7 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"{id|a|}|ib} -- x|id} -- c", "size=25 chars=4 code=21 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"{x1|a|x1} -- c", "size=14 chars=4 code=10 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"--[[ a ]] x --[[ b ]]", "size=21 chars=9 code=3 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, C) {
+  expectExact("C", {
+      // No raw strings: the last quote opens a string to the line's end.
+      {"R\"(\")\" // c", "size=11 chars=0 code=11 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Digit separators (C23) open no character literal.
+      {"n = 1'000; // m", "size=15 chars=4 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A header name holds no comment.
+      {"#include <a//b.h>\n/* c */", "size=25 chars=7 code=18 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // A splice carries a string onto the next line.
+      {"s = \"a\\\n// b\"; // c", "size=19 chars=4 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // A blank line inside a comment is blank.
+      {"x; /* a\n\n b */\n", "size=15 chars=11 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1"},
+      // Left out, the first comment leaves its line blank.
+      {"/* lic */\nint x; // c", "size=21 chars=4 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=1 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, ObjectiveC) {
+  expectExact("Objective-C", {
+      // @"..." is a string after the code byte @.
+      {"NSString *s = @\"a//b\"; // c", "size=27 chars=4 code=23 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Objective-C++ raw strings.
+      {"R\"(a\")b)\" // c", "size=14 chars=4 code=10 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, CSharp) {
+  expectExact("C#", {
+      // A verbatim string knows no backslash escape...
+      {"s = @\"a\\\" // b\"; // c", "size=21 chars=11 code=10 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // ...but doubled quotes, and spans lines.
+      {"s = @\"a \"\"// b\"\"\n// c\"; // d", "size=28 chars=4 code=24 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // Interpolations hold strings; {{ is a brace of the text.
+      {"$\"{a[\"//\"]}\"; // c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"$\"{{ // x }}\"; // c", "size=19 chars=4 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"$@\"a{b}\n\"\"// x\"\"\"; @$\"{c}\" // d", "size=31 chars=4 code=27 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // Raw strings: three quotes or more, closed by as many.
+      {"\"\"\"\"a\"\"\" // b\"\"\"\"; // c", "size=23 chars=4 code=19 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"$$\"\"\"{{x}} // y\"\"\"; // c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A region's name is text; other directives may end in a comment.
+      {"#region a // b\nx; // c\n#endif // d", "size=34 chars=8 code=26 comments=2 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"/*\n\n*/\nx;", "size=9 chars=0 code=3 comments=0 marks=1 todo=0 fixme=0 | lines=4 blank=3 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, Kotlin) {
+  expectExact("Kotlin", {
+      // Block comments nest.
+      {"/* a /* b */ c */ x", "size=19 chars=17 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Templates hold code, strings and braces; $name is text.
+      {"\"a${f(\"//\")}b\" // c", "size=19 chars=4 code=15 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"$a // b\" // c", "size=14 chars=4 code=10 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A raw string's template may hold a raw string.
+      {"\"\"\"a ${\"\"\" // x \"\"\"} b\"\"\"\n// c", "size=30 chars=4 code=26 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // A raw string spans lines and knows no escape.
+      {"\"\"\"a\n// b\\\"\"\" // c", "size=18 chars=4 code=14 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"// a\nfun f() {} // c", "size=20 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=1 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, Scala) {
+  expectExact("Scala", {
+      // Block comments nest.
+      {"/* a /* b */ c */ x", "size=19 chars=17 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // After an interpolator, ${...} is code; a plain string has none.
+      {"s\"a${f(\"//\")} b\" // c", "size=21 chars=4 code=17 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"${\" // c", "size=9 chars=4 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // An interpolator's string knows no escape.
+      {"raw\"a\\\" // c", "size=12 chars=4 code=8 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"\"\"a\n// b\"\"\" // c", "size=17 chars=4 code=13 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // A quote before one character and a quote is a literal, else a symbol.
+      {"'a' :: 'sym :: '\\'' :: Nil // c", "size=31 chars=4 code=27 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/*\n\n*/", "size=6 chars=6 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=1 comment=2 code=0"},
+  });
+}
+
+TEST(ExactLanguages, Swift) {
+  expectExact("Swift", {
+      // Block comments nest.
+      {"/* a /* b */ c */ x", "size=19 chars=17 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Interpolations hold code and strings.
+      {"\"a\\(f(\"//\"))\" // c", "size=18 chars=4 code=14 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"\"\"\n\"a\" // b\n\"\"\" // c", "size=21 chars=4 code=17 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      // Extended delimiters: only "# closes #"..."#, a backslash escapes nothing.
+      {"#\"a\\\"# // b\"# // c", "size=18 chars=11 code=7 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"##\"a\"# b\"## // c", "size=16 chars=4 code=12 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#\"\"\"\n\"\"\"# // c", "size=14 chars=4 code=10 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"#if DEBUG // c\n#endif", "size=21 chars=4 code=17 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+  });
+}
+
+TEST(ExactLanguages, Rust) {
+  expectExact("Rust", {
+      // Block comments nest.
+      {"/* a /* b */ c */ x", "size=19 chars=17 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Strings span lines.
+      {"\"a\n// b\" // c", "size=13 chars=4 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // Raw strings: closed by the quote and as many #.
+      {"r#\"a\"b\"# // c", "size=13 chars=4 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"br##\"a\"#\"## // c", "size=16 chars=4 code=12 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"b\"\\\"//\" // c", "size=12 chars=4 code=8 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Lifetimes are code; character literals are literals.
+      {"fn f<'a>(x: &'a str) -> &'a str { x } // c", "size=42 chars=4 code=38 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"'\"'; '\\n'; b'\\''; '\\u{1F600}' // c", "size=34 chars=4 code=30 comments=1 marks=3 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"'outer: loop { r#match = '\xC3\xA9'; } // c", "size=37 chars=4 code=33 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Dart) {
+  expectExact("Dart", {
+      // Block comments nest.
+      {"/* a /* b */ c */ x", "size=19 chars=17 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Interpolations hold code and strings; $name is text.
+      {"'a${f('//')}' // c", "size=18 chars=4 code=14 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"$name // x\" // c", "size=17 chars=4 code=13 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"'''a\n// b''' // c", "size=17 chars=4 code=13 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // Raw strings know neither escapes nor interpolations.
+      {"r'a\\' // c", "size=10 chars=4 code=6 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"r'${' // c", "size=10 chars=4 code=6 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"\"\"${\"\"\"x\"\"\"} // y\"\"\" // c", "size=26 chars=4 code=22 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"// a\nvar x; // c", "size=16 chars=4 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=1 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, ProtocolBuffers) {
+  expectExact("Protocol Buffers", {
+      {"syntax = \"proto3\"; // c", "size=23 chars=4 code=19 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"message A { string s = 1; } /* c */", "size=35 chars=7 code=28 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"option (x) = \"a//b\"; // c", "size=25 chars=4 code=21 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"default = 'it\\'s // x'; // c", "size=28 chars=4 code=24 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/*\n\n*/\nx;", "size=9 chars=6 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=1 comment=2 code=1"},
+      {"// a\n// b\nenum E {} // c", "size=24 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
   });
 }
 

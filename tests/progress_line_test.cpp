@@ -1,5 +1,8 @@
 // The progress line shows only on a terminal that someone watches.
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +16,13 @@ namespace quillstat {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A shell loop that waits until the terminal has shown " 1 of 1 files"
+// twice: a line drawn a second after its run started, and drawn again.
+const char kUntilDrawnTwice[] =
+    "for i in $(seq 600); do\n"
+    "  [ $(grep -o ' 1 of 1 files' typescript | wc -l) -ge 2 ] && break; sleep 0.05\n"
+    "done\n";
 
 // Three runs in one terminal, each reading its list from a FIFO that is
 // held open until the one run with stderr on the terminal has drawn its
@@ -30,9 +40,7 @@ TEST(ProgressLine, ShowsOnlyOnATerminalAndUnlessQuiet) {
             "$Q -q --files-from - -o r2.txt < l2 3>&- 4>&- 5>&- & p2=$!\n"
             "$Q --files-from - -o r3.txt < l3 3>&- 4>&- 5>&- & p3=$!\n"
             "printf 'a.cpp\\na.cpp\\n' >&3; printf 'a.cpp\\na.cpp\\na.cpp\\n' >&4; echo a.cpp >&5\n"
-            "for i in $(seq 600); do\n"
-            "  [ $(grep -o ' 1 of 1 files' typescript | wc -l) -ge 2 ] && break; sleep 0.05\n"
-            "done\n"
+            + std::string(kUntilDrawnTwice) +
             "exec 3>&- 4>&- 5>&-\n"
             "wait $p1; wait $p2; wait $p3\n");
   const std::string command =
@@ -51,6 +59,39 @@ TEST(ProgressLine, ShowsOnlyOnATerminalAndUnlessQuiet) {
   std::string blank(lineEnd - last + 1, ' ');
   blank.front() = blank.back() = '\r';
   EXPECT_EQ(screen.substr(lineEnd, blank.size()), blank) << screen;
+}
+
+// In a terminal 35 columns wide the line keeps to 34, so that it never
+// wraps, and an interrupt blanks it. A run whose list is typed at the
+// terminal draws nothing over what the user types. The terminal's input is
+// a FIFO that this test holds open, so that it never ends.
+TEST(ProgressLine, FitsTheTerminalAndIsErasedOnInterrupt) {
+  const fs::path root = freshTestDirectory();
+  writeFile(root / "a.cpp", "int a; // x\n");
+  writeFile(root / "run.sh",
+            "set -e\nQ='" QUILLSTAT_EXECUTABLE "'\n"
+            "stty cols 35\n"
+            "mkfifo list\n"
+            "exec 3<>list\n"
+            "$Q --files-from /dev/tty -o typed.txt 3>&- & typed=$!\n"
+            "$Q --files-from - -o r.txt < list 3>&- & p=$!\n"
+            "echo a.cpp >&3\n"
+            + std::string(kUntilDrawnTwice) +
+            "kill -TERM $p $typed; wait $p || echo \"ended $?\"\n");
+  ASSERT_EQ(mkfifo((root / "keys").c_str(), 0600), 0);
+  const int keys = open((root / "keys").c_str(), O_RDWR | O_CLOEXEC);
+  const std::string command = "cd '" + root.string() +
+                              "' && script -qfec 'bash run.sh' typescript < keys > /dev/null";
+  const int status = std::system(command.c_str());
+  close(keys);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+
+  const std::string screen = readFile(root / "typescript");
+  const std::string cut = "\rquillstat: 1 of 1 files, 0.0 MB, 1\r";  // 34 columns
+  const std::string blank = "\r" + std::string(34, ' ') + "\r";
+  EXPECT_NE(screen.find(cut), std::string::npos) << screen;
+  EXPECT_NE(screen.find(blank + "ended 143"), std::string::npos) << screen;
+  EXPECT_EQ(screen.find(" of 0 files"), std::string::npos) << screen;
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST(QualityGate, FailsAWrittenReportWithStatusThreeAfterWorseFailures) {
       {{"-d", "src", "--fail-under", "abc", "--max-todo", "-1"},
        1,
        "quillstat: --fail-under 'abc': the limit is a percentage from 0 to 100\n"
-       "quillstat: --max-todo '-1': the limit is a whole number from 0 up\n",
+       "quillstat: --max-todo '-1': the limit is a whole number from 0 to 9223372036854775807\n",
        false},
       {{"-d", "src", "--fail-under", "100.5", "--encoding", "latin1", "--max-todo"},
        1,

@@ -13,6 +13,12 @@
 namespace quillstat {
 namespace {
 
+reportSettings inFormat(reportFormat format) {
+  reportSettings settings;
+  settings.format = format;
+  return settings;
+}
+
 namespace fs = std::filesystem;
 
 // The expected reports are written here in UTF-8 and converted by iconv,
@@ -54,7 +60,7 @@ std::string written(reportFormat format, const std::vector<fileStats>& records,
                     bool fromDirectory) {
   const fs::path path = testDirectory() / "report";
   ioError error;
-  EXPECT_TRUE(writeReport(path.string(), format, {records, fromDirectory, {}}, &error));
+  EXPECT_TRUE(writeReport(path.string(), inFormat(format), {records, fromDirectory, {}}, &error));
   return readFile(path);
 }
 
@@ -127,8 +133,8 @@ TEST(ReportWriter, XmlReportParsesAndKeepsTheNames) {
   }
   const fs::path dir = freshTestDirectory();
   ioError error;
-  ASSERT_TRUE(
-      writeReport((dir / "r.xml").string(), reportFormat::xml, {records, true, {}}, &error));
+  ASSERT_TRUE(writeReport((dir / "r.xml").string(), inFormat(reportFormat::xml),
+                          {records, true, {}}, &error));
   EXPECT_EQ(std::system(("xmllint --noout '" + (dir / "r.xml").string() + "'").c_str()), 0);
   writeFile(dir / "names.py",
             "import sys, xml.etree.ElementTree as et\n"

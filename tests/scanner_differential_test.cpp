@@ -4,6 +4,7 @@
 // included), must give the same record on every counter. The exact rows of
 // the language table are all checked, each with pieces made from its own
 // tokens, so that a new row needs no test code here.
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/language_table.h"
+#include "delimited_sample_row.h"
 #include "engine/c_like_scan.h"
 #include "engine/delphi_scan.h"
 #include "engine/exact_reference.h"
@@ -23,7 +25,10 @@
 namespace quillstat {
 namespace {
 
-const int kBuffersPerLanguage = 100000;
+// The classic scanners get more buffers: they are three; the exact rows are
+// many and the fuzzer goes on where these stop.
+const int kBuffersPerClassicScanner = 100000;
+const int kBuffersPerExactRow = 15000;
 
 // Pieces the generator strings together: openers and closers, the words in
 // mixed case, bytes next to the letters, Cyrillic, and runs long enough for
@@ -56,6 +61,8 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::phpHeredocs,
        {"<<<", "<<<EOT\n", "<<< \"EOT\"\n", "<<<'EOT'\n", "\nEOT", "\n  EOT;", "EOT", "\nEOTX",
         "E"}},
+      {hook::characterLiterals,
+       {"'a'", "'a", "'\\''", "'\\n'", "'\xC3\xA9'", "'\xC3", "'static ", "'\n'", "b'x'"}},
       {hook::regexLiterals,
        {"/", "/g", "return /", "typeof", "in ", "x /", " /a", "(/", "= /", ") /", "[/]", "\\/",
         "/[", "]", "split", "if"}},
@@ -73,6 +80,22 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
   std::vector<std::string> pieces;
   for (const auto& row : table) {
     if (rules.has(row.which)) pieces.insert(pieces.end(), row.pieces.begin(), row.pieces.end());
+  }
+  return pieces;
+}
+
+// The words of a prefix (exact_rules.h); for "*", words it takes and one it does not.
+std::vector<std::string> prefixWords(std::string_view words) {
+  std::vector<std::string> pieces;
+  for (size_t at = 0; at < words.size();) {
+    const size_t cut = std::min(words.find(';', at), words.size());
+    const std::string_view word = words.substr(at, cut - at);
+    if (word == "*") {
+      pieces.insert(pieces.end(), {"s", "_q1", "1"});
+    } else {
+      pieces.emplace_back(word);
+    }
+    at = cut + 1;
   }
   return pieces;
 }
@@ -98,6 +121,27 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
     add(r.closer);
     if (!r.opener.empty()) pieces.push_back(std::string(r.opener) + "a" + std::string(r.closer));
     for (char c : r.notAfter) pieces.push_back(c + std::string(r.opener));
+    for (const std::string& word : prefixWords(r.prefix)) {
+      pieces.push_back(word + std::string(r.opener) + "a\\" + std::string(r.closer));
+    }
+  }
+  for (const delimitedRule& r : rules.delimited) {
+    // The fill or tag: none, one, two, one past the longest.
+    const std::string one = r.fill != 0 ? std::string(1, r.fill) : "a";
+    const std::string two = r.fill != 0 ? std::string(2, r.fill) : "b1";
+    for (const std::string& word : prefixWords(r.prefix)) pieces.push_back(word);
+    for (std::string_view text : {r.opener, r.openerEnd, r.closer, r.closerEnd}) add(text);
+    if (r.fill == 0 && r.tag == tagRule::none) continue;
+    const std::string opener(r.opener), openerEnd(r.openerEnd);
+    const std::string closer(r.closer), closerEnd(r.closerEnd);
+    for (const std::string& middle : {std::string(), one, two}) {
+      pieces.push_back(opener + middle + openerEnd);
+      pieces.push_back(closer + middle + closerEnd);
+      pieces.push_back(opener + middle + openerEnd + "a todo" + closer + middle + closerEnd);
+    }
+    pieces.push_back(one);
+    pieces.push_back(two);
+    pieces.push_back(opener + std::string(kMaxDelimiter + 1, r.fill != 0 ? r.fill : 'a') + openerEnd);
   }
   add(rules.region.opener);
   add(rules.region.closer);
@@ -161,10 +205,10 @@ std::string printable(const std::string& text) {
 
 template <typename Referee>
 void compareWithReferee(const char* name, const scanner& scan, Referee referee,
-                        const std::vector<std::string>& pieces, uint32_t start) {
+                        const std::vector<std::string>& pieces, uint32_t start, int buffers) {
   bufferGenerator generator(pieces, start);
   int failures = 0;
-  for (int i = 0; i < kBuffersPerLanguage && failures < 5; ++i) {
+  for (int i = 0; i < buffers && failures < 5; ++i) {
     const std::string text = generator.next();
     const bool flag = generator.flag();
     const std::string expected = describe(referee(text.data(), text.size(), flag));
@@ -187,23 +231,36 @@ void compareWithReferee(const char* name, const scanner& scan, Referee referee,
 }
 
 TEST(ScannerDifferential, ClassicScannersMatchTheirReferees) {
-  compareWithReferee("C++", scannerOf<cppScanner>(), referenceScanCpp, kCppPieces, 1001);
+  const int n = kBuffersPerClassicScanner;
+  compareWithReferee("C++", scannerOf<cppScanner>(), referenceScanCpp, kCppPieces, 1001, n);
   compareWithReferee("Delphi", scannerOf<delphiScanner>(), referenceScanDelphi, kDelphiPieces,
-                     2002);
-  compareWithReferee("Php", scannerOf<phpScanner>(), referenceScanPhp, kPhpPieces, 3003);
+                     2002, n);
+  compareWithReferee("Php", scannerOf<phpScanner>(), referenceScanPhp, kPhpPieces, 3003, n);
 }
 
-TEST(ScannerDifferential, EveryExactRowMatchesTheReferee) {
-  uint32_t start = 4004;
-  for (const languageEntry& language : languageTable) {
-    const exactRules& rules = language.row->rules;
-    compareWithReferee(
-        language.name, language.exact,
-        [&rules](const char* data, size_t length, bool flag) {
-          return referenceScanExact(rules, data, length, flag);
-        },
-        exactPieces(rules), start++);
-  }
+// One test per row of the language table, so that they run side by side.
+class ExactRowDifferential : public testing::TestWithParam<size_t> {};
+
+TEST_P(ExactRowDifferential, MatchesTheReferee) {
+  const languageEntry& language = languageTable[GetParam()];
+  const exactRules& rules = language.row->rules;
+  compareWithReferee(
+      language.name, language.exact,
+      [&rules](const char* data, size_t length, bool flag) {
+        return referenceScanExact(rules, data, length, flag);
+      },
+      exactPieces(rules), 4004 + static_cast<uint32_t>(GetParam()), kBuffersPerExactRow);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ExactRowDifferential, testing::Range<size_t>(0, languageCount));
+
+TEST(ScannerDifferential, DelimitedSampleRowMatchesTheReferee) {
+  compareWithReferee(
+      "delimited sample", scannerOf<exactScanner<kDelimitedSample>>(),
+      [](const char* data, size_t length, bool flag) {
+        return referenceScanExact(kDelimitedSample, data, length, flag);
+      },
+      exactPieces(kDelimitedSample), 3999, kBuffersPerExactRow);
 }
 
 }  // namespace

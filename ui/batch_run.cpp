@@ -31,7 +31,7 @@ runDescription describeRun(const commandLineOptions& options) {
   const languageEntry& language = languageTable[options.languageIndex];
   runDescription run;
   run.language = language.name;
-  run.mode = options.exact ? "exact" : "classic";  // as scannerFor picks
+  run.mode = modeName(languageTable[options.languageIndex], options.exact);
   run.countFirstComment = !options.noFirstComment;
   if (options.inputFile) {
     run.input = inputKind::file;
@@ -48,25 +48,45 @@ runDescription describeRun(const commandLineOptions& options) {
   return run;
 }
 
-// The scanner of the run's language, by the rules the run asked for.
-const scanner& scannerFor(const commandLineOptions& options) {
-  const languageEntry& language = languageTable[options.languageIndex];
-  return options.exact ? language.exact : language.classic;
+// A report on a terminal is read there: in UTF-8, unless asked otherwise.
+textEncoding encodingOf(const commandLineOptions& options) {
+  if (options.encoding) return *options.encoding;
+  const bool onTerminal = *options.outputPath == standardOutputName && standardOutputIsTerminal();
+  return onTerminal ? textEncoding::utf8 : textEncoding::windows1251;
 }
 
+// How a list run ended when it could not use its list.
+struct listProblem {
+  ioError error;         // a read failure
+  bool holdsNul = false;  // a NUL byte in a list of lines
+};
+
 // Analyses what `run` names. A list that cannot be read to its end leaves
-// *listError set and the result unusable.
+// *problem set and the result unusable.
 analysisResult analyse(const commandLineOptions& options, const runDescription& run,
-                       std::ostream& errors, ioError* listError) {
+                       std::ostream& errors, listProblem* problem) {
   const analysisManager manager(machineFileSystem(), options.jobs);
-  const scanner& scan = scannerFor(options);
+  const scanner& scan = rulesOf(languageTable[options.languageIndex], options.exact);
   if (run.input == inputKind::file) {
     return manager.analyzeFile(run.path, scan, run.countFirstComment);
   }
+  if (run.input == inputKind::directory && run.path.empty()) {
+    // The core would take "" for the working directory, as no user means it.
+    analysisResult result;
+    result.fromDirectory = true;
+    result.failures.push_back({run.path, {ioError::kind::notFound, 0}});
+    return result;
+  }
 
+  fileList list(options.nulSeparated ? '\0' : '\n');
+  if (run.input == inputKind::fileList && !list.open(run.path, &problem->error)) return {};
+  // Nothing is drawn over paths that the user types at the terminal.
+  const bool drawProgress =
+      !options.quiet && standardErrorIsTerminal() &&
+      !(run.input == inputKind::fileList && list.readsTerminal());
   std::unique_ptr<progressLine> line;
   analysisManager::progressCallback progress;
-  if (!options.quiet && standardErrorIsTerminal()) {
+  if (drawProgress) {
     line = std::make_unique<progressLine>(errors);
     progress = [&line](size_t done, size_t found, int64_t bytes) {
       line->update(done, found, bytes);
@@ -76,13 +96,18 @@ analysisResult analyse(const commandLineOptions& options, const runDescription& 
     return manager.analyzeDirectory(run.path, run.masks, run.recursive, scan,
                                     run.countFirstComment, progress);
   }
-  fileList list(options.nulSeparated ? '\0' : '\n');
-  if (!list.open(run.path, listError)) return {};
   analysisResult result = manager.analyzeFiles(
       [&list](std::string* path) { return list.next(path); }, scan, run.countFirstComment,
       progress);
-  *listError = list.error();
+  problem->error = list.error();
+  problem->holdsNul = list.holdsNul();
   return result;
+}
+
+// The file the report will replace or write into, if it is one: a report on
+// standard output redirected to a file is that file.
+std::optional<fileIdentity> reportTarget(const std::string& output) {
+  return output == standardOutputName ? identifyStandardOutput() : identifyFile(output);
 }
 
 }  // namespace
@@ -90,24 +115,33 @@ analysisResult analyse(const commandLineOptions& options, const runDescription& 
 batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   reportSettings settings;
   settings.format = options.format;
-  settings.encoding = options.encoding;
+  settings.encoding = encodingOf(options);
   settings.run = describeRun(options);
-  settings.describeError = errorText;
-  ioError listError;
-  analysisResult result = analyse(options, settings.run, errors, &listError);
-  if (listError.failed()) {
+  settings.describeError = describeFailure;
+  listProblem problem;
+  analysisResult result = analyse(options, settings.run, errors, &problem);
+  if (problem.holdsNul) {
+    errors << "quillstat: the file list '" << settings.run.path
+           << "' holds a NUL byte: its paths end in NUL? then add --null\n";
+    return batchReportFailed;
+  }
+  if (problem.error.failed()) {
     errors << "quillstat: cannot read the file list '" << settings.run.path
-           << "': " << errorText(listError) << '\n';
+           << "': " << errorText(problem.error) << '\n';
     return batchReportFailed;
   }
   for (const inputFailure& failure : result.failures) {
     errors << "quillstat: cannot read '" << failure.path << "': " << errorText(failure.error)
            << '\n';
   }
+  if (settings.run.input == inputKind::directory && result.records.empty() &&
+      result.failures.empty()) {
+    errors << "quillstat: no file in '" << settings.run.path << "' matches the masks '"
+           << settings.run.masks << "'\n";
+  }
 
   const std::string& output = *options.outputPath;
-  std::optional<fileIdentity> target;
-  if (output != standardOutputName) target = identifyFile(output);
+  const std::optional<fileIdentity> target = reportTarget(output);
   bool refused = false;
   if (target) {
     auto isOutput = [&](const fileStats& stats) { return isRecordOf(*target, stats); };

@@ -19,11 +19,15 @@ enum batchStatus {
 
 // Runs the one analysis that `options` name (a file wins over a directory;
 // without -e the language's default masks; a file list stands alone) and
-// writes its report. Prints nothing when all goes well; otherwise one line
-// per problem on `errors`, naming the path and the cause, and one per failed
-// limit. While a directory or list is analysed, a progress line is drawn on
-// `errors` when standard error is a terminal, unless `options.quiet`. Never
-// writes the report over a file that the run analysed.
+// writes its report, in the encoding --encoding names or, without it, in
+// UTF-8 for standard output on a terminal, Windows-1251 elsewhere. Prints
+// nothing when all goes well; otherwise one line per problem on `errors`, naming the path
+// and the cause, and one per failed limit; a directory run that selects no
+// file is said too. While a directory or list is analysed, a progress line
+// is drawn on `errors` when standard error is a terminal, unless
+// `options.quiet` or the list is typed there. Never writes the report over
+// a file that the run analysed, and leaves a report in the analysed tree
+// (or standard output's file there) out of the analysis.
 batchStatus runBatch(const commandLineOptions& options, std::ostream& errors);
 
 }  // namespace quillstat

@@ -1,8 +1,8 @@
 #include "ui/command_line.h"
 
-#include <charconv>
+#include <algorithm>
 
-#include "analysis/language_table.h"
+#include "ui/option_table.h"
 
 namespace quillstat {
 
@@ -60,151 +60,108 @@ std::string_view windowsArguments(std::string_view line) {
 
 namespace {
 
-// A value of an option as the command line names it.
-template <typename T>
-struct named {
-  const char* name;
-  T value;
-};
-
-constexpr named<reportFormat> formatNames[] = {
-    {"txt", reportFormat::txt},   {"xml", reportFormat::xml}, {"html", reportFormat::html},
-    {"json", reportFormat::json}, {"csv", reportFormat::csv},
-};
-
-constexpr named<textEncoding> encodingNames[] = {
-    {"windows-1251", textEncoding::windows1251},
-    {"utf-8", textEncoding::utf8},
-};
-
-template <typename T, size_t N>
-std::optional<T> parseName(const named<T> (&rows)[N], const std::string& value) {
-  for (const named<T>& row : rows) {
-    if (value == row.name) return row.value;
+size_t editDistance(std::string_view a, std::string_view b) {
+  std::vector<size_t> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t above = row[j];
+      row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+      diagonal = above;
+    }
   }
-  return std::nullopt;
+  return row[b.size()];
 }
 
-std::optional<unsigned> parseLanguage(const std::string& value) {
-  for (unsigned row = 0; row < languageCount; ++row) {
-    if (value == languageTable[row].name) return row;
+// "unknown option --fail_under; did you mean --fail-under?": the closest long
+// option, when a slip of a key or two explains the difference.
+std::string unknownOption(std::string_view word) {
+  const char* closest = nullptr;
+  size_t best = 3;
+  for (const optionRow& row : optionTable) {
+    for (const char* name : {row.name, row.otherName}) {
+      if (name == nullptr || name[1] != '-') continue;
+      const size_t distance = editDistance(word, name);
+      if (distance < best) best = distance, closest = name;
+    }
   }
-  return std::nullopt;
+  std::string message = "unknown option " + std::string(word);
+  if (closest != nullptr) message += std::string("; did you mean ") + closest + "?";
+  return message;
 }
 
-// A whole number of `value` alone, at least `least`.
-template <typename T>
-std::optional<T> parseWhole(const std::string& value, T least) {
-  T number = 0;
-  const char* end = value.data() + value.size();
-  auto [rest, error] = std::from_chars(value.data(), end, number);
-  if (error != std::errc() || rest != end || number < least) return std::nullopt;
-  return number;
+// What the option `row` makes of `value`, said where the scan says it.
+void take(const optionRow& row, const std::string& value, commandLineOptions* options) {
+  const valueTaken taken = row.take(value, options);
+  if (taken == valueTaken::taken) return;
+  const bool strict = row.name[1] == '-';
+  std::string message = (strict ? "" : "ignored ") + std::string(row.name) + " '" + value +
+                        "': " + (taken == valueTaken::tooLarge ? "too large; " : "") +
+                        expandLists(row.accepted, ", ");
+  (strict ? options->errors : options->warnings).push_back(message);
 }
 
-std::optional<double> parsePercent(const std::string& value) {
-  double percent = 0;
-  const char* end = value.data() + value.size();
-  auto [rest, error] = std::from_chars(value.data(), end, percent);
-  // The negated test also refuses NaN.
-  if (error != std::errc() || rest != end || !(percent >= 0 && percent <= 100)) return std::nullopt;
-  return percent;
-}
-
-// The names of `rows`, as "txt, xml, html".
-template <typename Rows>
-std::string namesOf(const Rows& rows) {
-  std::string list;
-  for (const auto& row : rows) list += (list.empty() ? "" : ", ") + std::string(row.name);
-  return list;
-}
-
-// The long options that take a value, which they must have.
-constexpr const char* strictOptions[] = {"--encoding", "--files-from", "--fail-under",
-                                         "--max-todo"};
-
-// Sets *into to the parsed value, if there is one; otherwise appends
-// "<option> '<value>': <accepted>" to *complaints, after `prefix`.
-template <typename T, typename Into>
-void take(std::optional<T> parsed, Into* into, const char* prefix, const std::string& option,
-          const std::string& value, const std::string& accepted,
-          std::vector<std::string>* complaints) {
-  if (parsed) {
-    *into = *parsed;
-    return;
+// A value was due after `row`'s name and the line ended.
+void missingValue(const optionRow& row, commandLineOptions* options) {
+  if (row.name[1] == '-') {
+    options->errors.push_back(std::string(row.name) + " needs a value");
+  } else if (row.accepted != nullptr) {
+    options->warnings.push_back("ignored " + std::string(row.name) +
+                                " without a value: " + expandLists(row.accepted, ", "));
   }
-  complaints->push_back(prefix + option + " '" + value + "': " + accepted);
+}
+
+// What only the whole line can tell.
+void checkTheWhole(commandLineOptions* options) {
+  if (options->filesFrom && (options->inputFile || options->inputDirectory)) {
+    options->errors.push_back("--files-from names the files to analyse: leave out -f and -d");
+  }
+  const bool usesMasks = options->inputDirectory && !options->inputFile && !options->filesFrom;
+  if (usesMasks && options->masks && options->masks->find_first_of(", ") != std::string::npos) {
+    options->warnings.push_back("the masks '" + *options->masks +
+                                "' are taken as they stand, ',' and blanks included: masks "
+                                "are separated by ';', as in '*.c;*.h'");
+  }
+  if ((options->inputFile || options->inputDirectory || options->filesFrom) &&
+      !options->outputPath) {
+    options->warnings.push_back("a batch run needs -o REPORT beside its input");
+  }
 }
 
 }  // namespace
 
 commandLineOptions scanOptions(const std::vector<std::string>& tokens) {
   commandLineOptions options;
+  bool valueDue = false;  // the option before takes this word as its value
   for (size_t p = 0; p < tokens.size(); ++p) {
     const std::string& token = tokens[p];
-    if (token == "-h" || token == "--help") {
-      options.showHelp = true;
-      return options;
-    }
-    if (token == "--version") {
-      options.showVersion = true;
-      return options;
-    }
-    if (token == "-s") options.recursive = true;
-    if (token == "-nf") options.noFirstComment = true;
-    if (token == "-x" || token == "--exact") options.exact = true;
-    if (token == "-q") options.quiet = true;
-    if (token == "--null") options.nulSeparated = true;
-    if (p + 1 == tokens.size()) {
-      for (const char* name : strictOptions) {
-        if (token == name) options.errors.push_back(token + " needs a value");
-      }
+    const bool isValue = valueDue;
+    const size_t equals = token.starts_with("--") ? token.find('=') : std::string::npos;
+    const std::string_view name = std::string_view(token).substr(0, equals);
+    const optionRow* row = findOption(name);
+    valueDue = row != nullptr && row->valueName != nullptr && equals == std::string::npos;
+    if (row == nullptr) {
+      if (token.starts_with("--") && !isValue) options.errors.push_back(unknownOption(name));
       continue;
     }
-    const std::string& value = tokens[p + 1];
-    if (token == "-f") options.inputFile = value;
-    if (token == "-d") options.inputDirectory = value;
-    if (token == "-o") options.outputPath = value;
-    if (token == "-e") {
-      options.masks = value;
-      if (value.find_first_of(", ") != std::string::npos) {
-        options.warnings.push_back("the masks '" + value +
-                                   "' are taken as they stand, ',' and blanks included: masks "
-                                   "are separated by ';', as in '*.c;*.h'");
+    if (equals != std::string::npos) {
+      if (row->valueName == nullptr) {
+        options.errors.push_back(std::string(name) + " takes no value");
+      } else {
+        take(*row, token.substr(equals + 1), &options);
       }
+    } else if (row->valueName == nullptr) {
+      take(*row, "", &options);
+    } else if (p + 1 < tokens.size()) {
+      take(*row, tokens[p + 1], &options);
+    } else {
+      missingValue(*row, &options);
     }
-    // The classic options keep their value and warn; the long ones refuse.
-    std::vector<std::string>* warnings = &options.warnings;
-    if (token == "-t") {
-      take(parseName(formatNames, value), &options.format, "ignored ", token, value,
-           "the report type is one of " + namesOf(formatNames), warnings);
-    }
-    if (token == "-l") {
-      take(parseLanguage(value), &options.languageIndex, "ignored ", token, value,
-           "the language is one of " + namesOf(languageTable), warnings);
-    }
-    if (token == "-j") {
-      take(parseWhole(value, 1u), &options.jobs, "ignored ", token, value,
-           "the number of workers is a whole number from 1 up", warnings);
-    }
-    std::vector<std::string>* errors = &options.errors;
-    if (token == "--encoding") {
-      take(parseName(encodingNames, value), &options.encoding, "", token, value,
-           "the encoding is one of " + namesOf(encodingNames), errors);
-    }
-    if (token == "--files-from") options.filesFrom = value;
-    if (token == "--fail-under") {
-      take(parsePercent(value), &options.gate.failUnder, "", token, value,
-           "the limit is a percentage from 0 to 100", errors);
-    }
-    if (token == "--max-todo") {
-      take(parseWhole(value, int64_t{0}), &options.gate.maxTodo, "", token, value,
-           "the limit is a whole number from 0 up", errors);
-    }
+    if (options.showHelp || options.showVersion) return options;
   }
-  if (options.filesFrom && (options.inputFile || options.inputDirectory)) {
-    options.errors.push_back("--files-from names the files to analyse: leave out -f and -d");
-  }
+  checkTheWhole(&options);
   return options;
 }
 

@@ -43,7 +43,8 @@ struct commandLineOptions {
   bool noFirstComment = false;                // -nf
   bool exact = false;                         // -x or --exact: the exact rules
   unsigned jobs = 0;                          // -j N; 0: one worker per core
-  textEncoding encoding = textEncoding::windows1251;  // --encoding windows-1251|utf-8
+  // --encoding windows-1251|utf-8; unset, the report's place decides (batch_run.h)
+  std::optional<textEncoding> encoding;
   std::optional<std::string> filesFrom;       // --files-from FILE ("-": standard input)
   bool nulSeparated = false;                  // --null: the list's paths end in NUL, not LF
   gateLimits gate;                            // --fail-under PERCENT, --max-todo N
@@ -63,16 +64,20 @@ struct commandLineOptions {
   bool batchMode() const { return (inputFile || inputDirectory || filesFrom) && outputPath; }
 };
 
-// Scans tokens in order, one position at a time: an option's value is not
-// skipped, so a value that looks like an option acts as one too ("-f -s"
-// sets both). Names are exact and case-sensitive; the last occurrence wins;
-// unknown tokens are ignored; unknown -t values, -l names and -j values are
-// ignored with a warning, and so is a mask list that holds ',' or a blank
-// (it keeps its literal effect); an option standing last without its value
-// does nothing. The long options (--encoding, --files-from, --fail-under,
-// --max-todo) are strict instead: a missing or unknown value is an error,
-// and so is --files-from beside -f or -d. -h, --help and --version stop the
-// scan.
+// Scans tokens in order, one position at a time, by the option table
+// (option_table.h): an option's value is not skipped, so a value that looks
+// like an option acts as one too ("-f -s" sets both). Names are exact and
+// case-sensitive; the last occurrence wins. The single-dash options keep
+// their classic rule: unknown ones are ignored, and an unknown -t value, -l
+// name or -j number, or a -t, -l, -j or -e standing last without its value,
+// is ignored with a warning, as is a mask list that holds ',' or a blank
+// where masks are used (a directory run). The long options are strict
+// instead: a word that starts with "--" and is no option is an error (unless
+// it is the value of the option before it), naming the closest option; a
+// long option takes its value as the next word or after '=' ("--max-todo=5");
+// a missing or unknown value is an error, and so is --files-from beside -f
+// or -d. An input without -o is warned of. -h, --help and --version stop
+// the scan.
 commandLineOptions scanOptions(const std::vector<std::string>& tokens);
 
 }  // namespace quillstat

@@ -1,22 +1,45 @@
 #include "ui/command_line_help.h"
 
-#include "analysis/language_table.h"
+#include <vector>
+
+#include "quillstat_version.h"
+#include "ui/option_table.h"
 
 namespace quillstat {
 
 namespace {
 
-// "[C++|Delphi|Php|Java] (C++ по умолчанию)", from the language table.
-std::string languageChoices() {
-  std::string text = "[";
-  for (const languageEntry& language : languageTable) {
-    if (text.size() > 1) text += '|';
-    text += language.name;
+constexpr char kHeading[] = "Параметры запуска:";
+constexpr char kExitStatuses[] =
+    "Коды завершения: 0 - отчёт записан, все файлы прочитаны; 1 - отчёт не записан (или "
+    "неверный параметр, или не прочитан список файлов); 2 - не удалось прочитать входной файл "
+    "(отчёт записан) или нет оконной системы; 3 - не пройден порог --fail-under или --max-todo "
+    "(отчёт записан); 129, 130, 143 - прервано сигналом";
+
+// How the help writes an option: "-x, --exact", "-f filename".
+std::string usageOf(const optionRow& row) {
+  std::string usage = row.name;
+  if (row.otherName != nullptr) usage += std::string(", ") + row.otherName;
+  if (row.valueName != nullptr) usage += std::string(" ") + row.valueName;
+  return usage;
+}
+
+std::string helpOf(const optionRow& row) { return expandLists(row.help, "|"); }
+
+// `text` with what roff or HTML would read as markup written out.
+std::string escaped(const std::string& text, bool html) {
+  std::string out;
+  for (char c : text) {
+    if (html && c == '&') out += "&amp;";
+    else if (html && c == '<') out += "&lt;";
+    else if (html && c == '>') out += "&gt;";
+    else if (!html && c == '\\') out += "\\e";
+    else if (!html && c == '-') out += "\\-";
+    else out += c;
   }
-  text += "] (";
-  text += languageTable[0].name;
-  text += " по умолчанию)";
-  return text;
+  // A line that starts with a dot or a quote would be a roff request.
+  if (!html && (out.starts_with('.') || out.starts_with('\''))) out.insert(0, "\\&");
+  return out;
 }
 
 }  // namespace
@@ -24,25 +47,41 @@ std::string languageChoices() {
 const char commandLineHelpCaption[] =
     "Справка по параметрам командной строки программе \"Quillstat\"";
 
-std::string commandLineHelpText() {
-  const std::string lines[] = {
-      "Параметры запуска:",
-      "-f filename - имя файла для проверки",
-      "-d dirname - имя директории для проверки",
-      "-o filename - файл с результатом работы (необходимо указать)",
-      "-t type - типа выходного файла [txt|xml|html] (txt по умолчанию)",
-      "-s - для поиска по диреториям, искать ли в поддиреториях (поумолчанию не установлен)",
-      "-nf - включать ли в статисткику первый комментария (по умолчанию не установлен)",
-      "-l lang - тим языка для анализа комментариев " + languageChoices(),
-      ("-e 'extanation list' - разрешение файлов для анализа (например '*.c;*.cpp;*.h;*.hpp') "
-       "(по умолчанию используются стандартные расширения данного языка)"),  // one line
-  };
+std::string commandLineHelpText(bool forHelpBox) {
+  std::vector<std::string> lines{kHeading};
+  for (const optionRow& row : optionTable) lines.push_back(usageOf(row) + " - " + helpOf(row));
+  lines.push_back(kExitStatuses);
   std::string text;
   for (const std::string& line : lines) {
-    if (!text.empty()) text += "                 \n";  // 17 blanks end each earlier line
+    if (!text.empty()) text += forHelpBox ? "                 \n" : "\n";
     text += line;
   }
-  return text;
+  return forHelpBox ? text : text + "\n";
+}
+
+std::string manualPage() {
+  std::string page =
+      "'\\\" -*- coding: UTF-8 -*-\n"
+      ".TH QUILLSTAT 1 \"\" \"quillstat " QUILLSTAT_VERSION "\"\n"
+      ".SH ИМЯ\nquillstat \\- насколько исходные тексты снабжены комментариями\n"
+      ".SH ОБЗОР\n.B quillstat\n"
+      "(\\-f FILE | \\-d DIR [\\-s] [\\-e MASKS] | \\-\\-files\\-from LIST [\\-\\-null]) "
+      "\\-o REPORT [параметры]\n.br\n.B quillstat\n(без параметров: окно программы)\n"
+      ".SH ПАРАМЕТРЫ\n";
+  for (const optionRow& row : optionTable) {
+    page += ".TP\n.B " + escaped(usageOf(row), false) + "\n" + escaped(helpOf(row), false) + "\n";
+  }
+  page += ".SH КОД ЗАВЕРШЕНИЯ\n" + escaped(kExitStatuses, false) + "\n";
+  return page;
+}
+
+std::string htmlOptionRows() {
+  std::string rows;
+  for (const optionRow& row : optionTable) {
+    rows += "  <tr><td><code>" + escaped(usageOf(row), true) + "</code></td><td>" +
+            escaped(helpOf(row), true) + "</td></tr>\n";
+  }
+  return rows;
 }
 
 }  // namespace quillstat

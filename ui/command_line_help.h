@@ -5,13 +5,25 @@
 
 namespace quillstat {
 
-// The caption of the command-line help box (UTF-8).
+// The help of the command line, every option of the option table
+// (option_table.h) in its order, in each form the program shows it. All
+// texts are UTF-8.
+
+// The caption of the command-line help box.
 extern const char commandLineHelpCaption[];
 
-// The command-line help: nine lines separated by a single LF, each of the
-// first eight ending in 17 blanks, the last with neither (UTF-8). The help
-// box shows it as it stands; `-h` prints it without the trailing blanks.
-std::string commandLineHelpText();
+// The help as lines separated by a single LF: a heading, a line per option
+// ("-f filename - имя файла для проверки"), the exit statuses. For the
+// help box each line but the last ends in 17 blanks, as it always did;
+// `-h` prints it with neither.
+std::string commandLineHelpText(bool forHelpBox);
+
+// The manual page, quillstat(1), in the roff of man(7).
+std::string manualPage();
+
+// The rows of the HTML help's table of options, "<tr><td><code>-f
+// filename</code></td><td>имя файла для проверки</td></tr>", one a line.
+std::string htmlOptionRows();
 
 }  // namespace quillstat
 

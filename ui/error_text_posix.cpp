@@ -1,16 +1,12 @@
+#include <cerrno>
 #include <cstring>
 
 #include "ui/error_text.h"
 
 namespace quillstat {
 
-std::string errorText(const ioError& error) {
-  if (error.systemCode != 0) return std::strerror(error.systemCode);
-  switch (error.what) {
-    case ioError::kind::isDirectory: return "is a directory";
-    case ioError::kind::notRegularFile: return "not a regular file";
-    default: return "";
-  }
-}
+std::string systemErrorText(int systemCode) { return std::strerror(systemCode); }
+
+bool meansNotADirectory(int systemCode) { return systemCode == ENOTDIR; }
 
 }  // namespace quillstat

@@ -31,13 +31,9 @@ std::string systemText(DWORD code) {
 
 }  // namespace
 
-std::string errorText(const ioError& error) {
-  if (error.systemCode != 0) return systemText(static_cast<DWORD>(error.systemCode));
-  switch (error.what) {
-    case ioError::kind::isDirectory: return "is a directory";
-    case ioError::kind::notRegularFile: return "not a regular file";
-    default: return "";
-  }
-}
+std::string systemErrorText(int systemCode) { return systemText(static_cast<DWORD>(systemCode)); }
+
+// A file where a directory was wanted, like ENOTDIR.
+bool meansNotADirectory(int systemCode) { return systemCode == ERROR_DIRECTORY; }
 
 }  // namespace quillstat

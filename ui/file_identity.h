@@ -22,6 +22,10 @@ struct fileIdentity {
 // does not exist or cannot be examined.
 std::optional<fileIdentity> identifyFile(const std::string& path);
 
+// The identity of the regular file that standard output writes to, or
+// nothing when it writes to a terminal, a pipe or a device.
+std::optional<fileIdentity> identifyStandardOutput();
+
 }  // namespace quillstat
 
 #endif  // QUILLSTAT_UI_FILE_IDENTITY_H_

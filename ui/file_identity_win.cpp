@@ -6,6 +6,20 @@
 
 namespace quillstat {
 
+namespace {
+
+// The identity of the file `handle` has open, or nothing.
+std::optional<fileIdentity> identityOf(HANDLE handle) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(handle, &info)) return std::nullopt;
+  return fileIdentity{info.dwVolumeSerialNumber,
+                      static_cast<uint64_t>(info.nFileIndexHigh) << 32 | info.nFileIndexLow,
+                      static_cast<int64_t>(static_cast<uint64_t>(info.nFileSizeHigh) << 32 |
+                                           info.nFileSizeLow)};
+}
+
+}  // namespace
+
 std::optional<fileIdentity> identifyFile(const std::string& path) {
   std::wstring wide = systemPath(path);
   if (wide.empty()) return std::nullopt;
@@ -14,14 +28,16 @@ std::optional<fileIdentity> identifyFile(const std::string& path) {
   HANDLE handle = CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
-  BY_HANDLE_FILE_INFORMATION info;
-  bool known = GetFileInformationByHandle(handle, &info);
+  std::optional<fileIdentity> identity = identityOf(handle);
   CloseHandle(handle);
-  if (!known) return std::nullopt;
-  return fileIdentity{info.dwVolumeSerialNumber,
-                      static_cast<uint64_t>(info.nFileIndexHigh) << 32 | info.nFileIndexLow,
-                      static_cast<int64_t>(static_cast<uint64_t>(info.nFileSizeHigh) << 32 |
-                                           info.nFileSizeLow)};
+  return identity;
+}
+
+std::optional<fileIdentity> identifyStandardOutput() {
+  HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  if (GetFileType(handle) != FILE_TYPE_DISK) return std::nullopt;
+  return identityOf(handle);
 }
 
 }  // namespace quillstat

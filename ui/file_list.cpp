@@ -17,6 +17,10 @@ bool fileList::next(std::string* path) {
     }
     const size_t stop = end == std::string::npos ? pending_.size() : end;
     size_t length = stop - start_;
+    if (separator_ == '\n' && pending_.find('\0', start_) < stop) {
+      holdsNul_ = true;
+      return false;
+    }
     if (separator_ == '\n' && length > 0 && pending_[stop - 1] == '\r') --length;
     path->assign(pending_, start_, length);
     start_ = end == std::string::npos ? pending_.size() : end + 1;

@@ -14,8 +14,9 @@ namespace quillstat {
 // while a pipe still delivers the rest. Paths end in LF, or in NUL for a
 // list that `git ls-files -z` or `find -print0` made. With LF, a CR before
 // it is dropped, so that a list saved on Windows reads the same; a name
-// that ends in CR needs NUL separators. Empty entries are skipped; the last
-// path needs no separator after it. The platform part lives in
+// that ends in CR needs NUL separators, and a NUL byte ends the list there
+// (holdsNul()): such a list was made for NUL separators. Empty entries are
+// skipped; the last path needs no separator after it. The platform part lives in
 // file_list_<platform>.cpp.
 class fileList {
  public:
@@ -31,10 +32,15 @@ class fileList {
   bool open(const std::string& name, ioError* error);
 
   // Puts the next path into *path and returns true; returns false at the
-  // end of the list, or when a read fails: then error() says why.
+  // end of the list, or when a read fails (then error() says why) or a NUL
+  // ends a list of lines (then holdsNul()).
   bool next(std::string* path);
 
   const ioError& error() const { return error_; }
+  bool holdsNul() const { return holdsNul_; }
+
+  // Whether the list is read from a terminal, where a user types it.
+  bool readsTerminal() const;
 
  private:
   // Appends what the next read gives to pending_; false at the end or on a
@@ -48,6 +54,7 @@ class fileList {
   size_t start_ = 0;
   bool ended_ = false;
   ioError error_;
+  bool holdsNul_ = false;
 };
 
 }  // namespace quillstat

@@ -37,6 +37,8 @@ bool fileList::open(const std::string& name, ioError* error) {
   return true;
 }
 
+bool fileList::readsTerminal() const { return isatty(static_cast<int>(handle_)) == 1; }
+
 bool fileList::readMore() {
   const size_t had = pending_.size();
   pending_.resize(had + kReadSize);

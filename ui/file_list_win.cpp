@@ -36,6 +36,11 @@ bool fileList::open(const std::string& name, ioError* error) {
   return true;
 }
 
+bool fileList::readsTerminal() const {
+  DWORD mode = 0;
+  return GetConsoleMode(asHandle(handle_), &mode) != 0;
+}
+
 bool fileList::readMore() {
   const size_t had = pending_.size();
   pending_.resize(had + kReadSize);

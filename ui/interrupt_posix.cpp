@@ -1,18 +1,36 @@
 #include "ui/interrupt.h"
 
+#include <algorithm>
 #include <csignal>
 
 #include <unistd.h>
 
 #include "report/report_file.h"
+#include "ui/progress_line.h"
 
 namespace quillstat {
 
 namespace {
 
+// Blanks the progress line, so that the shell's prompt starts on a clean
+// line, with what a signal handler may call.
+void eraseProgressLine() {
+  size_t width = progressLineWidth();
+  if (width == 0) return;
+  char blanks[64];
+  for (char& c : blanks) c = ' ';
+  ssize_t ignored = write(STDERR_FILENO, "\r", 1);
+  for (; width > 0; width -= std::min(width, sizeof blanks)) {
+    ignored = write(STDERR_FILENO, blanks, std::min(width, sizeof blanks));
+  }
+  ignored = write(STDERR_FILENO, "\r", 1);
+  (void)ignored;
+}
+
 // Runs on whichever thread the signal reaches; workers and the walk are
 // abandoned with the process, which is all an interrupt asks for.
 extern "C" void endOnSignal(int signal) {
+  eraseProgressLine();
   removeUnfinishedReport();
   _exit(128 + signal);
 }

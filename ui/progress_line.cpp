@@ -1,8 +1,11 @@
 #include "ui/progress_line.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <string>
+
+#include "ui/terminal.h"
 
 namespace quillstat {
 
@@ -11,6 +14,10 @@ namespace {
 using clock = std::chrono::steady_clock;
 
 constexpr auto kFirstDraw = std::chrono::seconds(1);
+
+// The width of the line on screen, for an interrupt's handler.
+std::atomic<size_t> shownWidth{0};
+static_assert(std::atomic<size_t>::is_always_lock_free, "read in a signal handler");
 constexpr auto kRedraw = std::chrono::milliseconds(200);
 
 // "1234 of 5678 files, 56.7 MB, 3.4 s"
@@ -52,16 +59,27 @@ void progressLine::drawUntilStopped() {
   while (!stopping_.wait_until(lock, next, [this] { return stop_; })) {
     std::string text = progressText(filesDone_, filesFound_, bytesDone_, clock::now() - start_);
     lock.unlock();
-    // Blanks cover what a longer line left; no escape sequences, which not
-    // every terminal knows.
-    const size_t length = text.size();
-    if (length < width) text.append(width - length, ' ');
-    width = std::max(width, length);
-    out_ << '\r' << text << std::flush;
+    draw(std::move(text), &width);
     next = clock::now() + kRedraw;
     lock.lock();
   }
   if (width > 0) out_ << '\r' << std::string(width, ' ') << '\r' << std::flush;
+  shownWidth.store(0);
 }
+
+// Blanks cover what a longer line left; no escape sequences, which not every
+// terminal knows. The last column stays free: a character there makes some
+// terminals wrap.
+void progressLine::draw(std::string text, size_t* width) {
+  const size_t columns = terminalColumns();
+  if (columns > 0) *width = std::min(*width, columns - 1);
+  if (columns > 0 && text.size() > columns - 1) text.resize(columns - 1);
+  if (text.size() < *width) text.append(*width - text.size(), ' ');
+  *width = text.size();
+  shownWidth.store(*width);
+  out_ << '\r' << text << std::flush;
+}
+
+size_t progressLineWidth() { return shownWidth.load(); }
 
 }  // namespace quillstat

@@ -17,7 +17,9 @@ namespace quillstat {
 //   "quillstat: 1234 of 5678 files, 56.7 MB, 3.4 s"
 // (files done, of those found so far; megabytes of 1,000,000 bytes of the
 // files done; seconds since the start). A run that ends sooner never shows
-// it. Nothing else may be written to the stream while it lives.
+// it. The line is cut to the terminal's width, as that is at each redraw,
+// so that it never wraps. Nothing else may be written to the stream while
+// it lives.
 class progressLine {
  public:
   // Starts the clock and the thread that draws on `out`.
@@ -33,6 +35,7 @@ class progressLine {
 
  private:
   void drawUntilStopped();
+  void draw(std::string text, size_t* width);
 
   std::ostream& out_;
   const std::chrono::steady_clock::time_point start_;
@@ -44,6 +47,10 @@ class progressLine {
   int64_t bytesDone_ = 0;
   std::thread drawer_;
 };
+
+// How wide the line on the terminal is now, 0 when none is drawn; safe to
+// call from a signal handler, which blanks that many columns on an interrupt.
+size_t progressLineWidth();
 
 }  // namespace quillstat
 

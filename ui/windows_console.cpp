@@ -5,8 +5,10 @@
 #include <cstring>
 #include <iostream>
 #include <streambuf>
+#include <string_view>
 
 #include "engine/windows_api.h"
+#include "report/utf8.h"
 
 namespace quillstat {
 
@@ -35,15 +37,8 @@ class consoleBuffer : public std::streambuf {
 
   // Writes the buffer up to its last complete character and keeps the rest.
   bool writeComplete() {
-    size_t size = static_cast<size_t>(pptr() - pbase());
-    size_t start = size;  // where the last character starts
-    while (start > 0 && size - start < 3 && (bytes_[start - 1] & 0xC0) == 0x80) --start;
-    size_t complete = size;
-    if (start > 0) {
-      auto lead = static_cast<unsigned char>(bytes_[start - 1]);
-      size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-      if (size - (start - 1) < length) complete = start - 1;
-    }
+    const size_t size = static_cast<size_t>(pptr() - pbase());
+    const size_t complete = completeUtf8Length(std::string_view(bytes_, size));
     std::wstring wide = toWide(std::string_view(bytes_, complete));
     DWORD written = 0;
     bool ok = wide.empty() || WriteConsoleW(console_, wide.data(), static_cast<DWORD>(wide.size()),

@@ -13,14 +13,20 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <memory>
 
 #include "tests/gui/fake_platform.h"
 #include "ui/gui/main_dialog.h"
+#include "ui/gui/window_language.h"
 
 using quillstat::fakePlatform;
+
+// The window saves every format the command line writes.
+const char* const kSaveButtons[] = {"save-txt", "save-xml", "save-html", "save-json", "save-csv"};
 using quillstat::mainDialog;
 
 class tst_mainDialog : public QObject {
@@ -49,6 +55,7 @@ class tst_mainDialog : public QObject {
   void failedSaveShowsWarning();
   void helpBoxes();
   void helpMenuOpensHelpFile();
+  void toolkitSpeaksRussian();
 
  private:
   template <typename T>
@@ -127,7 +134,7 @@ void tst_mainDialog::startState() {
   QVERIFY(!child<QCheckBox>("recursiveCheck")->isChecked());
   QVERIFY(!child<QCheckBox>("firstCommentCheck")->isChecked());
   QVERIFY(!child<QCheckBox>("exactCheck")->isChecked());
-  for (const char* name : {"saveTextButton", "saveXmlButton", "saveHtmlButton"}) {
+  for (const char* name : kSaveButtons) {
     QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
   }
   QVERIFY(resultText().isEmpty());
@@ -166,9 +173,9 @@ void tst_mainDialog::fileButtonOffersTheMasks_data() {
   QTest::addColumn<QString>("masks");
   QTest::addColumn<QString>("filter");
   QTest::newRow("blanks and a trailing separator")
-      << 3 << "*.java; *.jav;" << "Files of Java (*.java *.jav);;All files (*.*)";
+      << 3 << "*.java; *.jav;" << "Файлы Java (*.java *.jav);;Все файлы (*.*)";
   QTest::newRow("brackets would end the list early")
-      << 0 << "*.c;(x)*.h" << "Files of C++ (*.c x*.h);;All files (*.*)";
+      << 0 << "*.c;(x)*.h" << "Файлы C++ (*.c x*.h);;Все файлы (*.*)";
 }
 
 void tst_mainDialog::fileButtonOffersTheMasks() {
@@ -181,7 +188,7 @@ void tst_mainDialog::fileButtonOffersTheMasks() {
   QCOMPARE(platform_.openFilters, QStringList({filter}));
   QCOMPARE(platform_.openStartDirectories, QStringList({QDir::currentPath()}));
   QVERIFY(!window_->analysisRunning());
-  QVERIFY(!child<QPushButton>("saveTextButton")->isEnabled());
+  QVERIFY(!child<QPushButton>("save-txt")->isEnabled());
 }
 
 void tst_mainDialog::fileButtonAnalysesFile_data() {
@@ -219,7 +226,7 @@ void tst_mainDialog::fileButtonAnalysesFile() {
   QVERIFY(analyse("fileButton"));
   QVERIFY2(resultText().startsWith("Имя файла: " + platform_.openAnswer + "\n" + figures),
            qPrintable(resultText()));
-  for (const char* name : {"saveTextButton", "saveXmlButton", "saveHtmlButton"}) {
+  for (const char* name : kSaveButtons) {
     QVERIFY2(child<QPushButton>(name)->isEnabled(), name);
   }
   QVERIFY(platform_.messages.isEmpty());
@@ -250,7 +257,7 @@ void tst_mainDialog::directoryButtonAnalysesTree() {
     expected.append(name.startsWith("src/") ? files_->path() + "/" + name : name);
   }
   QCOMPARE(resultNames(), expected);
-  QVERIFY(child<QPushButton>("saveHtmlButton")->isEnabled());
+  QVERIFY(child<QPushButton>("save-html")->isEnabled());
 }
 
 void tst_mainDialog::controlsWaitForTheAnalysis() {
@@ -274,7 +281,7 @@ void tst_mainDialog::emptyMaskShowsNoDialog() {
   child<QPushButton>("directoryButton")->click();
   QCOMPARE(platform_.directoryRequests, 0);
   QVERIFY(!window_->analysisRunning());
-  QVERIFY(!child<QPushButton>("saveTextButton")->isEnabled());
+  QVERIFY(!child<QPushButton>("save-txt")->isEnabled());
 }
 
 void tst_mainDialog::unreadableInputIsReported() {
@@ -293,6 +300,14 @@ void tst_mainDialog::unreadableInputIsReported() {
   QCOMPARE(platform_.messages[0].icon, QMessageBox::Warning);
   QVERIFY2(platform_.messages[0].text.contains("«" + gone + "/»"),
            qPrintable(platform_.messages[0].text));
+
+  // What the program finds itself it says in the window's language.
+  platform_.openAnswer = QDir(files_->path()).filePath("fifo.cpp");
+  QVERIFY(mkfifo(QFile::encodeName(platform_.openAnswer), 0600) == 0);
+  QVERIFY(analyse("fileButton"));
+  QCOMPARE(platform_.messages.size(), 2);
+  QVERIFY2(platform_.messages[1].text.endsWith("/fifo.cpp»: не обычный файл"),
+           qPrintable(platform_.messages[1].text));
 }
 
 enum class cancelWay { cancelButton, escapeKey, dialogClosed, windowClosed };
@@ -312,7 +327,7 @@ void tst_mainDialog::cancelDiscardsTheAnalysis() {
   QFETCH(cancelWay, way);
   platform_.openAnswer = writeFile("small.cpp", "int x;\n");
   QVERIFY(analyse("fileButton"));
-  QVERIFY(child<QPushButton>("saveTextButton")->isEnabled());
+  QVERIFY(child<QPushButton>("save-txt")->isEnabled());
 
   // A sparse file far too big to read through in the test's time: the stop
   // must come between two reads of the one file.
@@ -335,7 +350,7 @@ void tst_mainDialog::cancelDiscardsTheAnalysis() {
   }
   QTRY_COMPARE(finished.count(), 1);
   QCOMPARE(resultText(), QStringLiteral("Анализ прерван: результаты не сохранены.\n"));
-  for (const char* name : {"saveTextButton", "saveXmlButton", "saveHtmlButton"}) {
+  for (const char* name : kSaveButtons) {
     QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
   }
   QVERIFY(window_->findChild<QProgressDialog*>() == nullptr);
@@ -365,13 +380,18 @@ void tst_mainDialog::saveButtonWritesItsFormat_data() {
   QTest::addColumn<QString>("filter");
   QTest::addColumn<QByteArray>("start");
   // The reports are Windows-1251: "Имя файла: " is C8 EC FF 20 F4 E0 E9 EB E0 3A 20.
-  QTest::newRow("text") << "saveTextButton" << "coment.txt" << "Text files (*.txt)"
+  QTest::newRow("text") << "save-txt" << "coment.txt" << "Текстовые файлы (*.txt)"
                         << QByteArray("\xC8\xEC\xFF \xF4\xE0\xE9\xEB\xE0: ");
-  QTest::newRow("XML") << "saveXmlButton" << "coment.xml" << "XML files (*.xml)"
+  QTest::newRow("XML") << "save-xml" << "coment.xml" << "Файлы XML (*.xml)"
                        << QByteArray("<?xml version='1.0' encoding='WINDOWS-1251'?>\r\n<main>\r\n"
                                      "  <file filename='");
-  QTest::newRow("HTML") << "saveHtmlButton" << "coment.html" << "Web-files (*.html *.htm)"
+  QTest::newRow("HTML") << "save-html" << "coment.html" << "Веб-файлы (*.html *.htm)"
                         << QByteArray("<html>\n<body>\n<table border=1>\r\n");
+  // JSON tells the run the window made.
+  QTest::newRow("JSON") << "save-json" << "coment.json" << "Файлы JSON (*.json)"
+                        << QByteArray("{\n  \"program\": \"quillstat\",\n");
+  QTest::newRow("CSV") << "save-csv" << "coment.csv" << "Файлы CSV (*.csv)"
+                       << QByteArray("kind,path,size,commentChars,comments,codeLines,");
 }
 
 void tst_mainDialog::saveButtonWritesItsFormat() {
@@ -402,7 +422,7 @@ void tst_mainDialog::failedSaveShowsWarning() {
   platform_.openAnswer = writeFile("input.cpp", "int x;\n");
   QVERIFY(analyse("fileButton"));
   platform_.saveAnswer = QDir(files_->path()).filePath("no-such-dir/r.txt");
-  child<QPushButton>("saveTextButton")->click();
+  child<QPushButton>("save-txt")->click();
   QCOMPARE(platform_.messages.size(), 1);
   QCOMPARE(platform_.messages[0].icon, QMessageBox::Warning);
   QCOMPARE(platform_.messages[0].text, "Не удалось сохранить отчёт в файл «" +
@@ -416,6 +436,13 @@ void tst_mainDialog::helpBoxes() {
   QCOMPARE(platform_.messages.size(), 2);
   QCOMPARE(platform_.messages[0].caption, QStringLiteral("Справка по заданию маски"));
   QVERIFY(platform_.messages[1].text.startsWith(QStringLiteral("Параметры запуска:")));
+  // Every option, the late ones too.
+  QVERIFY(platform_.messages[1].text.contains(QStringLiteral("\n--max-todo N - ")));
+}
+
+void tst_mainDialog::toolkitSpeaksRussian() {
+  QVERIFY(quillstat::speakRussian(QCoreApplication::instance()));
+  QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
 }
 
 void tst_mainDialog::helpMenuOpensHelpFile() {

@@ -17,6 +17,12 @@ constexpr int kPollIntervalMs = 100;
 
 int clampToInt(size_t value) { return static_cast<int>(std::min<size_t>(value, INT_MAX)); }
 
+void raiseTo(std::atomic<size_t>* count, size_t value) {
+  size_t now = count->load(std::memory_order_relaxed);
+  while (now < value && !count->compare_exchange_weak(now, value, std::memory_order_relaxed)) {
+  }
+}
+
 }  // namespace
 
 // Written by the worker, read by the poll timer: plain atomics, so that no
@@ -69,10 +75,11 @@ bool analysisRunner::start(const QString& label, task work) {
   dialog_ = dialog;
 
   std::shared_ptr<progressCounts> counts = counts_;
-  // The manager reports from one thread at a time, in order.
+  // Workers report at once and out of order; the counts only grow, so the
+  // larger one wins.
   analysisManager::progressCallback progress = [counts](size_t done, size_t found, int64_t) {
-    counts->found.store(found, std::memory_order_relaxed);
-    counts->done.store(done, std::memory_order_relaxed);
+    raiseTo(&counts->found, found);
+    raiseTo(&counts->done, done);
   };
   watcher_.setFuture(QtConcurrent::run(
       [work = std::move(work), progress, stop = &stop_] { return work(progress, stop); }));

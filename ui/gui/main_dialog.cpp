@@ -21,7 +21,7 @@
 #include "ui/error_text.h"
 #include "ui/gui/about_box.h"
 #include "ui/gui/analysis_runner.h"
-#include "ui/gui/dialog_filters.h"
+#include "ui/gui/open_file_filter.h"
 #include "ui/gui/help_file.h"
 #include "ui/gui/summary_view.h"
 
@@ -122,13 +122,12 @@ QWidget* mainDialog::buildControls() {
                              resultMetrics.lineSpacing() * 18);
 
   auto* saveLabel = new QLabel(QStringLiteral("Сохранить отчёт как "), controls);
-  saveTextButton_ = makeButton("текстовый файл", "saveTextButton", controls);
-  auto* orLabel = new QLabel(QStringLiteral("или"), controls);
-  saveXmlButton_ = makeButton("XML файл", "saveXmlButton", controls);
-  auto* orAsLabel = new QLabel(QStringLiteral("или как"), controls);
-  saveHtmlButton_ = makeButton("HTML файл", "saveHtmlButton", controls);
-  for (QPushButton* button : {saveTextButton_, saveXmlButton_, saveHtmlButton_}) {
+  for (const reportFormatRow& format : reportFormats) {
+    const std::string name = std::string("save-") + format.name;
+    QPushButton* button = makeButton(format.saveLabel, name.c_str(), controls);
     button->setEnabled(false);
+    connect(button, &QPushButton::clicked, this, [this, &format] { saveReport(format.format); });
+    saveButtons_.push_back(button);
   }
 
   // The rows from the top; the two analyse buttons
@@ -146,11 +145,7 @@ QWidget* mainDialog::buildControls() {
 
   auto* saveRow = new QHBoxLayout;
   saveRow->addWidget(saveLabel);
-  saveRow->addWidget(saveTextButton_);
-  saveRow->addWidget(orLabel);
-  saveRow->addWidget(saveXmlButton_);
-  saveRow->addWidget(orAsLabel);
-  saveRow->addWidget(saveHtmlButton_);
+  for (QPushButton* button : saveButtons_) saveRow->addWidget(button);
   saveRow->addStretch(1);
 
   auto* grid = new QGridLayout(controls);
@@ -172,10 +167,6 @@ QWidget* mainDialog::buildControls() {
   connect(fileButton, &QPushButton::clicked, this, &mainDialog::analyzeFile);
   connect(directoryButton, &QPushButton::clicked, this, &mainDialog::analyzeDirectory);
   connect(maskHelpButton, &QPushButton::clicked, this, &mainDialog::showMaskHelp);
-  connect(saveTextButton_, &QPushButton::clicked, this, [this] { saveReport(reportFormat::txt); });
-  connect(saveXmlButton_, &QPushButton::clicked, this, [this] { saveReport(reportFormat::xml); });
-  connect(saveHtmlButton_, &QPushButton::clicked, this,
-          [this] { saveReport(reportFormat::html); });
   return controls;
 }
 
@@ -214,9 +205,22 @@ void mainDialog::resetMasks(int languageIndex) {
   maskEdit_->setText(QString::fromUtf8(languageTable[languageIndex].defaultMasks));
 }
 
+runDescription mainDialog::chosenRun(inputKind input, const std::string& path) const {
+  runDescription run;
+  run.language = languageTable[languageBox_->currentIndex()].name;
+  run.mode = modeName(languageTable[languageBox_->currentIndex()], exactCheck_->isChecked());
+  run.input = input;
+  run.path = path;
+  run.countFirstComment = firstCommentCheck_->isChecked();
+  if (input == inputKind::directory) {
+    run.recursive = recursiveCheck_->isChecked();
+    run.masks = maskEdit_->text().toUtf8().toStdString();
+  }
+  return run;
+}
+
 scanner mainDialog::chosenScanner() const {
-  const languageEntry& language = languageTable[languageBox_->currentIndex()];
-  return exactCheck_->isChecked() ? language.exact : language.classic;
+  return rulesOf(languageTable[languageBox_->currentIndex()], exactCheck_->isChecked());
 }
 
 void mainDialog::analyzeFile() {
@@ -224,6 +228,7 @@ void mainDialog::analyzeFile() {
       this, openFileFilter(languageBox_->currentText(), maskEdit_->text()), QDir::currentPath());
   if (path.isEmpty()) return;
   const bool includeFirstComment = firstCommentCheck_->isChecked();
+  run_ = chosenRun(inputKind::file, nativePath(path));
   startAnalysis(QStringLiteral("Анализ файла %1").arg(shortPath(path)),
                 [this, file = nativePath(path), scan = chosenScanner(), includeFirstComment](
                     const analysisManager::progressCallback&, const std::atomic<bool>* stop) {
@@ -239,6 +244,7 @@ void mainDialog::analyzeDirectory() {
   if (!directory.endsWith(QLatin1Char('/'))) directory += QLatin1Char('/');
   const bool recursive = recursiveCheck_->isChecked();
   const bool includeFirstComment = firstCommentCheck_->isChecked();
+  run_ = chosenRun(inputKind::directory, nativePath(directory));
   startAnalysis(QStringLiteral("Анализ директории %1").arg(shortPath(directory)),
                 [this, root = nativePath(directory), scan = chosenScanner(),
                  masks = masks.toUtf8().toStdString(), recursive,
@@ -271,9 +277,7 @@ void mainDialog::startAnalysis(const QString& label, analysis work) {
 void mainDialog::showAnalysisResult(bool completed) {
   centralWidget()->setEnabled(true);
   menuBar()->setEnabled(true);
-  for (QPushButton* button : {saveHtmlButton_, saveTextButton_, saveXmlButton_}) {
-    button->setEnabled(completed);
-  }
+  for (QPushButton* button : saveButtons_) button->setEnabled(completed);
   if (completed) {
     // The rows are formatted as they come into sight, not here.
     resultBox_->showResult(result_);
@@ -288,7 +292,7 @@ void mainDialog::showAnalysisResult(bool completed) {
     for (size_t i = 0; i < failures.size() && i < kMaxListedFailures; ++i) {
       text += QStringLiteral("\n«%1»: %2")
                   .arg(QString::fromUtf8(failures[i].path),
-                       QString::fromLocal8Bit(errorText(failures[i].error)));
+                       QString::fromUtf8(errorText(failures[i].error, textLanguage::russian)));
     }
     if (failures.size() > kMaxListedFailures) {
       text += QStringLiteral("\n… и ещё %1").arg(failures.size() - kMaxListedFailures);
@@ -300,17 +304,21 @@ void mainDialog::showAnalysisResult(bool completed) {
 }
 
 void mainDialog::saveReport(reportFormat format) {
-  const saveTarget& target = saveTargetFor(format);
+  const reportFormatRow& row = rowOf(format);
   const QString path = services_.askSaveFileName(
-      this, QDir::current().filePath(QLatin1String(target.defaultName)),
-      QLatin1String(target.filter), QStringLiteral("Сохраните файл"));
+      this, QDir::current().filePath(QLatin1String(row.saveName)),
+      QString::fromUtf8(row.saveFilter), QStringLiteral("Сохраните файл"));
   if (path.isEmpty()) return;
+  reportSettings settings;
+  settings.format = format;
+  settings.run = run_;
+  settings.describeError = describeFailure;
   ioError error;
-  if (writeReport(nativePath(path), format, result_, &error)) return;
+  if (writeReport(nativePath(path), settings, result_, &error)) return;
   services_.showMessageBox(this, QMessageBox::Warning, QStringLiteral("Quillstat"),
                            QStringLiteral("Не удалось сохранить отчёт в файл «%1»:\n%2")
                                .arg(QDir::toNativeSeparators(path),
-                                    QString::fromLocal8Bit(errorText(error))));
+                                    QString::fromUtf8(errorText(error, textLanguage::russian))));
 }
 
 void mainDialog::showMaskHelp() {
@@ -320,7 +328,7 @@ void mainDialog::showMaskHelp() {
 
 void mainDialog::showCommandLineHelp() {
   services_.showMessageBox(this, QMessageBox::NoIcon, QString::fromUtf8(commandLineHelpCaption),
-                           QString::fromStdString(commandLineHelpText()));
+                           QString::fromUtf8(commandLineHelpText(true)));
 }
 
 void mainDialog::openHelpFile() {

@@ -3,9 +3,12 @@
 
 #include <QMainWindow>
 
+#include <vector>
+
 #include "analysis/analysis_manager.h"
-#include "ui/gui/analysis_runner.h"
 #include "report/report_format.h"
+#include "report/report_settings.h"
+#include "ui/gui/analysis_runner.h"
 #include "ui/gui/platform_services.h"
 
 class QCheckBox;
@@ -19,7 +22,7 @@ class summaryView;
 
 // The program's window "Quillstat": the user picks a language and the masks,
 // analyses one file or a directory tree, reads the summary and saves the
-// report of the latest analysis in one of three formats. The analysis runs
+// report of the latest analysis in any format the command line writes. The analysis runs
 // on a worker thread; until it ends the window's controls are disabled. A
 // cancelled analysis leaves no results; closing the window cancels too.
 // Starts with language "C++" and its masks, every check box unchecked, the
@@ -50,7 +53,8 @@ class mainDialog : public QMainWindow {
   void placeOnScreen();
 
   void resetMasks(int languageIndex);
-  // The scanner of the chosen language, by the chosen rules.
+  // The run the controls describe, on `input` named `path`; its scanner.
+  runDescription chosenRun(inputKind input, const std::string& path) const;
   scanner chosenScanner() const;
   void analyzeFile();
   void analyzeDirectory();
@@ -69,8 +73,9 @@ class mainDialog : public QMainWindow {
   const platformServices& services_;
   const analysisManager manager_{machineFileSystem()};
   // The latest analysis: written by the worker, read after
-  // analysisRunner::finished.
+  // analysisRunner::finished; and what it was, for the JSON report.
   analysisResult result_;
+  runDescription run_;
   analysisRunner* runner_;  // owned through the QObject tree
   bool closeRequested_ = false;
 
@@ -80,9 +85,7 @@ class mainDialog : public QMainWindow {
   QCheckBox* recursiveCheck_;
   QCheckBox* firstCommentCheck_;
   summaryView* resultBox_;  // shows result_ while no analysis runs
-  QPushButton* saveTextButton_;
-  QPushButton* saveXmlButton_;
-  QPushButton* saveHtmlButton_;
+  std::vector<QPushButton*> saveButtons_;  // one per report format, in the table's order
 };
 
 }  // namespace quillstat

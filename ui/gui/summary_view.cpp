@@ -15,28 +15,23 @@
 
 #include "report/block_formatters.h"
 #include "report/report_blocks.h"
+#include "report/utf8.h"
 
 namespace quillstat {
 
 namespace {
 
-// A block is the name line, six figure lines and a blank line.
-constexpr int kLinesPerBlock = 8;
-using blockLines = std::array<QString, kLinesPerBlock>;
+using blockLines = std::array<QString, textBlockLineCount>;
 
-// Cuts a block into its lines, each of which ends in CR LF. A name may hold
-// line breaks of its own, the figures never do: so the lines are taken from
-// the end, and all before the figures is the name line.
-blockLines splitBlock(const std::string& block) {
+// The lines of block `number`, as the text report writes them.
+blockLines linesOf(const reportBlocks& blocks, size_t number) {
   blockLines lines;
-  size_t end = block.size();  // just past the CR LF of the line to cut
-  for (int i = kLinesPerBlock - 1; i > 0; --i) {
-    const size_t lineEnd = end - 2;
-    const size_t start = block.rfind("\r\n", lineEnd - 2) + 2;
-    lines[i] = QString::fromUtf8(block.data() + start, static_cast<qsizetype>(lineEnd - start));
-    end = start;
+  std::string line;
+  for (int i = 0; i < textBlockLineCount; ++i) {
+    line.clear();
+    appendTextLine(blocks.figures(number), blocks.isTotal(number), i, &line);
+    lines[i] = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
   }
-  lines[0] = QString::fromUtf8(block.data(), static_cast<qsizetype>(end - 2));
   return lines;
 }
 
@@ -45,12 +40,6 @@ QString shownLine(QString line) {
   line.replace(QLatin1Char('\r'), QChar(0x240D));
   line.replace(QLatin1Char('\n'), QChar(0x2424));
   return line;
-}
-
-size_t codePoints(const std::string& utf8) {
-  return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
 }
 
 }  // namespace
@@ -67,7 +56,7 @@ class summaryView::lines : public QAbstractListModel {
     blocks_.emplace(result);
     note_.clear();
     // Past INT_MAX rows a view cannot go: some 268 million files.
-    rows_ = static_cast<int>(std::min<size_t>(blocks_->size() * kLinesPerBlock, INT_MAX));
+    rows_ = static_cast<int>(std::min<size_t>(blocks_->size() * textBlockLineCount, INT_MAX));
     cachedBlock_ = SIZE_MAX;
     lineSize_ = QSize();
     if (rows_ > 0) lineSize_ = QSize(widestLine(metrics) + 2 * margin, metrics.lineSpacing());
@@ -87,7 +76,7 @@ class summaryView::lines : public QAbstractListModel {
   // The line of `row` as formatted, line breaks of a name included.
   QString line(int row) const {
     if (result_ == nullptr) return note_;
-    return block(static_cast<size_t>(row) / kLinesPerBlock)[row % kLinesPerBlock];
+    return block(static_cast<size_t>(row) / textBlockLineCount)[row % textBlockLineCount];
   }
 
   int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows_; }
@@ -107,32 +96,30 @@ class summaryView::lines : public QAbstractListModel {
   // total's line of sizes, so none of its figure lines is wider.
   int widestLine(const QFontMetrics& metrics) const {
     int width = 0;
-    for (const QString& line : block(static_cast<size_t>(rows_ - 1) / kLinesPerBlock)) {
+    for (const QString& line : block(static_cast<size_t>(rows_ - 1) / textBlockLineCount)) {
       width = std::max(width, metrics.horizontalAdvance(shownLine(line)));
     }
     const fileStats* longest = nullptr;
     size_t longestLength = 0;
     for (const fileStats& stats : result_->records) {
       if (stats.filename.size() <= longestLength) continue;  // no more code points than bytes
-      const size_t length = codePoints(stats.filename);
+      const size_t length = codePointCount(stats.filename);
       if (length > longestLength) {
         longest = &stats;
         longestLength = length;
       }
     }
     if (longest != nullptr) {
-      std::string text;
-      formatTextRecord(*longest, &text);
-      width = std::max(width, metrics.horizontalAdvance(shownLine(splitBlock(text)[0])));
+      std::string line;
+      appendTextLine(*longest, false, 0, &line);
+      width = std::max(width, metrics.horizontalAdvance(shownLine(QString::fromUtf8(line))));
     }
     return width;
   }
 
   const blockLines& block(size_t number) const {
     if (number != cachedBlock_) {
-      std::string text;
-      blocks_->append(number, textBlocks, &text);
-      cachedLines_ = splitBlock(text);
+      cachedLines_ = linesOf(*blocks_, number);
       cachedBlock_ = number;
     }
     return cachedLines_;

@@ -8,9 +8,10 @@
 namespace quillstat {
 
 // The summary of an analysis, one text line per row: the blocks of its text
-// report (report_blocks.h) as formatTextRecord and formatTextTotal write them. Only the rows in sight are formatted and laid
-// out, so a tree of a hundred thousand files costs no more to show than a
-// single file. Rows are selectable; Ctrl+C copies the selected lines.
+// report (report_blocks.h), line by line as appendTextLine writes them. Only
+// the rows in sight are formatted and laid out, so a tree of a hundred
+// thousand files costs no more to show than a single file. Rows are
+// selectable; Ctrl+C copies the selected lines.
 class summaryView : public QListView {
   Q_OBJECT
 

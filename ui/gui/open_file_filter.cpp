@@ -1,4 +1,4 @@
-#include "ui/gui/dialog_filters.h"
+#include "ui/gui/open_file_filter.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -10,17 +10,8 @@ QString openFileFilter(const QString& languageName, const QString& masks) {
   cleaned.remove(QLatin1Char('(')).remove(QLatin1Char(')'));
   static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
   const QStringList patterns = cleaned.split(separators, Qt::SkipEmptyParts);
-  return QStringLiteral("Files of %1 (%2);;All files (*.*)")
+  return QStringLiteral("Файлы %1 (%2);;Все файлы (*.*)")
       .arg(languageName, patterns.join(QLatin1Char(' ')));
-}
-
-const saveTarget& saveTargetFor(reportFormat format) {
-  static const saveTarget targets[] = {
-      {reportFormat::txt, "coment.txt", "Text files (*.txt)"},
-      {reportFormat::xml, "coment.xml", "XML files (*.xml)"},
-      {reportFormat::html, "coment.html", "Web-files (*.html *.htm)"},
-  };
-  return targets[static_cast<int>(format)];
 }
 
 }  // namespace quillstat

@@ -1,0 +1,197 @@
+#include "ui/option_table.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include "analysis/language_table.h"
+#include "ui/command_line.h"
+
+namespace quillstat {
+
+namespace {
+
+// A number as the options take it: plain decimal digits, with a fraction
+// only where `fraction` allows ("20", "20.5"); no sign, exponent, blank or
+// other notation, so that every option reads a number the same way.
+bool isPlainDecimal(std::string_view text, bool fraction) {
+  const size_t point = fraction ? text.find('.') : std::string_view::npos;
+  const std::string_view whole = text.substr(0, point);
+  auto digitsOnly = [](std::string_view digits) {
+    return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  return digitsOnly(whole) &&
+         (point == std::string_view::npos || digitsOnly(text.substr(point + 1)));
+}
+
+// Sets *into to the whole number `value`, at least `least`.
+template <typename T>
+valueTaken takeWhole(const std::string& value, T least, T* into) {
+  if (!isPlainDecimal(value, false)) return valueTaken::refused;
+  T number = 0;
+  auto [rest, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+  if (error == std::errc::result_out_of_range) return valueTaken::tooLarge;
+  if (number < least) return valueTaken::refused;
+  *into = number;
+  return valueTaken::taken;
+}
+
+// Hands the row of `rows` named `value` and its index to `take`.
+template <typename Rows, typename Take>
+valueTaken takeRow(const Rows& rows, const std::string& value, Take take) {
+  for (size_t row = 0; row < std::size(rows); ++row) {
+    if (value == rows[row].name) {
+      take(rows[row], static_cast<unsigned>(row));
+      return valueTaken::taken;
+    }
+  }
+  return valueTaken::refused;
+}
+
+constexpr struct {
+  const char* name;
+  textEncoding encoding;
+} encodingNames[] = {{"windows-1251", textEncoding::windows1251}, {"utf-8", textEncoding::utf8}};
+
+valueTaken takePercent(const std::string& value, commandLineOptions* options) {
+  double percent = 0;
+  if (!isPlainDecimal(value, true)) return valueTaken::refused;
+  auto [rest, error] = std::from_chars(value.data(), value.data() + value.size(), percent);
+  if (error != std::errc() || percent > 100) return valueTaken::refused;
+  options->gate.failUnder = percent;
+  return valueTaken::taken;
+}
+
+// A flag's handler: sets the member it names.
+template <bool commandLineOptions::*member>
+valueTaken setFlag(const std::string&, commandLineOptions* options) {
+  options->*member = true;
+  return valueTaken::taken;
+}
+
+// A path's handler: keeps the value as it is.
+template <std::optional<std::string> commandLineOptions::*member>
+valueTaken setPath(const std::string& value, commandLineOptions* options) {
+  options->*member = value;
+  return valueTaken::taken;
+}
+
+// The order is the help's: the options the program always had first, with
+// their texts as they were.
+constexpr optionRow rows[] = {
+    {"-f", nullptr, "filename", "имя файла для проверки", nullptr,
+     setPath<&commandLineOptions::inputFile>},
+    {"-d", nullptr, "dirname", "имя директории для проверки", nullptr,
+     setPath<&commandLineOptions::inputDirectory>},
+    {"-o", nullptr, "filename",
+     "файл с результатом работы (необходимо указать); - - записать отчёт в стандартный вывод",
+     nullptr, setPath<&commandLineOptions::outputPath>},
+    {"-t", nullptr, "type",
+     "типа выходного файла [{formats}] (txt по умолчанию; json и csv всегда в UTF-8)",
+     "the report type is one of {formats}",
+     [](const std::string& value, commandLineOptions* options) {
+       return takeRow(reportFormats, value,
+                      [options](const auto& row, unsigned) { options->format = row.format; });
+     }},
+    {"-s", nullptr, nullptr,
+     "для поиска по диреториям, искать ли в поддиректориях (поумолчанию не установлен)", nullptr,
+     setFlag<&commandLineOptions::recursive>},
+    {"-nf", nullptr, nullptr,
+     "включать ли в статисткику первый комментария (по умолчанию не установлен)", nullptr,
+     setFlag<&commandLineOptions::noFirstComment>},
+    {"-l", nullptr, "lang",
+     "тим языка для анализа комментариев [{languages}] ({default language} по умолчанию)",
+     "the language is one of {languages}",
+     [](const std::string& value, commandLineOptions* options) {
+       return takeRow(languageTable, value,
+                      [options](const auto&, unsigned row) { options->languageIndex = row; });
+     }},
+    {"-e", nullptr, "'extanation list'",
+     "разрешение файлов для анализа (например '*.c;*.cpp;*.h;*.hpp') (по умолчанию "
+     "используются стандартные расширения данного языка)",
+     "masks are separated by ';', as in '*.c;*.h'", setPath<&commandLineOptions::masks>},
+    {"-x", "--exact", nullptr,
+     "точный разбор: строки, символьные константы и директивы так, как их видит компилятор "
+     "языка (по умолчанию классические правила)",
+     nullptr, setFlag<&commandLineOptions::exact>},
+    {"-j", nullptr, "N", "число потоков анализа (по умолчанию по одному на ядро, не более 256)",
+     "the number of workers is a whole number from 1 to 4294967295",
+     [](const std::string& value, commandLineOptions* options) {
+       return takeWhole(value, 1u, &options->jobs);
+     }},
+    {"-q", nullptr, nullptr, "не показывать ход анализа", nullptr,
+     setFlag<&commandLineOptions::quiet>},
+    {"--encoding", nullptr, "name",
+     "кодировка отчёта txt, xml или html [{encodings}] (по умолчанию windows-1251)",
+     "the encoding is one of {encodings}",
+     [](const std::string& value, commandLineOptions* options) {
+       return takeRow(encodingNames, value,
+                      [options](const auto& row, unsigned) { options->encoding = row.encoding; });
+     }},
+    {"--files-from", nullptr, "FILE",
+     "проверить файлы из списка FILE, по одному в строке (- стандартный ввод)", nullptr,
+     setPath<&commandLineOptions::filesFrom>},
+    {"--null", nullptr, nullptr,
+     "пути в списке --files-from разделены символом NUL (git ls-files -z)", nullptr,
+     setFlag<&commandLineOptions::nulSeparated>},
+    {"--fail-under", nullptr, "PERCENT",
+     "код завершения 3, если доля символов комментариев во всех файлах меньше PERCENT "
+     "процентов",
+     "the limit is a percentage from 0 to 100", takePercent},
+    {"--max-todo", nullptr, "N", "код завершения 3, если слов todo и fixme больше N",
+     "the limit is a whole number from 0 to 9223372036854775807",
+     [](const std::string& value, commandLineOptions* options) {
+       int64_t limit = 0;
+       const valueTaken taken = takeWhole(value, int64_t{0}, &limit);
+       if (taken == valueTaken::taken) options->gate.maxTodo = limit;
+       return taken;
+     }},
+    {"--version", nullptr, nullptr, "версия программы", nullptr,
+     setFlag<&commandLineOptions::showVersion>},
+    {"-h", "--help", nullptr, "эта справка", nullptr, setFlag<&commandLineOptions::showHelp>},
+};
+
+// The names of `rows`, joined by `separator`.
+template <typename Rows>
+std::string namesOf(const Rows& rows, std::string_view separator) {
+  std::string list;
+  for (const auto& row : rows) {
+    if (!list.empty()) list += separator;
+    list += row.name;
+  }
+  return list;
+}
+
+}  // namespace
+
+const std::span<const optionRow> optionTable = rows;
+
+const optionRow* findOption(std::string_view name) {
+  for (const optionRow& row : rows) {
+    if (name == row.name || (row.otherName != nullptr && name == row.otherName)) return &row;
+  }
+  return nullptr;
+}
+
+std::string expandLists(std::string_view text, std::string_view separator) {
+  const struct {
+    std::string_view placeholder;
+    std::string list;
+  } lists[] = {
+      {"{formats}", namesOf(reportFormats, separator)},
+      {"{languages}", namesOf(languageTable, separator)},
+      {"{default language}", languageTable[0].name},
+      {"{encodings}", namesOf(encodingNames, separator)},
+  };
+  std::string out(text);
+  for (const auto& list : lists) {
+    for (size_t at = out.find(list.placeholder); at != std::string::npos;
+         at = out.find(list.placeholder, at + list.list.size())) {
+      out.replace(at, list.placeholder.size(), list.list);
+    }
+  }
+  return out;
+}
+
+}  // namespace quillstat
