@@ -121,8 +121,9 @@ inline bool isWordByte(unsigned char c) {
 }
 
 // skipPlainCode where some bytes stop the run only where their tokens may
-// stand: those of TokenStarts where no word byte (isWordByteOf) stands
-// before them, those of LineStarts as a line's first byte. `wordBefore` and
+// stand: those of TokenStarts where no word byte (isWordByte) stands before
+// them, those of LineStarts as a line's first byte; it may stop at a few
+// more places, where the caller's tokens then open nothing. `wordBefore` and
 // `lineEndBefore` say what stands before p (at the content's start: no word
 // byte, a line's start).
 template <class Stops, class TokenStarts, class LineStarts, class Marks>
@@ -141,18 +142,15 @@ inline const unsigned char* skipPlacedCode(const unsigned char* p, const unsigne
   const __m128i caseBit = _mm_set1_epi8(0x20);
   const __m128i letterShift = _mm_set1_epi8(static_cast<char>(0x80 - 'a'));
   const __m128i letterLimit = _mm_set1_epi8(static_cast<char>(-128 + 26));
-  const __m128i digitShift = _mm_set1_epi8(static_cast<char>(0x80 - '0'));
-  const __m128i digitLimit = _mm_set1_epi8(static_cast<char>(-128 + 10));
   while (end - p >= 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     __m128i stops = equalsAny(v, Stops{});
     if constexpr (!TokenStarts::empty) {
+      // Letters and '_' only: after a digit or a byte from 0x80 the run
+      // stops too, and the machine finds no token there, at little cost.
       const __m128i letters =
           _mm_cmplt_epi8(_mm_add_epi8(_mm_or_si128(v, caseBit), letterShift), letterLimit);
-      const __m128i digits = _mm_cmplt_epi8(_mm_add_epi8(v, digitShift), digitLimit);
-      const __m128i high = _mm_cmplt_epi8(v, _mm_setzero_si128());
-      words = _mm_or_si128(_mm_or_si128(letters, digits),
-                           _mm_or_si128(high, _mm_cmpeq_epi8(v, _mm_set1_epi8('_'))));
+      words = _mm_or_si128(letters, _mm_cmpeq_epi8(v, _mm_set1_epi8('_')));
       const __m128i behind = _mm_or_si128(_mm_slli_si128(words, 1), wordBehind);
       stops = _mm_or_si128(stops, _mm_andnot_si128(behind, equalsAny(v, TokenStarts{})));
     }

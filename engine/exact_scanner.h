@@ -136,6 +136,7 @@ class exactScanner {
   static constexpr size_t kMaxNesting = 256;
 
   static constexpr codeTokenList kTokens = codeTokensOf(R);
+  static constexpr byteList kFirstBytes = firstBytesOf(kTokens);
   static constexpr bool kHasRegion = !R.region.opener.empty();
   static constexpr bool kSplices = R.lineSplices;
   static constexpr bool kInterpolates = interpolates(R);
@@ -219,9 +220,22 @@ class exactScanner {
   // there (or a hook declines it).
   template <int I>
   const unsigned char* tryToken(const unsigned char* p, const unsigned char* end);
-  template <size_t... I>
+  // The tokens that start with p's byte, in kTokens' order: one dispatch on
+  // the byte (over kFirstBytes' B), then only those tokens.
+  template <size_t... B>
   const unsigned char* openToken(const unsigned char* p, const unsigned char* end,
-                                 std::index_sequence<I...>);
+                                 std::index_sequence<B...>);
+  template <unsigned char C, size_t... I>
+  const unsigned char* openTokenOf(const unsigned char* p, const unsigned char* end,
+                                   std::index_sequence<I...>);
+  template <unsigned char C, int I>
+  const unsigned char* tryTokenOf(const unsigned char* p, const unsigned char* end) {
+    if constexpr (static_cast<unsigned char>(kTokens.items[I].text[0]) == C) {
+      return tryToken<I>(p, end);
+    } else {
+      return nullptr;
+    }
+  }
   bool placed(placement where, const unsigned char* p) const;
 
   // A bracket met in code inside an interpolation: nests, or closes it and
@@ -406,7 +420,7 @@ const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigne
       p = frame.template codeRun<stops, marks>(p, end);
     }
     if (p == end) return p;
-    const unsigned char* next = openToken(p, end, std::make_index_sequence<kTokens.count>{});
+    const unsigned char* next = openToken(p, end, std::make_index_sequence<kFirstBytes.count>{});
     if (waiting_) return next != nullptr ? next : p;  // in the token, or after what it opened
     if constexpr (Watched) {
       if (next == nullptr && isLineEnd(*p)) {
@@ -458,11 +472,25 @@ const unsigned char* exactScanner<R>::bracket(const unsigned char* p) {
 }
 
 template <const exactRules& R>
-template <size_t... I>
+template <size_t... B>
 const unsigned char* exactScanner<R>::openToken(const unsigned char* p, const unsigned char* end,
-                                                std::index_sequence<I...>) {
+                                                std::index_sequence<B...>) {
   const unsigned char* next = nullptr;
-  ((next = tryToken<I>(p, end), next != nullptr || waiting_) || ...);
+  ((*p == kFirstBytes.bytes[B]
+        ? (next = openTokenOf<kFirstBytes.bytes[B]>(p, end,
+                                                    std::make_index_sequence<kTokens.count>{}),
+           true)
+        : false) ||
+   ...);
+  return next;
+}
+
+template <const exactRules& R>
+template <unsigned char C, size_t... I>
+const unsigned char* exactScanner<R>::openTokenOf(const unsigned char* p, const unsigned char* end,
+                                                  std::index_sequence<I...>) {
+  const unsigned char* next = nullptr;
+  ((next = tryTokenOf<C, I>(p, end), next != nullptr || waiting_) || ...);
   return next;
 }
 

@@ -147,6 +147,13 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   return list;
 }
 
+// The bytes that tokens of `tokens` start with, each once.
+constexpr byteList firstBytesOf(const codeTokenList& tokens) {
+  byteList bytes;
+  for (int i = 0; i < tokens.count; ++i) bytes.add(static_cast<unsigned char>(tokens.items[i].text[0]));
+  return bytes;
+}
+
 // Whether every token of `tokens` that starts with c is placed `where`, so
 // that c need not stop the scan where such a token cannot stand.
 constexpr bool onlyPlaced(const codeTokenList& tokens, unsigned char c, placement where) {
