@@ -347,11 +347,12 @@ constexpr languageRow kShell{
     .rules =
         {
             .lineComments = {{"#", placement::wordStart}},
-            .literals = {{"'", "'", escapeRule::none},
-                         {"$'", "'"},
+            // $'...' and $((...)) by their prefix "$", so that "$" stops no scan.
+            .literals = {{.opener = "'", .closer = "'", .prefix = "$"},
+                         {"'", "'", escapeRule::none},
                          {"\"", "\"", escapeRule::backslash, false, placement::anywhere, "$("},
                          // Arithmetic, where "<<" is a shift: "((" opens it at a word's start.
-                         {"$((", "))", escapeRule::none},
+                         {.opener = "((", .closer = "))", .escape = escapeRule::none, .prefix = "$"},
                          {"((", "))", escapeRule::none, false, placement::wordStart}},
             .marks = "",  // none: the marks are the code lines
             // Escaped quotes are no quotes; "<<<" is a here-string.

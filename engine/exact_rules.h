@@ -170,7 +170,7 @@ inline constexpr int kMaxDelimiter = 32;
 // previous significant token, comments skipped, is no operand: the content's
 // start, an operator, an opening bracket, a comma or semicolon, or one of
 // `keywords`; after a name, a number, a closing bracket or a literal it is
-// division. The body holds backslash escapes; flags after it are code.
+// division. The body holds backslash escapes; the flags after it are code.
 struct regexRule {
   std::string_view keywords;     // words after which an operand is expected, ' '-separated
   bool spansLines = false;       // else an unclosed regex ends before its line's end
@@ -194,9 +194,10 @@ struct heredocRule {
 };
 
 // Quote-like operators (hook::quoteOperators): a word of the lists, not after
-// a name byte, a sigil or "->", then blanks and any delimiter but a name byte,
-// "#", "=>", ",", ";" or a closing bracket; brackets nest, a backslash
-// escapes, and flags after it are code.
+// a name byte, a sigil, "->" or "-", then any delimiter but a name byte, a
+// blank or a closing bracket, after blanks too (where "#" opens a comment and
+// "=>" quotes the word); brackets nest, a backslash escapes, and the flags
+// after the last body are code.
 struct quoteOperatorRule {
   std::string_view oneBody;    // words followed by one delimited body: "q qq qw m"
   std::string_view twoBodies;  // by two: "s tr y", as s/a/b/ or s{a} {b}
