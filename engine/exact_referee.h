@@ -42,6 +42,11 @@ std::unique_ptr<refereeHook> operatorDashesReferee();
 std::unique_ptr<refereeHook> blockScalarsReferee();
 std::unique_ptr<refereeHook> recipeLinesReferee();
 std::unique_ptr<refereeHook> unquotedUrlsReferee();
+std::unique_ptr<refereeHook> regexLiteralsReferee();
+std::unique_ptr<refereeHook> lineHeredocsReferee();
+std::unique_ptr<refereeHook> quoteOperatorsReferee();
+std::unique_ptr<refereeHook> percentLiteralsReferee();
+std::unique_ptr<refereeHook> docBlocksReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.
@@ -62,11 +67,15 @@ class exactReferee {
   void takeMarker(size_t n);      // a comment's opener
   void takeComment(size_t n);     // comment text or closer
   void takeOutside(size_t n);     // outside the code region
-  void takeLineCommentEnd();      // the line end that ends a line comment
+  void takeCommentEnd();          // the line end that ends a comment: code that closes no
+                                  // run, finishing a word under way
 
   void enterCode();
   void enterLiteral(size_t rule);
   void enterHook(refereeHook* hook);
+  // The next line end taken in code, or that ends a line comment, is taken
+  // as code and hands the referee to `hook`.
+  void watchLineEnd(refereeHook* hook) { watcher_ = hook; }
 
   // Whether a splice (a backslash before a line end) stands at i.
   bool isSpliceAt(size_t i) const;
@@ -78,12 +87,18 @@ class exactReferee {
   size_t literalOpenedBy(std::string_view opener) const;
   // The spaces that start the line of i.
   int64_t indentAt(size_t i) const;
+  // The last token of the code before i, comments and blanks skipped.
+  significantToken significantBefore(size_t i) const;
+  // Whether only blanks stand between the start of i's line and i.
+  bool firstOnLine(size_t i) const;
 
  private:
   enum class state {
     code, lineComment, blockComment, literal, outside, hook, delimited, commentLiteral
   };
   enum { blankLine = 0, commentLine = 1, codeLine = 2 };
+  // What each byte taken was, for significantBefore().
+  enum class taken : uint8_t { code, literal, comment };
 
   // A token that opens something in code, and what.
   struct opener {
@@ -93,6 +108,7 @@ class exactReferee {
     placement where = placement::anywhere;
     char notBefore = 0;
     size_t length = text.size();  // the fewest bytes it opens with
+    std::string_view notAfter = {};
     bool keyword = false;
   };
   // An interpolation under way: code inside literal `rule`, with `depth`
@@ -118,6 +134,8 @@ class exactReferee {
   bool isMark(unsigned char c) const;
   unsigned char previous() const { return i_ > 0 ? data_[i_ - 1] : 0; }
   void line(unsigned char c, int kind);
+  void takePlain(unsigned char c);  // a code byte that may be a statement mark
+  void handToWatcher();
   void endLine();
   int commentKind() const;
 
@@ -133,6 +151,8 @@ class exactReferee {
   size_t inner_ = 0;  // commentLiteral: the literal's rule
   int64_t depth_ = 0;
   refereeHook* hook_ = nullptr;
+  refereeHook* watcher_ = nullptr;
+  std::vector<taken> taken_;  // one per byte taken
   std::vector<nesting> nestings_;
   std::string delimiter_;  // the fill or tag of the delimited literal under way
   int64_t lineCounts_[3] = {0, 0, 0};

@@ -19,6 +19,11 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::blockScalars: return blockScalarsReferee();
     case hook::recipeLines: return recipeLinesReferee();
     case hook::unquotedUrls: return unquotedUrlsReferee();
+    case hook::regexLiterals: return regexLiteralsReferee();
+    case hook::lineHeredocs: return lineHeredocsReferee();
+    case hook::quoteOperators: return quoteOperatorsReferee();
+    case hook::percentLiterals: return percentLiteralsReferee();
+    case hook::docBlocks: return docBlocksReferee();
   }
   return nullptr;
 }
@@ -53,7 +58,7 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   for (size_t k = 0; k < kMaxLineComments; ++k) {
     const lineCommentRule& r = rules.lineComments[k];
     if (!r.opener.empty()) {
-      opener o{r.opener, opener::lineComment, k, r.where, r.notBefore};
+      opener o{r.opener, opener::lineComment, k, r.where, r.notBefore, r.opener.size(), r.notAfter};
       o.keyword = r.keyword;
       openers_.push_back(o);
     }
@@ -64,7 +69,9 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   }
   for (size_t k = 0; k < kMaxLiterals; ++k) {
     const literalRule& r = rules.literals[k];
-    if (!r.opener.empty()) openers_.push_back({r.opener, opener::literal, k, r.where});
+    if (!r.opener.empty()) {
+      openers_.push_back({r.opener, opener::literal, k, r.where, 0, r.opener.size(), r.notAfter});
+    }
   }
   if (!rules.region.closer.empty()) openers_.push_back({rules.region.closer, opener::regionCloser});
   for (std::string_view text : rules.plainTokens) {
@@ -116,12 +123,21 @@ bool exactReferee::isMark(unsigned char c) const {
 
 void exactReferee::takeCode() {
   counter_.plainCode(false);
+  taken_.push_back(taken::code);
   line(at(i_++), codeLine);
+}
+
+void exactReferee::takePlain(unsigned char c) {
+  counter_.plainCode(isMark(c));
+  taken_.push_back(taken::code);
+  line(c, codeLine);
+  ++i_;
 }
 
 void exactReferee::takeLiteral(size_t n) {
   for (size_t end = i_ + n; i_ < end; ++i_) {
     ++counter_.pendingCodeChars;
+    taken_.push_back(taken::literal);
     line(at(i_), codeLine);
   }
 }
@@ -129,6 +145,7 @@ void exactReferee::takeLiteral(size_t n) {
 void exactReferee::takeMarker(size_t n) {
   for (size_t end = i_ + n; i_ < end; ++i_) {
     ++counter_.pendingCommentChars;
+    taken_.push_back(taken::comment);
     line(at(i_), commentKind());
   }
 }
@@ -137,18 +154,31 @@ void exactReferee::takeComment(size_t n) {
   for (size_t end = i_ + n; i_ < end; ++i_) {
     counter_.offer(at(i_), previous());
     ++counter_.pendingCommentChars;
+    taken_.push_back(taken::comment);
     line(at(i_), commentKind());
   }
 }
 
+// Outside the code region nothing is a token; as the machine, the regex
+// rule reads it as code.
 void exactReferee::takeOutside(size_t n) {
-  for (size_t end = i_ + n; i_ < end; ++i_) line(at(i_), codeLine);
+  for (size_t end = i_ + n; i_ < end; ++i_) {
+    taken_.push_back(taken::code);
+    line(at(i_), codeLine);
+  }
 }
 
-void exactReferee::takeLineCommentEnd() {
+void exactReferee::takeCommentEnd() {
   counter_.offerIfPending(at(i_), previous());
   ++counter_.pendingCodeChars;
+  taken_.push_back(taken::code);
   line(at(i_++), codeLine);
+}
+
+void exactReferee::handToWatcher() {
+  if (watcher_ == nullptr) return;
+  enterHook(watcher_);
+  watcher_ = nullptr;
 }
 
 void exactReferee::enterCode() { state_ = state::code; }
@@ -227,6 +257,35 @@ size_t exactReferee::matchOpenerAt(const opener& o) const {
   return o.text.size();
 }
 
+significantToken exactReferee::significantBefore(size_t i) const {
+  significantToken t;
+  size_t j = i;
+  while (j > 0 && (taken_[j - 1] == taken::comment ||
+                   (taken_[j - 1] == taken::code && isSpaceByte(at(j - 1))))) {
+    --j;
+  }
+  if (j == 0) return t;
+  if (taken_[j - 1] == taken::literal) {
+    t.what = significantToken::kind::operand;
+  } else if (!isNameByte(at(j - 1))) {
+    t.what = kindOfCodeByte(at(j - 1));
+  } else {
+    size_t start = j - 1;
+    while (start > 0 && taken_[start - 1] == taken::code && isNameByte(at(start - 1))) --start;
+    t.what = significantToken::kind::word;
+    t.length = static_cast<int64_t>(j - start);
+    for (size_t k = 0; k < j - start && k < static_cast<size_t>(kMaxKeyword); ++k) {
+      t.head[k] = at(start + k);
+    }
+  }
+  return t;
+}
+
+bool exactReferee::firstOnLine(size_t i) const {
+  while (i > 0 && isBlank(at(i - 1))) --i;
+  return i == 0 || isLineEnd(at(i - 1));
+}
+
 bool exactReferee::placedAt(placement where) const {
   const bool lineStart = i_ == 0 || isLineEnd(at(i_ - 1));
   const unsigned char b = previous();
@@ -238,11 +297,7 @@ bool exactReferee::placedAt(placement where) const {
              b == '(' || b == ')' || b == '<' || b == '>';
     case placement::tokenStart:
       return lineStart || !(isAsciiLetter(b) || isDigit(b) || b == '_' || b >= 0x80);
-    case placement::lineStart:
-      for (size_t j = i_; j > 0 && !isLineEnd(at(j - 1)); --j) {
-        if (!isBlank(at(j - 1))) return false;
-      }
-      return true;
+    case placement::lineStart: return firstOnLine(i_);
     case placement::afterBlank: return lineStart || isBlank(b);
     case placement::afterSeparator:
       for (size_t j = i_; j > 0 && !isLineEnd(at(j - 1)); --j) {
@@ -285,12 +340,16 @@ void exactReferee::codeAt(unsigned char c) {
         at(i_ + n) == static_cast<unsigned char>(o.notBefore)) {
       continue;
     }
+    if (i_ > 0 && o.notAfter.find(static_cast<char>(previous())) != std::string_view::npos) continue;
     if (open(o, n)) return;
   }
+  if (watcher_ != nullptr && isLineEnd(c)) {
+    takePlain(c);
+    handToWatcher();
+    return;
+  }
   if (!nestings_.empty() && bracketAt(c)) return;
-  counter_.plainCode(isMark(c));
-  line(c, codeLine);
-  ++i_;
+  takePlain(c);
 }
 
 // A bracket of the innermost interpolation's kind nests, or closes it.
@@ -332,10 +391,7 @@ bool exactReferee::open(const opener& o, size_t n) {
       state_ = state::outside;
       return true;
     case opener::plain:
-      for (size_t k = 0; k < n; ++k) {
-        counter_.plainCode(isMark(at(i_)));
-        line(at(i_++), codeLine);
-      }
+      for (size_t k = 0; k < n; ++k) takePlain(at(i_));
       return true;
     case opener::hookToken: return hooks_[o.rule]->open(*this, n);
     case opener::delimited: return openDelimited(o.rule);
@@ -345,8 +401,9 @@ bool exactReferee::open(const opener& o, size_t n) {
 
 void exactReferee::lineCommentAt(unsigned char c) {
   if (isLineEnd(c)) {
-    takeLineCommentEnd();
+    takeCommentEnd();
     state_ = state::code;
+    handToWatcher();
   } else if (isSpliceAt(i_)) {
     takeComment(2);
   } else if (size_t n = rules_.region.closer.empty() ? 0 : matchAt(i_, rules_.region.closer)) {

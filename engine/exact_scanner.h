@@ -38,7 +38,7 @@ class exactScanner {
   // With `places`, the counted words' places are appended to it (see
   // word_places.h); it must outlive the scanner.
   explicit exactScanner(bool includeFirstComment, std::vector<wordPlace>* places = nullptr)
-      : frame(includeFirstComment, places) {
+      : frame(includeFirstComment, places, anyHookSets<needsSignificantTokensFlag, hooks>()) {
     if constexpr (kHasRegion) mode_ = mode::outside;
   }
 
@@ -57,6 +57,7 @@ class exactScanner {
   // returns waitAt(p) at the first byte it cannot decide yet.
 
   exactFrame frame;
+  static constexpr const exactRules& kRules = R;
 
   // Whether the current chunk's end is the content's end.
   bool atContentEnd() const { return final_; }
@@ -103,6 +104,13 @@ class exactScanner {
     mode_ = mode::hook;
     hook_ = hookIndexOf<H>();
   }
+  // Hands the next line end taken in code, or that ends a line comment, to
+  // hook H (whose watchesLineEnds is set): the machine takes it as code,
+  // then H resumes after it.
+  template <hook H>
+  void watchLineEnd() {
+    watcher_ = static_cast<uint8_t>(hookIndexOf<H>() + 1);
+  }
 
   // The row's literal rule opened by `opener`, or -1.
   static constexpr int literalOpenedBy(std::string_view opener) {
@@ -135,6 +143,7 @@ class exactScanner {
   static constexpr size_t kMaxNesting = 256;
 
   static constexpr codeTokenList kTokens = codeTokensOf(R);
+  static constexpr byteList kFirstBytes = firstBytesOf(kTokens);
   static constexpr bool kHasRegion = !R.region.opener.empty();
   static constexpr bool kSplices = R.lineSplices;
   static constexpr bool kInterpolates = interpolates(R);
@@ -142,7 +151,8 @@ class exactScanner {
 
   using hooks = activeHooks<R>;
   static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>() || hasPrefixes(R);
-  static constexpr bool kTracksIndents = hooksNeedIndents<hooks>();
+  static constexpr bool kTracksIndents = anyHookSets<needsIndentsFlag, hooks>();
+  static constexpr bool kWatchesLines = anyHookSets<watchesLineEndsFlag, hooks>();
   template <hook H>
   static constexpr uint8_t hookIndexOf() {
     return static_cast<uint8_t>(indexOfHook<H, hooks>());
@@ -162,7 +172,14 @@ class exactScanner {
   }();
 
   using codeStops = byteSetOf<codeStopsOf(R)>;
+  // Bytes that stop code only where their tokens may stand.
+  using tokenStartStops = byteSetOf<placedStopsOf(R, placement::tokenStart)>;
+  using lineStartStops = byteSetOf<placedStopsOf(R, placement::column1)>;
+  static constexpr bool kPlacedStops =
+      placedStopsOf(R, placement::tokenStart).count + placedStopsOf(R, placement::column1).count > 0;
   using nestedCodeStops = byteSetOf<nestedCodeStopsOf(R)>;  // inside interpolations
+  using watchedCodeStops = byteSetOf<lineEndsAdded(codeStopsOf(R))>;
+  using watchedNestedCodeStops = byteSetOf<lineEndsAdded(nestedCodeStopsOf(R))>;
   using marks = byteSetOf<marksOf(R)>;
   using separators = byteSetOf<separatorsOf(R)>;
   using lineStops = byteSetOf<lineCommentStopsOf(R)>;
@@ -180,8 +197,15 @@ class exactScanner {
   // Each handles bytes from p in its mode and returns where it stopped; each
   // takes at least one byte, changes the mode, or sets waiting_ and returns
   // the first byte it could not decide.
-  template <bool Nested>
+  template <bool Nested, bool Watched>
   const unsigned char* code(const unsigned char* p, const unsigned char* end);
+  // After a line end taken in code or ending a line comment: the watcher's.
+  void lineEndTaken() {
+    if (watcher_ == 0) return;
+    mode_ = mode::hook;
+    hook_ = static_cast<uint8_t>(watcher_ - 1);
+    watcher_ = 0;
+  }
   const unsigned char* lineComment(const unsigned char* p, const unsigned char* end);
   template <int K>
   const unsigned char* blockComment(const unsigned char* p, const unsigned char* end);
@@ -212,9 +236,22 @@ class exactScanner {
   // there (or a hook declines it).
   template <int I>
   const unsigned char* tryToken(const unsigned char* p, const unsigned char* end);
-  template <size_t... I>
+  // The tokens that start with p's byte, in kTokens' order: one dispatch on
+  // the byte (over kFirstBytes' B), then only those tokens.
+  template <size_t... B>
   const unsigned char* openToken(const unsigned char* p, const unsigned char* end,
-                                 std::index_sequence<I...>);
+                                 std::index_sequence<B...>);
+  template <unsigned char C, size_t... I>
+  const unsigned char* openTokenOf(const unsigned char* p, const unsigned char* end,
+                                   std::index_sequence<I...>);
+  template <unsigned char C, int I>
+  const unsigned char* tryTokenOf(const unsigned char* p, const unsigned char* end) {
+    if constexpr (firstBytesOf(kTokens.items[I]).contains(C)) {
+      return tryToken<I>(p, end);
+    } else {
+      return nullptr;
+    }
+  }
   bool placed(placement where, const unsigned char* p) const;
 
   // A bracket met in code inside an interpolation: nests, or closes it and
@@ -238,7 +275,8 @@ class exactScanner {
   mode mode_ = mode::code;
   uint8_t rule_ = 0;
   uint8_t hook_ = 0;
-  uint8_t inner_ = 0;  // commentLiteral: the literal's rule
+  uint8_t inner_ = 0;    // commentLiteral: the literal's rule
+  uint8_t watcher_ = 0;   // 1 + the index of the hook watching the next line end, or 0
   bool final_ = false;    // the chunk's end is the content's end
   bool waiting_ = false;  // a handler needs bytes past the chunk's end
   int64_t depth_ = 0;
@@ -303,8 +341,14 @@ template <const exactRules& R>
 const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigned char* end) {
   switch (mode_) {
     case mode::code:
-      if (kInterpolates && !nestings_.empty()) return code<true>(p, end);
-      return code<false>(p, end);
+      if constexpr (kWatchesLines) {
+        if (watcher_ != 0) {
+          if (kInterpolates && !nestings_.empty()) return code<true, true>(p, end);
+          return code<false, true>(p, end);
+        }
+      }
+      if (kInterpolates && !nestings_.empty()) return code<true, false>(p, end);
+      return code<false, false>(p, end);
     case mode::lineComment: return lineComment(p, end);
     case mode::blockComment:
       return blockCommentOf(p, end, std::make_index_sequence<kBlockComments>{});
@@ -422,14 +466,27 @@ bool exactScanner<R>::placed(placement where, const unsigned char* p) const {
 }
 
 template <const exactRules& R>
-template <bool Nested>
+template <bool Nested, bool Watched>
 const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigned char* end) {
-  using stops = std::conditional_t<Nested, nestedCodeStops, codeStops>;
+  using stops = std::conditional_t<
+      Watched, std::conditional_t<Nested, watchedNestedCodeStops, watchedCodeStops>,
+      std::conditional_t<Nested, nestedCodeStops, codeStops>>;
   for (;;) {
-    p = frame.template codeRun<stops, marks>(p, end);
+    if constexpr (kPlacedStops) {
+      p = frame.template placedCodeRun<stops, tokenStartStops, lineStartStops, marks>(p, end);
+    } else {
+      p = frame.template codeRun<stops, marks>(p, end);
+    }
     if (p == end) return p;
-    const unsigned char* next = openToken(p, end, std::make_index_sequence<kTokens.count>{});
+    const unsigned char* next = openToken(p, end, std::make_index_sequence<kFirstBytes.count>{});
     if (waiting_) return next != nullptr ? next : p;  // in the token, or after what it opened
+    if constexpr (Watched) {
+      if (next == nullptr && isLineEnd(*p)) {
+        frame.code(marks::contains(*p));
+        lineEndTaken();
+        return p + 1;
+      }
+    }
     if (next == nullptr) {
       if constexpr (Nested) {
         if (nestedCodeStops::contains(*p)) {
@@ -443,8 +500,12 @@ const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigne
       continue;
     }
     p = next;
-    // An interpolation that opened sends code to the other loop.
+    // An interpolation that opened, or a watch that began, sends code to
+    // another loop.
     if (mode_ != mode::code || nestings_.empty() == Nested) return p;
+    if constexpr (kWatchesLines && !Watched) {
+      if (watcher_ != 0) return p;
+    }
   }
 }
 
@@ -469,12 +530,27 @@ const unsigned char* exactScanner<R>::bracket(const unsigned char* p) {
 }
 
 template <const exactRules& R>
-template <size_t... I>
+template <size_t... B>
 const unsigned char* exactScanner<R>::openToken(const unsigned char* p, const unsigned char* end,
-                                                std::index_sequence<I...>) {
+                                                std::index_sequence<B...>) {
   const unsigned char* next = nullptr;
-  // A cast, so that a row of one token leaves no unused value.
-  static_cast<void>(((next = tryToken<I>(p, end), next != nullptr || waiting_) || ...));
+  // Casts, so that a row of one token leaves no unused value.
+  static_cast<void>(
+      ((*p == kFirstBytes.bytes[B]
+            ? (next = openTokenOf<kFirstBytes.bytes[B]>(p, end,
+                                                        std::make_index_sequence<kTokens.count>{}),
+               true)
+            : false) ||
+       ...));
+  return next;
+}
+
+template <const exactRules& R>
+template <unsigned char C, size_t... I>
+const unsigned char* exactScanner<R>::openTokenOf(const unsigned char* p, const unsigned char* end,
+                                                  std::index_sequence<I...>) {
+  const unsigned char* next = nullptr;
+  static_cast<void>(((next = tryTokenOf<C, I>(p, end), next != nullptr || waiting_) || ...));
   return next;
 }
 
@@ -482,10 +558,14 @@ template <const exactRules& R>
 template <int I>
 const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const unsigned char* end) {
   constexpr codeToken token = kTokens.items[I];
-  constexpr auto first = static_cast<unsigned char>(token.text[0]);
-  // A keyword's first letter may stand in either case.
-  const bool opens = *p == first || (token.keyword && isAsciiLetter(first) && (*p ^ 0x20) == first);
-  if (!opens || !placed(token.where, p)) return nullptr;
+  // openToken() tried it for p's byte only: one the token may start with.
+  if (!placed(token.where, p)) return nullptr;
+  if constexpr (!token.notAfter.empty()) {
+    const unsigned char before = frame.previous(p);
+    for (char c : token.notAfter) {
+      if (before == static_cast<unsigned char>(c)) return nullptr;
+    }
+  }
   size_t length = 1;
   if constexpr (token.keyword) {
     static_assert(!kSplices, "keywords are matched without splices");
@@ -552,6 +632,7 @@ const unsigned char* exactScanner<R>::lineComment(const unsigned char* p,
       frame.closeComment(p);
       frame.lineCommentEnd(p);
       mode_ = mode::code;
+      if constexpr (kWatchesLines) lineEndTaken();
       return p + 1;
     }
     if constexpr (kSplices) {

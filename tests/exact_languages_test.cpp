@@ -514,5 +514,108 @@ TEST(ExactLanguages, Cmake) {
   });
 }
 
+TEST(ExactLanguages, JavaScriptAndTypeScript) {
+  for (const std::string language : {"JavaScript", "TypeScript"}) {
+    expectExact(language, {
+        // A "/" after an operand divides; where an operand is expected it opens a
+      // regex, whose [...] may hold "/" and "*", and after it its flags.
+        {"a = b / c; // d", "size=15 chars=4 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        {"x = /\\/\\/[/*]x/g; // c", "size=22 chars=4 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        {"return /\\/*/; // c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        {"y = (a) / 2 / b; // c", "size=21 chars=4 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        // An unclosed regex ends with its line.
+        {"x = /a\n// c", "size=11 chars=4 code=7 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+        // Templates hold code with strings and braces, and span lines.
+        {"`a${ {b: \"`\"}.b }//`; // c", "size=26 chars=4 code=22 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        {"`a\n\n// b`\n// c", "size=14 chars=4 code=10 comments=1 marks=0 todo=0 fixme=0 | lines=4 blank=1 comment=1 code=2"},
+        // A "#!" first line is a comment.
+        {"#!/usr/bin/env node\nx; // c", "size=27 chars=23 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+        // Left out, the first comment leaves its lines blank.
+        {"// a\n// b\nx = 1 / 2; // c", "size=25 chars=4 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+    });
+  }
+}
+
+TEST(ExactLanguages, Groovy) {
+  expectExact("Groovy", {
+      // Division, and slashy strings where an operand is expected: they span
+      // lines and know "\/" only.
+      {"x = a / b; // c", "size=15 chars=4 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"p = /a\n//b/ // c", "size=16 chars=4 code=12 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"return /\\/*/ // c", "size=17 chars=4 code=13 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = $/a/b//$ // c", "size=17 chars=4 code=13 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // GStrings hold code; '...' ends with its line; triple quotes span lines.
+      {"\"${ m({ \"}\" }) }\" // c", "size=22 chars=4 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = 'a // b\n// c", "size=16 chars=4 code=12 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"'''a\n\n// b'''\n// c", "size=18 chars=4 code=14 comments=1 marks=0 todo=0 fixme=0 | lines=4 blank=1 comment=1 code=2"},
+      // A "#!" first line is a comment.
+      {"#!/usr/bin/env groovy\nx = 1", "size=27 chars=21 code=6 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Ruby) {
+  expectExact("Ruby", {
+      // "#" outside literals; #{...} holds code; ?# is a character, $' a global.
+      {"s = \"a#{h[\"#\"]}b\" # c", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = ?# + $' # c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // =begin to the whole =end line; a blank line inside is blank.
+      {"=begin\n\nx\n=end y\nz", "size=18 chars=16 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=5 blank=1 comment=3 code=1"},
+      // Heredocs: the opening line goes on as code, bodies follow in order.
+      {"x = <<~EOS # c\n  # not\n  EOS\ny # d", "size=34 chars=6 code=28 comments=2 marks=4 todo=0 fixme=0 | lines=4 blank=0 comment=0 code=4"},
+      {"f(<<A, <<B) # c\na #\nA\nb #\nB\n# d", "size=31 chars=6 code=25 comments=2 marks=5 todo=0 fixme=0 | lines=6 blank=0 comment=1 code=5"},
+      // % literals nest their brackets; a spaced argument and a line's first
+      // "/" open regexes.
+      {"%w[a [#] b] # c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"puts /#/ # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = y\n/#/ =~ s # c", "size=18 chars=3 code=15 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // After __END__ the rest is data.
+      {"x # a\n__END__\n# b", "size=17 chars=3 code=14 comments=1 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      // Left out, the first comment leaves its lines blank.
+      {"# a\n# b\nx # c", "size=13 chars=3 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, Perl) {
+  expectExact("Perl", {
+      // $#array and $#{...} are code.
+      {"$n = $#a + $#{$r}; # c", "size=22 chars=3 code=19 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // POD runs through its =cut line; a blank line inside is blank.
+      {"=head1 X\n\ntext\n=cut\nx; # c", "size=26 chars=22 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=5 blank=1 comment=3 code=1"},
+      // Quote operators with any delimiter, one or two bodies, then flags;
+      // "//" is defined-or; a regex after split or "(", and its flags.
+      {"s{#}{#}g; tr/#//; qw(a #b); # c", "size=31 chars=3 code=28 comments=1 marks=3 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"$x = $y // 2; # c", "size=17 chars=3 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"split /#/, $s; # c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"@a = split(/^/m, $s); # c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A heredoc's line goes on as code; its label may be quoted.
+      {"print <<'E#'; # c\n# body\nE#\n# d", "size=31 chars=6 code=25 comments=2 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      // After __END__, data, where POD still opens, to the end here.
+      {"x;\n__END__\ndata # x\n=pod\n\ny\n", "size=28 chars=8 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=6 blank=1 comment=2 code=3"},
+      // Left out, the first comment (a "#!" line and the next) leaves its lines blank.
+      {"#!/usr/bin/perl -w\n# a\nx; # c", "size=29 chars=3 code=5 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, Shell) {
+  expectExact("Shell", {
+      // "#" opens a comment at a word's start only.
+      {"echo $# ${#v} a#b # c", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // '...' spans lines and knows no escape; $'...' knows them; "$(...)" holds
+      // code with quotes.
+      {"x='a\n# b'\n# c", "size=13 chars=3 code=10 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {"echo 'a\\' # b\n# c", "size=17 chars=6 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"echo $'it\\'s # x' # c", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"echo \"$(echo \"it's\")\" # c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Heredocs: a comment on the opening line, tabs before "<<-"'s label, a
+      // quoted label; "<<<" and an arithmetic shift are no heredocs.
+      {"cat <<-EOF # c\n\t# body\n\tEOF\n# d", "size=31 chars=6 code=25 comments=2 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      {"cat <<\"E\"\n# x\nE\n# d", "size=19 chars=3 code=16 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      {"cat <<< \"a\" # c\n# d", "size=19 chars=6 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"x=$((1 << y)) # c\n# d", "size=21 chars=6 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // Left out, the first comment leaves its line blank.
+      {"# a\n\nx # c", "size=10 chars=3 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
 }  // namespace
 }  // namespace quillstat
