@@ -37,7 +37,7 @@ struct exactFrame {
   void endChunk(const unsigned char* end) {
     lines.countTo(end);
     if (end == chunkBegin) return;
-    carriedOnlyBlanks_ = onlyBlanksBefore(end);
+    carriedLastNonBlank_ = lastNonBlankBefore(end);
     carry = end[-1];
     started_ = true;
   }
@@ -48,9 +48,13 @@ struct exactFrame {
     return p > chunkBegin ? isLineEnd(p[-1]) : !started_ || isLineEnd(carry);
   }
   // Whether only blanks stand between the start of p's line and p.
-  bool onlyBlanksBefore(const unsigned char* p) const {
+  bool onlyBlanksBefore(const unsigned char* p) const { return lastNonBlankBefore(p) < 0; }
+  // The last byte before p on its line that is not a blank, or -1 when only
+  // blanks stand there.
+  int lastNonBlankBefore(const unsigned char* p) const {
     while (p > chunkBegin && isBlankByte(p[-1])) --p;
-    return p > chunkBegin ? isLineEnd(p[-1]) : !started_ || carriedOnlyBlanks_;
+    if (p == chunkBegin) return carriedLastNonBlank_;
+    return isLineEnd(p[-1]) ? -1 : p[-1];
   }
 
   // A comment opens at p, or the one under way closes at p.
@@ -140,7 +144,7 @@ struct exactFrame {
   unsigned char carry = 0;
 
  private:
-  bool carriedOnlyBlanks_ = true;  // onlyBlanksBefore() the end of the last chunk
+  int carriedLastNonBlank_ = -1;  // lastNonBlankBefore() the end of the last chunk
   bool started_ = false;           // a byte has been taken
 };
 

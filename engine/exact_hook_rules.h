@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "engine/byte_classes.h"
 #include "engine/exact_rules.h"
@@ -35,10 +36,12 @@ inline bool isTokenByte(unsigned char c) {
 }
 
 // The run of token bytes that ends just before a quote met in code: its
-// length and its first four bytes (fewer when it is shorter).
+// length, its first four bytes (fewer when it is shorter), and whether it
+// stands first on its line.
 struct tokenRun {
   int64_t length = 0;
   unsigned char head[4] = {0, 0, 0, 0};
+  bool startsLine = true;  // only blanks stand before it on its line (before p, when empty)
 };
 
 // An apostrophe after a number is a digit separator (1'000'000), after
@@ -91,6 +94,13 @@ inline bool isTagByte(tagRule tag, unsigned char c, bool first) {
   }
   return false;
 }
+
+// The prefixes a docstring may carry: raw and unicode strings are strings,
+// bytes and f-strings are not.
+inline constexpr std::string_view kDocstringPrefixes = "r;u;R;U";
+
+// The byte that ends a block's header: a docstring may follow it.
+inline constexpr unsigned char kBlockHeaderEnd = ':';
 
 }  // namespace quillstat
 

@@ -33,14 +33,15 @@ struct machineHook;
 #include "engine/exact_hooks/digit_separators.h"
 #include "engine/exact_hooks/php_heredocs.h"
 #include "engine/exact_hooks/raw_strings.h"
+#include "engine/exact_hooks/docstrings.h"
 
 namespace quillstat {
 
 template <hook... H>
 struct hookList {};
 
-using allHooks =
-    hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs>;
+using allHooks = hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators,
+                          hook::phpHeredocs, hook::docstrings>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)
@@ -58,6 +59,25 @@ constexpr bool anyNeedsTokenRuns(std::index_sequence<I...>) {
 template <class Hooks>
 constexpr bool hooksNeedTokenRuns() {
   return anyNeedsTokenRuns<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
+}
+
+// A hook may declare `readsCommentLiterals`: it calls
+// M::enterCommentLiteral(). It is false where a hook leaves it out.
+template <class H>
+constexpr bool readsCommentLiterals() {
+  if constexpr (requires { H::readsCommentLiterals; }) {
+    return H::readsCommentLiterals;
+  } else {
+    return false;
+  }
+}
+template <class Hooks, size_t... I>
+constexpr bool anyReadsCommentLiterals(std::index_sequence<I...>) {
+  return (readsCommentLiterals<std::tuple_element_t<I, Hooks>>() || ...);
+}
+template <class Hooks>
+constexpr bool hooksReadCommentLiterals() {
+  return anyReadsCommentLiterals<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
 }
 
 template <hook H, class Hooks, size_t I = 0>

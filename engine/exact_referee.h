@@ -37,6 +37,7 @@ std::unique_ptr<refereeHook> cDirectivesReferee();
 std::unique_ptr<refereeHook> rawStringsReferee();
 std::unique_ptr<refereeHook> digitSeparatorsReferee();
 std::unique_ptr<refereeHook> phpHeredocsReferee();
+std::unique_ptr<refereeHook> docstringsReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.
@@ -60,6 +61,7 @@ class exactReferee {
 
   void enterCode();
   void enterLiteral(size_t rule);
+  void enterCommentLiteral(size_t rule);  // the literal counted as comment, closer included
   void enterHook(refereeHook* hook);
 
   // Whether a splice (a backslash before a line end) stands at i.
@@ -68,7 +70,12 @@ class exactReferee {
   size_t matchAt(size_t i, std::string_view token) const;
   // The run of C token bytes that ends just before i.
   tokenRun runBefore(size_t i) const;
-  // The row's literal rule opened by `opener`.
+  // Whether the run of token bytes that ends just before i is one of
+  // `words`, ';'-separated.
+  bool runBeforeIsOneOf(size_t i, std::string_view words) const;
+  // The last byte before i on its line that is not a blank, or -1.
+  int lastNonBlankBefore(size_t i) const;
+  // The row's literal rule opened by `opener` after any word.
   size_t literalOpenedBy(std::string_view opener) const;
 
  private:
@@ -116,6 +123,7 @@ class exactReferee {
   size_t i_ = 0;
   state state_ = state::code;
   size_t rule_ = 0;
+  bool asComment_ = false;  // the literal under way is counted as comment
   int64_t depth_ = 0;
   refereeHook* hook_ = nullptr;
   std::vector<nesting> nestings_;

@@ -14,6 +14,7 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::rawStrings: return rawStringsReferee();
     case hook::digitSeparators: return digitSeparatorsReferee();
     case hook::phpHeredocs: return phpHeredocsReferee();
+    case hook::docstrings: return docstringsReferee();
   }
   return nullptr;
 }
@@ -28,10 +29,16 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   // The openers as the machine tries them: longest first; at one length
   // hooks, delimited rules, line comments, block comments, literals, the region's closer and
   // plain tokens, each in the row's order.
+  // One referee per hook, shared by all its tokens, as the machine has one state.
+  std::vector<hook> made;
   for (const hookToken& t : kHookTokens) {
     if (!rules.has(t.which)) continue;
-    openers_.push_back({t.text, opener::hookToken, hooks_.size(), t.where});
-    hooks_.push_back(refereeOf(t.which));
+    const size_t index = std::find(made.begin(), made.end(), t.which) - made.begin();
+    if (index == made.size()) {
+      made.push_back(t.which);
+      hooks_.push_back(refereeOf(t.which));
+    }
+    openers_.push_back({t.text, opener::hookToken, index, t.where});
   }
   for (size_t k = 0; k < kMaxDelimited; ++k) {
     const delimitedRule& r = rules.delimited[k];
@@ -141,6 +148,12 @@ void exactReferee::enterCode() { state_ = state::code; }
 void exactReferee::enterLiteral(size_t rule) {
   state_ = state::literal;
   rule_ = rule;
+  asComment_ = false;
+}
+
+void exactReferee::enterCommentLiteral(size_t rule) {
+  enterLiteral(rule);
+  asComment_ = true;
 }
 
 void exactReferee::enterHook(refereeHook* hook) {
@@ -175,12 +188,31 @@ tokenRun exactReferee::runBefore(size_t i) const {
   tokenRun run;
   run.length = static_cast<int64_t>(i - start);
   for (size_t k = 0; k < 4 && start + k < i; ++k) run.head[k] = at(start + k);
+  run.startsLine = lastNonBlankBefore(start) < 0;
   return run;
+}
+
+bool exactReferee::runBeforeIsOneOf(size_t i, std::string_view words) const {
+  size_t start = i;
+  while (start > 0 && isTokenByte(at(start - 1))) --start;
+  const std::string word(reinterpret_cast<const char*>(data_ + start), i - start);
+  for (size_t at = 0; at <= words.size();) {
+    size_t cut = words.find(';', at);
+    if (cut == std::string_view::npos) cut = words.size();
+    if (words.substr(at, cut - at) == word) return true;
+    at = cut + 1;
+  }
+  return false;
+}
+
+int exactReferee::lastNonBlankBefore(size_t i) const {
+  while (i > 0 && isBlank(at(i - 1))) --i;
+  return i == 0 || isLineEnd(at(i - 1)) ? -1 : at(i - 1);
 }
 
 size_t exactReferee::literalOpenedBy(std::string_view text) const {
   for (size_t k = 0; k < kMaxLiterals; ++k) {
-    if (rules_.literals[k].opener == text) return k;
+    if (rules_.literals[k].opener == text && rules_.literals[k].prefixes.empty()) return k;
   }
   return 0;
 }
@@ -196,6 +228,15 @@ bool exactReferee::placedAt(placement where) const {
              b == '(' || b == ')' || b == '<' || b == '>';
     case placement::tokenStart:
       return lineStart || !(isAsciiLetter(b) || isDigit(b) || b == '_' || b >= 0x80);
+    case placement::operandStart:
+      return lineStart || !(isAsciiLetter(b) || isDigit(b) || b == '_' || b >= 0x80 ||
+                            b == ')' || b == ']' || b == '}' || b == '\'');
+    case placement::argumentStart:
+      return lineStart || isBlank(b) || b == '\r' || b == ';' || b == '{' || b == '[';
+    case placement::commandStart: {
+      const int last = lastNonBlankBefore(i_);
+      return last < 0 || last == ';' || last == '{' || last == '[';
+    }
     case placement::lineStart:
       for (size_t j = i_; j > 0 && !isLineEnd(at(j - 1)); --j) {
         if (!isBlank(at(j - 1))) return false;
@@ -234,6 +275,10 @@ void exactReferee::codeAt(unsigned char c) {
         at(i_ + n) == static_cast<unsigned char>(o.notBefore)) {
       continue;
     }
+    if (o.kind == opener::literal && !rules_.literals[o.rule].prefixes.empty() &&
+        !runBeforeIsOneOf(i_, rules_.literals[o.rule].prefixes)) {
+      continue;
+    }
     if (open(o, n)) return;
   }
   if (!nestings_.empty() && bracketAt(c)) return;
@@ -248,7 +293,8 @@ bool exactReferee::bracketAt(unsigned char c) {
   const std::string_view interpolation = rules_.literals[inner.rule].interpolation;
   const unsigned char opening = static_cast<unsigned char>(interpolation.back());
   const unsigned char closing = opening == '(' ? ')' : opening == '[' ? ']' : '}';
-  if (c == closing && inner.depth == 0) {
+  const char spec = rules_.literals[inner.rule].formatSpec;
+  if ((c == closing || (spec != 0 && c == static_cast<unsigned char>(spec))) && inner.depth == 0) {
     takeLiteral(1);
     enterLiteral(inner.rule);
     nestings_.pop_back();
@@ -272,6 +318,13 @@ bool exactReferee::open(const opener& o, size_t n) {
       depth_ = 1;
       return true;
     case opener::literal:
+      if (rules_.literals[o.rule].closer.empty()) {
+        // A character: the opener and one byte, or a backslash and one more.
+        const bool escaped = rules_.literals[o.rule].escape == escapeRule::backslash &&
+                             i_ + n < length_ && at(i_ + n) == '\\';
+        takeLiteral(std::min(n + (escaped ? 2 : 1), length_ - i_));
+        return true;
+      }
       takeLiteral(n);
       enterLiteral(o.rule);
       return true;
@@ -324,11 +377,14 @@ void exactReferee::blockCommentAt() {
 
 void exactReferee::literalAt(unsigned char c) {
   const literalRule& r = rules_.literals[rule_];
+  auto take = [this](size_t n) { asComment_ ? takeComment(n) : takeLiteral(n); };
   if (r.endsAtLineEnd && isLineEnd(c)) {
+    if (asComment_) counter_.offerIfPending(c, previous());  // as at a line comment's end
     state_ = state::code;
     return;
   }
-  if (size_t n = r.interpolation.empty() ? 0 : matchAt(i_, r.interpolation)) {
+  size_t n = r.interpolation.empty() || asComment_ ? 0 : matchAt(i_, r.interpolation);
+  if (n > 0) {
     if (r.doubledOpenerIsText) {
       if (size_t again = matchAt(i_ + n, r.interpolation)) {
         takeLiteral(n + again);
@@ -342,29 +398,33 @@ void exactReferee::literalAt(unsigned char c) {
     }
     return;
   }
+  if (c == '`' && r.escape == escapeRule::backtick) {
+    take(std::min<size_t>(2, length_ - i_));
+    return;
+  }
   if (c == '\\' && (rules_.lineSplices || r.escape == escapeRule::backslash)) {
     if (isSpliceAt(i_) || r.escape != escapeRule::backslash || i_ + 1 == length_) {
-      takeLiteral(isSpliceAt(i_) ? 2 : 1);
+      take(isSpliceAt(i_) ? 2 : 1);
       return;
     }
     // The escaped byte is the next one the splices leave.
     size_t j = i_ + 1;
     while (isSpliceAt(j) && j + 3 - i_ <= kMaxLookahead) j += 2;
-    takeLiteral(j < length_ ? j + 1 - i_ : length_ - i_);
+    take(j < length_ ? j + 1 - i_ : length_ - i_);
     return;
   }
-  if (size_t n = matchAt(i_, r.closer)) {
+  if ((n = matchAt(i_, r.closer)) > 0) {
     if (r.escape == escapeRule::doubling) {
       if (size_t again = matchAt(i_ + n, r.closer)) {
-        takeLiteral(n + again);
+        take(n + again);
         return;
       }
     }
-    takeLiteral(n);
+    take(n);
     state_ = state::code;
     return;
   }
-  takeLiteral(1);
+  take(1);
 }
 
 // --- Delimited literals ----------------------------------------------------
@@ -385,20 +445,7 @@ bool takes(const unsigned char* data, size_t length, size_t& i, std::string_view
 
 bool exactReferee::openDelimited(size_t rule) {
   const delimitedRule& r = rules_.delimited[rule];
-  if (!r.prefix.empty()) {
-    // The word before must be one of the prefix's, alone.
-    size_t start = i_;
-    while (start > 0 && isTokenByte(at(start - 1))) --start;
-    const std::string word(reinterpret_cast<const char*>(data_ + start), i_ - start);
-    bool found = false;
-    for (size_t at = 0; at <= r.prefix.size() && !found;) {
-      size_t cut = r.prefix.find(';', at);
-      if (cut == std::string_view::npos) cut = r.prefix.size();
-      found = r.prefix.substr(at, cut - at) == word;
-      at = cut + 1;
-    }
-    if (!found) return false;
-  }
+  if (!r.prefix.empty() && !runBeforeIsOneOf(i_, r.prefix)) return false;
   size_t j = i_;
   if (!takes(data_, length_, j, r.opener)) return false;
   std::string middle;

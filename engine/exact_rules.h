@@ -21,6 +21,10 @@ enum class placement : uint8_t {
   column1,     // as the first byte of its line: Perl's "=pod", Fortran's "C"
   wordStart,   // at a line's start or after a blank or one of ; & | ( ) < >: a shell's "#"
   tokenStart,  // not right after a letter, digit, '_' or byte from 0x80: Rust's b"
+  commandStart,  // at a line's start or after ; { or [, blanks allowed: Tcl's "#"
+  operandStart,  // not right after a letter, digit, '_', byte from 0x80, ) ] } or ':
+                 // Julia's 'c' versus the transpose a'
+  argumentStart,  // at a line's start or right after a blank or one of ; { [: Tcl's "\""
 };
 
 struct lineCommentRule {
@@ -41,10 +45,13 @@ enum class escapeRule : uint8_t {
   none,
   backslash,  // a backslash takes the next byte as it is: "a\"b"
   doubling,   // the closer twice stands for itself: 'it''s'
+  backtick,   // a backtick takes the next byte as it is: "a`"b"
 };
 
 struct literalRule {
   std::string_view opener;
+  // Empty for a character literal: the opener takes the next byte, or with
+  // a backslash escape the next two, as a literal: Erlang's $%.
   std::string_view closer;
   escapeRule escape = escapeRule::backslash;
   bool endsAtLineEnd = false;  // an unclosed literal ends before its line's end, as
@@ -55,6 +62,16 @@ struct literalRule {
   // and strings, comments and further literals inside, as in code.
   std::string_view interpolation = {};
   bool doubledOpenerIsText = false;  // "{{" is a brace of the text: C#'s $"", Python's f""
+  // The literal opens only where the word right before its opener (the
+  // bytes of a word up to it: letters, digits, '_', bytes from 0x80) is one
+  // of these, ';'-separated, ASCII case folded, each at most 4 bytes long:
+  // Python's f in f"...". An earlier rule of the same opener without
+  // prefixes shadows it.
+  std::string_view prefixes = {};
+  // In an interpolation, this byte with no bracket of the interpolation's
+  // kind open ends the code: what follows is the literal's text again, a
+  // format spec, where interpolations may open: Python's f"{x:#x}".
+  char formatSpec = 0;
 };
 
 // What stands between a delimited literal's opener and its text (below), when
@@ -106,6 +123,8 @@ enum hook : uint32_t {
   digitSeparators = 1u << 2,  // an apostrophe after a number is code: 1'000'000
   phpHeredocs = 1u << 3,      // <<<ID, <<<"ID" and <<<'ID', closed by the label at a
                               // line's start, after blanks, with no label byte after it
+  docstrings = 1u << 4,       // a string that begins the content's first statement, or
+                              // a line after one whose code ends with ":", is a comment
 };
 
 // The tokens at which a hook may take over in code, tried before the row's
@@ -121,6 +140,13 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::rawStrings, "\"", placement::anywhere},
     {hook::digitSeparators, "'", placement::anywhere},
     {hook::phpHeredocs, "<<<", placement::anywhere},
+    {hook::docstrings, "\"\"\"", placement::anywhere},
+    {hook::docstrings, "'''", placement::anywhere},
+    {hook::docstrings, "\"", placement::anywhere},
+    {hook::docstrings, "'", placement::anywhere},
+    {hook::docstrings, "\n", placement::anywhere},
+    {hook::docstrings, "\r", placement::anywhere},
+    {hook::docstrings, "#", placement::anywhere},
 };
 
 // How far past a token's first byte a match may look: the longest token

@@ -91,16 +91,23 @@ class exactScanner {
     mode_ = mode::literal;
     rule_ = static_cast<uint8_t>(rule);
   }
+  // The literal of `rule`, its opener taken as a comment's marker, read as
+  // the literal is but counted as comment to its closer: a docstring.
+  void enterCommentLiteral(int rule) {
+    mode_ = mode::commentLiteral;
+    rule_ = static_cast<uint8_t>(rule);
+  }
   template <hook H>
   void enterHook() {
     mode_ = mode::hook;
     hook_ = hookIndexOf<H>();
   }
 
-  // The row's literal rule opened by `opener`, or -1.
+  // The row's literal rule opened by `opener` after any word (one with no
+  // prefixes), or -1.
   static constexpr int literalOpenedBy(std::string_view opener) {
     for (int k = 0; k < kMaxLiterals; ++k) {
-      if (R.literals[k].opener == opener) return k;
+      if (R.literals[k].opener == opener && R.literals[k].prefixes.empty()) return k;
     }
     return -1;
   }
@@ -111,6 +118,7 @@ class exactScanner {
     lineComment,
     blockComment,  // of rule_, depth_ deep
     literal,       // of rule_
+    commentLiteral,  // of rule_, counted as comment
     outside,       // outside the code region
     hook,          // the active hook of index hook_ handles the bytes
     delimited,     // a delimited literal or comment of rule_, closed by delimiter_
@@ -131,9 +139,12 @@ class exactScanner {
   static constexpr bool kSplices = R.lineSplices;
   static constexpr bool kInterpolates = interpolates(R);
   static_assert(delimitedRulesFit(R), "a delimited rule the machine cannot follow");
+  static_assert(literalPrefixesFit(R), "a literal's prefix longer than a token run keeps");
 
   using hooks = activeHooks<R>;
-  static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>() || hasDelimitedPrefixes(R);
+  static constexpr bool kTracksRuns =
+      hooksNeedTokenRuns<hooks>() || hasDelimitedPrefixes(R) || hasPrefixedLiterals(R);
+  static constexpr bool kCommentLiterals = hooksReadCommentLiterals<hooks>();
   template <hook H>
   static constexpr uint8_t hookIndexOf() {
     return static_cast<uint8_t>(indexOfHook<H, hooks>());
@@ -175,8 +186,12 @@ class exactScanner {
   const unsigned char* lineComment(const unsigned char* p, const unsigned char* end);
   template <int K>
   const unsigned char* blockComment(const unsigned char* p, const unsigned char* end);
-  template <int K>
+  template <int K, bool AsComment = false>
   const unsigned char* literal(const unsigned char* p, const unsigned char* end);
+  // The literal opened by a character literal's opener, which ends at q.
+  template <int K>
+  const unsigned char* characterLiteral(const unsigned char* p, const unsigned char* q,
+                                        const unsigned char* end);
   const unsigned char* outside(const unsigned char* p, const unsigned char* end);
   template <int K>
   const unsigned char* delimited(const unsigned char* p, const unsigned char* end);
@@ -208,7 +223,7 @@ class exactScanner {
   template <size_t... K>
   const unsigned char* blockCommentOf(const unsigned char* p, const unsigned char* end,
                                       std::index_sequence<K...>);
-  template <size_t... K>
+  template <bool AsComment, size_t... K>
   const unsigned char* literalOf(const unsigned char* p, const unsigned char* end,
                                  std::index_sequence<K...>);
   template <size_t... K>
@@ -282,7 +297,12 @@ const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigne
     case mode::lineComment: return lineComment(p, end);
     case mode::blockComment:
       return blockCommentOf(p, end, std::make_index_sequence<kBlockComments>{});
-    case mode::literal: return literalOf(p, end, std::make_index_sequence<kLiterals>{});
+    case mode::literal: return literalOf<false>(p, end, std::make_index_sequence<kLiterals>{});
+    case mode::commentLiteral:
+      if constexpr (kCommentLiterals) {
+        return literalOf<true>(p, end, std::make_index_sequence<kLiterals>{});
+      }
+      return p;
     case mode::outside: return outside(p, end);
     case mode::hook: return resumeHook(p, end, std::make_index_sequence<std::tuple_size_v<hooks>>{});
     case mode::delimited: return delimitedOf(p, end, std::make_index_sequence<kDelimited>{});
@@ -302,12 +322,12 @@ const unsigned char* exactScanner<R>::blockCommentOf(const unsigned char* p,
 }
 
 template <const exactRules& R>
-template <size_t... K>
+template <bool AsComment, size_t... K>
 const unsigned char* exactScanner<R>::literalOf(const unsigned char* p,
                                                 [[maybe_unused]] const unsigned char* end,
                                                 std::index_sequence<K...>) {
   if constexpr (sizeof...(K) > 0) {
-    ((rule_ == K ? (p = literal<K>(p, end), true) : false) || ...);
+    ((rule_ == K ? (p = literal<K, AsComment>(p, end), true) : false) || ...);
   }
   return p;
 }
@@ -342,7 +362,11 @@ tokenRun exactScanner<R>::runBefore(const unsigned char* p) {
   const unsigned char* q = p;
   while (q > runAnchor_ && isTokenByte(q[-1])) --q;
   tokenRun run;
-  if (q == runAnchor_) run = anchorRun_;
+  if (q == runAnchor_) {
+    run = anchorRun_;
+  } else {
+    run.startsLine = frame.onlyBlanksBefore(q);
+  }
   for (; q < p && run.length < 4; ++q) run.head[run.length++] = *q;
   run.length += p - q;
   runAnchor_ = p;
@@ -358,6 +382,10 @@ bool exactScanner<R>::placed(placement where, const unsigned char* p) const {
     case placement::column1: return frame.atLineStart(p);
     case placement::wordStart: return frame.atLineStart(p) || endsWord(frame.previous(p));
     case placement::tokenStart: return frame.atLineStart(p) || !isWordByte(frame.previous(p));
+    case placement::commandStart: return startsCommandAfter(frame.lastNonBlankBefore(p));
+    case placement::operandStart: return frame.atLineStart(p) || !endsOperand(frame.previous(p));
+    case placement::argumentStart:
+      return frame.atLineStart(p) || startsArgumentAfter(frame.previous(p));
   }
   return false;
 }
@@ -393,17 +421,19 @@ template <const exactRules& R>
 const unsigned char* exactScanner<R>::bracket(const unsigned char* p) {
   nesting& inner = nestings_.back();
   const std::string_view opener = R.literals[inner.rule].interpolation;
+  const char spec = R.literals[inner.rule].formatSpec;
   if (*p == static_cast<unsigned char>(opener.back())) {
     ++inner.depth;
-  } else if (*p == closingBracketOf(opener)) {
+  } else if (*p == closingBracketOf(opener) || (spec != 0 && *p == static_cast<unsigned char>(spec))) {
     if (inner.depth == 0) {
-      // The interpolation ends; its bracket belongs to the literal.
+      // The interpolation ends; its bracket, or the format spec, belongs to
+      // the literal.
       frame.literal(p, p + 1);
       enterLiteral(inner.rule);
       nestings_.pop_back();
       return p + 1;
     }
-    --inner.depth;
+    if (*p == closingBracketOf(opener)) --inner.depth;
   }
   frame.code(marks::contains(*p));  // nesting, or of another interpolation's kind
   return p + 1;
@@ -448,9 +478,17 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
     depth_ = 1;
     return blockComment<token.index>(q, end);
   } else if constexpr (token.kind == tokenKind::literal) {
-    frame.literal(p, q);
-    enterLiteral(token.index);
-    return literal<token.index>(q, end);
+    constexpr literalRule rule = R.literals[token.index];
+    if constexpr (!rule.prefixes.empty()) {
+      if (!runIsOneOf(runBefore(p), rule.prefixes)) return nullptr;
+    }
+    if constexpr (rule.closer.empty()) {
+      return characterLiteral<token.index>(p, q, end);
+    } else {
+      frame.literal(p, q);
+      enterLiteral(token.index);
+      return literal<token.index>(q, end);
+    }
   } else if constexpr (token.kind == tokenKind::regionCloser) {
     frame.outside(p, q);
     mode_ = mode::outside;
@@ -549,16 +587,50 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
 
 template <const exactRules& R>
 template <int K>
+const unsigned char* exactScanner<R>::characterLiteral(const unsigned char* p,
+                                                       const unsigned char* q,
+                                                       const unsigned char* end) {
+  // The opener and one byte, or a backslash and one byte more.
+  constexpr literalRule rule = R.literals[K];
+  const size_t length = rule.escape == escapeRule::backslash && q < end && *q == '\\' ? 2 : 1;
+  if (static_cast<size_t>(end - q) < length && !final_) {
+    waiting_ = true;
+    return nullptr;
+  }
+  const unsigned char* stop = static_cast<size_t>(end - q) < length ? end : q + length;
+  frame.literal(p, stop);
+  return stop;
+}
+
+template <const exactRules& R>
+template <int K, bool AsComment>
 const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsigned char* end) {
   constexpr literalRule rule = R.literals[K];
+  // What the literal's bytes are: literal text, or in a docstring comment.
+  auto take = [this](const unsigned char* a, const unsigned char* b) {
+    if constexpr (AsComment) {
+      frame.comment(a, b);
+    } else {
+      frame.literal(a, b);
+    }
+  };
   for (;;) {
-    p = frame.template literalRun<literalStops<K>>(p, end);
+    if constexpr (AsComment) {
+      p = frame.template commentRun<literalStops<K>>(p, end);
+    } else {
+      p = frame.template literalRun<literalStops<K>>(p, end);
+    }
     if (p == end) return p;
     if (rule.endsAtLineEnd && isLineEnd(*p)) {
+      if constexpr (AsComment) {
+        // As at a line comment's end, the line end finishes a word.
+        frame.counter.offerIfPending(*p, frame.previous(p));
+        frame.closeComment(p);
+      }
       mode_ = mode::code;  // the line end itself is code
       return p;
     }
-    if constexpr (!rule.interpolation.empty()) {
+    if constexpr (!rule.interpolation.empty() && !AsComment) {
       if (*p == static_cast<unsigned char>(rule.interpolation[0])) {
         size_t length = 0;
         const matchResult m = match(p, end, rule.interpolation, &length);
@@ -585,19 +657,28 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
         }
       }
     }
+    if constexpr (rule.escape == escapeRule::backtick) {
+      if (*p == '`') {
+        if (p + 1 == end && !final_) return waitAt(p);
+        const unsigned char* escaped = p + 1 == end ? end : p + 2;
+        take(p, escaped);
+        p = escaped;
+        continue;
+      }
+    }
     if ((kSplices || rule.escape == escapeRule::backslash) && *p == '\\') {
       if (p + 1 == end) {
         if (!final_) return waitAt(p);
-        frame.literal(p, end);
+        take(p, end);
         return end;
       }
       if (kSplices && isLineEnd(p[1])) {
-        frame.literal(p, p + 2);
+        take(p, p + 2);
         p += 2;
         continue;
       }
       if constexpr (rule.escape != escapeRule::backslash) {
-        frame.literal(p, p + 1);
+        take(p, p + 1);
         ++p;
         continue;
       }
@@ -612,16 +693,16 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
         if (waiting_) return p;
         if (escaped == end) {
           if (!final_) return waitAt(p);
-          frame.literal(p, end);
+          take(p, end);
           return end;
         }
       }
-      frame.literal(p, escaped + 1);
+      take(p, escaped + 1);
       p = escaped + 1;
       continue;
     }
     if (*p != static_cast<unsigned char>(rule.closer[0])) {
-      frame.literal(p, p + 1);  // the first byte of the interpolation's opener, alone
+      take(p, p + 1);  // the first byte of the interpolation's opener, alone
       ++p;
       continue;
     }
@@ -630,7 +711,7 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
       const matchResult m = match(p, end, rule.closer, &length);
       if (m == matchResult::needMore) return p;
       if (m == matchResult::no) {
-        frame.literal(p, p + 1);
+        take(p, p + 1);
         ++p;
         continue;
       }
@@ -641,12 +722,13 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
       const matchResult twice = match(p + length, end, rule.closer, &again);
       if (twice == matchResult::needMore) return p;
       if (twice == matchResult::yes) {
-        frame.literal(p, p + length + again);
+        take(p, p + length + again);
         p += length + again;
         continue;
       }
     }
-    frame.literal(p, p + length);
+    take(p, p + length);
+    if constexpr (AsComment) frame.closeComment(p + length);
     mode_ = mode::code;
     return p + length;
   }

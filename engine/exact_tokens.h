@@ -172,8 +172,10 @@ constexpr byteList blockCommentStopsOf(const blockCommentRule& rule) {
 
 constexpr byteList literalStopsOf(const exactRules& rules, const literalRule& rule) {
   byteList stops;
+  if (rule.closer.empty()) return stops;  // a character literal: never a mode of its own
   stops.add(static_cast<unsigned char>(rule.closer[0]));
   if (rule.escape == escapeRule::backslash || rules.lineSplices) stops.add('\\');
+  if (rule.escape == escapeRule::backtick) stops.add('`');
   if (rule.endsAtLineEnd) stops.add("\r\n");
   if (!rule.interpolation.empty()) stops.add(static_cast<unsigned char>(rule.interpolation[0]));
   return stops;
@@ -204,6 +206,25 @@ constexpr bool interpolates(const exactRules& rules) {
   return false;
 }
 
+// Whether a row has literals that open only after a prefix.
+constexpr bool hasPrefixedLiterals(const exactRules& rules) {
+  for (const literalRule& r : rules.literals) {
+    if (!r.prefixes.empty()) return true;
+  }
+  return false;
+}
+
+// Whether each literal's prefixes fit a token run's four bytes.
+constexpr bool literalPrefixesFit(const exactRules& rules) {
+  for (const literalRule& r : rules.literals) {
+    for (size_t at = 0, cut = 0; at < r.prefixes.size(); at = cut + 1) {
+      cut = std::min(r.prefixes.find(';', at), r.prefixes.size());
+      if (cut - at > 4) return false;
+    }
+  }
+  return true;
+}
+
 // Code inside an interpolation stops also at the brackets that nest and
 // close it, of every kind the row's interpolations use.
 constexpr byteList nestedCodeStopsOf(const exactRules& rules) {
@@ -212,6 +233,7 @@ constexpr byteList nestedCodeStopsOf(const exactRules& rules) {
     if (r.interpolation.empty()) continue;
     stops.add(static_cast<unsigned char>(r.interpolation.back()));
     stops.add(closingBracketOf(r.interpolation));
+    if (r.formatSpec != 0) stops.add(static_cast<unsigned char>(r.formatSpec));
   }
   return stops;
 }
@@ -278,6 +300,24 @@ constexpr bool hasDelimitedPrefixes(const exactRules& rules) {
     if (!r.prefix.empty()) return true;
   }
   return false;
+}
+
+// Whether c may end an operand, so that an apostrophe right after it is
+// an operator (Julia's transpose a') rather than an opener.
+inline bool endsOperand(unsigned char c) {
+  return isWordByte(c) || c == ')' || c == ']' || c == '}' || c == '\'';
+}
+
+// Whether c may stand just before a word of a command: Tcl's quoted word.
+inline bool startsArgumentAfter(unsigned char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' || c == ';' ||
+         c == '{' || c == '[';
+}
+
+// Whether a command may start after `last`, the last byte before it on its
+// line that is not a blank (-1 for none): Tcl's "#".
+inline bool startsCommandAfter(int last) {
+  return last < 0 || last == ';' || last == '{' || last == '[';
 }
 
 enum class matchResult : uint8_t { no, yes, needMore };

@@ -58,6 +58,8 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::phpHeredocs,
        {"<<<", "<<<EOT\n", "<<< \"EOT\"\n", "<<<'EOT'\n", "\nEOT", "\n  EOT;", "EOT", "\nEOTX",
         "E"}},
+      {hook::docstrings,
+       {"\ndef f():\n", ":\n", ": # c\n", "\n    ", "r'", "U\"\"\"", "b'''", "\"\"\"", "'''"}},
   };
   std::vector<std::string> pieces;
   for (const auto& row : table) {
@@ -85,7 +87,14 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
     add(r.opener);
     add(r.closer);
     if (!r.opener.empty()) pieces.push_back(std::string(r.opener) + "a" + std::string(r.closer));
+    // Its interpolation, format spec, first prefix, and a character's escape.
+    add(r.interpolation);
+    if (!r.interpolation.empty()) pieces.push_back(std::string(1, closingBracketOf(r.interpolation)));
+    if (r.formatSpec != 0) pieces.push_back(std::string(1, r.formatSpec));
+    add(r.prefixes.substr(0, r.prefixes.find(';')));
+    if (!r.opener.empty() && r.closer.empty()) pieces.push_back(std::string(r.opener) + "\\");
   }
+  for (std::string_view text : rules.plainTokens) add(text);
   for (const delimitedRule& r : rules.delimited) {
     // The fill or tag: none, one, two, one past the longest.
     const std::string one = r.fill != 0 ? std::string(1, r.fill) : "a";
