@@ -90,8 +90,125 @@ constexpr languageRow kGo{
         },
 };
 
+// f-strings and t-strings: their prefixes, in either order and any case.
+constexpr std::string_view kPythonFormatted =
+    "f;F;fr;fR;Fr;FR;rf;rF;Rf;RF;t;T;tr;tR;Tr;TR;rt;rT;Rt;RT";
+
+// The formatted forms come first: the plain ones would shadow them.
+constexpr languageRow kPython{
+    .name = "Python",
+    .extensions = "*.py;*.pyw;*.pyi",
+    .interpreters = "python;python3;python2",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .literals = {{.opener = "\"\"\"", .closer = "\"\"\"", .interpolation = "{",
+                          .doubledOpenerIsText = true, .prefixes = kPythonFormatted,
+                          .formatSpec = ':'},
+                         {.opener = "'''", .closer = "'''", .interpolation = "{",
+                          .doubledOpenerIsText = true, .prefixes = kPythonFormatted,
+                          .formatSpec = ':'},
+                         {"\"\"\"", "\"\"\""},
+                         {"'''", "'''"},
+                         {.opener = "\"", .closer = "\"", .endsAtLineEnd = true,
+                          .interpolation = "{", .doubledOpenerIsText = true,
+                          .prefixes = kPythonFormatted, .formatSpec = ':'},
+                         {.opener = "'", .closer = "'", .endsAtLineEnd = true,
+                          .interpolation = "{", .doubledOpenerIsText = true,
+                          .prefixes = kPythonFormatted, .formatSpec = ':'},
+                         {"\"", "\"", escapeRule::backslash, true},
+                         {"'", "'", escapeRule::backslash, true}},
+            .marks = {},
+            .hooks = hook::docstrings,
+        },
+};
+
+constexpr languageRow kPowerShell{
+    .name = "PowerShell",
+    .extensions = "*.ps1;*.psm1;*.psd1",
+    .interpreters = "pwsh;powershell",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .blockComments = {{"<#", "#>"}},
+            // Here-strings close at a line's start.
+            .literals = {{"@\"", "\n\"@", escapeRule::none, false, placement::anywhere, "$("},
+                         {"@'", "\n'@", escapeRule::none},
+                         {"\"", "\"", escapeRule::backtick, false, placement::anywhere, "$("},
+                         {"'", "'", escapeRule::doubling}},
+            .marks = ";{",
+            .plainTokens = {"`\"", "`'", "`#"},
+        },
+};
+
+// A string right after a word is a macro's (r"...", raw"..."): no
+// interpolation there.
+constexpr languageRow kJulia{
+    .name = "Julia",
+    .extensions = "*.jl",
+    .interpreters = "julia",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .blockComments = {{"#=", "=#", true}},
+            .literals = {{"\"\"\"", "\"\"\"", escapeRule::backslash, false,
+                          placement::tokenStart, "$("},
+                         {"\"\"\"", "\"\"\""},
+                         {"\"", "\"", escapeRule::backslash, false,
+                          placement::tokenStart, "$("},
+                         {"\"", "\""},
+                         {"```", "```", escapeRule::backslash, false,
+                          placement::tokenStart, "$("},
+                         {"```", "```"},
+                         {"`", "`", escapeRule::backslash, false,
+                          placement::tokenStart, "$("},
+                         {"`", "`"},
+                         {"'", "'", escapeRule::backslash, true, placement::operandStart}},
+            .marks = {},
+        },
+};
+
+constexpr languageRow kErlang{
+    .name = "Erlang",
+    .extensions = "*.erl;*.hrl;*.escript",
+    .interpreters = "escript",
+    .rules =
+        {
+            .lineComments = {{"%"}, {"#!", placement::column1}},
+            .literals = {{"\"", "\""}, {"'", "'"}, {"$", ""}},
+            .marks = {},
+        },
+};
+
+constexpr languageRow kClojure{
+    .name = "Clojure",
+    .extensions = "*.clj;*.cljs;*.cljc;*.edn",
+    .interpreters = "clojure;clj;bb",
+    .rules =
+        {
+            .lineComments = {{";"}, {"#!"}},
+            .literals = {{"\"", "\""}, {"\\", "", escapeRule::none}},
+            .marks = {},
+        },
+};
+
+constexpr languageRow kTcl{
+    .name = "Tcl",
+    .extensions = "*.tcl;*.tk;*.itcl;*.tm",
+    .interpreters = "tclsh;wish",
+    .rules =
+        {
+            .lineComments = {{"#", placement::commandStart}},
+            .literals = {{"\"", "\"", escapeRule::backslash, false, placement::argumentStart, "["}},
+            .marks = {},
+            .lineSplices = true,
+        },
+};
+
 constexpr languageEntry kEntries[] = {
     entryOf<kCpp>(), entryOf<kDelphi>(), entryOf<kPhp>(), entryOf<kJava>(), entryOf<kGo>(),
+    entryOf<kPython>(), entryOf<kPowerShell>(), entryOf<kJulia>(), entryOf<kErlang>(),
+    entryOf<kClojure>(), entryOf<kTcl>(),
 };
 
 }  // namespace
