@@ -84,6 +84,13 @@ inline bool startsLabel(unsigned char c) { return isLabelByte(c) && !isDigit(c);
 // What may stand between "<<<" and the label, and indent a closing label.
 inline bool isPhpBlank(unsigned char c) { return c == ' ' || c == '\t'; }
 
+// The bytes of a character written in UTF-8 that starts with `lead`; a byte
+// that cannot start one is a character alone.
+inline int characterLength(unsigned char lead) {
+  return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+}
+inline bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
 // The bytes of a delimited literal's tag (exact_rules.h), `first` for its
 // first byte.
 inline bool isTagByte(tagRule tag, unsigned char c, bool first) {

@@ -33,6 +33,7 @@ struct machineHook;
 #include "engine/exact_hooks/digit_separators.h"
 #include "engine/exact_hooks/php_heredocs.h"
 #include "engine/exact_hooks/raw_strings.h"
+#include "engine/exact_hooks/character_literals.h"
 #include "engine/exact_hooks/docstrings.h"
 
 namespace quillstat {
@@ -41,7 +42,7 @@ template <hook... H>
 struct hookList {};
 
 using allHooks = hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators,
-                          hook::phpHeredocs, hook::docstrings>;
+                          hook::phpHeredocs, hook::characterLiterals, hook::docstrings>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)

@@ -37,6 +37,7 @@ std::unique_ptr<refereeHook> cDirectivesReferee();
 std::unique_ptr<refereeHook> rawStringsReferee();
 std::unique_ptr<refereeHook> digitSeparatorsReferee();
 std::unique_ptr<refereeHook> phpHeredocsReferee();
+std::unique_ptr<refereeHook> characterLiteralsReferee();
 std::unique_ptr<refereeHook> docstringsReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
@@ -70,9 +71,9 @@ class exactReferee {
   size_t matchAt(size_t i, std::string_view token) const;
   // The run of C token bytes that ends just before i.
   tokenRun runBefore(size_t i) const;
-  // Whether the run of token bytes that ends just before i is one of
-  // `words`, ';'-separated.
-  bool runBeforeIsOneOf(size_t i, std::string_view words) const;
+  // Whether one of a prefix's words (exact_rules.h) stands alone just before
+  // the position.
+  bool prefixStands(std::string_view words) const;
   // The last byte before i on its line that is not a blank, or -1.
   int lastNonBlankBefore(size_t i) const;
   // The row's literal rule opened by `opener` after any word.

@@ -14,6 +14,7 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::rawStrings: return rawStringsReferee();
     case hook::digitSeparators: return digitSeparatorsReferee();
     case hook::phpHeredocs: return phpHeredocsReferee();
+    case hook::characterLiterals: return characterLiteralsReferee();
     case hook::docstrings: return docstringsReferee();
   }
   return nullptr;
@@ -192,19 +193,6 @@ tokenRun exactReferee::runBefore(size_t i) const {
   return run;
 }
 
-bool exactReferee::runBeforeIsOneOf(size_t i, std::string_view words) const {
-  size_t start = i;
-  while (start > 0 && isTokenByte(at(start - 1))) --start;
-  const std::string word(reinterpret_cast<const char*>(data_ + start), i - start);
-  for (size_t at = 0; at <= words.size();) {
-    size_t cut = words.find(';', at);
-    if (cut == std::string_view::npos) cut = words.size();
-    if (words.substr(at, cut - at) == word) return true;
-    at = cut + 1;
-  }
-  return false;
-}
-
 int exactReferee::lastNonBlankBefore(size_t i) const {
   while (i > 0 && isBlank(at(i - 1))) --i;
   return i == 0 || isLineEnd(at(i - 1)) ? -1 : at(i - 1);
@@ -212,7 +200,7 @@ int exactReferee::lastNonBlankBefore(size_t i) const {
 
 size_t exactReferee::literalOpenedBy(std::string_view text) const {
   for (size_t k = 0; k < kMaxLiterals; ++k) {
-    if (rules_.literals[k].opener == text && rules_.literals[k].prefixes.empty()) return k;
+    if (rules_.literals[k].opener == text && rules_.literals[k].prefix.empty()) return k;
   }
   return 0;
 }
@@ -275,10 +263,6 @@ void exactReferee::codeAt(unsigned char c) {
         at(i_ + n) == static_cast<unsigned char>(o.notBefore)) {
       continue;
     }
-    if (o.kind == opener::literal && !rules_.literals[o.rule].prefixes.empty() &&
-        !runBeforeIsOneOf(i_, rules_.literals[o.rule].prefixes)) {
-      continue;
-    }
     if (open(o, n)) return;
   }
   if (!nestings_.empty() && bracketAt(c)) return;
@@ -318,6 +302,7 @@ bool exactReferee::open(const opener& o, size_t n) {
       depth_ = 1;
       return true;
     case opener::literal:
+      if (!prefixStands(rules_.literals[o.rule].prefix)) return false;
       if (rules_.literals[o.rule].closer.empty()) {
         // A character: the opener and one byte, or a backslash and one more.
         const bool escaped = rules_.literals[o.rule].escape == escapeRule::backslash &&
@@ -427,7 +412,7 @@ void exactReferee::literalAt(unsigned char c) {
   take(1);
 }
 
-// --- Delimited literals ----------------------------------------------------
+// --- Prefixes and delimited literals ---------------------------------------
 
 namespace {
 
@@ -443,9 +428,26 @@ bool takes(const unsigned char* data, size_t length, size_t& i, std::string_view
 
 }  // namespace
 
+bool exactReferee::prefixStands(std::string_view words) const {
+  if (words.empty()) return true;
+  size_t start = i_;
+  while (start > 0 && isTokenByte(at(start - 1))) --start;
+  const std::string word(reinterpret_cast<const char*>(data_ + start), i_ - start);
+  const bool identifier =
+      !word.empty() && (isAsciiLetter(at(start)) || at(start) == '_' || at(start) >= 0x80);
+  for (size_t from = 0; from <= words.size();) {
+    size_t cut = words.find(';', from);
+    if (cut == std::string_view::npos) cut = words.size();
+    const std::string_view candidate = words.substr(from, cut - from);
+    if (candidate == word || (candidate == "*" && identifier)) return true;
+    from = cut + 1;
+  }
+  return false;
+}
+
 bool exactReferee::openDelimited(size_t rule) {
   const delimitedRule& r = rules_.delimited[rule];
-  if (!r.prefix.empty() && !runBeforeIsOneOf(i_, r.prefix)) return false;
+  if (!prefixStands(r.prefix)) return false;
   size_t j = i_;
   if (!takes(data_, length_, j, r.opener)) return false;
   std::string middle;

@@ -62,12 +62,12 @@ struct literalRule {
   // and strings, comments and further literals inside, as in code.
   std::string_view interpolation = {};
   bool doubledOpenerIsText = false;  // "{{" is a brace of the text: C#'s $"", Python's f""
-  // The literal opens only where the word right before its opener (the
-  // bytes of a word up to it: letters, digits, '_', bytes from 0x80) is one
-  // of these, ';'-separated, ASCII case folded, each at most 4 bytes long:
-  // Python's f in f"...". An earlier rule of the same opener without
-  // prefixes shadows it.
-  std::string_view prefixes = {};
+  // Words, ';'-separated, of which one must stand just before the opener, as
+  // the whole run of identifier bytes there (exact_hook_rules.h): "r" opens
+  // Dart's r'...' but not x'...'; "*" is any word that starts with a letter or
+  // '_'. The word stays code. Rules of one opener are tried in the row's
+  // order: the prefixed one goes first.
+  std::string_view prefix = {};
   // In an interpolation, this byte with no bracket of the interpolation's
   // kind open ends the code: what follows is the literal's text again, a
   // format spec, where interpolations may open: Python's f"{x:#x}".
@@ -90,10 +90,7 @@ enum class tagRule : uint8_t {
 // Its text knows no escapes and spans lines. A fill or tag longer than
 // kMaxDelimiter opens nothing: the opener's bytes are read by the other rules.
 struct delimitedRule {
-  // Words, ';'-separated, of which one must stand just before the opener, as
-  // the whole run of identifier bytes there: "r;br" opens r"..." but not xr"...".
-  // The bytes before are code; an empty prefix asks for nothing.
-  std::string_view prefix = {};
+  std::string_view prefix = {};  // as a literal's: "r;br" opens r"..." but not xr"..."
   std::string_view opener = {};  // may be empty: the opener starts with its fill
   char fill = 0;
   int minFill = 0;
@@ -123,7 +120,9 @@ enum hook : uint32_t {
   digitSeparators = 1u << 2,  // an apostrophe after a number is code: 1'000'000
   phpHeredocs = 1u << 3,      // <<<ID, <<<"ID" and <<<'ID', closed by the label at a
                               // line's start, after blanks, with no label byte after it
-  docstrings = 1u << 4,       // a string that begins the content's first statement, or
+  characterLiterals = 1u << 4,  // a quote opens the row's ' literal only before an
+                                // escape or one character and a quote: 'a is code
+  docstrings = 1u << 24,      // a string that begins the content's first statement, or
                               // a line after one whose code ends with ":", is a comment
 };
 
@@ -140,6 +139,7 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::rawStrings, "\"", placement::anywhere},
     {hook::digitSeparators, "'", placement::anywhere},
     {hook::phpHeredocs, "<<<", placement::anywhere},
+    {hook::characterLiterals, "'", placement::anywhere},
     {hook::docstrings, "\"\"\"", placement::anywhere},
     {hook::docstrings, "'''", placement::anywhere},
     {hook::docstrings, "\"", placement::anywhere},

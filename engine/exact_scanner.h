@@ -104,10 +104,10 @@ class exactScanner {
   }
 
   // The row's literal rule opened by `opener` after any word (one with no
-  // prefixes), or -1.
+  // prefix), or -1.
   static constexpr int literalOpenedBy(std::string_view opener) {
     for (int k = 0; k < kMaxLiterals; ++k) {
-      if (R.literals[k].opener == opener && R.literals[k].prefixes.empty()) return k;
+      if (R.literals[k].opener == opener && R.literals[k].prefix.empty()) return k;
     }
     return -1;
   }
@@ -138,12 +138,10 @@ class exactScanner {
   static constexpr bool kHasRegion = !R.region.opener.empty();
   static constexpr bool kSplices = R.lineSplices;
   static constexpr bool kInterpolates = interpolates(R);
-  static_assert(delimitedRulesFit(R), "a delimited rule the machine cannot follow");
-  static_assert(literalPrefixesFit(R), "a literal's prefix longer than a token run keeps");
+  static_assert(prefixesAndDelimitedRulesFit(R), "a prefix or delimited rule the machine cannot follow");
 
   using hooks = activeHooks<R>;
-  static constexpr bool kTracksRuns =
-      hooksNeedTokenRuns<hooks>() || hasDelimitedPrefixes(R) || hasPrefixedLiterals(R);
+  static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>() || hasPrefixes(R);
   static constexpr bool kCommentLiterals = hooksReadCommentLiterals<hooks>();
   template <hook H>
   static constexpr uint8_t hookIndexOf() {
@@ -479,8 +477,8 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
     return blockComment<token.index>(q, end);
   } else if constexpr (token.kind == tokenKind::literal) {
     constexpr literalRule rule = R.literals[token.index];
-    if constexpr (!rule.prefixes.empty()) {
-      if (!runIsOneOf(runBefore(p), rule.prefixes)) return nullptr;
+    if constexpr (!rule.prefix.empty()) {
+      if (!runIsOneOf(runBefore(p), rule.prefix)) return nullptr;
     }
     if constexpr (rule.closer.empty()) {
       return characterLiteral<token.index>(p, q, end);

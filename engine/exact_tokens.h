@@ -206,25 +206,6 @@ constexpr bool interpolates(const exactRules& rules) {
   return false;
 }
 
-// Whether a row has literals that open only after a prefix.
-constexpr bool hasPrefixedLiterals(const exactRules& rules) {
-  for (const literalRule& r : rules.literals) {
-    if (!r.prefixes.empty()) return true;
-  }
-  return false;
-}
-
-// Whether each literal's prefixes fit a token run's four bytes.
-constexpr bool literalPrefixesFit(const exactRules& rules) {
-  for (const literalRule& r : rules.literals) {
-    for (size_t at = 0, cut = 0; at < r.prefixes.size(); at = cut + 1) {
-      cut = std::min(r.prefixes.find(';', at), r.prefixes.size());
-      if (cut - at > 4) return false;
-    }
-  }
-  return true;
-}
-
 // Code inside an interpolation stops also at the brackets that nest and
 // close it, of every kind the row's interpolations use.
 constexpr byteList nestedCodeStopsOf(const exactRules& rules) {
@@ -256,12 +237,16 @@ inline bool isWordByte(unsigned char c) {
   return isAsciiLetter(c) || isDigit(c) || c == '_' || c >= 0x80;
 }
 
-// Whether a run of token bytes (exact_hook_rules.h) is one of `words`,
-// ';'-separated, each of at most the four bytes a run keeps.
+// Whether a run of token bytes (exact_hook_rules.h) is one of a prefix's
+// `words` (exact_rules.h), each of at most the four bytes a run keeps.
 constexpr bool runIsOneOf(const tokenRun& run, std::string_view words) {
   while (!words.empty()) {
     const size_t cut = words.find(';');
     const std::string_view word = words.substr(0, cut);
+    if (word == "*" && run.length > 0 &&
+        (isAsciiLetter(run.head[0]) || run.head[0] == '_' || run.head[0] >= 0x80)) {
+      return true;
+    }
     bool same = static_cast<int64_t>(word.size()) == run.length;
     for (size_t i = 0; same && i < word.size(); ++i) {
       same = run.head[i] == static_cast<unsigned char>(word[i]);
@@ -272,10 +257,23 @@ constexpr bool runIsOneOf(const tokenRun& run, std::string_view words) {
   return false;
 }
 
-// What the machine asks of a row's delimited rules: each has a token, its
-// prefix words fit a token run, and its opener and closer fit the lookahead.
-// Line splices are not undone in them: a row has either.
-constexpr bool delimitedRulesFit(const exactRules& rules) {
+// Whether each word of a prefix fits a token run.
+constexpr bool prefixFits(std::string_view words) {
+  for (size_t at = 0, cut = 0; at <= words.size(); at = cut + 1) {
+    cut = std::min(words.find(';', at), words.size());
+    if (cut - at > 4) return false;
+  }
+  return true;
+}
+
+// What the machine asks of a row's prefixes and delimited rules: each
+// delimited rule has a token, the words of every prefix fit a token run, and
+// a delimited opener and closer fit the lookahead. Line splices are not
+// undone in delimited rules: a row has either.
+constexpr bool prefixesAndDelimitedRulesFit(const exactRules& rules) {
+  for (const literalRule& r : rules.literals) {
+    if (!prefixFits(r.prefix)) return false;
+  }
   for (const delimitedRule& r : rules.delimited) {
     if (r.opener.empty() && r.fill == 0) {
       if (r.tag != tagRule::none || !r.openerEnd.empty() || !r.prefix.empty()) return false;
@@ -283,10 +281,7 @@ constexpr bool delimitedRulesFit(const exactRules& rules) {
     }
     if (rules.lineSplices || (r.fill != 0) == (r.tag != tagRule::none)) return false;
     if (r.closer.empty() && (r.fill == 0 || r.minFill == 0)) return false;  // no byte to stop at
-    for (size_t at = 0, cut = 0; at <= r.prefix.size(); at = cut + 1) {
-      cut = std::min(r.prefix.find(';', at), r.prefix.size());
-      if (cut - at > 4) return false;
-    }
+    if (!prefixFits(r.prefix)) return false;
     if (r.opener.size() + kMaxDelimiter + 1 + r.openerEnd.size() > kMaxLookahead ||
         r.closer.size() + kMaxDelimiter + r.closerEnd.size() > kMaxLookahead) {
       return false;
@@ -295,7 +290,10 @@ constexpr bool delimitedRulesFit(const exactRules& rules) {
   return true;
 }
 
-constexpr bool hasDelimitedPrefixes(const exactRules& rules) {
+constexpr bool hasPrefixes(const exactRules& rules) {
+  for (const literalRule& r : rules.literals) {
+    if (!r.prefix.empty()) return true;
+  }
   for (const delimitedRule& r : rules.delimited) {
     if (!r.prefix.empty()) return true;
   }

@@ -58,12 +58,30 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::phpHeredocs,
        {"<<<", "<<<EOT\n", "<<< \"EOT\"\n", "<<<'EOT'\n", "\nEOT", "\n  EOT;", "EOT", "\nEOTX",
         "E"}},
+      {hook::characterLiterals,
+       {"'a'", "'a", "'\\''", "'\\n'", "'\xC3\xA9'", "'\xC3", "'static ", "'\n'", "b'x'"}},
       {hook::docstrings,
        {"\ndef f():\n", ":\n", ": # c\n", "\n    ", "r'", "U\"\"\"", "b'''", "\"\"\"", "'''"}},
   };
   std::vector<std::string> pieces;
   for (const auto& row : table) {
     if (rules.has(row.which)) pieces.insert(pieces.end(), row.pieces.begin(), row.pieces.end());
+  }
+  return pieces;
+}
+
+// The words of a prefix (exact_rules.h); for "*", words it takes and one it does not.
+std::vector<std::string> prefixWords(std::string_view words) {
+  std::vector<std::string> pieces;
+  for (size_t at = 0; at < words.size();) {
+    const size_t cut = std::min(words.find(';', at), words.size());
+    const std::string_view word = words.substr(at, cut - at);
+    if (word == "*") {
+      pieces.insert(pieces.end(), {"s", "_q1", "1"});
+    } else {
+      pieces.emplace_back(word);
+    }
+    at = cut + 1;
   }
   return pieces;
 }
@@ -87,11 +105,13 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
     add(r.opener);
     add(r.closer);
     if (!r.opener.empty()) pieces.push_back(std::string(r.opener) + "a" + std::string(r.closer));
-    // Its interpolation, format spec, first prefix, and a character's escape.
+    for (const std::string& word : prefixWords(r.prefix)) {
+      pieces.push_back(word + std::string(r.opener) + "a\\" + std::string(r.closer));
+    }
+    // Its interpolation, format spec, and a character's escape.
     add(r.interpolation);
     if (!r.interpolation.empty()) pieces.push_back(std::string(1, closingBracketOf(r.interpolation)));
     if (r.formatSpec != 0) pieces.push_back(std::string(1, r.formatSpec));
-    add(r.prefixes.substr(0, r.prefixes.find(';')));
     if (!r.opener.empty() && r.closer.empty()) pieces.push_back(std::string(r.opener) + "\\");
   }
   for (std::string_view text : rules.plainTokens) add(text);
@@ -99,11 +119,7 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
     // The fill or tag: none, one, two, one past the longest.
     const std::string one = r.fill != 0 ? std::string(1, r.fill) : "a";
     const std::string two = r.fill != 0 ? std::string(2, r.fill) : "b1";
-    for (size_t at = 0; at < r.prefix.size();) {
-      const size_t cut = std::min(r.prefix.find(';', at), r.prefix.size());
-      add(r.prefix.substr(at, cut - at));
-      at = cut + 1;
-    }
+    for (const std::string& word : prefixWords(r.prefix)) pieces.push_back(word);
     for (std::string_view text : {r.opener, r.openerEnd, r.closer, r.closerEnd}) add(text);
     if (r.fill == 0 && r.tag == tagRule::none) continue;
     const std::string opener(r.opener), openerEnd(r.openerEnd);

@@ -18,7 +18,7 @@ class docstringsStep : public refereeHook {
     }
     const tokenRun run = r.runBefore(r.position());
     if (!awaiting_ || !run.startsLine ||
-        (run.length > 0 && !r.runBeforeIsOneOf(r.position(), kDocstringPrefixes))) {
+        (run.length > 0 && !r.prefixStands(kDocstringPrefixes))) {
       return false;
     }
     const std::string opener(length, static_cast<char>(c));

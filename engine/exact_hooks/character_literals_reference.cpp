@@ -1,0 +1,33 @@
+// The referee of character literals (see character_literals.h).
+#include "engine/exact_referee.h"
+
+namespace quillstat {
+
+namespace {
+
+class characterLiteralsStep : public refereeHook {
+ public:
+  bool open(exactReferee& r, size_t) override {
+    const size_t i = r.position() + 1;
+    if (i < r.length() && r.at(i) == '\\') return false;  // an escape: a character literal
+    if (i < r.length() && !isLineEnd(r.at(i))) {
+      size_t after = i + 1;
+      while (after < r.length() && after - i < static_cast<size_t>(characterLength(r.at(i))) &&
+             isContinuation(r.at(after))) {
+        ++after;
+      }
+      if (after < r.length() && r.at(after) == '\'') return false;  // one character, quoted
+    }
+    r.takeCode();
+    return true;
+  }
+  void step(exactReferee&, unsigned char) override {}  // never handed the machine
+};
+
+}  // namespace
+
+std::unique_ptr<refereeHook> characterLiteralsReferee() {
+  return std::make_unique<characterLiteralsStep>();
+}
+
+}  // namespace quillstat
