@@ -198,10 +198,12 @@ constexpr languageRow kTcl{
     .interpreters = "tclsh;wish",
     .rules =
         {
-            .lineComments = {{"#", placement::commandStart}},
-            .literals = {{"\"", "\"", escapeRule::backslash, false, placement::argumentStart, "["}},
+            // A command starts at a line's start or after ; { or [, blanks aside.
+            .lineComments = {{"#", placement::afterSeparator}},
+            .literals = {{"\"", "\"", escapeRule::backslash, false, placement::afterBlank, "["}},
             .marks = {},
             .lineSplices = true,
+            .separators = ";{[",
         },
 };
 

@@ -37,7 +37,7 @@ struct exactFrame {
   void endChunk(const unsigned char* end) {
     lines.countTo(end);
     if (end == chunkBegin) return;
-    carriedLastNonBlank_ = lastNonBlankBefore(end);
+    carriedNonBlank_ = lastNonBlankBefore(end);
     carry = end[-1];
     started_ = true;
   }
@@ -49,11 +49,11 @@ struct exactFrame {
   }
   // Whether only blanks stand between the start of p's line and p.
   bool onlyBlanksBefore(const unsigned char* p) const { return lastNonBlankBefore(p) < 0; }
-  // The last byte before p on its line that is not a blank, or -1 when only
-  // blanks stand there.
+  // The last byte before p on its line that is no blank, or -1 when only
+  // blanks stand between the line's start and p.
   int lastNonBlankBefore(const unsigned char* p) const {
     while (p > chunkBegin && isBlankByte(p[-1])) --p;
-    if (p == chunkBegin) return carriedLastNonBlank_;
+    if (p == chunkBegin) return carriedNonBlank_;
     return isLineEnd(p[-1]) ? -1 : p[-1];
   }
 
@@ -144,7 +144,7 @@ struct exactFrame {
   unsigned char carry = 0;
 
  private:
-  int carriedLastNonBlank_ = -1;  // lastNonBlankBefore() the end of the last chunk
+  int carriedNonBlank_ = -1;  // lastNonBlankBefore() the end of the last chunk
   bool started_ = false;           // a byte has been taken
 };
 

@@ -109,6 +109,36 @@ inline constexpr std::string_view kDocstringPrefixes = "r;u;R;U";
 // The byte that ends a block's header: a docstring may follow it.
 inline constexpr unsigned char kBlockHeaderEnd = ':';
 
+// A character literal's text, between its quotes, is one character (a byte
+// that is no quote, backslash or line end, and up to three UTF-8
+// continuation bytes), or an escape: a backslash, a byte that is no line
+// end, and bytes that are neither quote nor line end, kMaxCharEscape bytes
+// at most ('\n', '\x41', '\SOH', '\1114111').
+inline constexpr int kMaxCharEscape = 10;
+inline constexpr int kMaxCharContinuations = 3;
+inline bool isUtf8Continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+inline bool startsCharText(unsigned char c) { return c != '\'' && c != '\\' && !isLineEnd(c); }
+
+// The symbol bytes of Haskell's operators, which "--" next to them joins.
+inline bool isOperatorSymbol(unsigned char c) {
+  switch (c) {
+    case '!': case '#': case '$': case '%': case '&': case '*': case '+': case '.': case '/':
+    case '<': case '=': case '>': case '?': case '@': case '\\': case '^': case '|': case '-':
+    case '~': case ':':
+      return true;
+    default:
+      return false;
+  }
+}
+
+// What may follow YAML's "|" or ">" before blanks: chomping and indentation
+// indicators ("|-", ">+", "|2").
+inline bool isBlockScalarIndicator(unsigned char c) { return c == '-' || c == '+' || isDigit(c); }
+
+// What may stand before a recipe's command, blanks aside, and let a "#"
+// right after it open a comment ("@# note"): make's prefixes.
+inline bool isRecipePrefix(unsigned char c) { return c == '@' || c == '-' || c == '+'; }
+
 }  // namespace quillstat
 
 #endif  // QUILLSTAT_ENGINE_EXACT_HOOK_RULES_H_

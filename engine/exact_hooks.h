@@ -11,7 +11,8 @@
 //       machine goes on, or nullptr to decline the token;
 //   resume(M&, p, end): bytes from p, once M::enterHook<H>() handed them
 //       to it.
-// `needsTokenRuns` asks the machine to keep M::runBefore() valid.
+// `needsTokenRuns` asks the machine to keep M::runBefore() valid, and
+// `needsIndents`, where a hook has it, M::indentOf().
 // Adding a hook: its value in `hook` and its tokens in kHookTokens
 // (exact_rules.h), its header here and in hookList, its referee
 // (exact_hooks/*_reference.cpp, exact_referee.h).
@@ -35,14 +36,20 @@ struct machineHook;
 #include "engine/exact_hooks/raw_strings.h"
 #include "engine/exact_hooks/character_literals.h"
 #include "engine/exact_hooks/docstrings.h"
+#include "engine/exact_hooks/char_literals.h"
+#include "engine/exact_hooks/operator_dashes.h"
+#include "engine/exact_hooks/block_scalars.h"
+#include "engine/exact_hooks/recipe_lines.h"
 
 namespace quillstat {
 
 template <hook... H>
 struct hookList {};
 
-using allHooks = hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators,
-                          hook::phpHeredocs, hook::characterLiterals, hook::docstrings>;
+using allHooks =
+    hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs,
+             hook::characterLiterals, hook::charLiterals, hook::operatorDashes, hook::blockScalars,
+             hook::recipeLines, hook::docstrings>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)
@@ -62,23 +69,23 @@ constexpr bool hooksNeedTokenRuns() {
   return anyNeedsTokenRuns<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
 }
 
-// A hook may declare `readsCommentLiterals`: it calls
-// M::enterCommentLiteral(). It is false where a hook leaves it out.
+// Whether hook state H asks the machine to keep M::indentOf() valid: its
+// `needsIndents`, where it says.
 template <class H>
-constexpr bool readsCommentLiterals() {
-  if constexpr (requires { H::readsCommentLiterals; }) {
-    return H::readsCommentLiterals;
+constexpr bool needsIndents() {
+  if constexpr (requires { H::needsIndents; }) {
+    return H::needsIndents;
   } else {
     return false;
   }
 }
 template <class Hooks, size_t... I>
-constexpr bool anyReadsCommentLiterals(std::index_sequence<I...>) {
-  return (readsCommentLiterals<std::tuple_element_t<I, Hooks>>() || ...);
+constexpr bool anyNeedsIndents(std::index_sequence<I...>) {
+  return (needsIndents<std::tuple_element_t<I, Hooks>>() || ...);
 }
 template <class Hooks>
-constexpr bool hooksReadCommentLiterals() {
-  return anyReadsCommentLiterals<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
+constexpr bool hooksNeedIndents() {
+  return anyNeedsIndents<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
 }
 
 template <hook H, class Hooks, size_t I = 0>

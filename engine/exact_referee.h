@@ -39,6 +39,10 @@ std::unique_ptr<refereeHook> digitSeparatorsReferee();
 std::unique_ptr<refereeHook> phpHeredocsReferee();
 std::unique_ptr<refereeHook> characterLiteralsReferee();
 std::unique_ptr<refereeHook> docstringsReferee();
+std::unique_ptr<refereeHook> charLiteralsReferee();
+std::unique_ptr<refereeHook> operatorDashesReferee();
+std::unique_ptr<refereeHook> blockScalarsReferee();
+std::unique_ptr<refereeHook> recipeLinesReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.
@@ -59,6 +63,7 @@ class exactReferee {
   void takeMarker(size_t n);      // a comment's opener
   void takeComment(size_t n);     // comment text or closer
   void takeOutside(size_t n);     // outside the code region
+  void takeLineCommentEnd();      // the line end that ends a line comment
 
   void enterCode();
   void enterLiteral(size_t rule);
@@ -78,9 +83,11 @@ class exactReferee {
   int lastNonBlankBefore(size_t i) const;
   // The row's literal rule opened by `opener` after any word.
   size_t literalOpenedBy(std::string_view opener) const;
+  // The spaces that start the line of i.
+  int64_t indentAt(size_t i) const;
 
  private:
-  enum class state { code, lineComment, blockComment, literal, outside, hook, delimited };
+  enum class state { code, lineComment, blockComment, literal, outside, hook, delimited, commentLiteral };
   enum { blankLine = 0, commentLine = 1, codeLine = 2 };
 
   // A token that opens something in code, and what.
@@ -91,6 +98,7 @@ class exactReferee {
     placement where = placement::anywhere;
     char notBefore = 0;
     size_t length = text.size();  // the fewest bytes it opens with
+    bool keyword = false;
   };
   // An interpolation under way: code inside literal `rule`, with `depth`
   // brackets of its kind open inside it.
@@ -108,6 +116,7 @@ class exactReferee {
   void literalAt(unsigned char c);
   bool openDelimited(size_t rule);
   void delimitedAt();
+  size_t matchOpenerAt(const opener& o) const;
   bool placedAt(placement where) const;
   bool isMark(unsigned char c) const;
   unsigned char previous() const { return i_ > 0 ? data_[i_ - 1] : 0; }
@@ -124,7 +133,7 @@ class exactReferee {
   size_t i_ = 0;
   state state_ = state::code;
   size_t rule_ = 0;
-  bool asComment_ = false;  // the literal under way is counted as comment
+  size_t inner_ = 0;  // commentLiteral: the literal's rule
   int64_t depth_ = 0;
   refereeHook* hook_ = nullptr;
   std::vector<nesting> nestings_;

@@ -16,6 +16,10 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::phpHeredocs: return phpHeredocsReferee();
     case hook::characterLiterals: return characterLiteralsReferee();
     case hook::docstrings: return docstringsReferee();
+    case hook::charLiterals: return charLiteralsReferee();
+    case hook::operatorDashes: return operatorDashesReferee();
+    case hook::blockScalars: return blockScalarsReferee();
+    case hook::recipeLines: return recipeLinesReferee();
   }
   return nullptr;
 }
@@ -55,7 +59,9 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   }
   for (size_t k = 0; k < kMaxLineComments; ++k) {
     const lineCommentRule& r = rules.lineComments[k];
-    if (!r.opener.empty()) openers_.push_back({r.opener, opener::lineComment, k, r.where, r.notBefore});
+    if (!r.opener.empty()) {
+      openers_.push_back({r.opener, opener::lineComment, k, r.where, r.notBefore, r.keyword});
+    }
   }
   for (size_t k = 0; k < kMaxBlockComments; ++k) {
     const blockCommentRule& r = rules.blockComments[k];
@@ -144,17 +150,23 @@ void exactReferee::takeOutside(size_t n) {
   for (size_t end = i_ + n; i_ < end; ++i_) line(at(i_), codeLine);
 }
 
+void exactReferee::takeLineCommentEnd() {
+  counter_.offerIfPending(at(i_), previous());
+  ++counter_.pendingCodeChars;
+  line(at(i_++), codeLine);
+}
+
 void exactReferee::enterCode() { state_ = state::code; }
 
 void exactReferee::enterLiteral(size_t rule) {
   state_ = state::literal;
   rule_ = rule;
-  asComment_ = false;
 }
 
 void exactReferee::enterCommentLiteral(size_t rule) {
-  enterLiteral(rule);
-  asComment_ = true;
+  state_ = state::commentLiteral;
+  inner_ = rule;
+  depth_ = 0;  // no block comment around it
 }
 
 void exactReferee::enterHook(refereeHook* hook) {
@@ -205,6 +217,33 @@ size_t exactReferee::literalOpenedBy(std::string_view text) const {
   return 0;
 }
 
+int64_t exactReferee::indentAt(size_t i) const {
+  size_t start = i;
+  while (start > 0 && !isLineEnd(at(start - 1))) --start;
+  int64_t indent = 0;
+  while (start + indent < i && at(start + indent) == ' ') ++indent;
+  return indent;
+}
+
+// The length of o's text at the position, or 0; a keyword in any case, and
+// with no word byte after it.
+size_t exactReferee::matchOpenerAt(const opener& o) const {
+  if (!o.keyword) return matchAt(i_, o.text);
+  for (size_t k = 0; k < o.text.size(); ++k) {
+    if (i_ + k == length_) return 0;
+    const unsigned char c = at(i_ + k);
+    const unsigned char t = static_cast<unsigned char>(o.text[k]);
+    const bool sameLetter = isAsciiLetter(t) && (c | 0x20) == (t | 0x20);
+    if (c != t && !sameLetter) return 0;
+  }
+  const size_t after = i_ + o.text.size();
+  if (after < length_ && (isAsciiLetter(at(after)) || isDigit(at(after)) || at(after) == '_' ||
+                          at(after) >= 0x80)) {
+    return 0;
+  }
+  return o.text.size();
+}
+
 bool exactReferee::placedAt(placement where) const {
   const bool lineStart = i_ == 0 || isLineEnd(at(i_ - 1));
   const unsigned char b = previous();
@@ -219,15 +258,17 @@ bool exactReferee::placedAt(placement where) const {
     case placement::operandStart:
       return lineStart || !(isAsciiLetter(b) || isDigit(b) || b == '_' || b >= 0x80 ||
                             b == ')' || b == ']' || b == '}' || b == '\'');
-    case placement::argumentStart:
-      return lineStart || isBlank(b) || b == '\r' || b == ';' || b == '{' || b == '[';
-    case placement::commandStart: {
-      const int last = lastNonBlankBefore(i_);
-      return last < 0 || last == ';' || last == '{' || last == '[';
-    }
     case placement::lineStart:
       for (size_t j = i_; j > 0 && !isLineEnd(at(j - 1)); --j) {
         if (!isBlank(at(j - 1))) return false;
+      }
+      return true;
+    case placement::afterBlank: return lineStart || isBlank(b);
+    case placement::afterSeparator:
+      for (size_t j = i_; j > 0 && !isLineEnd(at(j - 1)); --j) {
+        if (!isBlank(at(j - 1))) {
+          return rules_.separators.find(static_cast<char>(at(j - 1))) != std::string_view::npos;
+        }
       }
       return true;
   }
@@ -242,7 +283,8 @@ void exactReferee::stepAt() {
     case state::code: return codeAt(c);
     case state::lineComment: return lineCommentAt(c);
     case state::blockComment: return blockCommentAt();
-    case state::literal: return literalAt(c);
+    case state::literal:
+    case state::commentLiteral: return literalAt(c);
     case state::outside: {
       const size_t n = matchAt(i_, rules_.region.opener);
       takeOutside(n > 0 ? n : 1);
@@ -257,7 +299,7 @@ void exactReferee::stepAt() {
 void exactReferee::codeAt(unsigned char c) {
   for (const opener& o : openers_) {
     if (!placedAt(o.where)) continue;
-    const size_t n = matchAt(i_, o.text);
+    const size_t n = matchOpenerAt(o);
     if (n == 0) continue;
     if (o.notBefore != 0 && i_ + n < length_ &&
         at(i_ + n) == static_cast<unsigned char>(o.notBefore)) {
@@ -331,10 +373,7 @@ bool exactReferee::open(const opener& o, size_t n) {
 
 void exactReferee::lineCommentAt(unsigned char c) {
   if (isLineEnd(c)) {
-    counter_.offerIfPending(c, previous());
-    ++counter_.pendingCodeChars;
-    line(c, codeLine);
-    ++i_;
+    takeLineCommentEnd();
     state_ = state::code;
   } else if (isSpliceAt(i_)) {
     takeComment(2);
@@ -356,20 +395,41 @@ void exactReferee::blockCommentAt() {
     takeComment(m);
     ++depth_;
   } else {
+    if (r.literalsInside) {
+      // Its literals, as in code; their text is comment text.
+      for (const opener& o : openers_) {
+        if (o.kind != opener::literal) continue;
+        if (size_t n = matchAt(i_, o.text)) {
+          takeComment(n);
+          state_ = state::commentLiteral;
+          inner_ = o.rule;
+          return;
+        }
+      }
+    }
     takeComment(1);
   }
 }
 
 void exactReferee::literalAt(unsigned char c) {
-  const literalRule& r = rules_.literals[rule_];
-  auto take = [this](size_t n) { asComment_ ? takeComment(n) : takeLiteral(n); };
+  // As comment text (inside a block comment, or with depth_ 0 a docstring),
+  // the literal's end goes back to the comment, or ends it.
+  const bool inComment = state_ == state::commentLiteral;
+  const literalRule& r = rules_.literals[inComment ? inner_ : rule_];
+  const state after = inComment && depth_ > 0 ? state::blockComment : state::code;
+  auto take = [this, inComment](size_t n) {
+    if (inComment) {
+      takeComment(n);
+    } else {
+      takeLiteral(n);
+    }
+  };
   if (r.endsAtLineEnd && isLineEnd(c)) {
-    if (asComment_) counter_.offerIfPending(c, previous());  // as at a line comment's end
-    state_ = state::code;
+    if (inComment && depth_ == 0) counter_.offerIfPending(c, previous());  // as a line comment's
+    state_ = after;
     return;
   }
-  size_t n = r.interpolation.empty() || asComment_ ? 0 : matchAt(i_, r.interpolation);
-  if (n > 0) {
+  if (size_t n = inComment || r.interpolation.empty() ? 0 : matchAt(i_, r.interpolation)) {
     if (r.doubledOpenerIsText) {
       if (size_t again = matchAt(i_ + n, r.interpolation)) {
         takeLiteral(n + again);
@@ -398,7 +458,7 @@ void exactReferee::literalAt(unsigned char c) {
     take(j < length_ ? j + 1 - i_ : length_ - i_);
     return;
   }
-  if ((n = matchAt(i_, r.closer)) > 0) {
+  if (size_t n = matchAt(i_, r.closer)) {
     if (r.escape == escapeRule::doubling) {
       if (size_t again = matchAt(i_ + n, r.closer)) {
         take(n + again);
@@ -406,7 +466,7 @@ void exactReferee::literalAt(unsigned char c) {
       }
     }
     take(n);
-    state_ = state::code;
+    state_ = after;
     return;
   }
   take(1);

@@ -21,16 +21,20 @@ enum class placement : uint8_t {
   column1,     // as the first byte of its line: Perl's "=pod", Fortran's "C"
   wordStart,   // at a line's start or after a blank or one of ; & | ( ) < >: a shell's "#"
   tokenStart,  // not right after a letter, digit, '_' or byte from 0x80: Rust's b"
-  commandStart,  // at a line's start or after ; { or [, blanks allowed: Tcl's "#"
+  afterBlank,  // at a line's start or right after a blank: YAML's "#"
+  afterSeparator,  // at a line's start, or where the last byte before it on its line,
+                   // blanks aside, is one of the row's `separators`: Batch's "REM" after "&"
   operandStart,  // not right after a letter, digit, '_', byte from 0x80, ) ] } or ':
                  // Julia's 'c' versus the transpose a'
-  argumentStart,  // at a line's start or right after a blank or one of ; { [: Tcl's "\""
 };
 
 struct lineCommentRule {
   std::string_view opener;
   placement where = placement::anywhere;
   char notBefore = 0;  // the opener followed by this byte opens no comment: PHP's "#["
+  // A keyword: matched in any ASCII case, and only where no letter, digit or
+  // '_' follows it: Batch's "REM", which "rem" and "Rem" open and "REMARK" does not.
+  bool keyword = false;
 };
 
 struct blockCommentRule {
@@ -38,6 +42,9 @@ struct blockCommentRule {
   std::string_view closer;
   bool nests = false;  // an opener inside the comment opens a deeper one
   placement where = placement::anywhere;
+  // The row's literals open inside the comment as in code, and hide its
+  // closer and openers; their text is comment text: OCaml's (* "*)" *).
+  bool literalsInside = false;
 };
 
 // How a literal holds its own closer.
@@ -122,6 +129,17 @@ enum hook : uint32_t {
                               // line's start, after blanks, with no label byte after it
   characterLiterals = 1u << 4,  // a quote opens the row's ' literal only before an
                                 // escape or one character and a quote: 'a is code
+  charLiterals = 1u << 16,    // a quote at a token's start opens a character literal
+                              // only where one closes at once ('c', '\n', '\x41', an
+                              // UTF-8 character); else it is code: a Haskell prime x',
+                              // an OCaml type variable 'a
+  operatorDashes = 1u << 17,  // "--" next to a symbol byte, before it or after its run
+                              // of dashes, is part of an operator: Haskell's --> and |--
+  blockScalars = 1u << 18,    // YAML's "|" and ">" at a value's start: the lines after
+                              // it that are more indented than its own are a literal
+  recipeLines = 1u << 19,     // a line that starts with a tab is a shell command (make's
+                              // recipes): "#" opens a comment at a word's start, outside
+                              // quotes
   docstrings = 1u << 24,      // a string that begins the content's first statement, or
                               // a line after one whose code ends with ":", is a comment
 };
@@ -140,6 +158,11 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::digitSeparators, "'", placement::anywhere},
     {hook::phpHeredocs, "<<<", placement::anywhere},
     {hook::characterLiterals, "'", placement::anywhere},
+    {hook::charLiterals, "'", placement::tokenStart},
+    {hook::operatorDashes, "--", placement::anywhere},
+    {hook::blockScalars, "|", placement::afterSeparator},
+    {hook::blockScalars, ">", placement::afterSeparator},
+    {hook::recipeLines, "\t", placement::column1},
     {hook::docstrings, "\"\"\"", placement::anywhere},
     {hook::docstrings, "'''", placement::anywhere},
     {hook::docstrings, "\"", placement::anywhere},
@@ -169,8 +192,8 @@ struct exactRules {
   lineCommentRule lineComments[kMaxLineComments] = {};
   blockCommentRule blockComments[kMaxBlockComments] = {};
   literalRule literals[kMaxLiterals] = {};
-  std::string_view marks;    // the statement marks; with none, a file's marks are its
-                             // code lines
+  std::string_view marks = {};  // the statement marks; with none, a file's marks are its
+                                // code lines
   // Sequences that are plain code wherever they stand in code, so that what
   // follows their first byte opens nothing: a shell's "$#", make's "\\#".
   std::string_view plainTokens[kMaxPlainTokens] = {};
@@ -179,6 +202,7 @@ struct exactRules {
                              // tokens too: "/\" and "/" on the next line open a comment
   uint32_t hooks = 0;
   delimitedRule delimited[kMaxDelimited] = {};
+  std::string_view separators = {};  // see placement::afterSeparator
 
   constexpr bool has(hook h) const { return (hooks & h) != 0; }
 };

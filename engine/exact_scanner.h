@@ -86,6 +86,10 @@ class exactScanner {
   // increasing order.
   tokenRun runBefore(const unsigned char* p);
 
+  // The spaces that start the line of p, for hooks whose needsIndents is
+  // set; asked about places in increasing order.
+  int64_t indentOf(const unsigned char* p);
+
   void enterCode() { mode_ = mode::code; }
   void enterLiteral(int rule) {
     mode_ = mode::literal;
@@ -95,7 +99,8 @@ class exactScanner {
   // the literal is but counted as comment to its closer: a docstring.
   void enterCommentLiteral(int rule) {
     mode_ = mode::commentLiteral;
-    rule_ = static_cast<uint8_t>(rule);
+    inner_ = static_cast<uint8_t>(rule);
+    depth_ = 0;  // no block comment around it
   }
   template <hook H>
   void enterHook() {
@@ -118,8 +123,9 @@ class exactScanner {
     lineComment,
     blockComment,  // of rule_, depth_ deep
     literal,       // of rule_
-    commentLiteral,  // of rule_, counted as comment
     outside,       // outside the code region
+    commentLiteral,  // a literal of rule inner_ as comment text: inside a block comment of
+                     // rule_, depth_ deep, or with depth_ 0 a docstring
     hook,          // the active hook of index hook_ handles the bytes
     delimited,     // a delimited literal or comment of rule_, closed by delimiter_
   };
@@ -142,7 +148,9 @@ class exactScanner {
 
   using hooks = activeHooks<R>;
   static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>() || hasPrefixes(R);
-  static constexpr bool kCommentLiterals = hooksReadCommentLiterals<hooks>();
+  static constexpr bool kTracksIndents = hooksNeedIndents<hooks>();
+  // The row's literals, longest first, as they open inside block comments.
+  static constexpr codeTokenList kCommentLiterals = literalTokensOf(R);
   template <hook H>
   static constexpr uint8_t hookIndexOf() {
     return static_cast<uint8_t>(indexOfHook<H, hooks>());
@@ -164,9 +172,10 @@ class exactScanner {
   using codeStops = byteSetOf<codeStopsOf(R)>;
   using nestedCodeStops = byteSetOf<nestedCodeStopsOf(R)>;  // inside interpolations
   using marks = byteSetOf<marksOf(R)>;
+  using separators = byteSetOf<separatorsOf(R)>;
   using lineStops = byteSetOf<lineCommentStopsOf(R)>;
   template <int K>
-  using blockStops = byteSetOf<blockCommentStopsOf(R.blockComments[K])>;
+  using blockStops = byteSetOf<blockCommentStopsOf(R, R.blockComments[K])>;
   template <int K>
   using literalStops = byteSetOf<literalStopsOf(R, R.literals[K])>;
   template <int K>
@@ -184,9 +193,14 @@ class exactScanner {
   const unsigned char* lineComment(const unsigned char* p, const unsigned char* end);
   template <int K>
   const unsigned char* blockComment(const unsigned char* p, const unsigned char* end);
-  template <int K, bool AsComment = false>
+  // A literal in code, or with InComment as comment text: inside a block
+  // comment, or as a docstring (enterCommentLiteral).
+  template <int K, bool InComment = false>
   const unsigned char* literal(const unsigned char* p, const unsigned char* end);
-  // The literal opened by a character literal's opener, which ends at q.
+  template <size_t... I>
+  const unsigned char* openCommentLiteral(const unsigned char* p, const unsigned char* end,
+                                          std::index_sequence<I...>);
+  // A character literal, whose opener ends at q.
   template <int K>
   const unsigned char* characterLiteral(const unsigned char* p, const unsigned char* q,
                                         const unsigned char* end);
@@ -221,7 +235,7 @@ class exactScanner {
   template <size_t... K>
   const unsigned char* blockCommentOf(const unsigned char* p, const unsigned char* end,
                                       std::index_sequence<K...>);
-  template <bool AsComment, size_t... K>
+  template <bool InComment, size_t... K>
   const unsigned char* literalOf(const unsigned char* p, const unsigned char* end,
                                  std::index_sequence<K...>);
   template <size_t... K>
@@ -234,6 +248,7 @@ class exactScanner {
   mode mode_ = mode::code;
   uint8_t rule_ = 0;
   uint8_t hook_ = 0;
+  uint8_t inner_ = 0;  // commentLiteral: the literal's rule
   bool final_ = false;    // the chunk's end is the content's end
   bool waiting_ = false;  // a handler needs bytes past the chunk's end
   int64_t depth_ = 0;
@@ -244,6 +259,12 @@ class exactScanner {
   hooks hooks_;
   const unsigned char* runAnchor_ = nullptr;  // the last place runBefore() was asked about
   tokenRun anchorRun_;  // its answer; at a chunk's start, the run that ended the chunk before
+  // indentOf()'s counterparts: the last place asked about, and the indent of
+  // its line so far, which is whole once a byte other than a space stood
+  // before it on its line.
+  const unsigned char* indentAnchor_ = nullptr;
+  int64_t anchorIndent_ = 0;
+  bool anchorIndentWhole_ = false;
 };
 
 template <const exactRules& R>
@@ -274,6 +295,7 @@ template <const exactRules& R>
 void exactScanner<R>::scan(const unsigned char* p, const unsigned char* end) {
   frame.beginChunk(p);
   if constexpr (kTracksRuns) runAnchor_ = p;  // anchorRun_ is the run that ended before p
+  if constexpr (kTracksIndents) indentAnchor_ = p;  // as runAnchor_
   while (p < end) {
     p = step(p, end);
     if (waiting_) {
@@ -283,6 +305,7 @@ void exactScanner<R>::scan(const unsigned char* p, const unsigned char* end) {
     }
   }
   if constexpr (kTracksRuns) runBefore(p);
+  if constexpr (kTracksIndents) indentOf(p);
   frame.endChunk(p);
 }
 
@@ -297,10 +320,7 @@ const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigne
       return blockCommentOf(p, end, std::make_index_sequence<kBlockComments>{});
     case mode::literal: return literalOf<false>(p, end, std::make_index_sequence<kLiterals>{});
     case mode::commentLiteral:
-      if constexpr (kCommentLiterals) {
-        return literalOf<true>(p, end, std::make_index_sequence<kLiterals>{});
-      }
-      return p;
+      return literalOf<true>(p, end, std::make_index_sequence<kLiterals>{});
     case mode::outside: return outside(p, end);
     case mode::hook: return resumeHook(p, end, std::make_index_sequence<std::tuple_size_v<hooks>>{});
     case mode::delimited: return delimitedOf(p, end, std::make_index_sequence<kDelimited>{});
@@ -320,12 +340,13 @@ const unsigned char* exactScanner<R>::blockCommentOf(const unsigned char* p,
 }
 
 template <const exactRules& R>
-template <bool AsComment, size_t... K>
+template <bool InComment, size_t... K>
 const unsigned char* exactScanner<R>::literalOf(const unsigned char* p,
                                                 [[maybe_unused]] const unsigned char* end,
                                                 std::index_sequence<K...>) {
   if constexpr (sizeof...(K) > 0) {
-    ((rule_ == K ? (p = literal<K, AsComment>(p, end), true) : false) || ...);
+    const uint8_t rule = InComment ? inner_ : rule_;
+    ((rule == K ? (p = literal<K, InComment>(p, end), true) : false) || ...);
   }
   return p;
 }
@@ -373,6 +394,30 @@ tokenRun exactScanner<R>::runBefore(const unsigned char* p) {
 }
 
 template <const exactRules& R>
+int64_t exactScanner<R>::indentOf(const unsigned char* p) {
+  // As runBefore(): the walk back stops at the last place asked about.
+  const unsigned char* q = p;
+  while (q > indentAnchor_ && !isLineEnd(q[-1])) --q;
+  int64_t indent = 0;
+  bool whole = false;
+  if (q == indentAnchor_ && !(q == frame.chunkBegin ? frame.atLineStart(q) : isLineEnd(q[-1]))) {
+    indent = anchorIndent_;
+    whole = anchorIndentWhole_;
+  }
+  for (; q < p && !whole; ++q) {
+    if (*q == ' ') {
+      ++indent;
+    } else {
+      whole = true;
+    }
+  }
+  indentAnchor_ = p;
+  anchorIndent_ = indent;
+  anchorIndentWhole_ = whole;
+  return indent;
+}
+
+template <const exactRules& R>
 bool exactScanner<R>::placed(placement where, const unsigned char* p) const {
   switch (where) {
     case placement::anywhere: return true;
@@ -380,10 +425,12 @@ bool exactScanner<R>::placed(placement where, const unsigned char* p) const {
     case placement::column1: return frame.atLineStart(p);
     case placement::wordStart: return frame.atLineStart(p) || endsWord(frame.previous(p));
     case placement::tokenStart: return frame.atLineStart(p) || !isWordByte(frame.previous(p));
-    case placement::commandStart: return startsCommandAfter(frame.lastNonBlankBefore(p));
     case placement::operandStart: return frame.atLineStart(p) || !endsOperand(frame.previous(p));
-    case placement::argumentStart:
-      return frame.atLineStart(p) || startsArgumentAfter(frame.previous(p));
+    case placement::afterBlank: return frame.atLineStart(p) || isBlankByte(frame.previous(p));
+    case placement::afterSeparator: {
+      const int before = frame.lastNonBlankBefore(p);
+      return before < 0 || separators::contains(static_cast<unsigned char>(before));
+    }
   }
   return false;
 }
@@ -442,7 +489,8 @@ template <size_t... I>
 const unsigned char* exactScanner<R>::openToken(const unsigned char* p, const unsigned char* end,
                                                 std::index_sequence<I...>) {
   const unsigned char* next = nullptr;
-  ((next = tryToken<I>(p, end), next != nullptr || waiting_) || ...);
+  // A cast, so that a row of one token leaves no unused value.
+  static_cast<void>(((next = tryToken<I>(p, end), next != nullptr || waiting_) || ...));
   return next;
 }
 
@@ -450,9 +498,21 @@ template <const exactRules& R>
 template <int I>
 const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const unsigned char* end) {
   constexpr codeToken token = kTokens.items[I];
-  if (*p != static_cast<unsigned char>(token.text[0]) || !placed(token.where, p)) return nullptr;
+  constexpr auto first = static_cast<unsigned char>(token.text[0]);
+  if constexpr (token.keyword) {
+    if ((*p != first && (!isAsciiLetter(first) || (*p ^ 0x20) != first)) || !placed(token.where, p)) {
+      return nullptr;
+    }
+  } else {
+    if (*p != first || !placed(token.where, p)) return nullptr;
+  }
   size_t length = 1;
-  if constexpr (token.text.size() > 1) {
+  if constexpr (token.keyword) {
+    static_assert(!kSplices, "keywords are matched without splices");
+    const matchResult m = matchKeyword(p, end, token.text, final_, &length);
+    if (m == matchResult::needMore) waiting_ = true;
+    if (m != matchResult::yes) return nullptr;
+  } else if constexpr (token.text.size() > 1) {
     if (match(p, end, token.text, &length) != matchResult::yes) return nullptr;
   }
   const unsigned char* q = p + length;
@@ -578,6 +638,12 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
         }
       }
     }
+    if constexpr (rule.literalsInside) {
+      const unsigned char* next =
+          openCommentLiteral(p, end, std::make_index_sequence<kCommentLiterals.count>{});
+      if (waiting_) return p;
+      if (next != nullptr) return next;
+    }
     frame.comment(p);
     ++p;
   }
@@ -601,34 +667,65 @@ const unsigned char* exactScanner<R>::characterLiteral(const unsigned char* p,
 }
 
 template <const exactRules& R>
-template <int K, bool AsComment>
+template <size_t... I>
+const unsigned char* exactScanner<R>::openCommentLiteral(const unsigned char* p,
+                                                         const unsigned char* end,
+                                                         std::index_sequence<I...>) {
+  const unsigned char* next = nullptr;
+  auto tryOne = [&]<size_t J>() {
+    constexpr codeToken token = kCommentLiterals.items[J];
+    size_t length = 0;
+    if (*p != static_cast<unsigned char>(token.text[0]) ||
+        match(p, end, token.text, &length) != matchResult::yes) {
+      return false;
+    }
+    frame.comment(p, p + length);
+    mode_ = mode::commentLiteral;
+    inner_ = static_cast<uint8_t>(token.index);
+    next = literal<token.index, true>(p + length, end);
+    return true;
+  };
+  static_cast<void>(((tryOne.template operator()<I>() || waiting_) || ...));
+  return next;
+}
+
+template <const exactRules& R>
+template <int K, bool InComment>
 const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsigned char* end) {
   constexpr literalRule rule = R.literals[K];
-  // What the literal's bytes are: literal text, or in a docstring comment.
-  auto take = [this](const unsigned char* a, const unsigned char* b) {
-    if constexpr (AsComment) {
-      frame.comment(a, b);
+  // Inside a comment the literal's bytes are comment text. A docstring is
+  // such a literal with no block comment around it (depth_ 0): its end ends
+  // the comment.
+  auto take = [this](const unsigned char* from, const unsigned char* to) {
+    if constexpr (InComment) {
+      frame.comment(from, to);
     } else {
-      frame.literal(a, b);
+      frame.literal(from, to);
     }
   };
+  auto leave = [this](const unsigned char* at) {
+    if (InComment && depth_ > 0) {
+      mode_ = mode::blockComment;
+      return;
+    }
+    if (InComment) frame.closeComment(at);
+    mode_ = mode::code;
+  };
   for (;;) {
-    if constexpr (AsComment) {
+    if constexpr (InComment) {
       p = frame.template commentRun<literalStops<K>>(p, end);
     } else {
       p = frame.template literalRun<literalStops<K>>(p, end);
     }
     if (p == end) return p;
     if (rule.endsAtLineEnd && isLineEnd(*p)) {
-      if constexpr (AsComment) {
-        // As at a line comment's end, the line end finishes a word.
-        frame.counter.offerIfPending(*p, frame.previous(p));
-        frame.closeComment(p);
+      if constexpr (InComment) {
+        if (depth_ == 0) frame.counter.offerIfPending(*p, frame.previous(p));  // as a line comment's
       }
-      mode_ = mode::code;  // the line end itself is code
+      leave(p);  // the line end itself is code, or the comment's
       return p;
     }
-    if constexpr (!rule.interpolation.empty() && !AsComment) {
+    if constexpr (!InComment && !rule.interpolation.empty()) {
       if (*p == static_cast<unsigned char>(rule.interpolation[0])) {
         size_t length = 0;
         const matchResult m = match(p, end, rule.interpolation, &length);
@@ -639,12 +736,12 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
             const matchResult twice = match(p + length, end, rule.interpolation, &again);
             if (twice == matchResult::needMore) return p;
             if (twice == matchResult::yes) {
-              frame.literal(p, p + length + again);
+              take(p, p + length + again);
               p += length + again;
               continue;
             }
           }
-          frame.literal(p, p + length);
+          take(p, p + length);
           if (nestings_.size() < kMaxNesting) {
             nestings_.push_back({static_cast<uint8_t>(K), 0});
             mode_ = mode::code;
@@ -726,8 +823,7 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
       }
     }
     take(p, p + length);
-    if constexpr (AsComment) frame.closeComment(p + length);
-    mode_ = mode::code;
+    leave(p + length);
     return p + length;
   }
 }

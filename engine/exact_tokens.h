@@ -15,6 +15,7 @@
 #include "engine/byte_search.h"
 #include "engine/exact_hook_rules.h"
 #include "engine/exact_rules.h"
+#include "engine/word_detectors.h"
 
 namespace quillstat {
 
@@ -78,6 +79,7 @@ struct codeToken {
   placement where = placement::anywhere;
   char notBefore = 0;
   size_t length = text.size();  // the fewest bytes it opens with: longer ones are tried first
+  bool keyword = false;
 };
 
 struct codeTokenList {
@@ -116,7 +118,8 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   for (uint32_t i = 0; i < kMaxLineComments; ++i) {
     const lineCommentRule& r = rules.lineComments[i];
     if (!r.opener.empty()) {
-      list.items[list.count++] = {r.opener, tokenKind::lineComment, i, r.where, r.notBefore};
+      list.items[list.count++] = {r.opener, tokenKind::lineComment, i, r.where, r.notBefore,
+                                  r.keyword};
     }
   }
   for (uint32_t i = 0; i < kMaxBlockComments; ++i) {
@@ -142,10 +145,26 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   return list;
 }
 
+// The row's literal openers alone, longest first, in the row's order at
+// one length: as they open inside a block comment that lets them.
+constexpr codeTokenList literalTokensOf(const exactRules& rules) {
+  codeTokenList list;
+  const codeTokenList all = codeTokensOf(rules);
+  for (int i = 0; i < all.count; ++i) {
+    if (all.items[i].kind == tokenKind::literal) list.items[list.count++] = all.items[i];
+  }
+  return list;
+}
+
 constexpr byteList codeStopsOf(const exactRules& rules) {
   byteList stops;
   const codeTokenList tokens = codeTokensOf(rules);
-  for (int i = 0; i < tokens.count; ++i) stops.add(static_cast<unsigned char>(tokens.items[i].text[0]));
+  for (int i = 0; i < tokens.count; ++i) {
+    const unsigned char first = static_cast<unsigned char>(tokens.items[i].text[0]);
+    stops.add(first);
+    const bool letter = static_cast<unsigned char>((first | 0x20) - 'a') < 26;
+    if (tokens.items[i].keyword && letter) stops.add(first ^ 0x20);  // its other case
+  }
   return stops;
 }
 
@@ -153,6 +172,12 @@ constexpr byteList marksOf(const exactRules& rules) {
   byteList marks;
   marks.add(rules.marks);
   return marks;
+}
+
+constexpr byteList separatorsOf(const exactRules& rules) {
+  byteList separators;
+  separators.add(rules.separators);
+  return separators;
 }
 
 constexpr byteList lineCommentStopsOf(const exactRules& rules) {
@@ -163,10 +188,15 @@ constexpr byteList lineCommentStopsOf(const exactRules& rules) {
   return stops;
 }
 
-constexpr byteList blockCommentStopsOf(const blockCommentRule& rule) {
+constexpr byteList blockCommentStopsOf(const exactRules& rules, const blockCommentRule& rule) {
   byteList stops;
   stops.add(static_cast<unsigned char>(rule.closer[0]));
   if (rule.nests) stops.add(static_cast<unsigned char>(rule.opener[0]));
+  if (rule.literalsInside) {
+    for (const literalRule& r : rules.literals) {
+      if (!r.opener.empty()) stops.add(static_cast<unsigned char>(r.opener[0]));
+    }
+  }
   return stops;
 }
 
@@ -306,18 +336,6 @@ inline bool endsOperand(unsigned char c) {
   return isWordByte(c) || c == ')' || c == ']' || c == '}' || c == '\'';
 }
 
-// Whether c may stand just before a word of a command: Tcl's quoted word.
-inline bool startsArgumentAfter(unsigned char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' || c == ';' ||
-         c == '{' || c == '[';
-}
-
-// Whether a command may start after `last`, the last byte before it on its
-// line that is not a blank (-1 for none): Tcl's "#".
-inline bool startsCommandAfter(int last) {
-  return last < 0 || last == ';' || last == '{' || last == '[';
-}
-
 enum class matchResult : uint8_t { no, yes, needMore };
 
 // Whether `token` stands at p, in [p, end): with `splices`, a backslash
@@ -354,6 +372,24 @@ inline matchResult matchToken(const unsigned char* p, const unsigned char* end,
     if (!isLineEnd(q[1]) || static_cast<size_t>(q + 2 - p) > kMaxLookahead) return matchResult::no;
     q += 2;
   }
+}
+
+// Whether the keyword `token` (exact_rules.h) stands at p, in [p, end), in
+// any ASCII case and with no word byte after it; as matchToken says, with
+// no splices.
+inline matchResult matchKeyword(const unsigned char* p, const unsigned char* end,
+                                std::string_view token, bool final, size_t* length) {
+  const size_t n = token.size();
+  for (size_t i = 0; i < n; ++i) {
+    if (p + i == end) return final ? matchResult::no : matchResult::needMore;
+    const unsigned char c = p[i];
+    const unsigned char t = static_cast<unsigned char>(token[i]);
+    if (c != t && !(isAsciiLetter(t) && (c ^ 0x20) == t)) return matchResult::no;
+  }
+  if (p + n == end && !final) return matchResult::needMore;
+  if (p + n < end && isWordByte(p[n])) return matchResult::no;
+  *length = n;
+  return matchResult::yes;
 }
 
 }  // namespace quillstat

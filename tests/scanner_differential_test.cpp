@@ -60,6 +60,10 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
         "E"}},
       {hook::characterLiterals,
        {"'a'", "'a", "'\\''", "'\\n'", "'\xC3\xA9'", "'\xC3", "'static ", "'\n'", "b'x'"}},
+      {hook::charLiterals, {"'a'", "'\\''", "'\\SOH'", "x'", "''", "'ab'", "'\xCE\xBB'", "\xBB"}},
+      {hook::operatorDashes, {"-->", "|--", "---", "--|", "-", "--", std::string(63, '-')}},
+      {hook::blockScalars, {": |\n", "- >-\n", "|2", "  ", "    ", "\n  ", "\n    ", "| # c\n"}},
+      {hook::recipeLines, {"\n\t", "\t@# c", "\t-", "\techo '#'", "\\\n", "\"\\\"", "$$#"}},
       {hook::docstrings,
        {"\ndef f():\n", ":\n", ": # c\n", "\n    ", "r'", "U\"\"\"", "b'''", "\"\"\"", "'''"}},
   };
@@ -95,6 +99,12 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
   for (const lineCommentRule& r : rules.lineComments) {
     add(r.opener);
     if (!r.opener.empty() && r.notBefore != 0) pieces.push_back(std::string(r.opener) + r.notBefore);
+    if (r.keyword) {
+      std::string lower(r.opener);
+      for (char& c : lower) c = static_cast<char>(c | 0x20);
+      pieces.push_back(lower);
+      pieces.push_back(lower + "k");
+    }
   }
   for (const blockCommentRule& r : rules.blockComments) {
     add(r.opener);
@@ -136,6 +146,7 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
   add(rules.region.opener);
   add(rules.region.closer);
   add(rules.marks);
+  for (char c : rules.separators) pieces.emplace_back(1, c);
   return pieces;
 }
 

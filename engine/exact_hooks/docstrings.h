@@ -18,7 +18,6 @@ namespace quillstat {
 template <>
 struct machineHook<hook::docstrings> {
   static constexpr bool needsTokenRuns = true;
-  static constexpr bool readsCommentLiterals = true;
 
   template <class M>
   const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
