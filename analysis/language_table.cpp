@@ -207,10 +207,36 @@ constexpr languageRow kTcl{
         },
 };
 
+// An uppercase sigil's letter before a quote: ~S"..." does not interpolate.
+constexpr std::string_view kCapitals = "A;B;C;D;E;F;G;H;I;J;K;L;M;N;O;P;Q;R;S;T;U;V;W;X;Y;Z";
+constexpr literalRule elixirString(std::string_view quote, std::string_view prefix,
+                                   std::string_view interpolation) {
+  return {.opener = quote, .closer = quote, .interpolation = interpolation, .prefix = prefix};
+}
+
+// Heredocs close at three quotes anywhere: Elixir asks for them first on
+// their line.
+constexpr languageRow kElixir{
+    .name = "Elixir",
+    .extensions = "*.ex;*.exs",
+    .interpreters = "elixir",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .literals = {elixirString("\"\"\"", kCapitals, {}), elixirString("\"\"\"", {}, "#{"),
+                         elixirString("'''", kCapitals, {}), elixirString("'''", {}, "#{"),
+                         elixirString("\"", kCapitals, {}), elixirString("\"", {}, "#{"),
+                         elixirString("'", kCapitals, {}), elixirString("'", {}, "#{"),
+                         {"?", "", escapeRule::backslash, false, placement::tokenStart}},
+            .marks = {},
+            .hooks = hook::sigils,
+        },
+};
+
 constexpr languageEntry kEntries[] = {
     entryOf<kCpp>(), entryOf<kDelphi>(), entryOf<kPhp>(), entryOf<kJava>(), entryOf<kGo>(),
     entryOf<kPython>(), entryOf<kPowerShell>(), entryOf<kJulia>(), entryOf<kErlang>(),
-    entryOf<kClojure>(), entryOf<kTcl>(),
+    entryOf<kClojure>(), entryOf<kTcl>(), entryOf<kElixir>(),
 };
 
 }  // namespace

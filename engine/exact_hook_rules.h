@@ -109,6 +109,23 @@ inline constexpr std::string_view kDocstringPrefixes = "r;u;R;U";
 // The byte that ends a block's header: a docstring may follow it.
 inline constexpr unsigned char kBlockHeaderEnd = ':';
 
+// A sigil's letters: one lowercase letter, or capitals, at most
+// kMaxSigilLetters of them; its delimiters, and the byte that closes each
+// (0 for a byte that opens no sigil). Quotes are the row's own strings.
+inline constexpr int kMaxSigilLetters = 8;
+inline bool isLowerSigilLetter(unsigned char c) { return c >= 'a' && c <= 'z'; }
+inline bool isUpperSigilLetter(unsigned char c) { return c >= 'A' && c <= 'Z'; }
+inline unsigned char sigilCloser(unsigned char opener) {
+  switch (opener) {
+    case '/': case '|': return opener;
+    case '(': return ')';
+    case '[': return ']';
+    case '{': return '}';
+    case '<': return '>';
+    default: return 0;
+  }
+}
+
 // A character literal's text, between its quotes, is one character (a byte
 // that is no quote, backslash or line end, and up to three UTF-8
 // continuation bytes), or an escape: a backslash, a byte that is no line

@@ -36,6 +36,7 @@ struct machineHook;
 #include "engine/exact_hooks/raw_strings.h"
 #include "engine/exact_hooks/character_literals.h"
 #include "engine/exact_hooks/docstrings.h"
+#include "engine/exact_hooks/sigils.h"
 #include "engine/exact_hooks/char_literals.h"
 #include "engine/exact_hooks/operator_dashes.h"
 #include "engine/exact_hooks/block_scalars.h"
@@ -49,7 +50,7 @@ struct hookList {};
 using allHooks =
     hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators, hook::phpHeredocs,
              hook::characterLiterals, hook::charLiterals, hook::operatorDashes, hook::blockScalars,
-             hook::recipeLines, hook::docstrings>;
+             hook::recipeLines, hook::docstrings, hook::sigils>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)

@@ -39,6 +39,7 @@ std::unique_ptr<refereeHook> digitSeparatorsReferee();
 std::unique_ptr<refereeHook> phpHeredocsReferee();
 std::unique_ptr<refereeHook> characterLiteralsReferee();
 std::unique_ptr<refereeHook> docstringsReferee();
+std::unique_ptr<refereeHook> sigilsReferee();
 std::unique_ptr<refereeHook> charLiteralsReferee();
 std::unique_ptr<refereeHook> operatorDashesReferee();
 std::unique_ptr<refereeHook> blockScalarsReferee();

@@ -16,6 +16,7 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::phpHeredocs: return phpHeredocsReferee();
     case hook::characterLiterals: return characterLiteralsReferee();
     case hook::docstrings: return docstringsReferee();
+    case hook::sigils: return sigilsReferee();
     case hook::charLiterals: return charLiteralsReferee();
     case hook::operatorDashes: return operatorDashesReferee();
     case hook::blockScalars: return blockScalarsReferee();

@@ -142,6 +142,7 @@ enum hook : uint32_t {
                               // quotes
   docstrings = 1u << 24,      // a string that begins the content's first statement, or
                               // a line after one whose code ends with ":", is a comment
+  sigils = 1u << 25,          // "~", a letter and a delimiter: Elixir's ~r/.../, ~w(...)
 };
 
 // The tokens at which a hook may take over in code, tried before the row's
@@ -170,6 +171,7 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::docstrings, "\n", placement::anywhere},
     {hook::docstrings, "\r", placement::anywhere},
     {hook::docstrings, "#", placement::anywhere},
+    {hook::sigils, "~", placement::anywhere},
 };
 
 // How far past a token's first byte a match may look: the longest token

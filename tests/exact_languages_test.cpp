@@ -272,5 +272,22 @@ TEST(ExactLanguages, Tcl) {
   });
 }
 
+TEST(ExactLanguages, Elixir) {
+  expectExact("Elixir", {
+      {"x = \"a#{\"#\"}b\" # c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"'a#{x}' # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Characters: ?# and ?" are code.
+      {"?# # c", "size=6 chars=3 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"{?\", ?'} # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Sigils close at their delimiter; an uppercase one does not interpolate.
+      {"~r/#\"/ # c", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"~w(a # b) # c", "size=13 chars=3 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a ~> b # c", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"~S\"#{\"x # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"\"\"\n# a\n\n\"\"\"\n# c", "size=16 chars=3 code=13 comments=1 marks=3 todo=0 fixme=0 | lines=5 blank=1 comment=1 code=3"},
+      {"# a\n# b\nx", "size=9 chars=0 code=3 comments=0 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
 }  // namespace
 }  // namespace quillstat

@@ -66,6 +66,7 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::recipeLines, {"\n\t", "\t@# c", "\t-", "\techo '#'", "\\\n", "\"\\\"", "$$#"}},
       {hook::docstrings,
        {"\ndef f():\n", ":\n", ": # c\n", "\n    ", "r'", "U\"\"\"", "b'''", "\"\"\"", "'''"}},
+      {hook::sigils, {"~r/", "~w(", "~S[", "~HTML<", "~s\"", "~", "/", ")", "]", ">", "|", "~x{"}},
   };
   std::vector<std::string> pieces;
   for (const auto& row : table) {
