@@ -233,10 +233,51 @@ constexpr languageRow kElixir{
         },
 };
 
+// Long brackets of any level: a comment after "--", else a string.
+constexpr languageRow kLua{
+    .name = "Lua",
+    .extensions = "*.lua",
+    .interpreters = "lua;luajit;texlua",
+    .rules =
+        {
+            .lineComments = {{"--"}},
+            .literals = {{"\"", "\"", escapeRule::backslash, true},
+                         {"'", "'", escapeRule::backslash, true}},
+            .marks = {},
+            .delimited = {{.opener = "--[", .fill = '=', .openerEnd = "[", .closer = "]",
+                           .closerEnd = "]", .isComment = true},
+                          {.opener = "[", .fill = '=', .openerEnd = "[", .closer = "]",
+                           .closerEnd = "]"}},
+        },
+};
+
+// A raw string: r or R, a quote, dashes, and a bracket; its closer repeats
+// the dashes between the closing bracket and the quote.
+constexpr delimitedRule rRaw(std::string_view quote, std::string_view open,
+                             std::string_view close) {
+  return {.prefix = "r;R", .opener = quote, .fill = '-', .openerEnd = open, .closer = close,
+          .closerEnd = quote};
+}
+
+constexpr languageRow kR{
+    .name = "R",
+    .extensions = "*.R;*.r",
+    .fileNames = ".Rprofile",
+    .interpreters = "Rscript",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .literals = {{"\"", "\""}, {"'", "'"}, {"`", "`"}},
+            .marks = ";{",
+            .delimited = {rRaw("\"", "(", ")"), rRaw("\"", "[", "]"), rRaw("\"", "{", "}"),
+                          rRaw("'", "(", ")"), rRaw("'", "[", "]"), rRaw("'", "{", "}")},
+        },
+};
+
 constexpr languageEntry kEntries[] = {
     entryOf<kCpp>(), entryOf<kDelphi>(), entryOf<kPhp>(), entryOf<kJava>(), entryOf<kGo>(),
     entryOf<kPython>(), entryOf<kPowerShell>(), entryOf<kJulia>(), entryOf<kErlang>(),
-    entryOf<kClojure>(), entryOf<kTcl>(), entryOf<kElixir>(),
+    entryOf<kClojure>(), entryOf<kTcl>(), entryOf<kElixir>(), entryOf<kLua>(), entryOf<kR>(),
 };
 
 }  // namespace

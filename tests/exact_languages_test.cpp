@@ -289,5 +289,33 @@ TEST(ExactLanguages, Elixir) {
   });
 }
 
+TEST(ExactLanguages, Lua) {
+  expectExact("Lua", {
+      // Long comments and strings close at their own level only.
+      {"--[==[ a ]] ]=]\n\n]==] x -- c", "size=28 chars=25 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1"},
+      {"--[= x\ny -- c", "size=13 chars=10 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"s = [=[a]]--]=] -- c", "size=20 chars=4 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Quoted strings end with their line, and know escapes.
+      {"s = 'a -- b\n-- c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"s = \"a\\\"--\" -- c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x\n--[[ a", "size=8 chars=6 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"-- a\nx -- b", "size=11 chars=4 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=1 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, R) {
+  expectExact("R", {
+      // Raw strings close at their bracket, dashes and quote, after r or R alone.
+      {"x <- r\"-(a)\"#)-\" # c", "size=20 chars=3 code=17 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"R'[#]' # c", "size=10 chars=3 code=7 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"xr\"-(\")-\" # c", "size=13 chars=0 code=13 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Backtick names and strings spanning lines hold no comment.
+      {"`a#b` <- 1 # c", "size=14 chars=3 code=11 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"a\\\"\n#b\" # c", "size=12 chars=3 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"f <- function(x) { x; }", "size=23 chars=0 code=23 comments=0 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"# a\n\n# b", "size=8 chars=3 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=2 comment=1 code=0", false},
+  });
+}
+
 }  // namespace
 }  // namespace quillstat
