@@ -102,12 +102,14 @@ inline bool isTagByte(tagRule tag, unsigned char c, bool first) {
   return false;
 }
 
-// The prefixes a docstring may carry: raw and unicode strings are strings,
+// The prefix a docstring may carry: raw and unicode strings are strings,
 // bytes and f-strings are not.
-inline constexpr std::string_view kDocstringPrefixes = "r;u;R;U";
+inline bool isDocstringPrefix(unsigned char c) { return c == 'r' || c == 'R' || c == 'u' || c == 'U'; }
 
-// The byte that ends a block's header: a docstring may follow it.
+// The byte that ends a block's header when only blanks, and maybe a comment
+// from kHeaderComment, follow it on its line: a docstring may follow it.
 inline constexpr unsigned char kBlockHeaderEnd = ':';
+inline constexpr unsigned char kHeaderComment = '#';
 
 // A sigil's letters: one lowercase letter, or capitals, at most
 // kMaxSigilLetters of them; its delimiters, and the byte that closes each

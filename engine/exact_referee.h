@@ -82,6 +82,8 @@ class exactReferee {
   bool prefixStands(std::string_view words) const;
   // The last byte before i on its line that is not a blank, or -1.
   int lastNonBlankBefore(size_t i) const;
+  // The code lines that ended before the position.
+  int64_t codeLinesEnded() const { return lineCounts_[codeLine]; }
   // The row's literal rule opened by `opener` after any word.
   size_t literalOpenedBy(std::string_view opener) const;
   // The spaces that start the line of i.

@@ -298,6 +298,13 @@ void exactReferee::stepAt() {
 }
 
 void exactReferee::codeAt(unsigned char c) {
+  // A format spec's byte ends its interpolation before any token opens.
+  if (!nestings_.empty() && nestings_.back().depth == 0 &&
+      rules_.literals[nestings_.back().rule].formatSpec != 0 &&
+      c == static_cast<unsigned char>(rules_.literals[nestings_.back().rule].formatSpec)) {
+    bracketAt(c);
+    return;
+  }
   for (const opener& o : openers_) {
     if (!placedAt(o.where)) continue;
     const size_t n = matchOpenerAt(o);

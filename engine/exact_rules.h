@@ -140,8 +140,9 @@ enum hook : uint32_t {
   recipeLines = 1u << 19,     // a line that starts with a tab is a shell command (make's
                               // recipes): "#" opens a comment at a word's start, outside
                               // quotes
-  docstrings = 1u << 24,      // a string that begins the content's first statement, or
-                              // a line after one whose code ends with ":", is a comment
+  docstrings = 1u << 24,      // a string first on its line, where no code line stands
+                              // before it or since a line whose code ends with ":", is a
+                              // comment
   sigils = 1u << 25,          // "~", a letter and a delimiter: Elixir's ~r/.../, ~w(...)
 };
 
@@ -168,9 +169,7 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::docstrings, "'''", placement::anywhere},
     {hook::docstrings, "\"", placement::anywhere},
     {hook::docstrings, "'", placement::anywhere},
-    {hook::docstrings, "\n", placement::anywhere},
-    {hook::docstrings, "\r", placement::anywhere},
-    {hook::docstrings, "#", placement::anywhere},
+    {hook::docstrings, ":", placement::anywhere},
     {hook::sigils, "~", placement::anywhere},
 };
 

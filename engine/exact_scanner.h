@@ -230,6 +230,18 @@ class exactScanner {
   // A bracket met in code inside an interpolation: nests, or closes it and
   // goes back to its literal. Returns one past it.
   const unsigned char* bracket(const unsigned char* p);
+  // Whether one of a prefix's words stands just before p. Most openers
+  // follow no word at all, which the byte before them tells.
+  bool prefixStands(const unsigned char* p, std::string_view words) {
+    return isTokenByte(frame.previous(p)) && runIsOneOf(runBefore(p), words);
+  }
+  // Whether p holds the innermost interpolation's format spec byte, with no
+  // bracket of its kind open.
+  bool formatSpecAt(const unsigned char* p) const {
+    const nesting& inner = nestings_.back();
+    const char spec = R.literals[inner.rule].formatSpec;
+    return spec != 0 && *p == static_cast<unsigned char>(spec) && inner.depth == 0;
+  }
 
   // The rule-indexed modes, dispatched on rule_, and the hooks, on hook_.
   template <size_t... K>
@@ -442,6 +454,12 @@ const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigne
   for (;;) {
     p = frame.template codeRun<stops, marks>(p, end);
     if (p == end) return p;
+    if constexpr (Nested) {
+      if (formatSpecAt(p)) {  // before any token: Python's f"{x:#x}"
+        p = bracket(p);
+        return p;
+      }
+    }
     const unsigned char* next = openToken(p, end, std::make_index_sequence<kTokens.count>{});
     if (waiting_) return next != nullptr ? next : p;  // in the token, or after what it opened
     if (next == nullptr) {
@@ -513,6 +531,10 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
     if (m == matchResult::needMore) waiting_ = true;
     if (m != matchResult::yes) return nullptr;
   } else if constexpr (token.text.size() > 1) {
+    // Most tries fail at the second byte: "\"" before a longer "\"\"\"".
+    if (!kSplices && p + 1 < end && p[1] != static_cast<unsigned char>(token.text[1])) {
+      return nullptr;
+    }
     if (match(p, end, token.text, &length) != matchResult::yes) return nullptr;
   }
   const unsigned char* q = p + length;
@@ -538,7 +560,7 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
   } else if constexpr (token.kind == tokenKind::literal) {
     constexpr literalRule rule = R.literals[token.index];
     if constexpr (!rule.prefix.empty()) {
-      if (!runIsOneOf(runBefore(p), rule.prefix)) return nullptr;
+      if (!prefixStands(p, rule.prefix)) return nullptr;
     }
     if constexpr (rule.closer.empty()) {
       return characterLiteral<token.index>(p, q, end);
@@ -834,7 +856,7 @@ const unsigned char* exactScanner<R>::openDelimited(const unsigned char* p,
                                                     const unsigned char* end) {
   constexpr delimitedRule rule = R.delimited[K];
   if constexpr (!rule.prefix.empty()) {
-    if (!runIsOneOf(runBefore(p), rule.prefix)) return nullptr;
+    if (!prefixStands(p, rule.prefix)) return nullptr;
   }
   const unsigned char* q = p;
   size_t length = 0;

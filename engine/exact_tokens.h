@@ -270,6 +270,7 @@ inline bool isWordByte(unsigned char c) {
 // Whether a run of token bytes (exact_hook_rules.h) is one of a prefix's
 // `words` (exact_rules.h), each of at most the four bytes a run keeps.
 constexpr bool runIsOneOf(const tokenRun& run, std::string_view words) {
+  if (run.length == 0) return false;  // most quotes: no word to read the list for
   while (!words.empty()) {
     const size_t cut = words.find(';');
     const std::string_view word = words.substr(0, cut);

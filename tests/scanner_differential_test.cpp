@@ -65,7 +65,8 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::blockScalars, {": |\n", "- >-\n", "|2", "  ", "    ", "\n  ", "\n    ", "| # c\n"}},
       {hook::recipeLines, {"\n\t", "\t@# c", "\t-", "\techo '#'", "\\\n", "\"\\\"", "$$#"}},
       {hook::docstrings,
-       {"\ndef f():\n", ":\n", ": # c\n", "\n    ", "r'", "U\"\"\"", "b'''", "\"\"\"", "'''"}},
+       {"\ndef f():\n", ":\n", ": # c\n", ":  \r\n", "\n    ", "r'", "U\"\"\"", "b'''", "\"\"\"",
+        "'''", "{x:#x}"}},
       {hook::sigils, {"~r/", "~w(", "~S[", "~HTML<", "~s\"", "~", "/", ")", "]", ">", "|", "~x{"}},
   };
   std::vector<std::string> pieces;
