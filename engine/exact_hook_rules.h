@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 #include "engine/byte_classes.h"
 #include "engine/exact_rules.h"

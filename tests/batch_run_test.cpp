@@ -225,7 +225,12 @@ TEST_F(BatchRun, WritesThroughOpenDescriptors) {
 
 TEST_F(BatchRun, WarnsOfIgnoredValues) {
   EXPECT_EQ(run("-f src/a.cpp -o out.txt -t XML -l delphi -j abc -e *.php,*.inc"), 0);
-  EXPECT_EQ(stderr_,
+  // The languages are named in the table's order; those after the first rows
+  // are left out here, so that a new row changes no expectation.
+  const size_t first = stderr_.find("C++, Delphi, Php, Java, Go");
+  ASSERT_NE(first, std::string::npos) << stderr_;
+  const size_t rest = first + std::string("C++, Delphi, Php, Java, Go").size();
+  EXPECT_EQ(stderr_.erase(rest, stderr_.find('\n', rest) - rest),
             "quillstat: ignored -t 'XML': the report type is one of txt, xml, html, json, csv\n"
             "quillstat: ignored -l 'delphi': the language is one of C++, Delphi, Php, Java, Go\n"
             "quillstat: ignored -j 'abc': the number of workers is a whole number from 1 up\n"
