@@ -36,9 +36,16 @@ struct languageEntry {
   bool hasClassicRules;
 };
 
+// A row's rules as an object of their own: a template argument that names a
+// subobject (Row.rules) is refused by some compilers (clang 14).
+template <const languageRow& Row>
+struct rulesOfRow {
+  static constexpr exactRules rules = Row.rules;
+};
+
 template <const languageRow& Row>
 constexpr languageEntry entryOf() {
-  constexpr scanner exact = scannerOf<exactScanner<Row.rules>>();
+  constexpr scanner exact = scannerOf<exactScanner<rulesOfRow<Row>::rules>>();
   const bool hasClassic = Row.classic.scanBuffer != nullptr;
   return {Row.name, Row.namedMasks != nullptr ? Row.namedMasks : Row.extensions,
           hasClassic ? Row.classic : exact, exact, &Row, hasClassic};
