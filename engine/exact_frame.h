@@ -164,6 +164,14 @@ struct exactFrame {
     if (tracksTokens_) tokens.commentCloses(p);
   }
 
+  // The code lines that ended before p, the lines counted up to p: a close
+  // still held is told first, as counting is only ever forward.
+  int64_t codeLinesBefore(const unsigned char* p) {
+    flushClose();
+    lines.countTo(p);
+    return lines.endedCodeLines();
+  }
+
 
   // The run of plain code from p up to the first byte of Stops, with the
   // bytes of Marks counted as statement marks. Returns that byte, or end.
@@ -193,6 +201,12 @@ struct exactFrame {
   }
 
   void code(bool isMark) { counter.plainCode(isMark); }
+  // Plain code with no statement mark in it, [p, q) at once.
+  void code(const unsigned char* p, const unsigned char* q) {
+    if (q == p) return;
+    counter.pendingCodeChars += q - p;
+    counter.flushRun();
+  }
 
   void literal(const unsigned char* p, const unsigned char* q) {
     counter.pendingCodeChars += q - p;

@@ -36,10 +36,12 @@ inline bool isTokenByte(unsigned char c) {
 }
 
 // The run of token bytes that ends just before a quote met in code: its
-// length and its first four bytes (fewer when it is shorter).
+// length, its first four bytes (fewer when it is shorter), and whether it
+// stands first on its line.
 struct tokenRun {
   int64_t length = 0;
   unsigned char head[4] = {0, 0, 0, 0};
+  bool startsLine = true;  // only blanks stand before it on its line (before p, when empty)
 };
 
 // An apostrophe after a number is a digit separator (1'000'000), after
@@ -111,6 +113,32 @@ inline bool isTagByte(tagRule tag, unsigned char c, bool first) {
     case tagRule::lowercase: return (c >= 'a' && c <= 'z') || c == '_';
   }
   return false;
+}
+
+// The prefix a docstring may carry: raw and unicode strings are strings,
+// bytes and f-strings are not.
+inline bool isDocstringPrefix(unsigned char c) { return c == 'r' || c == 'R' || c == 'u' || c == 'U'; }
+
+// The byte that ends a block's header when only blanks, and maybe a comment
+// from kHeaderComment, follow it on its line: a docstring may follow it.
+inline constexpr unsigned char kBlockHeaderEnd = ':';
+inline constexpr unsigned char kHeaderComment = '#';
+
+// A sigil's letters: one lowercase letter, or capitals, at most
+// kMaxSigilLetters of them; its delimiters, and the byte that closes each
+// (0 for a byte that opens no sigil). Quotes are the row's own strings.
+inline constexpr int kMaxSigilLetters = 8;
+inline bool isLowerSigilLetter(unsigned char c) { return c >= 'a' && c <= 'z'; }
+inline bool isUpperSigilLetter(unsigned char c) { return c >= 'A' && c <= 'Z'; }
+inline unsigned char sigilCloser(unsigned char opener) {
+  switch (opener) {
+    case '/': case '|': return opener;
+    case '(': return ')';
+    case '[': return ']';
+    case '{': return '}';
+    case '<': return '>';
+    default: return 0;
+  }
 }
 
 // The symbol bytes of Haskell's operators, which "--" next to them joins.

@@ -46,6 +46,8 @@ struct machineHook;
 #include "engine/exact_hooks/line_heredocs.h"
 #include "engine/exact_hooks/delimited_literals.h"
 #include "engine/exact_hooks/doc_blocks.h"
+#include "engine/exact_hooks/docstrings.h"
+#include "engine/exact_hooks/sigils.h"
 
 namespace quillstat {
 
@@ -56,7 +58,8 @@ using allHooks = hookList<hook::cDirectives, hook::rawStrings, hook::digitSepara
                           hook::phpHeredocs, hook::characterLiterals, hook::operatorDashes,
                           hook::blockScalars, hook::recipeLines, hook::unquotedUrls,
                           hook::regexLiterals, hook::lineHeredocs, hook::quoteOperators,
-                          hook::percentLiterals, hook::docBlocks>;
+                          hook::percentLiterals, hook::docBlocks, hook::docstrings,
+                          hook::sigils>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)

@@ -47,6 +47,8 @@ std::unique_ptr<refereeHook> lineHeredocsReferee();
 std::unique_ptr<refereeHook> quoteOperatorsReferee();
 std::unique_ptr<refereeHook> percentLiteralsReferee();
 std::unique_ptr<refereeHook> docBlocksReferee();
+std::unique_ptr<refereeHook> docstringsReferee();
+std::unique_ptr<refereeHook> sigilsReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.
@@ -72,6 +74,7 @@ class exactReferee {
 
   void enterCode();
   void enterLiteral(size_t rule);
+  void enterCommentLiteral(size_t rule);  // the literal counted as comment, closer included
   void enterHook(refereeHook* hook);
   // The next line end taken in code, or that ends a line comment, is taken
   // as code and hands the referee to `hook`.
@@ -83,7 +86,14 @@ class exactReferee {
   size_t matchAt(size_t i, std::string_view token) const;
   // The run of C token bytes that ends just before i.
   tokenRun runBefore(size_t i) const;
-  // The row's literal rule opened by `opener`.
+  // Whether one of a prefix's words (exact_rules.h) stands alone just before
+  // the position.
+  bool prefixStands(std::string_view words) const;
+  // The last byte before i on its line that is not a blank, or -1.
+  int lastNonBlankBefore(size_t i) const;
+  // The code lines that ended before the position.
+  int64_t codeLinesEnded() const { return lineCounts_[codeLine]; }
+  // The row's literal rule opened by `opener` after any word.
   size_t literalOpenedBy(std::string_view opener) const;
   // The spaces that start the line of i.
   int64_t indentAt(size_t i) const;
@@ -126,8 +136,6 @@ class exactReferee {
   void blockCommentAt();
   void literalAt(unsigned char c);
   bool openDelimited(size_t rule);
-  // Whether one of a prefix's words (exact_rules.h) stands alone just before i_.
-  bool prefixStands(std::string_view words) const;
   void delimitedAt();
   size_t matchOpenerAt(const opener& o) const;
   bool placedAt(placement where) const;

@@ -24,6 +24,8 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::quoteOperators: return quoteOperatorsReferee();
     case hook::percentLiterals: return percentLiteralsReferee();
     case hook::docBlocks: return docBlocksReferee();
+    case hook::docstrings: return docstringsReferee();
+    case hook::sigils: return sigilsReferee();
   }
   return nullptr;
 }
@@ -38,10 +40,16 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   // The openers as the machine tries them: longest first; at one length
   // hooks, delimited rules, line comments, block comments, literals, the region's closer and
   // plain tokens, each in the row's order.
+  // One referee per hook, shared by all its tokens, as the machine has one state.
+  std::vector<hook> made;
   for (const hookToken& t : kHookTokens) {
     if (!rules.has(t.which)) continue;
-    openers_.push_back({t.text, opener::hookToken, hooks_.size(), t.where});
-    hooks_.push_back(refereeOf(t.which));
+    const size_t index = std::find(made.begin(), made.end(), t.which) - made.begin();
+    if (index == made.size()) {
+      made.push_back(t.which);
+      hooks_.push_back(refereeOf(t.which));
+    }
+    openers_.push_back({t.text, opener::hookToken, index, t.where});
   }
   for (size_t k = 0; k < kMaxDelimited; ++k) {
     const delimitedRule& r = rules.delimited[k];
@@ -188,6 +196,12 @@ void exactReferee::enterLiteral(size_t rule) {
   rule_ = rule;
 }
 
+void exactReferee::enterCommentLiteral(size_t rule) {
+  state_ = state::commentLiteral;
+  inner_ = rule;
+  depth_ = 0;  // no block comment around it
+}
+
 void exactReferee::enterHook(refereeHook* hook) {
   state_ = state::hook;
   hook_ = hook;
@@ -220,12 +234,18 @@ tokenRun exactReferee::runBefore(size_t i) const {
   tokenRun run;
   run.length = static_cast<int64_t>(i - start);
   for (size_t k = 0; k < 4 && start + k < i; ++k) run.head[k] = at(start + k);
+  run.startsLine = lastNonBlankBefore(start) < 0;
   return run;
+}
+
+int exactReferee::lastNonBlankBefore(size_t i) const {
+  while (i > 0 && isBlank(at(i - 1))) --i;
+  return i == 0 || isLineEnd(at(i - 1)) ? -1 : at(i - 1);
 }
 
 size_t exactReferee::literalOpenedBy(std::string_view text) const {
   for (size_t k = 0; k < kMaxLiterals; ++k) {
-    if (rules_.literals[k].opener == text) return k;
+    if (rules_.literals[k].opener == text && rules_.literals[k].prefix.empty()) return k;
   }
   return 0;
 }
@@ -281,10 +301,7 @@ significantToken exactReferee::significantBefore(size_t i) const {
   return t;
 }
 
-bool exactReferee::firstOnLine(size_t i) const {
-  while (i > 0 && isBlank(at(i - 1))) --i;
-  return i == 0 || isLineEnd(at(i - 1));
-}
+bool exactReferee::firstOnLine(size_t i) const { return lastNonBlankBefore(i) < 0; }
 
 bool exactReferee::placedAt(placement where) const {
   const bool lineStart = i_ == 0 || isLineEnd(at(i_ - 1));
@@ -297,15 +314,15 @@ bool exactReferee::placedAt(placement where) const {
              b == '(' || b == ')' || b == '<' || b == '>';
     case placement::tokenStart:
       return lineStart || !(isAsciiLetter(b) || isDigit(b) || b == '_' || b >= 0x80);
+    case placement::operandStart:
+      return lineStart || !(isAsciiLetter(b) || isDigit(b) || b == '_' || b >= 0x80 ||
+                            b == ')' || b == ']' || b == '}' || b == '\'');
     case placement::lineStart: return firstOnLine(i_);
     case placement::afterBlank: return lineStart || isBlank(b);
-    case placement::afterSeparator:
-      for (size_t j = i_; j > 0 && !isLineEnd(at(j - 1)); --j) {
-        if (!isBlank(at(j - 1))) {
-          return rules_.separators.find(static_cast<char>(at(j - 1))) != std::string_view::npos;
-        }
-      }
-      return true;
+    case placement::afterSeparator: {
+      const int before = lastNonBlankBefore(i_);
+      return before < 0 || rules_.separators.find(static_cast<char>(before)) != std::string_view::npos;
+    }
   }
   return false;
 }
@@ -332,6 +349,13 @@ void exactReferee::stepAt() {
 }
 
 void exactReferee::codeAt(unsigned char c) {
+  // A format spec's byte ends its interpolation before any token opens.
+  if (!nestings_.empty() && nestings_.back().depth == 0 &&
+      rules_.literals[nestings_.back().rule].formatSpec != 0 &&
+      c == static_cast<unsigned char>(rules_.literals[nestings_.back().rule].formatSpec)) {
+    bracketAt(c);
+    return;
+  }
   for (const opener& o : openers_) {
     if (!placedAt(o.where)) continue;
     const size_t n = matchOpenerAt(o);
@@ -358,7 +382,8 @@ bool exactReferee::bracketAt(unsigned char c) {
   const std::string_view interpolation = rules_.literals[inner.rule].interpolation;
   const unsigned char opening = static_cast<unsigned char>(interpolation.back());
   const unsigned char closing = opening == '(' ? ')' : opening == '[' ? ']' : '}';
-  if (c == closing && inner.depth == 0) {
+  const char spec = rules_.literals[inner.rule].formatSpec;
+  if ((c == closing || (spec != 0 && c == static_cast<unsigned char>(spec))) && inner.depth == 0) {
     takeLiteral(1);
     enterLiteral(inner.rule);
     nestings_.pop_back();
@@ -383,6 +408,13 @@ bool exactReferee::open(const opener& o, size_t n) {
       return true;
     case opener::literal:
       if (!prefixStands(rules_.literals[o.rule].prefix)) return false;
+      if (rules_.literals[o.rule].closer.empty()) {
+        // A character: the opener and one byte, or a backslash and one more.
+        const bool escaped = rules_.literals[o.rule].escape == escapeRule::backslash &&
+                             i_ + n < length_ && at(i_ + n) == '\\';
+        takeLiteral(std::min(n + (escaped ? 2 : 1), length_ - i_));
+        return true;
+      }
       takeLiteral(n);
       enterLiteral(o.rule);
       return true;
@@ -440,11 +472,11 @@ void exactReferee::blockCommentAt() {
 }
 
 void exactReferee::literalAt(unsigned char c) {
-  // Inside a block comment the literal's text is comment text, and its end
-  // goes back to the comment.
+  // As comment text (inside a block comment, or with depth_ 0 a docstring),
+  // the literal's end goes back to the comment, or ends it.
   const bool inComment = state_ == state::commentLiteral;
   const literalRule& r = rules_.literals[inComment ? inner_ : rule_];
-  const state after = inComment ? state::blockComment : state::code;
+  const state after = inComment && depth_ > 0 ? state::blockComment : state::code;
   auto take = [this, inComment](size_t n) {
     if (inComment) {
       takeComment(n);
@@ -453,6 +485,7 @@ void exactReferee::literalAt(unsigned char c) {
     }
   };
   if (r.endsAtLineEnd && isLineEnd(c)) {
+    if (inComment && depth_ == 0) counter_.offerIfPending(c, previous());  // as a line comment's
     state_ = after;
     return;
   }
@@ -468,6 +501,10 @@ void exactReferee::literalAt(unsigned char c) {
       nestings_.push_back({rule_, 0});
       state_ = state::code;
     }
+    return;
+  }
+  if (c == '`' && r.escape == escapeRule::backtick) {
+    take(std::min<size_t>(2, length_ - i_));
     return;
   }
   if (c == '\\' && (rules_.lineSplices || r.escape == escapeRule::backslash)) {

@@ -24,6 +24,8 @@ enum class placement : uint8_t {
   afterBlank,  // at a line's start or right after a blank: YAML's "#"
   afterSeparator,  // at a line's start, or where the last byte before it on its line,
                    // blanks aside, is one of the row's `separators`: Batch's "REM" after "&"
+  operandStart,  // not right after a letter, digit, '_', byte from 0x80, ) ] } or ':
+                 // Julia's 'c' versus the transpose a'
 };
 
 struct lineCommentRule {
@@ -53,10 +55,13 @@ enum class escapeRule : uint8_t {
   none,
   backslash,  // a backslash takes the next byte as it is: "a\"b"
   doubling,   // the closer twice stands for itself: 'it''s'
+  backtick,   // a backtick takes the next byte as it is: "a`"b"
 };
 
 struct literalRule {
   std::string_view opener;
+  // Empty for a character literal: the opener takes the next byte, or with
+  // a backslash escape the next two, as a literal: Erlang's $%.
   std::string_view closer;
   escapeRule escape = escapeRule::backslash;
   bool endsAtLineEnd = false;  // an unclosed literal ends before its line's end, as
@@ -75,6 +80,10 @@ struct literalRule {
   std::string_view prefix = {};
   std::string_view notAfter = {};  // right after one of these bytes the opener is code:
                                    // Perl's and Ruby's $", Ruby's ?"
+  // In an interpolation, this byte with no bracket of the interpolation's
+  // kind open ends the code: what follows is the literal's text again, a
+  // format spec, where interpolations may open: Python's f"{x:#x}".
+  char formatSpec = 0;
 };
 
 // What stands between a delimited literal's opener and its text (below), when
@@ -140,6 +149,10 @@ enum hook : uint32_t {
   percentLiterals = 1u << 8,    // "%", a letter of `percentLetters` and any delimiter: %w[...]
   docBlocks = 1u << 9,          // whole-line comments from "=word" at column 1, and the data
                                 // after "__END__" (`docBlock`)
+  docstrings = 1u << 24,      // a string first on its line, where no code line stands
+                              // before it or since a line whose code ends with ":", is a
+                              // comment
+  sigils = 1u << 25,          // "~", a letter and a delimiter: Elixir's ~r/.../, ~w(...)
 };
 
 // The tokens at which a hook may take over in code, tried before the row's
@@ -171,6 +184,12 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::percentLiterals, "%", placement::anywhere},
     {hook::docBlocks, "=", placement::column1},
     {hook::docBlocks, "__", placement::column1},
+    {hook::docstrings, "\"\"\"", placement::anywhere},
+    {hook::docstrings, "'''", placement::anywhere},
+    {hook::docstrings, "\"", placement::anywhere},
+    {hook::docstrings, "'", placement::anywhere},
+    {hook::docstrings, ":", placement::anywhere},
+    {hook::sigils, "~", placement::anywhere},
 };
 
 // How far past a token's first byte a match may look: the longest token

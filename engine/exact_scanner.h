@@ -99,6 +99,13 @@ class exactScanner {
     mode_ = mode::literal;
     rule_ = static_cast<uint8_t>(rule);
   }
+  // The literal of `rule`, its opener taken as a comment's marker, read as
+  // the literal is but counted as comment to its closer: a docstring.
+  void enterCommentLiteral(int rule) {
+    mode_ = mode::commentLiteral;
+    inner_ = static_cast<uint8_t>(rule);
+    depth_ = 0;  // no block comment around it
+  }
   template <hook H>
   void enterHook() {
     mode_ = mode::hook;
@@ -112,10 +119,11 @@ class exactScanner {
     watcher_ = static_cast<uint8_t>(hookIndexOf<H>() + 1);
   }
 
-  // The row's literal rule opened by `opener`, or -1.
+  // The row's literal rule opened by `opener` after any word (one with no
+  // prefix), or -1.
   static constexpr int literalOpenedBy(std::string_view opener) {
     for (int k = 0; k < kMaxLiterals; ++k) {
-      if (R.literals[k].opener == opener) return k;
+      if (R.literals[k].opener == opener && R.literals[k].prefix.empty()) return k;
     }
     return -1;
   }
@@ -127,7 +135,8 @@ class exactScanner {
     blockComment,  // of rule_, depth_ deep
     literal,       // of rule_
     outside,       // outside the code region
-    commentLiteral,  // a literal of rule inner_ inside a block comment of rule_
+    commentLiteral,  // a literal of rule inner_ as comment text: inside a block comment of
+                     // rule_, depth_ deep, or with depth_ 0 a docstring
     hook,          // the active hook of index hook_ handles the bytes
     delimited,     // a delimited literal or comment of rule_, closed by delimiter_
   };
@@ -209,8 +218,8 @@ class exactScanner {
   const unsigned char* lineComment(const unsigned char* p, const unsigned char* end);
   template <int K>
   const unsigned char* blockComment(const unsigned char* p, const unsigned char* end);
-  // A literal in code, or with InComment inside a block comment, whose text
-  // it is.
+  // A literal in code, or with InComment as comment text: inside a block
+  // comment, or as a docstring (enterCommentLiteral).
   template <int K, bool InComment = false>
   const unsigned char* literal(const unsigned char* p, const unsigned char* end);
   // The literal that block comment K lets open at p, if one does: returns
@@ -218,6 +227,10 @@ class exactScanner {
   template <int K, size_t... L>
   const unsigned char* openCommentLiteral(const unsigned char* p, const unsigned char* end,
                                           std::index_sequence<L...>);
+  // A character literal, whose opener ends at q.
+  template <int K>
+  const unsigned char* characterLiteral(const unsigned char* p, const unsigned char* q,
+                                        const unsigned char* end);
   const unsigned char* outside(const unsigned char* p, const unsigned char* end);
   template <int K>
   const unsigned char* delimited(const unsigned char* p, const unsigned char* end);
@@ -257,6 +270,18 @@ class exactScanner {
   // A bracket met in code inside an interpolation: nests, or closes it and
   // goes back to its literal. Returns one past it.
   const unsigned char* bracket(const unsigned char* p);
+  // Whether one of a prefix's words stands just before p. Most openers
+  // follow no word at all, which the byte before them tells.
+  bool prefixStands(const unsigned char* p, std::string_view words) {
+    return isTokenByte(frame.previous(p)) && runIsOneOf(runBefore(p), words);
+  }
+  // Whether p holds the innermost interpolation's format spec byte, with no
+  // bracket of its kind open.
+  bool formatSpecAt(const unsigned char* p) const {
+    const nesting& inner = nestings_.back();
+    const char spec = R.literals[inner.rule].formatSpec;
+    return spec != 0 && *p == static_cast<unsigned char>(spec) && inner.depth == 0;
+  }
 
   // The rule-indexed modes, dispatched on rule_, and the hooks, on hook_.
   template <size_t... K>
@@ -416,7 +441,11 @@ tokenRun exactScanner<R>::runBefore(const unsigned char* p) {
   const unsigned char* q = p;
   while (q > runAnchor_ && isTokenByte(q[-1])) --q;
   tokenRun run;
-  if (q == runAnchor_) run = anchorRun_;
+  if (q == runAnchor_) {
+    run = anchorRun_;
+  } else {
+    run.startsLine = frame.onlyBlanksBefore(q);
+  }
   for (; q < p && run.length < 4; ++q) run.head[run.length++] = *q;
   run.length += p - q;
   runAnchor_ = p;
@@ -456,6 +485,7 @@ bool exactScanner<R>::placed(placement where, const unsigned char* p) const {
     case placement::column1: return frame.atLineStart(p);
     case placement::wordStart: return frame.atLineStart(p) || endsWord(frame.previous(p));
     case placement::tokenStart: return frame.atLineStart(p) || !isWordByte(frame.previous(p));
+    case placement::operandStart: return frame.atLineStart(p) || !endsOperand(frame.previous(p));
     case placement::afterBlank: return frame.atLineStart(p) || isBlankByte(frame.previous(p));
     case placement::afterSeparator: {
       const int before = frame.lastNonBlankBefore(p);
@@ -478,6 +508,12 @@ const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigne
       p = frame.template codeRun<stops, marks>(p, end);
     }
     if (p == end) return p;
+    if constexpr (Nested) {
+      if (formatSpecAt(p)) {  // before any token: Python's f"{x:#x}"
+        p = bracket(p);
+        return p;
+      }
+    }
     const unsigned char* next = openToken(p, end, std::make_index_sequence<kFirstBytes.count>{});
     if (waiting_) return next != nullptr ? next : p;  // in the token, or after what it opened
     if constexpr (Watched) {
@@ -513,17 +549,19 @@ template <const exactRules& R>
 const unsigned char* exactScanner<R>::bracket(const unsigned char* p) {
   nesting& inner = nestings_.back();
   const std::string_view opener = R.literals[inner.rule].interpolation;
+  const char spec = R.literals[inner.rule].formatSpec;
   if (*p == static_cast<unsigned char>(opener.back())) {
     ++inner.depth;
-  } else if (*p == closingBracketOf(opener)) {
+  } else if (*p == closingBracketOf(opener) || (spec != 0 && *p == static_cast<unsigned char>(spec))) {
     if (inner.depth == 0) {
-      // The interpolation ends; its bracket belongs to the literal.
+      // The interpolation ends; its bracket, or the format spec, belongs to
+      // the literal.
       frame.literal(p, p + 1);
       enterLiteral(inner.rule);
       nestings_.pop_back();
       return p + 1;
     }
-    --inner.depth;
+    if (*p == closingBracketOf(opener)) --inner.depth;
   }
   frame.code(marks::contains(*p));  // nesting, or of another interpolation's kind
   return p + 1;
@@ -601,12 +639,17 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
     depth_ = 1;
     return blockComment<token.index>(q, end);
   } else if constexpr (token.kind == tokenKind::literal) {
-    if constexpr (!R.literals[token.index].prefix.empty()) {
-      if (!runIsOneOf(runBefore(p), R.literals[token.index].prefix)) return nullptr;
+    constexpr literalRule rule = R.literals[token.index];
+    if constexpr (!rule.prefix.empty()) {
+      if (!prefixStands(p, rule.prefix)) return nullptr;
     }
-    frame.literal(p, q);
-    enterLiteral(token.index);
-    return literal<token.index>(q, end);
+    if constexpr (rule.closer.empty()) {
+      return characterLiteral<token.index>(p, q, end);
+    } else {
+      frame.literal(p, q);
+      enterLiteral(token.index);
+      return literal<token.index>(q, end);
+    }
   } else if constexpr (token.kind == tokenKind::regionCloser) {
     frame.outside(p, q);
     mode_ = mode::outside;
@@ -710,6 +753,23 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
 }
 
 template <const exactRules& R>
+template <int K>
+const unsigned char* exactScanner<R>::characterLiteral(const unsigned char* p,
+                                                       const unsigned char* q,
+                                                       const unsigned char* end) {
+  // The opener and one byte, or a backslash and one byte more.
+  constexpr literalRule rule = R.literals[K];
+  const size_t length = rule.escape == escapeRule::backslash && q < end && *q == '\\' ? 2 : 1;
+  if (static_cast<size_t>(end - q) < length && !final_) {
+    waiting_ = true;
+    return nullptr;
+  }
+  const unsigned char* stop = static_cast<size_t>(end - q) < length ? end : q + length;
+  frame.literal(p, stop);
+  return stop;
+}
+
+template <const exactRules& R>
 template <int K, size_t... L>
 const unsigned char* exactScanner<R>::openCommentLiteral(const unsigned char* p,
                                                          const unsigned char* end,
@@ -737,14 +797,23 @@ template <const exactRules& R>
 template <int K, bool InComment>
 const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsigned char* end) {
   constexpr literalRule rule = R.literals[K];
-  constexpr mode after = InComment ? mode::blockComment : mode::code;
-  // Inside a comment the literal's bytes are comment text.
+  // Inside a comment the literal's bytes are comment text. A docstring is
+  // such a literal with no block comment around it (depth_ 0): its end ends
+  // the comment.
   auto take = [this](const unsigned char* from, const unsigned char* to) {
     if constexpr (InComment) {
       frame.comment(from, to);
     } else {
       frame.literal(from, to);
     }
+  };
+  auto leave = [this](const unsigned char* at) {
+    if (InComment && depth_ > 0) {
+      mode_ = mode::blockComment;
+      return;
+    }
+    if (InComment) frame.closeComment(at);
+    mode_ = mode::code;
   };
   for (;;) {
     if constexpr (InComment) {
@@ -754,7 +823,10 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
     }
     if (p == end) return p;
     if (rule.endsAtLineEnd && isLineEnd(*p)) {
-      mode_ = after;  // the line end itself is code, or the comment's
+      if constexpr (InComment) {
+        if (depth_ == 0) frame.offerIfPending(p);  // as a line comment's
+      }
+      leave(p);  // the line end itself is code, or the comment's
       return p;
     }
     if constexpr (!InComment && !rule.interpolation.empty()) {
@@ -782,6 +854,15 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
           p += length;
           continue;
         }
+      }
+    }
+    if constexpr (rule.escape == escapeRule::backtick) {
+      if (*p == '`') {
+        if (p + 1 == end && !final_) return waitAt(p);
+        const unsigned char* escaped = p + 1 == end ? end : p + 2;
+        take(p, escaped);
+        p = escaped;
+        continue;
       }
     }
     if ((kSplices || rule.escape == escapeRule::backslash) && *p == '\\') {
@@ -846,7 +927,7 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
       }
     }
     take(p, p + length);
-    mode_ = after;
+    leave(p + length);
     return p + length;
   }
 }
@@ -857,7 +938,7 @@ const unsigned char* exactScanner<R>::openDelimited(const unsigned char* p,
                                                     const unsigned char* end) {
   constexpr delimitedRule rule = R.delimited[K];
   if constexpr (!rule.prefix.empty()) {
-    if (!runIsOneOf(runBefore(p), rule.prefix)) return nullptr;
+    if (!prefixStands(p, rule.prefix)) return nullptr;
   }
   const unsigned char* q = p;
   size_t length = 0;

@@ -237,8 +237,10 @@ constexpr byteList blockCommentStopsOf(const blockCommentRule& rule) {
 
 constexpr byteList literalStopsOf(const exactRules& rules, const literalRule& rule) {
   byteList stops;
+  if (rule.closer.empty()) return stops;  // a character literal: never a mode of its own
   stops.add(static_cast<unsigned char>(rule.closer[0]));
   if (rule.escape == escapeRule::backslash || rules.lineSplices) stops.add('\\');
+  if (rule.escape == escapeRule::backtick) stops.add('`');
   if (rule.endsAtLineEnd) stops.add("\r\n");
   if (!rule.interpolation.empty()) stops.add(static_cast<unsigned char>(rule.interpolation[0]));
   return stops;
@@ -277,6 +279,7 @@ constexpr byteList nestedCodeStopsOf(const exactRules& rules) {
     if (r.interpolation.empty()) continue;
     stops.add(static_cast<unsigned char>(r.interpolation.back()));
     stops.add(closingBracketOf(r.interpolation));
+    if (r.formatSpec != 0) stops.add(static_cast<unsigned char>(r.formatSpec));
   }
   return stops;
 }
@@ -303,6 +306,7 @@ inline bool endsWord(unsigned char c) {
 // Whether a run of token bytes (exact_hook_rules.h) is one of a prefix's
 // `words` (exact_rules.h), each of at most the four bytes a run keeps.
 constexpr bool runIsOneOf(const tokenRun& run, std::string_view words) {
+  if (run.length == 0) return false;  // most quotes: no word to read the list for
   while (!words.empty()) {
     const size_t cut = words.find(';');
     const std::string_view word = words.substr(0, cut);
@@ -361,6 +365,12 @@ constexpr bool hasPrefixes(const exactRules& rules) {
     if (!r.prefix.empty()) return true;
   }
   return false;
+}
+
+// Whether c may end an operand, so that an apostrophe right after it is
+// an operator (Julia's transpose a') rather than an opener.
+inline bool endsOperand(unsigned char c) {
+  return isWordByte(c) || c == ')' || c == ']' || c == '}' || c == '\'';
 }
 
 enum class matchResult : uint8_t { no, yes, needMore };

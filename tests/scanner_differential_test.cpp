@@ -82,6 +82,10 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::docBlocks,
        {"\n=pod\n", "\n=cut\n", "\n=begin\n", "\n=end", "\n__END__\n", "\n__DATA__", "=head1 ",
         "\n=", "=cutx", "__"}},
+      {hook::docstrings,
+       {"\ndef f():\n", ":\n", ": # c\n", ":  \r\n", "\n    ", "r'", "U\"\"\"", "b'''", "\"\"\"",
+        "'''", "{x:#x}"}},
+      {hook::sigils, {"~r/", "~w(", "~S[", "~HTML<", "~s\"", "~", "/", ")", "]", ">", "|", "~x{"}},
   };
   std::vector<std::string> pieces;
   for (const auto& row : table) {
@@ -136,7 +140,13 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
     for (const std::string& word : prefixWords(r.prefix)) {
       pieces.push_back(word + std::string(r.opener) + "a\\" + std::string(r.closer));
     }
+    // Its interpolation, format spec, and a character's escape.
+    add(r.interpolation);
+    if (!r.interpolation.empty()) pieces.push_back(std::string(1, closingBracketOf(r.interpolation)));
+    if (r.formatSpec != 0) pieces.push_back(std::string(1, r.formatSpec));
+    if (!r.opener.empty() && r.closer.empty()) pieces.push_back(std::string(r.opener) + "\\");
   }
+  for (std::string_view text : rules.plainTokens) add(text);
   for (const delimitedRule& r : rules.delimited) {
     // The fill or tag: none, one, two, one past the longest.
     const std::string one = r.fill != 0 ? std::string(1, r.fill) : "a";
