@@ -626,6 +626,8 @@ TEST(ExactLanguages, Python) {
       // A raw docstring's prefix is code; bytes are no docstring.
       {"class A:\n  r'''d'''\n", "size=20 chars=7 code=13 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
       {"def f():\n  b\"\"\"d\"\"\"\n", "size=20 chars=0 code=20 comments=0 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // A comment line before the module's docstring; its prefix makes a code line.
+      {"# c\nr'''d'''\n", "size=13 chars=10 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       // A comment may stand between; a blank line inside is blank; no final line end.
       {"def f():  # c\n\n    \"\"\"a\n\n    b\"\"\"", "size=33 chars=17 code=16 comments=2 marks=1 todo=0 fixme=0 | lines=5 blank=2 comment=2 code=1"},
       // f-strings: strings inside interpolations, a format spec, doubled braces.
