@@ -490,6 +490,322 @@ constexpr languageRow kCmake{
         },
 };
 
+// --- Script languages ----------------------------------------------------
+
+// The words after which "/" opens a regex in JavaScript and TypeScript.
+constexpr std::string_view kScriptRegexKeywords =
+    "return typeof instanceof in of new delete void throw case do else yield await";
+
+constexpr exactRules scriptRules(std::string_view keywords) {
+  // Initialised by name, then returned: g++ 12 refuses to return the list itself.
+  const exactRules rules{
+      .lineComments = {{"//"}, {"#!", placement::column1}},
+      .blockComments = {{"/*", "*/"}},
+      .literals = {{"\"", "\"", escapeRule::backslash, true},
+                   {"'", "'", escapeRule::backslash, true},
+                   {"`", "`", escapeRule::backslash, false, placement::anywhere, "${"}},
+      .marks = ";{",
+      .hooks = hook::regexLiterals,
+      .regex = {.keywords = keywords, .classes = true},
+  };
+  return rules;
+}
+
+constexpr languageRow kJavaScript{
+    .name = "JavaScript",
+    .extensions = "*.js;*.mjs;*.cjs;*.jsx",
+    .interpreters = "node;nodejs",
+    .rules = scriptRules(kScriptRegexKeywords),
+};
+
+constexpr languageRow kTypeScript{
+    .name = "TypeScript",
+    .extensions = "*.ts;*.tsx;*.mts;*.cts",
+    .interpreters = "ts-node",
+    .rules = scriptRules(kScriptRegexKeywords),
+};
+
+constexpr languageRow kGroovy{
+    .name = "Groovy",
+    .extensions = "*.groovy;*.gradle;*.gvy;*.gy;*.gsh",
+    .fileNames = "Jenkinsfile",
+    .interpreters = "groovy",
+    .rules =
+        {
+            .lineComments = {{"//"}, {"#!", placement::column1}},
+            .blockComments = {{"/*", "*/"}},
+            .literals = {{"'''", "'''"},
+                         {"\"\"\"", "\"\"\"", escapeRule::backslash, false, placement::anywhere, "${"},
+                         {"'", "'", escapeRule::backslash, true},
+                         {"\"", "\"", escapeRule::backslash, true, placement::anywhere, "${"},
+                         {"$/", "/$", escapeRule::none}},
+            .marks = ";{",
+            .hooks = hook::regexLiterals,
+            // Slashy strings: "/" where an operand is expected.
+            .regex = {.keywords = "return case in assert throw instanceof else", .spansLines = true},
+        },
+};
+
+constexpr languageRow kRuby{
+    .name = "Ruby",
+    .extensions = "*.rb;*.rake;*.gemspec;*.ru;*.rbw",
+    .fileNames = "Rakefile;Gemfile;Vagrantfile;Guardfile;Podfile",
+    .interpreters = "ruby",
+    .rules =
+        {
+            // After "?" a character literal (?#), after "$" a global ($").
+            .lineComments = {{.opener = "#", .notAfter = "?"}},
+            .literals = {{.opener = "\"", .closer = "\"", .interpolation = "#{", .notAfter = "?$"},
+                         {.opener = "'", .closer = "'", .notAfter = "?$"},
+                         {.opener = "`", .closer = "`", .interpolation = "#{", .notAfter = "?$"}},
+            .marks = "",  // none: the marks are the code lines
+            .plainTokens = {"?/", "?%"},
+            .hooks = hook::regexLiterals | hook::lineHeredocs | hook::percentLiterals |
+                     hook::docBlocks,
+            .regex = {.keywords = "if elsif unless while until when and or not return then else "
+                                  "case in do begin yield",
+                      .spansLines = true,
+                      .spacedArgument = true,
+                      .atLineStart = true},
+            .heredoc = {.indentMarks = "-~", .notAfterWord = true},
+            .percentLetters = "qQwWiIrsx",
+            .docBlock = {"=begin", "=end", "__END__"},
+        },
+};
+
+constexpr languageRow kPerl{
+    .name = "Perl",
+    .extensions = "*.pl;*.pm;*.t",
+    .interpreters = "perl",
+    .rules =
+        {
+            // $#array, the globals named by a quote ($") and their globs (*").
+            .lineComments = {{.opener = "#", .notAfter = "$"}},
+            .literals = {{.opener = "\"", .closer = "\"", .notAfter = "$*"},
+                         {.opener = "'", .closer = "'", .notAfter = "$*"},
+                         {.opener = "`", .closer = "`", .notAfter = "$*"}},
+            .marks = ";{",
+            // The glob */; "//" is defined-or.
+            .plainTokens = {"*/", "//"},
+            .hooks = hook::regexLiterals | hook::lineHeredocs | hook::quoteOperators |
+                     hook::docBlocks,
+            .regex = {.keywords = "return and or not if elsif unless while until split grep map "
+                                  "join push unshift when x lt gt le ge eq ne cmp",
+                      .spansLines = true},
+            .heredoc = {.indentMarks = "~", .notAfterWord = true},
+            .quoteOperators = {"q qq qw qx qr m", "s tr y"},
+            .docBlock = {"=", "=cut", "__END__ __DATA__", true},
+        },
+};
+
+constexpr languageRow kShell{
+    .name = "Shell",
+    .extensions = "*.sh;*.bash;*.zsh;*.ksh",
+    .interpreters = "sh;bash;zsh;ksh;dash",
+    .rules =
+        {
+            .lineComments = {{"#", placement::wordStart}},
+            // $'...' and $((...)) by their prefix "$", so that "$" stops no scan.
+            .literals = {{.opener = "'", .closer = "'", .prefix = "$"},
+                         {"'", "'", escapeRule::none},
+                         {"\"", "\"", escapeRule::backslash, false, placement::anywhere, "$("},
+                         // Arithmetic, where "<<" is a shift: "((" opens it at a word's start.
+                         {.opener = "((", .closer = "))", .escape = escapeRule::none, .prefix = "$"},
+                         {"((", "))", escapeRule::none, false, placement::wordStart}},
+            .marks = "",  // none: the marks are the code lines
+            // Escaped quotes are no quotes; "<<<" is a here-string.
+            .plainTokens = {"\\\\", "\\\"", "\\'", "<<<"},
+            .hooks = hook::lineHeredocs,
+            .heredoc = {.indentMarks = "-", .tabsOnly = true, .blanksBeforeLabel = true},
+        },
+};
+
+// --- Dynamic languages ---------------------------------------------------
+
+// f-strings and t-strings: their prefixes, in either order and any case.
+constexpr std::string_view kPythonFormatted =
+    "f;F;fr;fR;Fr;FR;rf;rF;Rf;RF;t;T;tr;tR;Tr;TR;rt;rT;Rt;RT";
+
+// The formatted forms come first: the plain ones would shadow them.
+constexpr languageRow kPython{
+    .name = "Python",
+    .extensions = "*.py;*.pyw;*.pyi",
+    .interpreters = "python;python3;python2",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .literals = {{.opener = "\"\"\"", .closer = "\"\"\"", .interpolation = "{",
+                          .doubledOpenerIsText = true, .prefix = kPythonFormatted,
+                          .formatSpec = ':'},
+                         {.opener = "'''", .closer = "'''", .interpolation = "{",
+                          .doubledOpenerIsText = true, .prefix = kPythonFormatted,
+                          .formatSpec = ':'},
+                         {"\"\"\"", "\"\"\""},
+                         {"'''", "'''"},
+                         {.opener = "\"", .closer = "\"", .endsAtLineEnd = true,
+                          .interpolation = "{", .doubledOpenerIsText = true,
+                          .prefix = kPythonFormatted, .formatSpec = ':'},
+                         {.opener = "'", .closer = "'", .endsAtLineEnd = true,
+                          .interpolation = "{", .doubledOpenerIsText = true,
+                          .prefix = kPythonFormatted, .formatSpec = ':'},
+                         {"\"", "\"", escapeRule::backslash, true},
+                         {"'", "'", escapeRule::backslash, true}},
+            .marks = {},
+            .hooks = hook::docstrings,
+        },
+};
+
+constexpr languageRow kPowerShell{
+    .name = "PowerShell",
+    .extensions = "*.ps1;*.psm1;*.psd1",
+    .interpreters = "pwsh;powershell",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .blockComments = {{"<#", "#>"}},
+            // Here-strings close at a line's start.
+            .literals = {{"@\"", "\n\"@", escapeRule::none, false, placement::anywhere, "$("},
+                         {"@'", "\n'@", escapeRule::none},
+                         {"\"", "\"", escapeRule::backtick, false, placement::anywhere, "$("},
+                         {"'", "'", escapeRule::doubling}},
+            .marks = ";{",
+            .plainTokens = {"`\"", "`'", "`#"},
+        },
+};
+
+// A string right after a word is a macro's (r"...", raw"..."): no
+// interpolation there.
+constexpr languageRow kJulia{
+    .name = "Julia",
+    .extensions = "*.jl",
+    .interpreters = "julia",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .blockComments = {{"#=", "=#", true}},
+            .literals = {{"\"\"\"", "\"\"\"", escapeRule::backslash, false,
+                          placement::tokenStart, "$("},
+                         {"\"\"\"", "\"\"\""},
+                         {"\"", "\"", escapeRule::backslash, false,
+                          placement::tokenStart, "$("},
+                         {"\"", "\""},
+                         {"```", "```", escapeRule::backslash, false,
+                          placement::tokenStart, "$("},
+                         {"```", "```"},
+                         {"`", "`", escapeRule::backslash, false,
+                          placement::tokenStart, "$("},
+                         {"`", "`"},
+                         {"'", "'", escapeRule::backslash, true, placement::operandStart}},
+            .marks = {},
+        },
+};
+
+constexpr languageRow kErlang{
+    .name = "Erlang",
+    .extensions = "*.erl;*.hrl;*.escript",
+    .interpreters = "escript",
+    .rules =
+        {
+            .lineComments = {{"%"}, {"#!", placement::column1}},
+            .literals = {{"\"", "\""}, {"'", "'"}, {"$", ""}},
+            .marks = {},
+        },
+};
+
+constexpr languageRow kClojure{
+    .name = "Clojure",
+    .extensions = "*.clj;*.cljs;*.cljc;*.edn",
+    .interpreters = "clojure;clj;bb",
+    .rules =
+        {
+            .lineComments = {{";"}, {"#!"}},
+            .literals = {{"\"", "\""}, {"\\", "", escapeRule::none}},
+            .marks = {},
+        },
+};
+
+constexpr languageRow kTcl{
+    .name = "Tcl",
+    .extensions = "*.tcl;*.tk;*.itcl;*.tm",
+    .interpreters = "tclsh;wish",
+    .rules =
+        {
+            // A command starts at a line's start or after ; { or [, blanks aside.
+            .lineComments = {{"#", placement::afterSeparator}},
+            .literals = {{"\"", "\"", escapeRule::backslash, false, placement::afterBlank, "["}},
+            .marks = {},
+            .lineSplices = true,
+            .separators = ";{[",
+        },
+};
+
+// An uppercase sigil's letter before a quote: ~S"..." does not interpolate.
+constexpr std::string_view kCapitals = "A;B;C;D;E;F;G;H;I;J;K;L;M;N;O;P;Q;R;S;T;U;V;W;X;Y;Z";
+constexpr literalRule elixirString(std::string_view quote, std::string_view prefix,
+                                   std::string_view interpolation) {
+  return {.opener = quote, .closer = quote, .interpolation = interpolation, .prefix = prefix};
+}
+
+// Heredocs close at three quotes anywhere: Elixir asks for them first on
+// their line.
+constexpr languageRow kElixir{
+    .name = "Elixir",
+    .extensions = "*.ex;*.exs",
+    .interpreters = "elixir",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .literals = {elixirString("\"\"\"", kCapitals, {}), elixirString("\"\"\"", {}, "#{"),
+                         elixirString("'''", kCapitals, {}), elixirString("'''", {}, "#{"),
+                         elixirString("\"", kCapitals, {}), elixirString("\"", {}, "#{"),
+                         elixirString("'", kCapitals, {}), elixirString("'", {}, "#{"),
+                         {"?", "", escapeRule::backslash, false, placement::tokenStart}},
+            .marks = {},
+            .hooks = hook::sigils,
+        },
+};
+
+// Long brackets of any level: a comment after "--", else a string.
+constexpr languageRow kLua{
+    .name = "Lua",
+    .extensions = "*.lua",
+    .interpreters = "lua;luajit;texlua",
+    .rules =
+        {
+            .lineComments = {{"--"}},
+            .literals = {{"\"", "\"", escapeRule::backslash, true},
+                         {"'", "'", escapeRule::backslash, true}},
+            .marks = {},
+            .delimited = {{.opener = "--[", .fill = '=', .openerEnd = "[", .closer = "]",
+                           .closerEnd = "]", .isComment = true},
+                          {.opener = "[", .fill = '=', .openerEnd = "[", .closer = "]",
+                           .closerEnd = "]"}},
+        },
+};
+
+// A raw string: r or R, a quote, dashes, and a bracket; its closer repeats
+// the dashes between the closing bracket and the quote.
+constexpr delimitedRule rRaw(std::string_view quote, std::string_view open,
+                             std::string_view close) {
+  return {.prefix = "r;R", .opener = quote, .fill = '-', .openerEnd = open, .closer = close,
+          .closerEnd = quote};
+}
+
+constexpr languageRow kR{
+    .name = "R",
+    .extensions = "*.R;*.r",
+    .fileNames = ".Rprofile",
+    .interpreters = "Rscript",
+    .rules =
+        {
+            .lineComments = {{"#"}},
+            .literals = {{"\"", "\""}, {"'", "'"}, {"`", "`"}},
+            .marks = ";{",
+            .delimited = {rRaw("\"", "(", ")"), rRaw("\"", "[", "]"), rRaw("\"", "{", "}"),
+                          rRaw("'", "(", ")"), rRaw("'", "[", "]"), rRaw("'", "{", "}")},
+        },
+};
+
 constexpr languageEntry kEntries[] = {
     entryOf<kCpp>(), entryOf<kDelphi>(), entryOf<kPhp>(), entryOf<kJava>(), entryOf<kGo>(),
     entryOf<kC>(), entryOf<kObjectiveC>(), entryOf<kCSharp>(), entryOf<kKotlin>(),
@@ -499,6 +815,10 @@ constexpr languageEntry kEntries[] = {
     entryOf<kYaml>(), entryOf<kToml>(), entryOf<kDockerfile>(), entryOf<kMakefile>(),
     entryOf<kBatch>(), entryOf<kVisualBasic>(), entryOf<kFortranFixed>(), entryOf<kFortranFree>(),
     entryOf<kHaskell>(), entryOf<kOcaml>(), entryOf<kSql>(), entryOf<kCmake>(),
+    entryOf<kJavaScript>(), entryOf<kTypeScript>(), entryOf<kGroovy>(), entryOf<kRuby>(),
+    entryOf<kPerl>(), entryOf<kShell>(),
+    entryOf<kPython>(), entryOf<kPowerShell>(), entryOf<kJulia>(), entryOf<kErlang>(),
+    entryOf<kClojure>(), entryOf<kTcl>(), entryOf<kElixir>(), entryOf<kLua>(), entryOf<kR>(),
 };
 
 }  // namespace

@@ -23,6 +23,7 @@ namespace quillstat {
 template <unsigned char... Bytes>
 struct byteSet {
   static constexpr bool contains(unsigned char c) { return ((c == Bytes) || ...); }
+  static constexpr bool empty = sizeof...(Bytes) == 0;
 };
 
 // Whether the byte at p, with `before` the byte before it, can take a pair of
@@ -107,6 +108,80 @@ inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned
   for (; p < end; ++p) {
     if (Stops::contains(*p)) break;
     count += Marks::contains(*p);
+  }
+  *marks += count;
+  return p;
+}
+
+// Whether c may be part of an identifier or a number, as far as prefixes
+// care: a letter, digit, '_' or byte from 0x80. A token placed at a token's
+// start may not follow it.
+inline bool isWordByte(unsigned char c) {
+  return isAsciiLetter(c) || static_cast<unsigned char>(c - '0') < 10 || c == '_' || c >= 0x80;
+}
+
+// skipPlainCode where some bytes stop the run only where their tokens may
+// stand: those of TokenStarts where no word byte (isWordByte) stands before
+// them, those of LineStarts as a line's first byte; it may stop at a few
+// more places, where the caller's tokens then open nothing. `wordBefore` and
+// `lineEndBefore` say what stands before p (at the content's start: no word
+// byte, a line's start).
+template <class Stops, class TokenStarts, class LineStarts, class Marks>
+inline const unsigned char* skipPlacedCode(const unsigned char* p, const unsigned char* end,
+                                           bool wordBefore, bool lineEndBefore,
+                                           int64_t* marks) {
+  int64_t count = 0;  // kept local: *marks may alias what the loop reads
+#if QUILLSTAT_HAVE_SSE2
+  using namespace byteSearchDetail;
+  // The classes of the byte before each byte, as 0xFF or 0: the last
+  // block's, moved one byte up, with the byte before the first in byte 0.
+  __m128i wordBehind = _mm_cvtsi32_si128(wordBefore ? 0xFF : 0);
+  __m128i lineEndBehind = _mm_cvtsi32_si128(lineEndBefore ? 0xFF : 0);
+  __m128i words = _mm_setzero_si128();
+  __m128i lineEnds = _mm_setzero_si128();
+  const __m128i caseBit = _mm_set1_epi8(0x20);
+  const __m128i letterShift = _mm_set1_epi8(static_cast<char>(0x80 - 'a'));
+  const __m128i letterLimit = _mm_set1_epi8(static_cast<char>(-128 + 26));
+  while (end - p >= 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i stops = equalsAny(v, Stops{});
+    if constexpr (!TokenStarts::empty) {
+      // Letters and '_' only: after a digit or a byte from 0x80 the run
+      // stops too, and the machine finds no token there, at little cost.
+      const __m128i letters =
+          _mm_cmplt_epi8(_mm_add_epi8(_mm_or_si128(v, caseBit), letterShift), letterLimit);
+      words = _mm_or_si128(letters, _mm_cmpeq_epi8(v, _mm_set1_epi8('_')));
+      const __m128i behind = _mm_or_si128(_mm_slli_si128(words, 1), wordBehind);
+      stops = _mm_or_si128(stops, _mm_andnot_si128(behind, equalsAny(v, TokenStarts{})));
+    }
+    if constexpr (!LineStarts::empty) {
+      lineEnds = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n')),
+                              _mm_cmpeq_epi8(v, _mm_set1_epi8('\r')));
+      const __m128i behind = _mm_or_si128(_mm_slli_si128(lineEnds, 1), lineEndBehind);
+      stops = _mm_or_si128(stops, _mm_and_si128(behind, equalsAny(v, LineStarts{})));
+    }
+    const uint32_t stopBits = bitsOf(stops);
+    const uint32_t found = bitsOf(equalsAny(v, Marks{}));
+    if (stopBits != 0) {
+      *marks += count + countBits(found & ((stopBits & (0u - stopBits)) - 1));
+      return p + std::countr_zero(stopBits);
+    }
+    count += countBits(found);
+    wordBehind = _mm_srli_si128(words, 15);
+    lineEndBehind = _mm_srli_si128(lineEnds, 15);
+    p += 16;
+  }
+  wordBefore = _mm_cvtsi128_si32(wordBehind) != 0;
+  lineEndBefore = _mm_cvtsi128_si32(lineEndBehind) != 0;
+#endif
+  for (; p < end; ++p) {
+    if (Stops::contains(*p) || (TokenStarts::contains(*p) && !wordBefore) ||
+        (LineStarts::contains(*p) && lineEndBefore)) {
+      break;
+    }
+    count += Marks::contains(*p);
+    wordBefore = isWordByte(*p);
+    lineEndBefore = *p == '\n' || *p == '\r';
   }
   *marks += count;
   return p;

@@ -7,9 +7,73 @@
 #include "engine/byte_classes.h"
 #include "engine/byte_search.h"
 #include "engine/comment_counter.h"
+#include "engine/exact_hook_rules.h"
 #include "engine/line_counter.h"
 
 namespace quillstat {
+
+// The previous significant token (exact_hook_rules.h) before a place in
+// code, kept as the content passes: what ends before each comment and each
+// chunk's end is found once, so that asking walks back over the code since
+// the last of these only. Literals make an operand; comments are skipped.
+class tokenTracker {
+ public:
+  void beginChunk(const unsigned char* begin) { from_ = begin; }
+  void endChunk(const unsigned char* end) {
+    if (!inComment_) advance(end);
+  }
+  void literalEnds(const unsigned char* q) {
+    token_.what = significantToken::kind::operand;
+    wordRunsOn_ = false;
+    from_ = q;
+  }
+  void commentOpens(const unsigned char* p) {
+    advance(p);
+    wordRunsOn_ = false;  // a word after the comment is another one
+    inComment_ = true;
+  }
+  void commentCloses(const unsigned char* p) {
+    from_ = p;
+    inComment_ = false;
+  }
+  // The token before p, which is in code.
+  const significantToken& before(const unsigned char* p) {
+    advance(p);
+    return token_;
+  }
+
+ private:
+  // Takes the code [from_, p) into token_.
+  void advance(const unsigned char* p) {
+    const unsigned char* x = p;
+    while (x > from_ && isSpaceByte(x[-1])) --x;
+    if (x == from_) {
+      if (p != from_) wordRunsOn_ = false;
+    } else if (!isNameByte(x[-1])) {
+      token_.what = kindOfCodeByte(x[-1]);
+      wordRunsOn_ = false;
+    } else {
+      // Past kMaxKeyword bytes the word is a name, whatever came before.
+      const unsigned char* s = x - 1;
+      while (s > from_ && isNameByte(s[-1]) && x - s <= kMaxKeyword) --s;
+      const bool joins = s == from_ && wordRunsOn_ && token_.what == significantToken::kind::word;
+      if (!joins) {
+        token_.what = significantToken::kind::word;
+        token_.length = 0;
+      }
+      for (; s < x; ++s, ++token_.length) {
+        if (token_.length < kMaxKeyword) token_.head[token_.length] = *s;
+      }
+      wordRunsOn_ = x == p;
+    }
+    from_ = p;
+  }
+
+  significantToken token_;
+  const unsigned char* from_ = nullptr;
+  bool wordRunsOn_ = false;  // token_ is a word that ends at from_
+  bool inComment_ = false;
+};
 
 // What the exact machine keeps besides its state: the counting frame, the
 // line figures, and the last byte taken before the current chunk, which is
@@ -26,19 +90,23 @@ namespace quillstat {
 // where each comment opens and closes, and the lines of each stretch
 // between are counted in one pass when it ends, rather than byte by byte.
 struct exactFrame {
-  exactFrame(bool includeFirstComment, std::vector<wordPlace>* places)
-      : counter(includeFirstComment, places) {}
+  // With `places`, the counted words' places are appended to it;
+  // `tracksTokens`: keep `tokens`, for the hooks that ask it.
+  exactFrame(bool includeFirstComment, std::vector<wordPlace>* places, bool tracksTokens)
+      : counter(includeFirstComment, places), tracksTokens_(tracksTokens) {}
 
   // Brackets each chunk; previous() and the line places are valid for bytes
   // of [begin, end) only, where end is the first byte not taken.
   void beginChunk(const unsigned char* begin) {
     chunkBegin = begin;
     lines.begin(begin);
+    if (tracksTokens_) tokens.beginChunk(begin);
   }
   void endChunk(const unsigned char* end) {
     flushClose();
     lines.countTo(end);
     chunkOffset += end - chunkBegin;
+    if (tracksTokens_) tokens.endChunk(end);
     if (end == chunkBegin) return;
     carriedNonBlank_ = lastNonBlankBefore(end);
     carry = end[-1];
@@ -76,6 +144,7 @@ struct exactFrame {
   void openComment(const unsigned char* p) {
     const bool counted = counter.includeFirstComment || counter.commentRuns > 0;
     const lineClass k = counted ? lineClass::comment : lineClass::hiddenComment;
+    if (tracksTokens_) tokens.commentOpens(p);
     // A comment that opens right after the line end that closed one of its
     // class goes on with it: a line end's class changes no line's.
     if (pendingClose_ != nullptr && p == pendingClose_ + 1 && isLineEnd(*pendingClose_) &&
@@ -88,8 +157,20 @@ struct exactFrame {
     openClass_ = k;
   }
   // The change is held until the next comment opens or the chunk ends, so
-  // that a run of line comments, one a line, is one stretch.
-  void closeComment(const unsigned char* p) { pendingClose_ = p; }
+  // that a run of line comments, one a line, is one stretch; the token
+  // tracker hears of it at once.
+  void closeComment(const unsigned char* p) {
+    pendingClose_ = p;
+    if (tracksTokens_) tokens.commentCloses(p);
+  }
+
+  // The code lines that ended before p, the lines counted up to p: a close
+  // still held is told first, as counting is only ever forward.
+  int64_t codeLinesBefore(const unsigned char* p) {
+    flushClose();
+    lines.countTo(p);
+    return lines.endedCodeLines();
+  }
 
 
   // The run of plain code from p up to the first byte of Stops, with the
@@ -105,9 +186,32 @@ struct exactFrame {
     return stop;
   }
 
-  void code(bool isMark) { counter.plainCode(isMark); }
+  // codeRun, where the bytes of TokenStarts stop the run only after no word
+  // byte and those of LineStarts only as a line's first byte.
+  template <class Stops, class TokenStarts, class LineStarts, class Marks>
+  const unsigned char* placedCodeRun(const unsigned char* p, const unsigned char* end) {
+    const unsigned char* stop = skipPlacedCode<Stops, TokenStarts, LineStarts, Marks>(
+        p, end, !atLineStart(p) && isWordByte(previous(p)), atLineStart(p),
+        &counter.countCodeLine);
+    if (stop != p) {
+      counter.pendingCodeChars += stop - p;
+      counter.flushRun();
+    }
+    return stop;
+  }
 
-  void literal(const unsigned char* p, const unsigned char* q) { counter.pendingCodeChars += q - p; }
+  void code(bool isMark) { counter.plainCode(isMark); }
+  // Plain code with no statement mark in it, [p, q) at once.
+  void code(const unsigned char* p, const unsigned char* q) {
+    if (q == p) return;
+    counter.pendingCodeChars += q - p;
+    counter.flushRun();
+  }
+
+  void literal(const unsigned char* p, const unsigned char* q) {
+    counter.pendingCodeChars += q - p;
+    if (tracksTokens_ && q != p) tokens.literalEnds(q);
+  }
 
   // The literal text from p up to the first byte of Stops, or end.
   template <class Stops>
@@ -165,6 +269,7 @@ struct exactFrame {
 
   commentCounter counter;
   lineCounter lines;
+  tokenTracker tokens;  // for the hooks that ask what stands before a place
   const unsigned char* chunkBegin = nullptr;
   // Of chunkBegin's byte in the content: bytes held back from a chunk come
   // again at the start of the next, so this counts the bytes taken.
@@ -182,6 +287,7 @@ struct exactFrame {
     counter.placeWord(chunkOffset + (p - chunkBegin), previous(p));
   }
 
+  bool tracksTokens_;
   int carriedNonBlank_ = -1;  // lastNonBlankBefore() the end of the last chunk
   bool started_ = false;      // a byte has been taken
   const unsigned char* pendingClose_ = nullptr;  // a comment's close not yet told to `lines`

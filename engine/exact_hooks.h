@@ -11,8 +11,11 @@
 //       machine goes on, or nullptr to decline the token;
 //   resume(M&, p, end): bytes from p, once M::enterHook<H>() handed them
 //       to it.
-// `needsTokenRuns` asks the machine to keep M::runBefore() valid, and
-// `needsIndents`, where a hook has it, M::indentOf().
+// `needsTokenRuns` asks the machine to keep M::runBefore() valid. Three
+// flags are optional: `needsIndents` keeps M::indentOf() valid,
+// `watchesLineEnds` lets the hook call M::watchLineEnd(),
+// `needsSignificantTokens` asks the frame to keep M::frame.tokens
+// (exact_frame.h).
 // Adding a hook: its value in `hook` and its tokens in kHookTokens
 // (exact_rules.h), its header here and in hookList, its referee
 // (exact_hooks/*_reference.cpp, exact_referee.h).
@@ -39,6 +42,12 @@ struct machineHook;
 #include "engine/exact_hooks/block_scalars.h"
 #include "engine/exact_hooks/recipe_lines.h"
 #include "engine/exact_hooks/unquoted_urls.h"
+#include "engine/exact_hooks/regex_literals.h"
+#include "engine/exact_hooks/line_heredocs.h"
+#include "engine/exact_hooks/delimited_literals.h"
+#include "engine/exact_hooks/doc_blocks.h"
+#include "engine/exact_hooks/docstrings.h"
+#include "engine/exact_hooks/sigils.h"
 
 namespace quillstat {
 
@@ -47,7 +56,10 @@ struct hookList {};
 
 using allHooks = hookList<hook::cDirectives, hook::rawStrings, hook::digitSeparators,
                           hook::phpHeredocs, hook::characterLiterals, hook::operatorDashes,
-                          hook::blockScalars, hook::recipeLines, hook::unquotedUrls>;
+                          hook::blockScalars, hook::recipeLines, hook::unquotedUrls,
+                          hook::regexLiterals, hook::lineHeredocs, hook::quoteOperators,
+                          hook::percentLiterals, hook::docBlocks, hook::docstrings,
+                          hook::sigils>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)
@@ -67,23 +79,46 @@ constexpr bool hooksNeedTokenRuns() {
   return anyNeedsTokenRuns<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
 }
 
-// Whether hook state H asks the machine to keep M::indentOf() valid: its
-// `needsIndents`, where it says.
-template <class H>
-constexpr bool needsIndents() {
-  if constexpr (requires { H::needsIndents; }) {
-    return H::needsIndents;
-  } else {
-    return false;
+// The optional flags of a hook, false where it does not set them.
+struct needsIndentsFlag {
+  template <class H>
+  static constexpr bool of() {
+    if constexpr (requires { H::needsIndents; }) {
+      return H::needsIndents;
+    } else {
+      return false;
+    }
   }
+};
+struct watchesLineEndsFlag {
+  template <class H>
+  static constexpr bool of() {
+    if constexpr (requires { H::watchesLineEnds; }) {
+      return H::watchesLineEnds;
+    } else {
+      return false;
+    }
+  }
+};
+struct needsSignificantTokensFlag {
+  template <class H>
+  static constexpr bool of() {
+    if constexpr (requires { H::needsSignificantTokens; }) {
+      return H::needsSignificantTokens;
+    } else {
+      return false;
+    }
+  }
+};
+
+// Whether a hook of Hooks sets the optional Flag.
+template <class Flag, class Hooks, size_t... I>
+constexpr bool anyHookSets(std::index_sequence<I...>) {
+  return (Flag::template of<std::tuple_element_t<I, Hooks>>() || ...);
 }
-template <class Hooks, size_t... I>
-constexpr bool anyNeedsIndents(std::index_sequence<I...>) {
-  return (needsIndents<std::tuple_element_t<I, Hooks>>() || ...);
-}
-template <class Hooks>
-constexpr bool hooksNeedIndents() {
-  return anyNeedsIndents<Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
+template <class Flag, class Hooks>
+constexpr bool anyHookSets() {
+  return anyHookSets<Flag, Hooks>(std::make_index_sequence<std::tuple_size_v<Hooks>>{});
 }
 
 template <hook H, class Hooks, size_t I = 0>

@@ -42,6 +42,13 @@ std::unique_ptr<refereeHook> operatorDashesReferee();
 std::unique_ptr<refereeHook> blockScalarsReferee();
 std::unique_ptr<refereeHook> recipeLinesReferee();
 std::unique_ptr<refereeHook> unquotedUrlsReferee();
+std::unique_ptr<refereeHook> regexLiteralsReferee();
+std::unique_ptr<refereeHook> lineHeredocsReferee();
+std::unique_ptr<refereeHook> quoteOperatorsReferee();
+std::unique_ptr<refereeHook> percentLiteralsReferee();
+std::unique_ptr<refereeHook> docBlocksReferee();
+std::unique_ptr<refereeHook> docstringsReferee();
+std::unique_ptr<refereeHook> sigilsReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.
@@ -62,11 +69,16 @@ class exactReferee {
   void takeMarker(size_t n);      // a comment's opener
   void takeComment(size_t n);     // comment text or closer
   void takeOutside(size_t n);     // outside the code region
-  void takeLineCommentEnd();      // the line end that ends a line comment
+  void takeCommentEnd();          // the line end that ends a comment: code that closes no
+                                  // run, finishing a word under way
 
   void enterCode();
   void enterLiteral(size_t rule);
+  void enterCommentLiteral(size_t rule);  // the literal counted as comment, closer included
   void enterHook(refereeHook* hook);
+  // The next line end taken in code, or that ends a line comment, is taken
+  // as code and hands the referee to `hook`.
+  void watchLineEnd(refereeHook* hook) { watcher_ = hook; }
 
   // Whether a splice (a backslash before a line end) stands at i.
   bool isSpliceAt(size_t i) const;
@@ -74,16 +86,29 @@ class exactReferee {
   size_t matchAt(size_t i, std::string_view token) const;
   // The run of C token bytes that ends just before i.
   tokenRun runBefore(size_t i) const;
-  // The row's literal rule opened by `opener`.
+  // Whether one of a prefix's words (exact_rules.h) stands alone just before
+  // the position.
+  bool prefixStands(std::string_view words) const;
+  // The last byte before i on its line that is not a blank, or -1.
+  int lastNonBlankBefore(size_t i) const;
+  // The code lines that ended before the position.
+  int64_t codeLinesEnded() const { return lineCounts_[codeLine]; }
+  // The row's literal rule opened by `opener` after any word.
   size_t literalOpenedBy(std::string_view opener) const;
   // The spaces that start the line of i.
   int64_t indentAt(size_t i) const;
+  // The last token of the code before i, comments and blanks skipped.
+  significantToken significantBefore(size_t i) const;
+  // Whether only blanks stand between the start of i's line and i.
+  bool firstOnLine(size_t i) const;
 
  private:
   enum class state {
     code, lineComment, blockComment, literal, outside, hook, delimited, commentLiteral
   };
   enum { blankLine = 0, commentLine = 1, codeLine = 2 };
+  // What each byte taken was, for significantBefore().
+  enum class taken : uint8_t { code, literal, comment };
 
   // A token that opens something in code, and what.
   struct opener {
@@ -93,6 +118,7 @@ class exactReferee {
     placement where = placement::anywhere;
     char notBefore = 0;
     size_t length = text.size();  // the fewest bytes it opens with
+    std::string_view notAfter = {};
     bool keyword = false;
   };
   // An interpolation under way: code inside literal `rule`, with `depth`
@@ -110,14 +136,14 @@ class exactReferee {
   void blockCommentAt();
   void literalAt(unsigned char c);
   bool openDelimited(size_t rule);
-  // Whether one of a prefix's words (exact_rules.h) stands alone just before i_.
-  bool prefixStands(std::string_view words) const;
   void delimitedAt();
   size_t matchOpenerAt(const opener& o) const;
   bool placedAt(placement where) const;
   bool isMark(unsigned char c) const;
   unsigned char previous() const { return i_ > 0 ? data_[i_ - 1] : 0; }
   void line(unsigned char c, int kind);
+  void takePlain(unsigned char c);  // a code byte that may be a statement mark
+  void handToWatcher();
   void endLine();
   int commentKind() const;
 
@@ -133,6 +159,8 @@ class exactReferee {
   size_t inner_ = 0;  // commentLiteral: the literal's rule
   int64_t depth_ = 0;
   refereeHook* hook_ = nullptr;
+  refereeHook* watcher_ = nullptr;
+  std::vector<taken> taken_;  // one per byte taken
   std::vector<nesting> nestings_;
   std::string delimiter_;  // the fill or tag of the delimited literal under way
   int64_t lineCounts_[3] = {0, 0, 0};

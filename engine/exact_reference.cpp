@@ -19,6 +19,13 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::blockScalars: return blockScalarsReferee();
     case hook::recipeLines: return recipeLinesReferee();
     case hook::unquotedUrls: return unquotedUrlsReferee();
+    case hook::regexLiterals: return regexLiteralsReferee();
+    case hook::lineHeredocs: return lineHeredocsReferee();
+    case hook::quoteOperators: return quoteOperatorsReferee();
+    case hook::percentLiterals: return percentLiteralsReferee();
+    case hook::docBlocks: return docBlocksReferee();
+    case hook::docstrings: return docstringsReferee();
+    case hook::sigils: return sigilsReferee();
   }
   return nullptr;
 }
@@ -33,10 +40,16 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   // The openers as the machine tries them: longest first; at one length
   // hooks, delimited rules, line comments, block comments, literals, the region's closer and
   // plain tokens, each in the row's order.
+  // One referee per hook, shared by all its tokens, as the machine has one state.
+  std::vector<hook> made;
   for (const hookToken& t : kHookTokens) {
     if (!rules.has(t.which)) continue;
-    openers_.push_back({t.text, opener::hookToken, hooks_.size(), t.where});
-    hooks_.push_back(refereeOf(t.which));
+    const size_t index = std::find(made.begin(), made.end(), t.which) - made.begin();
+    if (index == made.size()) {
+      made.push_back(t.which);
+      hooks_.push_back(refereeOf(t.which));
+    }
+    openers_.push_back({t.text, opener::hookToken, index, t.where});
   }
   for (size_t k = 0; k < kMaxDelimited; ++k) {
     const delimitedRule& r = rules.delimited[k];
@@ -53,7 +66,7 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   for (size_t k = 0; k < kMaxLineComments; ++k) {
     const lineCommentRule& r = rules.lineComments[k];
     if (!r.opener.empty()) {
-      opener o{r.opener, opener::lineComment, k, r.where, r.notBefore};
+      opener o{r.opener, opener::lineComment, k, r.where, r.notBefore, r.opener.size(), r.notAfter};
       o.keyword = r.keyword;
       openers_.push_back(o);
     }
@@ -64,7 +77,9 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   }
   for (size_t k = 0; k < kMaxLiterals; ++k) {
     const literalRule& r = rules.literals[k];
-    if (!r.opener.empty()) openers_.push_back({r.opener, opener::literal, k, r.where});
+    if (!r.opener.empty()) {
+      openers_.push_back({r.opener, opener::literal, k, r.where, 0, r.opener.size(), r.notAfter});
+    }
   }
   if (!rules.region.closer.empty()) openers_.push_back({rules.region.closer, opener::regionCloser});
   for (std::string_view text : rules.plainTokens) {
@@ -116,12 +131,21 @@ bool exactReferee::isMark(unsigned char c) const {
 
 void exactReferee::takeCode() {
   counter_.plainCode(false);
+  taken_.push_back(taken::code);
   line(at(i_++), codeLine);
+}
+
+void exactReferee::takePlain(unsigned char c) {
+  counter_.plainCode(isMark(c));
+  taken_.push_back(taken::code);
+  line(c, codeLine);
+  ++i_;
 }
 
 void exactReferee::takeLiteral(size_t n) {
   for (size_t end = i_ + n; i_ < end; ++i_) {
     ++counter_.pendingCodeChars;
+    taken_.push_back(taken::literal);
     line(at(i_), codeLine);
   }
 }
@@ -129,6 +153,7 @@ void exactReferee::takeLiteral(size_t n) {
 void exactReferee::takeMarker(size_t n) {
   for (size_t end = i_ + n; i_ < end; ++i_) {
     ++counter_.pendingCommentChars;
+    taken_.push_back(taken::comment);
     line(at(i_), commentKind());
   }
 }
@@ -137,18 +162,31 @@ void exactReferee::takeComment(size_t n) {
   for (size_t end = i_ + n; i_ < end; ++i_) {
     counter_.offer(at(i_), previous());
     ++counter_.pendingCommentChars;
+    taken_.push_back(taken::comment);
     line(at(i_), commentKind());
   }
 }
 
+// Outside the code region nothing is a token; as the machine, the regex
+// rule reads it as code.
 void exactReferee::takeOutside(size_t n) {
-  for (size_t end = i_ + n; i_ < end; ++i_) line(at(i_), codeLine);
+  for (size_t end = i_ + n; i_ < end; ++i_) {
+    taken_.push_back(taken::code);
+    line(at(i_), codeLine);
+  }
 }
 
-void exactReferee::takeLineCommentEnd() {
+void exactReferee::takeCommentEnd() {
   counter_.offerIfPending(at(i_), previous());
   ++counter_.pendingCodeChars;
+  taken_.push_back(taken::code);
   line(at(i_++), codeLine);
+}
+
+void exactReferee::handToWatcher() {
+  if (watcher_ == nullptr) return;
+  enterHook(watcher_);
+  watcher_ = nullptr;
 }
 
 void exactReferee::enterCode() { state_ = state::code; }
@@ -156,6 +194,12 @@ void exactReferee::enterCode() { state_ = state::code; }
 void exactReferee::enterLiteral(size_t rule) {
   state_ = state::literal;
   rule_ = rule;
+}
+
+void exactReferee::enterCommentLiteral(size_t rule) {
+  state_ = state::commentLiteral;
+  inner_ = rule;
+  depth_ = 0;  // no block comment around it
 }
 
 void exactReferee::enterHook(refereeHook* hook) {
@@ -190,12 +234,18 @@ tokenRun exactReferee::runBefore(size_t i) const {
   tokenRun run;
   run.length = static_cast<int64_t>(i - start);
   for (size_t k = 0; k < 4 && start + k < i; ++k) run.head[k] = at(start + k);
+  run.startsLine = lastNonBlankBefore(start) < 0;
   return run;
+}
+
+int exactReferee::lastNonBlankBefore(size_t i) const {
+  while (i > 0 && isBlank(at(i - 1))) --i;
+  return i == 0 || isLineEnd(at(i - 1)) ? -1 : at(i - 1);
 }
 
 size_t exactReferee::literalOpenedBy(std::string_view text) const {
   for (size_t k = 0; k < kMaxLiterals; ++k) {
-    if (rules_.literals[k].opener == text) return k;
+    if (rules_.literals[k].opener == text && rules_.literals[k].prefix.empty()) return k;
   }
   return 0;
 }
@@ -227,6 +277,32 @@ size_t exactReferee::matchOpenerAt(const opener& o) const {
   return o.text.size();
 }
 
+significantToken exactReferee::significantBefore(size_t i) const {
+  significantToken t;
+  size_t j = i;
+  while (j > 0 && (taken_[j - 1] == taken::comment ||
+                   (taken_[j - 1] == taken::code && isSpaceByte(at(j - 1))))) {
+    --j;
+  }
+  if (j == 0) return t;
+  if (taken_[j - 1] == taken::literal) {
+    t.what = significantToken::kind::operand;
+  } else if (!isNameByte(at(j - 1))) {
+    t.what = kindOfCodeByte(at(j - 1));
+  } else {
+    size_t start = j - 1;
+    while (start > 0 && taken_[start - 1] == taken::code && isNameByte(at(start - 1))) --start;
+    t.what = significantToken::kind::word;
+    t.length = static_cast<int64_t>(j - start);
+    for (size_t k = 0; k < j - start && k < static_cast<size_t>(kMaxKeyword); ++k) {
+      t.head[k] = at(start + k);
+    }
+  }
+  return t;
+}
+
+bool exactReferee::firstOnLine(size_t i) const { return lastNonBlankBefore(i) < 0; }
+
 bool exactReferee::placedAt(placement where) const {
   const bool lineStart = i_ == 0 || isLineEnd(at(i_ - 1));
   const unsigned char b = previous();
@@ -238,19 +314,15 @@ bool exactReferee::placedAt(placement where) const {
              b == '(' || b == ')' || b == '<' || b == '>';
     case placement::tokenStart:
       return lineStart || !(isAsciiLetter(b) || isDigit(b) || b == '_' || b >= 0x80);
-    case placement::lineStart:
-      for (size_t j = i_; j > 0 && !isLineEnd(at(j - 1)); --j) {
-        if (!isBlank(at(j - 1))) return false;
-      }
-      return true;
+    case placement::operandStart:
+      return lineStart || !(isAsciiLetter(b) || isDigit(b) || b == '_' || b >= 0x80 ||
+                            b == ')' || b == ']' || b == '}' || b == '\'');
+    case placement::lineStart: return firstOnLine(i_);
     case placement::afterBlank: return lineStart || isBlank(b);
-    case placement::afterSeparator:
-      for (size_t j = i_; j > 0 && !isLineEnd(at(j - 1)); --j) {
-        if (!isBlank(at(j - 1))) {
-          return rules_.separators.find(static_cast<char>(at(j - 1))) != std::string_view::npos;
-        }
-      }
-      return true;
+    case placement::afterSeparator: {
+      const int before = lastNonBlankBefore(i_);
+      return before < 0 || rules_.separators.find(static_cast<char>(before)) != std::string_view::npos;
+    }
   }
   return false;
 }
@@ -277,6 +349,13 @@ void exactReferee::stepAt() {
 }
 
 void exactReferee::codeAt(unsigned char c) {
+  // A format spec's byte ends its interpolation before any token opens.
+  if (!nestings_.empty() && nestings_.back().depth == 0 &&
+      rules_.literals[nestings_.back().rule].formatSpec != 0 &&
+      c == static_cast<unsigned char>(rules_.literals[nestings_.back().rule].formatSpec)) {
+    bracketAt(c);
+    return;
+  }
   for (const opener& o : openers_) {
     if (!placedAt(o.where)) continue;
     const size_t n = matchOpenerAt(o);
@@ -285,12 +364,16 @@ void exactReferee::codeAt(unsigned char c) {
         at(i_ + n) == static_cast<unsigned char>(o.notBefore)) {
       continue;
     }
+    if (i_ > 0 && o.notAfter.find(static_cast<char>(previous())) != std::string_view::npos) continue;
     if (open(o, n)) return;
   }
+  if (watcher_ != nullptr && isLineEnd(c)) {
+    takePlain(c);
+    handToWatcher();
+    return;
+  }
   if (!nestings_.empty() && bracketAt(c)) return;
-  counter_.plainCode(isMark(c));
-  line(c, codeLine);
-  ++i_;
+  takePlain(c);
 }
 
 // A bracket of the innermost interpolation's kind nests, or closes it.
@@ -299,7 +382,8 @@ bool exactReferee::bracketAt(unsigned char c) {
   const std::string_view interpolation = rules_.literals[inner.rule].interpolation;
   const unsigned char opening = static_cast<unsigned char>(interpolation.back());
   const unsigned char closing = opening == '(' ? ')' : opening == '[' ? ']' : '}';
-  if (c == closing && inner.depth == 0) {
+  const char spec = rules_.literals[inner.rule].formatSpec;
+  if ((c == closing || (spec != 0 && c == static_cast<unsigned char>(spec))) && inner.depth == 0) {
     takeLiteral(1);
     enterLiteral(inner.rule);
     nestings_.pop_back();
@@ -324,6 +408,13 @@ bool exactReferee::open(const opener& o, size_t n) {
       return true;
     case opener::literal:
       if (!prefixStands(rules_.literals[o.rule].prefix)) return false;
+      if (rules_.literals[o.rule].closer.empty()) {
+        // A character: the opener and one byte, or a backslash and one more.
+        const bool escaped = rules_.literals[o.rule].escape == escapeRule::backslash &&
+                             i_ + n < length_ && at(i_ + n) == '\\';
+        takeLiteral(std::min(n + (escaped ? 2 : 1), length_ - i_));
+        return true;
+      }
       takeLiteral(n);
       enterLiteral(o.rule);
       return true;
@@ -332,10 +423,7 @@ bool exactReferee::open(const opener& o, size_t n) {
       state_ = state::outside;
       return true;
     case opener::plain:
-      for (size_t k = 0; k < n; ++k) {
-        counter_.plainCode(isMark(at(i_)));
-        line(at(i_++), codeLine);
-      }
+      for (size_t k = 0; k < n; ++k) takePlain(at(i_));
       return true;
     case opener::hookToken: return hooks_[o.rule]->open(*this, n);
     case opener::delimited: return openDelimited(o.rule);
@@ -345,8 +433,9 @@ bool exactReferee::open(const opener& o, size_t n) {
 
 void exactReferee::lineCommentAt(unsigned char c) {
   if (isLineEnd(c)) {
-    takeLineCommentEnd();
+    takeCommentEnd();
     state_ = state::code;
+    handToWatcher();
   } else if (isSpliceAt(i_)) {
     takeComment(2);
   } else if (size_t n = rules_.region.closer.empty() ? 0 : matchAt(i_, rules_.region.closer)) {
@@ -383,11 +472,11 @@ void exactReferee::blockCommentAt() {
 }
 
 void exactReferee::literalAt(unsigned char c) {
-  // Inside a block comment the literal's text is comment text, and its end
-  // goes back to the comment.
+  // As comment text (inside a block comment, or with depth_ 0 a docstring),
+  // the literal's end goes back to the comment, or ends it.
   const bool inComment = state_ == state::commentLiteral;
   const literalRule& r = rules_.literals[inComment ? inner_ : rule_];
-  const state after = inComment ? state::blockComment : state::code;
+  const state after = inComment && depth_ > 0 ? state::blockComment : state::code;
   auto take = [this, inComment](size_t n) {
     if (inComment) {
       takeComment(n);
@@ -396,6 +485,7 @@ void exactReferee::literalAt(unsigned char c) {
     }
   };
   if (r.endsAtLineEnd && isLineEnd(c)) {
+    if (inComment && depth_ == 0) counter_.offerIfPending(c, previous());  // as a line comment's
     state_ = after;
     return;
   }
@@ -411,6 +501,10 @@ void exactReferee::literalAt(unsigned char c) {
       nestings_.push_back({rule_, 0});
       state_ = state::code;
     }
+    return;
+  }
+  if (c == '`' && r.escape == escapeRule::backtick) {
+    take(std::min<size_t>(2, length_ - i_));
     return;
   }
   if (c == '\\' && (rules_.lineSplices || r.escape == escapeRule::backslash)) {

@@ -24,6 +24,8 @@ enum class placement : uint8_t {
   afterBlank,  // at a line's start or right after a blank: YAML's "#"
   afterSeparator,  // at a line's start, or where the last byte before it on its line,
                    // blanks aside, is one of the row's `separators`: Batch's "REM" after "&"
+  operandStart,  // not right after a letter, digit, '_', byte from 0x80, ) ] } or ':
+                 // Julia's 'c' versus the transpose a'
 };
 
 struct lineCommentRule {
@@ -33,6 +35,8 @@ struct lineCommentRule {
   // A keyword: matched in any ASCII case, and only where no letter, digit or
   // '_' follows it: Batch's "REM", which "rem" and "Rem" open and "REMARK" does not.
   bool keyword = false;
+  std::string_view notAfter = {};  // right after one of these bytes the opener opens no
+                                   // comment: Perl's "$#", Ruby's "?#"
 };
 
 struct blockCommentRule {
@@ -51,10 +55,13 @@ enum class escapeRule : uint8_t {
   none,
   backslash,  // a backslash takes the next byte as it is: "a\"b"
   doubling,   // the closer twice stands for itself: 'it''s'
+  backtick,   // a backtick takes the next byte as it is: "a`"b"
 };
 
 struct literalRule {
   std::string_view opener;
+  // Empty for a character literal: the opener takes the next byte, or with
+  // a backslash escape the next two, as a literal: Erlang's $%.
   std::string_view closer;
   escapeRule escape = escapeRule::backslash;
   bool endsAtLineEnd = false;  // an unclosed literal ends before its line's end, as
@@ -71,6 +78,12 @@ struct literalRule {
   // '_'. The word stays code. Rules of one opener are tried in the row's
   // order: the prefixed one goes first.
   std::string_view prefix = {};
+  std::string_view notAfter = {};  // right after one of these bytes the opener is code:
+                                   // Perl's and Ruby's $", Ruby's ?"
+  // In an interpolation, this byte with no bracket of the interpolation's
+  // kind open ends the code: what follows is the literal's text again, a
+  // format spec, where interpolations may open: Python's f"{x:#x}".
+  char formatSpec = 0;
 };
 
 // What stands between a delimited literal's opener and its text (below), when
@@ -129,6 +142,17 @@ enum hook : uint32_t {
                               // recipes): "#" opens a comment at a word's start, outside
                               // quotes
   unquotedUrls = 1u << 20,    // CSS's url( followed by no quote: a literal up to ")"
+  regexLiterals = 1u << 5,      // "/" where no operand stands before it opens a regular
+                                // expression (the row's `regex`)
+  lineHeredocs = 1u << 6,       // "<<LABEL": its body starts on the next line (`heredoc`)
+  quoteOperators = 1u << 7,     // a word of `quoteOperators` and any delimiter: q{...}, s/a/b/
+  percentLiterals = 1u << 8,    // "%", a letter of `percentLetters` and any delimiter: %w[...]
+  docBlocks = 1u << 9,          // whole-line comments from "=word" at column 1, and the data
+                                // after "__END__" (`docBlock`)
+  docstrings = 1u << 24,      // a string first on its line, where no code line stands
+                              // before it or since a line whose code ends with ":", is a
+                              // comment
+  sigils = 1u << 25,          // "~", a letter and a delimiter: Elixir's ~r/.../, ~w(...)
 };
 
 // The tokens at which a hook may take over in code, tried before the row's
@@ -150,6 +174,22 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::blockScalars, ">", placement::afterSeparator},
     {hook::recipeLines, "\t", placement::column1},
     {hook::unquotedUrls, "(", placement::anywhere},
+    {hook::regexLiterals, "/", placement::anywhere},
+    {hook::lineHeredocs, "<<", placement::anywhere},
+    {hook::quoteOperators, "q", placement::tokenStart},
+    {hook::quoteOperators, "m", placement::tokenStart},
+    {hook::quoteOperators, "s", placement::tokenStart},
+    {hook::quoteOperators, "t", placement::tokenStart},
+    {hook::quoteOperators, "y", placement::tokenStart},
+    {hook::percentLiterals, "%", placement::anywhere},
+    {hook::docBlocks, "=", placement::column1},
+    {hook::docBlocks, "__", placement::column1},
+    {hook::docstrings, "\"\"\"", placement::anywhere},
+    {hook::docstrings, "'''", placement::anywhere},
+    {hook::docstrings, "\"", placement::anywhere},
+    {hook::docstrings, "'", placement::anywhere},
+    {hook::docstrings, ":", placement::anywhere},
+    {hook::sigils, "~", placement::anywhere},
 };
 
 // How far past a token's first byte a match may look: the longest token
@@ -162,12 +202,61 @@ inline constexpr size_t kMaxLookahead = 64;
 inline constexpr int kMaxLineComments = 4;
 inline constexpr int kMaxBlockComments = 3;
 inline constexpr int kMaxLiterals = 10;
-inline constexpr int kMaxPlainTokens = 4;
+inline constexpr int kMaxPlainTokens = 8;
 inline constexpr int kMaxDelimited = 6;
 // The longest fill or tag of a delimited literal: memory stays bounded, and
 // its opener and closer within kMaxLookahead besides. CMake's documentation
 // blocks are #[==...==[ with 71 "=".
 inline constexpr int kMaxDelimiter = 128;
+
+// Regular-expression literals (hook::regexLiterals). "/" opens one where the
+// previous significant token, comments skipped, is no operand: the content's
+// start, an operator, an opening bracket, a comma or semicolon, or one of
+// `keywords`; after a name, a number, a closing bracket or a literal it is
+// division. The body holds backslash escapes; the flags after it are code.
+struct regexRule {
+  std::string_view keywords;     // words after which an operand is expected, ' '-separated
+  bool spansLines = false;       // else an unclosed regex ends before its line's end
+  bool classes = false;          // "/" inside [...] does not close it (JavaScript)
+  bool spacedArgument = false;   // after a name, "/" or "%" with a blank before and none
+                                 // after opens a literal: Ruby's `puts /x/`, `p %w[a]`
+  bool atLineStart = false;      // "/" or "%" first on its line opens one: a line end
+                                 // ends the statement (Ruby)
+};
+
+// Heredocs whose body starts on the line after "<<LABEL" (hook::lineHeredocs):
+// "<<", an optional indent mark, the label (bare, quoted with ', " or `, or
+// after a backslash), then the rest of the line is code; the body is a
+// literal closed by the label alone on a line. Several may open on one line;
+// their bodies follow in order.
+struct heredocRule {
+  std::string_view indentMarks;    // after "<<": the closing label may be indented ("-~")
+  bool tabsOnly = false;           // by tabs only (a shell's "<<-")
+  bool blanksBeforeLabel = false;  // blanks may stand between "<<" and the label ("<< EOF")
+  bool notAfterWord = false;       // "<<" right after a name byte is a shift ("a<<b")
+};
+
+// Quote-like operators (hook::quoteOperators): a word of the lists, not after
+// a name byte, a sigil, "->" or "-", then any delimiter but a name byte, a
+// blank or a closing bracket, after blanks too (where "#" opens a comment and
+// "=>" quotes the word); brackets nest, a backslash escapes, and the flags
+// after the last body are code.
+struct quoteOperatorRule {
+  std::string_view oneBody;    // words followed by one delimited body: "q qq qw m"
+  std::string_view twoBodies;  // by two: "s tr y", as s/a/b/ or s{a} {b}
+};
+
+// Whole-line comments and a data section (hook::docBlocks). A line that starts
+// with `opener` (a whole word: "=begin"; "=" alone takes any "=word") opens a
+// comment that runs to the end of the first later line starting with `closer`,
+// or to the content's end. A line that is one of `dataMarkers` ends the code:
+// the rest is a literal, where doc blocks still open with `docsInData`.
+struct docBlockRule {
+  std::string_view opener;
+  std::string_view closer;
+  std::string_view dataMarkers;  // ' '-separated: "__END__ __DATA__"
+  bool docsInData = false;
+};
 
 struct exactRules {
   lineCommentRule lineComments[kMaxLineComments] = {};
@@ -184,6 +273,12 @@ struct exactRules {
   uint32_t hooks = 0;
   delimitedRule delimited[kMaxDelimited] = {};
   std::string_view separators = {};  // see placement::afterSeparator
+  // What the hooks of the row read.
+  regexRule regex = {};
+  heredocRule heredoc = {};
+  quoteOperatorRule quoteOperators = {};
+  std::string_view percentLetters = {};  // the letters that may follow "%": "qQwW"
+  docBlockRule docBlock = {};
 
   constexpr bool has(hook h) const { return (hooks & h) != 0; }
 };

@@ -38,7 +38,7 @@ class exactScanner {
   // With `places`, the counted words' places are appended to it (see
   // word_places.h); it must outlive the scanner.
   explicit exactScanner(bool includeFirstComment, std::vector<wordPlace>* places = nullptr)
-      : frame(includeFirstComment, places) {
+      : frame(includeFirstComment, places, anyHookSets<needsSignificantTokensFlag, hooks>()) {
     if constexpr (kHasRegion) mode_ = mode::outside;
   }
 
@@ -57,6 +57,7 @@ class exactScanner {
   // returns waitAt(p) at the first byte it cannot decide yet.
 
   exactFrame frame;
+  static constexpr const exactRules& kRules = R;
 
   // Whether the current chunk's end is the content's end.
   bool atContentEnd() const { return final_; }
@@ -98,16 +99,31 @@ class exactScanner {
     mode_ = mode::literal;
     rule_ = static_cast<uint8_t>(rule);
   }
+  // The literal of `rule`, its opener taken as a comment's marker, read as
+  // the literal is but counted as comment to its closer: a docstring.
+  void enterCommentLiteral(int rule) {
+    mode_ = mode::commentLiteral;
+    inner_ = static_cast<uint8_t>(rule);
+    depth_ = 0;  // no block comment around it
+  }
   template <hook H>
   void enterHook() {
     mode_ = mode::hook;
     hook_ = hookIndexOf<H>();
   }
+  // Hands the next line end taken in code, or that ends a line comment, to
+  // hook H (whose watchesLineEnds is set): the machine takes it as code,
+  // then H resumes after it.
+  template <hook H>
+  void watchLineEnd() {
+    watcher_ = static_cast<uint8_t>(hookIndexOf<H>() + 1);
+  }
 
-  // The row's literal rule opened by `opener`, or -1.
+  // The row's literal rule opened by `opener` after any word (one with no
+  // prefix), or -1.
   static constexpr int literalOpenedBy(std::string_view opener) {
     for (int k = 0; k < kMaxLiterals; ++k) {
-      if (R.literals[k].opener == opener) return k;
+      if (R.literals[k].opener == opener && R.literals[k].prefix.empty()) return k;
     }
     return -1;
   }
@@ -119,7 +135,8 @@ class exactScanner {
     blockComment,  // of rule_, depth_ deep
     literal,       // of rule_
     outside,       // outside the code region
-    commentLiteral,  // a literal of rule inner_ inside a block comment of rule_
+    commentLiteral,  // a literal of rule inner_ as comment text: inside a block comment of
+                     // rule_, depth_ deep, or with depth_ 0 a docstring
     hook,          // the active hook of index hook_ handles the bytes
     delimited,     // a delimited literal or comment of rule_, closed by delimiter_
   };
@@ -135,6 +152,7 @@ class exactScanner {
   static constexpr size_t kMaxNesting = 256;
 
   static constexpr codeTokenList kTokens = codeTokensOf(R);
+  static constexpr byteList kFirstBytes = firstBytesOf(kTokens);
   static constexpr bool kHasRegion = !R.region.opener.empty();
   static constexpr bool kSplices = R.lineSplices;
   static constexpr bool kInterpolates = interpolates(R);
@@ -142,7 +160,8 @@ class exactScanner {
 
   using hooks = activeHooks<R>;
   static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>() || hasPrefixes(R);
-  static constexpr bool kTracksIndents = hooksNeedIndents<hooks>();
+  static constexpr bool kTracksIndents = anyHookSets<needsIndentsFlag, hooks>();
+  static constexpr bool kWatchesLines = anyHookSets<watchesLineEndsFlag, hooks>();
   template <hook H>
   static constexpr uint8_t hookIndexOf() {
     return static_cast<uint8_t>(indexOfHook<H, hooks>());
@@ -162,7 +181,14 @@ class exactScanner {
   }();
 
   using codeStops = byteSetOf<codeStopsOf(R)>;
+  // Bytes that stop code only where their tokens may stand.
+  using tokenStartStops = byteSetOf<placedStopsOf(R, placement::tokenStart)>;
+  using lineStartStops = byteSetOf<placedStopsOf(R, placement::column1)>;
+  static constexpr bool kPlacedStops =
+      placedStopsOf(R, placement::tokenStart).count + placedStopsOf(R, placement::column1).count > 0;
   using nestedCodeStops = byteSetOf<nestedCodeStopsOf(R)>;  // inside interpolations
+  using watchedCodeStops = byteSetOf<lineEndsAdded(codeStopsOf(R))>;
+  using watchedNestedCodeStops = byteSetOf<lineEndsAdded(nestedCodeStopsOf(R))>;
   using marks = byteSetOf<marksOf(R)>;
   using separators = byteSetOf<separatorsOf(R)>;
   using lineStops = byteSetOf<lineCommentStopsOf(R)>;
@@ -180,13 +206,20 @@ class exactScanner {
   // Each handles bytes from p in its mode and returns where it stopped; each
   // takes at least one byte, changes the mode, or sets waiting_ and returns
   // the first byte it could not decide.
-  template <bool Nested>
+  template <bool Nested, bool Watched>
   const unsigned char* code(const unsigned char* p, const unsigned char* end);
+  // After a line end taken in code or ending a line comment: the watcher's.
+  void lineEndTaken() {
+    if (watcher_ == 0) return;
+    mode_ = mode::hook;
+    hook_ = static_cast<uint8_t>(watcher_ - 1);
+    watcher_ = 0;
+  }
   const unsigned char* lineComment(const unsigned char* p, const unsigned char* end);
   template <int K>
   const unsigned char* blockComment(const unsigned char* p, const unsigned char* end);
-  // A literal in code, or with InComment inside a block comment, whose text
-  // it is.
+  // A literal in code, or with InComment as comment text: inside a block
+  // comment, or as a docstring (enterCommentLiteral).
   template <int K, bool InComment = false>
   const unsigned char* literal(const unsigned char* p, const unsigned char* end);
   // The literal that block comment K lets open at p, if one does: returns
@@ -194,6 +227,10 @@ class exactScanner {
   template <int K, size_t... L>
   const unsigned char* openCommentLiteral(const unsigned char* p, const unsigned char* end,
                                           std::index_sequence<L...>);
+  // A character literal, whose opener ends at q.
+  template <int K>
+  const unsigned char* characterLiteral(const unsigned char* p, const unsigned char* q,
+                                        const unsigned char* end);
   const unsigned char* outside(const unsigned char* p, const unsigned char* end);
   template <int K>
   const unsigned char* delimited(const unsigned char* p, const unsigned char* end);
@@ -212,14 +249,39 @@ class exactScanner {
   // there (or a hook declines it).
   template <int I>
   const unsigned char* tryToken(const unsigned char* p, const unsigned char* end);
-  template <size_t... I>
+  // The tokens that start with p's byte, in kTokens' order: one dispatch on
+  // the byte (over kFirstBytes' B), then only those tokens.
+  template <size_t... B>
   const unsigned char* openToken(const unsigned char* p, const unsigned char* end,
-                                 std::index_sequence<I...>);
+                                 std::index_sequence<B...>);
+  template <unsigned char C, size_t... I>
+  const unsigned char* openTokenOf(const unsigned char* p, const unsigned char* end,
+                                   std::index_sequence<I...>);
+  template <unsigned char C, int I>
+  const unsigned char* tryTokenOf(const unsigned char* p, const unsigned char* end) {
+    if constexpr (firstBytesOf(kTokens.items[I]).contains(C)) {
+      return tryToken<I>(p, end);
+    } else {
+      return nullptr;
+    }
+  }
   bool placed(placement where, const unsigned char* p) const;
 
   // A bracket met in code inside an interpolation: nests, or closes it and
   // goes back to its literal. Returns one past it.
   const unsigned char* bracket(const unsigned char* p);
+  // Whether one of a prefix's words stands just before p. Most openers
+  // follow no word at all, which the byte before them tells.
+  bool prefixStands(const unsigned char* p, std::string_view words) {
+    return isTokenByte(frame.previous(p)) && runIsOneOf(runBefore(p), words);
+  }
+  // Whether p holds the innermost interpolation's format spec byte, with no
+  // bracket of its kind open.
+  bool formatSpecAt(const unsigned char* p) const {
+    const nesting& inner = nestings_.back();
+    const char spec = R.literals[inner.rule].formatSpec;
+    return spec != 0 && *p == static_cast<unsigned char>(spec) && inner.depth == 0;
+  }
 
   // The rule-indexed modes, dispatched on rule_, and the hooks, on hook_.
   template <size_t... K>
@@ -238,7 +300,8 @@ class exactScanner {
   mode mode_ = mode::code;
   uint8_t rule_ = 0;
   uint8_t hook_ = 0;
-  uint8_t inner_ = 0;  // commentLiteral: the literal's rule
+  uint8_t inner_ = 0;    // commentLiteral: the literal's rule
+  uint8_t watcher_ = 0;   // 1 + the index of the hook watching the next line end, or 0
   bool final_ = false;    // the chunk's end is the content's end
   bool waiting_ = false;  // a handler needs bytes past the chunk's end
   int64_t depth_ = 0;
@@ -303,8 +366,14 @@ template <const exactRules& R>
 const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigned char* end) {
   switch (mode_) {
     case mode::code:
-      if (kInterpolates && !nestings_.empty()) return code<true>(p, end);
-      return code<false>(p, end);
+      if constexpr (kWatchesLines) {
+        if (watcher_ != 0) {
+          if (kInterpolates && !nestings_.empty()) return code<true, true>(p, end);
+          return code<false, true>(p, end);
+        }
+      }
+      if (kInterpolates && !nestings_.empty()) return code<true, false>(p, end);
+      return code<false, false>(p, end);
     case mode::lineComment: return lineComment(p, end);
     case mode::blockComment:
       return blockCommentOf(p, end, std::make_index_sequence<kBlockComments>{});
@@ -372,7 +441,11 @@ tokenRun exactScanner<R>::runBefore(const unsigned char* p) {
   const unsigned char* q = p;
   while (q > runAnchor_ && isTokenByte(q[-1])) --q;
   tokenRun run;
-  if (q == runAnchor_) run = anchorRun_;
+  if (q == runAnchor_) {
+    run = anchorRun_;
+  } else {
+    run.startsLine = frame.onlyBlanksBefore(q);
+  }
   for (; q < p && run.length < 4; ++q) run.head[run.length++] = *q;
   run.length += p - q;
   runAnchor_ = p;
@@ -412,6 +485,7 @@ bool exactScanner<R>::placed(placement where, const unsigned char* p) const {
     case placement::column1: return frame.atLineStart(p);
     case placement::wordStart: return frame.atLineStart(p) || endsWord(frame.previous(p));
     case placement::tokenStart: return frame.atLineStart(p) || !isWordByte(frame.previous(p));
+    case placement::operandStart: return frame.atLineStart(p) || !endsOperand(frame.previous(p));
     case placement::afterBlank: return frame.atLineStart(p) || isBlankByte(frame.previous(p));
     case placement::afterSeparator: {
       const int before = frame.lastNonBlankBefore(p);
@@ -422,14 +496,33 @@ bool exactScanner<R>::placed(placement where, const unsigned char* p) const {
 }
 
 template <const exactRules& R>
-template <bool Nested>
+template <bool Nested, bool Watched>
 const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigned char* end) {
-  using stops = std::conditional_t<Nested, nestedCodeStops, codeStops>;
+  using stops = std::conditional_t<
+      Watched, std::conditional_t<Nested, watchedNestedCodeStops, watchedCodeStops>,
+      std::conditional_t<Nested, nestedCodeStops, codeStops>>;
   for (;;) {
-    p = frame.template codeRun<stops, marks>(p, end);
+    if constexpr (kPlacedStops) {
+      p = frame.template placedCodeRun<stops, tokenStartStops, lineStartStops, marks>(p, end);
+    } else {
+      p = frame.template codeRun<stops, marks>(p, end);
+    }
     if (p == end) return p;
-    const unsigned char* next = openToken(p, end, std::make_index_sequence<kTokens.count>{});
+    if constexpr (Nested) {
+      if (formatSpecAt(p)) {  // before any token: Python's f"{x:#x}"
+        p = bracket(p);
+        return p;
+      }
+    }
+    const unsigned char* next = openToken(p, end, std::make_index_sequence<kFirstBytes.count>{});
     if (waiting_) return next != nullptr ? next : p;  // in the token, or after what it opened
+    if constexpr (Watched) {
+      if (next == nullptr && isLineEnd(*p)) {
+        frame.code(marks::contains(*p));
+        lineEndTaken();
+        return p + 1;
+      }
+    }
     if (next == nullptr) {
       if constexpr (Nested) {
         if (nestedCodeStops::contains(*p)) {
@@ -443,8 +536,12 @@ const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigne
       continue;
     }
     p = next;
-    // An interpolation that opened sends code to the other loop.
+    // An interpolation that opened, or a watch that began, sends code to
+    // another loop.
     if (mode_ != mode::code || nestings_.empty() == Nested) return p;
+    if constexpr (kWatchesLines && !Watched) {
+      if (watcher_ != 0) return p;
+    }
   }
 }
 
@@ -452,29 +549,46 @@ template <const exactRules& R>
 const unsigned char* exactScanner<R>::bracket(const unsigned char* p) {
   nesting& inner = nestings_.back();
   const std::string_view opener = R.literals[inner.rule].interpolation;
+  const char spec = R.literals[inner.rule].formatSpec;
   if (*p == static_cast<unsigned char>(opener.back())) {
     ++inner.depth;
-  } else if (*p == closingBracketOf(opener)) {
+  } else if (*p == closingBracketOf(opener) || (spec != 0 && *p == static_cast<unsigned char>(spec))) {
     if (inner.depth == 0) {
-      // The interpolation ends; its bracket belongs to the literal.
+      // The interpolation ends; its bracket, or the format spec, belongs to
+      // the literal.
       frame.literal(p, p + 1);
       enterLiteral(inner.rule);
       nestings_.pop_back();
       return p + 1;
     }
-    --inner.depth;
+    if (*p == closingBracketOf(opener)) --inner.depth;
   }
   frame.code(marks::contains(*p));  // nesting, or of another interpolation's kind
   return p + 1;
 }
 
 template <const exactRules& R>
-template <size_t... I>
+template <size_t... B>
 const unsigned char* exactScanner<R>::openToken(const unsigned char* p, const unsigned char* end,
-                                                std::index_sequence<I...>) {
+                                                std::index_sequence<B...>) {
   const unsigned char* next = nullptr;
-  // A cast, so that a row of one token leaves no unused value.
-  static_cast<void>(((next = tryToken<I>(p, end), next != nullptr || waiting_) || ...));
+  // Casts, so that a row of one token leaves no unused value.
+  static_cast<void>(
+      ((*p == kFirstBytes.bytes[B]
+            ? (next = openTokenOf<kFirstBytes.bytes[B]>(p, end,
+                                                        std::make_index_sequence<kTokens.count>{}),
+               true)
+            : false) ||
+       ...));
+  return next;
+}
+
+template <const exactRules& R>
+template <unsigned char C, size_t... I>
+const unsigned char* exactScanner<R>::openTokenOf(const unsigned char* p, const unsigned char* end,
+                                                  std::index_sequence<I...>) {
+  const unsigned char* next = nullptr;
+  static_cast<void>(((next = tryTokenOf<C, I>(p, end), next != nullptr || waiting_) || ...));
   return next;
 }
 
@@ -482,10 +596,14 @@ template <const exactRules& R>
 template <int I>
 const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const unsigned char* end) {
   constexpr codeToken token = kTokens.items[I];
-  constexpr auto first = static_cast<unsigned char>(token.text[0]);
-  // A keyword's first letter may stand in either case.
-  const bool opens = *p == first || (token.keyword && isAsciiLetter(first) && (*p ^ 0x20) == first);
-  if (!opens || !placed(token.where, p)) return nullptr;
+  // openToken() tried it for p's byte only: one the token may start with.
+  if (!placed(token.where, p)) return nullptr;
+  if constexpr (!token.notAfter.empty()) {
+    const unsigned char before = frame.previous(p);
+    for (char c : token.notAfter) {
+      if (before == static_cast<unsigned char>(c)) return nullptr;
+    }
+  }
   size_t length = 1;
   if constexpr (token.keyword) {
     static_assert(!kSplices, "keywords are matched without splices");
@@ -521,12 +639,17 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
     depth_ = 1;
     return blockComment<token.index>(q, end);
   } else if constexpr (token.kind == tokenKind::literal) {
-    if constexpr (!R.literals[token.index].prefix.empty()) {
-      if (!runIsOneOf(runBefore(p), R.literals[token.index].prefix)) return nullptr;
+    constexpr literalRule rule = R.literals[token.index];
+    if constexpr (!rule.prefix.empty()) {
+      if (!prefixStands(p, rule.prefix)) return nullptr;
     }
-    frame.literal(p, q);
-    enterLiteral(token.index);
-    return literal<token.index>(q, end);
+    if constexpr (rule.closer.empty()) {
+      return characterLiteral<token.index>(p, q, end);
+    } else {
+      frame.literal(p, q);
+      enterLiteral(token.index);
+      return literal<token.index>(q, end);
+    }
   } else if constexpr (token.kind == tokenKind::regionCloser) {
     frame.outside(p, q);
     mode_ = mode::outside;
@@ -552,6 +675,7 @@ const unsigned char* exactScanner<R>::lineComment(const unsigned char* p,
       frame.closeComment(p);
       frame.lineCommentEnd(p);
       mode_ = mode::code;
+      if constexpr (kWatchesLines) lineEndTaken();
       return p + 1;
     }
     if constexpr (kSplices) {
@@ -629,6 +753,23 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
 }
 
 template <const exactRules& R>
+template <int K>
+const unsigned char* exactScanner<R>::characterLiteral(const unsigned char* p,
+                                                       const unsigned char* q,
+                                                       const unsigned char* end) {
+  // The opener and one byte, or a backslash and one byte more.
+  constexpr literalRule rule = R.literals[K];
+  const size_t length = rule.escape == escapeRule::backslash && q < end && *q == '\\' ? 2 : 1;
+  if (static_cast<size_t>(end - q) < length && !final_) {
+    waiting_ = true;
+    return nullptr;
+  }
+  const unsigned char* stop = static_cast<size_t>(end - q) < length ? end : q + length;
+  frame.literal(p, stop);
+  return stop;
+}
+
+template <const exactRules& R>
 template <int K, size_t... L>
 const unsigned char* exactScanner<R>::openCommentLiteral(const unsigned char* p,
                                                          const unsigned char* end,
@@ -656,14 +797,23 @@ template <const exactRules& R>
 template <int K, bool InComment>
 const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsigned char* end) {
   constexpr literalRule rule = R.literals[K];
-  constexpr mode after = InComment ? mode::blockComment : mode::code;
-  // Inside a comment the literal's bytes are comment text.
+  // Inside a comment the literal's bytes are comment text. A docstring is
+  // such a literal with no block comment around it (depth_ 0): its end ends
+  // the comment.
   auto take = [this](const unsigned char* from, const unsigned char* to) {
     if constexpr (InComment) {
       frame.comment(from, to);
     } else {
       frame.literal(from, to);
     }
+  };
+  auto leave = [this](const unsigned char* at) {
+    if (InComment && depth_ > 0) {
+      mode_ = mode::blockComment;
+      return;
+    }
+    if (InComment) frame.closeComment(at);
+    mode_ = mode::code;
   };
   for (;;) {
     if constexpr (InComment) {
@@ -673,7 +823,10 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
     }
     if (p == end) return p;
     if (rule.endsAtLineEnd && isLineEnd(*p)) {
-      mode_ = after;  // the line end itself is code, or the comment's
+      if constexpr (InComment) {
+        if (depth_ == 0) frame.offerIfPending(p);  // as a line comment's
+      }
+      leave(p);  // the line end itself is code, or the comment's
       return p;
     }
     if constexpr (!InComment && !rule.interpolation.empty()) {
@@ -701,6 +854,15 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
           p += length;
           continue;
         }
+      }
+    }
+    if constexpr (rule.escape == escapeRule::backtick) {
+      if (*p == '`') {
+        if (p + 1 == end && !final_) return waitAt(p);
+        const unsigned char* escaped = p + 1 == end ? end : p + 2;
+        take(p, escaped);
+        p = escaped;
+        continue;
       }
     }
     if ((kSplices || rule.escape == escapeRule::backslash) && *p == '\\') {
@@ -765,7 +927,7 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
       }
     }
     take(p, p + length);
-    mode_ = after;
+    leave(p + length);
     return p + length;
   }
 }
@@ -776,7 +938,7 @@ const unsigned char* exactScanner<R>::openDelimited(const unsigned char* p,
                                                     const unsigned char* end) {
   constexpr delimitedRule rule = R.delimited[K];
   if constexpr (!rule.prefix.empty()) {
-    if (!runIsOneOf(runBefore(p), rule.prefix)) return nullptr;
+    if (!prefixStands(p, rule.prefix)) return nullptr;
   }
   const unsigned char* q = p;
   size_t length = 0;

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -22,7 +21,7 @@ namespace quillstat {
 
 // A set of bytes known at compile time, usable as a template argument.
 struct byteList {
-  unsigned char bytes[16] = {};
+  unsigned char bytes[24] = {};
   int count = 0;
 
   constexpr void add(unsigned char c) {
@@ -40,6 +39,8 @@ struct byteList {
     }
     return false;
   }
+  constexpr const unsigned char* begin() const { return bytes; }
+  constexpr const unsigned char* end() const { return bytes + count; }
 };
 
 // A byteList as the searches of byte_search.h take a set: contains(), and
@@ -47,6 +48,7 @@ struct byteList {
 template <byteList L>
 struct byteSetOf {
   static constexpr bool contains(unsigned char c) { return L.contains(c); }
+  static constexpr bool empty = L.count == 0;
 };
 
 #if QUILLSTAT_HAVE_SSE2
@@ -79,6 +81,7 @@ struct codeToken {
   placement where = placement::anywhere;
   char notBefore = 0;
   size_t length = text.size();  // the fewest bytes it opens with: longer ones are tried first
+  std::string_view notAfter = {};
   bool keyword = false;
 };
 
@@ -119,7 +122,7 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
     const lineCommentRule& r = rules.lineComments[i];
     if (!r.opener.empty()) {
       codeToken& t = list.items[list.count++];
-      t = {r.opener, tokenKind::lineComment, i, r.where, r.notBefore};
+      t = {r.opener, tokenKind::lineComment, i, r.where, r.notBefore, r.opener.size(), r.notAfter};
       t.keyword = r.keyword;
     }
   }
@@ -129,7 +132,10 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   }
   for (uint32_t i = 0; i < kMaxLiterals; ++i) {
     const literalRule& r = rules.literals[i];
-    if (!r.opener.empty()) list.items[list.count++] = {r.opener, tokenKind::literal, i, r.where};
+    if (!r.opener.empty()) {
+      list.items[list.count++] = {r.opener, tokenKind::literal, i, r.where, 0, r.opener.size(),
+                                  r.notAfter};
+    }
   }
   if (!rules.region.closer.empty()) {
     list.items[list.count++] = {rules.region.closer, tokenKind::regionCloser};
@@ -146,14 +152,57 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   return list;
 }
 
+// The bytes `token` may start with: its first, and a keyword's first letter
+// in its other case too.
+constexpr byteList firstBytesOf(const codeToken& token) {
+  byteList bytes;
+  const unsigned char first = static_cast<unsigned char>(token.text[0]);
+  bytes.add(first);
+  if (token.keyword && static_cast<unsigned char>((first | 0x20) - 'a') < 26) bytes.add(first ^ 0x20);
+  return bytes;
+}
+
+// The bytes that tokens of `tokens` start with, each once.
+constexpr byteList firstBytesOf(const codeTokenList& tokens) {
+  byteList bytes;
+  for (int i = 0; i < tokens.count; ++i) {
+    for (unsigned char c : firstBytesOf(tokens.items[i])) bytes.add(c);
+  }
+  return bytes;
+}
+
+// Whether every token of `tokens` that may start with c is placed `where`,
+// so that c need not stop the scan where such a token cannot stand.
+constexpr bool onlyPlaced(const codeTokenList& tokens, unsigned char c, placement where) {
+  for (int i = 0; i < tokens.count; ++i) {
+    if (firstBytesOf(tokens.items[i]).contains(c) && tokens.items[i].where != where) return false;
+  }
+  return true;
+}
+
+// The first bytes of the tokens in code whose tokens are all placed `where`
+// (tokenStart or column1): they stop the scan only where those may stand.
+constexpr byteList placedStopsOf(const exactRules& rules, placement where) {
+  byteList stops;
+  const codeTokenList tokens = codeTokensOf(rules);
+  for (int i = 0; i < tokens.count; ++i) {
+    for (unsigned char c : firstBytesOf(tokens.items[i])) {
+      if (onlyPlaced(tokens, c, where)) stops.add(c);
+    }
+  }
+  return stops;
+}
+
+// The first bytes of the other tokens in code: they stop it anywhere.
 constexpr byteList codeStopsOf(const exactRules& rules) {
   byteList stops;
   const codeTokenList tokens = codeTokensOf(rules);
   for (int i = 0; i < tokens.count; ++i) {
-    const unsigned char first = static_cast<unsigned char>(tokens.items[i].text[0]);
-    stops.add(first);
-    const bool letter = static_cast<unsigned char>((first | 0x20) - 'a') < 26;
-    if (tokens.items[i].keyword && letter) stops.add(first ^ 0x20);  // its other case
+    for (unsigned char c : firstBytesOf(tokens.items[i])) {
+      if (!onlyPlaced(tokens, c, placement::tokenStart) && !onlyPlaced(tokens, c, placement::column1)) {
+        stops.add(c);
+      }
+    }
   }
   return stops;
 }
@@ -188,8 +237,10 @@ constexpr byteList blockCommentStopsOf(const blockCommentRule& rule) {
 
 constexpr byteList literalStopsOf(const exactRules& rules, const literalRule& rule) {
   byteList stops;
+  if (rule.closer.empty()) return stops;  // a character literal: never a mode of its own
   stops.add(static_cast<unsigned char>(rule.closer[0]));
   if (rule.escape == escapeRule::backslash || rules.lineSplices) stops.add('\\');
+  if (rule.escape == escapeRule::backtick) stops.add('`');
   if (rule.endsAtLineEnd) stops.add("\r\n");
   if (!rule.interpolation.empty()) stops.add(static_cast<unsigned char>(rule.interpolation[0]));
   return stops;
@@ -228,7 +279,14 @@ constexpr byteList nestedCodeStopsOf(const exactRules& rules) {
     if (r.interpolation.empty()) continue;
     stops.add(static_cast<unsigned char>(r.interpolation.back()));
     stops.add(closingBracketOf(r.interpolation));
+    if (r.formatSpec != 0) stops.add(static_cast<unsigned char>(r.formatSpec));
   }
+  return stops;
+}
+
+// A stop set with the line ends added: code while a hook watches them.
+constexpr byteList lineEndsAdded(byteList stops) {
+  stops.add("\r\n");
   return stops;
 }
 
@@ -244,15 +302,11 @@ inline bool endsWord(unsigned char c) {
          c == '&' || c == '|' || c == '(' || c == ')' || c == '<' || c == '>';
 }
 
-// Whether c may be part of an identifier or a number, as far as prefixes
-// care.
-inline bool isWordByte(unsigned char c) {
-  return isAsciiLetter(c) || isDigit(c) || c == '_' || c >= 0x80;
-}
 
 // Whether a run of token bytes (exact_hook_rules.h) is one of a prefix's
 // `words` (exact_rules.h), each of at most the four bytes a run keeps.
 constexpr bool runIsOneOf(const tokenRun& run, std::string_view words) {
+  if (run.length == 0) return false;  // most quotes: no word to read the list for
   while (!words.empty()) {
     const size_t cut = words.find(';');
     const std::string_view word = words.substr(0, cut);
@@ -313,6 +367,12 @@ constexpr bool hasPrefixes(const exactRules& rules) {
   return false;
 }
 
+// Whether c may end an operand, so that an apostrophe right after it is
+// an operator (Julia's transpose a') rather than an opener.
+inline bool endsOperand(unsigned char c) {
+  return isWordByte(c) || c == ')' || c == ']' || c == '}' || c == '\'';
+}
+
 enum class matchResult : uint8_t { no, yes, needMore };
 
 // Whether `token` stands at p, in [p, end): with `splices`, a backslash
@@ -324,13 +384,20 @@ inline matchResult matchToken(const unsigned char* p, const unsigned char* end,
                               size_t* length) {
   const size_t available = static_cast<size_t>(end - p);
   if (!splices || token.size() == 1) {
-    // One compare of known length, once the caller's token is inlined.
+    // Byte by byte, unrolled once the caller's token is inlined: tokens are
+    // short, and a call to a library compare would cost more.
+    auto equal = [p, token](size_t n) {
+      for (size_t i = 0; i < n; ++i) {
+        if (p[i] != static_cast<unsigned char>(token[i])) return false;
+      }
+      return true;
+    };
     if (available >= token.size()) {
-      if (std::memcmp(p, token.data(), token.size()) != 0) return matchResult::no;
+      if (!equal(token.size())) return matchResult::no;
       *length = token.size();
       return matchResult::yes;
     }
-    if (final || std::memcmp(p, token.data(), available) != 0) return matchResult::no;
+    if (final || !equal(available)) return matchResult::no;
     return matchResult::needMore;
   }
   const unsigned char* q = p;

@@ -42,6 +42,8 @@ class lineCounter {
   // readable until then; p becomes the new `from`.
   void countTo(const unsigned char* p);
 
+  // The code lines that ended before the place counted to.
+  int64_t endedCodeLines() const { return ends_ - noCodeLines_; }
   // Closes the last line, if any, and puts the four figures into *stats.
   void finish(fileStats* stats);
 

@@ -514,5 +514,248 @@ TEST(ExactLanguages, Cmake) {
   });
 }
 
+TEST(ExactLanguages, JavaScriptAndTypeScript) {
+  for (const std::string language : {"JavaScript", "TypeScript"}) {
+    expectExact(language, {
+        // A "/" after an operand divides; where an operand is expected it opens a
+      // regex, whose [...] may hold "/" and "*", and after it its flags.
+        {"a = b / c; // d", "size=15 chars=4 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        {"x = /\\/\\/[/*]x/g; // c", "size=22 chars=4 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        {"return /\\/*/; // c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        {"y = (a) / 2 / b; // c", "size=21 chars=4 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        // An unclosed regex ends with its line.
+        {"x = /a\n// c", "size=11 chars=4 code=7 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+        // Templates hold code with strings and braces, and span lines.
+        {"`a${ {b: \"`\"}.b }//`; // c", "size=26 chars=4 code=22 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        {"`a\n\n// b`\n// c", "size=14 chars=4 code=10 comments=1 marks=0 todo=0 fixme=0 | lines=4 blank=1 comment=1 code=2"},
+        // A "#!" first line is a comment.
+        {"#!/usr/bin/env node\nx; // c", "size=27 chars=23 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+        // Left out, the first comment leaves its lines blank.
+        {"// a\n// b\nx = 1 / 2; // c", "size=25 chars=4 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+    });
+  }
+}
+
+TEST(ExactLanguages, Groovy) {
+  expectExact("Groovy", {
+      // Division, and slashy strings where an operand is expected: they span
+      // lines and know "\/" only.
+      {"x = a / b; // c", "size=15 chars=4 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"p = /a\n//b/ // c", "size=16 chars=4 code=12 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"return /\\/*/ // c", "size=17 chars=4 code=13 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = $/a/b//$ // c", "size=17 chars=4 code=13 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // GStrings hold code; '...' ends with its line; triple quotes span lines.
+      {"\"${ m({ \"}\" }) }\" // c", "size=22 chars=4 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = 'a // b\n// c", "size=16 chars=4 code=12 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"'''a\n\n// b'''\n// c", "size=18 chars=4 code=14 comments=1 marks=0 todo=0 fixme=0 | lines=4 blank=1 comment=1 code=2"},
+      // A "#!" first line is a comment.
+      {"#!/usr/bin/env groovy\nx = 1", "size=27 chars=21 code=6 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Ruby) {
+  expectExact("Ruby", {
+      // "#" outside literals; #{...} holds code; ?# is a character, $' a global.
+      {"s = \"a#{h[\"#\"]}b\" # c", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = ?# + $' # c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // =begin to the whole =end line; a blank line inside is blank.
+      {"=begin\n\nx\n=end y\nz", "size=18 chars=16 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=5 blank=1 comment=3 code=1"},
+      // Heredocs: the opening line goes on as code, bodies follow in order.
+      {"x = <<~EOS # c\n  # not\n  EOS\ny # d", "size=34 chars=6 code=28 comments=2 marks=4 todo=0 fixme=0 | lines=4 blank=0 comment=0 code=4"},
+      {"f(<<A, <<B) # c\na #\nA\nb #\nB\n# d", "size=31 chars=6 code=25 comments=2 marks=5 todo=0 fixme=0 | lines=6 blank=0 comment=1 code=5"},
+      // % literals nest their brackets; a spaced argument and a line's first
+      // "/" open regexes.
+      {"%w[a [#] b] # c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"puts /#/ # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = y\n/#/ =~ s # c", "size=18 chars=3 code=15 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // After __END__ the rest is data.
+      {"x # a\n__END__\n# b", "size=17 chars=3 code=14 comments=1 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      // Left out, the first comment leaves its lines blank.
+      {"# a\n# b\nx # c", "size=13 chars=3 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, Perl) {
+  expectExact("Perl", {
+      // $#array and $#{...} are code.
+      {"$n = $#a + $#{$r}; # c", "size=22 chars=3 code=19 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // POD runs through its =cut line; a blank line inside is blank.
+      {"=head1 X\n\ntext\n=cut\nx; # c", "size=26 chars=22 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=5 blank=1 comment=3 code=1"},
+      // Quote operators with any delimiter, one or two bodies, then flags;
+      // "//" is defined-or; a regex after split or "(", and its flags.
+      {"s{#}{#}g; tr/#//; qw(a #b); # c", "size=31 chars=3 code=28 comments=1 marks=3 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"$x = $y // 2; # c", "size=17 chars=3 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"split /#/, $s; # c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"@a = split(/^/m, $s); # c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A heredoc's line goes on as code; its label may be quoted.
+      {"print <<'E#'; # c\n# body\nE#\n# d", "size=31 chars=6 code=25 comments=2 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      // After __END__, data, where POD still opens, to the end here.
+      {"x;\n__END__\ndata # x\n=pod\n\ny\n", "size=28 chars=8 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=6 blank=1 comment=2 code=3"},
+      // Left out, the first comment (a "#!" line and the next) leaves its lines blank.
+      {"#!/usr/bin/perl -w\n# a\nx; # c", "size=29 chars=3 code=5 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, Shell) {
+  expectExact("Shell", {
+      // "#" opens a comment at a word's start only.
+      {"echo $# ${#v} a#b # c", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // '...' spans lines and knows no escape; $'...' knows them; "$(...)" holds
+      // code with quotes.
+      {"x='a\n# b'\n# c", "size=13 chars=3 code=10 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {"echo 'a\\' # b\n# c", "size=17 chars=6 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"echo $'it\\'s # x' # c", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"echo \"$(echo \"it's\")\" # c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Heredocs: a comment on the opening line, tabs before "<<-"'s label, a
+      // quoted label; "<<<" and an arithmetic shift are no heredocs.
+      {"cat <<-EOF # c\n\t# body\n\tEOF\n# d", "size=31 chars=6 code=25 comments=2 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      {"cat <<\"E\"\n# x\nE\n# d", "size=19 chars=3 code=16 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      {"cat <<< \"a\" # c\n# d", "size=19 chars=6 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"x=$((1 << y)) # c\n# d", "size=21 chars=6 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // Left out, the first comment leaves its line blank.
+      {"# a\n\nx # c", "size=10 chars=3 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, Python) {
+  expectExact("Python", {
+      // Docstrings: the module's first statement, and the first line after a
+      // line ending with ":", with any quotes.
+      {"\"\"\"Doc.\"\"\"\nimport os\ndef f(x):\n    'doc'\n    return x  # r\n", "size=59 chars=18 code=41 comments=3 marks=3 todo=0 fixme=0 | lines=5 blank=0 comment=2 code=3"},
+      {"def f():\n    x = 1\n    \"s\"\n", "size=27 chars=0 code=27 comments=0 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      // A raw docstring's prefix is code; bytes are no docstring.
+      {"class A:\n  r'''d'''\n", "size=20 chars=7 code=13 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"def f():\n  b\"\"\"d\"\"\"\n", "size=20 chars=0 code=20 comments=0 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // A comment line before the module's docstring; its prefix makes a code line.
+      {"# c\nr'''d'''\n", "size=13 chars=10 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // A comment may stand between; a blank line inside is blank; no final line end.
+      {"def f():  # c\n\n    \"\"\"a\n\n    b\"\"\"", "size=33 chars=17 code=16 comments=2 marks=1 todo=0 fixme=0 | lines=5 blank=2 comment=2 code=1"},
+      // f-strings: strings inside interpolations, a format spec, doubled braces.
+      {"x = f\"{d['#']:#x} {{#}}\"  # c", "size=29 chars=3 code=26 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"f\"{'\"'}\" # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"xf\"{'\"'}\" # c", "size=13 chars=0 code=13 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = \"\"\"a\n# b\n\"\"\"\n", "size=17 chars=0 code=17 comments=0 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"s = 'a # b\n# c", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"#!/usr/bin/env python\n\"\"\"Doc.\"\"\"\nx = 1\n", "size=39 chars=0 code=8 comments=0 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, PowerShell) {
+  expectExact("PowerShell", {
+      {"<# a\n\n#> $x = 1; # c\n", "size=21 chars=11 code=10 comments=2 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1"},
+      // Backtick escapes, doubled quotes, subexpressions.
+      {"\"a`\"b # c\" # d", "size=14 chars=3 code=11 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"'it''s # x' # c", "size=15 chars=3 code=12 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"$(\"#\") # x\" # c", "size=16 chars=3 code=13 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A here-string closes at a line's start only.
+      {"@\"\n a \"@ # x\n\"@ # c", "size=19 chars=3 code=16 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      // Escaped quotes and "#" in code open nothing.
+      {"Write-Host `\"hi`\" # c", "size=21 chars=3 code=18 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a `# b", "size=6 chars=0 code=6 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"# a\n{ 1 }\n# b", "size=13 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, Julia) {
+  expectExact("Julia", {
+      // Block comments nest; a blank line inside is blank.
+      {"#= a #= b =#\n\n c =# x", "size=21 chars=19 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1"},
+      {"\"$(f(\"#\")) # x\" # c", "size=19 chars=3 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A string right after a word is a macro's, without interpolation.
+      {"r\"$(\" # c", "size=9 chars=3 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Transposes versus characters.
+      {"a' * b' # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"(A*B)' # c", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"c = '#' # d", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = '\\'' # d", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"\"\"\n# a\n\"\"\" # c", "size=15 chars=3 code=12 comments=1 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"x\n# c", "size=5 chars=3 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Erlang) {
+  expectExact("Erlang", {
+      // Characters: $% and $" are code, as is $\".
+      {"X = $%, Y = $\", % c", "size=19 chars=3 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"C = $\\\", S = \"%\"  % c", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"'a%b' % c", "size=9 chars=3 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"a\n% b\" % c", "size=11 chars=3 code=8 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"#!/usr/bin/env escript\nmain(_) -> ok. % c", "size=41 chars=25 code=16 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"%% a\n\n%% b\nx.", "size=13 chars=4 code=5 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=2 comment=1 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, Clojure) {
+  expectExact("Clojure", {
+      // Characters: \; and \" are code; #_ discards a form, in code.
+      {"(def c \\;) ; x", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"(str \\\" \"a;b\") ; c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\\\\ \"a\" ; c", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#_(foo) ; c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"a\n;b\" ; c", "size=10 chars=3 code=7 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"#!/usr/bin/env bb\n(x)", "size=21 chars=17 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Tcl) {
+  expectExact("Tcl", {
+      // "#" where a command starts: a line's start, after ; { or [.
+      {"set x 1 ;# c\nputs a#b\nputs \"#x\" ;  # d", "size=38 chars=6 code=32 comments=2 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"if {$x} { # c\n}", "size=15 chars=3 code=12 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"regexp {a#b} $s", "size=15 chars=0 code=15 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A quote opens a string at a word's start only.
+      {"set q a\"b\n# c", "size=13 chars=3 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"puts \"[join $l \"#\"]\" ;# c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A backslash before the line end continues a comment.
+      {"# a \\\nb\nc", "size=9 chars=7 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
+      {"#!/usr/bin/tclsh\n# b", "size=20 chars=0 code=1 comments=0 marks=0 todo=0 fixme=0 | lines=2 blank=2 comment=0 code=0", false},
+  });
+}
+
+TEST(ExactLanguages, Elixir) {
+  expectExact("Elixir", {
+      {"x = \"a#{\"#\"}b\" # c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"'a#{x}' # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Characters: ?# and ?" are code.
+      {"?# # c", "size=6 chars=3 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"{?\", ?'} # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Sigils close at their delimiter; an uppercase one does not interpolate.
+      {"~r/#\"/ # c", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"~w(a # b) # c", "size=13 chars=3 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a ~> b # c", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"~S\"#{\"x # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"\"\"\n# a\n\n\"\"\"\n# c", "size=16 chars=3 code=13 comments=1 marks=3 todo=0 fixme=0 | lines=5 blank=1 comment=1 code=3"},
+      {"# a\n# b\nx", "size=9 chars=0 code=3 comments=0 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, Lua) {
+  expectExact("Lua", {
+      // Long comments and strings close at their own level only.
+      {"--[==[ a ]] ]=]\n\n]==] x -- c", "size=28 chars=25 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1"},
+      {"--[= x\ny -- c", "size=13 chars=10 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"s = [=[a]]--]=] -- c", "size=20 chars=4 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Quoted strings end with their line, and know escapes.
+      {"s = 'a -- b\n-- c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"s = \"a\\\"--\" -- c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x\n--[[ a", "size=8 chars=6 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"-- a\nx -- b", "size=11 chars=4 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=1 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, R) {
+  expectExact("R", {
+      // Raw strings close at their bracket, dashes and quote, after r or R alone.
+      {"x <- r\"-(a)\"#)-\" # c", "size=20 chars=3 code=17 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"R'[#]' # c", "size=10 chars=3 code=7 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"xr\"-(\")-\" # c", "size=13 chars=0 code=13 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Backtick names and strings spanning lines hold no comment.
+      {"`a#b` <- 1 # c", "size=14 chars=3 code=11 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"a\\\"\n#b\" # c", "size=12 chars=3 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"f <- function(x) { x; }", "size=23 chars=0 code=23 comments=0 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"# a\n\n# b", "size=8 chars=3 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=2 comment=1 code=0", false},
+  });
+}
+
 }  // namespace
 }  // namespace quillstat

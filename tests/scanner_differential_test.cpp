@@ -69,6 +69,23 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::blockScalars, {": |\n", "- >-\n", "|2", "  ", "    ", "\n  ", "\n    ", "| # c\n"}},
       {hook::recipeLines, {"\n\t", "\t@# c", "\t-", "\techo '#'", "\\\n", "\"\\\"", "$$#"}},
       {hook::unquotedUrls, {"url(", "URL( ", "xurl(", "(//", "url(\"", "\\)", ")"}},
+      {hook::regexLiterals,
+       {"/", "/g", "return /", "typeof", "in ", "x /", " /a", "(/", "= /", ") /", "[/]", "\\/",
+        "/[", "]", "split", "if"}},
+      {hook::lineHeredocs,
+       {"<<", "<<EOF\n", "<<-EOF", "<<~EOF", "<< 'EOF'", "<<\"E\"", "<<\\EOF", "\nEOF\n",
+        "\n\tEOF", "\n  EOF", "EOF", "<<A <<B\n", "\nA\nB\n", "a<<", "<<''\n"}},
+      {hook::quoteOperators,
+       {"q{", "qq(", "qw ", "s/a/b/", "s{a}{b}", "s(a) [b]", "tr[a]", "y/", "m!", "s =>", "q#",
+        "-s ", "$q", "<", ">", "s", "q"}},
+      {hook::percentLiterals, {"%w[", "%(", "%q{", "% ", "%=", " %x(", "puts %", "%", "Q"}},
+      {hook::docBlocks,
+       {"\n=pod\n", "\n=cut\n", "\n=begin\n", "\n=end", "\n__END__\n", "\n__DATA__", "=head1 ",
+        "\n=", "=cutx", "__"}},
+      {hook::docstrings,
+       {"\ndef f():\n", ":\n", ": # c\n", ":  \r\n", "\n    ", "r'", "U\"\"\"", "b'''", "\"\"\"",
+        "'''", "{x:#x}"}},
+      {hook::sigils, {"~r/", "~w(", "~S[", "~HTML<", "~s\"", "~", "/", ")", "]", ">", "|", "~x{"}},
   };
   std::vector<std::string> pieces;
   for (const auto& row : table) {
@@ -108,6 +125,7 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
       pieces.push_back(lower);
       pieces.push_back(lower + "k");
     }
+    for (char c : r.notAfter) pieces.push_back(c + std::string(r.opener));
   }
   for (const blockCommentRule& r : rules.blockComments) {
     add(r.opener);
@@ -118,10 +136,17 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
     add(r.opener);
     add(r.closer);
     if (!r.opener.empty()) pieces.push_back(std::string(r.opener) + "a" + std::string(r.closer));
+    for (char c : r.notAfter) pieces.push_back(c + std::string(r.opener));
     for (const std::string& word : prefixWords(r.prefix)) {
       pieces.push_back(word + std::string(r.opener) + "a\\" + std::string(r.closer));
     }
+    // Its interpolation, format spec, and a character's escape.
+    add(r.interpolation);
+    if (!r.interpolation.empty()) pieces.push_back(std::string(1, closingBracketOf(r.interpolation)));
+    if (r.formatSpec != 0) pieces.push_back(std::string(1, r.formatSpec));
+    if (!r.opener.empty() && r.closer.empty()) pieces.push_back(std::string(r.opener) + "\\");
   }
+  for (std::string_view text : rules.plainTokens) add(text);
   for (const delimitedRule& r : rules.delimited) {
     // The fill or tag: none, one, two, one past the longest.
     const std::string one = r.fill != 0 ? std::string(1, r.fill) : "a";

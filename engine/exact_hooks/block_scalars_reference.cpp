@@ -41,7 +41,7 @@ class blockScalarsStep : public refereeHook {
         return;
       case phase::comment:
         if (isLineEnd(c)) {
-          r.takeLineCommentEnd();
+          r.takeCommentEnd();
           startLine();
         } else {
           r.takeComment(1);

@@ -35,7 +35,7 @@ class recipeLinesStep : public refereeHook {
         return;
       case phase::comment:
         if (isLineEnd(c)) {
-          r.takeLineCommentEnd();
+          r.takeCommentEnd();
           r.enterCode();
         } else {
           r.takeComment(1);
