@@ -43,7 +43,11 @@ pathExclusions exclusionsOf(const analysisSettings& settings) {
 
 std::function<bool(std::string_view name)> selectionOf(const std::string& masks,
                                                        const fileRules& rules) {
-  if (masks.empty() && rules.language == detectedLanguage) return autoSelects;
+  // -l auto takes every file, so that those of no known language are
+  // counted; analyzePath skips them by name, unread.
+  if (masks.empty() && rules.language == detectedLanguage) {
+    return [](std::string_view) { return true; };
+  }
   return [tokens = splitMasks(masks)](std::string_view name) { return nameMatches(name, tokens); };
 }
 

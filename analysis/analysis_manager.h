@@ -52,7 +52,7 @@ class analysisManager {
                              const std::atomic<bool>* stop = nullptr) const;
 
   // Analyses every file of `directory` selected by the mask list `masks`
-  // (with detectedLanguage an empty list selects what autoSelects), and of
+  // (with detectedLanguage an empty list selects every file), and of
   // its sub-directories when `recursive`, in walk order (see collectFiles);
   // the result's root is the walk's prefix (walkPrefix).
   analysisResult analyzeDirectory(const std::string& directory, const std::string& masks,

@@ -39,8 +39,7 @@ const char* languageNameOf(const fileRules& rules);
 const char* modeNameOf(const fileRules& rules);
 
 // The masks of a directory run by `rules` that gives none: the language's
-// defaultMasks, or for detectedLanguage none, which selects what
-// autoSelects (language_detection.h) does.
+// defaultMasks, or for detectedLanguage none, which selects every file.
 const char* defaultMasksOf(const fileRules& rules);
 
 // Why a file found was not analysed.

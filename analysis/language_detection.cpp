@@ -149,8 +149,4 @@ std::optional<unsigned> languageOfFirstLine(std::string_view content) {
 
 bool hasExtension(std::string_view name) { return name.find('.', 1) != std::string_view::npos; }
 
-bool autoSelects(std::string_view name) {
-  return !hasExtension(name) || languageOfName(name).has_value();
-}
-
 }  // namespace quillstat

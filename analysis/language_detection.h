@@ -62,11 +62,6 @@ std::optional<unsigned> languageOfFirstLine(std::string_view content);
 // Whether `name` has an extension: a dot after its first character.
 bool hasExtension(std::string_view name);
 
-// Whether -l auto analyses the file named `name` when no masks narrow the
-// selection: it has a known language, or no extension (and may have a
-// "#!" line).
-bool autoSelects(std::string_view name);
-
 }  // namespace quillstat
 
 #endif  // QUILLSTAT_ANALYSIS_LANGUAGE_DETECTION_H_

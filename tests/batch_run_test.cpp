@@ -161,7 +161,7 @@ TEST_F(BatchRun, ExactOptionPicksTheExactRulesAndTheLineFigures) {
 TEST_F(BatchRun, AutoDetectionSkipsWhatItCannotRead) {
   writeFile(root_ / "t/a.cpp", "x;\n");
   writeFile(root_ / "t/B.GO", "x\n");
-  writeFile(root_ / "t/notes.txt", "x\n");  // an unknown extension: not selected
+  writeFile(root_ / "t/notes.txt", "x\n");  // an unknown extension: skipped unread
   writeFile(root_ / "t/README", "x\n");     // no extension, no "#!": unknown
   writeFile(root_ / "t/cut.go", std::string("x\x1A\0", 3));  // NUL after text mode's end
   writeFile(root_ / "t/late.go", std::string(8192, 'x') + '\0');  // NUL past 8 KiB: text
@@ -178,7 +178,7 @@ TEST_F(BatchRun, AutoDetectionSkipsWhatItCannotRead) {
             "kind,path,language\rfile,t/a.cpp,C++\rfile,t/B.GO,Go\rfile,t/late.go,Go\r"
             "total,,\rlanguage,,C++\rlanguage,,Go\r");
   const std::string skipped =
-      windows1251("Пропущено файлов: 2 (язык не определён: 1, двоичных: 1)");
+      windows1251("Пропущено файлов: 3 (язык не определён: 2, двоичных: 1)");
   ASSERT_EQ(run("-d t -s -l auto -o out.txt"), 0) << stderr_;
   EXPECT_NE(readFile(root_ / "out.txt").find(skipped + "\r\n\r\n"), std::string::npos);
   // A file of no language by its name is skipped as in a tree; a list is

@@ -156,6 +156,7 @@ TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
   writeFile(root / "t/a.cpp", "int a; // todo x\n");   // one code line
   writeFile(root / "t/d/b.go", "// c\n\nx := 1\n");  // a comment, a blank and a code line
   writeFile(root / "t/README", "read me\n");            // no language
+  writeFile(root / "t/d/notes.txt", "todo\n");         // no language by its name
   writeFile(root / "t/d/tool", std::string("\x7f" "ELF\0", 5));  // binary
   for (const char* format : {"json", "csv"}) {
     const programEnd end = runProgram(root, {"-d", "t", "-s", "-l", "auto", "--by-dir", "1",
@@ -170,7 +171,7 @@ TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
       "language - Go 3 1 1 1 50.000000\n"
       "directory t/d/ - 3 1 1 1 50.000000\n";
   EXPECT_EQ(output(root, "python3 kAutoDump.py json r.json"),
-            rows + "skipped {'unknownLanguage': 1, 'binary': 1}\n");
+            rows + "skipped {'unknownLanguage': 2, 'binary': 1}\n");
   EXPECT_EQ(output(root, "python3 kAutoDump.py csv r.csv"), rows);
 }
 
