@@ -216,7 +216,7 @@ void mainDialog::chooseLanguage(int index) {
   maskEdit_->setText(QString::fromUtf8(defaultMasksOf(rules)));
   // Without masks, Автоопределение takes the names of every language it knows.
   maskEdit_->setPlaceholderText(
-      detected ? QStringLiteral("все имена и расширения известных языков") : QString());
+      detected ? QStringLiteral("все файлы; язык каждого - по его имени") : QString());
 }
 
 fileRules mainDialog::chosenRules() const {
