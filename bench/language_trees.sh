@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Real trees of code written elsewhere, one for each language of the exact mode, for
 # bench/accuracy and bench/line_counters. Taken from Debian 12 packages (binary ones,
-# or the upstream tarballs of source packages) and from the npm registry, unpacked
+# or the upstream tarballs of source packages), a Debian 11 one where 12 dropped the
+# language (Julia), and from the npm registry, unpacked
 # under $CORPORA/<tree> (default ${TMPDIR:-/tmp}/quillstat-corpora). Never commit them.
 #
 # The table below is the one place that says which files of a tree are a language's:
@@ -9,6 +10,7 @@
 #   language:  quillstat's -l name
 #   tree:      the directory under $CORPORA
 #   from:      deb:PKG      the binary package, unpacked with dpkg -x (not installed)
+#              deb:PKG@SUITE  the same from another Debian release, through a list of its own
 #              jar:PKG      the same, and every .jar in it unzipped beside itself
 #              src:PKG      the upstream tarballs of the source package (apt-get source)
 #              npm:PKG@V    the npm package's tarball (npm pack)
@@ -16,8 +18,8 @@
 #   under:     the directories of the tree that hold the files (space-separated)
 #   files:     name patterns of the files (find -name); a leading ! leaves names out
 # Where the registries hold little of a language the tree is small: the best found
-# (Swift 195 files, SCSS 92, Dockerfile 32, Batch 32, TOML 100 tests, Visual Basic 5);
-# none ships Dart or Julia source.
+# (Swift 195 files, SCSS 92, Dart 49 of Thrift's, Dockerfile 32, Batch 32, TOML 100
+# tests, Visual Basic 5).
 #
 # Usage: bench/language_trees.sh [--force] [--stats-only] [TREE...]
 #        bench/language_trees.sh --table | --files LANGUAGE
@@ -42,7 +44,7 @@ Groovy             | groovy       | src:groovy                  | groovy-2.4.21 
 Swift              | expo         | npm:expo-modules-core@58.2.1 | package                                        | *.swift
 Go                 | go           | deb:golang-1.19-src         | usr/share/go-1.19/src                           | *.go
 Rust               | rust         | deb:rust-src                | usr/lib/rustlib/src/rust/library                | *.rs
-Dart               | -            | none: no Debian 12 or npm package ships Dart source | -                     | *.dart
+Dart               | thrift       | src:thrift                  | thrift-0.17.0                                   | *.dart
 JavaScript         | webpack      | npm:webpack@5.113.0         | package                                         | *.js
 TypeScript         | rxjs         | npm:rxjs@7.8.2              | package                                         | *.ts
 CSS                | highlightjs  | npm:highlight.js@11.12.0    | package/styles                                  | *.css !*.min.css
@@ -56,7 +58,7 @@ Perl               | perl         | deb:perl-modules-5.36       | usr/share/perl
 Shell              | bash-completion | deb:bash-completion      | usr/share/bash-completion                       | *
 PowerShell         | ansible      | deb:ansible                 | usr/lib/python3/dist-packages/ansible_collections | *.ps1 *.psm1
 R                  | r            | src:r-base                  | R-patched                                       | *.R *.r
-Julia              | -            | none: Debian 12 dropped Julia, and no npm package ships .jl source | -      | *.jl
+Julia              | julia        | deb:julia-common@bullseye   | usr/share/julia                                 | *.jl
 Lua                | context      | deb:context                 | usr/share/texmf/tex/context                     | *.lua *.lmt
 SQL                | postgresql   | deb:postgresql-15           | usr/share/postgresql/15                         | *.sql
 Haskell            | ghc          | src:ghc                     | ghc-9.0.2                                       | *.hs
@@ -156,6 +158,20 @@ prepare_apt_src() {
   touch "$APT_SRC/ready"
 }
 
+# apt-get on the binary packages of another Debian release, through lists of its own.
+apt_suite() { # suite apt-get-arguments...
+  local suite=$1 d=$CORPORA/.apt-$1; shift
+  local options=(-o Dir::Etc::SourceList="$d/sources.list" -o Dir::Etc::SourceParts="$d/parts"
+    -o Dir::State::Lists="$d/lists")
+  if [ ! -e "$d/ready" ]; then
+    mkdir -p "$d/lists/partial" "$d/parts"
+    printf 'deb http://deb.debian.org/debian %s main\n' "$suite" >"$d/sources.list"
+    apt-get "${options[@]}" update -qq
+    touch "$d/ready"
+  fi
+  apt-get "${options[@]}" "$@"
+}
+
 scratch() { # a download directory apt's sandbox user may write
   local d; d=$(mktemp -d); chmod 755 "$d"
   id _apt >/dev/null 2>&1 && chown _apt "$d"
@@ -176,7 +192,10 @@ fetch() { # tree from
   tmp=$(scratch)
   case "$kind" in
     deb | jar)
-      (cd "$tmp" && apt-get download -qq "$what" >/dev/null)
+      case "$what" in
+        *@*) (cd "$tmp" && apt_suite "${what#*@}" download -qq "${what%@*}" >/dev/null) ;;
+        *) (cd "$tmp" && apt-get download -qq "$what" >/dev/null) ;;
+      esac
       dpkg -x "$tmp"/*.deb "$dir"
       if [ "$kind" = jar ]; then
         find "$dir" -name '*.jar' -type f -print0 | while IFS= read -r -d '' t; do

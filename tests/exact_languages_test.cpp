@@ -703,6 +703,8 @@ TEST(ExactLanguages, Tcl) {
       {"set x 1 ;# c\nputs a#b\nputs \"#x\" ;  # d", "size=38 chars=6 code=32 comments=2 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
       {"if {$x} { # c\n}", "size=15 chars=3 code=12 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
       {"regexp {a#b} $s", "size=15 chars=0 code=15 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // "(" starts no command, nor does a word: "#" after them is text.
+      {"regsub {\\( # a\n/* #b */} $s", "size=27 chars=0 code=27 comments=0 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
       // A quote opens a string at a word's start only.
       {"set q a\"b\n# c", "size=13 chars=3 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       {"puts \"[join $l \"#\"]\" ;# c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
