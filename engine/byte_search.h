@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -123,10 +124,12 @@ inline bool isWordByte(unsigned char c) {
 // skipPlainCode where some bytes stop the run only where their tokens may
 // stand: those of TokenStarts where no word byte (isWordByte) stands before
 // them, those of LineStarts as a line's first byte; it may stop at a few
-// more places, where the caller's tokens then open nothing. `wordBefore` and
-// `lineEndBefore` say what stands before p (at the content's start: no word
-// byte, a line's start).
-template <class Stops, class TokenStarts, class LineStarts, class Marks>
+// more places, where the caller's tokens then open nothing. With
+// LongestWord, those of TokenStarts that are letters or '_' stop only where
+// the word they start, counted in letters and '_', is at most LongestWord
+// bytes long. `wordBefore` and `lineEndBefore` say what stands before p (at
+// the content's start: no word byte, a line's start).
+template <class Stops, class TokenStarts, class LineStarts, class Marks, int LongestWord = 0>
 inline const unsigned char* skipPlacedCode(const unsigned char* p, const unsigned char* end,
                                            bool wordBefore, bool lineEndBefore,
                                            int64_t* marks) {
@@ -152,7 +155,17 @@ inline const unsigned char* skipPlacedCode(const unsigned char* p, const unsigne
           _mm_cmplt_epi8(_mm_add_epi8(_mm_or_si128(v, caseBit), letterShift), letterLimit);
       words = _mm_or_si128(letters, _mm_cmpeq_epi8(v, _mm_set1_epi8('_')));
       const __m128i behind = _mm_or_si128(_mm_slli_si128(words, 1), wordBehind);
-      stops = _mm_or_si128(stops, _mm_andnot_si128(behind, equalsAny(v, TokenStarts{})));
+      __m128i starts = _mm_andnot_si128(behind, equalsAny(v, TokenStarts{}));
+      if constexpr (LongestWord > 0) {
+        // A word longer than LongestWord starts no token. Bytes past the
+        // block count as no word's: a start near its end still stops.
+        __m128i longer = words;
+        [&]<int... J>(std::integer_sequence<int, J...>) {
+          ((longer = _mm_and_si128(longer, _mm_srli_si128(words, J + 1))), ...);
+        }(std::make_integer_sequence<int, LongestWord>{});
+        starts = _mm_andnot_si128(longer, starts);
+      }
+      stops = _mm_or_si128(stops, starts);
     }
     if constexpr (!LineStarts::empty) {
       lineEnds = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n')),

@@ -187,10 +187,11 @@ struct exactFrame {
   }
 
   // codeRun, where the bytes of TokenStarts stop the run only after no word
-  // byte and those of LineStarts only as a line's first byte.
-  template <class Stops, class TokenStarts, class LineStarts, class Marks>
+  // byte (and, with LongestWord, at a word that long at most) and those of
+  // LineStarts only as a line's first byte.
+  template <class Stops, class TokenStarts, class LineStarts, class Marks, int LongestWord>
   const unsigned char* placedCodeRun(const unsigned char* p, const unsigned char* end) {
-    const unsigned char* stop = skipPlacedCode<Stops, TokenStarts, LineStarts, Marks>(
+    const unsigned char* stop = skipPlacedCode<Stops, TokenStarts, LineStarts, Marks, LongestWord>(
         p, end, !atLineStart(p) && isWordByte(previous(p)), atLineStart(p),
         &counter.countCodeLine);
     if (stop != p) {

@@ -162,6 +162,9 @@ struct hookToken {
   hook which;
   std::string_view text;
   placement where = placement::anywhere;
+  // For a token that starts a word (tokenStart): the longest word the hook
+  // takes there, so that longer words need not stop the scan; 0 for any.
+  int wordUpTo = 0;
 };
 inline constexpr hookToken kHookTokens[] = {
     {hook::cDirectives, "#", placement::lineStart},
@@ -176,11 +179,11 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::unquotedUrls, "(", placement::anywhere},
     {hook::regexLiterals, "/", placement::anywhere},
     {hook::lineHeredocs, "<<", placement::anywhere},
-    {hook::quoteOperators, "q", placement::tokenStart},
-    {hook::quoteOperators, "m", placement::tokenStart},
-    {hook::quoteOperators, "s", placement::tokenStart},
-    {hook::quoteOperators, "t", placement::tokenStart},
-    {hook::quoteOperators, "y", placement::tokenStart},
+    {hook::quoteOperators, "q", placement::tokenStart, 2},
+    {hook::quoteOperators, "m", placement::tokenStart, 2},
+    {hook::quoteOperators, "s", placement::tokenStart, 2},
+    {hook::quoteOperators, "t", placement::tokenStart, 2},
+    {hook::quoteOperators, "y", placement::tokenStart, 2},
     {hook::percentLiterals, "%", placement::anywhere},
     {hook::docBlocks, "=", placement::column1},
     {hook::docBlocks, "__", placement::column1},

@@ -503,7 +503,8 @@ const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigne
       std::conditional_t<Nested, nestedCodeStops, codeStops>>;
   for (;;) {
     if constexpr (kPlacedStops) {
-      p = frame.template placedCodeRun<stops, tokenStartStops, lineStartStops, marks>(p, end);
+      p = frame.template placedCodeRun<stops, tokenStartStops, lineStartStops, marks,
+                                       longestTokenWordOf(R)>(p, end);
     } else {
       p = frame.template codeRun<stops, marks>(p, end);
     }

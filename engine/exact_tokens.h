@@ -83,6 +83,7 @@ struct codeToken {
   size_t length = text.size();  // the fewest bytes it opens with: longer ones are tried first
   std::string_view notAfter = {};
   bool keyword = false;
+  int wordUpTo = 0;  // of a hook's token: hookToken::wordUpTo
 };
 
 struct codeTokenList {
@@ -103,7 +104,11 @@ constexpr size_t shortestOpenerOf(const delimitedRule& r) {
 constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   codeTokenList list;
   for (const hookToken& t : kHookTokens) {
-    if (rules.has(t.which)) list.items[list.count++] = {t.text, tokenKind::hookToken, t.which, t.where};
+    if (rules.has(t.which)) {
+      codeToken& token = list.items[list.count++];
+      token = {t.text, tokenKind::hookToken, t.which, t.where};
+      token.wordUpTo = t.wordUpTo;
+    }
   }
   for (uint32_t i = 0; i < kMaxDelimited; ++i) {
     const delimitedRule& r = rules.delimited[i];
@@ -191,6 +196,30 @@ constexpr byteList placedStopsOf(const exactRules& rules, placement where) {
     }
   }
   return stops;
+}
+
+// The longest word that a token placed at a token's start and starting with
+// a letter or '_' may begin, its word counted in letters and '_' as
+// skipPlacedCode counts it: a longer word holds none of them, so the scan
+// need not stop at its start. 0 where a token's word is not bounded.
+constexpr int longestTokenWordOf(const exactRules& rules) {
+  auto inWord = [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return static_cast<unsigned char>((u | 0x20) - 'a') < 26 || u == '_';
+  };
+  const codeTokenList tokens = codeTokensOf(rules);
+  int longest = 0;
+  for (int i = 0; i < tokens.count; ++i) {
+    const codeToken& t = tokens.items[i];
+    if (t.where != placement::tokenStart || !inWord(t.text[0])) continue;
+    // A text's word ends at its first other byte, which the match demands.
+    int word = 0;
+    while (word < static_cast<int>(t.text.size()) && inWord(t.text[word])) ++word;
+    if (word == static_cast<int>(t.text.size())) word = t.kind == tokenKind::hookToken ? t.wordUpTo : 0;
+    if (word == 0) return 0;
+    longest = std::max(longest, word);
+  }
+  return longest;
 }
 
 // The first bytes of the other tokens in code: they stop it anywhere.
