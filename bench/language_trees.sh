@@ -14,7 +14,7 @@
 #              jar:PKG      the same, and every .jar in it unzipped beside itself
 #              src:PKG      the upstream tarballs of the source package (apt-get source)
 #              npm:PKG@V    the npm package's tarball (npm pack)
-#              corpora.sh   made by /work/shared/corpora.sh (linux, pascal, java, php): reused
+#              corpora.sh   made by ../shared/corpora.sh (from the project) (linux, pascal, java, php): reused
 #   under:     the directories of the tree that hold the files (space-separated)
 #   files:     name patterns of the files (find -name); a leading ! leaves names out
 # Where the registries hold little of a language the tree is small: the best found
@@ -182,7 +182,7 @@ fetch() { # tree from
   local tree=$1 from=$2 dir=$CORPORA/$1 tmp kind=${2%%:*} what=${2#*:} t component
   case "$kind" in
     corpora.sh)
-      [ -e "$dir/.done" ] || echo "$tree: missing; /work/shared/corpora.sh makes it" >&2
+      [ -e "$dir/.done" ] || echo "$tree: missing; ../shared/corpora.sh (from the project) makes it" >&2
       return 0 ;;
     none*) return 0 ;;
   esac
