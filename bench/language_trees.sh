@@ -14,7 +14,7 @@
 #              jar:PKG      the same, and every .jar in it unzipped beside itself
 #              src:PKG      the upstream tarballs of the source package (apt-get source)
 #              npm:PKG@V    the npm package's tarball (npm pack)
-#              corpora.sh   made by ../shared/corpora.sh (from the project) (linux, pascal, java, php): reused
+#              corpora.sh   made by the project's ../shared/corpora.sh (linux, pascal, java, php): reused
 #   under:     the directories of the tree that hold the files (space-separated)
 #   files:     name patterns of the files (find -name); a leading ! leaves names out
 # Where the registries hold little of a language the tree is small: the best found
