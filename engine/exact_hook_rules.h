@@ -15,16 +15,12 @@
 
 namespace quillstat {
 
-// What may stand between a line's start and C's "#", and between "#" and
-// the directive's name.
-inline bool isCBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
-
 // The directive whose header name is a literal, and what may follow its
 // name before the "<" ("include_next").
 inline constexpr char kIncludeName[] = "include";
 inline constexpr int kIncludeLength = 7;
 inline bool staysInIncludeLine(unsigned char c) {
-  return isCBlank(c) || isAsciiLetter(c) || isDigit(c) || c == '_';
+  return isBlankByte(c) || isAsciiLetter(c) || isDigit(c) || c == '_';
 }
 
 // Bytes that can make up a C identifier or number (a pp-number with its
@@ -167,9 +163,7 @@ inline bool isUrlName(const tokenRun& run) {
 // right after it open a comment ("@# note"): make's prefixes.
 inline bool isRecipePrefix(unsigned char c) { return c == '@' || c == '-' || c == '+'; }
 // Blanks and line ends: what the regex rule skips between tokens.
-inline bool isSpaceByte(unsigned char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
+inline bool isSpaceByte(unsigned char c) { return isBlankByte(c) || isLineEnd(c); }
 
 // --- Quote-like literals (quoteOperatorRule, percentLetters) ---------------
 

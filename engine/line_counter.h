@@ -14,10 +14,6 @@ namespace quillstat {
 // when it is left out of the figures) count as blanks.
 enum class lineClass : uint8_t { code, comment, hiddenComment };
 
-// Spaces, tabs, form feeds and vertical tabs: they leave a line blank
-// whatever they belong to.
-inline bool isBlankByte(unsigned char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
-
 // The line figures of content that arrives in chunks, with the places
 // where the class of its bytes changes. A line ends with its LF, or with a
 // CR that text mode left alone (an old Mac line end, where compilers end

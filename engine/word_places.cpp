@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
+#include "engine/byte_classes.h"
 #include "engine/byte_search.h"
 #include "engine/file_loading.h"
-#include "engine/line_counter.h"
 
 namespace quillstat {
 

@@ -35,7 +35,7 @@ struct machineHook<hook::cDirectives> {
         continue;
       }
       if (m.waiting()) return p;
-      if (step_ == step::name && matched_ == 0 && isCBlank(*p)) {
+      if (step_ == step::name && matched_ == 0 && isBlankByte(*p)) {
         m.frame.code(false);
         ++p;
       } else if (step_ == step::name && *p == static_cast<unsigned char>(kIncludeName[matched_])) {

@@ -28,7 +28,7 @@ class cDirectivesStep : public refereeHook {
     } else if (r.isSpliceAt(r.position())) {
       r.takeCode();
       r.takeCode();
-    } else if (step_ == phase::name && matched_ == 0 && isCBlank(c)) {
+    } else if (step_ == phase::name && matched_ == 0 && isBlankByte(c)) {
       r.takeCode();
     } else if (step_ == phase::name && c == static_cast<unsigned char>(kIncludeName[matched_])) {
       r.takeCode();
