@@ -84,7 +84,7 @@ windows: windows-deps
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 windows-test: windows build
-	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(WINDOWS_BUILD) && $(abspath cmake/wine-ctest.sh) --output-on-failure -j $(JOBS)
 
 # The main job on a built-in default: this project's own C++ sources (the
 # files git tracks, so that build directories stay out; without git, those
