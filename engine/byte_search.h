@@ -216,8 +216,11 @@ inline const unsigned char* findAny(const unsigned char* p, const unsigned char*
 }
 
 // Returns the first byte of [p, end) that is in Closers or for which
-// mayStartWord holds, or end. `before` is the byte just before p.
-template <class Closers>
+// mayStartWord holds, or end. `before` is the byte just before p. With
+// Seconds, a byte of Closers is passed over where the byte after it is in
+// none of them, as the '*' that begins each line of a "/* ... */" block:
+// some of them may still stop the run.
+template <class Closers, class Seconds = byteSet<>>
 inline const unsigned char* skipCommentText(const unsigned char* p, const unsigned char* end,
                                             unsigned char before) {
 #if QUILLSTAT_HAVE_SSE2
@@ -228,24 +231,25 @@ inline const unsigned char* skipCommentText(const unsigned char* p, const unsign
   // (c | 0x20) - 'a' < 26 unsigned, as a signed compare after moving 'a' to -128.
   const __m128i toSigned = _mm_set1_epi8(static_cast<char>(0x80 - 'a'));
   const __m128i letterLimit = _mm_set1_epi8(static_cast<char>(-128 + 26));
-  auto lowerAt = [&](int offset) {
-    return _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + offset)), caseBit);
-  };
   auto is = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
   // Each block also looks at the two bytes after it, so a word's first
   // three letters are always seen together.
   while (end - p >= 18) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
     const __m128i lower0 = _mm_or_si128(v, caseBit);
-    const __m128i lower1 = lowerAt(1);
-    const __m128i lower2 = lowerAt(2);
+    const __m128i lower1 = _mm_or_si128(next, caseBit);
+    const __m128i lower2 =
+        _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2)), caseBit);
     const __m128i tod = _mm_and_si128(_mm_and_si128(is(lower0, 't'), is(lower1, 'o')),
                                       is(lower2, 'd'));
     const __m128i fix = _mm_and_si128(_mm_and_si128(is(lower0, 'f'), is(lower1, 'i')),
                                       is(lower2, 'x'));
     const uint32_t letters = bitsOf(_mm_cmplt_epi8(_mm_add_epi8(lower0, toSigned), letterLimit));
     const uint32_t starts = bitsOf(_mm_or_si128(tod, fix)) & ~((letters << 1) | letterBefore);
-    const uint32_t stops = bitsOf(equalsAny(v, Closers{})) | starts;
+    __m128i closers = equalsAny(v, Closers{});
+    if constexpr (!Seconds::empty) closers = _mm_and_si128(closers, equalsAny(next, Seconds{}));
+    const uint32_t stops = bitsOf(closers) | starts;
     if (stops != 0) return p + std::countr_zero(stops);
     letterBefore = letters >> 15;
     p += 16;

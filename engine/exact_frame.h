@@ -233,13 +233,15 @@ struct exactFrame {
     for (; p < q; ++p) comment(p);
   }
 
-  // The comment text from p up to the first byte of Closers, or end.
-  template <class Closers>
+  // The comment text from p up to the first byte of Closers, or end; with
+  // Seconds, it may go on past one that no byte of Seconds follows (see
+  // skipCommentText).
+  template <class Closers, class Seconds = byteSet<>>
   const unsigned char* commentRun(const unsigned char* p, const unsigned char* end) {
     while (p < end) {
       if ((counter.todoState | counter.fixmeState) == 0) {
         // Idle detectors stay idle until a word can start.
-        const unsigned char* stop = skipCommentText<Closers>(p, end, previous(p));
+        const unsigned char* stop = skipCommentText<Closers, Seconds>(p, end, previous(p));
         counter.pendingCommentChars += stop - p;
         p = stop;
         if (p == end) break;

@@ -195,6 +195,8 @@ class exactScanner {
   template <int K>
   using blockStops = byteSetOf<blockCommentStopsOf(R.blockComments[K])>;
   template <int K>
+  using blockSeconds = byteSetOf<blockCommentSecondsOf(R, R.blockComments[K])>;
+  template <int K>
   using literalStops = byteSetOf<literalStopsOf(R, R.literals[K])>;
   template <int K>
   using delimitedStops = byteSetOf<delimitedStopsOf(R.delimited[K])>;
@@ -714,7 +716,7 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
                                                    const unsigned char* end) {
   constexpr blockCommentRule rule = R.blockComments[K];
   for (;;) {
-    p = frame.template commentRun<blockStops<K>>(p, end);
+    p = frame.template commentRun<blockStops<K>, blockSeconds<K>>(p, end);
     if (p == end) return p;
     size_t length = 0;
     if (*p == static_cast<unsigned char>(rule.closer[0])) {

@@ -264,6 +264,16 @@ constexpr byteList blockCommentStopsOf(const blockCommentRule& rule) {
   return stops;
 }
 
+// The bytes that may follow a stop of blockCommentStopsOf where it begins
+// the closer; none (any byte) where the stops are more than its first byte.
+constexpr byteList blockCommentSecondsOf(const exactRules& rules, const blockCommentRule& rule) {
+  byteList seconds;
+  if (blockCommentStopsOf(rule).count > 1 || rule.closer.size() < 2) return seconds;
+  seconds.add(static_cast<unsigned char>(rule.closer[1]));
+  if (rules.lineSplices) seconds.add('\\');
+  return seconds;
+}
+
 constexpr byteList literalStopsOf(const exactRules& rules, const literalRule& rule) {
   byteList stops;
   if (rule.closer.empty()) return stops;  // a character literal: never a mode of its own
