@@ -97,20 +97,26 @@ inline uint64_t linesOnlyOf(uint64_t ends, uint64_t quiet, int width, uint64_t* 
 
 void lineCounter::countTo(const unsigned char* to) {
   const unsigned char* p = from_;
-  if (p == to) return;
-  anyByte_ = !isLineEnd(to[-1]);
-  if (std::memchr(p, '\r', static_cast<size_t>(to - p)) != nullptr) {
-    countBlocks<true>(p, to);
-  } else {
-    countBlocks<false>(p, to);
+  const classChange* next = changes_;
+  if (p != to) {
+    anyByte_ = !isLineEnd(to[-1]);
+    if (std::memchr(p, '\r', static_cast<size_t>(to - p)) != nullptr) {
+      next = countBlocks<true>(p, to);
+    } else {
+      next = countBlocks<false>(p, to);
+    }
+    from_ = to;
   }
-  from_ = to;
+  // A change at `to` itself applies from there on.
+  for (; next != changes_ + changeCount_; ++next) class_ = next->to;
+  changeCount_ = 0;
 }
 
 template <bool WithCr>
-void lineCounter::countBlocks(const unsigned char* p, const unsigned char* to) {
-  const classChange* next = changes_.data();
-  const classChange* const last = next + changes_.size();
+const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
+                                                         const unsigned char* to) {
+  const classChange* next = changes_;
+  const classChange* const last = next + changeCount_;
   // A line is blank when all its bytes are blanks (or hidden), and has no
   // code when all are blanks, hidden or comment (see linesOnlyOf).
   uint64_t blankSoFar = blankSoFar_;
@@ -168,9 +174,7 @@ void lineCounter::countBlocks(const unsigned char* p, const unsigned char* to) {
   ends_ += tallied(counted);
   blankSoFar_ = static_cast<uint32_t>(blankSoFar);
   noCodeSoFar_ = static_cast<uint32_t>(noCodeSoFar);
-  // A change at `to` itself applies from there on.
-  for (; next != last; ++next) class_ = next->to;
-  changes_.clear();
+  return next;
 }
 
 void lineCounter::finish(fileStats* stats) {

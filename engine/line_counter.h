@@ -2,7 +2,6 @@
 #define QUILLSTAT_ENGINE_LINE_COUNTER_H_
 
 #include <cstdint>
-#include <vector>
 
 #include "engine/file_stats.h"
 
@@ -29,9 +28,9 @@ class lineCounter {
   // The bytes from p on, up to the next change, are of class k. Places
   // arrive in increasing order, at or after `from`.
   void change(const unsigned char* p, lineClass k) {
-    changes_.push_back({p, k});
+    changes_[changeCount_++] = {p, k};
     // Memory stays bounded however many comments a chunk holds.
-    if (changes_.size() == kMaxChanges) countTo(p);
+    if (changeCount_ == kMaxChanges) countTo(p);
   }
 
   // Counts the lines of the bytes from `from` up to p, which must stay
@@ -48,14 +47,17 @@ class lineCounter {
     const unsigned char* at;
     lineClass to;
   };
-  static constexpr size_t kMaxChanges = 4096;
+  // Held in place: a file's first comments cost no allocation.
+  static constexpr int kMaxChanges = 256;
 
-  // countTo() over [p, to), with or without CRs among the bytes.
+  // countTo() over [p, to), with or without CRs among the bytes; returns
+  // the first change it did not reach, which is at `to`, if any.
   template <bool WithCr>
-  void countBlocks(const unsigned char* p, const unsigned char* to);
+  const classChange* countBlocks(const unsigned char* p, const unsigned char* to);
 
   const unsigned char* from_ = nullptr;
-  std::vector<classChange> changes_;
+  classChange changes_[kMaxChanges];
+  int changeCount_ = 0;
   lineClass class_ = lineClass::code;  // of the byte at from_
   // Whether the line under way holds only blanks so far, and only bytes that
   // are no code: the carries of the counting (see countBlock).
