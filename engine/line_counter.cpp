@@ -1,10 +1,13 @@
 #include "engine/line_counter.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "engine/byte_classes.h"
 #include "engine/byte_search.h"
+
+#if QUILLSTAT_HAVE_SSE2
+#include <immintrin.h>
+#endif
 
 namespace quillstat {
 
@@ -18,60 +21,101 @@ inline uint64_t bitsBetween(int from, int to) {
   return below & ~((uint64_t{1} << from) - 1);
 }
 
-// The set bits of x: the x86-64 baseline has no popcount instruction.
-inline int64_t countOf(uint64_t x) {
-  x = x - ((x >> 1) & 0x5555555555555555u);
-  x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
-  x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
-  return static_cast<int64_t>((x * 0x0101010101010101u) >> 56);
-}
+// The blocks of kBlock bytes the counting reads: masks() gives their line
+// ends and their blanks, bit i for byte i, and counts the line ends into
+// byte lanes, which tallied() sums and which must be emptied before any can
+// pass 255. Without CRs in the content, LF alone ends lines.
+struct narrowBlocks {
+  // The set bits of x: the x86-64 baseline has no popcount instruction.
+  static int64_t countOf(uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555u);
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return static_cast<int64_t>((x * 0x0101010101010101u) >> 56);
+  }
 
 #if QUILLSTAT_HAVE_SSE2
-using lineEndTally = __m128i;  // a byte lane for each byte
+  using tally = __m128i;
 
-// The line ends and the blanks among the kBlock bytes at p: bit i for byte
-// i. The line ends are also counted into `counted`, whose lanes must be
-// emptied (tallied) before any can pass 255. Without CRs in the content,
-// LF alone ends lines.
-template <bool WithCr>
-inline void masksOf(const unsigned char* p, uint64_t* ends, uint64_t* blanks,
-                    lineEndTally* counted) {
-  using namespace byteSearchDetail;
-  uint64_t endBits = 0;
-  uint64_t blankBits = 0;
-  for (int part = 0; part < 4; ++part) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * part));
-    __m128i lineEnds = _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'));
-    if constexpr (WithCr) lineEnds = _mm_or_si128(lineEnds, _mm_cmpeq_epi8(v, _mm_set1_epi8('\r')));
-    // Bytes 9 to 13 (tab, LF, vertical tab, form feed, CR) and the space.
-    const __m128i white = _mm_or_si128(
-        _mm_cmpeq_epi8(_mm_subs_epu8(_mm_sub_epi8(v, _mm_set1_epi8(9)), _mm_set1_epi8(4)),
-                       _mm_setzero_si128()),
-        _mm_cmpeq_epi8(v, _mm_set1_epi8(' ')));
-    *counted = _mm_sub_epi8(*counted, lineEnds);  // -1 where a line ends
-    endBits |= uint64_t{bitsOf(lineEnds)} << (16 * part);
-    blankBits |= uint64_t{bitsOf(white)} << (16 * part);
+  template <bool WithCr>
+  static void masks(const unsigned char* p, uint64_t* ends, uint64_t* blanks, tally* counted) {
+    using namespace byteSearchDetail;
+    uint64_t endBits = 0;
+    uint64_t blankBits = 0;
+    for (int part = 0; part < 4; ++part) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * part));
+      __m128i lineEnds = _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'));
+      if constexpr (WithCr) lineEnds = _mm_or_si128(lineEnds, _mm_cmpeq_epi8(v, _mm_set1_epi8('\r')));
+      // Bytes 9 to 13 (tab, LF, vertical tab, form feed, CR) and the space.
+      const __m128i white = _mm_or_si128(
+          _mm_cmpeq_epi8(_mm_subs_epu8(_mm_sub_epi8(v, _mm_set1_epi8(9)), _mm_set1_epi8(4)),
+                         _mm_setzero_si128()),
+          _mm_cmpeq_epi8(v, _mm_set1_epi8(' ')));
+      *counted = _mm_sub_epi8(*counted, lineEnds);  // -1 where a line ends
+      endBits |= uint64_t{bitsOf(lineEnds)} << (16 * part);
+      blankBits |= uint64_t{bitsOf(white)} << (16 * part);
+    }
+    *ends = endBits;
+    *blanks = blankBits & ~endBits;
   }
-  *ends = endBits;
-  *blanks = blankBits & ~endBits;
-}
-inline int64_t tallied(lineEndTally counted) { return byteSearchDetail::sumOfBytes(counted); }
+  static int64_t tallied(const tally& counted) { return byteSearchDetail::sumOfBytes(counted); }
 #else
-using lineEndTally = int64_t;
+  using tally = int64_t;
 
-template <bool WithCr>
-inline void masksOf(const unsigned char* p, uint64_t* ends, uint64_t* blanks,
-                    lineEndTally* counted) {
-  *ends = 0;
-  *blanks = 0;
-  for (int i = 0; i < kBlock; ++i) {
-    const bool end = p[i] == '\n' || (WithCr && p[i] == '\r');
-    *counted += end ? 1 : 0;
-    *ends |= uint64_t{end} << i;
-    *blanks |= uint64_t{isBlankByte(p[i])} << i;
+  template <bool WithCr>
+  static void masks(const unsigned char* p, uint64_t* ends, uint64_t* blanks, tally* counted) {
+    *ends = 0;
+    *blanks = 0;
+    for (int i = 0; i < kBlock; ++i) {
+      const bool end = p[i] == '\n' || (WithCr && p[i] == '\r');
+      *counted += end ? 1 : 0;
+      *ends |= uint64_t{end} << i;
+      *blanks |= uint64_t{isBlankByte(p[i])} << i;
+    }
   }
-}
-inline int64_t tallied(lineEndTally counted) { return counted; }
+  static int64_t tallied(const tally& counted) { return counted; }
+#endif
+};
+
+#if QUILLSTAT_HAVE_SSE2
+// What a function needs to run the wide blocks.
+#define QUILLSTAT_WIDE __attribute__((target("avx2,popcnt")))
+
+// narrowBlocks in two 32-byte vectors, with a popcount instruction.
+struct wideBlocks {
+  QUILLSTAT_WIDE static int64_t countOf(uint64_t x) { return __builtin_popcountll(x); }
+
+  using tally = __m256i;
+
+  template <bool WithCr>
+  QUILLSTAT_WIDE static void masks(const unsigned char* p, uint64_t* ends, uint64_t* blanks,
+                                   tally* counted) {
+    uint64_t endBits = 0;
+    uint64_t blankBits = 0;
+    for (int part = 0; part < 2; ++part) {
+      const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32 * part));
+      __m256i lineEnds = _mm256_cmpeq_epi8(v, _mm256_set1_epi8('\n'));
+      if constexpr (WithCr) {
+        lineEnds = _mm256_or_si256(lineEnds, _mm256_cmpeq_epi8(v, _mm256_set1_epi8('\r')));
+      }
+      const __m256i white = _mm256_or_si256(
+          _mm256_cmpeq_epi8(
+              _mm256_subs_epu8(_mm256_sub_epi8(v, _mm256_set1_epi8(9)), _mm256_set1_epi8(4)),
+              _mm256_setzero_si256()),
+          _mm256_cmpeq_epi8(v, _mm256_set1_epi8(' ')));
+      *counted = _mm256_sub_epi8(*counted, lineEnds);
+      endBits |= uint64_t{static_cast<uint32_t>(_mm256_movemask_epi8(lineEnds))} << (32 * part);
+      blankBits |= uint64_t{static_cast<uint32_t>(_mm256_movemask_epi8(white))} << (32 * part);
+    }
+    *ends = endBits;
+    *blanks = blankBits & ~endBits;
+  }
+  QUILLSTAT_WIDE static int64_t tallied(const tally& counted) {
+    const __m256i sums = _mm256_sad_epu8(counted, _mm256_setzero_si256());
+    return _mm256_extract_epi64(sums, 0) + _mm256_extract_epi64(sums, 1) +
+           _mm256_extract_epi64(sums, 2) + _mm256_extract_epi64(sums, 3);
+  }
+};
 #endif
 
 // Adds a bit at each line's start to the bytes that leave a line as it is
@@ -100,10 +144,11 @@ void lineCounter::countTo(const unsigned char* to) {
   const classChange* next = changes_;
   if (p != to) {
     anyByte_ = !isLineEnd(to[-1]);
-    if (std::memchr(p, '\r', static_cast<size_t>(to - p)) != nullptr) {
-      next = countBlocks<true>(p, to);
+    const bool withCr = std::memchr(p, '\r', static_cast<size_t>(to - p)) != nullptr;
+    if (wide_) {
+      next = countWide(p, to, withCr);
     } else {
-      next = countBlocks<false>(p, to);
+      next = withCr ? countBlocks<narrowBlocks, true>(p, to) : countBlocks<narrowBlocks, false>(p, to);
     }
     from_ = to;
   }
@@ -112,48 +157,56 @@ void lineCounter::countTo(const unsigned char* to) {
   changeCount_ = 0;
 }
 
-template <bool WithCr>
+#if QUILLSTAT_HAVE_SSE2
+bool lineCounter::wideCountingAvailable() {
+  static const bool available = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
+  return available;
+}
+
+// The wide blocks' loop is compiled for AVX2 as a whole: flattened into this,
+// which stays a function of its own.
+QUILLSTAT_WIDE __attribute__((flatten, noinline)) const lineCounter::classChange*
+lineCounter::countWide(const unsigned char* p, const unsigned char* to, bool withCr) {
+  return withCr ? countBlocks<wideBlocks, true>(p, to) : countBlocks<wideBlocks, false>(p, to);
+}
+#else
+bool lineCounter::wideCountingAvailable() { return false; }
+
+const lineCounter::classChange* lineCounter::countWide(const unsigned char* p,
+                                                       const unsigned char* to, bool withCr) {
+  return withCr ? countBlocks<narrowBlocks, true>(p, to) : countBlocks<narrowBlocks, false>(p, to);
+}
+#endif
+
+template <class Blocks, bool WithCr>
 const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
                                                          const unsigned char* to) {
   const classChange* next = changes_;
   const classChange* const last = next + changeCount_;
   // A line is blank when all its bytes are blanks (or hidden), and has no
-  // code when all are blanks, hidden or comment (see linesOnlyOf).
+  // code when all are blanks, hidden or comment (see linesOnlyOf). The
+  // figures are kept in locals, which the compiler holds in registers.
   uint64_t blankSoFar = blankSoFar_;
   uint64_t noCodeSoFar = noCodeSoFar_;
-  lineEndTally counted{};
-  int blocksInLanes = 0;
-  while (p < to) {
-    const int width = static_cast<int>(std::min<ptrdiff_t>(kBlock, to - p));
-    uint64_t endBits;
-    uint64_t blankBits;
-    if (width == kBlock) {
-      masksOf<WithCr>(p, &endBits, &blankBits, &counted);
-    } else {
-      // The last bytes, padded with spaces, which change no line.
-      unsigned char padded[kBlock];
-      std::memset(padded, ' ', sizeof padded);
-      std::memcpy(padded, p, static_cast<size_t>(width));
-      masksOf<WithCr>(padded, &endBits, &blankBits, &counted);
-      blankBits &= bitsBetween(0, width);
-    }
-    if (++blocksInLanes == 63) {  // four bytes a lane per block
-      ends_ += tallied(counted);
-      counted = lineEndTally{};
-      blocksInLanes = 0;
-    }
+  lineClass now = class_;
+  int64_t ends = 0;
+  int64_t blankLines = 0;
+  int64_t noCodeLines = 0;
+  typename Blocks::tally counted{};
+  // The `width` bytes at b, their masks taken, line ends counted into `counted`.
+  auto countBlock = [&](const unsigned char* b, int width, uint64_t endBits, uint64_t blankBits) {
     // The classes of the block's bytes.
     uint64_t quiet = blankBits;   // no line is more than blank for them
     uint64_t noCode = blankBits;  // no line is a code line for them
-    if (class_ != lineClass::code || (next != last && next->at < p + width)) {
+    if (now != lineClass::code || (next != last && next->at < b + width)) {
       int start = 0;
       for (;;) {
-        const int stop = next != last && next->at < p + width ? static_cast<int>(next->at - p) : width;
+        const int stop = next != last && next->at < b + width ? static_cast<int>(next->at - b) : width;
         const uint64_t span = bitsBetween(start, stop) & ~endBits;
-        if (class_ == lineClass::hiddenComment) quiet |= span;
-        if (class_ != lineClass::code) noCode |= span;
+        if (now == lineClass::hiddenComment) quiet |= span;
+        if (now != lineClass::code) noCode |= span;
         if (stop == width) break;
-        class_ = (next++)->to;
+        now = (next++)->to;
         start = stop;
       }
     }
@@ -161,17 +214,45 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
     const uint64_t blankEnds = linesOnlyOf(endBits, quiet, width, &blankSoFar);
     if (alike) {
       // All code, from lines alike so far: the lines without code are the blank ones.
-      const int64_t blank = countOf(blankEnds);
-      blankLines_ += blank;
-      noCodeLines_ += blank;
+      const int64_t blank = Blocks::countOf(blankEnds);
+      blankLines += blank;
+      noCodeLines += blank;
       noCodeSoFar = blankSoFar;
     } else {
-      blankLines_ += countOf(blankEnds);
-      noCodeLines_ += countOf(linesOnlyOf(endBits, noCode, width, &noCodeSoFar));
+      blankLines += Blocks::countOf(blankEnds);
+      noCodeLines += Blocks::countOf(linesOnlyOf(endBits, noCode, width, &noCodeSoFar));
     }
-    p += width;
+  };
+  // Whole blocks, in groups that leave no lane of `counted` past 255 (four
+  // line ends a lane at most per block).
+  while (to - p >= kBlock) {
+    const ptrdiff_t blocks = (to - p) / kBlock < 63 ? (to - p) / kBlock : 63;
+    const unsigned char* const groupEnd = p + kBlock * blocks;
+    for (; p < groupEnd; p += kBlock) {
+      uint64_t endBits;
+      uint64_t blankBits;
+      Blocks::template masks<WithCr>(p, &endBits, &blankBits, &counted);
+      countBlock(p, kBlock, endBits, blankBits);
+    }
+    ends += Blocks::tallied(counted);
+    counted = typename Blocks::tally{};
   }
-  ends_ += tallied(counted);
+  if (p < to) {
+    // The last bytes, padded with spaces, which change no line.
+    const int width = static_cast<int>(to - p);
+    unsigned char padded[kBlock];
+    std::memset(padded, ' ', sizeof padded);
+    std::memcpy(padded, p, static_cast<size_t>(width));
+    uint64_t endBits;
+    uint64_t blankBits;
+    Blocks::template masks<WithCr>(padded, &endBits, &blankBits, &counted);
+    countBlock(p, width, endBits, blankBits & bitsBetween(0, width));
+    ends += Blocks::tallied(counted);
+  }
+  class_ = now;
+  ends_ += ends;
+  blankLines_ += blankLines;
+  noCodeLines_ += noCodeLines;
   blankSoFar_ = static_cast<uint32_t>(blankSoFar);
   noCodeSoFar_ = static_cast<uint32_t>(noCodeSoFar);
   return next;

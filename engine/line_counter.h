@@ -21,6 +21,13 @@ enum class lineClass : uint8_t { code, comment, hiddenComment };
 // of bytes once its changes are known, not byte by byte.
 class lineCounter {
  public:
+  // `wide`: count 32 bytes a step, with AVX2, which must then be there
+  // (wideCountingAvailable); by default, wherever it is.
+  explicit lineCounter(bool wide = wideCountingAvailable()) : wide_(wide) {}
+
+  // Whether the processor runs AVX2 and this build can use it.
+  static bool wideCountingAvailable();
+
   // The bytes from `from` on are to be counted; the class of the first is
   // the class that the last change set (code at the start).
   void begin(const unsigned char* from) { from_ = from; }
@@ -50,11 +57,14 @@ class lineCounter {
   // Held in place: a file's first comments cost no allocation.
   static constexpr int kMaxChanges = 256;
 
-  // countTo() over [p, to), with or without CRs among the bytes; returns
-  // the first change it did not reach, which is at `to`, if any.
-  template <bool WithCr>
+  // countTo() over [p, to), with or without CRs among the bytes, a block of
+  // Blocks (line_counter.cpp) at a time; returns the first change it did not
+  // reach, which is at `to`, if any.
+  template <class Blocks, bool WithCr>
   const classChange* countBlocks(const unsigned char* p, const unsigned char* to);
+  const classChange* countWide(const unsigned char* p, const unsigned char* to, bool withCr);
 
+  bool wide_;
   const unsigned char* from_ = nullptr;
   classChange changes_[kMaxChanges];
   int changeCount_ = 0;

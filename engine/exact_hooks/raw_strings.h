@@ -18,7 +18,9 @@ struct machineHook<hook::rawStrings> {
   template <class M>
   const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
                             const unsigned char*) {
-    if (!isRawPrefix(m.runBefore(p))) return nullptr;  // an ordinary string
+    // An ordinary string. Every raw prefix ends in R, which tells most at
+    // once, without walking back over the run.
+    if (m.frame.previous(p) != 'R' || !isRawPrefix(m.runBefore(p))) return nullptr;
     m.frame.literal(p, q);
     length_ = 0;
     step_ = step::delimiter;

@@ -1,0 +1,82 @@
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/line_counter.h"
+
+namespace quillstat {
+namespace {
+
+// The line figures of `text`, whose bytes have the classes `classes`, worked
+// out a line at a time: CR and LF end lines; tab, vertical tab, form feed
+// and space are blanks; a hidden comment's bytes count as blanks.
+fileStats figuresByLine(const std::string& text, const std::vector<lineClass>& classes) {
+  fileStats s;
+  bool any = false, code = false, comment = false;
+  auto close = [&] {
+    ++s.lines;
+    ++(code ? s.codeLines : comment ? s.commentLines : s.blankLines);
+    any = code = comment = false;
+  };
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\n' || c == '\r') {
+      close();
+      continue;
+    }
+    any = true;
+    if (c == '\t' || c == '\v' || c == '\f' || c == ' ') continue;
+    code |= classes[i] == lineClass::code;
+    comment |= classes[i] == lineClass::comment;
+  }
+  if (any) close();
+  return s;
+}
+
+// Random content in runs of one class, counted with the class changes told
+// as the machine tells them, and counted up to random places on the way;
+// long runs cross the 64-byte blocks, short ones fill the held changes.
+TEST(LineCounter, CountsAsLineByLineInBothWidths) {
+  std::vector<bool> widths = {false};
+  if (lineCounter::wideCountingAvailable()) widths.push_back(true);
+  const std::string alphabet = "  \t\n\n\r\v\fab/*\x85";
+  std::mt19937 random(7);
+  auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+  for (int round = 0; round < 3000; ++round) {
+    const int size = below(round % 10 == 0 ? 9000 : 300);
+    const int longestRun = below(2) == 0 ? 3 : 200;
+    std::string text;
+    std::vector<lineClass> classes;
+    while (static_cast<int>(text.size()) < size) {
+      const auto k = static_cast<lineClass>(below(3));
+      for (int n = 1 + below(longestRun); n > 0; --n) {
+        text += alphabet[static_cast<size_t>(below(static_cast<int>(alphabet.size())))];
+        classes.push_back(k);
+      }
+    }
+    const auto* data = reinterpret_cast<const unsigned char*>(text.data());
+    const fileStats expected = figuresByLine(text, classes);
+    for (bool wide : widths) {
+      lineCounter lines(wide);
+      lines.begin(data);
+      lineClass now = lineClass::code;
+      for (size_t i = 0; i < text.size(); ++i) {
+        if (classes[i] != now) lines.change(data + i, now = classes[i]);
+        if (below(50) == 0) lines.countTo(data + i);
+      }
+      lines.countTo(data + text.size());
+      fileStats got;
+      lines.finish(&got);
+      const std::string where = "round " + std::to_string(round) + (wide ? ", wide" : "");
+      EXPECT_EQ(got.lines, expected.lines) << where;
+      EXPECT_EQ(got.blankLines, expected.blankLines) << where;
+      EXPECT_EQ(got.commentLines, expected.commentLines) << where;
+      EXPECT_EQ(got.codeLines, expected.codeLines) << where;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quillstat
