@@ -24,7 +24,7 @@ inline uint64_t bitsBetween(int from, int to) {
 // The blocks of kBlock bytes the counting reads: masks() gives their line
 // ends and their blanks, bit i for byte i, and counts the line ends into
 // byte lanes, which tallied() sums and which must be emptied before any can
-// pass 255. Without CRs in the content, LF alone ends lines.
+// pass 255.
 struct narrowBlocks {
   // The set bits of x: the x86-64 baseline has no popcount instruction.
   static int64_t countOf(uint64_t x) {
@@ -37,15 +37,14 @@ struct narrowBlocks {
 #if QUILLSTAT_HAVE_SSE2
   using tally = __m128i;
 
-  template <bool WithCr>
   static void masks(const unsigned char* p, uint64_t* ends, uint64_t* blanks, tally* counted) {
     using namespace byteSearchDetail;
     uint64_t endBits = 0;
     uint64_t blankBits = 0;
     for (int part = 0; part < 4; ++part) {
       const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * part));
-      __m128i lineEnds = _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'));
-      if constexpr (WithCr) lineEnds = _mm_or_si128(lineEnds, _mm_cmpeq_epi8(v, _mm_set1_epi8('\r')));
+      const __m128i lineEnds =
+          _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\r')));
       // Bytes 9 to 13 (tab, LF, vertical tab, form feed, CR) and the space.
       const __m128i white = _mm_or_si128(
           _mm_cmpeq_epi8(_mm_subs_epu8(_mm_sub_epi8(v, _mm_set1_epi8(9)), _mm_set1_epi8(4)),
@@ -62,12 +61,11 @@ struct narrowBlocks {
 #else
   using tally = int64_t;
 
-  template <bool WithCr>
   static void masks(const unsigned char* p, uint64_t* ends, uint64_t* blanks, tally* counted) {
     *ends = 0;
     *blanks = 0;
     for (int i = 0; i < kBlock; ++i) {
-      const bool end = p[i] == '\n' || (WithCr && p[i] == '\r');
+      const bool end = isLineEnd(p[i]);
       *counted += end ? 1 : 0;
       *ends |= uint64_t{end} << i;
       *blanks |= uint64_t{isBlankByte(p[i])} << i;
@@ -87,17 +85,14 @@ struct wideBlocks {
 
   using tally = __m256i;
 
-  template <bool WithCr>
   QUILLSTAT_WIDE static void masks(const unsigned char* p, uint64_t* ends, uint64_t* blanks,
                                    tally* counted) {
     uint64_t endBits = 0;
     uint64_t blankBits = 0;
     for (int part = 0; part < 2; ++part) {
       const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32 * part));
-      __m256i lineEnds = _mm256_cmpeq_epi8(v, _mm256_set1_epi8('\n'));
-      if constexpr (WithCr) {
-        lineEnds = _mm256_or_si256(lineEnds, _mm256_cmpeq_epi8(v, _mm256_set1_epi8('\r')));
-      }
+      const __m256i lineEnds = _mm256_or_si256(_mm256_cmpeq_epi8(v, _mm256_set1_epi8('\n')),
+                                               _mm256_cmpeq_epi8(v, _mm256_set1_epi8('\r')));
       const __m256i white = _mm256_or_si256(
           _mm256_cmpeq_epi8(
               _mm256_subs_epu8(_mm256_sub_epi8(v, _mm256_set1_epi8(9)), _mm256_set1_epi8(4)),
@@ -144,12 +139,7 @@ void lineCounter::countTo(const unsigned char* to) {
   const classChange* next = changes_;
   if (p != to) {
     anyByte_ = !isLineEnd(to[-1]);
-    const bool withCr = std::memchr(p, '\r', static_cast<size_t>(to - p)) != nullptr;
-    if (wide_) {
-      next = countWide(p, to, withCr);
-    } else {
-      next = withCr ? countBlocks<narrowBlocks, true>(p, to) : countBlocks<narrowBlocks, false>(p, to);
-    }
+    next = wide_ ? countWide(p, to) : countBlocks<narrowBlocks>(p, to);
     from_ = to;
   }
   // A change at `to` itself applies from there on.
@@ -166,19 +156,19 @@ bool lineCounter::wideCountingAvailable() {
 // The wide blocks' loop is compiled for AVX2 as a whole: flattened into this,
 // which stays a function of its own.
 QUILLSTAT_WIDE __attribute__((flatten, noinline)) const lineCounter::classChange*
-lineCounter::countWide(const unsigned char* p, const unsigned char* to, bool withCr) {
-  return withCr ? countBlocks<wideBlocks, true>(p, to) : countBlocks<wideBlocks, false>(p, to);
+lineCounter::countWide(const unsigned char* p, const unsigned char* to) {
+  return countBlocks<wideBlocks>(p, to);
 }
 #else
 bool lineCounter::wideCountingAvailable() { return false; }
 
 const lineCounter::classChange* lineCounter::countWide(const unsigned char* p,
-                                                       const unsigned char* to, bool withCr) {
-  return withCr ? countBlocks<narrowBlocks, true>(p, to) : countBlocks<narrowBlocks, false>(p, to);
+                                                       const unsigned char* to) {
+  return countBlocks<narrowBlocks>(p, to);
 }
 #endif
 
-template <class Blocks, bool WithCr>
+template <class Blocks>
 const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
                                                          const unsigned char* to) {
   const classChange* next = changes_;
@@ -231,7 +221,7 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
     for (; p < groupEnd; p += kBlock) {
       uint64_t endBits;
       uint64_t blankBits;
-      Blocks::template masks<WithCr>(p, &endBits, &blankBits, &counted);
+      Blocks::masks(p, &endBits, &blankBits, &counted);
       countBlock(p, kBlock, endBits, blankBits);
     }
     ends += Blocks::tallied(counted);
@@ -245,7 +235,7 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
     std::memcpy(padded, p, static_cast<size_t>(width));
     uint64_t endBits;
     uint64_t blankBits;
-    Blocks::template masks<WithCr>(padded, &endBits, &blankBits, &counted);
+    Blocks::masks(padded, &endBits, &blankBits, &counted);
     countBlock(p, width, endBits, blankBits & bitsBetween(0, width));
     ends += Blocks::tallied(counted);
   }

@@ -57,12 +57,11 @@ class lineCounter {
   // Held in place: a file's first comments cost no allocation.
   static constexpr int kMaxChanges = 256;
 
-  // countTo() over [p, to), with or without CRs among the bytes, a block of
-  // Blocks (line_counter.cpp) at a time; returns the first change it did not
-  // reach, which is at `to`, if any.
-  template <class Blocks, bool WithCr>
+  // countTo() over [p, to), a block of Blocks (line_counter.cpp) at a time;
+  // returns the first change it did not reach, which is at `to`, if any.
+  template <class Blocks>
   const classChange* countBlocks(const unsigned char* p, const unsigned char* to);
-  const classChange* countWide(const unsigned char* p, const unsigned char* to, bool withCr);
+  const classChange* countWide(const unsigned char* p, const unsigned char* to);
 
   bool wide_;
   const unsigned char* from_ = nullptr;
