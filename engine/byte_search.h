@@ -74,9 +74,16 @@ inline int64_t sumOfBytes(__m128i v) {
 
 }  // namespace byteSearchDetail
 
+// No byte of Stops that a skip may pass over (see skipPlainCode).
+struct noStopPairs {
+  static constexpr bool empty = true;
+};
+
 // Returns the first byte of [p, end) that is in Stops, or end, and adds to
-// *marks the number of bytes in Marks before it.
-template <class Stops, class Marks>
+// *marks the number of bytes in Marks before it. With Pairs, the vector path
+// may pass over a byte of Stops that the byte after it shows to open
+// nothing (declined() in exact_tokens.h); the run then stops at the next.
+template <class Stops, class Marks, class Pairs = noStopPairs>
 inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned char* end,
                                           int64_t* marks) {
   int64_t count = 0;  // kept local: *marks may alias what the loop reads
@@ -86,9 +93,15 @@ inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned
   // into `count` before it can overflow.
   __m128i lanes = _mm_setzero_si128();
   int blocksInLanes = 0;
-  while (end - p >= 16) {
+  // With Pairs, a block is read with the byte after it.
+  while (end - p >= (Pairs::empty ? 16 : 17)) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const uint32_t stops = bitsOf(equalsAny(v, Stops{}));
+    __m128i hits = equalsAny(v, Stops{});
+    if constexpr (!Pairs::empty) {
+      const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
+      hits = _mm_andnot_si128(declined(v, next, Pairs{}), hits);
+    }
+    const uint32_t stops = bitsOf(hits);
     const __m128i found = equalsAny(v, Marks{});
     if (stops != 0) {
       // Only the marks below the first stop belong to this run.

@@ -173,11 +173,12 @@ struct exactFrame {
   }
 
 
-  // The run of plain code from p up to the first byte of Stops, with the
-  // bytes of Marks counted as statement marks. Returns that byte, or end.
-  template <class Stops, class Marks>
+  // The run of plain code from p up to the first byte of Stops (see
+  // skipPlainCode for Pairs), with the bytes of Marks counted as statement
+  // marks. Returns that byte, or end.
+  template <class Stops, class Marks, class Pairs = noStopPairs>
   const unsigned char* codeRun(const unsigned char* p, const unsigned char* end) {
-    const unsigned char* stop = skipPlainCode<Stops, Marks>(p, end, &counter.countCodeLine);
+    const unsigned char* stop = skipPlainCode<Stops, Marks, Pairs>(p, end, &counter.countCodeLine);
     if (stop != p) {
       // One flush after the run counts what one per byte would.
       counter.pendingCodeChars += stop - p;

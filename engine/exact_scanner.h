@@ -190,6 +190,7 @@ class exactScanner {
   using watchedCodeStops = byteSetOf<lineEndsAdded(codeStopsOf(R))>;
   using watchedNestedCodeStops = byteSetOf<lineEndsAdded(nestedCodeStopsOf(R))>;
   using marks = byteSetOf<marksOf(R)>;
+  static constexpr bytePairs kStopPairs = stopPairsOf(R);
   using separators = byteSetOf<separatorsOf(R)>;
   using lineStops = byteSetOf<lineCommentStopsOf(R)>;
   template <int K>
@@ -508,7 +509,9 @@ const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigne
       p = frame.template placedCodeRun<stops, tokenStartStops, lineStartStops, marks,
                                        longestTokenWordOf(R)>(p, end);
     } else {
-      p = frame.template codeRun<stops, marks>(p, end);
+      // Other stops than the tokens' come with nesting and watching.
+      using pairs = std::conditional_t<Nested || Watched, noStopPairs, pairSetOf<kStopPairs>>;
+      p = frame.template codeRun<stops, marks, pairs>(p, end);
     }
     if (p == end) return p;
     if constexpr (Nested) {

@@ -51,6 +51,19 @@ struct byteSetOf {
   static constexpr bool empty = L.count == 0;
 };
 
+// Stop bytes each with the bytes that may follow it where it opens
+// something: the run need not stop at it before any other.
+struct bytePairs {
+  unsigned char firsts[8] = {};
+  byteList seconds[8] = {};
+  int count = 0;
+};
+
+template <bytePairs P>
+struct pairSetOf {
+  static constexpr bool empty = P.count == 0;
+};
+
 #if QUILLSTAT_HAVE_SSE2
 template <byteList L>
 inline __m128i equalsAny(__m128i v, byteSetOf<L>) {
@@ -60,6 +73,20 @@ inline __m128i equalsAny(__m128i v, byteSetOf<L>) {
      ...);
   }(std::make_index_sequence<L.count>{});
   return hits;
+}
+
+// 0xFF in each byte of v that is a first of P not followed, in `next` (the
+// bytes one place on), by one of its seconds.
+template <bytePairs P>
+inline __m128i declined(__m128i v, __m128i next, pairSetOf<P>) {
+  __m128i found = _mm_setzero_si128();
+  [&]<size_t... I>(std::index_sequence<I...>) {
+    ((found = _mm_or_si128(
+          found, _mm_andnot_si128(equalsAny(next, byteSetOf<P.seconds[I]>{}),
+                                  _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(P.firsts[I])))))),
+     ...);
+  }(std::make_index_sequence<P.count>{});
+  return found;
 }
 #endif
 
@@ -234,6 +261,33 @@ constexpr byteList codeStopsOf(const exactRules& rules) {
     }
   }
   return stops;
+}
+
+// The code stops whose tokens all have a second byte that must follow
+// (tryToken asks for it first), with those bytes: a splice's '\\' too.
+// Only opening brackets and '<' are taken: they stand everywhere in code, where
+// a stop at each would cost more than the look at the byte after each block
+// (a stop such as C's '/' is rare outside its tokens).
+constexpr bytePairs stopPairsOf(const exactRules& rules) {
+  constexpr std::string_view kCommonInCode = "([{<";
+  bytePairs pairs;
+  const codeTokenList tokens = codeTokensOf(rules);
+  for (unsigned char c : codeStopsOf(rules)) {
+    if (kCommonInCode.find(static_cast<char>(c)) == std::string_view::npos) continue;
+    byteList seconds;
+    bool paired = true;
+    for (int i = 0; i < tokens.count; ++i) {
+      const codeToken& t = tokens.items[i];
+      if (!firstBytesOf(t).contains(c)) continue;
+      paired = paired && !t.keyword && t.text.size() >= 2;
+      if (paired) seconds.add(static_cast<unsigned char>(t.text[1]));
+    }
+    if (!paired || pairs.count == 8) continue;
+    if (rules.lineSplices) seconds.add('\\');
+    pairs.firsts[pairs.count] = c;
+    pairs.seconds[pairs.count++] = seconds;
+  }
+  return pairs;
 }
 
 constexpr byteList marksOf(const exactRules& rules) {
