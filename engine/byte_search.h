@@ -65,6 +65,13 @@ inline __m128i equalsAny(__m128i v, byteSet<Bytes...>) {
 
 inline uint32_t bitsOf(__m128i v) { return static_cast<uint32_t>(_mm_movemask_epi8(v)); }
 
+// 0xFF in the first n bytes (n <= 16), 0 in the others.
+inline __m128i firstBytes(int n) {
+  static constexpr unsigned char kOnesThenZeros[32] = {
+      0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(kOnesThenZeros + 16 - n));
+}
+
 // The sum of the 16 unsigned bytes of v.
 inline int64_t sumOfBytes(__m128i v) {
   const __m128i sums = _mm_sad_epu8(v, _mm_setzero_si128());
@@ -105,9 +112,10 @@ inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned
     const __m128i found = equalsAny(v, Marks{});
     if (stops != 0) {
       // Only the marks below the first stop belong to this run.
-      count += countBits(bitsOf(found) & ((stops & (0u - stops)) - 1));
+      const int stop = std::countr_zero(stops);
+      lanes = _mm_sub_epi8(lanes, _mm_and_si128(found, firstBytes(stop)));
       *marks += count + sumOfBytes(lanes);
-      return p + std::countr_zero(stops);
+      return p + stop;
     }
     lanes = _mm_sub_epi8(lanes, found);  // found is -1 where a mark is
     if (++blocksInLanes == 255) {
