@@ -88,8 +88,9 @@ struct noStopPairs {
 
 // Returns the first byte of [p, end) that is in Stops, or end, and adds to
 // *marks the number of bytes in Marks before it. With Pairs, the vector path
-// may pass over a byte of Stops that the byte after it shows to open
-// nothing (declined() in exact_tokens.h); the run then stops at the next.
+// passes over a byte of Stops that the byte after it shows to open nothing
+// (declined() in exact_tokens.h); the last bytes, taken one at a time, stop
+// at every byte of Stops.
 template <class Stops, class Marks, class Pairs = noStopPairs>
 inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned char* end,
                                           int64_t* marks) {
@@ -238,9 +239,9 @@ inline const unsigned char* findAny(const unsigned char* p, const unsigned char*
 
 // Returns the first byte of [p, end) that is in Closers or for which
 // mayStartWord holds, or end. `before` is the byte just before p. With
-// Seconds, a byte of Closers is passed over where the byte after it is in
-// none of them, as the '*' that begins each line of a "/* ... */" block:
-// some of them may still stop the run.
+// Seconds, the vector path passes over a byte of Closers that no byte of
+// Seconds follows, as the '*' that begins each line of a "/* ... */" block;
+// the last bytes, taken one at a time, stop at every byte of Closers.
 template <class Closers, class Seconds = byteSet<>>
 inline const unsigned char* skipCommentText(const unsigned char* p, const unsigned char* end,
                                             unsigned char before) {

@@ -54,8 +54,8 @@ struct byteSetOf {
 // Stop bytes each with the bytes that may follow it where it opens
 // something: the run need not stop at it before any other.
 struct bytePairs {
-  unsigned char firsts[8] = {};
-  byteList seconds[8] = {};
+  unsigned char firsts[4] = {};
+  byteList seconds[4] = {};
   int count = 0;
 };
 
@@ -265,9 +265,10 @@ constexpr byteList codeStopsOf(const exactRules& rules) {
 
 // The code stops whose tokens all have a second byte that must follow
 // (tryToken asks for it first), with those bytes: a splice's '\\' too.
-// Only opening brackets and '<' are taken: they stand everywhere in code, where
-// a stop at each would cost more than the look at the byte after each block
-// (a stop such as C's '/' is rare outside its tokens).
+// Only opening brackets and '<' are taken (bytePairs holds four): they
+// stand everywhere in code, where a stop at each costs more than the look
+// at the byte after each block; a stop such as C's '/' is rare outside its
+// tokens, and the look would cost more than it saves.
 constexpr bytePairs stopPairsOf(const exactRules& rules) {
   constexpr std::string_view kCommonInCode = "([{<";
   bytePairs pairs;
@@ -282,7 +283,7 @@ constexpr bytePairs stopPairsOf(const exactRules& rules) {
       paired = paired && !t.keyword && t.text.size() >= 2;
       if (paired) seconds.add(static_cast<unsigned char>(t.text[1]));
     }
-    if (!paired || pairs.count == 8) continue;
+    if (!paired) continue;
     if (rules.lineSplices) seconds.add('\\');
     pairs.firsts[pairs.count] = c;
     pairs.seconds[pairs.count++] = seconds;
