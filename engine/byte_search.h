@@ -46,12 +46,12 @@ inline bool mayStartWord(const unsigned char* p, const unsigned char* end, unsig
 
 namespace byteSearchDetail {
 
-inline int countBits(uint32_t x) {
+inline int countBits(uint64_t x) {
   // No popcnt instruction in the x86-64 baseline; this is what it would do.
-  x = x - ((x >> 1) & 0x55555555u);
-  x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
-  x = (x + (x >> 4)) & 0x0F0F0F0Fu;
-  return static_cast<int>((x * 0x01010101u) >> 24);
+  x = x - ((x >> 1) & 0x5555555555555555u);
+  x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+  x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+  return static_cast<int>((x * 0x0101010101010101u) >> 56);
 }
 
 #if QUILLSTAT_HAVE_SSE2

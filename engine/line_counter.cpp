@@ -26,13 +26,7 @@ inline uint64_t bitsBetween(int from, int to) {
 // byte lanes, which tallied() sums and which must be emptied before any can
 // pass 255.
 struct narrowBlocks {
-  // The set bits of x: the x86-64 baseline has no popcount instruction.
-  static int64_t countOf(uint64_t x) {
-    x = x - ((x >> 1) & 0x5555555555555555u);
-    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
-    return static_cast<int64_t>((x * 0x0101010101010101u) >> 56);
-  }
+  static int64_t countOf(uint64_t x) { return byteSearchDetail::countBits(x); }
 
 #if QUILLSTAT_HAVE_SSE2
   using tally = __m128i;
