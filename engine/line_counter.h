@@ -61,6 +61,7 @@ class lineCounter {
   // returns the first change it did not reach, which is at `to`, if any.
   template <class Blocks>
   const classChange* countBlocks(const unsigned char* p, const unsigned char* to);
+  // countBlocks with the wide blocks, compiled for AVX2.
   const classChange* countWide(const unsigned char* p, const unsigned char* to);
 
   bool wide_;
@@ -69,7 +70,7 @@ class lineCounter {
   int changeCount_ = 0;
   lineClass class_ = lineClass::code;  // of the byte at from_
   // Whether the line under way holds only blanks so far, and only bytes that
-  // are no code: the carries of the counting (see countBlock).
+  // are no code: the carries of the counting (see linesOnlyOf).
   uint32_t blankSoFar_ = 1;
   uint32_t noCodeSoFar_ = 1;
   bool anyByte_ = false;  // the line under way holds a byte

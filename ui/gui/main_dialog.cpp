@@ -214,7 +214,7 @@ void mainDialog::chooseLanguage(int index) {
   exactCheck_->setToolTip(
       detected ? QStringLiteral("При автоопределении разбор всегда точный") : QString());
   maskEdit_->setText(QString::fromUtf8(defaultMasksOf(rules)));
-  // Without masks, Автоопределение takes the names of every language it knows.
+  // Without masks, Автоопределение takes every file and names its language by its name.
   maskEdit_->setPlaceholderText(
       detected ? QStringLiteral("все файлы; язык каждого - по его имени") : QString());
 }
