@@ -82,8 +82,8 @@ struct literalRule {
                                    // Perl's and Ruby's $", Ruby's ?"
   // In an interpolation, this byte with no bracket of the interpolation's
   // kind open ends the code: what follows is the literal's text again, a
-  // format spec, where interpolations may open: Python's f"{x:#x}".
-  char formatSpec = 0;
+  // format part, where interpolations may open: Python's f"{x:#x}".
+  char formatStart = 0;
 };
 
 // What stands between a delimited literal's opener and its text (below), when

@@ -278,12 +278,12 @@ class exactScanner {
   bool prefixStands(const unsigned char* p, std::string_view words) {
     return isTokenByte(frame.previous(p)) && runIsOneOf(runBefore(p), words);
   }
-  // Whether p holds the innermost interpolation's format spec byte, with no
+  // Whether p starts the innermost interpolation's format part, with no
   // bracket of its kind open.
-  bool formatSpecAt(const unsigned char* p) const {
+  bool formatStartAt(const unsigned char* p) const {
     const nesting& inner = nestings_.back();
-    const char spec = R.literals[inner.rule].formatSpec;
-    return spec != 0 && *p == static_cast<unsigned char>(spec) && inner.depth == 0;
+    const char format = R.literals[inner.rule].formatStart;
+    return format != 0 && *p == static_cast<unsigned char>(format) && inner.depth == 0;
   }
 
   // The rule-indexed modes, dispatched on rule_, and the hooks, on hook_.
@@ -515,7 +515,7 @@ const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigne
     }
     if (p == end) return p;
     if constexpr (Nested) {
-      if (formatSpecAt(p)) {  // before any token: Python's f"{x:#x}"
+      if (formatStartAt(p)) {  // before any token: Python's f"{x:#x}"
         p = bracket(p);
         return p;
       }
@@ -555,12 +555,12 @@ template <const exactRules& R>
 const unsigned char* exactScanner<R>::bracket(const unsigned char* p) {
   nesting& inner = nestings_.back();
   const std::string_view opener = R.literals[inner.rule].interpolation;
-  const char spec = R.literals[inner.rule].formatSpec;
+  const char format = R.literals[inner.rule].formatStart;
   if (*p == static_cast<unsigned char>(opener.back())) {
     ++inner.depth;
-  } else if (*p == closingBracketOf(opener) || (spec != 0 && *p == static_cast<unsigned char>(spec))) {
+  } else if (*p == closingBracketOf(opener) || (format != 0 && *p == static_cast<unsigned char>(format))) {
     if (inner.depth == 0) {
-      // The interpolation ends; its bracket, or the format spec, belongs to
+      // The interpolation ends; its bracket, or the format part, belongs to
       // the literal.
       frame.literal(p, p + 1);
       enterLiteral(inner.rule);

@@ -373,7 +373,7 @@ constexpr byteList nestedCodeStopsOf(const exactRules& rules) {
     if (r.interpolation.empty()) continue;
     stops.add(static_cast<unsigned char>(r.interpolation.back()));
     stops.add(closingBracketOf(r.interpolation));
-    if (r.formatSpec != 0) stops.add(static_cast<unsigned char>(r.formatSpec));
+    if (r.formatStart != 0) stops.add(static_cast<unsigned char>(r.formatStart));
   }
   return stops;
 }

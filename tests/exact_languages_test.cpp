@@ -630,7 +630,7 @@ TEST(ExactLanguages, Python) {
       {"# c\nr'''d'''\n", "size=13 chars=10 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       // A comment may stand between; a blank line inside is blank; no final line end.
       {"def f():  # c\n\n    \"\"\"a\n\n    b\"\"\"", "size=33 chars=17 code=16 comments=2 marks=1 todo=0 fixme=0 | lines=5 blank=2 comment=2 code=1"},
-      // f-strings: strings inside interpolations, a format spec, doubled braces.
+      // f-strings: strings inside interpolations, a format part, doubled braces.
       {"x = f\"{d['#']:#x} {{#}}\"  # c", "size=29 chars=3 code=26 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"f\"{'\"'}\" # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"xf\"{'\"'}\" # c", "size=13 chars=0 code=13 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},

@@ -140,10 +140,10 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
     for (const std::string& word : prefixWords(r.prefix)) {
       pieces.push_back(word + std::string(r.opener) + "a\\" + std::string(r.closer));
     }
-    // Its interpolation, format spec, and a character's escape.
+    // Its interpolation, format part, and a character's escape.
     add(r.interpolation);
     if (!r.interpolation.empty()) pieces.push_back(std::string(1, closingBracketOf(r.interpolation)));
-    if (r.formatSpec != 0) pieces.push_back(std::string(1, r.formatSpec));
+    if (r.formatStart != 0) pieces.push_back(std::string(1, r.formatStart));
     if (!r.opener.empty() && r.closer.empty()) pieces.push_back(std::string(r.opener) + "\\");
   }
   for (std::string_view text : rules.plainTokens) add(text);
