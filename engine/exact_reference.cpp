@@ -351,8 +351,7 @@ void exactReferee::stepAt() {
 void exactReferee::codeAt(unsigned char c) {
   // A format part's first byte ends its interpolation before any token opens.
   if (!nestings_.empty() && nestings_.back().depth == 0 &&
-      rules_.literals[nestings_.back().rule].formatStart != 0 &&
-      c == static_cast<unsigned char>(rules_.literals[nestings_.back().rule].formatStart)) {
+      rules_.literals[nestings_.back().rule].startsFormat(c)) {
     bracketAt(c);
     return;
   }
@@ -382,8 +381,7 @@ bool exactReferee::bracketAt(unsigned char c) {
   const std::string_view interpolation = rules_.literals[inner.rule].interpolation;
   const unsigned char opening = static_cast<unsigned char>(interpolation.back());
   const unsigned char closing = opening == '(' ? ')' : opening == '[' ? ']' : '}';
-  const char format = rules_.literals[inner.rule].formatStart;
-  if ((c == closing || (format != 0 && c == static_cast<unsigned char>(format))) && inner.depth == 0) {
+  if ((c == closing || rules_.literals[inner.rule].startsFormat(c)) && inner.depth == 0) {
     takeLiteral(1);
     enterLiteral(inner.rule);
     nestings_.pop_back();

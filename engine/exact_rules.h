@@ -84,6 +84,10 @@ struct literalRule {
   // kind open ends the code: what follows is the literal's text again, a
   // format part, where interpolations may open: Python's f"{x:#x}".
   char formatStart = 0;
+
+  bool startsFormat(unsigned char c) const {
+    return formatStart != 0 && c == static_cast<unsigned char>(formatStart);
+  }
 };
 
 // What stands between a delimited literal's opener and its text (below), when

@@ -282,8 +282,7 @@ class exactScanner {
   // bracket of its kind open.
   bool formatStartAt(const unsigned char* p) const {
     const nesting& inner = nestings_.back();
-    const char format = R.literals[inner.rule].formatStart;
-    return format != 0 && *p == static_cast<unsigned char>(format) && inner.depth == 0;
+    return R.literals[inner.rule].startsFormat(*p) && inner.depth == 0;
   }
 
   // The rule-indexed modes, dispatched on rule_, and the hooks, on hook_.
@@ -555,10 +554,9 @@ template <const exactRules& R>
 const unsigned char* exactScanner<R>::bracket(const unsigned char* p) {
   nesting& inner = nestings_.back();
   const std::string_view opener = R.literals[inner.rule].interpolation;
-  const char format = R.literals[inner.rule].formatStart;
   if (*p == static_cast<unsigned char>(opener.back())) {
     ++inner.depth;
-  } else if (*p == closingBracketOf(opener) || (format != 0 && *p == static_cast<unsigned char>(format))) {
+  } else if (*p == closingBracketOf(opener) || R.literals[inner.rule].startsFormat(*p)) {
     if (inner.depth == 0) {
       // The interpolation ends; its bracket, or the format part, belongs to
       // the literal.
