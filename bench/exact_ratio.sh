@@ -12,6 +12,10 @@ cd "$(dirname "$0")/.."
 quillstat=$(realpath "${1:-build/ui/quillstat}")
 tree=${2:-${QUILLSTAT_BENCH_CACHE:-$HOME/.cache/quillstat-bench}/linux-source-6.1}
 pairs=${3:-21}
+if [ ! -x /usr/bin/time ]; then
+  echo "exact_ratio.sh: needs /usr/bin/time (the Debian package time)" >&2
+  exit 2
+fi
 if [ ! -d "$tree" ]; then
   echo "exact_ratio.sh: no tree at $tree (bench/compare.sh unpacks the Linux tree there)" >&2
   exit 2
