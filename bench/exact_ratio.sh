@@ -40,7 +40,7 @@ def show(name, classic, exact):
     ratios = [x / c for c, x in zip(classic, exact)]
     print(f"{name}: classic {statistics.median(classic):.2f} s, -x {statistics.median(exact):.2f} s, "
           f"ratio {statistics.median(ratios):.3f} (pairs from {min(ratios):.2f} to {max(ratios):.2f})")
-print(f"{len(pairs)} pairs on '"$tree"'")
+print(f"{len(pairs)} pairs on {sys.argv[1]}")
 show("CPU ", [p[0] + p[1] for p in pairs], [p[3] + p[4] for p in pairs])
 show("wall", [p[2] for p in pairs], [p[5] for p in pairs])
-'
+' "$tree"
