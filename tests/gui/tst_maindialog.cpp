@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
@@ -264,6 +265,10 @@ void tst_mainDialog::fileButtonAnalysesFile() {
   QVERIFY(analyse("fileButton"));
   QVERIFY2(resultText().startsWith("Имя файла: " + platform_.openAnswer + "\n" + figures),
            qPrintable(resultText()));
+  // Unlike the batch program's default, the window's leaves the first comment
+  // out; the heading says so.
+  QCOMPARE(child<QLabel>("resultHeading")->text().contains("без первых комментариев"),
+           !countFirstComment);
   for (const char* name : kSaveButtons) {
     QVERIFY2(child<QPushButton>(name)->isEnabled(), name);
   }

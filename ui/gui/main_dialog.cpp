@@ -40,6 +40,7 @@ const char kMaskHelpText[] =
     "\"*.*\" - все файлы.\n";
 
 const char kDetectedLanguageLabel[] = "Автоопределение";
+const char kResultHeading[] = "Р Е З У Л Ь Т А Т";
 
 // A long failure list would make a message box taller than the screen.
 constexpr size_t kMaxListedFailures = 10;
@@ -118,7 +119,8 @@ QWidget* mainDialog::buildControls() {
   recursiveCheck_ = new QCheckBox(QStringLiteral("Искать в подкаталогах"), controls);
   recursiveCheck_->setObjectName(QStringLiteral("recursiveCheck"));
 
-  auto* resultHeading = new QLabel(QStringLiteral("Р Е З У Л Ь Т А Т"), controls);
+  resultHeading_ = new QLabel(QString::fromUtf8(kResultHeading), controls);
+  resultHeading_->setObjectName(QStringLiteral("resultHeading"));
   results_ = new resultTabs(controls);
 
   auto* saveLabel = new QLabel(QStringLiteral("Сохранить отчёт как "), controls);
@@ -155,7 +157,7 @@ QWidget* mainDialog::buildControls() {
   grid->addWidget(directoryButton, 2, 0);
   grid->addLayout(maskRow, 2, 1);
   grid->addWidget(recursiveCheck_, 3, 0, 1, 2);
-  grid->addWidget(resultHeading, 4, 0, 1, 2, Qt::AlignHCenter);
+  grid->addWidget(resultHeading_, 4, 0, 1, 2, Qt::AlignHCenter);
   grid->addWidget(results_, 5, 0, 1, 2);
   grid->addLayout(saveRow, 6, 0, 1, 2);
   grid->setColumnStretch(1, 1);
@@ -299,6 +301,14 @@ void mainDialog::showAnalysisResult(bool completed) {
   centralWidget()->setEnabled(true);
   menuBar()->setEnabled(true);
   for (QPushButton* button : saveButtons_) button->setEnabled(completed);
+  // The window leaves first comments out by default, the batch program
+  // counts them: the heading says which figures the result, and so every
+  // report saved from it, holds.
+  const QString heading = QString::fromUtf8(kResultHeading);
+  const bool firstLeftOut = completed && !run_.countFirstComment;
+  resultHeading_->setText(
+      firstLeftOut ? heading + QStringLiteral(" (без первых комментариев файлов, как -nf)")
+                   : heading);
   if (completed) {
     // The rows are formatted as they come into sight, not here.
     results_->showResult(result_, content_);

@@ -93,6 +93,7 @@ class mainDialog : public QMainWindow {
   QLineEdit* maskEdit_;
   QCheckBox* recursiveCheck_;
   QCheckBox* firstCommentCheck_;
+  QLabel* resultHeading_;  // says which figures the result holds
   resultTabs* results_;  // shows result_ while no analysis runs
   std::vector<QPushButton*> saveButtons_;  // one per report format, in the table's order
 };
