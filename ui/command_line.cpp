@@ -148,7 +148,8 @@ commandLineOptions scanOptions(const std::vector<std::string>& tokens) {
   for (size_t p = 0; p < tokens.size(); ++p) {
     const std::string& token = tokens[p];
     const bool isValue = valueDue;
-    const size_t equals = token.starts_with("--") ? token.find('=') : std::string::npos;
+    // "-t=json" is "-t json", as "--max-todo=5" is "--max-todo 5".
+    const size_t equals = token.starts_with("-") ? token.find('=') : std::string::npos;
     const std::string_view name = std::string_view(token).substr(0, equals);
     const optionRow* row = findOption(name);
     valueDue = row != nullptr && row->valueName != nullptr && equals == std::string::npos;
