@@ -158,6 +158,16 @@ TEST(ScanOptions, LongOptionsAreStrictAndNumbersArePlainDecimals) {
       {{"-t=XML", "-j=0"},
        "W:ignored -t 'XML': the report type is one of txt, xml, html, json, csv, dashboard\n"
        "W:ignored -j '0': the number of workers is a whole number from 1 to 4294967295\n"},
+      // Control bytes in the words that messages name are shown escaped.
+      {{"-t", "x\x1b[2J", "--fr\nob"},
+       "E:unknown option --fr\\nob\n"
+       "W:ignored -t 'x\\x1b[2J': the report type is one of txt, xml, html, json, csv, "
+       "dashboard\n"},
+      {{"-o", "r\x7f", "--todo-list", "r\x7f"},
+       "E:-o and --todo-list name the same file 'r\\x7f': give each its own\n"},
+      {{"-e", "*.c,\t*.h"},
+       "W:the masks '*.c,\\t*.h' are taken as they stand, ',' and blanks included: masks are "
+       "separated by ';', as in '*.c;*.h'\n"},
       {{"--max-todo", "99999999999999999999"},
        "E:--max-todo '99999999999999999999': too large; the limit is a whole number from 0 to "
        "9223372036854775807\n"},

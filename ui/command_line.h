@@ -84,6 +84,7 @@ struct commandLineOptions {
 // value is an error, and so are --files-from beside -f or -d and
 // --fail-under-lines for a run without line figures (showsLineFigures). An
 // input without -o is warned of. -h, --help and --version stop the scan.
+// The messages show the words they name as shownName does (shown_name.h).
 commandLineOptions scanOptions(const std::vector<std::string>& tokens);
 
 }  // namespace quillstat
