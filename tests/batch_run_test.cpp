@@ -213,6 +213,19 @@ TEST_F(BatchRun, EachFailureIsSaidWithItsStatus) {
       // A run that selects nothing says so, and still succeeds.
       {"-d src -e *.x -o out.txt", 0, "quillstat: no file in 'src' matches the masks '*.x'\n",
        "Имя файла: Все файлы\r\n"},
+      // Nothing else selected: say what left the files out.
+      {"-d src --exclude *.cpp -o out.txt", 0,
+       "quillstat: every file in 'src' that matches the masks '*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx' "
+       "is excluded by --exclude\n",
+       "Имя файла: Все файлы\r\n"},
+      {"-d src -s -l auto --exclude *.cpp --exclude sub/ --exclude *.txt -o out.txt", 0,
+       "quillstat: every file in 'src' is excluded by --exclude\n", "Имя файла: Все файлы\r\n"},
+      {"-d src -e *.x --exclude *.cpp -o out.txt", 0,
+       "quillstat: no file in 'src' matches the masks '*.x'\n", "Имя файла: Все файлы\r\n"},
+      // What -l auto leaves out by itself is no one's --exclude.
+      {"-d hist -s -l auto --exclude *.x -o out.txt", 0,
+       "quillstat: no file in 'hist' is of a language that -l auto knows\n",
+       "Имя файла: Все файлы\r\n"},
       // A control byte in a name or a value is shown escaped.
       {"-f missing\x1b]0;T\a.cpp -o out.txt", 2,
        "quillstat: cannot read 'missing\\x1b]0;T\\x07.cpp': No such file or directory\n",
@@ -236,6 +249,7 @@ TEST_F(BatchRun, EachFailureIsSaidWithItsStatus) {
        "quillstat -h)\n",
        ""},
   };
+  writeFile(root_ / "hist/.git/x.cpp", "x;\n");
   for (const auto& c : cases) {
     fs::remove(root_ / "out.txt");
     EXPECT_EQ(run(c.arguments), c.status) << c.arguments;

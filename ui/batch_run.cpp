@@ -175,11 +175,19 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   }
   if (settings.run.input == inputKind::directory && result.records.empty() &&
       result.failures.empty() && !result.skipped.any()) {
-    errors << "quillstat: no file in '" << shownName(settings.run.path) << "' "
-           << (settings.content.recordLanguages && settings.run.masks.empty()
-                   ? "is of a language that -l auto knows"
-                   : "matches the masks '" + shownName(settings.run.masks) + "'")
-           << "\n";
+    // -l auto without masks takes every file.
+    const std::string masks = settings.content.recordLanguages && settings.run.masks.empty()
+                                  ? ""
+                                  : "the masks '" + shownName(settings.run.masks) + "'";
+    const std::string directory = "'" + shownName(settings.run.path) + "'";
+    if (result.excluded > 0) {
+      errors << "quillstat: every file in " << directory
+             << (masks.empty() ? "" : " that matches " + masks) << " is excluded by --exclude\n";
+    } else {
+      errors << "quillstat: no file in " << directory << ' '
+             << (masks.empty() ? "is of a language that -l auto knows" : "matches " + masks)
+             << '\n';
+    }
   }
 
   std::vector<output> outputs = {{"report", *options.outputPath}};
