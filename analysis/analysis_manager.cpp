@@ -32,12 +32,16 @@ analysisResult unlessStopped(analysisResult result, const std::atomic<bool>* sto
   return empty;
 }
 
+// A repository's history is not part of its tree.
+std::vector<std::string> historyOf(const analysisSettings& settings) {
+  if (settings.rules.language != detectedLanguage) return {};
+  return {"**/.git/", "**/.hg/", "**/.svn/"};
+}
+
 pathExclusions exclusionsOf(const analysisSettings& settings) {
   std::vector<std::string> patterns = settings.excludes;
-  // A repository's history is not part of its tree.
-  if (settings.rules.language == detectedLanguage) {
-    patterns.insert(patterns.end(), {"**/.git/", "**/.hg/", "**/.svn/"});
-  }
+  const std::vector<std::string> history = historyOf(settings);
+  patterns.insert(patterns.end(), history.begin(), history.end());
   return pathExclusions(patterns);
 }
 
@@ -79,10 +83,11 @@ analysisResult analysisManager::analyzeDirectory(const std::string& directory,
   fileAnalysisPool pool(files_, settings.rules, settings.includeFirstComment, listWords_,
                         workerCount(jobs_), progress, stop);
   const walkSelection selection{selectionOf(masks, settings.rules), recursive,
-                                exclusionsOf(settings)};
-  collectFiles(
+                                pathExclusions(settings.excludes),
+                                pathExclusions(historyOf(settings))};
+  result.excluded = static_cast<int64_t>(collectFiles(
       files_, directory, selection, [&pool](std::string path) { pool.add(std::move(path)); },
-      &result.failures, stop);
+      &result.failures, stop));
   pool.finish(&result);
   return unlessStopped(std::move(result), stop);
 }

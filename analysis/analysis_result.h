@@ -45,6 +45,10 @@ struct analysisResult {
   // list or a file.
   std::string root;
   skippedFiles skipped;
+  // Of a directory analysis: how many files and directories its excludes
+  // (analysisSettings::excludes) left out (see collectFiles). No report
+  // shows it; a front end tells by it why nothing was selected.
+  int64_t excluded = 0;
   // The inputs that could not be read: directories that could not be
   // listed, then files, each in walk order.
   std::vector<inputFailure> failures;

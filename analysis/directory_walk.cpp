@@ -31,11 +31,20 @@ struct walker {
   const std::function<void(std::string path)>& selectFile;
   std::vector<inputFailure>* failures;
   const std::atomic<bool>* stop;
+  size_t excluded = 0;  // by selection.excludes
 
   bool stopped() const { return stop != nullptr && stop->load(std::memory_order_relaxed); }
 
   std::string_view relative(const std::string& path) const {
     return std::string_view(path).substr(rootLength);
+  }
+
+  // Whether the entry at `path` goes, counting what the user's patterns leave out.
+  bool leavesOut(std::string_view path, bool (pathExclusions::*excludes)(std::string_view) const) {
+    if ((selection.unasked.*excludes)(path)) return true;
+    const bool left = (selection.excludes.*excludes)(path);
+    excluded += left;
+    return left;
   }
 
   // `prefix` is the directory's path ending in a separator; it is listed as
@@ -57,7 +66,7 @@ struct walker {
       if (stopped()) return;
       if (entry.kind != entryKind::file || !selection.selects(entry.name)) continue;
       std::string path = *prefix + entry.name;
-      if (!selection.excludes.excludesFile(relative(path))) selectFile(std::move(path));
+      if (!leavesOut(relative(path), &pathExclusions::excludesFile)) selectFile(std::move(path));
     }
     if (!selection.recursive) return;
 
@@ -68,7 +77,7 @@ struct walker {
       if (entry.kind != entryKind::directory || entry.isLink) continue;
       if (stopped()) return;
       prefix->append(entry.name);
-      if (!selection.excludes.excludesDirectory(relative(*prefix))) {
+      if (!leavesOut(relative(*prefix), &pathExclusions::excludesDirectory)) {
         prefix->push_back(pathSeparator());
         walk(prefix, nullptr);
       }
@@ -85,12 +94,14 @@ std::string walkPrefix(const std::string& directory) {
   return prefix;
 }
 
-void collectFiles(fileSystem& files, const std::string& directory,
-                  const walkSelection& selection,
-                  const std::function<void(std::string path)>& selectFile,
-                  std::vector<inputFailure>* failures, const std::atomic<bool>* stop) {
+size_t collectFiles(fileSystem& files, const std::string& directory,
+                    const walkSelection& selection,
+                    const std::function<void(std::string path)>& selectFile,
+                    std::vector<inputFailure>* failures, const std::atomic<bool>* stop) {
   std::string prefix = walkPrefix(directory);
-  walker{files, selection, prefix.size(), selectFile, failures, stop}.walk(&prefix, &directory);
+  walker walk{files, selection, prefix.size(), selectFile, failures, stop};
+  walk.walk(&prefix, &directory);
+  return walk.excluded;
 }
 
 }  // namespace quillstat

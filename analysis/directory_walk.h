@@ -20,6 +20,9 @@ struct walkSelection {
   // Files left out, and directories not walked, by their paths relative
   // to the walked directory ("sub/a.cpp", "sub/gen").
   pathExclusions excludes;
+  // Left out as by `excludes`, but what no user asked for, so not counted
+  // (a repository's history).
+  pathExclusions unasked;
 };
 
 // Walks `directory` through `files` and calls selectFile with the path of
@@ -28,7 +31,7 @@ struct walkSelection {
 // sorted by name with ASCII letters folded to lower case (ties in plain byte
 // order), so "A.cpp" < "a.cpp" < "B.cpp" < "b.cpp". A file is selected when
 // it is a regular file, or a symlink to one, whose own name
-// `selection.selects` and that `selection.excludes` keeps; directories
+// `selection.selects` and that `selection.excludes` and `.unasked` keep; directories
 // (whatever their names), FIFOs, sockets, devices and dangling links never
 // are. Symlinks to directories are not followed; "." and ".." are never
 // walked.
@@ -37,7 +40,7 @@ struct walkSelection {
 // name: "src" and "src/" both give "src/a.cpp". A sub-directory is walked as
 // its path plus a separator, so "src/sub/b.cpp". An empty `directory` also
 // gets one, and so walks the root. Sub-directories are walked only when
-// `selection.recursive`, and only those that `selection.excludes` keeps.
+// `selection.recursive`, and only those that both exclusions keep.
 // The separator inserted is '/' on POSIX and '\\' on Windows, which also
 // takes '/' as one ("src/" gives "src/sub\\b.cpp"); see
 // engine/path_separator.h.
@@ -46,18 +49,21 @@ struct walkSelection {
 // (not null): the top one under `directory` as given, nothing selected; a
 // sub-directory under its walked path ("src/sub/"), and the walk goes on.
 //
+// Returns how many entries `selection.excludes` left out: files that
+// `selection.selects`, and sub-directories that would have been walked.
+//
 // When `stop` is not null and becomes true, the walk ends before its next
 // entry; it must outlive the call.
+size_t collectFiles(fileSystem& files, const std::string& directory,
+                    const walkSelection& selection,
+                    const std::function<void(std::string path)>& selectFile,
+                    std::vector<inputFailure>* failures,
+                    const std::atomic<bool>* stop = nullptr);
+
 // The path a walk of `directory` puts before the names of its files:
 // `directory` and a separator unless it ends in one ("src" and "src/" give
 // "src/", "" gives "/").
 std::string walkPrefix(const std::string& directory);
-
-void collectFiles(fileSystem& files, const std::string& directory,
-                  const walkSelection& selection,
-                  const std::function<void(std::string path)>& selectFile,
-                  std::vector<inputFailure>* failures,
-                  const std::atomic<bool>* stop = nullptr);
 
 }  // namespace quillstat
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "report/figures.h"
+#include "report/shown_name.h"
 
 namespace quillstat {
 
@@ -171,7 +172,8 @@ void appendTextLine(const reportBlock& block, int line, std::string* out) {
       if (block.kind == blockKind::record || block.kind == blockKind::total) {
         out->append("Имя файла: ");
       }
-      appendBlockName(block, totalName, appendPlain, out);
+      appendBlockName(block, totalName,
+                      block.content.namesEscaped ? appendShownName : appendPlain, out);
       break;
     case 1:
       out->append("  символов комментариев(размер файла): ");
@@ -284,8 +286,12 @@ void formatHtmlBlock(const reportBlock& block, std::string* out) {
   }
   out->append("  <tr>\r\n    <td>");
   appendBlockName(block, totalName,
-                  [](std::string_view name, std::string* to) {
-                    appendEscaped(name, htmlReplacement, to);
+                  [&block](std::string_view name, std::string* to) {
+                    if (block.content.namesEscaped) {
+                      appendEscaped(shownName(name), htmlReplacement, to);
+                    } else {
+                      appendEscaped(name, htmlReplacement, to);
+                    }
                   },
                   out);
   appendHtmlCells(block, out);

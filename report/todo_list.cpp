@@ -3,6 +3,7 @@
 #include "report/figures.h"
 #include "report/json_text.h"
 #include "report/report_file.h"
+#include "report/shown_name.h"
 #include "report/utf8.h"
 
 namespace quillstat {
@@ -12,8 +13,10 @@ namespace {
 // The list goes to the file in pieces of about this size.
 constexpr size_t kChunkSize = 64 * 1024;
 
+// A name with a line end in it would forge entries of its own, for the
+// editors and CI jobs that read the list; the text has no control bytes.
 void appendLine(const todoItem& item, std::string* out) {
-  out->append(item.path);
+  appendShownName(item.path, out);
   out->push_back(':');
   appendInt(item.line, out);
   out->push_back(':');

@@ -11,7 +11,8 @@ namespace quillstat {
 
 // How the todo list is written: one word a line, as compilers write their
 // messages ("src/a.c:12:5: todo: /* TODO: check */", LF line ends, the
-// path and the text as the bytes they are), or as a JSON array (UTF-8) of
+// path and the text as the bytes they are but the path's control bytes,
+// escaped as shownName does), or as a JSON array (UTF-8) of
 // objects with path (and pathBytes, as in the JSON report), line, column,
 // word and text.
 enum class todoListForm { lines, json };

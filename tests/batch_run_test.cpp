@@ -213,6 +213,32 @@ TEST_F(BatchRun, EachFailureIsSaidWithItsStatus) {
       // A run that selects nothing says so, and still succeeds.
       {"-d src -e *.x -o out.txt", 0, "quillstat: no file in 'src' matches the masks '*.x'\n",
        "Имя файла: Все файлы\r\n"},
+      // Nothing else selected: say what left the files out.
+      {"-d src --exclude *.cpp -o out.txt", 0,
+       "quillstat: every file in 'src' that matches the masks '*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx' "
+       "is excluded by --exclude\n",
+       "Имя файла: Все файлы\r\n"},
+      {"-d src -s -l auto --exclude *.cpp --exclude sub/ --exclude *.txt -o out.txt", 0,
+       "quillstat: every file in 'src' is excluded by --exclude\n", "Имя файла: Все файлы\r\n"},
+      {"-d src -e *.x --exclude *.cpp -o out.txt", 0,
+       "quillstat: no file in 'src' matches the masks '*.x'\n", "Имя файла: Все файлы\r\n"},
+      // What -l auto leaves out by itself is no one's --exclude.
+      {"-d hist -s -l auto --exclude *.x -o out.txt", 0,
+       "quillstat: no file in 'hist' is of a language that -l auto knows\n",
+       "Имя файла: Все файлы\r\n"},
+      // A control byte in a name or a value is shown escaped.
+      {"-f missing\x1b]0;T\a.cpp -o out.txt", 2,
+       "quillstat: cannot read 'missing\\x1b]0;T\\x07.cpp': No such file or directory\n",
+       "Имя файла: \r\n"},
+      {"-d no\nwhere -o out.txt", 2,
+       "quillstat: cannot read 'no\\nwhere': No such file or directory\n",
+       "Имя файла: Все файлы\r\n"},
+      {"-d src -e *.\x7f -o out.txt", 0,
+       "quillstat: no file in 'src' matches the masks '*.\\x7f'\n", "Имя файла: Все файлы\r\n"},
+      {"--files-from li\x1bst -o out.txt", 1,
+       "quillstat: cannot read the file list 'li\\x1bst': No such file or directory\n", ""},
+      {"-f src/a.cpp -o no\rdir/r.txt", 1,
+       "quillstat: cannot write report 'no\\rdir/r.txt': No such file or directory\n", ""},
       {"-f src/a.cpp -o nodir/r.txt", 1,
        "quillstat: cannot write report 'nodir/r.txt': No such file or directory\n", ""},
       {"-f src/a.cpp -o src", 1, "quillstat: cannot write report 'src': Is a directory\n", ""},
@@ -223,6 +249,7 @@ TEST_F(BatchRun, EachFailureIsSaidWithItsStatus) {
        "quillstat -h)\n",
        ""},
   };
+  writeFile(root_ / "hist/.git/x.cpp", "x;\n");
   for (const auto& c : cases) {
     fs::remove(root_ / "out.txt");
     EXPECT_EQ(run(c.arguments), c.status) << c.arguments;
@@ -296,6 +323,32 @@ TEST_F(BatchRun, WritesThroughOpenDescriptors) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << c.script;
     EXPECT_TRUE(sameBytes(readFile(root_ / "log"), c.log)) << c.script;
   }
+}
+
+// A terminal never gets a name's control bytes as they are: it would act
+// on them ("\x1b]0;T\a" sets the window's title).
+TEST_F(BatchRun, ATerminalGetsControlBytesOfNamesEscaped) {
+  writeFile(root_ / "t/e\x1b]0;T\a.cpp", "x;\n");
+  const struct {
+    const char* output;
+    std::string shows;  // in the report, in UTF-8
+  } cases[] = {
+      {"-o -", "Имя файла: t/e\\x1b]0;T\\x07.cpp\r\n"},
+      {"-t html -o -", "<td>t/e\\x1b]0;T\\x07.cpp</td>"},
+  };
+  for (const auto& c : cases) {
+    writeFile(root_ / "run.sh", std::string("set -e\nscript -qec 'stty raw -echo; ") +
+                                    QUILLSTAT_EXECUTABLE + " -d t " + c.output +
+                                    "' /dev/null < /dev/null > log\n");
+    ASSERT_EQ(std::system(("cd '" + root_.string() + "' && bash run.sh").c_str()), 0);
+    const std::string log = readFile(root_ / "log");
+    EXPECT_NE(log.find(c.shows), std::string::npos) << log;
+    EXPECT_EQ(log.find('\x1b'), std::string::npos) << c.output;
+  }
+  // A report file keeps the name's bytes, as it always has.
+  ASSERT_EQ(run("-d t -o out.txt"), 0) << stderr_;
+  EXPECT_NE(readFile(root_ / "out.txt").find(windows1251("Имя файла: t/e\x1b]0;T\a.cpp\r\n")),
+            std::string::npos);
 }
 
 TEST_F(BatchRun, WarnsOfIgnoredValues) {

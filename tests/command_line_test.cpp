@@ -120,6 +120,10 @@ TEST(ScanOptions, EachTokenIsScannedInTurn) {
       // -l auto is no row of the table; --exclude adds a pattern each time.
       {{"-l", "auto", "--exclude", "a/", "--exclude=*.c", "--by-dir", "2"},
        "f=- d=- o=- e=- t=0 l=4294967294 j=0 exclude=a/ exclude=*.c by-dir=2 window"},
+      // A short option takes a value after '=' as a long one does.
+      {{"-t=json", "-l=Delphi", "-d=src", "-o=r.txt", "-e=*.c;*.h", "-j=2", "-f=a=b.c"},
+       "f=a=b.c d=src o=r.txt e=*.c;*.h t=3 l=1 j=2 batch"},
+      {{"-t=", "-o=", "-Q=1", "-F=a.c"}, "f=- d=- o= e=- t=0 l=0 j=0 window"},
   };
   for (const auto& c : cases) EXPECT_EQ(describe(scanOptions(c.tokens)), c.options) << show(c.tokens);
 }
@@ -148,6 +152,22 @@ TEST(ScanOptions, LongOptionsAreStrictAndNumbersArePlainDecimals) {
       {{"--exact=yes", "--files-from"}, "E:--exact takes no value\nE:--files-from needs a value\n"},
       {{"-e", "--weird"}, ""},  // a value, not an option
       {{"-Q", "-nF"}, ""},      // unknown single-dash words keep being ignored
+      {{"-s=1", "-nf=", "-x=yes", "-q=0"},
+       "E:-s takes no value\nE:-nf takes no value\nE:-x takes no value\nE:-q takes no value\n"},
+      // After '=' as after a blank, a short option's unknown value is ignored.
+      {{"-t=XML", "-j=0"},
+       "W:ignored -t 'XML': the report type is one of txt, xml, html, json, csv, dashboard\n"
+       "W:ignored -j '0': the number of workers is a whole number from 1 to 4294967295\n"},
+      // Control bytes in the words that messages name are shown escaped.
+      {{"-t", "x\x1b[2J", "--fr\nob"},
+       "E:unknown option --fr\\nob\n"
+       "W:ignored -t 'x\\x1b[2J': the report type is one of txt, xml, html, json, csv, "
+       "dashboard\n"},
+      {{"-o", "r\x7f", "--todo-list", "r\x7f"},
+       "E:-o and --todo-list name the same file 'r\\x7f': give each its own\n"},
+      {{"-e", "*.c,\t*.h"},
+       "W:the masks '*.c,\\t*.h' are taken as they stand, ',' and blanks included: masks are "
+       "separated by ';', as in '*.c;*.h'\n"},
       {{"--max-todo", "99999999999999999999"},
        "E:--max-todo '99999999999999999999': too large; the limit is a whole number from 0 to "
        "9223372036854775807\n"},

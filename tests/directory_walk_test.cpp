@@ -33,10 +33,10 @@ class WalkTest : public testing::Test {
     std::atomic<bool> stop{false};
     std::string listed;
     failures_.clear();
-    collectFiles(
+    excluded_ = collectFiles(
         machineFileSystem(), root_ + directory,
         {[tokens = splitMasks(masks)](std::string_view name) { return nameMatches(name, tokens); },
-         recursive, pathExclusions(excludes)},
+         recursive, pathExclusions(excludes), {}},
         [&](std::string path) {
           EXPECT_EQ(path.compare(0, root_.size() + 1, root_ + "/"), 0) << path;
           path.erase(0, root_.size() + 1);
@@ -49,6 +49,7 @@ class WalkTest : public testing::Test {
 
   std::string root_;
   std::vector<inputFailure> failures_;
+  size_t excluded_ = 0;  // by the last walk's excludes
 };
 
 // A stop set while a file is selected ends the walk before its next entry,
@@ -106,16 +107,22 @@ TEST_F(WalkTest, ExcludedFilesAndDirectoriesAreLeftOut) {
   const struct {
     std::vector<std::string> excludes;
     const char* listed;
+    size_t excluded;  // files and directories, those inside a left-out directory uncounted
   } cases[] = {
-      {{"gen/"}, "a.c src/d.c src/d.min.c src/gen/c.c"},
-      {{"**/gen/"}, "a.c src/d.c src/d.min.c"},
-      {{"**/*.min.c", "a.c"}, "gen/b.c src/d.c src/gen/c.c"},
-      {{"src", "*/*.c"}, "a.c"},
-      {{"a.c/", "src/*"}, "a.c gen/b.c"},
+      {{"gen/"}, "a.c src/d.c src/d.min.c src/gen/c.c", 1},
+      {{"**/gen/"}, "a.c src/d.c src/d.min.c", 2},
+      {{"**/*.min.c", "a.c"}, "gen/b.c src/d.c src/gen/c.c", 2},
+      {{"src", "*/*.c"}, "a.c", 2},
+      {{"a.c/", "src/*"}, "a.c gen/b.c", 3},
+      {{"*.h"}, "a.c gen/b.c src/d.c src/d.min.c src/gen/c.c", 0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(walk("/", "*.c", true, "", c.excludes), c.listed) << c.excludes[0];
+    EXPECT_EQ(excluded_, c.excluded) << c.excludes[0];
   }
+  // Files the masks do not select are not counted.
+  EXPECT_EQ(walk("/", "*.h", true, "", {"a.c"}), "");
+  EXPECT_EQ(excluded_, 0u);
 }
 
 TEST_F(WalkTest, SelectsLinksToFilesAndNeverFollowsLinkedDirectories) {

@@ -81,6 +81,24 @@ TEST(TodoList, PlacesEachCountedWordAtItsLineAndColumn) {
   }
 }
 
+// A name cannot forge entries: each word is one line whatever its file's
+// name holds, control bytes escaped, a backslash as it is.
+TEST(TodoList, ANameStaysOnItsWordsLine) {
+  const fs::path root = freshTestDirectory();
+  const std::string forged = "zz.c:1:4: todo: x\nreal.c:1:1: fixme: INJECTED\nx.c";
+  writeFile(root / "src" / forged, "// todo\n");
+  writeFile(root / "src/e\x1b[31m\\.c", "/* fixme */\n");
+  const programEnd end = runProgram(root, {"-d", "src", "-e", "*.c", "-o", "r.txt",
+                                           "--todo-list", "-"});
+  EXPECT_EQ(end.exitStatus, 0) << end.err;
+  EXPECT_TRUE(sameBytes(end.out,
+                        "src/e\\x1b[31m\\.c:1:4: fixme: /* fixme */\n"
+                        "src/zz.c:1:4: todo: x\\nreal.c:1:1: fixme: INJECTED\\nx.c:1:4: todo: "
+                        "// todo\n"));
+  // The report file names the file as it always has.
+  EXPECT_NE(readFile(root / "r.txt").find("src/" + forged + "\r\n"), std::string::npos);
+}
+
 TEST(TodoList, IsAnOutputLikeTheReport) {
   const fs::path root = freshTestDirectory();
   writeFile(root / "src/b.cpp", "// fixme b\n");

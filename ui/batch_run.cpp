@@ -6,6 +6,7 @@
 #include "analysis/analysis_manager.h"
 #include "report/report_file.h"
 #include "report/report_writer.h"
+#include "report/shown_name.h"
 #include "report/todo_list.h"
 #include "ui/error_text.h"
 #include "ui/file_identity.h"
@@ -49,11 +50,14 @@ runDescription describeRun(const commandLineOptions& options) {
   return run;
 }
 
+bool reportsToTerminal(const commandLineOptions& options) {
+  return *options.outputPath == standardOutputName && standardOutputIsTerminal();
+}
+
 // A report on a terminal is read there: in UTF-8, unless asked otherwise.
 textEncoding encodingOf(const commandLineOptions& options) {
   if (options.encoding) return *options.encoding;
-  const bool onTerminal = *options.outputPath == standardOutputName && standardOutputIsTerminal();
-  return onTerminal ? textEncoding::utf8 : textEncoding::windows1251;
+  return reportsToTerminal(options) ? textEncoding::utf8 : textEncoding::windows1251;
 }
 
 // How a list run ended when it could not use its list.
@@ -150,30 +154,40 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   settings.encoding = encodingOf(options);
   settings.run = describeRun(options);
   settings.content = contentOf({options.languageIndex, options.exact}, options.byDirDepth);
+  // A terminal would act on a name's control bytes.
+  settings.content.namesEscaped = reportsToTerminal(options);
   settings.describeError = describeFailure;
   listProblem problem;
   analysisResult result = analyse(options, settings.run, errors, &problem);
   if (problem.holdsNul) {
-    errors << "quillstat: the file list '" << settings.run.path
+    errors << "quillstat: the file list '" << shownName(settings.run.path)
            << "' holds a NUL byte: its paths end in NUL? then add --null\n";
     return batchReportFailed;
   }
   if (problem.error.failed()) {
-    errors << "quillstat: cannot read the file list '" << settings.run.path
+    errors << "quillstat: cannot read the file list '" << shownName(settings.run.path)
            << "': " << errorText(problem.error) << '\n';
     return batchReportFailed;
   }
   for (const inputFailure& failure : result.failures) {
-    errors << "quillstat: cannot read '" << failure.path << "': " << errorText(failure.error)
-           << '\n';
+    errors << "quillstat: cannot read '" << shownName(failure.path)
+           << "': " << errorText(failure.error) << '\n';
   }
   if (settings.run.input == inputKind::directory && result.records.empty() &&
       result.failures.empty() && !result.skipped.any()) {
-    errors << "quillstat: no file in '" << settings.run.path << "' "
-           << (settings.content.recordLanguages && settings.run.masks.empty()
-                   ? "is of a language that -l auto knows"
-                                          : "matches the masks '" + settings.run.masks + "'")
-           << "\n";
+    // -l auto without masks takes every file.
+    const std::string masks = settings.content.recordLanguages && settings.run.masks.empty()
+                                  ? ""
+                                  : "the masks '" + shownName(settings.run.masks) + "'";
+    const std::string directory = "'" + shownName(settings.run.path) + "'";
+    if (result.excluded > 0) {
+      errors << "quillstat: every file in " << directory
+             << (masks.empty() ? "" : " that matches " + masks) << " is excluded by --exclude\n";
+    } else {
+      errors << "quillstat: no file in " << directory << ' '
+             << (masks.empty() ? "is of a language that -l auto knows" : "matches " + masks)
+             << '\n';
+    }
   }
 
   std::vector<output> outputs = {{"report", *options.outputPath}};
@@ -189,10 +203,10 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
         !out.refused && (isReport ? writeReport(out.path, settings, result, &error)
                                   : writeTodoList(out.path, listForm, result.todos, &error));
     if (out.refused) {
-      errors << "quillstat: will not write the " << out.what << " over '" << out.path
+      errors << "quillstat: will not write the " << out.what << " over '" << shownName(out.path)
              << "': it is one of the analysed files\n";
     } else if (!written) {
-      errors << "quillstat: cannot write " << out.what << " '" << out.path
+      errors << "quillstat: cannot write " << out.what << " '" << shownName(out.path)
              << "': " << errorText(error) << '\n';
     }
     if (!written) status = batchReportFailed;

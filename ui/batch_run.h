@@ -22,8 +22,11 @@ enum batchStatus {
 // writes its report, in the encoding --encoding names or, without it, in
 // UTF-8 for standard output on a terminal, Windows-1251 elsewhere. Prints
 // nothing when all goes well; otherwise one line per problem on `errors`, naming the path
-// and the cause, and one per failed limit; a directory run that selects no
-// file is said too. While a directory or list is analysed, a progress line
+// (its control bytes escaped, as shownName shows them) and the cause, and one
+// per failed limit; a directory run that selects no file is said too, and
+// why: the masks, the languages of -l auto, or --exclude. A txt or html
+// report on a terminal shows the control bytes of names escaped too.
+// While a directory or list is analysed, a progress line
 // is drawn on `errors` when standard error is a terminal, unless
 // `options.quiet` or the list is typed there. Never writes the report over
 // a file that the run analysed, and leaves a report in the analysed tree

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/file_analysis.h"
+#include "report/shown_name.h"
 #include "ui/option_table.h"
 
 namespace quillstat {
@@ -88,7 +89,7 @@ std::string unknownOption(std::string_view word) {
       if (distance < best) best = distance, closest = name;
     }
   }
-  std::string message = "unknown option " + std::string(word);
+  std::string message = "unknown option " + shownName(word);
   if (closest != nullptr) message += std::string("; did you mean ") + closest + "?";
   return message;
 }
@@ -98,8 +99,9 @@ void take(const optionRow& row, const std::string& value, commandLineOptions* op
   const valueTaken taken = row.take(value, options);
   if (taken == valueTaken::taken) return;
   const bool strict = row.name[1] == '-';
-  std::string message = (strict ? "" : "ignored ") + std::string(row.name) + " '" + value +
-                        "': " + (taken == valueTaken::tooLarge ? "too large; " : "") +
+  std::string message = (strict ? "" : "ignored ") + std::string(row.name) + " '" +
+                        shownName(value) + "': " +
+                        (taken == valueTaken::tooLarge ? "too large; " : "") +
                         expandLists(row.accepted, ", ");
   (strict ? options->errors : options->warnings).push_back(message);
 }
@@ -126,13 +128,13 @@ void checkTheWhole(commandLineOptions* options) {
   }
   const bool usesMasks = options->inputDirectory && !options->inputFile && !options->filesFrom;
   if (usesMasks && options->masks && options->masks->find_first_of(", ") != std::string::npos) {
-    options->warnings.push_back("the masks '" + *options->masks +
+    options->warnings.push_back("the masks '" + shownName(*options->masks) +
                                 "' are taken as they stand, ',' and blanks included: masks "
                                 "are separated by ';', as in '*.c;*.h'");
   }
   if (options->todoList && options->todoList == options->outputPath) {
-    options->errors.push_back("-o and --todo-list name the same file '" + *options->todoList +
-                              "': give each its own");
+    options->errors.push_back("-o and --todo-list name the same file '" +
+                              shownName(*options->todoList) + "': give each its own");
   }
   if ((options->inputFile || options->inputDirectory || options->filesFrom) &&
       !options->outputPath) {
@@ -148,7 +150,8 @@ commandLineOptions scanOptions(const std::vector<std::string>& tokens) {
   for (size_t p = 0; p < tokens.size(); ++p) {
     const std::string& token = tokens[p];
     const bool isValue = valueDue;
-    const size_t equals = token.starts_with("--") ? token.find('=') : std::string::npos;
+    // "-t=json" is "-t json", as "--max-todo=5" is "--max-todo 5".
+    const size_t equals = token.starts_with("-") ? token.find('=') : std::string::npos;
     const std::string_view name = std::string_view(token).substr(0, equals);
     const optionRow* row = findOption(name);
     valueDue = row != nullptr && row->valueName != nullptr && equals == std::string::npos;

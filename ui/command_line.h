@@ -59,8 +59,9 @@ struct commandLineOptions {
   // program's name or a line end.
   std::vector<std::string> warnings;
   // One line for each long option whose value is missing or not accepted,
-  // and for inputs that exclude each other, in the same form: nothing may
-  // run then, since a gate or a list that silently did nothing would pass.
+  // for a value given to an option that takes none, and for inputs that
+  // exclude each other, in the same form: nothing may run then, since a
+  // gate or a list that silently did nothing would pass.
   std::vector<std::string> errors;
 
   // Batch mode needs an input and an output; anything else opens the window.
@@ -70,18 +71,20 @@ struct commandLineOptions {
 // Scans tokens in order, one position at a time, by the option table
 // (option_table.h): an option's value is not skipped, so a value that looks
 // like an option acts as one too ("-f -s" sets both). Names are exact and
-// case-sensitive; the last occurrence wins. The single-dash options keep
-// their classic rule: unknown ones are ignored, and an unknown -t value, -l
-// name or -j number, or a -t, -l, -j or -e standing last without its value,
-// is ignored with a warning, as is a mask list that holds ',' or a blank
-// where masks are used (a directory run). The long options are strict
-// instead: a word that starts with "--" and is no option is an error (unless
-// it is the value of the option before it), naming the closest option; a
-// long option takes its value as the next word or after '=' ("--max-todo=5");
-// a missing or unknown value is an error, and so are --files-from beside -f
-// or -d and --fail-under-lines for a run without line figures
-// (showsLineFigures). An input without -o is warned of. -h, --help and --version stop
-// the scan.
+// case-sensitive; the last occurrence wins. Every option takes its value as
+// the next word or after '=' ("-t=json", "--max-todo=5"), and a value after
+// '=' given to an option that takes none ("-s=1", "--exact=yes") is an
+// error. The single-dash options keep their classic rule: unknown ones are
+// ignored ("-Q", "-Q=1"), and an unknown -t value, -l name or -j number, or a
+// -t, -l, -j or -e standing last without its value, is ignored with a
+// warning, as is a mask list that holds ',' or a blank where masks are used
+// (a directory run). The long options are strict instead: a word that
+// starts with "--" and is no option is an error (unless it is the value of
+// the option before it), naming the closest option; a missing or unknown
+// value is an error, and so are --files-from beside -f or -d and
+// --fail-under-lines for a run without line figures (showsLineFigures). An
+// input without -o is warned of. -h, --help and --version stop the scan.
+// The messages show the words they name as shownName does (shown_name.h).
 commandLineOptions scanOptions(const std::vector<std::string>& tokens);
 
 }  // namespace quillstat
