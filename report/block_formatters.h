@@ -11,7 +11,7 @@ namespace quillstat {
 // Each formatter appends one block, with CR LF line ends, to *out. Blocks are
 // UTF-8 (the native text of this program); the report writer converts them to
 // Windows-1251. Names are escaped for XML and HTML, and with
-// content.namesEscaped their control bytes in txt and HTML too; the total
+// content.namesEscaped their control bytes in txt, HTML and CSV too; the total
 // is named "Все файлы" ("AllFiles" in XML). countCodeChars is printed in no
 // block.
 // Without content.lineFigures, the records and the total are the blocks the

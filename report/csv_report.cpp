@@ -1,6 +1,7 @@
 #include "report/csv_report.h"
 
 #include "report/figures.h"
+#include "report/shown_name.h"
 #include "report/utf8.h"
 
 namespace quillstat {
@@ -42,7 +43,7 @@ void formatCsvBlock(const reportBlock& block, std::string* out) {
     case blockKind::language: out->append("language,"); break;
     case blockKind::directory: out->append("directory,"); break;
   }
-  appendField(path, out);
+  appendField(block.content.namesEscaped ? shownName(path) : std::string(path), out);
   const fileStats& s = block.figures;
   for (int64_t value : {s.sizeFile, s.countCommentChars, s.countOfComment, s.countCodeLine,
                         s.todoWordsCount, s.fixmeWordsCount}) {

@@ -28,7 +28,7 @@ struct reportContent {
   bool lineFigures = false;      // the line figures and the comment-line density
   bool recordLanguages = false;  // each record names its language (-l auto)
   int directoryDepth = 0;        // a total per directory down to this depth (--by-dir)
-  // The txt and html reports show the control bytes of names as shownName
+  // The txt, html and csv reports show the control bytes of names as shownName
   // does (shown_name.h): for a terminal, which would act on them.
   bool namesEscaped = false;
 };

@@ -335,6 +335,7 @@ TEST_F(BatchRun, ATerminalGetsControlBytesOfNamesEscaped) {
   } cases[] = {
       {"-o -", "Имя файла: t/e\\x1b]0;T\\x07.cpp\r\n"},
       {"-t html -o -", "<td>t/e\\x1b]0;T\\x07.cpp</td>"},
+      {"-t csv -o -", "file,t/e\\x1b]0;T\\x07.cpp,3,"},
   };
   for (const auto& c : cases) {
     writeFile(root_ / "run.sh", std::string("set -e\nscript -qec 'stty raw -echo; ") +
