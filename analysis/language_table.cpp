@@ -475,6 +475,8 @@ constexpr languageRow kSql{
 
 // #[[...]] and #[==[...]==] are comments, [[...]] and [==[...]==] bracket
 // arguments (literals) where an argument starts; quoted arguments span lines.
+// In an unquoted argument a backslash escapes the next byte: -DTAG=\"x\"
+// opens no quoted argument, a\#b no comment.
 constexpr languageRow kCmake{
     .name = "CMake",
     .extensions = "*.cmake",
@@ -483,6 +485,7 @@ constexpr languageRow kCmake{
         {
             .lineComments = {{"#"}},
             .literals = {{"\"", "\""}},
+            .plainTokens = {"\\\\", "\\\"", "\\#"},
             .delimited = {{.opener = "#[", .fill = '=', .openerEnd = "[", .closer = "]",
                            .closerEnd = "]", .isComment = true},
                           {.opener = "[", .fill = '=', .openerEnd = "[", .closer = "]",

@@ -509,6 +509,12 @@ TEST(ExactLanguages, Cmake) {
       {"#[=[ a ]] b ]=] x", "size=17 chars=15 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"message([[# not]]) # c", "size=22 chars=3 code=19 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"set(a \"x\\\"#\n#y\") # c", "size=20 chars=3 code=17 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // Outside quoted arguments a backslash escapes the next byte too: \" opens
+      // no quoted argument, \# no comment; a quote in an argument's middle
+      // (after \\) still opens one, as in -Da="b c".
+      {"add_definitions(-DTAG=\\\"x\\\")\n# c", "size=32 chars=3 code=29 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"set(a x\\#y) # c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"set(a x\\\\\"b # c\") # d", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"#[[\n\n]]", "size=7 chars=7 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=1 comment=2 code=0"},
       {"# a\nset(x)\n# b", "size=14 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1", false},
   });
