@@ -144,9 +144,11 @@ constexpr languageRow kKotlin{
         {
             .lineComments = {{"//"}},
             .blockComments = {{"/*", "*/", true}},
+            // A name in backticks holds any byte but a line end: fun `GET /a/*`().
             .literals = {{"\"\"\"", "\"\"\"", escapeRule::none, false, placement::anywhere, "${"},
                          {"\"", "\"", escapeRule::backslash, true, placement::anywhere, "${"},
-                         {"'", "'", escapeRule::backslash, true}},
+                         {"'", "'", escapeRule::backslash, true},
+                         {"`", "`", escapeRule::none, true}},
             .marks = ";{",
         },
 };

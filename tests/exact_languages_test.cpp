@@ -233,6 +233,8 @@ TEST(ExactLanguages, Kotlin) {
       {"\"\"\"a ${\"\"\" // x \"\"\"} b\"\"\"\n// c", "size=30 chars=4 code=26 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       // A raw string spans lines and knows no escape.
       {"\"\"\"a\n// b\\\"\"\" // c", "size=18 chars=4 code=14 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // A name in backticks, a test's often, is one token to its line's end.
+      {"fun `GET /a/*`() {} // c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"// a\nfun f() {} // c", "size=20 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=1 comment=0 code=1", false},
   });
 }
