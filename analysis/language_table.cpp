@@ -804,7 +804,9 @@ constexpr languageRow kR{
     .rules =
         {
             .lineComments = {{"#"}},
-            .literals = {{"\"", "\""}, {"'", "'"}, {"`", "`"}},
+            // A user operator, %in% or %#%, ends at its line's end when unclosed.
+            .literals = {{"\"", "\""}, {"'", "'"}, {"`", "`"},
+                         {"%", "%", escapeRule::none, true}},
             .marks = ";{",
             .delimited = {rRaw("\"", "(", ")"), rRaw("\"", "[", "]"), rRaw("\"", "{", "}"),
                           rRaw("'", "(", ")"), rRaw("'", "[", "]"), rRaw("'", "{", "}")},

@@ -761,6 +761,9 @@ TEST(ExactLanguages, R) {
       {"xr\"-(\")-\" # c", "size=13 chars=0 code=13 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // Backtick names and strings spanning lines hold no comment.
       {"`a#b` <- 1 # c", "size=14 chars=3 code=11 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // An operator %...% is one token, closed on its line: its "#" opens no comment.
+      {"a %in% b; x %#% y # c", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x %#\n# c", "size=8 chars=3 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       {"\"a\\\"\n#b\" # c", "size=12 chars=3 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
       {"f <- function(x) { x; }", "size=23 chars=0 code=23 comments=0 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"# a\n\n# b", "size=8 chars=3 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=2 comment=1 code=0", false},
