@@ -674,7 +674,8 @@ constexpr languageRow kPowerShell{
                          {"\"", "\"", escapeRule::backtick, false, placement::anywhere, "$("},
                          {"'", "'", escapeRule::doubling}},
             .marks = ";{",
-            .plainTokens = {"`\"", "`'", "`#"},
+            // A backtick escapes the next byte in code too, a backtick included.
+            .plainTokens = {"``", "`\"", "`'", "`#"},
         },
 };
 

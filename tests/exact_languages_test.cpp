@@ -660,6 +660,7 @@ TEST(ExactLanguages, PowerShell) {
       // Escaped quotes and "#" in code open nothing.
       {"Write-Host `\"hi`\" # c", "size=21 chars=3 code=18 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"a `# b", "size=6 chars=0 code=6 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"Write-Host ``\"a # b\" # c", "size=24 chars=3 code=21 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"# a\n{ 1 }\n# b", "size=13 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1", false},
   });
 }
