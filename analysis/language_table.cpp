@@ -357,7 +357,8 @@ constexpr languageRow kDockerfile{
 
 // make knows no quotes; "\#" is a "#" of the text, and a backslash before
 // the line end continues a comment. A line that starts with a tab is a
-// recipe's, the shell's to read.
+// recipe's, the shell's to read. No "#" inside a reference $(...) opens a
+// comment; "$$" is a dollar of the text.
 constexpr languageRow kMakefile{
     .name = "Makefile",
     .extensions = "*.mk",
@@ -365,9 +366,9 @@ constexpr languageRow kMakefile{
     .rules =
         {
             .lineComments = {{"#"}},
-            .plainTokens = {"\\#"},
+            .plainTokens = {"\\#", "$$"},
             .lineSplices = true,
-            .hooks = hook::recipeLines,
+            .hooks = hook::recipeLines | hook::makeReferences,
         },
 };
 

@@ -413,6 +413,12 @@ TEST(ExactLanguages, Makefile) {
   expectExact("Makefile", {
       {"a = b # c\n", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"a = \\#b # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A reference or function call is one token to the bracket that closes
+      // it, brackets of its kind nesting, over continued lines: no "#" in it
+      // opens a comment. "$$" is a dollar of the text.
+      {"d = $(shell sed 's#(a)#b#' f) # c", "size=33 chars=3 code=30 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = ${a #b} $(foreach v,$(L),\\\n #$(v)) # c\n# d", "size=46 chars=6 code=40 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {"x = $$(y) # c\nz = $(a\n# d", "size=25 chars=6 code=19 comments=2 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
       // A backslash at the line's end continues a comment.
       {"# a \\\nb\nc = 1", "size=13 chars=7 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
       // Recipe lines are the shell's: quotes, words, make's prefixes.
