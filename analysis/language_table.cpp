@@ -144,9 +144,11 @@ constexpr languageRow kKotlin{
         {
             .lineComments = {{"//"}},
             .blockComments = {{"/*", "*/", true}},
+            // A name in backticks holds any byte but a line end: fun `GET /a/*`().
             .literals = {{"\"\"\"", "\"\"\"", escapeRule::none, false, placement::anywhere, "${"},
                          {"\"", "\"", escapeRule::backslash, true, placement::anywhere, "${"},
-                         {"'", "'", escapeRule::backslash, true}},
+                         {"'", "'", escapeRule::backslash, true},
+                         {"`", "`", escapeRule::none, true}},
             .marks = ";{",
         },
 };
@@ -355,7 +357,8 @@ constexpr languageRow kDockerfile{
 
 // make knows no quotes; "\#" is a "#" of the text, and a backslash before
 // the line end continues a comment. A line that starts with a tab is a
-// recipe's, the shell's to read.
+// recipe's, the shell's to read. No "#" inside a reference $(...) opens a
+// comment; "$$" is a dollar of the text.
 constexpr languageRow kMakefile{
     .name = "Makefile",
     .extensions = "*.mk",
@@ -363,9 +366,9 @@ constexpr languageRow kMakefile{
     .rules =
         {
             .lineComments = {{"#"}},
-            .plainTokens = {"\\#"},
+            .plainTokens = {"\\#", "$$"},
             .lineSplices = true,
-            .hooks = hook::recipeLines,
+            .hooks = hook::recipeLines | hook::makeReferences,
         },
 };
 
@@ -475,6 +478,8 @@ constexpr languageRow kSql{
 
 // #[[...]] and #[==[...]==] are comments, [[...]] and [==[...]==] bracket
 // arguments (literals) where an argument starts; quoted arguments span lines.
+// In an unquoted argument a backslash escapes the next byte: -DTAG=\"x\"
+// opens no quoted argument, a\#b no comment.
 constexpr languageRow kCmake{
     .name = "CMake",
     .extensions = "*.cmake",
@@ -483,6 +488,7 @@ constexpr languageRow kCmake{
         {
             .lineComments = {{"#"}},
             .literals = {{"\"", "\""}},
+            .plainTokens = {"\\\\", "\\\"", "\\#"},
             .delimited = {{.opener = "#[", .fill = '=', .openerEnd = "[", .closer = "]",
                            .closerEnd = "]", .isComment = true},
                           {.opener = "[", .fill = '=', .openerEnd = "[", .closer = "]",
@@ -669,7 +675,8 @@ constexpr languageRow kPowerShell{
                          {"\"", "\"", escapeRule::backtick, false, placement::anywhere, "$("},
                          {"'", "'", escapeRule::doubling}},
             .marks = ";{",
-            .plainTokens = {"`\"", "`'", "`#"},
+            // A backtick escapes the next byte in code too, a backtick included.
+            .plainTokens = {"``", "`\"", "`'", "`#"},
         },
 };
 
@@ -799,7 +806,9 @@ constexpr languageRow kR{
     .rules =
         {
             .lineComments = {{"#"}},
-            .literals = {{"\"", "\""}, {"'", "'"}, {"`", "`"}},
+            // A user operator, %in% or %#%, ends at its line's end when unclosed.
+            .literals = {{"\"", "\""}, {"'", "'"}, {"`", "`"},
+                         {"%", "%", escapeRule::none, true}},
             .marks = ";{",
             .delimited = {rRaw("\"", "(", ")"), rRaw("\"", "[", "]"), rRaw("\"", "{", "}"),
                           rRaw("'", "(", ")"), rRaw("'", "[", "]"), rRaw("'", "{", "}")},

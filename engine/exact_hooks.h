@@ -48,6 +48,7 @@ struct machineHook;
 #include "engine/exact_hooks/doc_blocks.h"
 #include "engine/exact_hooks/docstrings.h"
 #include "engine/exact_hooks/sigils.h"
+#include "engine/exact_hooks/make_references.h"
 
 namespace quillstat {
 
@@ -59,7 +60,7 @@ using allHooks = hookList<hook::cDirectives, hook::rawStrings, hook::digitSepara
                           hook::blockScalars, hook::recipeLines, hook::unquotedUrls,
                           hook::regexLiterals, hook::lineHeredocs, hook::quoteOperators,
                           hook::percentLiterals, hook::docBlocks, hook::docstrings,
-                          hook::sigils>;
+                          hook::sigils, hook::makeReferences>;
 
 template <const exactRules& R, hook... H>
 auto activeHooksOf(hookList<H...>)

@@ -48,6 +48,7 @@ std::unique_ptr<refereeHook> quoteOperatorsReferee();
 std::unique_ptr<refereeHook> percentLiteralsReferee();
 std::unique_ptr<refereeHook> docBlocksReferee();
 std::unique_ptr<refereeHook> docstringsReferee();
+std::unique_ptr<refereeHook> makeReferencesReferee();
 std::unique_ptr<refereeHook> sigilsReferee();
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()

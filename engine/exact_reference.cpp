@@ -26,6 +26,7 @@ std::unique_ptr<refereeHook> refereeOf(hook which) {
     case hook::docBlocks: return docBlocksReferee();
     case hook::docstrings: return docstringsReferee();
     case hook::sigils: return sigilsReferee();
+    case hook::makeReferences: return makeReferencesReferee();
   }
   return nullptr;
 }

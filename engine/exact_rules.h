@@ -151,6 +151,8 @@ enum hook : uint32_t {
   lineHeredocs = 1u << 6,       // "<<LABEL": its body starts on the next line (`heredoc`)
   quoteOperators = 1u << 7,     // a word of `quoteOperators` and any delimiter: q{...}, s/a/b/
   percentLiterals = 1u << 8,    // "%", a letter of `percentLetters` and any delimiter: %w[...]
+  makeReferences = 1u << 10,    // make's $(...) and ${...}: a literal to the bracket that
+                                // closes it, brackets of its kind nesting
   docBlocks = 1u << 9,          // whole-line comments from "=word" at column 1, and the data
                                 // after "__END__" (`docBlock`)
   docstrings = 1u << 24,      // a string first on its line, where no code line stands
@@ -197,6 +199,8 @@ inline constexpr hookToken kHookTokens[] = {
     {hook::docstrings, "'", placement::anywhere},
     {hook::docstrings, ":", placement::anywhere},
     {hook::sigils, "~", placement::anywhere},
+    {hook::makeReferences, "$(", placement::anywhere},
+    {hook::makeReferences, "${", placement::anywhere},
 };
 
 // How far past a token's first byte a match may look: the longest token

@@ -233,6 +233,8 @@ TEST(ExactLanguages, Kotlin) {
       {"\"\"\"a ${\"\"\" // x \"\"\"} b\"\"\"\n// c", "size=30 chars=4 code=26 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       // A raw string spans lines and knows no escape.
       {"\"\"\"a\n// b\\\"\"\" // c", "size=18 chars=4 code=14 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // A name in backticks, a test's often, is one token to its line's end.
+      {"fun `GET /a/*`() {} // c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"// a\nfun f() {} // c", "size=20 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=1 comment=0 code=1", false},
   });
 }
@@ -411,6 +413,12 @@ TEST(ExactLanguages, Makefile) {
   expectExact("Makefile", {
       {"a = b # c\n", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"a = \\#b # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A reference or function call is one token to the bracket that closes
+      // it, brackets of its kind nesting, over continued lines: no "#" in it
+      // opens a comment. "$$" is a dollar of the text.
+      {"d = $(shell sed 's#(a)#b#' f) # c", "size=33 chars=3 code=30 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = ${a #b} $(foreach v,$(L),\\\n #$(v)) # c\n# d", "size=46 chars=6 code=40 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {"x = $$(y) # c\nz = $(a\n# d", "size=25 chars=6 code=19 comments=2 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
       // A backslash at the line's end continues a comment.
       {"# a \\\nb\nc = 1", "size=13 chars=7 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
       // Recipe lines are the shell's: quotes, words, make's prefixes.
@@ -509,6 +517,12 @@ TEST(ExactLanguages, Cmake) {
       {"#[=[ a ]] b ]=] x", "size=17 chars=15 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"message([[# not]]) # c", "size=22 chars=3 code=19 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"set(a \"x\\\"#\n#y\") # c", "size=20 chars=3 code=17 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // Outside quoted arguments a backslash escapes the next byte too: \" opens
+      // no quoted argument, \# no comment; a quote in an argument's middle
+      // (after \\) still opens one, as in -Da="b c".
+      {"add_definitions(-DTAG=\\\"x\\\")\n# c", "size=32 chars=3 code=29 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"set(a x\\#y) # c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"set(a x\\\\\"b # c\") # d", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"#[[\n\n]]", "size=7 chars=7 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=1 comment=2 code=0"},
       {"# a\nset(x)\n# b", "size=14 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1", false},
   });
@@ -652,6 +666,7 @@ TEST(ExactLanguages, PowerShell) {
       // Escaped quotes and "#" in code open nothing.
       {"Write-Host `\"hi`\" # c", "size=21 chars=3 code=18 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"a `# b", "size=6 chars=0 code=6 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"Write-Host ``\"a # b\" # c", "size=24 chars=3 code=21 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"# a\n{ 1 }\n# b", "size=13 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1", false},
   });
 }
@@ -753,6 +768,9 @@ TEST(ExactLanguages, R) {
       {"xr\"-(\")-\" # c", "size=13 chars=0 code=13 comments=0 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // Backtick names and strings spanning lines hold no comment.
       {"`a#b` <- 1 # c", "size=14 chars=3 code=11 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // An operator %...% is one token, closed on its line: its "#" opens no comment.
+      {"a %in% b; x %#% y # c", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x %#\n# c", "size=8 chars=3 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       {"\"a\\\"\n#b\" # c", "size=12 chars=3 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
       {"f <- function(x) { x; }", "size=23 chars=0 code=23 comments=0 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"# a\n\n# b", "size=8 chars=3 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=2 comment=1 code=0", false},

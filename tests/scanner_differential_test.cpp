@@ -86,6 +86,9 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
        {"\ndef f():\n", ":\n", ": # c\n", ":  \r\n", "\n    ", "r'", "U\"\"\"", "b'''", "\"\"\"",
         "'''", "{x:#x}"}},
       {hook::sigils, {"~r/", "~w(", "~S[", "~HTML<", "~s\"", "~", "/", ")", "]", ">", "|", "~x{"}},
+      {hook::makeReferences,
+       {"$(", "${", "$$(", "$(shell echo '#')", "${a #b}", "(", ")", "{", "}", "\\\n", "\\\r\n",
+        "\\\r", "#", "$\\\n("}},
   };
   std::vector<std::string> pieces;
   for (const auto& row : table) {
