@@ -57,6 +57,12 @@ struct commentCounter {
     return todo | fixme;
   }
 
+  // The content ends right after the last byte offered: a whole word under
+  // way counts, as no letter follows it ("// todo" with no line end); the
+  // detectors are reset. Only the exact rules call it: the classic ones never
+  // counted such a word. Returns whether it ended a word.
+  bool offerContentEnd() { return offerIfPending(0, 0); }
+
   // Records the word that ended right before the byte at content offset
   // `end`; `lastLetter`, the byte before that one, tells which word it was.
   // Only when places is set: the frames call it for a word offer() or

@@ -265,6 +265,11 @@ struct exactFrame {
 
   // The record of `size` bytes of content, all taken and their chunks ended.
   fileStats finish(int64_t size, bool marksAreCodeLines) {
+    // The detectors are reset or offered a byte wherever a comment ends, so
+    // a whole word still under way here is the last bytes of the content.
+    if (counter.offerContentEnd() && counter.places != nullptr) {
+      counter.placeWord(chunkOffset, carry);
+    }
     fileStats stats = counter.finish(size);
     lines.finish(&stats);
     if (marksAreCodeLines) stats.countCodeLine = stats.codeLines;

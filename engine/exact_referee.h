@@ -162,6 +162,7 @@ class exactReferee {
   refereeHook* hook_ = nullptr;
   refereeHook* watcher_ = nullptr;
   std::vector<taken> taken_;  // one per byte taken
+  size_t offeredEnd_ = 0;     // one past the last byte offered to the word detectors
   std::vector<nesting> nestings_;
   std::string delimiter_;  // the fill or tag of the delimited literal under way
   int64_t lineCounts_[3] = {0, 0, 0};

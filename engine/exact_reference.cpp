@@ -94,6 +94,8 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
 
 fileStats exactReferee::run() {
   while (i_ < length_) stepAt();
+  // A word that the content's last byte ends is whole.
+  if (offeredEnd_ == length_) counter_.offerContentEnd();
   fileStats stats = counter_.finish(static_cast<int64_t>(length_));
   if (lineHasBytes_) endLine();
   stats.blankLines = lineCounts_[blankLine];
@@ -162,6 +164,7 @@ void exactReferee::takeMarker(size_t n) {
 void exactReferee::takeComment(size_t n) {
   for (size_t end = i_ + n; i_ < end; ++i_) {
     counter_.offer(at(i_), previous());
+    offeredEnd_ = i_ + 1;
     ++counter_.pendingCommentChars;
     taken_.push_back(taken::comment);
     line(at(i_), commentKind());

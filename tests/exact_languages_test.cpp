@@ -8,6 +8,7 @@
 #include "analysis/language_table.h"
 #include "delimited_sample_row.h"
 #include "engine_test_util.h"
+#include "fuzz/fuzz_compare.h"
 
 namespace quillstat {
 namespace {
@@ -26,11 +27,20 @@ const languageEntry& languageNamed(const std::string& name) {
   return languageTable[0];
 }
 
+// Each case is scanned at once and, when short, a byte at a time, which
+// must place every word it counts.
 void expectExact(const std::string& language, const scanner& scan,
                  std::initializer_list<languageCase> cases) {
   for (const languageCase& c : cases) {
-    EXPECT_EQ(describe(scan.scanBuffer(c.content.data(), c.content.size(), c.includeFirstComment)),
-              c.expected)
+    const fileStats whole = scan.scanBuffer(c.content.data(), c.content.size(), c.includeFirstComment);
+    EXPECT_EQ(describe(whole), c.expected) << language << ": " << testing::PrintToString(c.content);
+    if (c.content.size() > 4096) continue;
+    std::vector<wordPlace> places;
+    const fileStats bytes = scanInPieces(scan, c.content.data(), c.content.size(),
+                                         c.includeFirstComment, 0, &places);
+    EXPECT_EQ(describe(bytes), c.expected)
+        << language << ", a byte at a time: " << testing::PrintToString(c.content);
+    EXPECT_TRUE(placesFit(c.content, bytes, places))
         << language << ": " << testing::PrintToString(c.content);
   }
 }
@@ -77,6 +87,13 @@ TEST(ExactLanguages, CAndCpp) {
       {"#define F(x) { f(x); }\n", "size=23 chars=0 code=23 comments=0 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // The byte after a star is comment text like any other.
       {"/* x *todo */", "size=13 chars=13 code=0 comments=1 marks=0 todo=1 fixme=0 | lines=1 blank=0 comment=1 code=0"},
+      // A word that ends the content is whole, in a line comment or a block
+      // comment left open; a word in code is none.
+      {"x; // todo", "size=10 chars=7 code=3 comments=1 marks=1 todo=1 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/* x */ // FIXME", "size=16 chars=15 code=1 comments=2 marks=0 todo=0 fixme=1 | lines=1 blank=0 comment=1 code=0"},
+      {"/* todo", "size=7 chars=7 code=0 comments=1 marks=0 todo=1 fixme=0 | lines=1 blank=0 comment=1 code=0"},
+      {"// x\ntodo", "size=9 chars=4 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"// todos", "size=8 chars=8 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0"},
   });
 }
 
@@ -105,6 +122,9 @@ TEST(ExactLanguages, Delphi) {
       {"{ a { b } c }", "size=13 chars=9 code=4 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // A "(" is code; "(*)" opens a comment.
       {"f(x); (*) x *)", "size=14 chars=8 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A word that ends the content counts.
+      {"x; { fixme", "size=10 chars=7 code=3 comments=1 marks=1 todo=0 fixme=1 | lines=1 blank=0 comment=0 code=1"},
+      {"(* a *) // ToDo", "size=15 chars=14 code=1 comments=2 marks=0 todo=1 fixme=0 | lines=1 blank=0 comment=1 code=0"},
   });
 }
 
@@ -756,6 +776,9 @@ TEST(ExactLanguages, Lua) {
       {"s = 'a -- b\n-- c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       {"s = \"a\\\"--\" -- c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"x\n--[[ a", "size=8 chars=6 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // A word that ends the content counts.
+      {"x -- todo", "size=9 chars=7 code=2 comments=1 marks=1 todo=1 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"--[[ FIXME", "size=10 chars=10 code=0 comments=1 marks=0 todo=0 fixme=1 | lines=1 blank=0 comment=1 code=0"},
       {"-- a\nx -- b", "size=11 chars=4 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=1 comment=0 code=1", false},
   });
 }

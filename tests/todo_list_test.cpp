@@ -63,6 +63,9 @@ TEST(TodoList, PlacesEachCountedWordAtItsLineAndColumn) {
       {"a line longer than 400 bytes shows 400 from the word and \"...\"",
        "// fixme " + std::string(500, 'y') + "\n", "",
        "a.cpp:1:4: fixme: fixme " + std::string(394, 'y') + "...\n"},
+      {"a word that ends the file is listed by the exact rules", "x; // todo", "-x",
+       "a.cpp:1:7: todo: x; // todo\n"},
+      {"and not by the classic ones, which do not count it", "x; // todo", "", ""},
       {"JSON", "// todo \"q\"\n", "-t json",
        "[\n  {\"path\": \"a.cpp\", \"line\": 1, \"column\": 4, \"word\": \"todo\", \"text\": "
        "\"// todo \\\"q\\\"\"}\n]\n"},

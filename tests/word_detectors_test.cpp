@@ -34,8 +34,11 @@ TEST(WordDetectors, CountWholeWordsInAnyCase) {
       // Bytes from 0x80 up are no letters: a word after Cyrillic (Windows-1251) counts.
       {"// \xE7\xE0todo\n", "todo=1 fixme=0"},
       {"// todo\xE7\n", "todo=1 fixme=0"},
-      // No character follows the word, so it is not counted.
+      // No character follows the word, so the classic rules do not count it
+      // (the exact rules do), in a line comment or a block comment left open.
       {"// fixme", "todo=0 fixme=0"},
+      {"/* x */ // todo", "todo=0 fixme=0"},
+      {"/* todo", "todo=0 fixme=0"},
       // A broken match is not retried: "ttodo" starts with a letter before "todo".
       {"// ttodo\n", "todo=0 fixme=0"},
   };
