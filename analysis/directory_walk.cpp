@@ -30,6 +30,7 @@ struct walker {
   size_t rootLength;  // of the walked directory's prefix
   const std::function<void(std::string path)>& selectFile;
   std::vector<inputFailure>* failures;
+  std::vector<skippedEntry>* skipped;
   const std::atomic<bool>* stop;
 
   bool stopped() const { return stop != nullptr && stop->load(std::memory_order_relaxed); }
@@ -55,9 +56,23 @@ struct walker {
 
     for (const directoryEntry& entry : entries) {
       if (stopped()) return;
-      if (entry.kind != entryKind::file || !selection.selects(entry.name)) continue;
+      if (entry.kind == entryKind::directory || entry.kind == entryKind::other) continue;
+      if (!selection.selects(entry.name)) continue;
       std::string path = *prefix + entry.name;
-      if (!selection.excludes.excludesFile(relative(path))) selectFile(std::move(path));
+      if (selection.excludes.excludesFile(relative(path))) continue;
+      // What the user asked for but cannot be read is told, not dropped
+      // silently; a FIFO is never opened, since that would wait for a writer.
+      switch (entry.kind) {
+        case entryKind::file: selectFile(std::move(path)); break;
+        case entryKind::special:
+          skipped->push_back({std::move(path), skippedEntry::reason::notRegularFile});
+          break;
+        case entryKind::danglingLink:
+          skipped->push_back({std::move(path), skippedEntry::reason::danglingLink});
+          break;
+        case entryKind::directory:
+        case entryKind::other: break;
+      }
     }
     if (!selection.recursive) return;
 
@@ -88,9 +103,11 @@ std::string walkPrefix(const std::string& directory) {
 void collectFiles(fileSystem& files, const std::string& directory,
                   const walkSelection& selection,
                   const std::function<void(std::string path)>& selectFile,
-                  std::vector<inputFailure>* failures, const std::atomic<bool>* stop) {
+                  std::vector<inputFailure>* failures, std::vector<skippedEntry>* skipped,
+                  const std::atomic<bool>* stop) {
   std::string prefix = walkPrefix(directory);
-  walker{files, selection, prefix.size(), selectFile, failures, stop}.walk(&prefix, &directory);
+  walker{files, selection, prefix.size(), selectFile, failures, skipped, stop}
+      .walk(&prefix, &directory);
 }
 
 }  // namespace quillstat
