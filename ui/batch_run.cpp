@@ -167,8 +167,15 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
     errors << "quillstat: cannot read '" << failure.path << "': " << errorText(failure.error)
            << '\n';
   }
+  for (const skippedEntry& entry : result.skippedEntries) {
+    errors << "quillstat: skipped '" << entry.path << "': "
+           << (entry.why == skippedEntry::reason::danglingLink
+                   ? "a symbolic link that leads nowhere"
+                   : "not a regular file")
+           << '\n';
+  }
   if (settings.run.input == inputKind::directory && result.records.empty() &&
-      result.failures.empty() && !result.skipped.any()) {
+      result.failures.empty() && !result.skipped.any() && result.skippedEntries.empty()) {
     errors << "quillstat: no file in '" << settings.run.path << "' "
            << (settings.content.recordLanguages && settings.run.masks.empty()
                    ? "is of a language that -l auto knows"
