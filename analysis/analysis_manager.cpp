@@ -87,7 +87,11 @@ analysisResult analysisManager::analyzeDirectory(const std::string& directory,
                                 pathExclusions(historyOf(settings))};
   result.excluded = static_cast<int64_t>(collectFiles(
       files_, directory, selection, [&pool](std::string path) { pool.add(std::move(path)); },
-      &result.failures, stop));
+      &result.failures, &result.skippedEntries, stop));
+  // A name that -l auto skips unread would be no input even as a regular file.
+  std::erase_if(result.skippedEntries, [&settings](const skippedEntry& entry) {
+    return !opensPath(settings.rules, entry.path);
+  });
   pool.finish(&result);
   return unlessStopped(std::move(result), stop);
 }

@@ -54,7 +54,9 @@ class analysisManager {
   // Analyses every file of `directory` selected by the mask list `masks`
   // (with detectedLanguage an empty list selects every file), and of
   // its sub-directories when `recursive`, in walk order (see collectFiles);
-  // the result's root is the walk's prefix (walkPrefix).
+  // the result's root is the walk's prefix (walkPrefix). The entries the walk
+  // passed over are the result's skippedEntries, those that -l auto would
+  // skip unread by their names left out.
   analysisResult analyzeDirectory(const std::string& directory, const std::string& masks,
                                   bool recursive, const analysisSettings& settings,
                                   const progressCallback& progress = {},

@@ -32,6 +32,19 @@ struct skippedFiles {
   bool operator==(const skippedFiles&) const = default;
 };
 
+// An entry of a walked directory that the run selected by its name but
+// passed over, never opened, since it is no file to read.
+struct skippedEntry {
+  enum class reason : char {
+    danglingLink,    // a symlink that leads nowhere (entryKind::danglingLink)
+    notRegularFile,  // a FIFO, socket or device, or a symlink to one
+  };
+  std::string path;
+  reason why;
+
+  bool operator==(const skippedEntry&) const = default;
+};
+
 // What one analysis found, for the summary and for any number of reports.
 struct analysisResult {
   // One record per file, in walk (or list) order; a file that could not be
@@ -49,6 +62,9 @@ struct analysisResult {
   // (analysisSettings::excludes) left out (see collectFiles). No report
   // shows it; a front end tells by it why nothing was selected.
   int64_t excluded = 0;
+  // The entries a directory walk passed over, in walk order; unlike the
+  // skipped files, the classic reports do not count them.
+  std::vector<skippedEntry> skippedEntries;
   // The inputs that could not be read: directories that could not be
   // listed, then files, each in walk order.
   std::vector<inputFailure> failures;

@@ -30,6 +30,7 @@ struct walker {
   size_t rootLength;  // of the walked directory's prefix
   const std::function<void(std::string path)>& selectFile;
   std::vector<inputFailure>* failures;
+  std::vector<skippedEntry>* skipped;
   const std::atomic<bool>* stop;
   size_t excluded = 0;  // by selection.excludes
 
@@ -64,9 +65,23 @@ struct walker {
 
     for (const directoryEntry& entry : entries) {
       if (stopped()) return;
-      if (entry.kind != entryKind::file || !selection.selects(entry.name)) continue;
+      if (entry.kind == entryKind::directory || entry.kind == entryKind::other) continue;
+      if (!selection.selects(entry.name)) continue;
       std::string path = *prefix + entry.name;
-      if (!leavesOut(relative(path), &pathExclusions::excludesFile)) selectFile(std::move(path));
+      if (leavesOut(relative(path), &pathExclusions::excludesFile)) continue;
+      // What the user asked for but cannot be read is told, not dropped
+      // silently; a FIFO is never opened, since that would wait for a writer.
+      switch (entry.kind) {
+        case entryKind::file: selectFile(std::move(path)); break;
+        case entryKind::special:
+          skipped->push_back({std::move(path), skippedEntry::reason::notRegularFile});
+          break;
+        case entryKind::danglingLink:
+          skipped->push_back({std::move(path), skippedEntry::reason::danglingLink});
+          break;
+        case entryKind::directory:
+        case entryKind::other: break;
+      }
     }
     if (!selection.recursive) return;
 
@@ -97,9 +112,10 @@ std::string walkPrefix(const std::string& directory) {
 size_t collectFiles(fileSystem& files, const std::string& directory,
                     const walkSelection& selection,
                     const std::function<void(std::string path)>& selectFile,
-                    std::vector<inputFailure>* failures, const std::atomic<bool>* stop) {
+                    std::vector<inputFailure>* failures, std::vector<skippedEntry>* skipped,
+                    const std::atomic<bool>* stop) {
   std::string prefix = walkPrefix(directory);
-  walker walk{files, selection, prefix.size(), selectFile, failures, stop};
+  walker walk{files, selection, prefix.size(), selectFile, failures, skipped, stop};
   walk.walk(&prefix, &directory);
   return walk.excluded;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/analysis_result.h"
 #include "analysis/input_failure.h"
 #include "analysis/path_glob.h"
 #include "engine/file_system.h"
@@ -31,9 +32,12 @@ struct walkSelection {
 // sorted by name with ASCII letters folded to lower case (ties in plain byte
 // order), so "A.cpp" < "a.cpp" < "B.cpp" < "b.cpp". A file is selected when
 // it is a regular file, or a symlink to one, whose own name
-// `selection.selects` and that `selection.excludes` and `.unasked` keep; directories
-// (whatever their names), FIFOs, sockets, devices and dangling links never
-// are. Symlinks to directories are not followed; "." and ".." are never
+// `selection.selects` and that `selection.excludes` and `.unasked` keep;
+// directories (whatever their names) never are. A FIFO, socket or device,
+// or a symlink to one, or a symlink that leads nowhere, that would be
+// selected by its name is appended to *skipped (not null) instead, in walk
+// order, and never opened; an entry gone before its kind was learnt is left
+// out. Symlinks to directories are not followed; "." and ".." are never
 // walked.
 //
 // Paths are `directory`, a separator unless it already ends in one, then the
@@ -57,7 +61,7 @@ struct walkSelection {
 size_t collectFiles(fileSystem& files, const std::string& directory,
                     const walkSelection& selection,
                     const std::function<void(std::string path)>& selectFile,
-                    std::vector<inputFailure>* failures,
+                    std::vector<inputFailure>* failures, std::vector<skippedEntry>* skipped,
                     const std::atomic<bool>* stop = nullptr);
 
 // The path a walk of `directory` puts before the names of its files:

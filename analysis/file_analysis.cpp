@@ -29,12 +29,17 @@ fileOutcome skipped(skipReason reason) {
   return outcome;
 }
 
+// A name that tells no language yet has an extension is taken at its word.
+bool skipsUnread(std::optional<unsigned> language, std::string_view name) {
+  return !language && hasExtension(name);
+}
+
 fileOutcome analyzeDetected(fileSystem& files, const std::string& path, pathType type,
                             bool includeFirstComment, bool listWords, std::vector<char>* buffer,
                             const std::atomic<bool>* stop) {
   const std::string_view name = nameOf(path);
   std::optional<unsigned> language = languageOfName(name);
-  if (!language && hasExtension(name)) return skipped(skipReason::unknownLanguage);
+  if (skipsUnread(language, name)) return skipped(skipReason::unknownLanguage);
 
   fileOutcome outcome;
   textFileReader file(files, buffer, stop);
@@ -62,6 +67,11 @@ fileOutcome analyzeDetected(fileSystem& files, const std::string& path, pathType
 }
 
 }  // namespace
+
+bool opensPath(const fileRules& rules, std::string_view path) {
+  const std::string_view name = nameOf(path);
+  return rules.language != detectedLanguage || !skipsUnread(languageOfName(name), name);
+}
 
 bool showsLineFigures(const fileRules& rules) {
   return rules.exact || rules.language == detectedLanguage ||

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/analysis_result.h"
@@ -41,6 +42,10 @@ const char* modeNameOf(const fileRules& rules);
 // The masks of a directory run by `rules` that gives none: the language's
 // defaultMasks, or for detectedLanguage none, which selects every file.
 const char* defaultMasksOf(const fileRules& rules);
+
+// Whether analyzePath by `rules` opens the file at `path` at all: all but
+// those that detectedLanguage skips unread, by their names.
+bool opensPath(const fileRules& rules, std::string_view path);
 
 // Why a file found was not analysed.
 enum class skipReason { none, unknownLanguage, binary };

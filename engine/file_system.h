@@ -16,9 +16,11 @@ enum class pathType { unchecked, regularFile };
 
 // What a directory entry is, with a symlink resolved to what it names.
 enum class entryKind {
-  file,       // a regular file
-  directory,  // a directory
-  other,      // a FIFO, socket, device, dangling link or anything unreadable
+  file,          // a regular file
+  directory,     // a directory
+  special,       // a FIFO, socket or device
+  danglingLink,  // a symlink that leads nowhere: to nothing, round a loop, or out of reach
+  other,         // gone before its kind was learnt
 };
 
 // One entry of a directory listing.

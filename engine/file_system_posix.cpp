@@ -26,7 +26,7 @@ bool failOnType(ioError* error, mode_t mode) {
 entryKind kindOfMode(mode_t mode) {
   if (S_ISREG(mode)) return entryKind::file;
   if (S_ISDIR(mode)) return entryKind::directory;
-  return entryKind::other;
+  return entryKind::special;
 }
 
 // Asks the file system about `name` when d_type does not settle it. The
@@ -45,10 +45,11 @@ void resolveEntry(int directoryFd, unsigned char type, directoryEntry* entry) {
     }
   }
   entry->isLink = true;
-  // A dangling or looping link fails here and counts as other.
+  // A dangling or looping link fails here, as does one into a directory
+  // that may not be searched.
   entry->kind = fstatat(directoryFd, entry->name.c_str(), &info, 0) == 0
                     ? kindOfMode(info.st_mode)
-                    : entryKind::other;
+                    : entryKind::danglingLink;
 }
 
 // A path as one call can take it: `name`, relative to `directory`. Paths
@@ -170,7 +171,7 @@ class posixFileSystem : public fileSystem {
         case DT_DIR: entry.kind = entryKind::directory; break;
         case DT_LNK:
         case DT_UNKNOWN: resolveEntry(fd, raw->d_type, &entry); break;
-        default: break;  // FIFOs, sockets, devices
+        default: entry.kind = entryKind::special; break;  // FIFOs, sockets, devices
       }
       entries->push_back(std::move(entry));
     }

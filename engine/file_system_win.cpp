@@ -27,14 +27,14 @@ bool failOnType(ioError* error, bool directory) {
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // What a link or junction names: the kind of the object it leads to, or
-// other when it leads nowhere (dangling, a loop, no access).
+// danglingLink when it leads nowhere (dangling, a loop, no access).
 entryKind kindOfTarget(const std::wstring& path) {
   // Backup semantics opens directories too; no access right is asked for.
   HANDLE handle = CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
                               FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return entryKind::other;
+  if (handle == INVALID_HANDLE_VALUE) return entryKind::danglingLink;
   BY_HANDLE_FILE_INFORMATION info;
-  entryKind kind = entryKind::other;
+  entryKind kind = entryKind::danglingLink;
   if (GetFileInformationByHandle(handle, &info)) {
     kind = info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? entryKind::directory
                                                              : entryKind::file;

@@ -23,6 +23,37 @@ void appendField(std::string_view text, std::string* out) {
   out->push_back('"');
 }
 
+// A row after its kind and the comma: the path, the figures, and the
+// language where the report names them (a language block's own name or a
+// record's language, empty for none).
+void appendRow(std::string_view path, const fileStats& s, const reportContent& content,
+               std::string_view language, std::string* out) {
+  appendField(content.namesEscaped ? shownName(path) : std::string(path), out);
+  for (int64_t value : {s.sizeFile, s.countCommentChars, s.countOfComment, s.countCodeLine,
+                        s.todoWordsCount, s.fixmeWordsCount}) {
+    out->push_back(',');
+    appendInt(value, out);
+  }
+  out->push_back(',');
+  appendSixDecimals(commentPercent(s), out);
+  out->push_back(',');
+  if (!isValidUtf8(path)) appendHexBytes(path, out);
+  if (content.lineFigures) appendLineColumns(s, ",", out);
+  if (content.recordLanguages) {
+    out->push_back(',');
+    appendField(language, out);
+  }
+  out->append("\r\n");
+}
+
+const char* kindOf(skippedEntry::reason why) {
+  switch (why) {
+    case skippedEntry::reason::danglingLink: return "danglingLink,";
+    case skippedEntry::reason::notRegularFile: break;
+  }
+  return "notRegularFile,";
+}
+
 }  // namespace
 
 std::string csvHeader(const reportContent& content) {
@@ -43,24 +74,20 @@ void formatCsvBlock(const reportBlock& block, std::string* out) {
     case blockKind::language: out->append("language,"); break;
     case blockKind::directory: out->append("directory,"); break;
   }
-  appendField(block.content.namesEscaped ? shownName(path) : std::string(path), out);
-  const fileStats& s = block.figures;
-  for (int64_t value : {s.sizeFile, s.countCommentChars, s.countOfComment, s.countCodeLine,
-                        s.todoWordsCount, s.fixmeWordsCount}) {
-    out->push_back(',');
-    appendInt(value, out);
+  std::string_view language;
+  if (block.kind == blockKind::language) language = block.name;
+  if (block.language != nullptr) language = block.language;
+  appendRow(path, block.figures, block.content, language, out);
+}
+
+std::string csvFooter(const analysisResult& result, const reportContent& content) {
+  std::string out;
+  const fileStats none;
+  for (const skippedEntry& entry : result.skippedEntries) {
+    out.append(kindOf(entry.why));
+    appendRow(entry.path, none, content, {}, &out);
   }
-  out->push_back(',');
-  appendSixDecimals(commentPercent(s), out);
-  out->push_back(',');
-  if (!isValidUtf8(path)) appendHexBytes(path, out);
-  if (block.content.lineFigures) appendLineColumns(s, ",", out);
-  if (block.content.recordLanguages) {
-    out->push_back(',');
-    if (block.kind == blockKind::language) appendField(block.name, out);
-    if (block.language != nullptr) appendField(block.language, out);
-  }
-  out->append("\r\n");
+  return out;
 }
 
 }  // namespace quillstat

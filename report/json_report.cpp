@@ -1,5 +1,8 @@
 #include "report/json_report.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "quillstat_version.h"
 #include "report/figures.h"
 #include "report/json_text.h"
@@ -142,12 +145,26 @@ void formatJsonBlock(const reportBlock& block, std::string* out) {
 
 std::string jsonFooter(const analysisResult& result, const reportSettings& settings) {
   std::string out = result.fromDirectory ? "" : "\n  ]";
+  std::vector<member> skipped;
   if (settings.content.recordLanguages) {
-    out.append(",\n  \"skipped\": {\"unknownLanguage\": ");
-    appendInt(result.skipped.unknownLanguage, &out);
-    out.append(", \"binary\": ");
-    appendInt(result.skipped.binary, &out);
-    out.append("}");
+    skipped = {{"unknownLanguage", result.skipped.unknownLanguage},
+               {"binary", result.skipped.binary}};
+  }
+  // The walk's counts come only when it passed an entry over, so that the
+  // report of a tree without any stays as it was.
+  if (!result.skippedEntries.empty()) {
+    const int64_t dangling = std::ranges::count(
+        result.skippedEntries, skippedEntry::reason::danglingLink, &skippedEntry::why);
+    skipped.push_back({"danglingLink", dangling});
+    skipped.push_back(
+        {"notRegularFile", static_cast<int64_t>(result.skippedEntries.size()) - dangling});
+  }
+  for (size_t i = 0; i < skipped.size(); ++i) {
+    out.append(i == 0 ? ",\n  \"skipped\": {\"" : ", \"");
+    out.append(skipped[i].name);
+    out.append("\": ");
+    appendInt(skipped[i].value, &out);
+    if (i + 1 == skipped.size()) out.append("}");
   }
   out.append(",\n  \"failures\": [");
   for (size_t i = 0; i < result.failures.size(); ++i) {

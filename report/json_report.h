@@ -13,7 +13,9 @@ namespace quillstat {
 // with the program, the format version, the run (see runDescription), the
 // records as "files", after a directory run the "total", then the arrays
 // "languages" and "directories" of the blocks of those kinds, with -l auto
-// the "skipped" files by reason, and the unreadable inputs as "failures".
+// the "skipped" files by reason (and when a walk passed entries over, their
+// count by reason, with or without -l auto), and the unreadable inputs as
+// "failures".
 // Figures are integers; "commentPercent" and "commentLineDensity" are the
 // text report's percentages with their six decimals. A name that is not
 // UTF-8 is written with U+FFFD for each byte that is not, beside

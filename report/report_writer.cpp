@@ -76,8 +76,9 @@ formatParts jsonParts(const reportSettings& settings, const analysisResult& resu
           textEncoding::utf8, unmappable::questionMark};
 }
 
-formatParts csvParts(const reportSettings& settings, const analysisResult&) {
-  return {csvHeader(settings.content), "", formatCsvBlock, textEncoding::utf8,
+formatParts csvParts(const reportSettings& settings, const analysisResult& result) {
+  return {csvHeader(settings.content), csvFooter(result, settings.content), formatCsvBlock,
+          textEncoding::utf8,
           unmappable::questionMark};
 }
 

@@ -195,6 +195,7 @@ TEST_F(BatchRun, AutoDetectionSkipsWhatItCannotRead) {
 // Each failure is said on stderr and gives its status; an unreadable input
 // still lets the report be written, with the zero record in its place.
 TEST_F(BatchRun, EachFailureIsSaidWithItsStatus) {
+  fs::create_symlink("gone", root_ / "src/dead.lnk");
   const struct {
     const char* arguments;
     int status;
@@ -239,6 +240,10 @@ TEST_F(BatchRun, EachFailureIsSaidWithItsStatus) {
        "quillstat: cannot read the file list 'li\\x1bst': No such file or directory\n", ""},
       {"-f src/a.cpp -o no\rdir/r.txt", 1,
        "quillstat: cannot write report 'no\\rdir/r.txt': No such file or directory\n", ""},
+      // One that selects only what cannot be read says that instead.
+      {"-d src -e *.lnk -o out.txt", 0,
+       "quillstat: skipped 'src/dead.lnk': a symbolic link that leads nowhere\n",
+       "Имя файла: Все файлы\r\n"},
       {"-f src/a.cpp -o nodir/r.txt", 1,
        "quillstat: cannot write report 'nodir/r.txt': No such file or directory\n", ""},
       {"-f src/a.cpp -o src", 1, "quillstat: cannot write report 'src': Is a directory\n", ""},

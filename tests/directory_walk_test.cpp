@@ -1,5 +1,7 @@
 #include "analysis/directory_walk.h"
 
+#include <sys/stat.h>
+
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/masks.h"
+#include "faulty_file_system.h"
 #include "test_files.h"
 
 namespace quillstat {
@@ -25,16 +28,19 @@ class WalkTest : public testing::Test {
     for (const char* name : names) writeFile(fs::path(root_) / name, "x;\n");
   }
 
-  // Walks root_ + `directory` and lists the selected paths relative to
-  // root_, blank-separated; failures go to failures_. Selecting `stopAt`
-  // sets the walk's stop flag.
+  // Walks root_ + `directory` through `files` and lists the selected paths
+  // relative to root_, blank-separated; failures go to failures_ and the
+  // entries passed over to skipped_. Selecting `stopAt` sets the walk's stop
+  // flag.
   std::string walk(const std::string& directory, const char* masks, bool recursive,
-                   const std::string& stopAt = "", const std::vector<std::string>& excludes = {}) {
+                   const std::string& stopAt = "", const std::vector<std::string>& excludes = {},
+                   fileSystem& files = machineFileSystem()) {
     std::atomic<bool> stop{false};
     std::string listed;
     failures_.clear();
+    skipped_.clear();
     excluded_ = collectFiles(
-        machineFileSystem(), root_ + directory,
+        files, root_ + directory,
         {[tokens = splitMasks(masks)](std::string_view name) { return nameMatches(name, tokens); },
          recursive, pathExclusions(excludes), {}},
         [&](std::string path) {
@@ -43,13 +49,26 @@ class WalkTest : public testing::Test {
           listed += (listed.empty() ? "" : " ") + path;
           if (path == stopAt) stop = true;
         },
-        &failures_, &stop);
+        &failures_, &skipped_, &stop);
+    return listed;
+  }
+
+  // The entries passed over, as "path:reason" relative to root_.
+  std::string skipped() const {
+    std::string listed;
+    for (const skippedEntry& entry : skipped_) {
+      if (!listed.empty()) listed += ' ';
+      listed.append(entry.path, root_.size() + 1);
+      listed += entry.why == skippedEntry::reason::danglingLink ? ":danglingLink"
+                                                                : ":notRegularFile";
+    }
     return listed;
   }
 
   std::string root_;
   std::vector<inputFailure> failures_;
   size_t excluded_ = 0;  // by the last walk's excludes
+  std::vector<skippedEntry> skipped_;
 };
 
 // A stop set while a file is selected ends the walk before its next entry,
@@ -125,15 +144,62 @@ TEST_F(WalkTest, ExcludedFilesAndDirectoriesAreLeftOut) {
   EXPECT_EQ(excluded_, 0u);
 }
 
+// The machine's listing tells each kind; a FIFO is told without being
+// opened, which would wait for a writer.
 TEST_F(WalkTest, SelectsLinksToFilesAndNeverFollowsLinkedDirectories) {
   makeFiles({"real.txt", "loop/in.cpp"});
   fs::create_symlink("real.txt", root_ + "/alias.cpp");
   fs::create_symlink("missing.txt", root_ + "/dead.cpp");
   fs::create_symlink("self.cpp", root_ + "/self.cpp");
+  ASSERT_EQ(mkfifo((root_ + "/loop/pipe.cpp").c_str(), 0644), 0);
+  fs::create_symlink("pipe.cpp", root_ + "/loop/to-pipe.cpp");
   // A link back to its own parent: following it would never end.
   fs::create_symlink("..", root_ + "/loop/up.cpp");
   fs::create_symlink("loop", root_ + "/again");
   EXPECT_EQ(walk("", "*.cpp", true), "alias.cpp loop/in.cpp");
+  EXPECT_EQ(skipped(), "dead.cpp:danglingLink self.cpp:danglingLink "
+                       "loop/pipe.cpp:notRegularFile loop/to-pipe.cpp:notRegularFile");
+  EXPECT_TRUE(failures_.empty());
+}
+
+// What the walk does with each kind of entry that it lists, the link or not:
+// a file is selected, a FIFO, socket or device or a link that leads nowhere
+// is passed over and told, when the masks and the excludes would have
+// selected it; nothing else is either.
+TEST_F(WalkTest, EachKindOfEntryIsSelectedToldOrLeftOut) {
+  const struct {
+    const char* name;
+    entryKind kind;
+    bool isLink;
+    const char* outcome;  // "" for left out
+  } cases[] = {
+      {"a.cpp", entryKind::file, false, "selected"},
+      {"b.cpp", entryKind::file, true, "selected"},
+      {"c.cpp", entryKind::special, false, "notRegularFile"},
+      {"d.cpp", entryKind::special, true, "notRegularFile"},
+      {"e.cpp", entryKind::danglingLink, true, "danglingLink"},
+      {"f.cpp", entryKind::other, false, ""},      // gone before its kind was learnt
+      {"g.cpp", entryKind::directory, false, ""},  // empty, and never selected
+      {"h.txt", entryKind::special, false, ""},    // the masks leave it out
+      {"i.txt", entryKind::danglingLink, true, ""},
+      {"x.cpp", entryKind::special, false, ""},    // excluded
+      {"y.cpp", entryKind::danglingLink, true, ""},
+  };
+  faultyFileSystem files;
+  std::vector<directoryEntry> listing;
+  std::string selected, told;
+  for (const auto& c : cases) {
+    listing.insert(listing.begin(), {c.name, c.kind, c.isLink});  // backwards: the walk sorts
+    const std::string outcome = c.outcome;
+    std::string& list = outcome == "selected" ? selected : told;
+    if (outcome.empty()) continue;
+    list += (list.empty() ? "t/" : " t/") + std::string(c.name);
+    if (&list == &told) list += ":" + outcome;
+  }
+  files.fakeListing(root_ + "/t/", listing);
+  files.fakeListing(root_ + "/t/g.cpp/", {});
+  EXPECT_EQ(walk("/t", "*.cpp", true, "", {"x.cpp", "y.cpp"}, files), selected);
+  EXPECT_EQ(skipped(), told);
   EXPECT_TRUE(failures_.empty());
 }
 

@@ -16,6 +16,11 @@ void faultyFileSystem::at(const std::string& path, int when, std::function<int()
   hooks_[{path, when}] = std::move(hook);
 }
 
+void faultyFileSystem::fakeListing(const std::string& path, std::vector<directoryEntry> entries) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  listings_[path] = std::move(entries);
+}
+
 int faultyFileSystem::runHook(const std::string& path, int when) {
   std::function<int()> hook;
   {
@@ -62,6 +67,14 @@ bool faultyFileSystem::listDirectory(const std::string& path,
   if (int code = runHook(path, kList)) {
     entries->clear();
     return failWith(error, code);
+  }
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto fake = listings_.find(path);
+    if (fake != listings_.end()) {
+      *entries = fake->second;
+      return true;
+    }
   }
   return machineFileSystem().listDirectory(path, entries, error);
 }

@@ -30,6 +30,10 @@ class faultyFileSystem : public fileSystem {
     at(path, when, [code] { return code; });
   }
 
+  // Lists the directory `path` as `entries`, in their order, from now on,
+  // whether it exists or not (for kinds of entry that a test cannot make).
+  void fakeListing(const std::string& path, std::vector<directoryEntry> entries);
+
   bool openFile(const std::string& path, pathType type, intptr_t* handle, int64_t* size,
                 ioError* error) override;
   bool readFile(intptr_t handle, char* into, size_t capacity, size_t* got,
@@ -45,6 +49,7 @@ class faultyFileSystem : public fileSystem {
   std::mutex mutex_;
   std::map<std::pair<std::string, int>, std::function<int()>> hooks_;
   std::map<intptr_t, std::pair<std::string, int>> open_;  // path and reads so far
+  std::map<std::string, std::vector<directoryEntry>> listings_;
 };
 
 }  // namespace quillstat

@@ -1,7 +1,10 @@
 // Trees that a careless walk or reader would hang on, crash on or miscount,
 // run through the built program.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -33,6 +36,26 @@ class HostileTree : public testing::Test {
     return readFile(root_ / "r.xml");
   }
 
+  // Runs the program in root_ with `arguments` while watching the FIFO
+  // `fifo`: whenever the program has it open for reading, a writer opens
+  // and closes it, so that a read that waits for one ends. Returns whether
+  // one ever did; how the run ended is in end_.
+  bool runOpensFifo(const std::vector<std::string>& arguments, const fs::path& fifo) {
+    const pid_t pid = startProgram(root_, arguments);
+    bool opened = false;
+    siginfo_t info{};
+    while (waitid(P_PID, pid, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid != pid) {
+      // Opening for writing without waiting succeeds only when there is a reader.
+      const int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+      if (writer >= 0) {
+        opened = true;
+        close(writer);
+      }
+    }
+    end_ = waitForProgram(pid);
+    return opened;
+  }
+
   fs::path root_;
   programEnd end_;
 };
@@ -62,6 +85,7 @@ TEST_F(HostileTree, SpecialFilesLoopsOddNamesAndDeepPathsAreSurvived) {
   fs::create_directory_symlink(".", tree / "loop");
   fs::create_directory_symlink("..", tree / "up");
   fs::create_symlink("self.cpp", tree / "self.cpp");
+  fs::create_symlink("gone.cpp", tree / "dead.cpp");
   ASSERT_EQ(mkfifo((tree / "pipe.cpp").c_str(), 0644), 0);
   makeSocket(tree / "sock.cpp");
   // Only root may make a device node; others get a link to one.
@@ -88,9 +112,25 @@ TEST_F(HostileTree, SpecialFilesLoopsOddNamesAndDeepPathsAreSurvived) {
                                   xmlRecord(deep16, 11, 15, 1, 1, 1, 0) +
                                   xmlRecord(deep20, 11, 15, 1, 1, 1, 0) +
                                   xmlRecord("AllFiles", 40, 64, 5, 5, 2, 1))));
+  // The entries that no report counts are told, in walk order; the run
+  // still read every input it could.
+  const std::string told =
+      "quillstat: skipped 'tree/dead.cpp': a symbolic link that leads nowhere\n"
+      "quillstat: skipped 'tree/dev.cpp': not a regular file\n"
+      "quillstat: skipped 'tree/pipe.cpp': not a regular file\n"
+      "quillstat: skipped 'tree/self.cpp': a symbolic link that leads nowhere\n"
+      "quillstat: skipped 'tree/sock.cpp': not a regular file\n";
   EXPECT_EQ(end_.exitStatus, 0);
-  EXPECT_EQ(end_.err, "");
+  EXPECT_EQ(end_.err, told);
   EXPECT_EQ(std::system(("xmllint --noout '" + (root_ / "r.xml").string() + "'").c_str()), 0);
+
+  // The machine formats count them; the FIFO is never opened.
+  EXPECT_FALSE(runOpensFifo({"-d", "tree", "-s", "-t", "json", "-o", "r.json"}, tree / "pipe.cpp"));
+  EXPECT_EQ(end_.exitStatus, 0);
+  EXPECT_EQ(end_.err, told);
+  EXPECT_NE(readFile(root_ / "r.json").find(
+                "\n  \"skipped\": {\"danglingLink\": 2, \"notRegularFile\": 3},\n"),
+            std::string::npos);
 
   EXPECT_TRUE(sameBytes(xmlRun({"-f", deep20}), xmlReport(xmlRecord(deep20, 11, 15, 1, 1, 1, 0))));
   EXPECT_EQ(end_.exitStatus, 0) << end_.err;

@@ -1,5 +1,7 @@
 // The same tree in every format: the machine formats and the UTF-8 reports,
 // parsed as their readers parse them, carry the same figures and names.
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -158,6 +160,12 @@ TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
   writeFile(root / "t/README", "read me\n");            // no language
   writeFile(root / "t/d/notes.txt", "todo\n");         // no language by its name
   writeFile(root / "t/d/tool", std::string("\x7f" "ELF\0", 5));  // binary
+  // Passed over: a dangling link and FIFOs that the run would have opened,
+  // by the name of a language or for a "#!" line; not one of no language.
+  fs::create_symlink("missing.cpp", root / "t/gone.cpp");
+  for (const char* fifo : {"t/d/pipe.go", "t/d/run", "t/fifo.txt"}) {
+    ASSERT_EQ(mkfifo((root / fifo).c_str(), 0644), 0);
+  }
   for (const char* format : {"json", "csv"}) {
     const programEnd end = runProgram(root, {"-d", "t", "-s", "-l", "auto", "--by-dir", "1",
                                              "-t", format, "-o", std::string("r.") + format});
@@ -171,8 +179,12 @@ TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
       "language - Go 3 1 1 1 50.000000\n"
       "directory t/d/ - 3 1 1 1 50.000000\n";
   EXPECT_EQ(output(root, "python3 kAutoDump.py json r.json"),
-            rows + "skipped {'unknownLanguage': 2, 'binary': 1}\n");
-  EXPECT_EQ(output(root, "python3 kAutoDump.py csv r.csv"), rows);
+            rows + "skipped {'unknownLanguage': 2, 'binary': 1, 'danglingLink': 1, "
+                   "'notRegularFile': 2}\n");
+  EXPECT_EQ(output(root, "python3 kAutoDump.py csv r.csv"),
+            rows + "danglingLink t/gone.cpp - 0 0 0 0 0.000000\n"
+                   "notRegularFile t/d/pipe.go - 0 0 0 0 0.000000\n"
+                   "notRegularFile t/d/run - 0 0 0 0 0.000000\n");
 }
 
 }  // namespace

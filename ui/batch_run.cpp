@@ -173,8 +173,16 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
     errors << "quillstat: cannot read '" << shownName(failure.path)
            << "': " << errorText(failure.error) << '\n';
   }
+  for (const skippedEntry& entry : result.skippedEntries) {
+    errors << "quillstat: skipped '" << shownName(entry.path) << "': "
+           << (entry.why == skippedEntry::reason::danglingLink
+                   ? "a symbolic link that leads nowhere"
+                   : "not a regular file")
+           << '\n';
+  }
   if (settings.run.input == inputKind::directory && result.records.empty() &&
-      result.failures.empty() && !result.skipped.any()) {
+      result.failures.empty() && !result.skipped.any() &&
+      result.skippedEntries.empty()) {
     // -l auto without masks takes every file.
     const std::string masks = settings.content.recordLanguages && settings.run.masks.empty()
                                   ? ""
