@@ -12,6 +12,7 @@ struct fileIdentity {
   uint64_t device = 0;
   uint64_t file = 0;
   int64_t size = 0;
+  bool regularFile = false;  // not a directory, device, FIFO, socket or console
 
   bool sameFileAs(const fileIdentity& other) const {
     return device == other.device && file == other.file;

@@ -15,7 +15,9 @@ std::optional<fileIdentity> identityOf(HANDLE handle) {
   return fileIdentity{info.dwVolumeSerialNumber,
                       static_cast<uint64_t>(info.nFileIndexHigh) << 32 | info.nFileIndexLow,
                       static_cast<int64_t>(static_cast<uint64_t>(info.nFileSizeHigh) << 32 |
-                                           info.nFileSizeLow)};
+                                           info.nFileSizeLow),
+                      GetFileType(handle) == FILE_TYPE_DISK &&
+                          !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)};
 }
 
 }  // namespace
