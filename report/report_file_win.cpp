@@ -58,15 +58,6 @@ std::wstring directoryOf(const std::wstring& path) {
   return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
-// Whether `target` names a device by the system's rules ("NUL", "CON",
-// "COM1"...): a report may go there, as to /dev/null on POSIX.
-bool namesDevice(const std::string& target) {
-  std::wstring wide = toWide(target);
-  wchar_t full[64];
-  DWORD length = GetFullPathNameW(wide.c_str(), 64, full, nullptr);
-  return length != 0 && length < 64 && std::wstring_view(full, length).starts_with(L"\\\\.\\");
-}
-
 // The report's target as the system sees it: the path of the file it names
 // (links followed, so that the report replaces that file and the link
 // stays; a path that names nothing stays as it is) and, when the file

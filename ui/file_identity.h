@@ -20,7 +20,8 @@ struct fileIdentity {
 };
 
 // The identity of the file at `path` (links followed), or nothing when it
-// does not exist or cannot be examined.
+// does not exist or cannot be examined. A device without one (Windows'
+// "NUL") gets an empty identity, which is no regular file.
 std::optional<fileIdentity> identifyFile(const std::string& path);
 
 // The identity of the regular file that standard output writes to, or
