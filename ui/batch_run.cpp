@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "analysis/analysis_manager.h"
 #include "engine/file_system.h"
