@@ -123,4 +123,11 @@ std::wstring systemPath(const std::string& path) {
   return L"\\\\?\\" + full;
 }
 
+bool namesDevice(const std::string& path) {
+  std::wstring wide = toWide(path);
+  wchar_t full[64];
+  DWORD length = GetFullPathNameW(wide.c_str(), 64, full, nullptr);
+  return length != 0 && length < 64 && std::wstring_view(full, length).starts_with(L"\\\\.\\");
+}
+
 }  // namespace quillstat

@@ -28,6 +28,11 @@ std::string fromWide(std::wstring_view wide);
 // the path cannot be made absolute.
 std::wstring systemPath(const std::string& path);
 
+// Whether `path` names a device by the system's rules ("NUL", "CON",
+// "COM1", "\\.\pipe\x"), as an output's name is read: a report may go
+// there, as to /dev/null on POSIX.
+bool namesDevice(const std::string& path);
+
 }  // namespace quillstat
 
 #endif  // QUILLSTAT_ENGINE_WINDOWS_API_H_

@@ -16,9 +16,30 @@ namespace quillstat {
 
 namespace {
 
-// The temporary file being written, for removeUnfinishedReport(). One
-// report is written at a time.
-std::atomic<const char*> unfinishedReport{nullptr};
+// The temporary files being written, for removeUnfinishedReport(): a run
+// has its report and its todo list open at once. A file that finds no free
+// slot is written all the same, only not removed on an interrupt.
+constexpr int kSlots = 4;
+std::atomic<bool> slotTaken[kSlots];
+std::atomic<const char*> unfinishedReports[kSlots];
+
+int takeSlot() {
+  for (int slot = 0; slot < kSlots; ++slot) {
+    bool expected = false;
+    if (slotTaken[slot].compare_exchange_strong(expected, true)) return slot;
+  }
+  return -1;
+}
+
+void publish(int slot, const char* path) {
+  if (slot >= 0) unfinishedReports[slot].store(path);
+}
+
+void releaseSlot(int slot) {
+  if (slot < 0) return;
+  unfinishedReports[slot].store(nullptr);
+  slotTaken[slot].store(false);
+}
 
 // Links followed before giving up, as the kernel's own limit.
 constexpr int kMaxLinkHops = 40;
@@ -100,20 +121,22 @@ bool keepOwnerAndMode(int fd, const struct stat& replaced) {
 }
 
 // Creates a new file beside `finalPath` with a name of its own; its name
-// goes to *temporaryPath and is published for removeUnfinishedReport()
-// before the file exists, so that an interrupt can never miss it.
-int createTemporaryFile(const std::string& finalPath, mode_t mode, std::string* temporaryPath) {
+// goes to *temporaryPath and is published in `slot` for
+// removeUnfinishedReport() before the file exists, so that an interrupt can
+// never miss it.
+int createTemporaryFile(const std::string& finalPath, mode_t mode, int slot,
+                        std::string* temporaryPath) {
   static std::atomic<unsigned> counter{0};
   for (;;) {
-    unfinishedReport.store(nullptr);  // the name is about to change
+    publish(slot, nullptr);  // the name is about to change
     *temporaryPath = directoryOf(finalPath) + ".quillstat-" + std::to_string(getpid()) + "-" +
                      std::to_string(counter++) + ".tmp";
-    unfinishedReport.store(temporaryPath->c_str());
+    publish(slot, temporaryPath->c_str());
     int fd = open(temporaryPath->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0) return fd;
     if (errno != EEXIST) {
       int saved = errno;
-      unfinishedReport.store(nullptr);
+      publish(slot, nullptr);
       errno = saved;
       return -1;
     }
@@ -131,23 +154,29 @@ bool reportFile::open(const std::string& target, ioError* error) {
   struct stat info;
   bool exists = stat(finalPath_.c_str(), &info) == 0;
   if (exists && S_ISDIR(info.st_mode)) return fail(error, EISDIR);
-  if (exists && !S_ISREG(info.st_mode)) return openInPlace(error);
   // A report the user may not write is refused, as a shell redirection
-  // would refuse it, although its directory would take a replacement.
+  // would refuse it, although its directory would take a replacement; a
+  // device or FIFO is checked here too, since it is opened only later.
   if (exists && faccessat(AT_FDCWD, finalPath_.c_str(), W_OK, AT_EACCESS) != 0) {
     return fail(error, errno);
   }
+  inPlaceDue_ = exists && !S_ISREG(info.st_mode);
   // A rename would leave the other names of a linked report with the old
   // content; such a report is rewritten where it is.
-  if (exists && info.st_nlink > 1) return openInPlace(error);
-  int fd = createTemporaryFile(finalPath_, exists ? info.st_mode & 07777 : 0666, &temporaryPath_);
+  if (exists && info.st_nlink > 1) inPlaceDue_ = true;
+  if (inPlaceDue_) return true;
+  slot_ = takeSlot();
+  int fd = createTemporaryFile(finalPath_, exists ? info.st_mode & 07777 : 0666, slot_,
+                               &temporaryPath_);
   if (fd < 0) {
     int saved = errno;
     temporaryPath_.clear();
+    releaseSlot(slot_);
+    slot_ = -1;
     // A directory that takes no new files may still hold a report that its
     // owner may rewrite; it is written in place, as it always could be.
-    if (saved == EACCES && exists) return openInPlace(error);
-    return fail(error, saved);
+    inPlaceDue_ = saved == EACCES && exists;
+    return inPlaceDue_ || fail(error, saved);
   }
   handle_ = fd;
   if (exists && !keepOwnerAndMode(fd, info)) {
@@ -167,6 +196,7 @@ bool reportFile::openDescriptor(int descriptor, ioError* error) {
 }
 
 bool reportFile::openInPlace(ioError* error) {
+  inPlaceDue_ = false;
   int fd = ::open(finalPath_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return fail(error, errno);
   handle_ = fd;
@@ -174,6 +204,7 @@ bool reportFile::openInPlace(ioError* error) {
 }
 
 bool reportFile::write(const char* data, size_t length, ioError* error) {
+  if (inPlaceDue_ && !openInPlace(error)) return false;
   while (length > 0) {
     ssize_t n = ::write(static_cast<int>(handle_), data, length);
     if (n < 0) {
@@ -186,7 +217,9 @@ bool reportFile::write(const char* data, size_t length, ioError* error) {
   return true;
 }
 
-bool reportFile::commit(ioError* error) {
+bool reportFile::finish(ioError* error) {
+  if (finished_) return true;
+  if (inPlaceDue_ && !openInPlace(error)) return false;
   int fd = static_cast<int>(handle_);
   handle_ = -1;
   // Some file systems report a failed write only at the flush or the close;
@@ -198,13 +231,20 @@ bool reportFile::commit(ioError* error) {
     abandon();
     return fail(error, saved);
   }
+  finished_ = true;
+  return true;
+}
+
+bool reportFile::commit(ioError* error) {
+  if (!finish(error)) return false;
   if (temporaryPath_.empty()) return true;
   if (rename(temporaryPath_.c_str(), finalPath_.c_str()) != 0) {
-    saved = errno;
+    int saved = errno;
     abandon();
     return fail(error, saved);
   }
-  unfinishedReport.store(nullptr);
+  releaseSlot(slot_);
+  slot_ = -1;
   temporaryPath_.clear();
   return true;
 }
@@ -215,12 +255,15 @@ void reportFile::abandon() {
   if (temporaryPath_.empty()) return;
   // Removed before it is unpublished: an interrupt in between only repeats the removal.
   unlink(temporaryPath_.c_str());
-  unfinishedReport.store(nullptr);
+  releaseSlot(slot_);
+  slot_ = -1;
   temporaryPath_.clear();
 }
 
 void removeUnfinishedReport() {
-  if (const char* path = unfinishedReport.load()) unlink(path);
+  for (std::atomic<const char*>& report : unfinishedReports) {
+    if (const char* path = report.load()) unlink(path);
+  }
 }
 
 }  // namespace quillstat

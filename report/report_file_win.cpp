@@ -14,11 +14,37 @@ namespace {
 // The C runtime's descriptor of standard output.
 constexpr int kStandardOutput = 1;
 
-// The temporary file being written, for removeUnfinishedReport(), which runs
-// on the thread the system starts for Ctrl-C. One report is written at a
-// time; the pointer is cleared before the text it points to changes.
-std::wstring unfinishedText;
-std::atomic<const wchar_t*> unfinishedReport{nullptr};
+// The temporary files being written, for removeUnfinishedReport(), which
+// runs on the thread the system starts for Ctrl-C: a run has its report and
+// its todo list open at once. A file that finds no free slot is written all
+// the same, only not removed on Ctrl-C. A slot's pointer is cleared before
+// the text it points to changes.
+constexpr int kSlots = 4;
+std::atomic<bool> slotTaken[kSlots];
+std::wstring unfinishedTexts[kSlots];
+std::atomic<const wchar_t*> unfinishedReports[kSlots];
+
+int takeSlot() {
+  for (int slot = 0; slot < kSlots; ++slot) {
+    bool expected = false;
+    if (slotTaken[slot].compare_exchange_strong(expected, true)) return slot;
+  }
+  return -1;
+}
+
+void publish(int slot, const std::wstring* path) {
+  if (slot < 0) return;
+  unfinishedReports[slot].store(nullptr);
+  if (path == nullptr) return;
+  unfinishedTexts[slot] = *path;
+  unfinishedReports[slot].store(unfinishedTexts[slot].c_str());
+}
+
+void releaseSlot(int slot) {
+  if (slot < 0) return;
+  unfinishedReports[slot].store(nullptr);
+  slotTaken[slot].store(false);
+}
 
 bool fail(ioError* error, DWORD code) {
   *error = systemError(static_cast<int>(code));
@@ -30,15 +56,6 @@ bool fail(ioError* error, DWORD code) {
 std::wstring directoryOf(const std::wstring& path) {
   size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
-}
-
-// Whether `target` names a device by the system's rules ("NUL", "CON",
-// "COM1"...): a report may go there, as to /dev/null on POSIX.
-bool namesDevice(const std::string& target) {
-  std::wstring wide = toWide(target);
-  wchar_t full[64];
-  DWORD length = GetFullPathNameW(wide.c_str(), 64, full, nullptr);
-  return length != 0 && length < 64 && std::wstring_view(full, length).starts_with(L"\\\\.\\");
 }
 
 // The report's target as the system sees it: the path of the file it names
@@ -74,28 +91,37 @@ targetFile examine(const std::wstring& path) {
 }
 
 // Creates a new file beside `finalPath` with a name of its own; its name
-// goes to *temporaryPath and is published for removeUnfinishedReport()
-// before the file exists. Others may delete it while it is open, so that
-// Ctrl-C removes it even mid-write.
-HANDLE createTemporaryFile(const std::wstring& finalPath, std::wstring* temporaryPath) {
+// goes to *temporaryPath and is published in `slot` for
+// removeUnfinishedReport() before the file exists. Others may delete it
+// while it is open, so that Ctrl-C removes it even mid-write.
+HANDLE createTemporaryFile(const std::wstring& finalPath, int slot, std::wstring* temporaryPath) {
   static std::atomic<unsigned> counter{0};
   for (;;) {
-    unfinishedReport.store(nullptr);
     *temporaryPath = directoryOf(finalPath) + L".quillstat-" +
                      std::to_wstring(GetCurrentProcessId()) + L"-" +
                      std::to_wstring(counter++) + L".tmp";
-    unfinishedText = *temporaryPath;
-    unfinishedReport.store(unfinishedText.c_str());
+    publish(slot, temporaryPath);
     HANDLE file = CreateFileW(temporaryPath->c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) return file;
     if (GetLastError() != ERROR_FILE_EXISTS) {
       DWORD code = GetLastError();
-      unfinishedReport.store(nullptr);
+      publish(slot, nullptr);
       SetLastError(code);
       return INVALID_HANDLE_VALUE;
     }
   }
+}
+
+// Whether the existing file `path` may be written, found by opening it for
+// writing without changing it.
+bool mayWrite(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
 }
 
 // The attributes a replaced report keeps, as a rename keeps a mode on POSIX.
@@ -124,7 +150,8 @@ bool reportFile::open(const std::string& target, ioError* error) {
   if (target == standardOutputName) return openDescriptor(kStandardOutput, error);
   if (namesDevice(target)) {
     finalPath_ = target;  // opened by the name the user gave, as the system reads it
-    return openInPlace(error);
+    inPlaceDue_ = true;   // a device may be a pipe's end, which only the write should take
+    return true;
   }
   std::wstring wide = systemPath(target);
   if (wide.empty()) return fail(error, GetLastError());
@@ -138,16 +165,26 @@ bool reportFile::open(const std::string& target, ioError* error) {
   // Windows refuses to replace or delete a read-only file, and so does the
   // program: such a report stays as it is.
   if (attributes & FILE_ATTRIBUTE_READONLY) return fail(error, ERROR_ACCESS_DENIED);
+  // What is rewritten where it is gets opened at the first write; only
+  // the right to write it is checked now.
+  auto leaveInPlace = [&](const std::wstring& path) {
+    if (!mayWrite(path)) return fail(error, GetLastError());
+    inPlaceDue_ = true;
+    return true;
+  };
   // A rename would leave the other names of a linked report with the old
   // content; such a report is rewritten where it is.
-  if (file.exists && file.info.nNumberOfLinks > 1) return openInPlace(error);
+  if (file.exists && file.info.nNumberOfLinks > 1) return leaveInPlace(file.path);
   std::wstring temporary;
-  HANDLE written = createTemporaryFile(file.path, &temporary);
+  slot_ = takeSlot();
+  HANDLE written = createTemporaryFile(file.path, slot_, &temporary);
   if (written == INVALID_HANDLE_VALUE) {
     DWORD code = GetLastError();
+    releaseSlot(slot_);
+    slot_ = -1;
     // A directory that takes no new files may still hold a report that its
     // owner may rewrite; it is written in place, as on POSIX.
-    if (code == ERROR_ACCESS_DENIED && file.exists) return openInPlace(error);
+    if (code == ERROR_ACCESS_DENIED && file.exists) return leaveInPlace(file.path);
     return fail(error, code);
   }
   temporaryPath_ = fromWide(temporary);
@@ -169,6 +206,7 @@ bool reportFile::openDescriptor(int descriptor, ioError* error) {
 }
 
 bool reportFile::openInPlace(ioError* error) {
+  inPlaceDue_ = false;
   HANDLE file = CreateFileW(toWide(finalPath_).c_str(), GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -185,6 +223,7 @@ bool reportFile::openInPlace(ioError* error) {
 }
 
 bool reportFile::write(const char* data, size_t length, ioError* error) {
+  if (inPlaceDue_ && !openInPlace(error)) return false;
   while (length > 0) {
     DWORD written = 0;
     DWORD piece = length < (1u << 30) ? static_cast<DWORD>(length) : (1u << 30);
@@ -197,7 +236,9 @@ bool reportFile::write(const char* data, size_t length, ioError* error) {
   return true;
 }
 
-bool reportFile::commit(ioError* error) {
+bool reportFile::finish(ioError* error) {
+  if (finished_) return true;
+  if (inPlaceDue_ && !openInPlace(error)) return false;
   HANDLE file = reinterpret_cast<HANDLE>(handle_);
   handle_ = -1;
   // A failed write may show only at the flush; a device cannot be flushed.
@@ -208,13 +249,20 @@ bool reportFile::commit(ioError* error) {
     abandon();
     return fail(error, code);
   }
+  finished_ = true;
+  return true;
+}
+
+bool reportFile::commit(ioError* error) {
+  if (!finish(error)) return false;
   if (temporaryPath_.empty()) return true;
   if (!putInPlace(toWide(temporaryPath_), toWide(finalPath_))) {
-    code = GetLastError();
+    DWORD code = GetLastError();
     abandon();
     return fail(error, code);
   }
-  unfinishedReport.store(nullptr);
+  releaseSlot(slot_);
+  slot_ = -1;
   temporaryPath_.clear();
   return true;
 }
@@ -225,12 +273,15 @@ void reportFile::abandon() {
   if (temporaryPath_.empty()) return;
   // Removed before it is unpublished: Ctrl-C in between only repeats it.
   DeleteFileW(toWide(temporaryPath_).c_str());
-  unfinishedReport.store(nullptr);
+  releaseSlot(slot_);
+  slot_ = -1;
   temporaryPath_.clear();
 }
 
 void removeUnfinishedReport() {
-  if (const wchar_t* path = unfinishedReport.load()) DeleteFileW(path);
+  for (std::atomic<const wchar_t*>& report : unfinishedReports) {
+    if (const wchar_t* path = report.load()) DeleteFileW(path);
+  }
 }
 
 }  // namespace quillstat

@@ -133,13 +133,17 @@ const reportFormatRow reportFormats[reportFormatCount] = {
 
 bool writeReport(const std::string& outputPath, const reportSettings& settings,
                  const analysisResult& result, ioError* error) {
-  const reportFormatRow& row = rowOf(settings.format);
   reportFile file;
-  return file.open(outputPath, error) &&
-         (row.parts != nullptr
-              ? writeAll(file, row.parts(settings, result), result, settings.content, error)
-              : writeDashboard(file, settings, result, error)) &&
+  return file.open(outputPath, error) && writeReport(file, settings, result, error) &&
          file.commit(error);
+}
+
+bool writeReport(reportFile& file, const reportSettings& settings, const analysisResult& result,
+                 ioError* error) {
+  const reportFormatRow& row = rowOf(settings.format);
+  return row.parts != nullptr
+             ? writeAll(file, row.parts(settings, result), result, settings.content, error)
+             : writeDashboard(file, settings, result, error);
 }
 
 }  // namespace quillstat

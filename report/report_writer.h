@@ -10,6 +10,8 @@
 
 namespace quillstat {
 
+class reportFile;
+
 // Writes the report of `result` to `outputPath` as `settings` say, creating
 // or replacing the file as a whole (see report_file.h): the format's header,
 // the blocks (see report_blocks.h), the footer. Windows-1251 writes what it
@@ -19,6 +21,12 @@ namespace quillstat {
 // or written; an existing report is then left as it was.
 bool writeReport(const std::string& outputPath, const reportSettings& settings,
                  const analysisResult& result, ioError* error);
+
+// Writes the same report into `file`, opened and not yet committed: the
+// caller commits it, or abandons it by destroying it. Returns false, with
+// the reason in *error, when a write fails.
+bool writeReport(reportFile& file, const reportSettings& settings, const analysisResult& result,
+                 ioError* error);
 
 }  // namespace quillstat
 

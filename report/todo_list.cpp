@@ -47,7 +47,12 @@ void appendTodoJson(const todoItem& item, std::string* out) {
 bool writeTodoList(const std::string& outputPath, todoListForm form,
                    const std::vector<todoItem>& todos, ioError* error) {
   reportFile file;
-  if (!file.open(outputPath, error)) return false;
+  return file.open(outputPath, error) && writeTodoList(file, form, todos, error) &&
+         file.commit(error);
+}
+
+bool writeTodoList(reportFile& file, todoListForm form, const std::vector<todoItem>& todos,
+                   ioError* error) {
   const bool json = form == todoListForm::json;
   std::string chunk = json ? "[" : "";
   std::string element;
@@ -66,7 +71,7 @@ bool writeTodoList(const std::string& outputPath, todoListForm form,
     }
   }
   if (json) chunk.append(todos.empty() ? "]\n" : "\n]\n");
-  return file.write(chunk.data(), chunk.size(), error) && file.commit(error);
+  return file.write(chunk.data(), chunk.size(), error);
 }
 
 }  // namespace quillstat

@@ -9,6 +9,8 @@
 
 namespace quillstat {
 
+class reportFile;
+
 // How the todo list is written: one word a line, as compilers write their
 // messages ("src/a.c:12:5: todo: /* TODO: check */", LF line ends, the
 // path and the text as the bytes they are but the path's control bytes,
@@ -26,6 +28,12 @@ void appendTodoJson(const todoItem& item, std::string* out);
 // was.
 bool writeTodoList(const std::string& outputPath, todoListForm form,
                    const std::vector<todoItem>& todos, ioError* error);
+
+// Writes the same list into `file`, opened and not yet committed: the
+// caller commits it, or abandons it by destroying it. Returns false, with
+// the reason in *error, when a write fails.
+bool writeTodoList(reportFile& file, todoListForm form, const std::vector<todoItem>& todos,
+                   ioError* error);
 
 }  // namespace quillstat
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,6 +59,17 @@ class BatchRun : public testing::Test {
     stdout_ = end.out;
     stderr_ = end.err;
     return end.exitStatus;
+  }
+
+  // Runs the program with `arguments` through the shell, which may redirect
+  // its output; returns its exit status, and its stderr in stderr_.
+  int runInShell(const std::string& arguments) {
+    const std::string command = "cd '" + root_.string() + "' && '" QUILLSTAT_EXECUTABLE "' " +
+                                arguments + " 2>err";
+    const int status = std::system(command.c_str());
+    stderr_ = readFile(root_ / "err");
+    fs::remove(root_ / "err");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
   fs::path root_;
@@ -244,7 +256,8 @@ TEST_F(BatchRun, EachFailureIsSaidWithItsStatus) {
       {"-d src -e *.lnk -o out.txt", 0,
        "quillstat: skipped 'src/dead.lnk': a symbolic link that leads nowhere\n",
        "Имя файла: Все файлы\r\n"},
-      {"-f src/a.cpp -o nodir/r.txt", 1,
+      // Said before any source is read: the missing input goes unmentioned.
+      {"-f missing.cpp -o nodir/r.txt", 1,
        "quillstat: cannot write report 'nodir/r.txt': No such file or directory\n", ""},
       {"-f src/a.cpp -o src", 1, "quillstat: cannot write report 'src': Is a directory\n", ""},
       {"-f src/a.cpp", 2,
@@ -273,23 +286,131 @@ TEST_F(BatchRun, NeverWritesOverANamedInputButReplacesAReportInTheTree) {
   EXPECT_EQ(run("-f src/sub/../a.cpp -o src/a.cpp"), 1);  // the same file by another path
   EXPECT_EQ(readFile(root_ / "src/a.cpp"), "int a; // x\n");
 
-  // The report of an earlier run in the tree is left out, not refused,
-  // also when standard output is redirected into the tree, replacing the
-  // report or appending to it.
+  // Nor is a source of a tree, by either output (a slip of the keyboard);
+  // neither output is written then.
+  writeFile(root_ / "r.txt", "old report");
+  fs::create_hard_link(root_ / "src/a.cpp", root_ / "a-link.cpp");
+  const struct {
+    std::string how;
+    const char* err;
+  } slips[] = {
+      {"-d src -s -o src/a.cpp --todo-list t.txt",
+       "quillstat: will not write the report over 'src/a.cpp': it is one of the analysed files\n"},
+      {"-d src -s -o r.txt --todo-list src/sub/b.h",
+       "quillstat: will not write the todo list over 'src/sub/b.h': it is one of the analysed "
+       "files\n"},
+      {"-d src -s -o a-link.cpp",
+       "quillstat: will not write the report over 'a-link.cpp': it is one of the analysed "
+       "files\n"},
+      {"-d src -s -o - >> src/a.cpp",
+       "quillstat: will not write the report over '-': it is one of the analysed files\n"},
+  };
+  for (const auto& slip : slips) {
+    EXPECT_EQ(runInShell(slip.how), 1) << slip.how;
+    EXPECT_EQ(stderr_, slip.err) << slip.how;
+    EXPECT_EQ(readFile(root_ / "src/a.cpp"), "int a; // x\n") << slip.how;
+    EXPECT_EQ(readFile(root_ / "src/sub/b.h"), "/* b */\nx;\n") << slip.how;
+    EXPECT_EQ(readFile(root_ / "r.txt"), "old report") << slip.how;
+    EXPECT_FALSE(fs::exists(root_ / "t.txt")) << slip.how;
+  }
+  fs::remove(root_ / "a-link.cpp");
+
+  // The report of an earlier run in the tree is left out, not refused, in
+  // every format, also when standard output is redirected into the tree,
+  // replacing the report or appending to it.
+  for (const char* format : {"txt", "xml", "html", "json", "csv", "dashboard"}) {
+    const std::string named = std::string("-d src -s -e *.* -t ") + format + " -o src/r." + format;
+    for (int again = 0; again < 2; ++again) ASSERT_EQ(run(named), 0) << stderr_;
+    const std::string report = readFile(root_ / "src" / ("r." + std::string(format)));
+    EXPECT_NE(report.find("src/notes.txt"), std::string::npos) << format;
+    EXPECT_EQ(report.find("src/r."), std::string::npos) << format;
+    fs::remove(root_ / "src" / ("r." + std::string(format)));
+  }
   const std::string redirect = "cd '" + root_.string() + "' && '" QUILLSTAT_EXECUTABLE
                                "' -d src -s -e '*.*' -t xml -o - ";
   const std::string named = "-d src -s -e *.* -t xml -o src/sub/../sub/r.xml";
+  const std::string autoMode = "-d src -s -l auto -t xml -o src/sub/r.xml";  // XML is a language
   const std::string runs[] = {named, named, redirect + "> src/sub/r.xml",
-                              redirect + ">> src/sub/r.xml"};
+                              redirect + ">> src/sub/r.xml", autoMode, autoMode};
   for (const std::string& how : runs) {
-    if (how == named) {
+    if (!how.starts_with("cd")) {
       ASSERT_EQ(run(how), 0) << stderr_;
     } else {
       ASSERT_EQ(std::system(how.c_str()), 0) << how;
     }
     const std::string report = readFile(root_ / "src/sub/r.xml");
-    EXPECT_NE(report.find("filename='src/notes.txt'"), std::string::npos);
+    EXPECT_NE(report.find("filename='src/a.cpp'"), std::string::npos);
     EXPECT_EQ(report.find("filename='src/sub/r.xml'"), std::string::npos) << how;
+  }
+}
+
+// The report and the todo list are written both or neither: a place that
+// cannot be written leaves both earlier files as they were.
+TEST_F(BatchRun, AFailedOutputLeavesBothEarlierFilesAsTheyWere) {
+  writeFile(root_ / "src/t.cpp", "// todo x\n");
+  const char* const runs[] = {
+      "-d src -o r.txt --todo-list nodir/t.txt",  // cannot be created
+      "-d src -o r.txt --todo-list /dev/full",    // fails as it is written
+      "-d src -o nodir/r.txt --todo-list t.txt",
+      "-d src -o /dev/full --todo-list t.txt",
+  };
+  for (const char* arguments : runs) {
+    writeFile(root_ / "r.txt", "old report");
+    writeFile(root_ / "t.txt", "old list");
+    EXPECT_EQ(run(arguments), 1) << arguments;
+    EXPECT_NE(stderr_.find("quillstat: cannot write "), std::string::npos) << arguments;
+    EXPECT_EQ(readFile(root_ / "r.txt"), "old report") << arguments;
+    EXPECT_EQ(readFile(root_ / "t.txt"), "old list") << arguments;
+  }
+  EXPECT_EQ(namesIn(root_), (std::set<std::string>{"r.txt", "src", "t.txt"}));
+}
+
+// Two outputs may share a device, a pipe or a terminal, one after the
+// other, but not a regular file, whatever the names.
+TEST_F(BatchRun, OnlyARegularFileCannotTakeBothOutputs) {
+  writeFile(root_ / "src/t.cpp", "// todo x\n");
+  ASSERT_EQ(run("-f src/t.cpp -o /dev/null --todo-list /dev/null"), 0) << stderr_;
+  // A pipe takes the report, then the list.
+  runInShell("-f src/t.cpp -t csv -o - --todo-list - | cat > both");
+  EXPECT_EQ(stderr_, "");
+  const std::string both = readFile(root_ / "both");
+  EXPECT_TRUE(both.starts_with("kind,path,")) << both;
+  EXPECT_TRUE(both.ends_with("\r\nsrc/t.cpp:1:4: todo: // todo x\n")) << both;
+  // A regular file would take them mixed.
+  EXPECT_EQ(run("-f src/t.cpp -t csv -o - --todo-list -"), 1);
+  EXPECT_EQ(stderr_, "quillstat: -o and --todo-list name the same file '-': give each its own\n");
+
+  // r.txt, where it exists before the run, holds "old"; sub/h.txt is
+  // another name of it.
+  fs::create_directories(root_ / "sub");
+  const std::string same = "quillstat: -o and --todo-list name the same file ";
+  const struct {
+    const char* how;
+    bool exists;
+    std::string err;
+    const char* left;  // what r.txt holds after the run; "none" if nothing
+  } clashes[] = {
+      {"-o r.txt --todo-list ./r.txt", false, same + "'r.txt' (as './r.txt'): give each its own\n",
+       "none"},
+      {"-o r.txt --todo-list r.txt", false, same + "'r.txt': give each its own\n", "none"},
+      {"-o sub/../r.txt --todo-list r.txt", true,
+       same + "'sub/../r.txt' (as 'r.txt'): give each its own\n", "old"},
+      {"-o r.txt --todo-list sub/h.txt", true,
+       same + "'r.txt' (as 'sub/h.txt'): give each its own\n", "old"},
+      // Standard output's file, which the shell has emptied.
+      {"-o - --todo-list r.txt > r.txt", true, same + "'-' (as 'r.txt'): give each its own\n", ""},
+  };
+  for (const auto& clash : clashes) {
+    fs::remove(root_ / "r.txt");
+    fs::remove(root_ / "sub/h.txt");
+    if (clash.exists) {
+      writeFile(root_ / "r.txt", "old");
+      fs::create_hard_link(root_ / "r.txt", root_ / "sub/h.txt");
+    }
+    EXPECT_EQ(runInShell(std::string("-f src/t.cpp ") + clash.how), 1) << clash.how;
+    EXPECT_EQ(stderr_, clash.err);
+    EXPECT_EQ(fs::exists(root_ / "r.txt") ? readFile(root_ / "r.txt") : "none", clash.left)
+        << clash.how;
   }
 }
 

@@ -163,8 +163,6 @@ TEST(ScanOptions, LongOptionsAreStrictAndNumbersArePlainDecimals) {
        "E:unknown option --fr\\nob\n"
        "W:ignored -t 'x\\x1b[2J': the report type is one of txt, xml, html, json, csv, "
        "dashboard\n"},
-      {{"-o", "r\x7f", "--todo-list", "r\x7f"},
-       "E:-o and --todo-list name the same file 'r\\x7f': give each its own\n"},
       {{"-e", "*.c,\t*.h"},
        "W:the masks '*.c,\\t*.h' are taken as they stand, ',' and blanks included: masks are "
        "separated by ';', as in '*.c;*.h'\n"},

@@ -27,12 +27,25 @@ class Interrupt : public testing::Test {
     root_ = freshTestDirectory();
     fs::create_directories(root_ / "tree");
     writeFile(root_ / "out/r.txt", kOldReport);
+    writeFile(root_ / "out/t.txt", kOldReport);
   }
   void TearDown() override { fs::remove_all(root_); }
 
-  pid_t start() const { return startProgram(root_.string(), {"-d", "tree", "-o", "out/r.txt"}); }
+  // The report and the todo list are both open from the start.
+  pid_t start() const {
+    return startProgram(root_.string(),
+                        {"-d", "tree", "-o", "out/r.txt", "--todo-list", "out/t.txt"});
+  }
   // What the report directory holds: a temporary file left behind shows here.
   std::set<std::string> reportDirectory() const { return namesIn(root_ / "out"); }
+  // Whether a temporary file there holds some of the report.
+  bool reportBegun() const {
+    for (const fs::directory_entry& entry : fs::directory_iterator(root_ / "out")) {
+      std::error_code error;
+      if (entry.path().extension() == ".tmp" && fs::file_size(entry.path(), error) > 0) return true;
+    }
+    return false;
+  }
   std::string reportNow() const { return readFile(root_ / "out/r.txt"); }
 
   fs::path root_;
@@ -78,7 +91,7 @@ TEST_F(Interrupt, DuringTheAnalysisEndsWithTheShellStatusUnlessIgnored) {
     EXPECT_EQ(end.exitStatus, status);
     EXPECT_EQ(end.err, "");
     EXPECT_EQ(reportNow(), kOldReport);
-    EXPECT_EQ(reportDirectory(), std::set<std::string>{"r.txt"});
+    EXPECT_EQ(reportDirectory(), (std::set<std::string>{"r.txt", "t.txt"}));
   }
 
   // Started with SIGHUP ignored, as nohup starts it, the run outlives a
@@ -107,13 +120,13 @@ TEST_F(Interrupt, DuringTheReportWriteLeavesTheOldReportAndNoTemporaryFile) {
   for (int attempt = 0; attempt < 20 && !caught; ++attempt) {
     pid_t pid = start();
     siginfo_t info;
-    while (reportDirectory().size() == 1 && !halted(pid, WEXITED | WNOHANG, &info)) {
+    while (!reportBegun() && !halted(pid, WEXITED | WNOHANG, &info)) {
     }
-    if (reportDirectory().size() == 2) {
+    if (reportBegun()) {
       kill(pid, SIGSTOP);
-      // Stopped before its rename if the temporary file is still there.
+      // Stopped before its renames if the temporary files are still there.
       caught = halted(pid, WSTOPPED | WEXITED, &info) && info.si_code == CLD_STOPPED &&
-               reportDirectory().size() == 2;
+               reportDirectory().size() == 4;
       kill(pid, SIGINT);
       kill(pid, SIGCONT);
     }
@@ -122,8 +135,9 @@ TEST_F(Interrupt, DuringTheReportWriteLeavesTheOldReportAndNoTemporaryFile) {
       EXPECT_EQ(end.exitStatus, 130);
       EXPECT_EQ(reportNow(), kOldReport);
     }
-    EXPECT_EQ(reportDirectory(), std::set<std::string>{"r.txt"});
+    EXPECT_EQ(reportDirectory(), (std::set<std::string>{"r.txt", "t.txt"}));
     writeFile(root_ / "out/r.txt", kOldReport);
+    writeFile(root_ / "out/t.txt", kOldReport);
   }
   EXPECT_TRUE(caught) << "no run was seen with its temporary file";
 }

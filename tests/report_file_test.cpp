@@ -6,6 +6,7 @@
 #include <set>
 #include <thread>
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -67,8 +68,15 @@ TEST_F(ReportFile, ReplacesAnExistingReportKeepingItsPermissions) {
   }
 
   // A report with another name is rewritten where it is, so both names
-  // show the new report.
+  // show the new report; it is cut only when the writing starts.
   fs::create_hard_link(dir_ / "old.txt", dir_ / "other-name.txt");
+  {
+    reportFile opened;
+    ioError error;
+    ASSERT_TRUE(opened.open(path("old.txt"), &error));
+    EXPECT_EQ(read("other-name.txt"), "second");
+  }
+  EXPECT_EQ(read("other-name.txt"), "second");
   EXPECT_EQ(writeWhole(path("old.txt"), "third"), ioError{});
   EXPECT_EQ(read("other-name.txt"), "third");
   EXPECT_EQ(names(), (std::set<std::string>{"new.txt", "old.txt", "other-name.txt"}));
@@ -86,9 +94,13 @@ TEST_F(ReportFile, UnfinishedReportLeavesTheOldOneAndNoTemporaryFile) {
   EXPECT_EQ(read("r.txt"), "old report");
   EXPECT_EQ(names(), std::set<std::string>{"r.txt"});
 
-  // What an interrupt does: the temporary file goes, the old report stays.
+  // What an interrupt does: the temporary files go, of a report and a
+  // todo list open at once, and the old report stays.
   reportFile interrupted;
+  reportFile list;
   ASSERT_TRUE(interrupted.open(path("r.txt"), &error));
+  ASSERT_TRUE(list.open(path("list.txt"), &error));
+  EXPECT_EQ(names().size(), 3u);
   removeUnfinishedReport();
   EXPECT_EQ(names(), std::set<std::string>{"r.txt"});
   EXPECT_FALSE(interrupted.commit(&error));
@@ -118,6 +130,21 @@ TEST_F(ReportFile, DevicesAndFifosAreWrittenInPlace) {
   EXPECT_TRUE(fs::is_character_file("/dev/full") && fs::is_character_file("/dev/null"));
 
   ASSERT_EQ(mkfifo(path("pipe").c_str(), 0600), 0);
+  // Opening the report does not open the FIFO, which would wait for a
+  // reader: a reader that comes first sees no writer yet (end of file, not
+  // EAGAIN), until the first write.
+  {
+    const int early = open(path("pipe").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(early, 0);
+    reportFile file;
+    ioError error;
+    ASSERT_TRUE(file.open(path("pipe"), &error));
+    char byte;
+    EXPECT_EQ(::read(early, &byte, 1), 0);
+    EXPECT_TRUE(file.write("x", 1, &error) && file.commit(&error));
+    EXPECT_EQ(::read(early, &byte, 1), 1);
+    close(early);
+  }
   std::string received;
   std::thread reader([&] { received = read("pipe"); });
   EXPECT_EQ(writeWhole(path("pipe"), "through the pipe"), ioError{});

@@ -28,9 +28,11 @@ enum batchStatus {
 // report on a terminal shows the control bytes of names escaped too.
 // While a directory or list is analysed, a progress line
 // is drawn on `errors` when standard error is a terminal, unless
-// `options.quiet` or the list is typed there. Never writes the report over
-// a file that the run analysed, and leaves a report in the analysed tree
-// (or standard output's file there) out of the analysis.
+// `options.quiet` or the list is typed there. Opens the report and the
+// todo list before it reads anything and writes both or neither. Never
+// writes an output over a file that the run analysed, but for a file in the
+// analysed tree that this program wrote (own_output.h), which it leaves out
+// of the analysis; nor both outputs into one regular file.
 batchStatus runBatch(const commandLineOptions& options, std::ostream& errors);
 
 }  // namespace quillstat

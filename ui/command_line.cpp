@@ -132,10 +132,6 @@ void checkTheWhole(commandLineOptions* options) {
                                 "' are taken as they stand, ',' and blanks included: masks "
                                 "are separated by ';', as in '*.c;*.h'");
   }
-  if (options->todoList && options->todoList == options->outputPath) {
-    options->errors.push_back("-o and --todo-list name the same file '" +
-                              shownName(*options->todoList) + "': give each its own");
-  }
   if ((options->inputFile || options->inputDirectory || options->filesFrom) &&
       !options->outputPath) {
     options->warnings.push_back("a batch run needs -o REPORT beside its input");

@@ -12,6 +12,7 @@ struct fileIdentity {
   uint64_t device = 0;
   uint64_t file = 0;
   int64_t size = 0;
+  bool regularFile = false;  // not a directory, device, FIFO, socket or console
 
   bool sameFileAs(const fileIdentity& other) const {
     return device == other.device && file == other.file;
@@ -19,7 +20,8 @@ struct fileIdentity {
 };
 
 // The identity of the file at `path` (links followed), or nothing when it
-// does not exist or cannot be examined.
+// does not exist or cannot be examined. A device without one (Windows'
+// "NUL") gets an empty identity, which is no regular file.
 std::optional<fileIdentity> identifyFile(const std::string& path);
 
 // The identity of the regular file that standard output writes to, or

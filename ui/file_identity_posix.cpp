@@ -9,7 +9,7 @@ namespace {
 
 fileIdentity identityOf(const struct stat& info) {
   return fileIdentity{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino),
-                      static_cast<int64_t>(info.st_size)};
+                      static_cast<int64_t>(info.st_size), S_ISREG(info.st_mode)};
 }
 
 }  // namespace

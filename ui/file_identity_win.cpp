@@ -8,19 +8,24 @@ namespace quillstat {
 
 namespace {
 
-// The identity of the file `handle` has open, or nothing.
+// The identity of the file `handle` has open, or nothing. A device ("NUL",
+// "CON") has none to tell: it gets an empty one, never a regular file's.
 std::optional<fileIdentity> identityOf(HANDLE handle) {
+  if (GetFileType(handle) != FILE_TYPE_DISK) return fileIdentity{};
   BY_HANDLE_FILE_INFORMATION info;
   if (!GetFileInformationByHandle(handle, &info)) return std::nullopt;
   return fileIdentity{info.dwVolumeSerialNumber,
                       static_cast<uint64_t>(info.nFileIndexHigh) << 32 | info.nFileIndexLow,
                       static_cast<int64_t>(static_cast<uint64_t>(info.nFileSizeHigh) << 32 |
-                                           info.nFileSizeLow)};
+                                           info.nFileSizeLow),
+                      !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)};
 }
 
 }  // namespace
 
 std::optional<fileIdentity> identifyFile(const std::string& path) {
+  // systemPath() would take "NUL" for a file of that name.
+  if (namesDevice(path)) return fileIdentity{};
   std::wstring wide = systemPath(path);
   if (wide.empty()) return std::nullopt;
   // No access right is asked for, so a file that others hold open without
