@@ -2,15 +2,17 @@
 # missing, configures, builds, then tests or runs.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core libxml2-utils python3 jq
+PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core libxml2-utils python3 jq man-db groff-base
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 # The Windows cross build: MinGW-w64 with std::thread, GoogleTest as source
 # (/usr/src/googletest, compiled with the project), Wine to run the tests.
 WINDOWS_PACKAGES = cmake make g++-mingw-w64-x86-64-posix googletest wine64
 # The dashboard's test drives a headless browser (a stress case).
 BROWSER_PACKAGES = chromium nodejs
+# The Debian package: cpack's dependency list needs dpkg-shlibdeps and file.
+DEB_PACKAGES = dpkg-dev file
 
-.PHONY: all deps fuzz-deps windows-deps browser-deps configure build test stress sanitize fuzz windows windows-test ci run bench clean
+.PHONY: all deps fuzz-deps windows-deps browser-deps deb-deps configure build test stress sanitize fuzz package package-test windows windows-test ci run bench clean
 
 all: build
 
@@ -41,6 +43,9 @@ windows-deps:
 browser-deps:
 	$(call install-missing,$(BROWSER_PACKAGES))
 
+deb-deps:
+	$(call install-missing,$(DEB_PACKAGES))
+
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 
@@ -51,8 +56,17 @@ build: configure
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE stress
 
-stress: build browser-deps
+stress: build browser-deps deb-deps
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -L stress
+
+# The Debian package of the build: $(BUILD)/quillstat_<version>_<arch>.deb.
+package: build deb-deps
+	cd $(BUILD) && cpack -G DEB
+
+# The package built and read back, then, run as root, installed into this
+# system, tried, purged and looked for anything left behind.
+package-test: build deb-deps
+	bash tests/package_test.sh $(BUILD) $(BUILD)/package-test --install
 
 # The whole test suite again, window tests included, built with the address
 # and undefined-behaviour sanitizers: any report fails the test that caused it.
@@ -69,8 +83,9 @@ FUZZ_SECONDS ?= 30
 fuzz: fuzz-deps deps
 	fuzz/run.sh $(FUZZ_SECONDS)
 
-# What CI runs: every test, the sanitized tests, the fuzzers.
-ci: test stress sanitize fuzz
+# What CI runs: every test, the package installed, the sanitized tests, the
+# fuzzers.
+ci: test stress package-test sanitize fuzz
 
 # The Windows program, cross-built: $(WINDOWS_BUILD)/ui/quillstat.exe, static,
 # batch mode only. Its tests run under Wine in a prefix of the build's own;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/command_line.h"
+#include "ui/option_table.h"
 
 namespace quillstat {
 namespace {
@@ -88,6 +89,13 @@ std::string describe(const commandLineOptions& o) {
   if (o.showVersion) text += " version";
   text += o.batchMode() ? " batch" : " window";
   return text;
+}
+
+// The shell completes a value after exactly the options that take one.
+TEST(OptionTable, AnOptionHasAValueKindExactlyWhenItTakesAValue) {
+  for (const optionRow& row : optionTable) {
+    EXPECT_EQ(row.kind == valueKind::none, row.valueName == nullptr) << row.name;
+  }
 }
 
 TEST(ScanOptions, EachTokenIsScannedInTurn) {

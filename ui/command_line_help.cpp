@@ -1,8 +1,10 @@
 #include "ui/command_line_help.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "quillstat_version.h"
+#include "report/utf8.h"
 #include "ui/option_table.h"
 
 namespace quillstat {
@@ -26,7 +28,9 @@ std::string usageOf(const optionRow& row) {
 
 std::string helpOf(const optionRow& row) { return expandLists(row.help, "|"); }
 
-// `text` with what roff or HTML would read as markup written out.
+// `text` with what roff or HTML would read as markup written out. In roff a
+// line may also break after each '|' of a list: "[C++|Delphi|...]" runs
+// wider than a terminal and has no blank to break at.
 std::string escaped(const std::string& text, bool html) {
   std::string out;
   for (char c : text) {
@@ -35,10 +39,30 @@ std::string escaped(const std::string& text, bool html) {
     else if (html && c == '>') out += "&gt;";
     else if (!html && c == '\\') out += "\\e";
     else if (!html && c == '-') out += "\\-";
+    else if (!html && c == '|') out += "|\\:";
     else out += c;
   }
   // A line that starts with a dot or a quote would be a roff request.
   if (!html && (out.starts_with('.') || out.starts_with('\''))) out.insert(0, "\\&");
+  return out;
+}
+
+// `page` with each character beyond ASCII written as roff's \[uXXXX], so
+// that every roff reads the page alike, whatever input encoding it assumes.
+std::string asciiRoff(const std::string& page) {
+  std::string out;
+  for (size_t at = 0; at < page.size();) {
+    size_t length = 1;
+    if (static_cast<unsigned char>(page[at]) < 0x80) {
+      out += page[at];
+    } else {
+      char code[16];
+      std::snprintf(code, sizeof code, "\\[u%04X]",
+                    static_cast<unsigned>(decodeUtf8(std::string_view(page).substr(at), &length)));
+      out += code;
+    }
+    at += length;
+  }
   return out;
 }
 
@@ -60,9 +84,11 @@ std::string commandLineHelpText(bool forHelpBox) {
 }
 
 std::string manualPage() {
+  // Ragged right and no hyphens: lines broken after a list's '|' have few
+  // blanks to stretch, and names of options and languages are typed as read.
   std::string page =
-      "'\\\" -*- coding: UTF-8 -*-\n"
       ".TH QUILLSTAT 1 \"\" \"quillstat " QUILLSTAT_VERSION "\"\n"
+      ".ad l\n.nh\n"
       ".SH ИМЯ\nquillstat \\- насколько исходные тексты снабжены комментариями\n"
       ".SH ОБЗОР\n.B quillstat\n"
       "(\\-f FILE | \\-d DIR [\\-s] [\\-e MASKS] | \\-\\-files\\-from LIST [\\-\\-null]) "
@@ -72,7 +98,7 @@ std::string manualPage() {
     page += ".TP\n.B " + escaped(usageOf(row), false) + "\n" + escaped(helpOf(row), false) + "\n";
   }
   page += ".SH КОД ЗАВЕРШЕНИЯ\n" + escaped(kExitStatuses, false) + "\n";
-  return page;
+  return asciiRoff(page);
 }
 
 std::string htmlOptionRows() {

@@ -18,7 +18,7 @@ extern const char commandLineHelpCaption[];
 // `-h` prints it with neither.
 std::string commandLineHelpText(bool forHelpBox);
 
-// The manual page, quillstat(1), in the roff of man(7).
+// The manual page, quillstat(1), in the roff of man(7), all ASCII.
 std::string manualPage();
 
 // The rows of the HTML help's table of options, "<tr><td><code>-f

@@ -1,6 +1,7 @@
 // Writes the help pages that the build installs, from the option table:
 //   quillstat_help_pages man OUT             the manual page quillstat(1)
 //   quillstat_help_pages html TEMPLATE OUT   the HTML help, its options filled in
+//   quillstat_help_pages bash OUT            the bash completion
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include "ui/command_line_help.h"
+#include "ui/shell_completion.h"
 
 namespace {
 
@@ -24,6 +26,7 @@ bool write(const char* path, const std::string& text) {
 int main(int argc, char** argv) {
   const std::string_view what = argc > 1 ? argv[1] : "";
   if (what == "man" && argc == 3) return write(argv[2], quillstat::manualPage()) ? 0 : 1;
+  if (what == "bash" && argc == 3) return write(argv[2], quillstat::bashCompletion()) ? 0 : 1;
   if (what == "html" && argc == 4) {
     std::ifstream in(argv[2], std::ios::binary);
     std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -36,6 +39,6 @@ int main(int argc, char** argv) {
     page.replace(mark, kOptionsMark.size(), quillstat::htmlOptionRows());
     return write(argv[3], page) ? 0 : 1;
   }
-  std::cerr << "usage: quillstat_help_pages man OUT | html TEMPLATE OUT\n";
+  std::cerr << "usage: quillstat_help_pages man OUT | html TEMPLATE OUT | bash OUT\n";
   return 1;
 }

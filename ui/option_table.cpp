@@ -83,14 +83,14 @@ valueTaken setPath(const std::string& value, commandLineOptions* options) {
 // The order is the help's: the options the program always had first, with
 // their texts as they were.
 constexpr optionRow rows[] = {
-    {"-f", nullptr, "filename", "имя файла для проверки", nullptr,
+    {"-f", nullptr, "filename", valueKind::file, "имя файла для проверки", nullptr,
      setPath<&commandLineOptions::inputFile>},
-    {"-d", nullptr, "dirname", "имя директории для проверки", nullptr,
+    {"-d", nullptr, "dirname", valueKind::directory, "имя директории для проверки", nullptr,
      setPath<&commandLineOptions::inputDirectory>},
-    {"-o", nullptr, "filename",
+    {"-o", nullptr, "filename", valueKind::file,
      "файл с результатом работы (необходимо указать); - - записать отчёт в стандартный вывод",
      nullptr, setPath<&commandLineOptions::outputPath>},
-    {"-t", nullptr, "type",
+    {"-t", nullptr, "type", valueKind::format,
      "типа выходного файла [{formats}] (txt по умолчанию; json, csv и dashboard всегда в "
      "UTF-8; dashboard - страница HTML с диаграммами, списком todo и таблицей файлов)",
      "the report type is one of {formats}",
@@ -98,13 +98,13 @@ constexpr optionRow rows[] = {
        return takeRow(reportFormats, value,
                       [options](const auto& row, unsigned) { options->format = row.format; });
      }},
-    {"-s", nullptr, nullptr,
+    {"-s", nullptr, nullptr, valueKind::none,
      "для поиска по диреториям, искать ли в поддиректориях (поумолчанию не установлен)", nullptr,
      setFlag<&commandLineOptions::recursive>},
-    {"-nf", nullptr, nullptr,
+    {"-nf", nullptr, nullptr, valueKind::none,
      "включать ли в статисткику первый комментария (по умолчанию не установлен)", nullptr,
      setFlag<&commandLineOptions::noFirstComment>},
-    {"-l", nullptr, "lang",
+    {"-l", nullptr, "lang", valueKind::language,
      "тим языка для анализа комментариев [{languages}] ({default language} по умолчанию; "
      "auto - язык каждого файла по его имени, точный разбор)",
      "the language is one of {languages}",
@@ -116,39 +116,40 @@ constexpr optionRow rows[] = {
        return takeRow(languageTable, value,
                       [options](const auto&, unsigned row) { options->languageIndex = row; });
      }},
-    {"-e", nullptr, "'extanation list'",
+    {"-e", nullptr, "'extanation list'", valueKind::text,
      "разрешение файлов для анализа (например '*.c;*.cpp;*.h;*.hpp') (по умолчанию "
      "используются стандартные расширения данного языка)",
      "masks are separated by ';', as in '*.c;*.h'", setPath<&commandLineOptions::masks>},
-    {"-x", "--exact", nullptr,
+    {"-x", "--exact", nullptr, valueKind::none,
      "точный разбор: строки, символьные константы и директивы так, как их видит компилятор "
      "языка, и строки файлов: пустые, комментариев, кода (по умолчанию классические правила)",
      nullptr, setFlag<&commandLineOptions::exact>},
-    {"-j", nullptr, "N", "число потоков анализа (по умолчанию по одному на ядро, не более 256)",
+    {"-j", nullptr, "N", valueKind::text,
+     "число потоков анализа (по умолчанию по одному на ядро, не более 256)",
      "the number of workers is a whole number from 1 to 4294967295",
      [](const std::string& value, commandLineOptions* options) {
        return takeWhole(value, 1u, &options->jobs);
      }},
-    {"-q", nullptr, nullptr, "не показывать ход анализа", nullptr,
+    {"-q", nullptr, nullptr, valueKind::none, "не показывать ход анализа", nullptr,
      setFlag<&commandLineOptions::quiet>},
-    {"--encoding", nullptr, "name",
+    {"--encoding", nullptr, "name", valueKind::encoding,
      "кодировка отчёта txt, xml или html [{encodings}] (по умолчанию windows-1251)",
      "the encoding is one of {encodings}",
      [](const std::string& value, commandLineOptions* options) {
        return takeRow(encodingNames, value,
                       [options](const auto& row, unsigned) { options->encoding = row.encoding; });
      }},
-    {"--files-from", nullptr, "FILE",
+    {"--files-from", nullptr, "FILE", valueKind::file,
      "проверить файлы из списка FILE, по одному в строке (- стандартный ввод)", nullptr,
      setPath<&commandLineOptions::filesFrom>},
-    {"--null", nullptr, nullptr,
+    {"--null", nullptr, nullptr, valueKind::none,
      "пути в списке --files-from разделены символом NUL (git ls-files -z)", nullptr,
      setFlag<&commandLineOptions::nulSeparated>},
-    {"--todo-list", nullptr, "FILE",
+    {"--todo-list", nullptr, "FILE", valueKind::file,
      "записать в FILE слова todo и fixme из комментариев, по одному в строке: "
      "путь:строка:столбец: todo: текст строки (- стандартный вывод; с -t json массив JSON)",
      nullptr, setPath<&commandLineOptions::todoList>},
-    {"--exclude", nullptr, "GLOB",
+    {"--exclude", nullptr, "GLOB", valueKind::text,
      "не анализировать пути, подходящие под шаблон GLOB, относительно директории -d (или "
      "как в списке): * внутри имени, ** через директории, / в конце - только директории; "
      "можно указать несколько раз",
@@ -157,21 +158,22 @@ constexpr optionRow rows[] = {
        options->excludes.push_back(value);
        return valueTaken::taken;
      }},
-    {"--by-dir", nullptr, "N",
+    {"--by-dir", nullptr, "N", valueKind::text,
      "итоги по каждой директории до глубины N ниже анализируемой (1 - её поддиректории)",
      "the depth is a whole number from 1 to 2147483647",
      [](const std::string& value, commandLineOptions* options) {
        return takeWhole(value, 1, &options->byDirDepth);
      }},
-    {"--fail-under", nullptr, "PERCENT",
+    {"--fail-under", nullptr, "PERCENT", valueKind::text,
      "код завершения 3, если доля символов комментариев во всех файлах меньше PERCENT "
      "процентов",
      "the limit is a percentage from 0 to 100", takePercent<&gateLimits::failUnder>},
-    {"--fail-under-lines", nullptr, "PERCENT",
+    {"--fail-under-lines", nullptr, "PERCENT", valueKind::text,
      "код завершения 3, если доля строк комментариев среди строк комментариев и кода во всех "
      "файлах меньше PERCENT процентов (точный разбор)",
      "the limit is a percentage from 0 to 100", takePercent<&gateLimits::failUnderLines>},
-    {"--max-todo", nullptr, "N", "код завершения 3, если слов todo и fixme больше N",
+    {"--max-todo", nullptr, "N", valueKind::text,
+     "код завершения 3, если слов todo и fixme больше N",
      "the limit is a whole number from 0 to 9223372036854775807",
      [](const std::string& value, commandLineOptions* options) {
        int64_t limit = 0;
@@ -179,9 +181,10 @@ constexpr optionRow rows[] = {
        if (taken == valueTaken::taken) options->gate.maxTodo = limit;
        return taken;
      }},
-    {"--version", nullptr, nullptr, "версия программы", nullptr,
+    {"--version", nullptr, nullptr, valueKind::none, "версия программы", nullptr,
      setFlag<&commandLineOptions::showVersion>},
-    {"-h", "--help", nullptr, "эта справка", nullptr, setFlag<&commandLineOptions::showHelp>},
+    {"-h", "--help", nullptr, valueKind::none, "эта справка", nullptr,
+     setFlag<&commandLineOptions::showHelp>},
 };
 
 // The names of `rows`, joined by `separator`.
@@ -219,15 +222,24 @@ const optionRow* findOption(std::string_view name) {
   return nullptr;
 }
 
+std::string choicesOf(valueKind kind, std::string_view separator) {
+  switch (kind) {
+    case valueKind::format: return namesOf(reportFormats, separator);
+    case valueKind::language: return languageNames(separator);
+    case valueKind::encoding: return namesOf(encodingNames, separator);
+    default: return "";
+  }
+}
+
 std::string expandLists(std::string_view text, std::string_view separator) {
   const struct {
     std::string_view placeholder;
     std::string list;
   } lists[] = {
-      {"{formats}", namesOf(reportFormats, separator)},
-      {"{languages}", languageNames(separator)},
+      {"{formats}", choicesOf(valueKind::format, separator)},
+      {"{languages}", choicesOf(valueKind::language, separator)},
       {"{default language}", languageTable[0].name},
-      {"{encodings}", namesOf(encodingNames, separator)},
+      {"{encodings}", choicesOf(valueKind::encoding, separator)},
   };
   std::string out(text);
   for (const auto& list : lists) {

@@ -12,6 +12,11 @@ struct commandLineOptions;
 // How an option's value was taken.
 enum class valueTaken { taken, refused, tooLarge };
 
+// What an option's value is, so that a shell can offer values to complete:
+// none for an option without a value, text for any words (numbers,
+// patterns), a file or directory name, or one of a list (choicesOf()).
+enum class valueKind { none, text, file, directory, format, language, encoding };
+
 // One option of the command line: how it is written, what it takes, what
 // the help says of it and what it does. The scan (command_line.h), `-h`, the
 // window's help box, the manual page and the HTML help all read this table.
@@ -19,6 +24,7 @@ struct optionRow {
   const char* name;       // "-f", "--encoding"
   const char* otherName;  // "--exact" beside "-x"; nullptr when there is none
   const char* valueName;  // "filename" as the help shows it; nullptr for an option without
+  valueKind kind;         // none exactly when valueName is nullptr
   // What the help says after "<names> <value> - ", in Russian (UTF-8).
   // "{formats}", "{languages}", "{default language}" and "{encodings}" stand
   // for the lists of their tables.
@@ -34,6 +40,10 @@ extern const std::span<const optionRow> optionTable;
 
 // The row of the option written `name` (either of its names), or nullptr.
 const optionRow* findOption(std::string_view name);
+
+// The values of a list kind (format, language, encoding) in the order the
+// help gives them, joined by `separator`; "" for any other kind.
+std::string choicesOf(valueKind kind, std::string_view separator);
 
 // `text` with its placeholders replaced by their lists, each list's items
 // joined by `separator` ("txt, xml" or "txt|xml").
