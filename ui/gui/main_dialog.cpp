@@ -16,7 +16,7 @@
 #include <algorithm>
 
 #include "analysis/file_analysis.h"
-#include "analysis/language_table.h"
+#include "analysis/languages.h"
 #include "report/report_writer.h"
 #include "ui/command_line_help.h"
 #include "ui/error_text.h"
@@ -83,7 +83,7 @@ QWidget* mainDialog::buildControls() {
   languageBox_->setObjectName(QStringLiteral("languageBox"));
   // Each entry holds the language number of fileRules.
   for (unsigned row = 0; row < languageCount; ++row) {
-    languageBox_->addItem(QString::fromUtf8(languageTable[row].name), row);
+    languageBox_->addItem(QString::fromUtf8(languageName(row)), row);
   }
   languageBox_->addItem(QString::fromUtf8(kDetectedLanguageLabel), detectedLanguage);
   languageBox_->setCurrentIndex(0);
@@ -100,12 +100,12 @@ QWidget* mainDialog::buildControls() {
   auto* maskLabel = new QLabel(QStringLiteral("для файлов с расширениями"), controls);
   QPushButton* maskHelpButton = makeButton("?", "maskHelpButton", controls);
   maskHelpButton->setFixedWidth(maskHelpButton->fontMetrics().height() * 2);
-  maskEdit_ = new QLineEdit(QString::fromUtf8(languageTable[0].defaultMasks), controls);
+  maskEdit_ = new QLineEdit(QString::fromUtf8(languageDefaultMasks(0)), controls);
   maskEdit_->setObjectName(QStringLiteral("maskEdit"));
   int widestMasks = 0;
-  for (const languageEntry& language : languageTable) {
+  for (size_t language = 0; language < languageCount; ++language) {
     widestMasks = std::max(widestMasks, maskEdit_->fontMetrics().horizontalAdvance(
-                                            QString::fromUtf8(language.defaultMasks)));
+                                            QString::fromUtf8(languageDefaultMasks(language))));
   }
   maskEdit_->setMinimumWidth(widestMasks + maskEdit_->fontMetrics().averageCharWidth() * 3);
 
