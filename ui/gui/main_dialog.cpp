@@ -22,6 +22,7 @@
 #include "ui/error_text.h"
 #include "ui/gui/about_box.h"
 #include "ui/gui/analysis_runner.h"
+#include "ui/gui/format_saving.h"
 #include "ui/gui/open_file_filter.h"
 #include "ui/gui/help_file.h"
 #include "ui/gui/result_tabs.h"
@@ -126,7 +127,7 @@ QWidget* mainDialog::buildControls() {
   auto* saveLabel = new QLabel(QStringLiteral("Сохранить отчёт как "), controls);
   for (const reportFormatRow& format : reportFormats) {
     const std::string name = std::string("save-") + format.name;
-    QPushButton* button = makeButton(format.saveLabel, name.c_str(), controls);
+    QPushButton* button = makeButton(savingOf(format.format).buttonLabel, name.c_str(), controls);
     button->setEnabled(false);
     connect(button, &QPushButton::clicked, this, [this, &format] { saveReport(format.format); });
     saveButtons_.push_back(button);
@@ -335,10 +336,10 @@ void mainDialog::showAnalysisResult(bool completed) {
 }
 
 void mainDialog::saveReport(reportFormat format) {
-  const reportFormatRow& row = rowOf(format);
+  const formatSaving& saving = savingOf(format);
   const QString path = services_.askSaveFileName(
-      this, QDir::current().filePath(QLatin1String(row.saveName)),
-      QString::fromUtf8(row.saveFilter), QStringLiteral("Сохраните файл"));
+      this, QDir::current().filePath(QLatin1String(saving.fileName)),
+      QString::fromUtf8(saving.filter), QStringLiteral("Сохраните файл"));
   if (path.isEmpty()) return;
   reportSettings settings;
   settings.format = format;
