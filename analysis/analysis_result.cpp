@@ -1,11 +1,10 @@
 #include "analysis/analysis_result.h"
 
-#include <cstring>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
 
-#include "analysis/language_table.h"
+#include "analysis/languages.h"
 #include "engine/path_separator.h"
 
 namespace quillstat {
@@ -20,9 +19,7 @@ std::vector<languageTotal> languageTotalsOf(const analysisResult& result) {
   // The first row of each row's name.
   std::vector<unsigned> languageOfRow(languageCount);
   for (unsigned row = 0; row < languageCount; ++row) {
-    unsigned first = 0;
-    while (std::strcmp(languageTable[first].name, languageTable[row].name) != 0) ++first;
-    languageOfRow[row] = first;
+    languageOfRow[row] = *languageNamed(languageName(row));
   }
   std::vector<std::optional<fileStats>> sums(languageCount);
   for (const fileRecord& record : result.records) {

@@ -17,7 +17,7 @@ inline constexpr unsigned noLanguage = ~0u;
 // One analysed file: its figures and the language row it was read by.
 struct fileRecord {
   fileStats stats;
-  unsigned language = noLanguage;  // its row in languageTable (language_table.h)
+  unsigned language = noLanguage;  // its number (languages.h)
 
   bool operator==(const fileRecord&) const = default;
 };

@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "analysis/languages.h"
 #include "engine/exact_rules.h"
 #include "engine/exact_scanner.h"
 #include "engine/scanner.h"
@@ -29,7 +30,8 @@ struct languageRow {
   const char* namedMasks = nullptr;
 };
 
-// A row as the front ends use it, with its exact scanner compiled.
+// A row as the analysis reads by it, with its exact scanner compiled; the
+// front ends see only its name and masks (languages.h).
 struct languageEntry {
   const char* name;
   const char* defaultMasks;  // when the language is named and no masks are given
@@ -72,9 +74,8 @@ constexpr languageEntry entryOf() {
 }
 
 // The index of a row is the language number every front end passes on; the
-// first row is the default language.
+// first row is the default language. languageCount (languages.h) is its size.
 extern const std::span<const languageEntry> languageTable;
-extern const size_t languageCount;  // languageTable.size()
 
 // The scanner of `language` by the rules a run asks for: the exact rules
 // (-x) or the classic ones.

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/language_table.h"
+#include "analysis/languages.h"
 #include "ui/command_line.h"
 
 namespace quillstat {

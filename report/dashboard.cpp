@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/language_table.h"
+#include "analysis/languages.h"
 #include "engine/path_separator.h"
 #include "report/dashboard_page.h"
 #include "report/figures.h"
@@ -102,11 +102,11 @@ void appendNamedRow(std::string_view name, const fileStats& s, bool lineFigures,
 // numbers them; a row's number is that of its name.
 struct languageNames {
   explicit languageNames(const std::vector<languageTotal>& totals) {
-    for (const languageTotal& total : totals) names.push_back(languageTable[total.language].name);
+    for (const languageTotal& total : totals) names.push_back(languageName(total.language));
   }
   int numberOf(unsigned row) const {
     for (size_t i = 0; i < names.size(); ++i) {
-      if (std::strcmp(names[i], languageTable[row].name) == 0) return static_cast<int>(i);
+      if (std::strcmp(names[i], languageName(row)) == 0) return static_cast<int>(i);
     }
     return -1;
   }
@@ -136,7 +136,7 @@ std::string dataAfterFiles(const reportSettings& settings, const analysisResult&
   out.append("],\n\"byLanguage\":[");
   for (size_t i = 0; i < languages.size(); ++i) {
     if (i > 0) out.push_back(',');
-    appendNamedRow(languageTable[languages[i].language].name, languages[i].figures, lineFigures,
+    appendNamedRow(languageName(languages[i].language), languages[i].figures, lineFigures,
                    &out);
   }
   out.append("],\n\"byDirectory\":[");

@@ -1,6 +1,6 @@
 #include "report/report_blocks.h"
 
-#include "analysis/language_table.h"
+#include "analysis/languages.h"
 
 namespace quillstat {
 
@@ -28,7 +28,7 @@ reportBlock reportBlocks::block(size_t index) const {
     reportBlock block =
         make(blockKind::record, record.stats, record.stats.filename, index, records);
     if (content_.recordLanguages && record.language < languageCount) {
-      block.language = languageTable[record.language].name;
+      block.language = languageName(record.language);
     }
     return block;
   }
@@ -37,7 +37,7 @@ reportBlock reportBlocks::block(size_t index) const {
   if (result_.skipped.any() && index-- == 0) return make(blockKind::skipped, total_, {}, 0, 1);
   if (index < languages_.size()) {
     const languageTotal& language = languages_[index];
-    return make(blockKind::language, language.figures, languageTable[language.language].name,
+    return make(blockKind::language, language.figures, languageName(language.language),
                 index, languages_.size());
   }
   index -= languages_.size();

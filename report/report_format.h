@@ -17,13 +17,11 @@ struct analysisResult;
 struct reportSettings;
 struct formatParts;  // how the writer writes a format: its own (report_writer.cpp)
 
-// Everything the program knows of one report format.
+// What the writer and the command line know of one report format; the
+// window keeps its own texts for saving each.
 struct reportFormatRow {
   reportFormat format;
   const char* name;        // as -t takes it
-  const char* saveLabel;   // the window's save button, "текстовый файл"
-  const char* saveName;    // the name the window's save dialog is preset with
-  const char* saveFilter;  // the save dialog's filter pair in the toolkit's syntax
   // How the writer writes the format; null for the dashboard, which writes
   // itself (dashboard.h).
   formatParts (*parts)(const reportSettings& settings, const analysisResult& result);

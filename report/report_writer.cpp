@@ -120,15 +120,12 @@ bool writeAll(reportFile& file, const formatParts& parts, const analysisResult& 
 }  // namespace
 
 const reportFormatRow reportFormats[reportFormatCount] = {
-    {reportFormat::txt, "txt", "текстовый файл", "coment.txt", "Текстовые файлы (*.txt)",
-     textParts},
-    {reportFormat::xml, "xml", "XML файл", "coment.xml", "Файлы XML (*.xml)", xmlParts},
-    {reportFormat::html, "html", "HTML файл", "coment.html", "Веб-файлы (*.html *.htm)",
-     htmlParts},
-    {reportFormat::json, "json", "JSON файл", "coment.json", "Файлы JSON (*.json)", jsonParts},
-    {reportFormat::csv, "csv", "CSV файл", "coment.csv", "Файлы CSV (*.csv)", csvParts},
-    {reportFormat::dashboard, "dashboard", "панель HTML", "coment-dashboard.html",
-     "Веб-файлы (*.html *.htm)", nullptr},
+    {reportFormat::txt, "txt", textParts},
+    {reportFormat::xml, "xml", xmlParts},
+    {reportFormat::html, "html", htmlParts},
+    {reportFormat::json, "json", jsonParts},
+    {reportFormat::csv, "csv", csvParts},
+    {reportFormat::dashboard, "dashboard", nullptr},
 };
 
 bool writeReport(const std::string& outputPath, const reportSettings& settings,

@@ -38,7 +38,7 @@ struct commandLineOptions {
   std::optional<std::string> outputPath;      // -o
   std::optional<std::string> masks;           // -e
   reportFormat format = reportFormat::txt;    // -t txt|xml|html|json|csv
-  unsigned languageIndex = 0;                 // -l: a languageTable row, or detectedLanguage
+  unsigned languageIndex = 0;                 // -l: a language (languages.h), or detectedLanguage
   bool recursive = false;                     // -s
   bool noFirstComment = false;                // -nf
   bool exact = false;                         // -x or --exact: the exact rules

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "analysis/file_analysis.h"
-#include "analysis/language_table.h"
+#include "analysis/languages.h"
 #include "ui/command_line.h"
 
 namespace quillstat {
@@ -113,8 +113,10 @@ constexpr optionRow rows[] = {
          options->languageIndex = detectedLanguage;
          return valueTaken::taken;
        }
-       return takeRow(languageTable, value,
-                      [options](const auto&, unsigned row) { options->languageIndex = row; });
+       const std::optional<unsigned> language = languageNamed(value);
+       if (!language) return valueTaken::refused;
+       options->languageIndex = *language;
+       return valueTaken::taken;
      }},
     {"-e", nullptr, "'extanation list'", valueKind::text,
      "разрешение файлов для анализа (например '*.c;*.cpp;*.h;*.hpp') (по умолчанию "
@@ -202,11 +204,9 @@ std::string namesOf(const Rows& rows, std::string_view separator) {
 // share one), then "auto".
 std::string languageNames(std::string_view separator) {
   std::string list;
-  for (size_t row = 0; row < languageCount; ++row) {
-    const std::string_view name = languageTable[row].name;
-    bool named = false;
-    for (size_t earlier = 0; earlier < row; ++earlier) named |= name == languageTable[earlier].name;
-    if (!named) list += std::string(name) + std::string(separator);
+  for (unsigned row = 0; row < languageCount; ++row) {
+    const std::string name = languageName(row);
+    if (languageNamed(name) == row) list += name + std::string(separator);
   }
   return list + detectedLanguageName;
 }
@@ -238,7 +238,7 @@ std::string expandLists(std::string_view text, std::string_view separator) {
   } lists[] = {
       {"{formats}", choicesOf(valueKind::format, separator)},
       {"{languages}", choicesOf(valueKind::language, separator)},
-      {"{default language}", languageTable[0].name},
+      {"{default language}", languageName(0)},
       {"{encodings}", choicesOf(valueKind::encoding, separator)},
   };
   std::string out(text);

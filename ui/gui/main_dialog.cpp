@@ -16,12 +16,13 @@
 #include <algorithm>
 
 #include "analysis/file_analysis.h"
-#include "analysis/language_table.h"
+#include "analysis/languages.h"
 #include "report/report_writer.h"
 #include "ui/command_line_help.h"
 #include "ui/error_text.h"
 #include "ui/gui/about_box.h"
 #include "ui/gui/analysis_runner.h"
+#include "ui/gui/format_saving.h"
 #include "ui/gui/open_file_filter.h"
 #include "ui/gui/help_file.h"
 #include "ui/gui/result_tabs.h"
@@ -83,7 +84,7 @@ QWidget* mainDialog::buildControls() {
   languageBox_->setObjectName(QStringLiteral("languageBox"));
   // Each entry holds the language number of fileRules.
   for (unsigned row = 0; row < languageCount; ++row) {
-    languageBox_->addItem(QString::fromUtf8(languageTable[row].name), row);
+    languageBox_->addItem(QString::fromUtf8(languageName(row)), row);
   }
   languageBox_->addItem(QString::fromUtf8(kDetectedLanguageLabel), detectedLanguage);
   languageBox_->setCurrentIndex(0);
@@ -100,12 +101,12 @@ QWidget* mainDialog::buildControls() {
   auto* maskLabel = new QLabel(QStringLiteral("для файлов с расширениями"), controls);
   QPushButton* maskHelpButton = makeButton("?", "maskHelpButton", controls);
   maskHelpButton->setFixedWidth(maskHelpButton->fontMetrics().height() * 2);
-  maskEdit_ = new QLineEdit(QString::fromUtf8(languageTable[0].defaultMasks), controls);
+  maskEdit_ = new QLineEdit(QString::fromUtf8(languageDefaultMasks(0)), controls);
   maskEdit_->setObjectName(QStringLiteral("maskEdit"));
   int widestMasks = 0;
-  for (const languageEntry& language : languageTable) {
+  for (size_t language = 0; language < languageCount; ++language) {
     widestMasks = std::max(widestMasks, maskEdit_->fontMetrics().horizontalAdvance(
-                                            QString::fromUtf8(language.defaultMasks)));
+                                            QString::fromUtf8(languageDefaultMasks(language))));
   }
   maskEdit_->setMinimumWidth(widestMasks + maskEdit_->fontMetrics().averageCharWidth() * 3);
 
@@ -126,7 +127,7 @@ QWidget* mainDialog::buildControls() {
   auto* saveLabel = new QLabel(QStringLiteral("Сохранить отчёт как "), controls);
   for (const reportFormatRow& format : reportFormats) {
     const std::string name = std::string("save-") + format.name;
-    QPushButton* button = makeButton(format.saveLabel, name.c_str(), controls);
+    QPushButton* button = makeButton(savingOf(format.format).buttonLabel, name.c_str(), controls);
     button->setEnabled(false);
     connect(button, &QPushButton::clicked, this, [this, &format] { saveReport(format.format); });
     saveButtons_.push_back(button);
@@ -335,10 +336,10 @@ void mainDialog::showAnalysisResult(bool completed) {
 }
 
 void mainDialog::saveReport(reportFormat format) {
-  const reportFormatRow& row = rowOf(format);
+  const formatSaving& saving = savingOf(format);
   const QString path = services_.askSaveFileName(
-      this, QDir::current().filePath(QLatin1String(row.saveName)),
-      QString::fromUtf8(row.saveFilter), QStringLiteral("Сохраните файл"));
+      this, QDir::current().filePath(QLatin1String(saving.fileName)),
+      QString::fromUtf8(saving.filter), QStringLiteral("Сохраните файл"));
   if (path.isEmpty()) return;
   reportSettings settings;
   settings.format = format;

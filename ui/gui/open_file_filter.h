@@ -11,7 +11,7 @@ namespace quillstat {
 // which the toolkit would take as the end of the pattern list, are dropped
 // too. ("C++", "*.cpp;*.h") gives "Файлы C++ (*.cpp *.h);;Все файлы (*.*)";
 // without a mask only "Все файлы (*.*)" is left.
-// (The save dialogs' filters are the report formats' own: report_format.h.)
+// (The save dialogs' filters are in format_saving.h.)
 QString openFileFilter(const QString& languageName, const QString& masks);
 
 }  // namespace quillstat

@@ -5,7 +5,7 @@
 #include <QTableView>
 #include <climits>
 
-#include "analysis/language_table.h"
+#include "analysis/languages.h"
 #include "ui/gui/figures_table.h"
 #include "ui/gui/summary_view.h"
 
@@ -117,7 +117,7 @@ void resultTabs::showResult(const analysisResult& result, const reportContent& c
   files.reserve(result.records.size());
   for (const fileRecord& record : result.records) {
     const char* language =
-        record.language < languageCount ? languageTable[record.language].name : nullptr;
+        record.language < languageCount ? languageName(record.language) : nullptr;
     files.push_back({underRoot(record.stats.filename, root), language, &record.stats});
   }
   files_->showRows(std::move(files), content.lineFigures);
@@ -125,7 +125,7 @@ void resultTabs::showResult(const analysisResult& result, const reportContent& c
   languageTotals_ = languageTotalsOf(result);
   std::vector<figuresRow> languages;
   for (const languageTotal& total : languageTotals_) {
-    languages.push_back({languageTable[total.language].name, nullptr, &total.figures});
+    languages.push_back({languageName(total.language), nullptr, &total.figures});
   }
   languages_->showRows(std::move(languages), content.lineFigures);
 
