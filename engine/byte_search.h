@@ -237,6 +237,63 @@ inline const unsigned char* findAny(const unsigned char* p, const unsigned char*
   return p;
 }
 
+// findAny for a stop that is likely far off, as the end of a line of
+// minified code: 64 bytes a step, where findAny takes 16.
+template <class Stops>
+inline const unsigned char* findFarAny(const unsigned char* p, const unsigned char* end) {
+#if QUILLSTAT_HAVE_SSE2
+  using namespace byteSearchDetail;
+  for (; end - p >= 64; p += 64) {
+    uint64_t bits = 0;
+    for (int part = 0; part < 4; ++part) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * part));
+      bits |= uint64_t{bitsOf(equalsAny(v, Stops{}))} << (16 * part);
+    }
+    if (bits != 0) return p + std::countr_zero(bits);
+  }
+#endif
+  return findAny<Stops>(p, end);
+}
+
+// Returns the last byte of [p, end) that is in Stops, or end when none is,
+// and adds to *count the number of bytes of [p, end) in Stops.
+template <class Stops>
+inline const unsigned char* findLastAny(const unsigned char* p, const unsigned char* end,
+                                        int64_t* count) {
+  const unsigned char* last = end;
+  int64_t found = 0;
+#if QUILLSTAT_HAVE_SSE2
+  using namespace byteSearchDetail;
+  // Counted in byte lanes, each of which gains at most 4 a block, so they
+  // are summed every 63 blocks, before any can pass 255.
+  __m128i counted = _mm_setzero_si128();
+  for (int blocks = 0; end - p >= 64; p += 64) {
+    uint64_t bits = 0;
+    for (int part = 0; part < 4; ++part) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * part));
+      const __m128i hits = equalsAny(v, Stops{});
+      counted = _mm_sub_epi8(counted, hits);  // -1 where a byte is in Stops
+      bits |= uint64_t{bitsOf(hits)} << (16 * part);
+    }
+    if (bits != 0) last = p + 63 - std::countl_zero(bits);
+    if (++blocks == 63) {
+      found += sumOfBytes(counted);
+      counted = _mm_setzero_si128();
+      blocks = 0;
+    }
+  }
+  found += sumOfBytes(counted);
+#endif
+  for (; p < end; ++p) {
+    if (Stops::contains(*p)) {
+      ++found;
+      last = p;
+    }
+  }
+  *count += found;
+  return last;
+}
+
 // Returns the first byte of [p, end) that is in Closers or for which
 // mayStartWord holds, or end. `before` is the byte just before p. With
 // Seconds, the vector path passes over a byte of Closers that no byte of
