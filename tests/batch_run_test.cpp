@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/language_table.h"
 #include "program_runner.h"
 #include "test_files.h"
 
@@ -528,6 +529,20 @@ TEST_F(BatchRun, PrintsHelpAndVersion) {
   EXPECT_NE(stdout_.find("\nКоды завершения: 0 - "), std::string::npos);
   EXPECT_EQ(run("--version"), 0);
   EXPECT_EQ(stdout_, "quillstat 0.9\n");
+  // A line per row, five columns: name, file names, interpreters, comments, marks.
+  EXPECT_EQ(run("-o r.txt --languages -f src/a.cpp"), 0);
+  EXPECT_FALSE(fs::exists(root_ / "r.txt"));
+  EXPECT_TRUE(stdout_.starts_with("C++\t*.cpp *.cc ")) << stdout_;
+  for (const char* line : {"Go\t*.go\t\t// /*...*/\t; {\n",
+                           "Delphi\t*.pas *.dpr *.pp *.lpr *.dpk\t\t// {...} (*...*)\t;\n",
+                           "Haskell\t*.hs\t\t-- {-...-}(nested)\t\n",
+                           "CMake\tCMakeLists.txt *.cmake\t\t# #[[...]]\t\n",
+                           "Shell\t*.sh *.bash *.zsh *.ksh\tsh bash zsh ksh dash\t#\t\n",
+                           "Fortran\t*.f90 *.f95 *.f03 *.f08\t\t!\t\n"}) {
+    EXPECT_NE(stdout_.find(std::string("\n") + line), std::string::npos) << line;
+  }
+  EXPECT_EQ(std::count(stdout_.begin(), stdout_.end(), '\n'), languageCount);
+  EXPECT_EQ(std::count(stdout_.begin(), stdout_.end(), '\t'), 4 * languageCount);
   // Output that cannot be written is no success.
   int status = std::system("'" QUILLSTAT_EXECUTABLE "' --version >/dev/full 2>/dev/null");
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;

@@ -87,6 +87,7 @@ std::string describe(const commandLineOptions& o) {
   if (o.exact) text += " -x";
   if (o.showHelp) text += " help";
   if (o.showVersion) text += " version";
+  if (o.showLanguages) text += " languages";
   text += o.batchMode() ? " batch" : " window";
   return text;
 }
@@ -125,6 +126,7 @@ TEST(ScanOptions, EachTokenIsScannedInTurn) {
       {{"-j", "3", "-j", "0", "-j", "x"}, "f=- d=- o=- e=- t=0 l=0 j=3 window"},
       {{"--version", "-h"}, "f=- d=- o=- e=- t=0 l=0 j=0 version window"},
       {{"--help"}, "f=- d=- o=- e=- t=0 l=0 j=0 help window"},
+      {{"--languages", "-h", "--bogus"}, "f=- d=- o=- e=- t=0 l=0 j=0 languages window"},
       // -l auto is no row of the table; --exclude adds a pattern each time.
       {{"-l", "auto", "--exclude", "a/", "--exclude=*.c", "--by-dir", "2"},
        "f=- d=- o=- e=- t=0 l=4294967294 j=0 exclude=a/ exclude=*.c by-dir=2 window"},

@@ -1,5 +1,5 @@
 #!/bin/bash
-# Every option the program has is described by -h, by the manual page that
+# Every option of the option table is described by -h, by the manual page that
 # `cmake --install` puts beside the programs, and by the HTML help, and the
 # bash completion installed with them completes it; the manual page renders
 # without a warning.
@@ -27,8 +27,9 @@ offered() {
      printf "%s\n" "${COMPREPLY[@]}"' - "$completion" "$@") | sort
 }
 
-options='-f -d -o -t -s -nf -l -e -x --exact -j -q --encoding --files-from --null
-  --todo-list --exclude --by-dir --fail-under --fail-under-lines --max-todo --version -h --help'
+# The names come from the option table itself, by the maker of the pages.
+options=$("$build/ui/quillstat_help_pages" names)
+grep -qx -- --help <<<"$options" || { echo "the maker lists no options: '$options'"; exit 1; }
 for option in $options; do
   grep -qE -- "^$option[ ,]|, $option " "$work/help.txt" || { echo "-h lacks $option"; missing=1; }
   [ -z "$have_man" ] || grep -qE -- "^ *$option([ ,]|$)|, $option( |$)" "$work/man.txt" ||

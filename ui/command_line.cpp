@@ -168,7 +168,7 @@ commandLineOptions scanOptions(const std::vector<std::string>& tokens) {
     } else {
       missingValue(*row, &options);
     }
-    if (options.showHelp || options.showVersion) return options;
+    if (options.showHelp || options.showVersion || options.showLanguages) return options;
   }
   checkTheWhole(&options);
   return options;

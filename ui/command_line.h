@@ -54,6 +54,7 @@ struct commandLineOptions {
   bool quiet = false;                         // -q: no progress line
   bool showHelp = false;                      // -h or --help: nothing else runs
   bool showVersion = false;                   // --version: nothing else runs
+  bool showLanguages = false;                 // --languages: nothing else runs
   // One line for each value that was ignored or that likely does not mean
   // what its user meant, naming it and what is accepted, without the
   // program's name or a line end.
@@ -83,7 +84,8 @@ struct commandLineOptions {
 // the option before it), naming the closest option; a missing or unknown
 // value is an error, and so are --files-from beside -f or -d and
 // --fail-under-lines for a run without line figures (showsLineFigures). An
-// input without -o is warned of. -h, --help and --version stop the scan.
+// input without -o is warned of. -h, --help, --version and --languages stop
+// the scan.
 // The messages show the words they name as shownName does (shown_name.h).
 commandLineOptions scanOptions(const std::vector<std::string>& tokens);
 

@@ -83,30 +83,39 @@ valueTaken setPath(const std::string& value, commandLineOptions* options) {
 // The order is the help's: the options the program always had first, with
 // their texts as they were.
 constexpr optionRow rows[] = {
-    {"-f", nullptr, "filename", valueKind::file, "имя файла для проверки", nullptr,
-     setPath<&commandLineOptions::inputFile>},
-    {"-d", nullptr, "dirname", valueKind::directory, "имя директории для проверки", nullptr,
-     setPath<&commandLineOptions::inputDirectory>},
+    {"-f", nullptr, "filename", valueKind::file, "имя файла для проверки",
+     "the file to analyse (wins over `-d`)", nullptr, setPath<&commandLineOptions::inputFile>},
+    {"-d", nullptr, "dirname", valueKind::directory, "имя директории для проверки",
+     "the directory to analyse", nullptr, setPath<&commandLineOptions::inputDirectory>},
     {"-o", nullptr, "filename", valueKind::file,
      "файл с результатом работы (необходимо указать); - - записать отчёт в стандартный вывод",
+     "the report to write (required for a batch run; an input without it is warned of); `-` is "
+     "standard output",
      nullptr, setPath<&commandLineOptions::outputPath>},
     {"-t", nullptr, "type", valueKind::format,
      "типа выходного файла [{formats}] (txt по умолчанию; json, csv и dashboard всегда в "
      "UTF-8; dashboard - страница HTML с диаграммами, списком todo и таблицей файлов)",
+     "report type, one of `{formats}` (default `txt`; see [Reports for "
+     "scripts](#reports-for-scripts-json-and-csv) and [The dashboard](#the-dashboard))",
      "the report type is one of {formats}",
      [](const std::string& value, commandLineOptions* options) {
        return takeRow(reportFormats, value,
                       [options](const auto& row, unsigned) { options->format = row.format; });
      }},
     {"-s", nullptr, nullptr, valueKind::none,
-     "для поиска по диреториям, искать ли в поддиректориях (поумолчанию не установлен)", nullptr,
+     "для поиска по диреториям, искать ли в поддиректориях (поумолчанию не установлен)",
+     "also analyse the sub-directories of `-d` (default: not)", nullptr,
      setFlag<&commandLineOptions::recursive>},
     {"-nf", nullptr, nullptr, valueKind::none,
-     "включать ли в статисткику первый комментария (по умолчанию не установлен)", nullptr,
-     setFlag<&commandLineOptions::noFirstComment>},
+     "включать ли в статисткику первый комментария (по умолчанию не установлен)",
+     "leave the first comment of each file out of the comment figures (default: count it)",
+     nullptr, setFlag<&commandLineOptions::noFirstComment>},
     {"-l", nullptr, "lang", valueKind::language,
      "тим языка для анализа комментариев [{languages}] ({default language} по умолчанию; "
      "auto - язык каждого файла по его имени, точный разбор)",
+     "language: a name of the language table (as `-h` and `--languages` list them; default "
+     "`{default language}`; in classic mode Java is scanned as C++), or `auto`: each file's "
+     "own, by its name, with the exact rules",
      "the language is one of {languages}",
      [](const std::string& value, commandLineOptions* options) {
        if (value == detectedLanguageName) {
@@ -121,40 +130,60 @@ constexpr optionRow rows[] = {
     {"-e", nullptr, "'extanation list'", valueKind::text,
      "разрешение файлов для анализа (например '*.c;*.cpp;*.h;*.hpp') (по умолчанию "
      "используются стандартные расширения данного языка)",
+     "file masks for `-d`, separated by `;`, e.g. `'*.c;*.cpp;*.h;*.hpp'` (default: the "
+     "language's own)",
      "masks are separated by ';', as in '*.c;*.h'", setPath<&commandLineOptions::masks>},
     {"-x", "--exact", nullptr, valueKind::none,
      "точный разбор: строки, символьные константы и директивы так, как их видит компилятор "
      "языка, и строки файлов: пустые, комментариев, кода (по умолчанию классические правила)",
+     "the exact rules and the line figures (see [Two modes](#two-modes-and-what-exact-mode-"
+     "knows)); default: the classic rules",
      nullptr, setFlag<&commandLineOptions::exact>},
     {"-j", nullptr, "N", valueKind::text,
      "число потоков анализа (по умолчанию по одному на ядро, не более 256)",
+     "worker threads for `-d` and `--files-from` (default: one per core; more than 256 run as "
+     "256); the report never depends on it",
      "the number of workers is a whole number from 1 to 4294967295",
      [](const std::string& value, commandLineOptions* options) {
        return takeWhole(value, 1u, &options->jobs);
      }},
-    {"-q", nullptr, nullptr, valueKind::none, "не показывать ход анализа", nullptr,
-     setFlag<&commandLineOptions::quiet>},
+    {"-q", nullptr, nullptr, valueKind::none, "не показывать ход анализа",
+     "draw no progress line on the terminal", nullptr, setFlag<&commandLineOptions::quiet>},
     {"--encoding", nullptr, "name", valueKind::encoding,
      "кодировка отчёта txt, xml или html [{encodings}] (по умолчанию windows-1251)",
+     "the encoding of `txt`, `xml` and `html` reports, one of `{encodings}` (default "
+     "`windows-1251`; `utf-8` for `-o -` on a terminal); `json`, `csv` and `dashboard` are "
+     "always UTF-8",
      "the encoding is one of {encodings}",
      [](const std::string& value, commandLineOptions* options) {
        return takeRow(encodingNames, value,
                       [options](const auto& row, unsigned) { options->encoding = row.encoding; });
      }},
     {"--files-from", nullptr, "FILE", valueKind::file,
-     "проверить файлы из списка FILE, по одному в строке (- стандартный ввод)", nullptr,
-     setPath<&commandLineOptions::filesFrom>},
+     "проверить файлы из списка FILE, по одному в строке (- стандартный ввод)",
+     "analyse exactly the files that `FILE` names, one path per line (`-`: standard input), in "
+     "its order; instead of `-f` and `-d`",
+     nullptr, setPath<&commandLineOptions::filesFrom>},
     {"--null", nullptr, nullptr, valueKind::none,
-     "пути в списке --files-from разделены символом NUL (git ls-files -z)", nullptr,
-     setFlag<&commandLineOptions::nulSeparated>},
+     "пути в списке --files-from разделены символом NUL (git ls-files -z)",
+     "the paths of `--files-from` end in a NUL byte, not a line end (`git ls-files -z`, `find "
+     "-print0`); without it a NUL byte in the list is an error",
+     nullptr, setFlag<&commandLineOptions::nulSeparated>},
     {"--todo-list", nullptr, "FILE", valueKind::file,
      "записать в FILE слова todo и fixme из комментариев, по одному в строке: "
      "путь:строка:столбец: todo: текст строки (- стандартный вывод; с -t json массив JSON)",
+     "also write every todo and fixme word the figures count to `FILE`, one per line as "
+     "`path:line:column: todo: text` (`-` is standard output; with `-t json` a JSON array); "
+     "see [The todo list](#the-todo-list)",
      nullptr, setPath<&commandLineOptions::todoList>},
     {"--exclude", nullptr, "GLOB", valueKind::text,
      "не анализировать пути, подходящие под шаблон GLOB, относительно директории -d (или "
      "как в списке): * внутри имени, ** через директории, / в конце - только директории; "
      "можно указать несколько раз",
+     "leave out the paths that match `GLOB`, relative to `-d` (for `--files-from`, as the list "
+     "writes them): `*` within a name, `**` across directories, a trailing `/` for directories "
+     "only; may be given several times (see [Every language of a "
+     "repository](#every-language-of-a-repository--l-auto))",
      nullptr,
      [](const std::string& value, commandLineOptions* options) {
        options->excludes.push_back(value);
@@ -162,6 +191,7 @@ constexpr optionRow rows[] = {
      }},
     {"--by-dir", nullptr, "N", valueKind::text,
      "итоги по каждой директории до глубины N ниже анализируемой (1 - её поддиректории)",
+     "add a total for every directory down to depth `N` below `-d` (1: its sub-directories)",
      "the depth is a whole number from 1 to 2147483647",
      [](const std::string& value, commandLineOptions* options) {
        return takeWhole(value, 1, &options->byDirDepth);
@@ -169,13 +199,17 @@ constexpr optionRow rows[] = {
     {"--fail-under", nullptr, "PERCENT", valueKind::text,
      "код завершения 3, если доля символов комментариев во всех файлах меньше PERCENT "
      "процентов",
+     "exit with status 3 when the total comment share is below `PERCENT` (0 to 100)",
      "the limit is a percentage from 0 to 100", takePercent<&gateLimits::failUnder>},
     {"--fail-under-lines", nullptr, "PERCENT", valueKind::text,
      "код завершения 3, если доля строк комментариев среди строк комментариев и кода во всех "
      "файлах меньше PERCENT процентов (точный разбор)",
+     "exit with status 3 when the total comment-line density is below `PERCENT` (needs the "
+     "line figures: `-x` or `-l auto`)",
      "the limit is a percentage from 0 to 100", takePercent<&gateLimits::failUnderLines>},
     {"--max-todo", nullptr, "N", valueKind::text,
      "код завершения 3, если слов todo и fixme больше N",
+     "exit with status 3 when the todo and fixme words together are more than `N`",
      "the limit is a whole number from 0 to 9223372036854775807",
      [](const std::string& value, commandLineOptions* options) {
        int64_t limit = 0;
@@ -183,10 +217,17 @@ constexpr optionRow rows[] = {
        if (taken == valueTaken::taken) options->gate.maxTodo = limit;
        return taken;
      }},
-    {"--version", nullptr, nullptr, valueKind::none, "версия программы", nullptr,
-     setFlag<&commandLineOptions::showVersion>},
-    {"-h", "--help", nullptr, valueKind::none, "эта справка", nullptr,
-     setFlag<&commandLineOptions::showHelp>},
+    {"--languages", nullptr, nullptr, valueKind::none,
+     "таблица языков, по языку в строке, столбцы через табуляцию: имя, маски и имена файлов, "
+     "интерпретаторы #!, комментарии, знаки конца оператора",
+     "print the language table and exit: a line per row, of columns separated by a tab: name, "
+     "file masks and whole names, `#!` interpreters, comments (`//`, `/*...*/`, `(nested)` "
+     "after one that nests), statement marks; a column's items are separated by a blank",
+     nullptr, setFlag<&commandLineOptions::showLanguages>},
+    {"--version", nullptr, nullptr, valueKind::none, "версия программы",
+     "print the version and exit", nullptr, setFlag<&commandLineOptions::showVersion>},
+    {"-h", "--help", nullptr, valueKind::none, "эта справка", "print this help and exit",
+     nullptr, setFlag<&commandLineOptions::showHelp>},
 };
 
 // The names of `rows`, joined by `separator`.

@@ -19,7 +19,8 @@ enum class valueKind { none, text, file, directory, format, language, encoding }
 
 // One option of the command line: how it is written, what it takes, what
 // the help says of it and what it does. The scan (command_line.h), `-h`, the
-// window's help box, the manual page and the HTML help all read this table.
+// window's help box, the manual page, the HTML help, the bash completion and
+// the README's table of options all read this table.
 struct optionRow {
   const char* name;       // "-f", "--encoding"
   const char* otherName;  // "--exact" beside "-x"; nullptr when there is none
@@ -29,6 +30,9 @@ struct optionRow {
   // "{formats}", "{languages}", "{default language}" and "{encodings}" stand
   // for the lists of their tables.
   const char* help;
+  // What the README's table of options says of it, in English (Markdown),
+  // with the same placeholders, each list's items in backticks.
+  const char* reference;
   // What a refused value should have been, for the message that names it;
   // with the same placeholders. nullptr: every value is taken.
   const char* accepted;

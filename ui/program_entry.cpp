@@ -8,6 +8,7 @@
 #include "ui/command_line.h"
 #include "ui/command_line_help.h"
 #include "ui/error_text.h"
+#include "ui/language_list.h"
 #include "ui/window_program.h"
 
 namespace quillstat {
@@ -34,6 +35,10 @@ int runProgram(const std::vector<std::string>& tokens, int argc, char** argv) {
   }
   if (options.showVersion) {
     std::cout << "quillstat " QUILLSTAT_VERSION "\n";
+    return finishPrinting();
+  }
+  if (options.showLanguages) {
+    std::cout << languageList();
     return finishPrinting();
   }
   if (!options.errors.empty()) {

@@ -22,15 +22,25 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "report/report_format.h"
 #include "tests/gui/fake_platform.h"
 #include "ui/gui/main_dialog.h"
 #include "ui/gui/window_language.h"
 
 using quillstat::fakePlatform;
 
-// The window saves every format the command line writes.
-const char* const kSaveButtons[] = {"save-txt", "save-xml", "save-html", "save-json", "save-csv"};
+// The window saves every format the command line writes: a button per row
+// of the format table.
+std::vector<std::string> saveButtons() {
+  std::vector<std::string> names;
+  for (const quillstat::reportFormatRow& format : quillstat::reportFormats) {
+    names.push_back(std::string("save-") + format.name);
+  }
+  return names;
+}
 using quillstat::mainDialog;
 
 class tst_mainDialog : public QObject {
@@ -173,8 +183,8 @@ void tst_mainDialog::startState() {
   QVERIFY(!child<QCheckBox>("recursiveCheck")->isChecked());
   QVERIFY(!child<QCheckBox>("firstCommentCheck")->isChecked());
   QVERIFY(!child<QCheckBox>("exactCheck")->isChecked());
-  for (const char* name : kSaveButtons) {
-    QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
+  for (const std::string& name : saveButtons()) {
+    QVERIFY2(!child<QPushButton>(name.c_str())->isEnabled(), name.c_str());
   }
   QVERIFY(resultText().isEmpty());
 
@@ -269,8 +279,8 @@ void tst_mainDialog::fileButtonAnalysesFile() {
   // out; the heading says so.
   QCOMPARE(child<QLabel>("resultHeading")->text().contains("без первых комментариев"),
            !countFirstComment);
-  for (const char* name : kSaveButtons) {
-    QVERIFY2(child<QPushButton>(name)->isEnabled(), name);
+  for (const std::string& name : saveButtons()) {
+    QVERIFY2(child<QPushButton>(name.c_str())->isEnabled(), name.c_str());
   }
   QVERIFY(platform_.messages.isEmpty());
 }
@@ -521,8 +531,8 @@ void tst_mainDialog::cancelDiscardsTheAnalysis() {
   }
   QTRY_COMPARE(finished.count(), 1);
   QCOMPARE(resultText(), QStringLiteral("Анализ прерван: результаты не сохранены.\n"));
-  for (const char* name : kSaveButtons) {
-    QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
+  for (const std::string& name : saveButtons()) {
+    QVERIFY2(!child<QPushButton>(name.c_str())->isEnabled(), name.c_str());
   }
   QVERIFY(window_->findChild<QProgressDialog*>() == nullptr);
   QTRY_COMPARE(window_->isVisible(), way != cancelWay::windowClosed);
