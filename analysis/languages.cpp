@@ -2,7 +2,25 @@
 
 #include "analysis/language_table.h"
 
+#include <string_view>
+
 namespace quillstat {
+
+namespace {
+
+// The items of a ';'-separated list, empty ones left out ("*.java;").
+std::vector<std::string> itemsOf(std::string_view list) {
+  std::vector<std::string> items;
+  while (!list.empty()) {
+    const size_t end = list.find(';');
+    const std::string_view item = list.substr(0, end);
+    if (!item.empty()) items.emplace_back(item);
+    list = end == std::string_view::npos ? std::string_view() : list.substr(end + 1);
+  }
+  return items;
+}
+
+}  // namespace
 
 const char* languageName(size_t language) { return languageTable[language].name; }
 
@@ -13,6 +31,30 @@ std::optional<unsigned> languageNamed(std::string_view name) {
     if (name == languageTable[row].name) return static_cast<unsigned>(row);
   }
   return std::nullopt;
+}
+
+languageFacts languageFactsOf(size_t language) {
+  const languageRow& row = *languageTable[language].row;
+  languageFacts facts{row.name, itemsOf(row.fileNames), itemsOf(row.interpreters), {},
+                      std::string(row.rules.marks)};
+  for (const std::string& mask : itemsOf(row.extensions)) facts.fileNames.push_back(mask);
+  for (const lineCommentRule& rule : row.rules.lineComments) {
+    if (!rule.opener.empty()) facts.comments.push_back({std::string(rule.opener), "", false});
+  }
+  for (const blockCommentRule& rule : row.rules.blockComments) {
+    if (!rule.opener.empty()) {
+      facts.comments.push_back({std::string(rule.opener), std::string(rule.closer), rule.nests});
+    }
+  }
+  // A delimited comment at its shortest: its fill as few times as it may stand.
+  for (const delimitedRule& rule : row.rules.delimited) {
+    if (!rule.isComment) continue;
+    const std::string fill(rule.fill != 0 ? rule.minFill : 0, rule.fill);
+    facts.comments.push_back({std::string(rule.opener) + fill + std::string(rule.openerEnd),
+                              std::string(rule.closer) + fill + std::string(rule.closerEnd),
+                              false});
+  }
+  return facts;
 }
 
 }  // namespace quillstat

@@ -3,7 +3,9 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillstat {
 
@@ -27,6 +29,28 @@ const char* languageDefaultMasks(size_t language);
 // takes and the one reports total the rows of that name under; nullopt when
 // no row has that name.
 std::optional<unsigned> languageNamed(std::string_view name);
+
+// One comment form of a language: a line comment's opener, with no closer,
+// or a block comment's opener and closer ("--[[" and "]]" for a delimited
+// one, at its shortest).
+struct commentForm {
+  std::string opener;
+  std::string closer;  // empty for a line comment
+  bool nests = false;
+};
+
+// What the table says of a language, as `quillstat --languages` and the
+// reference documents show it, each list in the row's order.
+struct languageFacts {
+  std::string name;
+  std::vector<std::string> fileNames;  // its whole file names, then its masks: "Makefile", "*.mk"
+  std::vector<std::string> interpreters;  // the programs a "#!" line names: "sh", "bash"
+  std::vector<commentForm> comments;      // line, then block, then delimited comments
+  std::string marks;                      // the statement marks, a byte each; empty: none
+};
+
+// The facts of `language` (< languageCount).
+languageFacts languageFactsOf(size_t language);
 
 }  // namespace quillstat
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "analysis/language_table.h"
+#include "analysis/languages.h"
 
 namespace quillstat {
 namespace {
@@ -72,7 +72,9 @@ TEST(FillGeneratedSections, RefusesMarksThatDoNotPair) {
 // named, once however many rows it has.
 TEST(LanguagesWithoutSection, NamesEachLanguageWithoutItsKey) {
   std::vector<std::string> keys;
-  for (const languageEntry& entry : languageTable) keys.push_back(std::string("language ") + entry.name);
+  for (size_t language = 0; language < languageCount; ++language) {
+    keys.push_back(std::string("language ") + languageName(language));
+  }
   EXPECT_TRUE(languagesWithoutSection(keys).empty());
   std::erase(keys, "language Go");
   std::erase(keys, "language Fortran");

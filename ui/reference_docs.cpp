@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "analysis/language_table.h"
+#include "analysis/languages.h"
 #include "ui/language_list.h"
 #include "ui/option_table.h"
 
@@ -32,10 +32,10 @@ std::string codeList(const std::vector<std::string>& items) {
 }
 
 // The rows of the table named `name`, in its order.
-std::vector<const languageRow*> rowsNamed(std::string_view name) {
-  std::vector<const languageRow*> rows;
-  for (const languageEntry& entry : languageTable) {
-    if (name == entry.name) rows.push_back(entry.row);
+std::vector<size_t> rowsNamed(std::string_view name) {
+  std::vector<size_t> rows;
+  for (size_t language = 0; language < languageCount; ++language) {
+    if (name == languageName(language)) rows.push_back(language);
   }
   return rows;
 }
@@ -43,10 +43,9 @@ std::vector<const languageRow*> rowsNamed(std::string_view name) {
 // Each name of the table once, in its order.
 std::vector<std::string> languageNames() {
   std::vector<std::string> names;
-  for (const languageEntry& entry : languageTable) {
-    if (std::find(names.begin(), names.end(), entry.name) == names.end()) {
-      names.emplace_back(entry.name);
-    }
+  for (size_t language = 0; language < languageCount; ++language) {
+    const char* name = languageName(language);
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.emplace_back(name);
   }
   return names;
 }
@@ -74,8 +73,8 @@ std::string languageTableRows() {
       "| `-l` name | names and endings `-l auto` takes | `#!` interpreters |\n|---|---|---|\n";
   for (const std::string& name : languageNames()) {
     std::vector<std::string> endings, interpreters;
-    for (const languageRow* row : rowsNamed(name)) {
-      const languageFacts facts = factsOf(*row);
+    for (size_t row : rowsNamed(name)) {
+      const languageFacts facts = languageFactsOf(row);
       for (const std::string& mask : facts.fileNames) endings.push_back(endingOf(mask));
       for (const std::string& program : facts.interpreters) interpreters.push_back(program);
     }
@@ -87,10 +86,10 @@ std::string languageTableRows() {
 
 // A paragraph per row: "Files: `*.go`. Comments: `//`, `/* */`. Statement
 // marks: `;`, `{`."
-std::string languageParagraphs(const std::vector<const languageRow*>& rows) {
+std::string languageParagraphs(const std::vector<size_t>& rows) {
   std::string text;
-  for (const languageRow* row : rows) {
-    const languageFacts facts = factsOf(*row);
+  for (size_t row : rows) {
+    const languageFacts facts = languageFactsOf(row);
     std::string comments;
     for (const commentForm& form : facts.comments) {
       comments += (comments.empty() ? "" : ", ") +
@@ -133,7 +132,7 @@ std::optional<std::string> generatedSection(std::string_view key) {
   if (key == "options") return optionTableRows();
   if (key == "languages") return languageTableRows();
   if (key.starts_with(kLanguageKey)) {
-    const std::vector<const languageRow*> rows = rowsNamed(key.substr(kLanguageKey.size()));
+    const std::vector<size_t> rows = rowsNamed(key.substr(kLanguageKey.size()));
     if (!rows.empty()) return languageParagraphs(rows);
   }
   return std::nullopt;
@@ -191,13 +190,7 @@ std::vector<std::string> languagesWithoutSection(const std::vector<std::string>&
 std::string htmlMaskRows() {
   std::string rows;
   for (const std::string& name : languageNames()) {
-    std::string masks;
-    for (const languageEntry& entry : languageTable) {
-      if (name == entry.name) {
-        masks = entry.defaultMasks;
-        break;
-      }
-    }
+    const std::string masks = languageDefaultMasks(*languageNamed(name));
     rows += "  <tr><td>" + htmlText(name) + "</td><td><code>" + htmlText(masks) +
             "</code></td></tr>\n";
   }
