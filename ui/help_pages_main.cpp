@@ -27,7 +27,7 @@ constexpr std::string_view kOptionsMark = "<!-- options -->\n";
 constexpr std::string_view kMasksMark = "<!-- masks -->\n";
 
 // The documents whose facts are generated, under the source tree.
-constexpr const char* kDocuments[] = {"README.md", "docs/languages.md"};
+constexpr const char* kDocuments[] = {"docs/usage.md", "docs/accuracy.md", "docs/languages.md"};
 constexpr std::string_view kLanguagesPage = "docs/languages.md";
 
 bool write(const std::string& path, const std::string& text) {

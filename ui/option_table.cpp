@@ -96,7 +96,7 @@ constexpr optionRow rows[] = {
      "типа выходного файла [{formats}] (txt по умолчанию; json, csv и dashboard всегда в "
      "UTF-8; dashboard - страница HTML с диаграммами, списком todo и таблицей файлов)",
      "report type, one of `{formats}` (default `txt`; see [Reports for "
-     "scripts](#reports-for-scripts-json-and-csv) and [The dashboard](#the-dashboard))",
+     "scripts](reports.md#reports-for-scripts-json-and-csv) and [The dashboard](reports.md#the-dashboard))",
      "the report type is one of {formats}",
      [](const std::string& value, commandLineOptions* options) {
        return takeRow(reportFormats, value,
@@ -136,7 +136,7 @@ constexpr optionRow rows[] = {
     {"-x", "--exact", nullptr, valueKind::none,
      "точный разбор: строки, символьные константы и директивы так, как их видит компилятор "
      "языка, и строки файлов: пустые, комментариев, кода (по умолчанию классические правила)",
-     "the exact rules and the line figures (see [Two modes](#two-modes-and-what-exact-mode-"
+     "the exact rules and the line figures (see [Two modes](accuracy.md#two-modes-and-what-exact-mode-"
      "knows)); default: the classic rules",
      nullptr, setFlag<&commandLineOptions::exact>},
     {"-j", nullptr, "N", valueKind::text,
@@ -183,7 +183,7 @@ constexpr optionRow rows[] = {
      "leave out the paths that match `GLOB`, relative to `-d` (for `--files-from`, as the list "
      "writes them): `*` within a name, `**` across directories, a trailing `/` for directories "
      "only; may be given several times (see [Every language of a "
-     "repository](#every-language-of-a-repository--l-auto))",
+     "repository](accuracy.md#every-language-of-a-repository--l-auto))",
      nullptr,
      [](const std::string& value, commandLineOptions* options) {
        options->excludes.push_back(value);

@@ -62,7 +62,7 @@ std::string optionTableRows() {
   return table;
 }
 
-// A mask as the README shows an ending: "*.go" is ".go"; whole names and
+// A mask as the table of languages shows an ending: "*.go" is ".go"; whole names and
 // "Dockerfile.*" stay.
 std::string endingOf(const std::string& mask) {
   return mask.starts_with("*.") ? mask.substr(1) : mask;
