@@ -16,6 +16,18 @@
 
 namespace quillstat {
 
+// Calls f.template operator()<K>() for the K below N that equals i, which
+// turns a run-time index (a rule's, a hook's) into a compile-time one, and
+// returns its answer; returns `otherwise` when no K equals i.
+template <size_t N, class T, class F>
+T withIndex(size_t i, T otherwise, F&& f) {
+  return [&]<size_t... K>(std::index_sequence<K...>) {
+    T answer = otherwise;
+    static_cast<void>(((i == K ? (answer = f.template operator()<K>(), true) : false) || ...));
+    return answer;
+  }(std::make_index_sequence<N>{});
+}
+
 // The exact machine of one row of rules, compiled for that row so that the
 // bytes each state stops at are a set known at compile time and the runs
 // between them are skipped in bulk (byte_search.h).
@@ -285,20 +297,6 @@ class exactScanner {
     return R.literals[inner.rule].startsFormat(*p) && inner.depth == 0;
   }
 
-  // The rule-indexed modes, dispatched on rule_, and the hooks, on hook_.
-  template <size_t... K>
-  const unsigned char* blockCommentOf(const unsigned char* p, const unsigned char* end,
-                                      std::index_sequence<K...>);
-  template <bool InComment, size_t... K>
-  const unsigned char* literalOf(const unsigned char* p, const unsigned char* end,
-                                 std::index_sequence<K...>);
-  template <size_t... K>
-  const unsigned char* delimitedOf(const unsigned char* p, const unsigned char* end,
-                                   std::index_sequence<K...>);
-  template <size_t... I>
-  const unsigned char* resumeHook(const unsigned char* p, const unsigned char* end,
-                                  std::index_sequence<I...>);
-
   mode mode_ = mode::code;
   uint8_t rule_ = 0;
   uint8_t hook_ = 0;
@@ -377,62 +375,21 @@ const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigne
       if (kInterpolates && !nestings_.empty()) return code<true, false>(p, end);
       return code<false, false>(p, end);
     case mode::lineComment: return lineComment(p, end);
+    // The rule-indexed modes, dispatched on rule_ (inner_), and the hooks, on hook_.
     case mode::blockComment:
-      return blockCommentOf(p, end, std::make_index_sequence<kBlockComments>{});
-    case mode::literal: return literalOf<false>(p, end, std::make_index_sequence<kLiterals>{});
+      return withIndex<kBlockComments>(rule_, p, [&]<size_t K>() { return blockComment<K>(p, end); });
+    case mode::literal:
+      return withIndex<kLiterals>(rule_, p, [&]<size_t K>() { return literal<K>(p, end); });
     case mode::commentLiteral:
-      return literalOf<true>(p, end, std::make_index_sequence<kLiterals>{});
+      return withIndex<kLiterals>(inner_, p, [&]<size_t K>() { return literal<K, true>(p, end); });
     case mode::outside: return outside(p, end);
-    case mode::hook: return resumeHook(p, end, std::make_index_sequence<std::tuple_size_v<hooks>>{});
-    case mode::delimited: return delimitedOf(p, end, std::make_index_sequence<kDelimited>{});
+    case mode::hook:
+      return withIndex<std::tuple_size_v<hooks>>(
+          hook_, p, [&]<size_t I>() { return std::get<I>(hooks_).resume(*this, p, end); });
+    case mode::delimited:
+      return withIndex<kDelimited>(rule_, p, [&]<size_t K>() { return delimited<K>(p, end); });
   }
   return p;  // not reached
-}
-
-template <const exactRules& R>
-template <size_t... K>
-const unsigned char* exactScanner<R>::blockCommentOf(const unsigned char* p,
-                                                     [[maybe_unused]] const unsigned char* end,
-                                                     std::index_sequence<K...>) {
-  if constexpr (sizeof...(K) > 0) {
-    static_cast<void>(((rule_ == K ? (p = blockComment<K>(p, end), true) : false) || ...));
-  }
-  return p;
-}
-
-template <const exactRules& R>
-template <bool InComment, size_t... K>
-const unsigned char* exactScanner<R>::literalOf(const unsigned char* p,
-                                                [[maybe_unused]] const unsigned char* end,
-                                                std::index_sequence<K...>) {
-  if constexpr (sizeof...(K) > 0) {
-    const uint8_t rule = InComment ? inner_ : rule_;
-    static_cast<void>(((rule == K ? (p = literal<K, InComment>(p, end), true) : false) || ...));
-  }
-  return p;
-}
-
-template <const exactRules& R>
-template <size_t... K>
-const unsigned char* exactScanner<R>::delimitedOf(const unsigned char* p,
-                                                  [[maybe_unused]] const unsigned char* end,
-                                                  std::index_sequence<K...>) {
-  if constexpr (sizeof...(K) > 0) {
-    static_cast<void>(((rule_ == K ? (p = delimited<K>(p, end), true) : false) || ...));
-  }
-  return p;
-}
-
-template <const exactRules& R>
-template <size_t... I>
-const unsigned char* exactScanner<R>::resumeHook(const unsigned char* p,
-                                                 [[maybe_unused]] const unsigned char* end,
-                                                 std::index_sequence<I...>) {
-  if constexpr (sizeof...(I) > 0) {
-    static_cast<void>(
-        ((hook_ == I ? (p = std::get<I>(hooks_).resume(*this, p, end), true) : false) || ...));
-  }
-  return p;
 }
 
 template <const exactRules& R>
