@@ -6,11 +6,12 @@
 //
 // A hook is machineHook<H>, a struct with the hook's own state and two
 // function templates that take the machine M (exact_scanner.h) whose hook
-// API they use:
-//   open(M&, p, q, end): its token [p, q) met in code; returns where the
-//       machine goes on, or nullptr to decline the token;
+// API they use, and answer a stepResult (exact_step.h):
+//   open(M&, p, q, end): its token [p, q) met in code; where the machine
+//       goes on, kDeclined to decline the token, or waitAt(p);
 //   resume(M&, p, end): bytes from p, once M::enterHook<H>() handed them
-//       to it.
+//       to it; where the machine goes on, or waitAt() the first byte it
+//       cannot decide before more bytes arrive.
 // `needsTokenRuns` asks the machine to keep M::runBefore() valid. Three
 // flags are optional: `needsIndents` keeps M::indentOf() valid,
 // `watchesLineEnds` lets the hook call M::watchLineEnd(),

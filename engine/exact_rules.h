@@ -130,35 +130,35 @@ struct regionRule {
 // names it, for the machine in exact_hooks/ and for the referee in
 // exact_hooks/*_reference.cpp.
 enum hook : uint32_t {
-  cDirectives = 1u << 0,      // "#" at a line's start: in "#include <...>" the header
-                              // name is a literal, the rest of the line is code
-  rawStrings = 1u << 1,       // C++'s R"delim(...)delim" after R, LR, uR, UR or u8R
-  digitSeparators = 1u << 2,  // an apostrophe after a number is code: 1'000'000
-  phpHeredocs = 1u << 3,      // <<<ID, <<<"ID" and <<<'ID', closed by the label at a
-                              // line's start, after blanks, with no label byte after it
+  cDirectives = 1u << 0,        // "#" at a line's start: in "#include <...>" the header
+                                // name is a literal, the rest of the line is code
+  rawStrings = 1u << 1,         // C++'s R"delim(...)delim" after R, LR, uR, UR or u8R
+  digitSeparators = 1u << 2,    // an apostrophe after a number is code: 1'000'000
+  phpHeredocs = 1u << 3,        // <<<ID, <<<"ID" and <<<'ID', closed by the label at a
+                                // line's start, after blanks, with no label byte after it
   characterLiterals = 1u << 4,  // a quote opens the row's ' literal only before an
                                 // escape or one character and a quote: 'a is code
-  operatorDashes = 1u << 17,  // "--" next to a symbol byte, before it or after its run
-                              // of dashes, is part of an operator: Haskell's --> and |--
-  blockScalars = 1u << 18,    // YAML's "|" and ">" at a value's start: the lines after
-                              // it that are more indented than its own are a literal
-  recipeLines = 1u << 19,     // a line that starts with a tab is a shell command (make's
-                              // recipes): "#" opens a comment at a word's start, outside
-                              // quotes
-  unquotedUrls = 1u << 20,    // CSS's url( followed by no quote: a literal up to ")"
   regexLiterals = 1u << 5,      // "/" where no operand stands before it opens a regular
                                 // expression (the row's `regex`)
   lineHeredocs = 1u << 6,       // "<<LABEL": its body starts on the next line (`heredoc`)
   quoteOperators = 1u << 7,     // a word of `quoteOperators` and any delimiter: q{...}, s/a/b/
   percentLiterals = 1u << 8,    // "%", a letter of `percentLetters` and any delimiter: %w[...]
-  makeReferences = 1u << 10,    // make's $(...) and ${...}: a literal to the bracket that
-                                // closes it, brackets of its kind nesting
   docBlocks = 1u << 9,          // whole-line comments from "=word" at column 1, and the data
                                 // after "__END__" (`docBlock`)
-  docstrings = 1u << 24,      // a string first on its line, where no code line stands
-                              // before it or since a line whose code ends with ":", is a
-                              // comment
-  sigils = 1u << 25,          // "~", a letter and a delimiter: Elixir's ~r/.../, ~w(...)
+  makeReferences = 1u << 10,    // make's $(...) and ${...}: a literal to the bracket that
+                                // closes it, brackets of its kind nesting
+  operatorDashes = 1u << 11,    // "--" next to a symbol byte, before it or after its run
+                                // of dashes, is part of an operator: Haskell's --> and |--
+  blockScalars = 1u << 12,      // YAML's "|" and ">" at a value's start: the lines after
+                                // it that are more indented than its own are a literal
+  recipeLines = 1u << 13,       // a line that starts with a tab is a shell command (make's
+                                // recipes): "#" opens a comment at a word's start, outside
+                                // quotes
+  unquotedUrls = 1u << 14,      // CSS's url( followed by no quote: a literal up to ")"
+  docstrings = 1u << 15,        // a string first on its line, where no code line stands
+                                // before it or since a line whose code ends with ":", is a
+                                // comment
+  sigils = 1u << 16,            // "~", a letter and a delimiter: Elixir's ~r/.../, ~w(...)
 };
 
 // The tokens at which a hook may take over in code, tried before the row's

@@ -11,10 +11,23 @@
 #include "engine/exact_hook_rules.h"
 #include "engine/exact_hooks.h"
 #include "engine/exact_rules.h"
+#include "engine/exact_step.h"
 #include "engine/exact_tokens.h"
 #include "engine/file_stats.h"
 
 namespace quillstat {
+
+// Calls f.template operator()<K>() for the K below N that equals i, which
+// turns a run-time index (a rule's, a hook's) into a compile-time one, and
+// returns its answer; returns `otherwise` when no K equals i.
+template <size_t N, class T, class F>
+T withIndex(size_t i, T otherwise, F&& f) {
+  return [&]<size_t... K>(std::index_sequence<K...>) {
+    T answer = otherwise;
+    static_cast<void>(((i == K ? (answer = f.template operator()<K>(), true) : false) || ...));
+    return answer;
+  }(std::make_index_sequence<N>{});
+}
 
 // The exact machine of one row of rules, compiled for that row so that the
 // bytes each state stops at are a set known at compile time and the runs
@@ -50,39 +63,31 @@ class exactScanner {
   fileStats finish(int64_t size);
 
   // --- What the hooks use ---------------------------------------------------
-  // A hook's open() takes its token [p, q) and returns where the machine
-  // goes on, or nullptr to decline the token; its resume() handles bytes
-  // from p once enterHook() has handed it the machine. Like the machine's
-  // own handlers, each takes at least one byte, changes the mode, or
-  // returns waitAt(p) at the first byte it cannot decide yet.
+  // A hook's open() takes its token [p, q) and answers where the machine
+  // goes on, or kDeclined; its resume() handles bytes from p once
+  // enterHook() has handed it the machine. Like the machine's own handlers,
+  // each takes at least one byte, changes the mode, or answers waitAt() at
+  // the first byte it cannot decide yet (exact_step.h).
 
   exactFrame frame;
   static constexpr const exactRules& kRules = R;
 
   // Whether the current chunk's end is the content's end.
   bool atContentEnd() const { return final_; }
-  const unsigned char* waitAt(const unsigned char* p) {
-    waiting_ = true;
-    return p;
-  }
-  bool waiting() const { return waiting_; }
 
-  // matchToken (exact_tokens.h) with the row's splices; on needMore the
-  // machine waits.
+  // matchToken (exact_tokens.h) with the row's splices; needMore only where
+  // bytes are to come.
   matchResult match(const unsigned char* p, const unsigned char* end, std::string_view token,
-                    size_t* length) {
-    const matchResult m = matchToken(p, end, token, kSplices, final_, length);
-    if (m == matchResult::needMore) waiting_ = true;
-    return m;
+                    size_t* length) const {
+    return matchToken(p, end, token, kSplices, final_, length);
   }
 
-  // Whether a splice (a backslash before a line end) stands at p; when the
-  // bytes to come decide, the machine waits and the answer is false.
-  bool spliceAt(const unsigned char* p, const unsigned char* end) {
-    if (!kSplices || *p != '\\') return false;
-    if (p + 1 < end) return isLineEnd(p[1]);
-    waiting_ = !final_;
-    return false;
+  // Whether a splice (a backslash before a line end) stands at p; needMore
+  // when the bytes to come decide.
+  matchResult spliceAt(const unsigned char* p, const unsigned char* end) const {
+    if (!kSplices || *p != '\\') return matchResult::no;
+    if (p + 1 < end) return isLineEnd(p[1]) ? matchResult::yes : matchResult::no;
+    return final_ ? matchResult::no : matchResult::needMore;
   }
 
   // The run of C token bytes that ends at p, this chunk's and the earlier
@@ -204,13 +209,13 @@ class exactScanner {
 
   // Takes the chunk [p, end): the bytes it can decide; holds the rest.
   void scan(const unsigned char* p, const unsigned char* end);
-  const unsigned char* step(const unsigned char* p, const unsigned char* end);
+  stepResult step(const unsigned char* p, const unsigned char* end);
 
-  // Each handles bytes from p in its mode and returns where it stopped; each
-  // takes at least one byte, changes the mode, or sets waiting_ and returns
-  // the first byte it could not decide.
+  // Each handles bytes from p in its mode and answers where it stopped; each
+  // takes at least one byte, changes the mode, or waits at the first byte it
+  // could not decide.
   template <bool Nested, bool Watched>
-  const unsigned char* code(const unsigned char* p, const unsigned char* end);
+  stepResult code(const unsigned char* p, const unsigned char* end);
   // After a line end taken in code or ending a line comment: the watcher's.
   void lineEndTaken() {
     if (watcher_ == 0) return;
@@ -218,54 +223,53 @@ class exactScanner {
     hook_ = static_cast<uint8_t>(watcher_ - 1);
     watcher_ = 0;
   }
-  const unsigned char* lineComment(const unsigned char* p, const unsigned char* end);
+  stepResult lineComment(const unsigned char* p, const unsigned char* end);
   template <int K>
-  const unsigned char* blockComment(const unsigned char* p, const unsigned char* end);
+  stepResult blockComment(const unsigned char* p, const unsigned char* end);
   // A literal in code, or with InComment as comment text: inside a block
   // comment, or as a docstring (enterCommentLiteral).
   template <int K, bool InComment = false>
-  const unsigned char* literal(const unsigned char* p, const unsigned char* end);
-  // The literal that block comment K lets open at p, if one does: returns
-  // past it and what it took, or nullptr.
+  stepResult literal(const unsigned char* p, const unsigned char* end);
+  // The literal that block comment K lets open at p, if one does: answers
+  // past it and what it took, or kDeclined.
   template <int K, size_t... L>
-  const unsigned char* openCommentLiteral(const unsigned char* p, const unsigned char* end,
-                                          std::index_sequence<L...>);
+  stepResult openCommentLiteral(const unsigned char* p, const unsigned char* end,
+                                std::index_sequence<L...>);
   // A character literal, whose opener ends at q.
   template <int K>
-  const unsigned char* characterLiteral(const unsigned char* p, const unsigned char* q,
-                                        const unsigned char* end);
-  const unsigned char* outside(const unsigned char* p, const unsigned char* end);
+  stepResult characterLiteral(const unsigned char* p, const unsigned char* q,
+                              const unsigned char* end);
+  stepResult outside(const unsigned char* p, const unsigned char* end);
   template <int K>
-  const unsigned char* delimited(const unsigned char* p, const unsigned char* end);
+  stepResult delimited(const unsigned char* p, const unsigned char* end);
 
-  // The opener of delimited rule K at p: returns past it and what its
-  // handler took, or nullptr when it does not stand there.
+  // The opener of delimited rule K at p: answers past it and what its
+  // handler took, or kDeclined when it does not stand there.
   template <int K>
-  const unsigned char* openDelimited(const unsigned char* p, const unsigned char* end);
+  stepResult openDelimited(const unsigned char* p, const unsigned char* end);
   // Whether the closer of the delimited literal under way stands at p; on
   // yes, *length is its bytes.
   template <int K>
   matchResult delimitedCloserAt(const unsigned char* p, const unsigned char* end, size_t* length);
 
-  // The token of kTokens.items[I] at p, if it stands there: returns past
-  // what it opened and its handler took, or nullptr when it does not stand
-  // there (or a hook declines it).
+  // The token of kTokens.items[I] at p, if it stands there: answers past
+  // what it opened and its handler took, or kDeclined when it does not
+  // stand there (or a hook declines it).
   template <int I>
-  const unsigned char* tryToken(const unsigned char* p, const unsigned char* end);
+  stepResult tryToken(const unsigned char* p, const unsigned char* end);
   // The tokens that start with p's byte, in kTokens' order: one dispatch on
   // the byte (over kFirstBytes' B), then only those tokens.
   template <size_t... B>
-  const unsigned char* openToken(const unsigned char* p, const unsigned char* end,
-                                 std::index_sequence<B...>);
+  stepResult openToken(const unsigned char* p, const unsigned char* end, std::index_sequence<B...>);
   template <unsigned char C, size_t... I>
-  const unsigned char* openTokenOf(const unsigned char* p, const unsigned char* end,
-                                   std::index_sequence<I...>);
+  stepResult openTokenOf(const unsigned char* p, const unsigned char* end,
+                         std::index_sequence<I...>);
   template <unsigned char C, int I>
-  const unsigned char* tryTokenOf(const unsigned char* p, const unsigned char* end) {
+  stepResult tryTokenOf(const unsigned char* p, const unsigned char* end) {
     if constexpr (firstBytesOf(kTokens.items[I]).contains(C)) {
       return tryToken<I>(p, end);
     } else {
-      return nullptr;
+      return kDeclined;
     }
   }
   bool placed(placement where, const unsigned char* p) const;
@@ -285,27 +289,12 @@ class exactScanner {
     return R.literals[inner.rule].startsFormat(*p) && inner.depth == 0;
   }
 
-  // The rule-indexed modes, dispatched on rule_, and the hooks, on hook_.
-  template <size_t... K>
-  const unsigned char* blockCommentOf(const unsigned char* p, const unsigned char* end,
-                                      std::index_sequence<K...>);
-  template <bool InComment, size_t... K>
-  const unsigned char* literalOf(const unsigned char* p, const unsigned char* end,
-                                 std::index_sequence<K...>);
-  template <size_t... K>
-  const unsigned char* delimitedOf(const unsigned char* p, const unsigned char* end,
-                                   std::index_sequence<K...>);
-  template <size_t... I>
-  const unsigned char* resumeHook(const unsigned char* p, const unsigned char* end,
-                                  std::index_sequence<I...>);
-
   mode mode_ = mode::code;
   uint8_t rule_ = 0;
   uint8_t hook_ = 0;
   uint8_t inner_ = 0;    // commentLiteral: the literal's rule
   uint8_t watcher_ = 0;   // 1 + the index of the hook watching the next line end, or 0
   bool final_ = false;    // the chunk's end is the content's end
-  bool waiting_ = false;  // a handler needs bytes past the chunk's end
   int64_t depth_ = 0;
   int delimiterLength_ = 0;  // of delimiter_: the fill or tag of the delimited literal under way
   unsigned char delimiter_[kMaxDelimiter] = {};
@@ -352,9 +341,9 @@ void exactScanner<R>::scan(const unsigned char* p, const unsigned char* end) {
   if constexpr (kTracksRuns) runAnchor_ = p;  // anchorRun_ is the run that ended before p
   if constexpr (kTracksIndents) indentAnchor_ = p;  // as runAnchor_
   while (p < end) {
-    p = step(p, end);
-    if (waiting_) {
-      waiting_ = false;
+    const stepResult s = step(p, end);
+    p = s.next;
+    if (s.waits) {
       held_.assign(p, end);
       break;
     }
@@ -365,7 +354,7 @@ void exactScanner<R>::scan(const unsigned char* p, const unsigned char* end) {
 }
 
 template <const exactRules& R>
-const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigned char* end) {
+stepResult exactScanner<R>::step(const unsigned char* p, const unsigned char* end) {
   switch (mode_) {
     case mode::code:
       if constexpr (kWatchesLines) {
@@ -377,62 +366,24 @@ const unsigned char* exactScanner<R>::step(const unsigned char* p, const unsigne
       if (kInterpolates && !nestings_.empty()) return code<true, false>(p, end);
       return code<false, false>(p, end);
     case mode::lineComment: return lineComment(p, end);
+    // The rule-indexed modes, dispatched on rule_ (inner_), and the hooks, on hook_.
     case mode::blockComment:
-      return blockCommentOf(p, end, std::make_index_sequence<kBlockComments>{});
-    case mode::literal: return literalOf<false>(p, end, std::make_index_sequence<kLiterals>{});
+      return withIndex<kBlockComments>(rule_, goOn(p),
+                                       [&]<size_t K>() { return blockComment<K>(p, end); });
+    case mode::literal:
+      return withIndex<kLiterals>(rule_, goOn(p), [&]<size_t K>() { return literal<K>(p, end); });
     case mode::commentLiteral:
-      return literalOf<true>(p, end, std::make_index_sequence<kLiterals>{});
+      return withIndex<kLiterals>(inner_, goOn(p),
+                                  [&]<size_t K>() { return literal<K, true>(p, end); });
     case mode::outside: return outside(p, end);
-    case mode::hook: return resumeHook(p, end, std::make_index_sequence<std::tuple_size_v<hooks>>{});
-    case mode::delimited: return delimitedOf(p, end, std::make_index_sequence<kDelimited>{});
+    case mode::hook:
+      return withIndex<std::tuple_size_v<hooks>>(
+          hook_, goOn(p), [&]<size_t I>() { return std::get<I>(hooks_).resume(*this, p, end); });
+    case mode::delimited:
+      return withIndex<kDelimited>(rule_, goOn(p),
+                                   [&]<size_t K>() { return delimited<K>(p, end); });
   }
-  return p;  // not reached
-}
-
-template <const exactRules& R>
-template <size_t... K>
-const unsigned char* exactScanner<R>::blockCommentOf(const unsigned char* p,
-                                                     [[maybe_unused]] const unsigned char* end,
-                                                     std::index_sequence<K...>) {
-  if constexpr (sizeof...(K) > 0) {
-    static_cast<void>(((rule_ == K ? (p = blockComment<K>(p, end), true) : false) || ...));
-  }
-  return p;
-}
-
-template <const exactRules& R>
-template <bool InComment, size_t... K>
-const unsigned char* exactScanner<R>::literalOf(const unsigned char* p,
-                                                [[maybe_unused]] const unsigned char* end,
-                                                std::index_sequence<K...>) {
-  if constexpr (sizeof...(K) > 0) {
-    const uint8_t rule = InComment ? inner_ : rule_;
-    static_cast<void>(((rule == K ? (p = literal<K, InComment>(p, end), true) : false) || ...));
-  }
-  return p;
-}
-
-template <const exactRules& R>
-template <size_t... K>
-const unsigned char* exactScanner<R>::delimitedOf(const unsigned char* p,
-                                                  [[maybe_unused]] const unsigned char* end,
-                                                  std::index_sequence<K...>) {
-  if constexpr (sizeof...(K) > 0) {
-    static_cast<void>(((rule_ == K ? (p = delimited<K>(p, end), true) : false) || ...));
-  }
-  return p;
-}
-
-template <const exactRules& R>
-template <size_t... I>
-const unsigned char* exactScanner<R>::resumeHook(const unsigned char* p,
-                                                 [[maybe_unused]] const unsigned char* end,
-                                                 std::index_sequence<I...>) {
-  if constexpr (sizeof...(I) > 0) {
-    static_cast<void>(
-        ((hook_ == I ? (p = std::get<I>(hooks_).resume(*this, p, end), true) : false) || ...));
-  }
-  return p;
+  return goOn(p);  // not reached
 }
 
 template <const exactRules& R>
@@ -499,7 +450,7 @@ bool exactScanner<R>::placed(placement where, const unsigned char* p) const {
 
 template <const exactRules& R>
 template <bool Nested, bool Watched>
-const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigned char* end) {
+stepResult exactScanner<R>::code(const unsigned char* p, const unsigned char* end) {
   using stops = std::conditional_t<
       Watched, std::conditional_t<Nested, watchedNestedCodeStops, watchedCodeStops>,
       std::conditional_t<Nested, nestedCodeStops, codeStops>>;
@@ -512,27 +463,24 @@ const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigne
       using pairs = std::conditional_t<Nested || Watched, noStopPairs, pairSetOf<kStopPairs>>;
       p = frame.template codeRun<stops, marks, pairs>(p, end);
     }
-    if (p == end) return p;
+    if (p == end) return goOn(p);
     if constexpr (Nested) {
-      if (formatStartAt(p)) {  // before any token: Python's f"{x:#x}"
-        p = bracket(p);
-        return p;
-      }
+      if (formatStartAt(p)) return goOn(bracket(p));  // before any token: Python's f"{x:#x}"
     }
-    const unsigned char* next = openToken(p, end, std::make_index_sequence<kFirstBytes.count>{});
-    if (waiting_) return next != nullptr ? next : p;  // in the token, or after what it opened
+    const stepResult opened = openToken(p, end, std::make_index_sequence<kFirstBytes.count>{});
+    if (opened.waits) return opened;  // in the token, or after what it opened
     if constexpr (Watched) {
-      if (next == nullptr && isLineEnd(*p)) {
+      if (opened.declined() && isLineEnd(*p)) {
         frame.code(marks::contains(*p));
         lineEndTaken();
-        return p + 1;
+        return goOn(p + 1);
       }
     }
-    if (next == nullptr) {
+    if (opened.declined()) {
       if constexpr (Nested) {
         if (nestedCodeStops::contains(*p)) {
           p = bracket(p);
-          if (mode_ != mode::code || nestings_.empty()) return p;
+          if (mode_ != mode::code || nestings_.empty()) return goOn(p);
           continue;
         }
       }
@@ -540,12 +488,12 @@ const unsigned char* exactScanner<R>::code(const unsigned char* p, const unsigne
       ++p;
       continue;
     }
-    p = next;
+    p = opened.next;
     // An interpolation that opened, or a watch that began, sends code to
     // another loop.
-    if (mode_ != mode::code || nestings_.empty() == Nested) return p;
+    if (mode_ != mode::code || nestings_.empty() == Nested) return goOn(p);
     if constexpr (kWatchesLines && !Watched) {
-      if (watcher_ != 0) return p;
+      if (watcher_ != 0) return goOn(p);
     }
   }
 }
@@ -573,9 +521,9 @@ const unsigned char* exactScanner<R>::bracket(const unsigned char* p) {
 
 template <const exactRules& R>
 template <size_t... B>
-const unsigned char* exactScanner<R>::openToken(const unsigned char* p, const unsigned char* end,
-                                                std::index_sequence<B...>) {
-  const unsigned char* next = nullptr;
+stepResult exactScanner<R>::openToken(const unsigned char* p, const unsigned char* end,
+                                      std::index_sequence<B...>) {
+  stepResult next = kDeclined;
   // Casts, so that a row of one token leaves no unused value.
   static_cast<void>(
       ((*p == kFirstBytes.bytes[B]
@@ -589,46 +537,45 @@ const unsigned char* exactScanner<R>::openToken(const unsigned char* p, const un
 
 template <const exactRules& R>
 template <unsigned char C, size_t... I>
-const unsigned char* exactScanner<R>::openTokenOf(const unsigned char* p, const unsigned char* end,
-                                                  std::index_sequence<I...>) {
-  const unsigned char* next = nullptr;
-  static_cast<void>(((next = tryTokenOf<C, I>(p, end), next != nullptr || waiting_) || ...));
+stepResult exactScanner<R>::openTokenOf(const unsigned char* p, const unsigned char* end,
+                                        std::index_sequence<I...>) {
+  stepResult next = kDeclined;
+  static_cast<void>(((next = tryTokenOf<C, I>(p, end), !next.declined()) || ...));
   return next;
 }
 
 template <const exactRules& R>
 template <int I>
-const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const unsigned char* end) {
+stepResult exactScanner<R>::tryToken(const unsigned char* p, const unsigned char* end) {
   constexpr codeToken token = kTokens.items[I];
   // openToken() tried it for p's byte only: one the token may start with.
-  if (!placed(token.where, p)) return nullptr;
+  if (!placed(token.where, p)) return kDeclined;
   if constexpr (!token.notAfter.empty()) {
     const unsigned char before = frame.previous(p);
     for (char c : token.notAfter) {
-      if (before == static_cast<unsigned char>(c)) return nullptr;
+      if (before == static_cast<unsigned char>(c)) return kDeclined;
     }
   }
   size_t length = 1;
   if constexpr (token.keyword) {
     static_assert(!kSplices, "keywords are matched without splices");
     const matchResult m = matchKeyword(p, end, token.text, final_, &length);
-    if (m == matchResult::needMore) waiting_ = true;
-    if (m != matchResult::yes) return nullptr;
+    if (m == matchResult::needMore) return waitAt(p);
+    if (m != matchResult::yes) return kDeclined;
   } else if constexpr (token.text.size() > 1) {
     // Most stops open nothing: their second byte tells at once.
     if (p + 1 < end && p[1] != static_cast<unsigned char>(token.text[1]) &&
         (!kSplices || p[1] != '\\')) {
-      return nullptr;
+      return kDeclined;
     }
-    if (match(p, end, token.text, &length) != matchResult::yes) return nullptr;
+    const matchResult m = match(p, end, token.text, &length);
+    if (m == matchResult::needMore) return waitAt(p);
+    if (m != matchResult::yes) return kDeclined;
   }
   const unsigned char* q = p + length;
   if constexpr (token.notBefore != 0) {
-    if (q == end && !final_) {
-      waiting_ = true;
-      return nullptr;
-    }
-    if (q < end && *q == static_cast<unsigned char>(token.notBefore)) return nullptr;
+    if (q == end && !final_) return waitAt(p);
+    if (q < end && *q == static_cast<unsigned char>(token.notBefore)) return kDeclined;
   }
   if constexpr (token.kind == tokenKind::lineComment) {
     frame.openComment(p);
@@ -645,7 +592,7 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
   } else if constexpr (token.kind == tokenKind::literal) {
     constexpr literalRule rule = R.literals[token.index];
     if constexpr (!rule.prefix.empty()) {
-      if (!prefixStands(p, rule.prefix)) return nullptr;
+      if (!prefixStands(p, rule.prefix)) return kDeclined;
     }
     if constexpr (rule.closer.empty()) {
       return characterLiteral<token.index>(p, q, end);
@@ -657,12 +604,12 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
   } else if constexpr (token.kind == tokenKind::regionCloser) {
     frame.outside(p, q);
     mode_ = mode::outside;
-    return q;
+    return goOn(q);
   } else if constexpr (token.kind == tokenKind::delimited) {
     return openDelimited<token.index>(p, end);
   } else if constexpr (token.kind == tokenKind::plain) {
     for (const unsigned char* b = p; b < q; ++b) frame.code(marks::contains(*b));
-    return q;
+    return goOn(q);
   } else {
     constexpr hook which = static_cast<hook>(token.index);
     return std::get<hookIndexOf<which>()>(hooks_).open(*this, p, q, end);
@@ -670,25 +617,25 @@ const unsigned char* exactScanner<R>::tryToken(const unsigned char* p, const uns
 }
 
 template <const exactRules& R>
-const unsigned char* exactScanner<R>::lineComment(const unsigned char* p,
-                                                  const unsigned char* end) {
+stepResult exactScanner<R>::lineComment(const unsigned char* p, const unsigned char* end) {
   for (;;) {
     p = frame.template commentRun<lineStops>(p, end);
-    if (p == end) return p;
+    if (p == end) return goOn(p);
     if (isLineEnd(*p)) {
       frame.closeComment(p);
       frame.lineCommentEnd(p);
       mode_ = mode::code;
       if constexpr (kWatchesLines) lineEndTaken();
-      return p + 1;
+      return goOn(p + 1);
     }
     if constexpr (kSplices) {
       if (*p == '\\') {
         // A spliced line end belongs to the comment, which goes on.
-        const bool splice = spliceAt(p, end);
-        if (waiting_) return p;
-        frame.comment(p, p + (splice ? 2 : 1));
-        p += splice ? 2 : 1;
+        const matchResult splice = spliceAt(p, end);
+        if (splice == matchResult::needMore) return waitAt(p);
+        const size_t taken = splice == matchResult::yes ? 2 : 1;
+        frame.comment(p, p + taken);
+        p += taken;
         continue;
       }
     }
@@ -697,13 +644,13 @@ const unsigned char* exactScanner<R>::lineComment(const unsigned char* p,
       // may finish a word.
       size_t length = 0;
       const matchResult m = match(p, end, R.region.closer, &length);
-      if (m == matchResult::needMore) return p;
+      if (m == matchResult::needMore) return waitAt(p);
       if (m == matchResult::yes) {
         frame.offerIfPending(p);
         frame.closeComment(p);
         frame.outside(p, p + length);
         mode_ = mode::outside;
-        return p + length;
+        return goOn(p + length);
       }
       frame.comment(p);
       ++p;
@@ -713,23 +660,22 @@ const unsigned char* exactScanner<R>::lineComment(const unsigned char* p,
 
 template <const exactRules& R>
 template <int K>
-const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
-                                                   const unsigned char* end) {
+stepResult exactScanner<R>::blockComment(const unsigned char* p, const unsigned char* end) {
   constexpr blockCommentRule rule = R.blockComments[K];
   for (;;) {
     p = frame.template commentRun<blockStops<K>, blockSeconds<K>>(p, end);
-    if (p == end) return p;
+    if (p == end) return goOn(p);
     size_t length = 0;
     if (*p == static_cast<unsigned char>(rule.closer[0])) {
       const matchResult m = match(p, end, rule.closer, &length);
-      if (m == matchResult::needMore) return p;
+      if (m == matchResult::needMore) return waitAt(p);
       if (m == matchResult::yes) {
         frame.comment(p, p + length);
         p += length;
         if (--depth_ == 0) {
           frame.closeComment(p);
           mode_ = mode::code;
-          return p;
+          return goOn(p);
         }
         continue;
       }
@@ -737,7 +683,7 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
     if constexpr (rule.nests) {
       if (*p == static_cast<unsigned char>(rule.opener[0])) {
         const matchResult m = match(p, end, rule.opener, &length);
-        if (m == matchResult::needMore) return p;
+        if (m == matchResult::needMore) return waitAt(p);
         if (m == matchResult::yes) {
           frame.comment(p, p + length);
           p += length;
@@ -747,9 +693,9 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
       }
     }
     if constexpr (!rule.literalsInside.empty()) {
-      const unsigned char* next =
+      const stepResult opened =
           openCommentLiteral<K>(p, end, std::make_index_sequence<kLiterals>{});
-      if (next != nullptr) return next;
+      if (!opened.declined()) return opened;
     }
     frame.comment(p);
     ++p;
@@ -758,27 +704,22 @@ const unsigned char* exactScanner<R>::blockComment(const unsigned char* p,
 
 template <const exactRules& R>
 template <int K>
-const unsigned char* exactScanner<R>::characterLiteral(const unsigned char* p,
-                                                       const unsigned char* q,
-                                                       const unsigned char* end) {
+stepResult exactScanner<R>::characterLiteral(const unsigned char* p, const unsigned char* q,
+                                             const unsigned char* end) {
   // The opener and one byte, or a backslash and one byte more.
   constexpr literalRule rule = R.literals[K];
   const size_t length = rule.escape == escapeRule::backslash && q < end && *q == '\\' ? 2 : 1;
-  if (static_cast<size_t>(end - q) < length && !final_) {
-    waiting_ = true;
-    return nullptr;
-  }
+  if (static_cast<size_t>(end - q) < length && !final_) return waitAt(p);
   const unsigned char* stop = static_cast<size_t>(end - q) < length ? end : q + length;
   frame.literal(p, stop);
-  return stop;
+  return goOn(stop);
 }
 
 template <const exactRules& R>
 template <int K, size_t... L>
-const unsigned char* exactScanner<R>::openCommentLiteral(const unsigned char* p,
-                                                         const unsigned char* end,
-                                                         std::index_sequence<L...>) {
-  const unsigned char* next = nullptr;
+stepResult exactScanner<R>::openCommentLiteral(const unsigned char* p, const unsigned char* end,
+                                               std::index_sequence<L...>) {
+  stepResult next = kDeclined;
   auto tryOne = [&]<size_t J>() {
     constexpr std::string_view opener = R.literals[J].opener;
     if constexpr (opener.size() == 1 &&
@@ -799,7 +740,7 @@ const unsigned char* exactScanner<R>::openCommentLiteral(const unsigned char* p,
 
 template <const exactRules& R>
 template <int K, bool InComment>
-const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsigned char* end) {
+stepResult exactScanner<R>::literal(const unsigned char* p, const unsigned char* end) {
   constexpr literalRule rule = R.literals[K];
   // Inside a comment the literal's bytes are comment text. A docstring is
   // such a literal with no block comment around it (depth_ 0): its end ends
@@ -825,24 +766,24 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
     } else {
       p = frame.template literalRun<literalStops<K>>(p, end);
     }
-    if (p == end) return p;
+    if (p == end) return goOn(p);
     if (rule.endsAtLineEnd && isLineEnd(*p)) {
       if constexpr (InComment) {
         if (depth_ == 0) frame.offerIfPending(p);  // as a line comment's
       }
       leave(p);  // the line end itself is code, or the comment's
-      return p;
+      return goOn(p);
     }
     if constexpr (!InComment && !rule.interpolation.empty()) {
       if (*p == static_cast<unsigned char>(rule.interpolation[0])) {
         size_t length = 0;
         const matchResult m = match(p, end, rule.interpolation, &length);
-        if (m == matchResult::needMore) return p;
+        if (m == matchResult::needMore) return waitAt(p);
         if (m == matchResult::yes) {
           if constexpr (rule.doubledOpenerIsText) {
             size_t again = 0;
             const matchResult twice = match(p + length, end, rule.interpolation, &again);
-            if (twice == matchResult::needMore) return p;
+            if (twice == matchResult::needMore) return waitAt(p);
             if (twice == matchResult::yes) {
               take(p, p + length + again);
               p += length + again;
@@ -853,7 +794,7 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
           if (nestings_.size() < kMaxNesting) {
             nestings_.push_back({static_cast<uint8_t>(K), 0});
             mode_ = mode::code;
-            return p + length;
+            return goOn(p + length);
           }
           p += length;
           continue;
@@ -873,7 +814,7 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
       if (p + 1 == end) {
         if (!final_) return waitAt(p);
         take(p, end);
-        return end;
+        return goOn(end);
       }
       if (kSplices && isLineEnd(p[1])) {
         take(p, p + 2);
@@ -889,15 +830,16 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
       // next byte they leave.
       const unsigned char* escaped = p + 1;
       if constexpr (kSplices) {
-        while (escaped < end && static_cast<size_t>(escaped + 3 - p) <= kMaxLookahead &&
-               spliceAt(escaped, end)) {
+        while (escaped < end && static_cast<size_t>(escaped + 3 - p) <= kMaxLookahead) {
+          const matchResult splice = spliceAt(escaped, end);
+          if (splice == matchResult::needMore) return waitAt(p);
+          if (splice == matchResult::no) break;
           escaped += 2;
         }
-        if (waiting_) return p;
         if (escaped == end) {
           if (!final_) return waitAt(p);
           take(p, end);
-          return end;
+          return goOn(end);
         }
       }
       take(p, escaped + 1);
@@ -912,7 +854,7 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
     size_t length = 1;
     if constexpr (rule.closer.size() > 1) {
       const matchResult m = match(p, end, rule.closer, &length);
-      if (m == matchResult::needMore) return p;
+      if (m == matchResult::needMore) return waitAt(p);
       if (m == matchResult::no) {
         take(p, p + 1);
         ++p;
@@ -923,7 +865,7 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
       // The closer again at once stands for one closer in the text.
       size_t again = 0;
       const matchResult twice = match(p + length, end, rule.closer, &again);
-      if (twice == matchResult::needMore) return p;
+      if (twice == matchResult::needMore) return waitAt(p);
       if (twice == matchResult::yes) {
         take(p, p + length + again);
         p += length + again;
@@ -932,22 +874,23 @@ const unsigned char* exactScanner<R>::literal(const unsigned char* p, const unsi
     }
     take(p, p + length);
     leave(p + length);
-    return p + length;
+    return goOn(p + length);
   }
 }
 
 template <const exactRules& R>
 template <int K>
-const unsigned char* exactScanner<R>::openDelimited(const unsigned char* p,
-                                                    const unsigned char* end) {
+stepResult exactScanner<R>::openDelimited(const unsigned char* p, const unsigned char* end) {
   constexpr delimitedRule rule = R.delimited[K];
   if constexpr (!rule.prefix.empty()) {
-    if (!prefixStands(p, rule.prefix)) return nullptr;
+    if (!prefixStands(p, rule.prefix)) return kDeclined;
   }
   const unsigned char* q = p;
   size_t length = 0;
   if constexpr (!rule.opener.empty()) {
-    if (match(q, end, rule.opener, &length) != matchResult::yes) return nullptr;
+    const matchResult m = match(q, end, rule.opener, &length);
+    if (m == matchResult::needMore) return waitAt(p);
+    if (m == matchResult::no) return kDeclined;
     q += length;
   }
   // The fill or tag, kept for the closer; one byte past the longest decides.
@@ -958,13 +901,12 @@ const unsigned char* exactScanner<R>::openDelimited(const unsigned char* p,
     if (!fills) break;
     if (n < kMaxDelimiter) delimiter_[n] = *q;
   }
-  if (q == end && !final_) {
-    waiting_ = true;
-    return nullptr;
-  }
-  if (n > kMaxDelimiter || n < rule.minFill) return nullptr;
+  if (q == end && !final_) return waitAt(p);
+  if (n > kMaxDelimiter || n < rule.minFill) return kDeclined;
   if constexpr (!rule.openerEnd.empty()) {
-    if (match(q, end, rule.openerEnd, &length) != matchResult::yes) return nullptr;
+    const matchResult m = match(q, end, rule.openerEnd, &length);
+    if (m == matchResult::needMore) return waitAt(p);
+    if (m == matchResult::no) return kDeclined;
     q += length;
   }
   delimiterLength_ = n;
@@ -1006,7 +948,7 @@ matchResult exactScanner<R>::delimitedCloserAt(const unsigned char* p, const uns
 
 template <const exactRules& R>
 template <int K>
-const unsigned char* exactScanner<R>::delimited(const unsigned char* p, const unsigned char* end) {
+stepResult exactScanner<R>::delimited(const unsigned char* p, const unsigned char* end) {
   constexpr bool kComment = R.delimited[K].isComment;
   for (;;) {
     if constexpr (kComment) {
@@ -1014,7 +956,7 @@ const unsigned char* exactScanner<R>::delimited(const unsigned char* p, const un
     } else {
       p = frame.template literalRun<delimitedStops<K>>(p, end);
     }
-    if (p == end) return p;
+    if (p == end) return goOn(p);
     size_t length = 1;
     const matchResult m = delimitedCloserAt<K>(p, end, &length);
     if (m == matchResult::needMore) return waitAt(p);
@@ -1027,32 +969,32 @@ const unsigned char* exactScanner<R>::delimited(const unsigned char* p, const un
     if (m == matchResult::yes) {
       if constexpr (kComment) frame.closeComment(p);
       mode_ = mode::code;
-      return p;
+      return goOn(p);
     }
   }
 }
 
 template <const exactRules& R>
-const unsigned char* exactScanner<R>::outside(const unsigned char* p, const unsigned char* end) {
+stepResult exactScanner<R>::outside(const unsigned char* p, const unsigned char* end) {
   if constexpr (kHasRegion) {
     using openerStart = byteSetOf<regionOpenerStartOf(R)>;
     for (;;) {
       const unsigned char* stop = findAny<openerStart>(p, end);
       frame.outside(p, stop);
-      if (stop == end) return stop;
+      if (stop == end) return goOn(stop);
       size_t length = 0;
       const matchResult m = match(stop, end, R.region.opener, &length);
-      if (m == matchResult::needMore) return stop;
+      if (m == matchResult::needMore) return waitAt(stop);
       if (m == matchResult::yes) {
         frame.outside(stop, stop + length);
         mode_ = mode::code;
-        return stop + length;
+        return goOn(stop + length);
       }
       frame.outside(stop, stop + 1);
       p = stop + 1;
     }
   } else {
-    return p;  // not reached: such rows start and stay inside
+    return goOn(p);  // not reached: such rows start and stay inside
   }
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 
 namespace quillstat {
 
@@ -19,8 +20,8 @@ struct machineHook<hook::blockScalars> {
   static constexpr bool needsIndents = true;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
-                            const unsigned char*) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
+                  const unsigned char*) {
     parent_ = m.indentOf(p);
     bodyIndent_ = -1;
     afterBlank_ = false;
@@ -31,7 +32,7 @@ struct machineHook<hook::blockScalars> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     switch (step_) {
       case step::header: return header(m, p);
       case step::comment: {

@@ -4,6 +4,8 @@
 #include <cstdint>
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
+#include "engine/exact_tokens.h"
 
 namespace quillstat {
 
@@ -15,8 +17,8 @@ struct machineHook<hook::cDirectives> {
   static constexpr bool needsTokenRuns = false;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char*, const unsigned char* q,
-                            const unsigned char* end) {
+  stepResult open(M& m, const unsigned char*, const unsigned char* q,
+                  const unsigned char* end) {
     m.frame.code(false);  // the "#"
     matched_ = 0;
     step_ = step::name;
@@ -25,16 +27,17 @@ struct machineHook<hook::cDirectives> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     if (step_ == step::headerName) return headerName(m, p, end);
     while (p < end) {
-      if (m.spliceAt(p, end)) {
+      const matchResult splice = m.spliceAt(p, end);
+      if (splice == matchResult::yes) {
         m.frame.code(false);
         m.frame.code(false);
         p += 2;
         continue;
       }
-      if (m.waiting()) return p;
+      if (splice == matchResult::needMore) return waitAt(p);
       if (step_ == step::name && matched_ == 0 && isBlankByte(*p)) {
         m.frame.code(false);
         ++p;
@@ -66,16 +69,17 @@ struct machineHook<hook::cDirectives> {
   };
 
   template <class M>
-  const unsigned char* headerName(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult headerName(M& m, const unsigned char* p, const unsigned char* end) {
     using stops = byteSet<'>', '\r', '\n', '\\'>;
     for (;;) {
       p = m.frame.template literalRun<stops>(p, end);
       if (p == end) return p;
       if (*p == '\\') {
-        const bool splice = m.spliceAt(p, end);
-        if (m.waiting()) return p;
-        m.frame.literal(p, p + (splice ? 2 : 1));
-        p += splice ? 2 : 1;
+        const matchResult splice = m.spliceAt(p, end);
+        if (splice == matchResult::needMore) return waitAt(p);
+        const int taken = splice == matchResult::yes ? 2 : 1;
+        m.frame.literal(p, p + taken);
+        p += taken;
         continue;
       }
       m.enterCode();

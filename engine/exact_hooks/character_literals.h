@@ -2,6 +2,7 @@
 #define QUILLSTAT_ENGINE_EXACT_HOOKS_CHARACTER_LITERALS_H_
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 
 namespace quillstat {
 
@@ -14,21 +15,21 @@ struct machineHook<hook::characterLiterals> {
   static constexpr bool needsTokenRuns = false;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
-                            const unsigned char* end) {
-    if (q == end) return m.atContentEnd() ? code(m, q) : wait(m, p);
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
+                  const unsigned char* end) {
+    if (q == end) return m.atContentEnd() ? goOn(code(m, q)) : wait(m, p);
     if (*q == '\\') return nullptr;
     if (isLineEnd(*q)) return code(m, q);
     const unsigned char* after = q + 1;
     for (int k = 1; k < characterLength(*q); ++k, ++after) {
       if (after == end || !isContinuation(*after)) break;
     }
-    if (after == end) return m.atContentEnd() ? code(m, q) : wait(m, p);
-    return *after == '\'' ? nullptr : code(m, q);
+    if (after == end) return m.atContentEnd() ? goOn(code(m, q)) : wait(m, p);
+    return *after == '\'' ? kDeclined : goOn(code(m, q));
   }
 
   template <class M>
-  const unsigned char* resume(M&, const unsigned char* p, const unsigned char*) {
+  stepResult resume(M&, const unsigned char* p, const unsigned char*) {
     return p;  // not reached: the hook takes its token at once
   }
 
@@ -40,9 +41,8 @@ struct machineHook<hook::characterLiterals> {
   }
   // The bytes to come decide.
   template <class M>
-  static const unsigned char* wait(M& m, const unsigned char* p) {
-    m.waitAt(p);
-    return nullptr;
+  static stepResult wait(M&, const unsigned char* p) {
+    return waitAt(p);
   }
 };
 

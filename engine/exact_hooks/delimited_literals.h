@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 
 namespace quillstat {
 
@@ -26,7 +27,7 @@ struct delimitedBodies {
   // Takes bytes from p; sets *done after the flags, or when no second body
   // follows (at p, which is code).
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end, bool* done) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end, bool* done) {
     if (left_ == 0) {
       if (!isAsciiLetter(*p)) {
         *done = true;
@@ -56,7 +57,7 @@ struct delimitedBodies {
       p = q;
       if (*p == '\\') {
         if (p + 1 == end) {
-          if (!m.atContentEnd()) return m.waitAt(p);
+          if (!m.atContentEnd()) return waitAt(p);
           m.frame.literal(p, end);
           return end;
         }
@@ -97,16 +98,15 @@ struct machineHook<hook::quoteOperators> {
   static constexpr bool needsTokenRuns = false;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char*,
-                            const unsigned char* end) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char*,
+                  const unsigned char* end) {
     constexpr quoteOperatorRule rule = M::kRules.quoteOperators;
     if (!mayPrecedeQuoteWord(m.frame.previous(p))) return nullptr;
     // The word, and the byte after it.
     size_t n = 1;
     while (p + n < end && n <= kMaxQuoteWord && isLabelByte(p[n])) ++n;
     if (p + n + 1 >= end && !m.atContentEnd()) {
-      m.waitAt(p);
-      return nullptr;
+      return waitAt(p);
     }
     if (n > kMaxQuoteWord || p + n == end) return nullptr;
     const std::string_view word(reinterpret_cast<const char*>(p), n);
@@ -127,14 +127,14 @@ struct machineHook<hook::quoteOperators> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     if (blanks_) {
       if (*p == ' ' || *p == '\t') {
         m.frame.code(false);
         return p + 1;
       }
       // After blanks "#" opens a comment and "=>" quotes the word.
-      if (*p == '=' && p + 1 == end && !m.atContentEnd()) return m.waitAt(p);
+      if (*p == '=' && p + 1 == end && !m.atContentEnd()) return waitAt(p);
       if (*p == '#' || !isQuoteDelimiter(*p) || (*p == '=' && p + 1 < end && p[1] == '>')) {
         m.enterCode();
         return p;
@@ -145,9 +145,9 @@ struct machineHook<hook::quoteOperators> {
       return p + 1;
     }
     bool done = false;
-    p = body_.resume(m, p, end, &done);
+    const stepResult taken = body_.resume(m, p, end, &done);
     if (done) m.enterCode();  // flags are code
-    return p;
+    return taken;
   }
 
  private:
@@ -165,12 +165,11 @@ struct machineHook<hook::percentLiterals> {
   static constexpr bool needsSignificantTokens = true;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char*,
-                            const unsigned char* end) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char*,
+                  const unsigned char* end) {
     constexpr exactRules rules = M::kRules;
     if (p + 2 >= end && !m.atContentEnd()) {
-      m.waitAt(p);
-      return nullptr;
+      return waitAt(p);
     }
     if (p + 1 == end) return nullptr;
     if (!opensLiteral(rules.regex, m.frame.tokens.before(p), m.frame.onlyBlanksBefore(p),
@@ -187,11 +186,11 @@ struct machineHook<hook::percentLiterals> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     bool done = false;
-    p = body_.resume(m, p, end, &done);
+    const stepResult taken = body_.resume(m, p, end, &done);
     if (done) m.enterCode();
-    return p;
+    return taken;
   }
 
  private:

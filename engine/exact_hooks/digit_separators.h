@@ -2,6 +2,7 @@
 #define QUILLSTAT_ENGINE_EXACT_HOOKS_DIGIT_SEPARATORS_H_
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 
 namespace quillstat {
 
@@ -12,15 +13,15 @@ struct machineHook<hook::digitSeparators> {
   static constexpr bool needsTokenRuns = true;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
-                            const unsigned char*) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
+                  const unsigned char*) {
     if (!isNumberRun(m.runBefore(p))) return nullptr;
     m.frame.code(false);
     return q;
   }
 
   template <class M>
-  const unsigned char* resume(M&, const unsigned char* p, const unsigned char*) {
+  stepResult resume(M&, const unsigned char* p, const unsigned char*) {
     return p;  // not reached: the hook takes its token at once
   }
 };

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 
 namespace quillstat {
 
@@ -19,12 +20,12 @@ struct machineHook<hook::docBlocks> {
   static constexpr bool needsTokenRuns = false;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char*,
-                            const unsigned char* end) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char*,
+                  const unsigned char* end) {
     constexpr docBlockRule rule = M::kRules.docBlock;
     if (*p == '=') {
-      if (rule.opener.empty() || !openDoc(m, p, end)) return nullptr;
-      return p + rule.opener.size();
+      if (rule.opener.empty()) return kDeclined;
+      return openDoc(m, p, end);
     }
     std::string_view markers = rule.dataMarkers;
     while (!markers.empty()) {
@@ -32,11 +33,10 @@ struct machineHook<hook::docBlocks> {
       const std::string_view marker = markers.substr(0, space);
       size_t length = 0;
       const matchResult found = m.match(p, end, marker, &length);
-      if (found == matchResult::needMore) return nullptr;
+      if (found == matchResult::needMore) return waitAt(p);
       if (found == matchResult::yes) {
         if (p + length == end && !m.atContentEnd()) {
-          m.waitAt(p);
-          return nullptr;
+          return waitAt(p);
         }
         if (p + length == end || !isLabelByte(p[length])) {
           m.frame.literal(p, p + length);
@@ -52,7 +52,7 @@ struct machineHook<hook::docBlocks> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     constexpr docBlockRule rule = M::kRules.docBlock;
     switch (step_) {
       case step::docLine:
@@ -87,8 +87,8 @@ struct machineHook<hook::docBlocks> {
         return p;
       case step::dataLineStart:
         if (rule.docsInData && *p == '=') {
-          if (openDoc(m, p, end)) return p + rule.opener.size();
-          if (m.waiting()) return p;
+          const stepResult opened = openDoc(m, p, end);
+          if (!opened.declined()) return opened;
         }
         step_ = step::dataLine;
         return p;
@@ -117,26 +117,25 @@ struct machineHook<hook::docBlocks> {
   }
 
   // Opens a doc block at p when its opener stands there as a whole word
-  // ("=begin" and no name byte, or "=" and a letter); waits when the bytes
-  // to come decide.
+  // ("=begin" and no name byte, or "=" and a letter), and answers past its
+  // opener; waits when the bytes to come decide, else declines.
   template <class M>
-  bool openDoc(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult openDoc(M& m, const unsigned char* p, const unsigned char* end) {
     constexpr std::string_view opener = M::kRules.docBlock.opener;
     size_t length = 0;
-    if (m.match(p, end, opener, &length) != matchResult::yes) return false;
+    const matchResult found = m.match(p, end, opener, &length);
+    if (found == matchResult::needMore) return waitAt(p);
+    if (found == matchResult::no) return kDeclined;
     const unsigned char* next = p + length;
-    if (next == end && !m.atContentEnd()) {
-      m.waitAt(p);
-      return false;
-    }
+    if (next == end && !m.atContentEnd()) return waitAt(p);
     const bool whole = endsInLetter(opener) ? next == end || !isLabelByte(*next)
                                             : next < end && isAsciiLetter(*next);
-    if (!whole) return false;
+    if (!whole) return kDeclined;
     m.frame.openComment(p);
     m.frame.marker(p, next);
     step_ = step::docLine;
     m.template enterHook<hook::docBlocks>();
-    return true;
+    return goOn(p + opener.size());
   }
 
   step step_ = step::docLine;

@@ -5,6 +5,7 @@
 
 #include "engine/byte_search.h"
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 #include "engine/exact_tokens.h"
 #include "engine/line_counter.h"
 
@@ -24,8 +25,8 @@ struct machineHook<hook::docstrings> {
   static constexpr bool needsTokenRuns = true;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
-                            const unsigned char* end) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
+                  const unsigned char* end) {
     if (*p == kBlockHeaderEnd) {
       m.frame.code(false);
       return header(m, q, end);
@@ -42,7 +43,7 @@ struct machineHook<hook::docstrings> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     switch (step_) {
       case step::header: return header(m, p, end);
       case step::body: return body(m, p, end);
@@ -66,7 +67,7 @@ struct machineHook<hook::docstrings> {
   // The rest of the line after a ":". Most colons are no header's, and are
   // left at once; the bytes the hook needs past the chunk are its own.
   template <class M>
-  const unsigned char* header(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult header(M& m, const unsigned char* p, const unsigned char* end) {
     const unsigned char* r = p;
     while (r < end && isBlankByte(*r)) ++r;
     m.frame.code(p, r);
@@ -80,14 +81,14 @@ struct machineHook<hook::docstrings> {
   // The lines after a header: blank lines and comment lines, then the
   // docstring, or code.
   template <class M>
-  const unsigned char* body(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult body(M& m, const unsigned char* p, const unsigned char* end) {
     const unsigned char* r = p;
     while (r < end && (isBlankByte(*r) || isLineEnd(*r))) ++r;
     m.frame.code(p, r);
     if (r == end) return handOver(m, step::body, r);
     if (*r == kHeaderComment) return comment(m, r);
     const docstringOpener o = docstringOpenerAt(r, end, m.atContentEnd());
-    if (o.undecided) return m.waitAt(handOver(m, step::body, r));
+    if (o.undecided) return waitAt(handOver(m, step::body, r));
     if (o.quotes == 0) {
       m.enterCode();
       return r;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 
 namespace quillstat {
 
@@ -21,8 +22,8 @@ struct machineHook<hook::lineHeredocs> {
   static constexpr bool watchesLineEnds = true;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
-                            const unsigned char*) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
+                  const unsigned char*) {
     if (M::kRules.heredoc.notAfterWord && isLabelByte(m.frame.previous(p))) return nullptr;
     if (count_ == kMaxPendingHeredocs) return nullptr;
     for (; p < q; ++p) m.frame.code(false);
@@ -35,7 +36,7 @@ struct machineHook<hook::lineHeredocs> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     constexpr heredocRule rule = M::kRules.heredoc;
     heredoc& opening = waiting_[count_ < kMaxPendingHeredocs ? count_ : 0];
     switch (step_) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 #include "engine/exact_tokens.h"
 
 namespace quillstat {
@@ -18,8 +19,8 @@ struct machineHook<hook::makeReferences> {
   static constexpr bool needsTokenRuns = false;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
-                            const unsigned char*) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
+                  const unsigned char*) {
     opening_ = q[-1];
     depth_ = 1;
     after_ = after::text;
@@ -29,7 +30,7 @@ struct machineHook<hook::makeReferences> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     using stops = byteSet<'(', ')', '{', '}', '\\', '\r', '\n'>;
     const unsigned char* stop = m.frame.template literalRun<stops>(p, end);
     if (stop != p) after_ = after::text;

@@ -2,6 +2,7 @@
 #define QUILLSTAT_ENGINE_EXACT_HOOKS_OPERATOR_DASHES_H_
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 
 namespace quillstat {
 
@@ -14,12 +15,12 @@ struct machineHook<hook::operatorDashes> {
   static constexpr bool needsTokenRuns = false;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
-                            const unsigned char* end) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
+                  const unsigned char* end) {
     if (!isOperatorSymbol(m.frame.previous(p))) {
       for (q = p; *q == '-'; ) {
         if (static_cast<size_t>(++q - p) == kMaxLookahead) return nullptr;
-        if (q == end) return m.atContentEnd() ? nullptr : m.waitAt(p);
+        if (q == end) return m.atContentEnd() ? kDeclined : waitAt(p);
       }
       if (!isOperatorSymbol(*q)) return nullptr;
     }
@@ -28,7 +29,7 @@ struct machineHook<hook::operatorDashes> {
   }
 
   template <class M>
-  const unsigned char* resume(M&, const unsigned char* p, const unsigned char*) {
+  stepResult resume(M&, const unsigned char* p, const unsigned char*) {
     return p;  // not reached: the hook takes its operator at once
   }
 };

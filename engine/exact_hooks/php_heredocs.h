@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 
 namespace quillstat {
 
@@ -19,8 +20,8 @@ struct machineHook<hook::phpHeredocs> {
   static constexpr bool needsTokenRuns = false;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
-                            const unsigned char*) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
+                  const unsigned char*) {
     for (; p < q; ++p) m.frame.code(false);
     quote_ = 0;
     label_.clear();
@@ -30,7 +31,7 @@ struct machineHook<hook::phpHeredocs> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     switch (step_) {
       case step::start: return start(m, p);
       case step::label: return label(m, p);

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 
 namespace quillstat {
 
@@ -16,8 +17,8 @@ struct machineHook<hook::rawStrings> {
   static constexpr bool needsTokenRuns = true;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
-                            const unsigned char*) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
+                  const unsigned char*) {
     // An ordinary string. Every raw prefix ends in R, which tells most at
     // once, without walking back over the run.
     if (m.frame.previous(p) != 'R' || !isRawPrefix(m.runBefore(p))) return nullptr;
@@ -29,7 +30,7 @@ struct machineHook<hook::rawStrings> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     switch (step_) {
       case step::delimiter: return delimiter(m, p);
       case step::body: {

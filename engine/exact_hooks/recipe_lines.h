@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 #include "engine/exact_tokens.h"
 
 namespace quillstat {
@@ -19,8 +20,8 @@ struct machineHook<hook::recipeLines> {
   static constexpr bool needsTokenRuns = false;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char*, const unsigned char* q,
-                            const unsigned char*) {
+  stepResult open(M& m, const unsigned char*, const unsigned char* q,
+                  const unsigned char*) {
     m.frame.code(false);  // the tab
     step_ = step::command;
     atStart_ = true;
@@ -29,7 +30,7 @@ struct machineHook<hook::recipeLines> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     switch (step_) {
       case step::command: return command(m, p, end);
       case step::singleQuoted:
@@ -55,7 +56,7 @@ struct machineHook<hook::recipeLines> {
   enum class step : uint8_t { command, singleQuoted, doubleQuoted, comment };
 
   template <class M>
-  const unsigned char* command(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult command(M& m, const unsigned char* p, const unsigned char* end) {
     using stops = byteSet<'#', '\'', '"', '\\', '\r', '\n'>;
     using noMarks = byteSet<'\n'>;  // a stop, so no byte of a run: a recipe holds no marks
     const unsigned char* stop = m.frame.template codeRun<stops, noMarks>(p, end);
@@ -87,9 +88,9 @@ struct machineHook<hook::recipeLines> {
 
   // The backslash at p and the byte it takes, inside double quotes or not.
   template <class M>
-  const unsigned char* escape(M& m, const unsigned char* p, const unsigned char* end, bool quoted) {
+  stepResult escape(M& m, const unsigned char* p, const unsigned char* end, bool quoted) {
     const unsigned char* q = p + 1 < end ? p + 2 : m.atContentEnd() ? end : nullptr;
-    if (q == nullptr) return m.waitAt(p);
+    if (q == nullptr) return waitAt(p);
     if (quoted) {
       m.frame.literal(p, q);
     } else {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 #include "engine/exact_tokens.h"
 
 namespace quillstat {
@@ -18,12 +19,11 @@ struct machineHook<hook::regexLiterals> {
   static constexpr bool needsSignificantTokens = true;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
-                            const unsigned char* end) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
+                  const unsigned char* end) {
     constexpr regexRule rule = M::kRules.regex;
     if (rule.spacedArgument && q == end && !m.atContentEnd()) {
-      m.waitAt(p);  // the byte after the "/" decides
-      return nullptr;
+      return waitAt(p);  // the byte after the "/" decides
     }
     if (!opensLiteral(rule, m.frame.tokens.before(p), m.frame.onlyBlanksBefore(p),
                       m.frame.previous(p), q < end ? *q : ' ')) {
@@ -37,7 +37,7 @@ struct machineHook<hook::regexLiterals> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     constexpr regexRule rule = M::kRules.regex;
     using stops = byteSetOf<bodyStopsOf(rule)>;
     if (flags_) {
@@ -57,7 +57,7 @@ struct machineHook<hook::regexLiterals> {
       }
       if (*p == '\\') {
         if (p + 1 == end) {
-          if (!m.atContentEnd()) return m.waitAt(p);
+          if (!m.atContentEnd()) return waitAt(p);
           m.frame.literal(p, end);
           return end;
         }

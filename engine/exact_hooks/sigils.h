@@ -3,6 +3,7 @@
 
 #include "engine/byte_search.h"
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 
 namespace quillstat {
 
@@ -17,8 +18,8 @@ struct machineHook<hook::sigils> {
   static constexpr bool needsTokenRuns = false;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
-                            const unsigned char* end) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
+                  const unsigned char* end) {
     const unsigned char* r = q;
     if (r < end && isLowerSigilLetter(*r)) {
       ++r;
@@ -26,7 +27,7 @@ struct machineHook<hook::sigils> {
       while (r < end && isUpperSigilLetter(*r) && r - q < kMaxSigilLetters) ++r;
       if (r == q && r < end) return nullptr;
     }
-    if (r == end) return m.atContentEnd() ? nullptr : m.waitAt(p);
+    if (r == end) return m.atContentEnd() ? kDeclined : waitAt(p);
     closer_ = sigilCloser(*r);
     if (closer_ == 0) return nullptr;
     m.frame.literal(p, r + 1);
@@ -35,12 +36,12 @@ struct machineHook<hook::sigils> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     for (;;) {
       p = m.frame.template literalRun<byteSet<'\\', '/', '|', ')', ']', '}', '>'>>(p, end);
       if (p == end) return p;
       if (*p == '\\') {
-        if (p + 1 == end && !m.atContentEnd()) return m.waitAt(p);
+        if (p + 1 == end && !m.atContentEnd()) return waitAt(p);
         const unsigned char* escaped = p + 1 == end ? end : p + 2;
         m.frame.literal(p, escaped);
         p = escaped;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/exact_hook_rules.h"
+#include "engine/exact_step.h"
 
 namespace quillstat {
 
@@ -17,8 +18,8 @@ struct machineHook<hook::unquotedUrls> {
   static constexpr bool needsTokenRuns = true;
 
   template <class M>
-  const unsigned char* open(M& m, const unsigned char* p, const unsigned char* q,
-                            const unsigned char*) {
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
+                  const unsigned char*) {
     if (!isUrlName(m.runBefore(p))) return nullptr;
     m.frame.code(false);
     step_ = step::blanks;
@@ -27,7 +28,7 @@ struct machineHook<hook::unquotedUrls> {
   }
 
   template <class M>
-  const unsigned char* resume(M& m, const unsigned char* p, const unsigned char* end) {
+  stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     if (step_ == step::blanks) {
       if (isBlankByte(*p)) {
         m.frame.code(false);
@@ -46,7 +47,7 @@ struct machineHook<hook::unquotedUrls> {
       return p;
     }
     if (*p == '\\') {
-      if (p + 1 == end && !m.atContentEnd()) return m.waitAt(p);
+      if (p + 1 == end && !m.atContentEnd()) return waitAt(p);
       const unsigned char* q = p + 1 == end || isLineEnd(p[1]) ? p + 1 : p + 2;
       m.frame.literal(p, q);
       return q;
