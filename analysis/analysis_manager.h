@@ -22,6 +22,14 @@ struct analysisSettings {
   // --exclude patterns (path_glob.h) for the paths of a directory or a list;
   // with detectedLanguage, the directories .git, .hg and .svn are left out too.
   std::vector<std::string> excludes;
+  // With detectedLanguage, for a directory: when it lies in a git work tree
+  // (findWorkTree), only the files git would list are selected, as
+  // `git ls-files --cached --others --exclude-standard` lists them, and the
+  // others are counted as skipped.ignored (see collectFiles).
+  bool honoursIgnores = false;
+  // With detectedLanguage, for a directory or a list: the files below
+  // vendored directories are counted as skipped.vendored, not analysed.
+  bool leavesVendored = false;
 };
 
 // Runs analyses: reads the inputs through one file system and scans them
@@ -45,7 +53,7 @@ class analysisManager {
   // the todo and fixme words (analysisResult::todos).
   explicit analysisManager(fileSystem& files, unsigned jobs = 0, bool listWords = false);
 
-  // Analyses one file: exactly one record, the all-zero record with an
+  // Analyses one file, generated or not: exactly one record, the all-zero record with an
   // empty name when the file cannot be read (and then a failure), unless
   // detectedLanguage skips it (see analyzePath).
   analysisResult analyzeFile(const std::string& path, const analysisSettings& settings,

@@ -27,8 +27,14 @@ struct fileRecord {
 struct skippedFiles {
   int64_t unknownLanguage = 0;  // no language is known for the name (or the "#!" line)
   int64_t binary = 0;           // a NUL byte early in the file
+  // What an -l auto run leaves out of a tree as none of the team's own code:
+  int64_t ignored = 0;    // ignored by git's rules in a work tree (collectFiles)
+  int64_t vendored = 0;   // below a vendored directory (foreign_files.h)
+  int64_t generated = 0;  // generated or minified (generatedText, minifiedName)
 
-  bool any() const { return unknownLanguage != 0 || binary != 0; }
+  // The reasons that only -l auto runs have: none in a classic report.
+  bool anyForeign() const { return ignored != 0 || vendored != 0 || generated != 0; }
+  bool any() const { return unknownLanguage != 0 || binary != 0 || anyForeign(); }
   bool operator==(const skippedFiles&) const = default;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "analysis/foreign_files.h"
 #include "analysis/masks.h"
 #include "engine/path_separator.h"
 
@@ -24,6 +25,44 @@ bool walkOrder(const directoryEntry& a, const directoryEntry& b) {
   return a.name < b.name;
 }
 
+// Where in the tree a directory lies.
+struct treeState {
+  bool ignored = false;   // in a directory that git's rules ignore
+  bool vendored = false;  // in a vendored directory
+  bool top = true;        // the walked directory itself
+};
+
+// The rules of a directory's ".gitignore" hold while the walk is in it.
+class ignoreScope {
+ public:
+  ignoreScope(ignoreStack* ignores, const std::string& path, std::string_view relative,
+              const std::vector<directoryEntry>& entries, const treeState& state)
+      : ignores_(ignores) {
+    if (ignores_ == nullptr) return;
+    // Git lists another repository inside its tree as a directory, never its files.
+    other_ = !state.top && std::ranges::any_of(entries, [](const directoryEntry& entry) {
+      return entry.name == ".git";
+    });
+    // Below an ignored directory git reads no more rules: all of it is ignored.
+    if (!other_ && !state.ignored) {
+      ignores_->enter(path, relative, entries);
+      entered_ = true;
+    }
+  }
+  ~ignoreScope() {
+    if (entered_) ignores_->leave();
+  }
+  ignoreScope(const ignoreScope&) = delete;
+  ignoreScope& operator=(const ignoreScope&) = delete;
+
+  bool otherRepository() const { return other_; }
+
+ private:
+  ignoreStack* ignores_;
+  bool other_ = false;
+  bool entered_ = false;
+};
+
 struct walker {
   fileSystem& files;
   const walkSelection& selection;
@@ -32,7 +71,7 @@ struct walker {
   std::vector<inputFailure>* failures;
   std::vector<skippedEntry>* skipped;
   const std::atomic<bool>* stop;
-  size_t excluded = 0;  // by selection.excludes
+  walkCounts counts;
 
   bool stopped() const { return stop != nullptr && stop->load(std::memory_order_relaxed); }
 
@@ -44,7 +83,7 @@ struct walker {
   bool leavesOut(std::string_view path, bool (pathExclusions::*excludes)(std::string_view) const) {
     if ((selection.unasked.*excludes)(path)) return true;
     const bool left = (selection.excludes.*excludes)(path);
-    excluded += left;
+    counts.excluded += left;
     return left;
   }
 
@@ -54,7 +93,31 @@ struct walker {
   // when given (the top directory as the caller wrote it), else the prefix.
   // The prefix is extended in place for each sub-directory and
   // restored after it, so a deep tree does not copy its paths per level.
-  void walk(std::string* prefix, const std::string* shownPath) {
+  // Whether the file at `path` is left out as ignored or vendored, and counted.
+  bool leavesForeign(std::string_view path, std::string_view name, const treeState& state) {
+    // A worktree's ".git" file is the repository's, as its directory would be.
+    if (selection.ignores != nullptr && name == ".git") return true;
+    if (selection.ignores != nullptr && !selection.ignores->tracks(path) &&
+        (state.ignored || selection.ignores->ignores(path, false))) {
+      ++counts.ignored;
+      return true;
+    }
+    counts.vendored += state.vendored;
+    return state.vendored;
+  }
+
+  // The state of the sub-directory at `path`, named `name`, below one in `state`.
+  treeState below(std::string_view path, std::string_view name, const treeState& state) {
+    treeState inner = state;
+    inner.top = false;
+    if (selection.ignores != nullptr && !state.ignored) {
+      inner.ignored = selection.ignores->ignores(path, true);
+    }
+    if (selection.leavesVendored && vendoredDirectory(name)) inner.vendored = true;
+    return inner;
+  }
+
+  void walk(std::string* prefix, const std::string* shownPath, treeState state) {
     std::vector<directoryEntry> entries;
     ioError error;
     if (!files.listDirectory(*prefix, &entries, &error)) {
@@ -62,6 +125,8 @@ struct walker {
       return;
     }
     std::sort(entries.begin(), entries.end(), walkOrder);
+    ignoreScope scope(selection.ignores, *prefix, relative(*prefix), entries, state);
+    if (scope.otherRepository()) return;
 
     for (const directoryEntry& entry : entries) {
       if (stopped()) return;
@@ -69,6 +134,7 @@ struct walker {
       if (!selection.selects(entry.name)) continue;
       std::string path = *prefix + entry.name;
       if (leavesOut(relative(path), &pathExclusions::excludesFile)) continue;
+      if (leavesForeign(relative(path), entry.name, state)) continue;
       // What the user asked for but cannot be read is told, not dropped
       // silently; a FIFO is never opened, since that would wait for a writer.
       switch (entry.kind) {
@@ -93,8 +159,9 @@ struct walker {
       if (stopped()) return;
       prefix->append(entry.name);
       if (!leavesOut(relative(*prefix), &pathExclusions::excludesDirectory)) {
+        const treeState inner = below(relative(*prefix), entry.name, state);
         prefix->push_back(pathSeparator());
-        walk(prefix, nullptr);
+        walk(prefix, nullptr, inner);
       }
       prefix->resize(keep);
     }
@@ -109,15 +176,17 @@ std::string walkPrefix(const std::string& directory) {
   return prefix;
 }
 
-size_t collectFiles(fileSystem& files, const std::string& directory,
+walkCounts collectFiles(fileSystem& files, const std::string& directory,
                     const walkSelection& selection,
                     const std::function<void(std::string path)>& selectFile,
                     std::vector<inputFailure>* failures, std::vector<skippedEntry>* skipped,
                     const std::atomic<bool>* stop) {
   std::string prefix = walkPrefix(directory);
-  walker walk{files, selection, prefix.size(), selectFile, failures, skipped, stop};
-  walk.walk(&prefix, &directory);
-  return walk.excluded;
+  walker walk{files, selection, prefix.size(), selectFile, failures, skipped, stop, {}};
+  treeState top;
+  top.ignored = selection.ignores != nullptr && selection.ignores->walkedIgnored();
+  walk.walk(&prefix, &directory, top);
+  return walk.counts;
 }
 
 }  // namespace quillstat

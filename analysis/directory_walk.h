@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/analysis_result.h"
+#include "analysis/ignore_stack.h"
 #include "analysis/input_failure.h"
 #include "analysis/path_glob.h"
 #include "engine/file_system.h"
@@ -24,6 +25,26 @@ struct walkSelection {
   // Left out as by `excludes`, but what no user asked for, so not counted
   // (a repository's history).
   pathExclusions unasked;
+  // When not null, the walked directory lies in a git work tree: what git's
+  // ignore rules leave out is counted as ignored, not selected. A directory
+  // below the walked one that holds a ".git" of its own (another
+  // repository) is not walked, as git does not list its files.
+  ignoreStack* ignores = nullptr;
+  // The files below a vendoredDirectory (foreign_files.h) are counted as
+  // vendored, not selected.
+  bool leavesVendored = false;
+};
+
+// What a walk left out, by reason; each counts the entries that would have
+// been selected (or passed over as skippedEntries) otherwise.
+struct walkCounts {
+  // Files and sub-directories that `selection.excludes` left out.
+  size_t excluded = 0;
+  // Entries that git's rules ignore, unless the index tracks them; those in
+  // an ignored directory too, however deep.
+  size_t ignored = 0;
+  // Entries below a vendored directory that git's rules keep.
+  size_t vendored = 0;
 };
 
 // Walks `directory` through `files` and calls selectFile with the path of
@@ -53,12 +74,12 @@ struct walkSelection {
 // (not null): the top one under `directory` as given, nothing selected; a
 // sub-directory under its walked path ("src/sub/"), and the walk goes on.
 //
-// Returns how many entries `selection.excludes` left out: files that
-// `selection.selects`, and sub-directories that would have been walked.
+// Returns what it left out (walkCounts). An excluded sub-directory counts
+// as one entry; an ignored or vendored one is walked to count its entries.
 //
 // When `stop` is not null and becomes true, the walk ends before its next
 // entry; it must outlive the call.
-size_t collectFiles(fileSystem& files, const std::string& directory,
+walkCounts collectFiles(fileSystem& files, const std::string& directory,
                     const walkSelection& selection,
                     const std::function<void(std::string path)>& selectFile,
                     std::vector<inputFailure>* failures, std::vector<skippedEntry>* skipped,

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "analysis/foreign_files.h"
 #include "analysis/language_detection.h"
 #include "analysis/language_table.h"
 #include "engine/path_separator.h"
@@ -35,11 +36,12 @@ bool skipsUnread(std::optional<unsigned> language, std::string_view name) {
 }
 
 fileOutcome analyzeDetected(fileSystem& files, const std::string& path, pathType type,
-                            bool includeFirstComment, bool listWords, std::vector<char>* buffer,
+                            bool skipsGenerated, bool includeFirstComment, bool listWords, std::vector<char>* buffer,
                             const std::atomic<bool>* stop) {
   const std::string_view name = nameOf(path);
   std::optional<unsigned> language = languageOfName(name);
   if (skipsUnread(language, name)) return skipped(skipReason::unknownLanguage);
+  if (skipsGenerated && minifiedName(name)) return skipped(skipReason::generated);
 
   fileOutcome outcome;
   textFileReader file(files, buffer, stop);
@@ -49,6 +51,9 @@ fileOutcome analyzeDetected(fileSystem& files, const std::string& path, pathType
     return outcome;
   }
   if (file.startsBinary()) return skipped(skipReason::binary);
+  if (skipsGenerated && generatedText(std::string_view(data, length))) {
+    return skipped(skipReason::generated);
+  }
   if (!language) language = languageOfFirstLine(std::string_view(data, length));
   if (!language) return skipped(skipReason::unknownLanguage);
   file.deliverAgain();
@@ -97,7 +102,7 @@ fileOutcome analyzePath(fileSystem& files, const std::string& path, pathType typ
                         const fileRules& rules, bool includeFirstComment, bool listWords,
                         std::vector<char>* buffer, const std::atomic<bool>* stop) {
   if (rules.language == detectedLanguage) {
-    return analyzeDetected(files, path, type, includeFirstComment, listWords, buffer, stop);
+    return analyzeDetected(files, path, type, rules.skipsGenerated, includeFirstComment, listWords, buffer, stop);
   }
   fileOutcome outcome;
   const scanner& scan = rulesOf(languageTable[rules.language], rules.exact);
@@ -111,6 +116,7 @@ void addOutcome(fileOutcome outcome, std::string path, analysisResult* result) {
   switch (outcome.skipped) {
     case skipReason::unknownLanguage: ++result->skipped.unknownLanguage; return;
     case skipReason::binary: ++result->skipped.binary; return;
+    case skipReason::generated: ++result->skipped.generated; return;
     case skipReason::none: break;
   }
   if (outcome.error.failed()) result->failures.push_back({std::move(path), outcome.error});

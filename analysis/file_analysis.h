@@ -24,6 +24,9 @@ struct fileRules {
   // The row of languageTable that every file is read as, or detectedLanguage.
   unsigned language = 0;
   bool exact = false;     // its exact rules rather than its classic ones (see rulesOf)
+  // With detectedLanguage: generated and minified files are skipped
+  // (generatedText and minifiedName in foreign_files.h).
+  bool skipsGenerated = false;
 };
 
 // Whether the reports of an analysis by `rules` show the line figures: the
@@ -48,7 +51,7 @@ const char* defaultMasksOf(const fileRules& rules);
 bool opensPath(const fileRules& rules, std::string_view path);
 
 // Why a file found was not analysed.
-enum class skipReason { none, unknownLanguage, binary };
+enum class skipReason { none, unknownLanguage, binary, generated };
 
 // What became of one file.
 struct fileOutcome {
@@ -64,7 +67,9 @@ struct fileOutcome {
 // detectedLanguage a file is skipped, unread, when its name has an
 // extension but no language, or read, and skipped, when its first read
 // shows a NUL byte (textFileReader::startsBinary), or when it has no
-// extension and its "#!" line names no known interpreter.
+// extension and its "#!" line names no known interpreter. With
+// rules.skipsGenerated, a minified name is skipped unread as generated, and
+// a file whose first read shows it generated is skipped after it.
 fileOutcome analyzePath(fileSystem& files, const std::string& path, pathType type,
                         const fileRules& rules, bool includeFirstComment, bool listWords,
                         std::vector<char>* buffer, const std::atomic<bool>* stop);

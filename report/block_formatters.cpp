@@ -83,13 +83,32 @@ void appendBlockName(const reportBlock& block, std::string_view totalName, Escap
   escape(block.name, out);
 }
 
+// The reasons that only -l auto runs have, each named only when it
+// counts a file, so that a classic report reads as it always did.
+constexpr struct {
+  int64_t skippedFiles::*count;
+  const char* text;  // ", игнорируемых git: "
+  const char* xml;   // " ignored='"
+} kForeignReasons[] = {
+    {&skippedFiles::ignored, ", игнорируемых git: ", " ignored='"},
+    {&skippedFiles::vendored, ", сторонних: ", " vendored='"},
+    {&skippedFiles::generated, ", сгенерированных: ", " generated='"},
+};
+
 void appendSkippedText(const skippedFiles& skipped, std::string* out) {
   out->append("Пропущено файлов: ");
-  appendInt(skipped.unknownLanguage + skipped.binary, out);
+  appendInt(skipped.unknownLanguage + skipped.binary + skipped.ignored + skipped.vendored +
+                skipped.generated,
+            out);
   out->append(" (язык не определён: ");
   appendInt(skipped.unknownLanguage, out);
   out->append(", двоичных: ");
   appendInt(skipped.binary, out);
+  for (const auto& reason : kForeignReasons) {
+    if (skipped.*reason.count == 0) continue;
+    out->append(reason.text);
+    appendInt(skipped.*reason.count, out);
+  }
   out->append(")");
 }
 
@@ -250,7 +269,14 @@ void formatXmlBlock(const reportBlock& block, std::string* out) {
       appendInt(block.skipped.unknownLanguage, out);
       out->append("' binary='");
       appendInt(block.skipped.binary, out);
-      out->append("' />\r\n");
+      out->append("'");
+      for (const auto& reason : kForeignReasons) {
+        if (block.skipped.*reason.count == 0) continue;
+        out->append(reason.xml);
+        appendInt(block.skipped.*reason.count, out);
+        out->append("'");
+      }
+      out->append(" />\r\n");
       return;
     case blockKind::record:
     case blockKind::total: out->append("  <file filename='"); break;

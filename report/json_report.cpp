@@ -149,6 +149,13 @@ std::string jsonFooter(const analysisResult& result, const reportSettings& setti
   if (settings.content.recordLanguages) {
     skipped = {{"unknownLanguage", result.skipped.unknownLanguage},
                {"binary", result.skipped.binary}};
+    // Only -l auto runs leave files out for these, and only when they do
+    // are they named, so that other reports stay as they were.
+    for (const member& reason : {member{"ignored", result.skipped.ignored},
+                                 member{"vendored", result.skipped.vendored},
+                                 member{"generated", result.skipped.generated}}) {
+      if (reason.value != 0) skipped.push_back(reason);
+    }
   }
   // The walk's counts come only when it passed an entry over, so that the
   // report of a tree without any stays as it was.

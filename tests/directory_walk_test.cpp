@@ -49,7 +49,7 @@ class WalkTest : public testing::Test {
           listed += (listed.empty() ? "" : " ") + path;
           if (path == stopAt) stop = true;
         },
-        &failures_, &skipped_, &stop);
+        &failures_, &skipped_, &stop).excluded;
     return listed;
   }
 

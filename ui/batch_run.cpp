@@ -77,8 +77,9 @@ analysisResult analyse(const commandLineOptions& options, const runDescription& 
   // The dashboard shows the todo list too.
   const bool listWords = options.todoList || options.format == reportFormat::dashboard;
   const analysisManager manager(machineFileSystem(), options.jobs, listWords);
-  const analysisSettings settings{{options.languageIndex, options.exact}, run.countFirstComment,
-                                  options.excludes};
+  const analysisSettings settings{
+      {options.languageIndex, options.exact, !options.includeGenerated}, run.countFirstComment,
+      options.excludes, !options.noIgnore, !options.includeVendored};
   if (run.input == inputKind::file) return manager.analyzeFile(run.path, settings);
   if (run.input == inputKind::directory && run.path.empty()) {
     // The core would take "" for the working directory, as no user means it.

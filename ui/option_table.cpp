@@ -189,6 +189,24 @@ constexpr optionRow rows[] = {
        options->excludes.push_back(value);
        return valueTaken::taken;
      }},
+    {"--no-ignore", nullptr, nullptr, valueKind::none,
+     "с -l auto: анализировать и файлы, которые git игнорирует (.gitignore и другие), когда "
+     "директория -d лежит в рабочем дереве git",
+     "with `-l auto`: also analyse the files that git ignores (`.gitignore`, `.git/info/exclude`, "
+     "`core.excludesFile`) when `-d` lies in a git work tree (see [Git work trees, vendored and "
+     "generated files](repository.md))",
+     nullptr, setFlag<&commandLineOptions::noIgnore>},
+    {"--include-vendored", nullptr, nullptr, valueKind::none,
+     "с -l auto: анализировать и сторонний код (node_modules, vendor, third_party и другие)",
+     "with `-l auto`: also analyse the files below vendored directories (`node_modules`, "
+     "`vendor`, `third_party`, ...; see [repository.md](repository.md))",
+     nullptr, setFlag<&commandLineOptions::includeVendored>},
+    {"--include-generated", nullptr, nullptr, valueKind::none,
+     "с -l auto: анализировать и сгенерированные и минифицированные файлы",
+     "with `-l auto`: also analyse generated files (`@generated`, `DO NOT EDIT`, ... in their "
+     "first lines) and minified ones (`*.min.js`, `*.min.css`, very long lines; see "
+     "[repository.md](repository.md))",
+     nullptr, setFlag<&commandLineOptions::includeGenerated>},
     {"--by-dir", nullptr, "N", valueKind::text,
      "итоги по каждой директории до глубины N ниже анализируемой (1 - её поддиректории)",
      "add a total for every directory down to depth `N` below `-d` (1: its sub-directories)",

@@ -62,6 +62,7 @@ class tst_mainDialog : public QObject {
   void emptyMaskShowsNoDialog();
   void autoDetectionForcesExactRules();
   void autoDetectionTotalsEachLanguage();
+  void autoDetectionLeavesOutOthersCode();
   void filesTableSortsNumbersByValue();
   void todoDoubleClickOpensItsLine();
   void unreadableInputIsReported();
@@ -366,6 +367,34 @@ void tst_mainDialog::autoDetectionForcesExactRules() {
 //   b.pas    "{ p }" LF "begin end." LF       17 bytes, 5 in comments, lines 2: 0, 1, 1
 //   sub/c.c  "// y" LF LF "int c;" LF          13 bytes, 4 in comments, lines 3: 1, 1, 1
 //   NOTES    no extension, no "#!" line       skipped: no language
+// Автоопределение's boxes, shown and on only for it, leave vendored and
+// generated files out, counted; unchecked, they bring them back.
+void tst_mainDialog::autoDetectionLeavesOutOthersCode() {
+  const char* boxes[] = {"ignoreCheck", "vendoredCheck", "generatedCheck"};
+  for (const char* box : boxes) QVERIFY2(child<QCheckBox>(box)->isHidden(), box);
+  writeFile("src/a.c", "int a;\n");
+  writeFile("src/vendor/v.c", "int v;\n");
+  writeFile("src/gen.c", "/* @generated */\nint g;\n");
+  platform_.directoryAnswer = QDir(files_->path()).filePath("src");
+  child<QCheckBox>("recursiveCheck")->setChecked(true);
+  chooseLanguage("Автоопределение");
+  for (const char* box : boxes) {
+    QVERIFY2(!child<QCheckBox>(box)->isHidden() && child<QCheckBox>(box)->isChecked(), box);
+  }
+  QVERIFY(analyse("directoryButton"));
+  QCOMPARE(tableRows("filesTable").size(), 1);
+  QVERIFY2(resultText().contains(
+               "Пропущено файлов: 2 (язык не определён: 0, двоичных: 0, сторонних: 1, "
+               "сгенерированных: 1)"),
+           qPrintable(resultText()));
+  child<QCheckBox>("vendoredCheck")->setChecked(false);
+  child<QCheckBox>("generatedCheck")->setChecked(false);
+  QVERIFY(analyse("directoryButton"));
+  QCOMPARE(tableRows("filesTable").size(), 3);
+  chooseLanguage("C++");
+  for (const char* box : boxes) QVERIFY2(child<QCheckBox>(box)->isHidden(), box);
+}
+
 void tst_mainDialog::autoDetectionTotalsEachLanguage() {
   writeFile("src/a.c", "/* x */\nint a;\n");
   writeFile("src/b.pas", "{ p }\nbegin end.\n");

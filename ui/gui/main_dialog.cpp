@@ -58,6 +58,15 @@ QPushButton* makeButton(const char* text, const char* name, QWidget* parent) {
   return button;
 }
 
+// A check box of Автоопределение's, checked and hidden until it is chosen.
+QCheckBox* makeCheck(const char* text, const char* name, QWidget* parent) {
+  auto* check = new QCheckBox(QString::fromUtf8(text), parent);
+  check->setObjectName(QString::fromLatin1(name));
+  check->setChecked(true);
+  check->setVisible(false);
+  return check;
+}
+
 }  // namespace
 
 mainDialog::mainDialog(const platformServices& services, QWidget* parent)
@@ -119,6 +128,10 @@ QWidget* mainDialog::buildControls() {
 
   recursiveCheck_ = new QCheckBox(QStringLiteral("Искать в подкаталогах"), controls);
   recursiveCheck_->setObjectName(QStringLiteral("recursiveCheck"));
+  // What Автоопределение leaves out of a tree as none of the team's own code.
+  ignoreCheck_ = makeCheck("Без файлов, которые игнорирует git", "ignoreCheck", controls);
+  vendoredCheck_ = makeCheck("Без стороннего кода", "vendoredCheck", controls);
+  generatedCheck_ = makeCheck("Без сгенерированных файлов", "generatedCheck", controls);
 
   resultHeading_ = new QLabel(QString::fromUtf8(kResultHeading), controls);
   resultHeading_->setObjectName(QStringLiteral("resultHeading"));
@@ -157,7 +170,13 @@ QWidget* mainDialog::buildControls() {
   grid->addWidget(firstCommentCheck_, 1, 1);
   grid->addWidget(directoryButton, 2, 0);
   grid->addLayout(maskRow, 2, 1);
-  grid->addWidget(recursiveCheck_, 3, 0, 1, 2);
+  auto* ownRow = new QHBoxLayout;
+  ownRow->addWidget(recursiveCheck_);
+  for (QCheckBox* check : {ignoreCheck_, vendoredCheck_, generatedCheck_}) {
+    ownRow->addWidget(check);
+  }
+  ownRow->addStretch(1);
+  grid->addLayout(ownRow, 3, 0, 1, 2);
   grid->addWidget(resultHeading_, 4, 0, 1, 2, Qt::AlignHCenter);
   grid->addWidget(results_, 5, 0, 1, 2);
   grid->addLayout(saveRow, 6, 0, 1, 2);
@@ -214,6 +233,9 @@ void mainDialog::chooseLanguage(int index) {
   if (detected && !forced) exactChosen_ = exactCheck_->isChecked();
   exactCheck_->setChecked(detected || (forced ? exactChosen_ : exactCheck_->isChecked()));
   exactCheck_->setEnabled(!detected);
+  for (QCheckBox* check : {ignoreCheck_, vendoredCheck_, generatedCheck_}) {
+    check->setVisible(detected);
+  }
   exactCheck_->setToolTip(
       detected ? QStringLiteral("При автоопределении разбор всегда точный") : QString());
   maskEdit_->setText(QString::fromUtf8(defaultMasksOf(rules)));
@@ -244,6 +266,9 @@ analysisSettings mainDialog::chosenSettings() const {
   analysisSettings settings;
   settings.rules = chosenRules();
   settings.includeFirstComment = firstCommentCheck_->isChecked();
+  settings.rules.skipsGenerated = generatedCheck_->isChecked();
+  settings.honoursIgnores = ignoreCheck_->isChecked();
+  settings.leavesVendored = vendoredCheck_->isChecked();
   return settings;
 }
 

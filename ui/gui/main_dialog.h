@@ -93,6 +93,11 @@ class mainDialog : public QMainWindow {
   QLineEdit* maskEdit_;
   QCheckBox* recursiveCheck_;
   QCheckBox* firstCommentCheck_;
+  // Автоопределение's: git's ignore rules, vendored code, generated files
+  // (analysisSettings); shown only while it is chosen.
+  QCheckBox* ignoreCheck_;
+  QCheckBox* vendoredCheck_;
+  QCheckBox* generatedCheck_;
   QLabel* resultHeading_;  // says which figures the result holds
   resultTabs* results_;  // shows result_ while no analysis runs
   std::vector<QPushButton*> saveButtons_;  // one per report format, in the table's order
