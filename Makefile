@@ -101,14 +101,13 @@ windows: windows-deps
 windows-test: windows build
 	cd $(WINDOWS_BUILD) && $(abspath cmake/wine-ctest.sh) --output-on-failure -j $(JOBS)
 
-# The main job on a built-in default: this project's own C++ sources (the
-# files git tracks, so that build directories stay out; without git, those
-# of the source directories), as an HTML report that names them by their
-# paths in the tree.
+# The main job on a built-in default: the dashboard of this repository, read
+# by -l auto with the exact rules and git's ignore rules (outside a git
+# checkout, its source folders), with the todo list beside it and a line of
+# what they hold (cmake/repository_dashboard.sh).
 # It builds the batch program alone, in a tree of its own, so that it needs
 # neither Qt nor the test libraries.
-REPORT ?= out/quillstat-report.html
-SOURCE_PATTERNS = *.cpp *.c *.h *.hpp *.cxx *.hxx
+OUT ?= out
 RUN_BUILD ?= build-run
 RUN_PACKAGES = cmake g++ make git
 run:
@@ -116,14 +115,7 @@ run:
 	cmake -S . -B $(RUN_BUILD) -DCMAKE_BUILD_TYPE=Release -DQUILLSTAT_BUILD_GUI=OFF \
 	  -DQUILLSTAT_BUILD_TESTS=OFF -DQUILLSTAT_BUILD_BENCHMARKS=OFF
 	cmake --build $(RUN_BUILD) -j $(JOBS) --target quillstat
-	@mkdir -p $(dir $(REPORT))
-	@if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then \
-	  git ls-files -z -- $(foreach p,$(SOURCE_PATTERNS),'$(p)'); \
-	else \
-	  find engine analysis report ui tests bench fuzz -type f \
-	    \( -false $(foreach p,$(SOURCE_PATTERNS),-o -name '$(p)') \) -print0 | sort -z; \
-	fi | $(RUN_BUILD)/ui/quillstat --files-from - --null -t html -o $(REPORT); status=$$?; \
-	echo "report: $(CURDIR)/$(REPORT)"; exit $$status
+	@bash cmake/repository_dashboard.sh $(RUN_BUILD)/ui/quillstat . $(OUT)
 
 # Whole-program comparison on the Linux source tree (downloads it once).
 bench: build
