@@ -49,6 +49,7 @@ struct commandLineOptions {
   bool nulSeparated = false;                  // --null: the list's paths end in NUL, not LF
   std::optional<std::string> todoList;        // --todo-list FILE ("-": standard output)
   std::vector<std::string> excludes;          // --exclude GLOB, each occurrence one more
+  std::optional<std::string> label;           // --label TEXT: kept in a JSON report
   int byDirDepth = 0;                         // --by-dir N: totals of directories; 0: none
   gateLimits gate;  // --fail-under PERCENT, --fail-under-lines PERCENT, --max-todo N
   bool quiet = false;                         // -q: no progress line

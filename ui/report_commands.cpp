@@ -1,0 +1,148 @@
+#include "ui/report_commands.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/file_system.h"
+#include "report/report_file.h"
+#include "report/report_merge.h"
+#include "report/report_writer.h"
+#include "report/shown_name.h"
+#include "report/todo_list.h"
+#include "ui/batch_run.h"
+#include "ui/command_line.h"
+#include "ui/error_text.h"
+#include "ui/option_table.h"
+#include "ui/report_commands_parse.h"
+#include "ui/terminal.h"
+
+namespace quillstat {
+
+namespace {
+
+// Reads the whole file at `path` into *text; false with the reason in *error.
+bool readWholeFile(const std::string& path, std::string* text, ioError* error) {
+  fileSystem& files = machineFileSystem();
+  intptr_t handle;
+  int64_t size;
+  if (!files.openFile(path, pathType::unchecked, &handle, &size, error)) return false;
+  text->clear();
+  text->reserve(static_cast<size_t>(std::max<int64_t>(size, 0)));
+  char buffer[1 << 16];
+  size_t got = 0;
+  bool read = true;
+  while ((read = files.readFile(handle, buffer, sizeof buffer, &got, error)) && got > 0) {
+    text->append(buffer, got);
+  }
+  files.closeFile(handle);
+  return read;
+}
+
+// Reads each input as a JSON report; says what failed.
+bool readReports(const std::vector<std::string>& inputs, std::vector<namedReport>* reports,
+                 std::ostream& errors) {
+  bool all = true;
+  std::string text;
+  for (const std::string& input : inputs) {
+    ioError error;
+    std::string problem;
+    namedReport named{input, {}};
+    if (!readWholeFile(input, &text, &error)) {
+      errors << "quillstat: cannot read '" << shownName(input) << "': " << errorText(error)
+             << '\n';
+      all = false;
+    } else if (!readJsonReport(text, &named.report, &problem)) {
+      errors << "quillstat: cannot use '" << shownName(input) << "': " << problem << '\n';
+      all = false;
+    } else {
+      reports->push_back(std::move(named));
+    }
+  }
+  return all;
+}
+
+bool toTerminal(const std::string& output) {
+  return output == standardOutputName && standardOutputIsTerminal();
+}
+
+// The failures read back keep their place in systemCode, which their
+// message is found by: the messages were the system's words of the runs.
+void numberFailures(analysisResult* result) {
+  for (size_t i = 0; i < result->failures.size(); ++i) {
+    result->failures[i].error.systemCode = static_cast<int>(i);
+  }
+}
+
+int runMerge(const subCommandLine& line, std::ostream& errors) {
+  const commandLineOptions& options = line.options;
+  std::vector<namedReport> parts;
+  if (!readReports(line.inputs, &parts, errors)) return batchReportFailed;
+  readReport merged;
+  std::string problem;
+  if (!mergeReports(parts, &merged, &problem)) {
+    errors << "quillstat: cannot merge: " << shownName(problem) << '\n';
+    return batchReportFailed;
+  }
+  const bool wordsWanted = options.format == reportFormat::dashboard || options.todoList;
+  const fileStats total = totalOf(merged.result);
+  if (wordsWanted && !merged.hasTodos && total.todoWordsCount + total.fixmeWordsCount > 0) {
+    errors << "quillstat: cannot merge: the " << (options.todoList ? "todo list" : "dashboard")
+           << " needs the todo entries, which a report lacks: run each part with --todo-list\n";
+    return batchReportFailed;
+  }
+  reportSettings settings;
+  settings.format = options.format;
+  settings.encoding = options.encoding.value_or(
+      toTerminal(*options.outputPath) ? textEncoding::utf8 : textEncoding::windows1251);
+  settings.content = contentOf(merged.rules, options.byDirDepth);
+  settings.content.namesEscaped = toTerminal(*options.outputPath);
+  settings.run = merged.run;
+  if (options.label) settings.run.label = *options.label;
+  settings.run.todoEntries = merged.hasTodos;
+  numberFailures(&merged.result);
+  const std::vector<std::string>& messages = merged.failureMessages;
+  settings.describeError = [&messages](const ioError& error) {
+    return failureWords{error.what, messages[static_cast<size_t>(error.systemCode)]};
+  };
+  ioError error;
+  if (!writeReport(*options.outputPath, settings, merged.result, &error)) {
+    errors << "quillstat: cannot write report '" << shownName(*options.outputPath)
+           << "': " << errorText(error) << '\n';
+    return batchReportFailed;
+  }
+  if (options.todoList) {
+    const todoListForm form =
+        options.format == reportFormat::json ? todoListForm::json : todoListForm::lines;
+    if (!writeTodoList(*options.todoList, form, merged.result.todos, &error)) {
+      errors << "quillstat: cannot write todo list '" << shownName(*options.todoList)
+             << "': " << errorText(error) << '\n';
+      return batchReportFailed;
+    }
+  }
+  return batchOk;
+}
+
+}  // namespace
+
+bool isReportCommand(const std::string& word) {
+  return word == "merge" || word == "compare" || word == "trend";
+}
+
+int runReportCommand(const std::vector<std::string>& tokens, std::ostream& errors) {
+  subCommandLine line = scanSubCommand(tokens);
+  for (const std::string& warning : line.options.warnings) {
+    errors << "quillstat: " << warning << '\n';
+  }
+  if (!line.errors.empty()) {
+    for (const std::string& error : line.errors) errors << "quillstat: " << error << '\n';
+    return batchReportFailed;
+  }
+  try {
+    if (tokens[0] == "merge") return runMerge(line, errors);
+  } catch (const std::exception& error) {
+    errors << "quillstat: " << error.what() << '\n';
+  }
+  return batchReportFailed;
+}
+
+}  // namespace quillstat
