@@ -7,9 +7,9 @@ namespace quillstat {
 
 namespace {
 
-// The first option in which the runs of `a` and `b` differ, as "mode
-// 'classic' and 'exact'", or "".
-std::string differenceOf(const runDescription& a, const runDescription& b) {
+}  // namespace
+
+std::string runDifference(const runDescription& a, const runDescription& b) {
   auto two = [](const char* option, const std::string& first, const std::string& second) {
     return std::string(option).append(" '").append(first).append("' and '").append(second).append(
         "'");
@@ -22,6 +22,8 @@ std::string differenceOf(const runDescription& a, const runDescription& b) {
   }
   return "";
 }
+
+namespace {
 
 // "'a' and 'b'", for the messages.
 std::string bothNames(const std::string& a, const std::string& b) {
@@ -40,7 +42,7 @@ bool mergeReports(std::vector<namedReport>& parts, readReport* merged, std::stri
   // Which part each path came from, to name both when one is in two.
   std::unordered_map<std::string_view, size_t> owner;
   for (size_t i = 0; i < parts.size(); ++i) {
-    const std::string difference = differenceOf(first.report.run, parts[i].report.run);
+    const std::string difference = runDifference(first.report.run, parts[i].report.run);
     if (!difference.empty()) {
       *error = bothNames(first.name, parts[i].name).append(" come from different runs: ")
                    .append(difference);

@@ -14,6 +14,11 @@ struct namedReport {
   readReport report;
 };
 
+// The first option in which the runs of `a` and `b` differ (language,
+// mode or first-comment choice), as "mode (-x) 'classic' and 'exact'"; ""
+// when they are one kind of run.
+std::string runDifference(const runDescription& a, const runDescription& b);
+
 // Joins `parts` (at least one) into the report of one run over all their
 // files in the order given: the run over the concatenated lists, so an
 // input "fileList" read from "-" (with its label when every part has the

@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "engine/file_system.h"
+#include "report/compare_views.h"
+#include "report/report_compare.h"
 #include "report/report_file.h"
 #include "report/report_merge.h"
 #include "report/report_writer.h"
@@ -122,6 +124,53 @@ int runMerge(const subCommandLine& line, std::ostream& errors) {
   return batchOk;
 }
 
+// Writes `text` to `path` as a report is written (report_file.h).
+bool writeText(const std::string& path, const std::string& text, std::ostream& errors) {
+  reportFile file;
+  ioError error;
+  if (file.open(path, &error) && file.write(text.data(), text.size(), &error) &&
+      file.commit(&error)) {
+    return true;
+  }
+  errors << "quillstat: cannot write '" << shownName(path) << "': " << errorText(error) << '\n';
+  return false;
+}
+
+// The report that `input` names: a JSON report, or a run over a revision.
+bool obtainReport(const std::string& input, const subCommandLine& line, namedReport* out,
+                  std::ostream& errors) {
+  std::vector<namedReport> one;
+  if (!readReports({input}, &one, errors)) return false;
+  *out = std::move(one.front());
+  (void)line;
+  return true;
+}
+
+int runCompare(const subCommandLine& line, std::ostream& errors) {
+  namedReport base;
+  namedReport head;
+  if (!obtainReport(line.inputs[0], line, &base, errors) ||
+      !obtainReport(line.inputs[1], line, &head, errors)) {
+    return batchReportFailed;
+  }
+  comparison result;
+  std::string problem;
+  const int depth = std::max(line.options.byDirDepth, 1);
+  if (!compareReports(base.report, base.name, head.report, head.name, depth, &result, &problem)) {
+    errors << "quillstat: cannot compare: " << shownName(problem) << '\n';
+    return batchReportFailed;
+  }
+  const std::string text = formatComparison(result, line.view, base.name, head.name);
+  if (!writeText(*line.options.outputPath, text, errors)) return batchReportFailed;
+  std::vector<std::string> reasons;
+  if (!line.failIfWorse ||
+      !isWorse(result, line.maxNewTodo, line.maxDensityDrop, &reasons)) {
+    return batchOk;
+  }
+  for (const std::string& reason : reasons) errors << "quillstat: " << reason << '\n';
+  return batchGateFailed;
+}
+
 }  // namespace
 
 bool isReportCommand(const std::string& word) {
@@ -139,6 +188,7 @@ int runReportCommand(const std::vector<std::string>& tokens, std::ostream& error
   }
   try {
     if (tokens[0] == "merge") return runMerge(line, errors);
+    if (tokens[0] == "compare") return runCompare(line, errors);
   } catch (const std::exception& error) {
     errors << "quillstat: " << error.what() << '\n';
   }
