@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "analysis/analysis_manager.h"
 #include "engine/file_system.h"
 #include "report/compare_views.h"
 #include "report/report_compare.h"
@@ -14,6 +15,7 @@
 #include "ui/batch_run.h"
 #include "ui/command_line.h"
 #include "ui/error_text.h"
+#include "ui/git_tree.h"
 #include "ui/option_table.h"
 #include "ui/report_commands_parse.h"
 #include "ui/terminal.h"
@@ -136,21 +138,77 @@ bool writeText(const std::string& path, const std::string& text, std::ostream& e
   return false;
 }
 
-// The report that `input` names: a JSON report, or a run over a revision.
+constexpr std::string_view revisionMark = "git:";
+
+// The run that the options name (-d, -s, -l, -x, -e, -nf, --exclude), over
+// `files`: the machine's or a revision's. Says the files it could not read.
+bool runOver(fileSystem& files, const subCommandLine& line, readReport* out,
+             std::ostream& errors) {
+  const commandLineOptions& options = line.options;
+  const fileRules rules{options.languageIndex, options.exact};
+  runDescription& run = out->run;
+  run.language = languageNameOf(rules);
+  run.mode = modeNameOf(rules);
+  run.input = inputKind::directory;
+  run.path = *options.inputDirectory;
+  run.recursive = options.recursive;
+  run.masks = options.masks.value_or(defaultMasksOf(rules));
+  run.countFirstComment = !options.noFirstComment;
+  run.todoEntries = true;
+  out->rules = rules;
+  out->hasTodos = true;
+  const analysisManager manager(files, options.jobs, true);
+  const analysisSettings settings{rules, run.countFirstComment, options.excludes};
+  out->result = manager.analyzeDirectory(run.path, run.masks, run.recursive, settings, {});
+  for (const inputFailure& failure : out->result.failures) {
+    errors << "quillstat: cannot read '" << shownName(failure.path)
+           << "': " << errorText(failure.error) << '\n';
+  }
+  return true;
+}
+
+// The report that `input` names: a JSON report, "git:REV" for the run over
+// that revision of the -d directory, or "" for the run over its work tree.
 bool obtainReport(const std::string& input, const subCommandLine& line, namedReport* out,
                   std::ostream& errors) {
+  const bool revision = input.starts_with(revisionMark);
+  if ((revision || input.empty()) && !line.options.inputDirectory) {
+    errors << "quillstat: compare needs -d DIR, the directory to run over, for ";
+    if (revision) {
+      errors << "'" << shownName(input) << "'\n";
+    } else {
+      errors << "the work tree\n";
+    }
+    return false;
+  }
+  if (input.empty()) {
+    out->name = *line.options.inputDirectory;
+    return runOver(machineFileSystem(), line, &out->report, errors);
+  }
+  if (revision) {
+    gitTree tree;
+    std::string problem;
+    out->name = input;
+    if (!tree.open(*line.options.inputDirectory, input.substr(revisionMark.size()), &problem)) {
+      errors << "quillstat: cannot read '" << shownName(input) << "' of '"
+             << shownName(*line.options.inputDirectory) << "': " << problem << '\n';
+      return false;
+    }
+    return runOver(tree, line, &out->report, errors);
+  }
   std::vector<namedReport> one;
   if (!readReports({input}, &one, errors)) return false;
   *out = std::move(one.front());
-  (void)line;
   return true;
 }
 
 int runCompare(const subCommandLine& line, std::ostream& errors) {
   namedReport base;
   namedReport head;
+  // Without HEAD, the head is the -d directory's work tree.
+  const std::string headInput = line.inputs.size() > 1 ? line.inputs[1] : "";
   if (!obtainReport(line.inputs[0], line, &base, errors) ||
-      !obtainReport(line.inputs[1], line, &head, errors)) {
+      !obtainReport(headInput, line, &head, errors)) {
     return batchReportFailed;
   }
   comparison result;

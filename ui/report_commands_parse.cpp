@@ -28,7 +28,7 @@ const commandRow commands[] = {
      SIZE_MAX},
     {"compare",
      {"-o", "-d", "-l", "-x", "-e", "-s", "-nf", "--exclude", "-j", "-q", "--by-dir"},
-     {"txt", "json", "markdown", "html"}, false, 2, 2},
+     {"txt", "json", "markdown", "html"}, false, 1, 2},
     {"trend", {"-o"}, {"html"}, true, 1, SIZE_MAX},
 };
 
@@ -131,7 +131,7 @@ subCommandLine scanSubCommand(const std::vector<std::string>& tokens) {
   }
   if (line.inputs.size() < command->leastInputs || line.inputs.size() > command->mostInputs) {
     line.errors.push_back(std::string(command->name) +
-                          (command->mostInputs == 2 ? " takes two reports, BASE and HEAD"
+                          (command->mostInputs == 2 ? " takes BASE and HEAD, or git:REV alone"
                                                     : " takes one JSON report or more"));
   }
   return line;
