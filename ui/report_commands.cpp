@@ -1,6 +1,9 @@
 #include "ui/report_commands.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
 #include <cstring>
 
 #include "analysis/analysis_manager.h"
@@ -12,6 +15,7 @@
 #include "report/report_writer.h"
 #include "report/shown_name.h"
 #include "report/todo_list.h"
+#include "report/trend_page.h"
 #include "ui/batch_run.h"
 #include "ui/command_line.h"
 #include "ui/error_text.h"
@@ -229,6 +233,37 @@ int runCompare(const subCommandLine& line, std::ostream& errors) {
   return batchGateFailed;
 }
 
+// The date of the file at `path` as the trend labels a report without a
+// label: "2026-12-07 21:51" (UTC); "" when it cannot be learnt.
+std::string fileDate(const std::string& path) {
+  std::error_code failed;
+  const auto written = std::filesystem::last_write_time(std::filesystem::u8path(path), failed);
+  if (failed) return "";
+  const auto time = std::chrono::floor<std::chrono::minutes>(
+      std::chrono::file_clock::to_sys(written));
+  const auto day = std::chrono::floor<std::chrono::days>(time);
+  const std::chrono::year_month_day date(day);
+  const std::chrono::hh_mm_ss clock(time - day);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()));
+  return text;
+}
+
+int runTrend(const subCommandLine& line, std::ostream& errors) {
+  std::vector<namedReport> read;
+  if (!readReports(line.inputs, &read, errors)) return batchReportFailed;
+  std::vector<trendReport> reports;
+  for (namedReport& named : read) {
+    std::string label = named.report.run.label;
+    if (label.empty()) label = fileDate(named.name);
+    reports.push_back({label, std::move(named.report)});
+  }
+  return writeText(*line.options.outputPath, trendPage(reports), errors) ? batchOk
+                                                                          : batchReportFailed;
+}
+
 }  // namespace
 
 bool isReportCommand(const std::string& word) {
@@ -247,6 +282,7 @@ int runReportCommand(const std::vector<std::string>& tokens, std::ostream& error
   try {
     if (tokens[0] == "merge") return runMerge(line, errors);
     if (tokens[0] == "compare") return runCompare(line, errors);
+    if (tokens[0] == "trend") return runTrend(line, errors);
   } catch (const std::exception& error) {
     errors << "quillstat: " << error.what() << '\n';
   }
