@@ -12,10 +12,18 @@ namespace quillstat {
 
 namespace {
 
-// A record's path below its run's directory.
-std::string_view relativePath(const std::string& path, const analysisResult& result) {
+// What the paths of a report start with that matching leaves out: the run's
+// directory when both runs are directory runs, else nothing, so that a list
+// run (a merged report) and a directory run match by the paths as written.
+std::string_view rootOf(const readReport& report, const readReport& other) {
+  const bool directories =
+      report.run.input == inputKind::directory && other.run.input == inputKind::directory;
+  return directories ? std::string_view(report.result.root) : std::string_view();
+}
+
+std::string_view relativePath(const std::string& path, std::string_view root) {
   std::string_view relative = path;
-  if (relative.starts_with(result.root)) relative.remove_prefix(result.root.size());
+  if (relative.starts_with(root)) relative.remove_prefix(root.size());
   return relative;
 }
 
@@ -58,11 +66,11 @@ using todoKey = std::tuple<std::string_view, wordKind, std::string_view>;
 std::vector<todoItem> unmatched(const readReport& from, const readReport& other) {
   std::map<todoKey, int64_t> left;
   for (const todoItem& item : other.result.todos) {
-    ++left[{relativePath(item.path, other.result), item.kind, item.text}];
+    ++left[{relativePath(item.path, rootOf(other, from)), item.kind, item.text}];
   }
   std::vector<todoItem> out;
   for (const todoItem& item : from.result.todos) {
-    int64_t& count = left[{relativePath(item.path, from.result), item.kind, item.text}];
+    int64_t& count = left[{relativePath(item.path, rootOf(from, other)), item.kind, item.text}];
     if (count > 0) {
       --count;
     } else {
@@ -102,7 +110,8 @@ bool compareReports(const readReport& base, const std::string& baseName, const r
   for (const readReport* report : {&base, &head}) {
     for (const fileRecord& record : report->result.records) {
       if (record.stats.filename.empty()) continue;  // unreadable
-      const std::string_view path = relativePath(record.stats.filename, report->result);
+      const std::string_view path =
+          relativePath(record.stats.filename, rootOf(*report, report == &base ? head : base));
       auto [at, added] = files.try_emplace(path, nullptr, nullptr);
       if (added) order.push_back(path);
       (report == &base ? at->second.first : at->second.second) = &record;

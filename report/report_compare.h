@@ -19,8 +19,9 @@ struct comparedGroup {
 };
 
 // What changed from a base run to a head run. Files are matched by their
-// path below the run's directory (the path as given for a list), so a run
-// of another checkout of the same tree compares file by file.
+// path below the run's directory when both are directory runs, so a run of
+// another checkout of the same tree compares file by file; else by their
+// paths as written.
 struct comparison {
   bool lineFigures = false;  // densities are comment-line densities, else comment shares
   comparedGroup total;
