@@ -6,14 +6,11 @@
 #include "quillstat_version.h"
 #include "report/figures.h"
 #include "report/json_text.h"
+#include "report/todo_list.h"
 
 namespace quillstat {
 
 namespace {
-
-// Raised whenever a reader would have to change: a member renamed, removed
-// or given another meaning. New members do not raise it.
-constexpr int kFormatVersion = 2;
 
 struct member {
   const char* name;
@@ -95,11 +92,15 @@ std::string jsonHeader(const reportSettings& settings) {
   const runDescription& run = settings.run;
   std::string out = "{\n  \"program\": \"quillstat\",\n  \"version\": \"" QUILLSTAT_VERSION
                     "\",\n  \"formatVersion\": ";
-  appendInt(kFormatVersion, &out);
+  appendInt(kJsonFormatVersion, &out);
   out.append(",\n  \"language\": ");
   appendJsonString(run.language, &out);
   out.append(",\n  \"mode\": ");
   appendJsonString(run.mode, &out);
+  if (!run.label.empty()) {
+    out.append(",\n  \"label\": ");
+    appendJsonString(run.label, &out);
+  }
   out.append(",\n  \"options\": {\"input\": \"");
   out.append(inputName(run.input));
   out.append("\", ");
@@ -190,7 +191,16 @@ std::string jsonFooter(const analysisResult& result, const reportSettings& setti
     }
     out.append("}");
   }
-  out.append(result.failures.empty() ? "]\n}\n" : "\n  ]\n}\n");
+  out.append(result.failures.empty() ? "]" : "\n  ]");
+  if (settings.run.todoEntries) {
+    out.append(",\n  \"todos\": [");
+    for (size_t i = 0; i < result.todos.size(); ++i) {
+      out.append(i == 0 ? "\n    " : ",\n    ");
+      appendTodoJson(result.todos[i], &out);
+    }
+    out.append(result.todos.empty() ? "]" : "\n  ]");
+  }
+  out.append("\n}\n");
   return out;
 }
 

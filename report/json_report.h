@@ -21,6 +21,12 @@ namespace quillstat {
 // UTF-8 is written with U+FFFD for each byte that is not, beside
 // "pathBytes": every byte of the name, two lower-case hex digits each.
 
+// Raised whenever a reader would have to change: a member renamed, removed
+// or given another meaning. New members do not raise it: "label" (after
+// "mode", when --label gave one) and "todos" (last, as the JSON todo list
+// writes its entries, when the run listed its words) came so.
+inline constexpr int kJsonFormatVersion = 2;
+
 // The document up to the opening of the "files" array.
 std::string jsonHeader(const reportSettings& settings);
 
@@ -28,7 +34,7 @@ std::string jsonHeader(const reportSettings& settings);
 void formatJsonBlock(const reportBlock& block, std::string* out);
 
 // The rest: closes "files" when no total did, the skipped files, the
-// failures, the end.
+// failures, the todo entries when settings.run.todoEntries, the end.
 std::string jsonFooter(const analysisResult& result, const reportSettings& settings);
 
 }  // namespace quillstat

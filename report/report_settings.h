@@ -1,6 +1,7 @@
 #ifndef QUILLSTAT_REPORT_REPORT_SETTINGS_H_
 #define QUILLSTAT_REPORT_REPORT_SETTINGS_H_
 
+#include <functional>
 #include <string>
 
 #include "analysis/file_analysis.h"
@@ -21,6 +22,9 @@ struct runDescription {
   bool recursive = false;    // directories only
   std::string masks;         // directories only: the mask list in effect
   bool countFirstComment = true;
+  std::string label;         // --label: what the report stands for; written when given
+  // The words were listed (--todo-list): the report holds them as "todos".
+  bool todoEntries = false;
 };
 
 // What the reports show beyond the figures they always had.
@@ -55,7 +59,7 @@ struct reportSettings {
   // The words for a failure, which only the front ends make, so that a JSON
   // failure's reason and message agree; json only, and its failures go
   // without a message, their reason by the error's kind, when unset.
-  failureWords (*describeError)(const ioError& error) = nullptr;
+  std::function<failureWords(const ioError& error)> describeError;
 };
 
 }  // namespace quillstat

@@ -39,6 +39,8 @@ runDescription describeRun(const commandLineOptions& options) {
   run.language = languageNameOf(rules);
   run.mode = modeNameOf(rules);
   run.countFirstComment = !options.noFirstComment;
+  run.label = options.label.value_or("");
+  run.todoEntries = options.todoList.has_value();
   if (options.inputFile) {
     run.input = inputKind::file;
     run.path = *options.inputFile;

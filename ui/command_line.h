@@ -52,6 +52,7 @@ struct commandLineOptions {
   bool noIgnore = false;                      // --no-ignore: -l auto reads what git ignores too
   bool includeVendored = false;               // --include-vendored: -l auto reads vendored code
   bool includeGenerated = false;              // --include-generated: and generated files
+  std::optional<std::string> label;           // --label TEXT: kept in a JSON report
   int byDirDepth = 0;                         // --by-dir N: totals of directories; 0: none
   gateLimits gate;  // --fail-under PERCENT, --fail-under-lines PERCENT, --max-todo N
   bool quiet = false;                         // -q: no progress line

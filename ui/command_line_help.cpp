@@ -18,6 +18,13 @@ constexpr char kExitStatuses[] =
     "(отчёт записан) или нет оконной системы; 3 - не пройден порог --fail-under, "
     "--fail-under-lines или --max-todo (отчёт записан); 129, 130, 143 - прервано сигналом";
 
+constexpr char kReportCommands[] =
+    "Команды над отчётами json: quillstat merge A.json B.json ... -o файл [-t тип] - отчёт "
+    "объединения частей; quillstat compare BASE [HEAD] [-t txt|json|markdown|html] [-o файл] "
+    "[--fail-if-worse] [--max-new-todo N] [--max-density-drop P] - что изменилось (BASE: "
+    "отчёт json или git:REV с -d DIR); quillstat trend R1.json R2.json ... -o файл.html - "
+    "графики по отчётам";
+
 // How the help writes an option: "-x, --exact", "-f filename".
 std::string usageOf(const optionRow& row) {
   std::string usage = row.name;
@@ -74,6 +81,7 @@ const char commandLineHelpCaption[] =
 std::string commandLineHelpText(bool forHelpBox) {
   std::vector<std::string> lines{kHeading};
   for (const optionRow& row : optionTable) lines.push_back(usageOf(row) + " - " + helpOf(row));
+  lines.push_back(kReportCommands);
   lines.push_back(kExitStatuses);
   std::string text;
   for (const std::string& line : lines) {
@@ -97,6 +105,7 @@ std::string manualPage() {
   for (const optionRow& row : optionTable) {
     page += ".TP\n.B " + escaped(usageOf(row), false) + "\n" + escaped(helpOf(row), false) + "\n";
   }
+  page += ".SH КОМАНДЫ\n" + escaped(kReportCommands, false) + "\n";
   page += ".SH КОД ЗАВЕРШЕНИЯ\n" + escaped(kExitStatuses, false) + "\n";
   return asciiRoff(page);
 }

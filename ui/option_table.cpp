@@ -235,6 +235,11 @@ constexpr optionRow rows[] = {
        if (taken == valueTaken::taken) options->gate.maxTodo = limit;
        return taken;
      }},
+    {"--label", nullptr, "TEXT", valueKind::text,
+     "подпись отчёта json (версия, дата сборки), которую показывает quillstat trend",
+     "a label the JSON report keeps for the run (a release, a date), which `quillstat trend` "
+     "shows; see [Reports as data](data.md)",
+     nullptr, setPath<&commandLineOptions::label>},
     {"--languages", nullptr, nullptr, valueKind::none,
      "таблица языков, по языку в строке, столбцы через табуляцию: имя, маски и имена файлов, "
      "интерпретаторы #!, комментарии, знаки конца оператора",

@@ -9,6 +9,7 @@
 #include "ui/command_line_help.h"
 #include "ui/error_text.h"
 #include "ui/language_list.h"
+#include "ui/report_commands.h"
 #include "ui/window_program.h"
 
 namespace quillstat {
@@ -25,6 +26,10 @@ int finishPrinting() {
 }  // namespace
 
 int runProgram(const std::vector<std::string>& tokens, int argc, char** argv) {
+  if (!tokens.empty() && isReportCommand(tokens[0])) {
+    const int status = runReportCommand(tokens, std::cerr);
+    return status == 0 ? finishPrinting() : status;
+  }
   commandLineOptions options = scanOptions(tokens);
   for (const std::string& warning : options.warnings) {
     std::cerr << "quillstat: " << warning << '\n';
