@@ -1,5 +1,6 @@
 #include "analysis/language_rows.h"
 
+#include "analysis/rule_fragments.h"
 #include "engine/c_like_scan.h"
 
 namespace quillstat {
@@ -14,10 +15,9 @@ constexpr languageRow kCpp{
     .extensions = "*.cpp;*.cc;*.cxx;*.c++;*.hpp;*.hh;*.hxx;*.h++;*.ipp;*.tpp",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/"}},
-            .literals = {{"\"", "\"", escapeRule::backslash, true},
-                         {"'", "'", escapeRule::backslash, true}},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kSlashStarComment},
+            .literals = {kCDoubleQuotes, kCSingleQuotes},
             .marks = ";{",
             .lineSplices = true,
             .hooks = hook::cDirectives | hook::rawStrings | hook::digitSeparators,
@@ -32,11 +32,10 @@ constexpr languageRow kJava{
     .extensions = "*.java",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/"}},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kSlashStarComment},
             .literals = {{"\"\"\"", "\"\"\""},
-                         {"\"", "\"", escapeRule::backslash, true},
-                         {"'", "'", escapeRule::backslash, true}},
+                         kCDoubleQuotes, kCSingleQuotes},
             .marks = ";{",
         },
     .classic = scannerOf<cppScanner>(),
@@ -48,11 +47,11 @@ constexpr languageRow kGo{
     .extensions = "*.go",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/"}},
-            .literals = {{"\"", "\"", escapeRule::backslash, true},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kSlashStarComment},
+            .literals = {kCDoubleQuotes,
                          {"`", "`", escapeRule::none},
-                         {"'", "'", escapeRule::backslash, true}},
+                         kCSingleQuotes},
             .marks = ";{",
         },
 };
@@ -62,10 +61,9 @@ constexpr languageRow kC{
     .extensions = "*.c;*.h",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/"}},
-            .literals = {{"\"", "\"", escapeRule::backslash, true},
-                         {"'", "'", escapeRule::backslash, true}},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kSlashStarComment},
+            .literals = {kCDoubleQuotes, kCSingleQuotes},
             .marks = ";{",
             .lineSplices = true,
             .hooks = hook::cDirectives | hook::digitSeparators,
@@ -84,10 +82,9 @@ constexpr languageRow kCSharp{
     .extensions = "*.cs;*.csx",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/"}},
-            .literals = {{"\"", "\"", escapeRule::backslash, true},
-                         {"'", "'", escapeRule::backslash, true},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kSlashStarComment},
+            .literals = {kCDoubleQuotes, kCSingleQuotes,
                          {"@\"", "\"", escapeRule::doubling},
                          {"$\"", "\"", escapeRule::backslash, true, placement::anywhere, "{", true},
                          {"$@\"", "\"", escapeRule::doubling, false, placement::anywhere, "{", true},
@@ -109,12 +106,12 @@ constexpr languageRow kKotlin{
     .extensions = "*.kt;*.kts",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/", true}},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kNestedSlashStarComment},
             // A name in backticks holds any byte but a line end: fun `GET /a/*`().
             .literals = {{"\"\"\"", "\"\"\"", escapeRule::none, false, placement::anywhere, "${"},
                          {"\"", "\"", escapeRule::backslash, true, placement::anywhere, "${"},
-                         {"'", "'", escapeRule::backslash, true},
+                         kCSingleQuotes,
                          {"`", "`", escapeRule::none, true}},
             .marks = ";{",
         },
@@ -125,16 +122,15 @@ constexpr languageRow kScala{
     .extensions = "*.scala;*.sc",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/", true}},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kNestedSlashStarComment},
             // After any word, s"...", f"...", raw"...": an interpolator's string.
             .literals = {{.opener = "\"\"\"", .closer = "\"\"\"", .escape = escapeRule::none,
                           .interpolation = "${", .prefix = "*"},
                          {"\"\"\"", "\"\"\"", escapeRule::none},
                          {.opener = "\"", .closer = "\"", .escape = escapeRule::none,
                           .endsAtLineEnd = true, .interpolation = "${", .prefix = "*"},
-                         {"\"", "\"", escapeRule::backslash, true},
-                         {"'", "'", escapeRule::backslash, true}},
+                         kCDoubleQuotes, kCSingleQuotes},
             .marks = ";{",
             .hooks = hook::characterLiterals,
         },
@@ -145,8 +141,8 @@ constexpr languageRow kSwift{
     .extensions = "*.swift",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/", true}},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kNestedSlashStarComment},
             .literals = {{"\"\"\"", "\"\"\"", escapeRule::backslash, false, placement::anywhere, "\\("},
                          {"\"", "\"", escapeRule::backslash, true, placement::anywhere, "\\("}},
             .marks = ";{",
@@ -161,9 +157,9 @@ constexpr languageRow kRust{
     .extensions = "*.rs",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/", true}},
-            .literals = {{"\"", "\""}, {"'", "'", escapeRule::backslash, true}},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kNestedSlashStarComment},
+            .literals = {kDoubleQuotes, kCSingleQuotes},
             .marks = ";{",
             .hooks = hook::characterLiterals,
             // Raw strings: r"...", r#"..."#, br##"..."##, cr"...".
@@ -176,8 +172,8 @@ constexpr languageRow kDart{
     .extensions = "*.dart",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/", true}},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kNestedSlashStarComment},
             .literals = {{.opener = "'''", .closer = "'''", .escape = escapeRule::none, .prefix = "r"},
                          {.opener = "\"\"\"", .closer = "\"\"\"", .escape = escapeRule::none, .prefix = "r"},
                          {"'''", "'''", escapeRule::backslash, false, placement::anywhere, "${"},
@@ -195,10 +191,9 @@ constexpr languageRow kProtocolBuffers{
     .extensions = "*.proto",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/"}},
-            .literals = {{"\"", "\"", escapeRule::backslash, true},
-                         {"'", "'", escapeRule::backslash, true}},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kSlashStarComment},
+            .literals = {kCDoubleQuotes, kCSingleQuotes},
             .marks = ";{",
         },
 };

@@ -1,5 +1,7 @@
 #include "analysis/language_rows.h"
 
+#include "analysis/rule_fragments.h"
+
 namespace quillstat {
 
 // The rows of style sheets, markup, data, build and batch files.
@@ -14,9 +16,8 @@ constexpr languageRow kCss{
     .extensions = "*.css",
     .rules =
         {
-            .blockComments = {{"/*", "*/"}},
-            .literals = {{"\"", "\"", escapeRule::backslash, true},
-                         {"'", "'", escapeRule::backslash, true}},
+            .blockComments = {kSlashStarComment},
+            .literals = {kCDoubleQuotes, kCSingleQuotes},
             .marks = ";{",
             .hooks = hook::unquotedUrls,
         },
@@ -28,8 +29,8 @@ constexpr languageRow kScss{
     .extensions = "*.scss",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/"}},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kSlashStarComment},
             .literals = {{"\"", "\"", escapeRule::backslash, true, placement::anywhere, "#{"},
                          {"'", "'", escapeRule::backslash, true, placement::anywhere, "#{"},
                          {"#{", "}", escapeRule::none}},
@@ -45,8 +46,8 @@ constexpr languageRow kLess{
     .extensions = "*.less",
     .rules =
         {
-            .lineComments = {{"//"}},
-            .blockComments = {{"/*", "*/"}},
+            .lineComments = {kSlashSlashComment},
+            .blockComments = {kSlashStarComment},
             .literals = {{"\"", "\"", escapeRule::backslash, true, placement::anywhere, "@{"},
                          {"'", "'", escapeRule::backslash, true, placement::anywhere, "@{"},
                          {"`", "`"},
@@ -103,10 +104,10 @@ constexpr languageRow kToml{
     .extensions = "*.toml",
     .rules =
         {
-            .lineComments = {{"#"}},
+            .lineComments = {kHashComment},
             .literals = {{"\"\"\"", "\"\"\""},
                          {"'''", "'''", escapeRule::none},
-                         {"\"", "\"", escapeRule::backslash, true},
+                         kCDoubleQuotes,
                          {"'", "'", escapeRule::none, true}},
         },
 };
@@ -133,7 +134,7 @@ constexpr languageRow kMakefile{
     .fileNames = "Makefile;GNUmakefile;makefile",
     .rules =
         {
-            .lineComments = {{"#"}},
+            .lineComments = {kHashComment},
             .plainTokens = {"\\#", "$$"},
             .lineSplices = true,
             .hooks = hook::recipeLines | hook::makeReferences,
@@ -150,8 +151,8 @@ constexpr languageRow kCmake{
     .fileNames = "CMakeLists.txt",
     .rules =
         {
-            .lineComments = {{"#"}},
-            .literals = {{"\"", "\""}},
+            .lineComments = {kHashComment},
+            .literals = {kDoubleQuotes},
             .plainTokens = {"\\\\", "\\\"", "\\#"},
             .delimited = {{.opener = "#[", .fill = '=', .openerEnd = "[", .closer = "]",
                            .closerEnd = "]", .isComment = true},

@@ -1,5 +1,6 @@
 #include "analysis/language_rows.h"
 
+#include "analysis/rule_fragments.h"
 #include "engine/delphi_scan.h"
 
 namespace quillstat {
@@ -14,10 +15,10 @@ constexpr languageRow kDelphi{
     .extensions = "*.pas;*.dpr;*.pp;*.lpr;*.dpk",
     .rules =
         {
-            .lineComments = {{"//"}},
+            .lineComments = {kSlashSlashComment},
             .blockComments = {{"{", "}"}, {"(*", "*)"}},
             // Compiler directives are code, not comments.
-            .literals = {{"'", "'", escapeRule::doubling, true},
+            .literals = {kPascalSingleQuotes,
                          {"{$", "}", escapeRule::none},
                          {"(*$", "*)", escapeRule::none}},
             .marks = ";",
@@ -32,7 +33,7 @@ constexpr languageRow kVisualBasic{
     .rules =
         {
             .lineComments = {{"'"}, {"REM", placement::tokenStart, 0, true}},
-            .literals = {{"\"", "\"", escapeRule::doubling, true}},
+            .literals = {kBasicDoubleQuotes},
         },
 };
 
@@ -48,8 +49,7 @@ constexpr languageRow kFortranFixed{
                              {"c", placement::column1},
                              {"*", placement::column1},
                              {"!"}},
-            .literals = {{"'", "'", escapeRule::doubling, true},
-                         {"\"", "\"", escapeRule::doubling, true}},
+            .literals = {kPascalSingleQuotes, kBasicDoubleQuotes},
         },
 };
 
@@ -59,8 +59,7 @@ constexpr languageRow kFortranFree{
     .rules =
         {
             .lineComments = {{"!"}},
-            .literals = {{"'", "'", escapeRule::doubling, true},
-                         {"\"", "\"", escapeRule::doubling, true}},
+            .literals = {kPascalSingleQuotes, kBasicDoubleQuotes},
         },
 };
 
@@ -72,11 +71,10 @@ constexpr languageRow kHaskell{
     .extensions = "*.hs",
     .rules =
         {
-            .lineComments = {{"--"}},
+            .lineComments = {kDashDashComment},
             .blockComments = {{"{-", "-}", true}},
             .literals = {{"{-#", "#-}", escapeRule::none},
-                         {"\"", "\"", escapeRule::backslash, true},
-                         {"'", "'", escapeRule::backslash, true}},
+                         kCDoubleQuotes, kCSingleQuotes},
             .hooks = hook::characterLiterals | hook::operatorDashes,
         },
 };
@@ -91,7 +89,7 @@ constexpr languageRow kOcaml{
     .rules =
         {
             .blockComments = {{"(*", "*)", true, placement::anywhere, "\""}},
-            .literals = {{"\"", "\""}, {"'", "'", escapeRule::backslash, true}},
+            .literals = {kDoubleQuotes, kCSingleQuotes},
             .hooks = hook::characterLiterals,
             .delimited = {{.opener = "{", .tag = tagRule::lowercase, .openerEnd = "|",
                            .closer = "|", .closerEnd = "}"}},
@@ -107,8 +105,8 @@ constexpr languageRow kSql{
     .extensions = "*.sql",
     .rules =
         {
-            .lineComments = {{"--"}},
-            .blockComments = {{"/*", "*/", true}},
+            .lineComments = {kDashDashComment},
+            .blockComments = {kNestedSlashStarComment},
             .literals = {{.opener = "'", .closer = "'", .prefix = "E;e"},
                          {"'", "'", escapeRule::doubling},
                          {"\"", "\"", escapeRule::doubling}},
@@ -124,14 +122,14 @@ constexpr languageRow kJulia{
     .interpreters = "julia",
     .rules =
         {
-            .lineComments = {{"#"}},
+            .lineComments = {kHashComment},
             .blockComments = {{"#=", "=#", true}},
             .literals = {{"\"\"\"", "\"\"\"", escapeRule::backslash, false,
                           placement::tokenStart, "$("},
                          {"\"\"\"", "\"\"\""},
                          {"\"", "\"", escapeRule::backslash, false,
                           placement::tokenStart, "$("},
-                         {"\"", "\""},
+                         kDoubleQuotes,
                          {"```", "```", escapeRule::backslash, false,
                           placement::tokenStart, "$("},
                          {"```", "```"},
@@ -149,8 +147,8 @@ constexpr languageRow kErlang{
     .interpreters = "escript",
     .rules =
         {
-            .lineComments = {{"%"}, {"#!", placement::column1}},
-            .literals = {{"\"", "\""}, {"'", "'"}, {"$", ""}},
+            .lineComments = {{"%"}, kShebangComment},
+            .literals = {kDoubleQuotes, kSingleQuotes, {"$", ""}},
             .marks = {},
         },
 };
@@ -162,7 +160,7 @@ constexpr languageRow kClojure{
     .rules =
         {
             .lineComments = {{";"}, {"#!"}},
-            .literals = {{"\"", "\""}, {"\\", "", escapeRule::none}},
+            .literals = {kDoubleQuotes, {"\\", "", escapeRule::none}},
             .marks = {},
         },
 };
@@ -198,7 +196,7 @@ constexpr languageRow kElixir{
     .interpreters = "elixir",
     .rules =
         {
-            .lineComments = {{"#"}},
+            .lineComments = {kHashComment},
             .literals = {elixirString("\"\"\"", kCapitals, {}), elixirString("\"\"\"", {}, "#{"),
                          elixirString("'''", kCapitals, {}), elixirString("'''", {}, "#{"),
                          elixirString("\"", kCapitals, {}), elixirString("\"", {}, "#{"),
@@ -216,9 +214,8 @@ constexpr languageRow kLua{
     .interpreters = "lua;luajit;texlua",
     .rules =
         {
-            .lineComments = {{"--"}},
-            .literals = {{"\"", "\"", escapeRule::backslash, true},
-                         {"'", "'", escapeRule::backslash, true}},
+            .lineComments = {kDashDashComment},
+            .literals = {kCDoubleQuotes, kCSingleQuotes},
             .marks = {},
             .delimited = {{.opener = "--[", .fill = '=', .openerEnd = "[", .closer = "]",
                            .closerEnd = "]", .isComment = true},
@@ -242,9 +239,9 @@ constexpr languageRow kR{
     .interpreters = "Rscript",
     .rules =
         {
-            .lineComments = {{"#"}},
+            .lineComments = {kHashComment},
             // A user operator, %in% or %#%, ends at its line's end when unclosed.
-            .literals = {{"\"", "\""}, {"'", "'"}, {"`", "`"},
+            .literals = {kDoubleQuotes, kSingleQuotes, {"`", "`"},
                          {"%", "%", escapeRule::none, true}},
             .marks = ";{",
             .delimited = {rRaw("\"", "(", ")"), rRaw("\"", "[", "]"), rRaw("\"", "{", "}"),

@@ -1,5 +1,6 @@
 #include "analysis/language_rows.h"
 
+#include "analysis/rule_fragments.h"
 #include "engine/c_like_scan.h"
 
 namespace quillstat {
@@ -14,9 +15,9 @@ constexpr languageRow kPhp{
     .extensions = "*.php;*.php3;*.php4;*.php5;*.php7;*.phtml",
     .rules =
         {
-            .lineComments = {{"//"}, {"#", placement::anywhere, '['}},
-            .blockComments = {{"/*", "*/"}},
-            .literals = {{"'", "'"}, {"\"", "\""}, {"`", "`"}},
+            .lineComments = {kSlashSlashComment, {"#", placement::anywhere, '['}},
+            .blockComments = {kSlashStarComment},
+            .literals = {kSingleQuotes, kDoubleQuotes, {"`", "`"}},
             .marks = ";{",
             .region = {"<?", "?>"},
             .hooks = hook::phpHeredocs,
@@ -32,10 +33,9 @@ constexpr std::string_view kScriptRegexKeywords =
 constexpr exactRules scriptRules(std::string_view keywords) {
   // Initialised by name, then returned: g++ 12 refuses to return the list itself.
   const exactRules rules{
-      .lineComments = {{"//"}, {"#!", placement::column1}},
-      .blockComments = {{"/*", "*/"}},
-      .literals = {{"\"", "\"", escapeRule::backslash, true},
-                   {"'", "'", escapeRule::backslash, true},
+      .lineComments = {kSlashSlashComment, kShebangComment},
+      .blockComments = {kSlashStarComment},
+      .literals = {kCDoubleQuotes, kCSingleQuotes,
                    {"`", "`", escapeRule::backslash, false, placement::anywhere, "${"}},
       .marks = ";{",
       .hooks = hook::regexLiterals,
@@ -65,11 +65,11 @@ constexpr languageRow kGroovy{
     .interpreters = "groovy",
     .rules =
         {
-            .lineComments = {{"//"}, {"#!", placement::column1}},
-            .blockComments = {{"/*", "*/"}},
+            .lineComments = {kSlashSlashComment, kShebangComment},
+            .blockComments = {kSlashStarComment},
             .literals = {{"'''", "'''"},
                          {"\"\"\"", "\"\"\"", escapeRule::backslash, false, placement::anywhere, "${"},
-                         {"'", "'", escapeRule::backslash, true},
+                         kCSingleQuotes,
                          {"\"", "\"", escapeRule::backslash, true, placement::anywhere, "${"},
                          {"$/", "/$", escapeRule::none}},
             .marks = ";{",
@@ -164,7 +164,7 @@ constexpr languageRow kPython{
     .interpreters = "python;python3;python2",
     .rules =
         {
-            .lineComments = {{"#"}},
+            .lineComments = {kHashComment},
             .literals = {{.opener = "\"\"\"", .closer = "\"\"\"", .interpolation = "{",
                           .doubledOpenerIsText = true, .prefix = kPythonFormatted,
                           .formatStart = ':'},
@@ -179,8 +179,7 @@ constexpr languageRow kPython{
                          {.opener = "'", .closer = "'", .endsAtLineEnd = true,
                           .interpolation = "{", .doubledOpenerIsText = true,
                           .prefix = kPythonFormatted, .formatStart = ':'},
-                         {"\"", "\"", escapeRule::backslash, true},
-                         {"'", "'", escapeRule::backslash, true}},
+                         kCDoubleQuotes, kCSingleQuotes},
             .marks = {},
             .hooks = hook::docstrings,
         },
@@ -192,7 +191,7 @@ constexpr languageRow kPowerShell{
     .interpreters = "pwsh;powershell",
     .rules =
         {
-            .lineComments = {{"#"}},
+            .lineComments = {kHashComment},
             .blockComments = {{"<#", "#>"}},
             // Here-strings close at a line's start.
             .literals = {{"@\"", "\n\"@", escapeRule::none, false, placement::anywhere, "$("},
