@@ -6,11 +6,13 @@
 namespace quillstat {
 
 // The compiled rows of the language table, one constant each, written by
-// family in the language_rows_*.cpp files; language_table.cpp puts them in
-// the table's order. Each is constant-initialised (constinit): it holds its
-// value before any code runs, whatever the order in which files are
-// initialised. Adding a language: its row and entry in the file of its
-// family, its declaration here, its place in language_table.cpp.
+// family in the language_rows_*.cpp files (each row compiles an exact
+// machine of its own, so a change to one row rebuilds its family's file
+// only); language_table.cpp puts them in the table's order. Each is
+// constant-initialised (constinit): it holds its value before any code
+// runs, whatever the order in which files are initialised. Adding a
+// language: its row and entry in the file of its family, its declaration
+// here, its place in language_table.cpp.
 
 // The C family (language_rows_c_family.cpp)
 extern const languageEntry kCppEntry;
