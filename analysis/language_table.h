@@ -13,8 +13,8 @@
 
 namespace quillstat {
 
-// Everything the program knows of one language, as language_table.cpp
-// writes it: adding a language is adding a row there.
+// Everything the program knows of one language, as the language_rows_*.cpp
+// files write it: adding a language is adding a row there (language_rows.h).
 struct languageRow {
   const char* name;        // as the command line and the window name it
   const char* extensions;  // the endings of its files' names, as a mask list: "*.go"
@@ -75,6 +75,8 @@ constexpr languageEntry entryOf() {
 
 // The index of a row is the language number every front end passes on; the
 // first row is the default language. languageCount (languages.h) is its size.
+// The entries are filled as the program starts, before main(): no static
+// initialiser of another file may read them.
 extern const std::span<const languageEntry> languageTable;
 
 // The scanner of `language` by the rules a run asks for: the exact rules

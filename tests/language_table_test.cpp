@@ -1,5 +1,10 @@
 #include "analysis/language_table.h"
 
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,6 +39,66 @@ TEST(LanguageTable, EachRowOffersTheClassicAndTheExactRules) {
                 exact ? c.exactChars : c.classicChars)
           << row.name << (exact ? " exact" : " classic");
     }
+  }
+}
+
+// The shipped table gives every ending, whole name and interpreter one
+// language. An ending that a second row claims goes where docs/languages.md
+// ("Names that several languages use") says, and only the endings written
+// here may be shared; a whole name or an interpreter never is. Anything else
+// would go, silently, to the first row that claims it.
+TEST(LanguageTable, EveryNameEndingAndInterpreterHasOneLanguage) {
+  const std::map<std::string, const char*> sharedEndings = {
+      {".h", "C"},            // C++'s headers too: most of a mixed tree's are C
+      {".m", "Objective-C"},  // MATLAB's and Mercury's too
+      {".pl", "Perl"},        // Prolog's too
+      {".inc", nullptr},      // no language's: PHP, Pascal, C and assembler alike
+  };
+  auto items = [](std::string_view list) {
+    std::vector<std::string> out;
+    for (size_t at = 0; at <= list.size();) {
+      const size_t end = std::min(list.find(';', at), list.size());
+      if (end > at) out.emplace_back(list.substr(at, end - at));
+      at = end + 1;
+    }
+    return out;
+  };
+  auto folded = [](std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+  };
+  auto shown = [](std::optional<unsigned> row) { return row ? languageTable[*row].name : "-"; };
+  // The rows that claim each ending, whole name and interpreter, folded as detection folds them.
+  std::map<std::string, std::set<unsigned>> endings, names, programs;
+  for (unsigned row = 0; row < languageTable.size(); ++row) {
+    const languageRow& language = *languageTable[row].row;
+    for (const std::string& mask : items(language.extensions)) {
+      ASSERT_TRUE(mask.starts_with("*.")) << language.name << ": " << mask;
+      const std::string ending = folded(mask.substr(1));
+      endings[ending].insert(row);
+      const auto shared = sharedEndings.find(ending);
+      const char* expected = shared == sharedEndings.end() ? language.name : shared->second;
+      EXPECT_STREQ(shown(languageOfName("x" + ending)), expected ? expected : "-") << mask;
+    }
+    for (std::string name : items(language.fileNames)) {
+      names[folded(name)].insert(row);
+      if (name.ends_with('*')) name.back() = 'x';  // "Dockerfile.*" names "Dockerfile.x"
+      EXPECT_EQ(languageOfName(name), row) << name;
+    }
+    for (const std::string& program : items(language.interpreters)) {
+      // Detection drops version digits: python3 and python2 are python.
+      programs[program.substr(0, program.find_last_not_of("0123456789.") + 1)].insert(row);
+      EXPECT_EQ(languageOfFirstLine("#!/usr/bin/env " + program + "\n"), row) << program;
+    }
+  }
+  for (const auto* claims : {&endings, &names, &programs}) {
+    for (const auto& [text, rows] : *claims) {
+      const bool shared = claims == &endings && sharedEndings.contains(text);
+      EXPECT_TRUE(rows.size() == 1 || shared) << text << " is claimed by " << rows.size() << " rows";
+    }
+  }
+  for (const auto& [ending, language] : sharedEndings) {
+    EXPECT_STREQ(shown(languageOfName("x" + ending)), language ? language : "-") << ending;
   }
 }
 
