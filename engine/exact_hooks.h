@@ -19,7 +19,7 @@
 // (exact_frame.h).
 // Adding a hook: its value in `hook` and its tokens in kHookTokens
 // (exact_rules.h), its header here and in hookList, its referee
-// (exact_hooks/*_reference.cpp, exact_referee.h).
+// (exact_hooks/*_referee.cpp, hook_referee.h).
 
 #include <cstddef>
 #include <tuple>

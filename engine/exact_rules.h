@@ -4,7 +4,7 @@
 // A language's exact rules as data: what opens and closes its comments and
 // literals, where, and what a literal's escapes are. One streaming machine
 // (exact_scanner.h) is compiled for each row, and one referee
-// (exact_reference.h) reads the same row byte by byte. What no table can
+// (exact_referee.h) reads the same row byte by byte. What no table can
 // say is a hook: a named construct, written once for the machine and once
 // for the referee, that a row switches on.
 
@@ -128,7 +128,7 @@ struct regionRule {
 
 // The constructs no table can say, each written once for every row that
 // names it, for the machine in exact_hooks/ and for the referee in
-// exact_hooks/*_reference.cpp.
+// exact_hooks/*_referee.cpp.
 enum hook : uint32_t {
   cDirectives = 1u << 0,        // "#" at a line's start: in "#include <...>" the header
                                 // name is a literal, the rest of the line is code

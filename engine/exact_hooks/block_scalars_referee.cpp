@@ -9,7 +9,7 @@ namespace quillstat {
 
 namespace {
 
-class blockScalarsStep : public refereeHook {
+class blockScalarsStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     parent_ = r.indentAt(r.position());
@@ -92,6 +92,6 @@ class blockScalarsStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> blockScalarsReferee() { return std::make_unique<blockScalarsStep>(); }
+std::unique_ptr<hookReferee> blockScalarsReferee() { return std::make_unique<blockScalarsStep>(); }
 
 }  // namespace quillstat

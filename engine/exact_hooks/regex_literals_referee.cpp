@@ -6,7 +6,7 @@ namespace quillstat {
 
 namespace {
 
-class regexLiteralsStep : public refereeHook {
+class regexLiteralsStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     const size_t i = r.position();
@@ -53,6 +53,6 @@ class regexLiteralsStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> regexLiteralsReferee() { return std::make_unique<regexLiteralsStep>(); }
+std::unique_ptr<hookReferee> regexLiteralsReferee() { return std::make_unique<regexLiteralsStep>(); }
 
 }  // namespace quillstat

@@ -5,7 +5,7 @@ namespace quillstat {
 
 namespace {
 
-class cDirectivesStep : public refereeHook {
+class cDirectivesStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     r.takeCode();
@@ -51,6 +51,6 @@ class cDirectivesStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> cDirectivesReferee() { return std::make_unique<cDirectivesStep>(); }
+std::unique_ptr<hookReferee> cDirectivesReferee() { return std::make_unique<cDirectivesStep>(); }
 
 }  // namespace quillstat

@@ -64,7 +64,7 @@ class bodySteps {
   bool done_ = false;
 };
 
-class quoteOperatorsStep : public refereeHook {
+class quoteOperatorsStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     const quoteOperatorRule& rule = r.rules().quoteOperators;
@@ -118,7 +118,7 @@ class quoteOperatorsStep : public refereeHook {
   bool blanks_ = false;
 };
 
-class percentLiteralsStep : public refereeHook {
+class percentLiteralsStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     const exactRules& rules = r.rules();
@@ -150,8 +150,8 @@ class percentLiteralsStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> quoteOperatorsReferee() { return std::make_unique<quoteOperatorsStep>(); }
-std::unique_ptr<refereeHook> percentLiteralsReferee() {
+std::unique_ptr<hookReferee> quoteOperatorsReferee() { return std::make_unique<quoteOperatorsStep>(); }
+std::unique_ptr<hookReferee> percentLiteralsReferee() {
   return std::make_unique<percentLiteralsStep>();
 }
 

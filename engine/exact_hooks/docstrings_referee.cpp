@@ -7,7 +7,7 @@ namespace {
 
 bool isBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
 
-class docstringsStep : public refereeHook {
+class docstringsStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     const size_t i = r.position();
@@ -85,6 +85,6 @@ class docstringsStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> docstringsReferee() { return std::make_unique<docstringsStep>(); }
+std::unique_ptr<hookReferee> docstringsReferee() { return std::make_unique<docstringsStep>(); }
 
 }  // namespace quillstat

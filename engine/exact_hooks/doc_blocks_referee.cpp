@@ -10,7 +10,7 @@ bool endsInLetter(std::string_view word) {
   return !word.empty() && isAsciiLetter(static_cast<unsigned char>(word.back()));
 }
 
-class docBlocksStep : public refereeHook {
+class docBlocksStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     const docBlockRule& rule = r.rules().docBlock;
@@ -107,6 +107,6 @@ class docBlocksStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> docBlocksReferee() { return std::make_unique<docBlocksStep>(); }
+std::unique_ptr<hookReferee> docBlocksReferee() { return std::make_unique<docBlocksStep>(); }
 
 }  // namespace quillstat

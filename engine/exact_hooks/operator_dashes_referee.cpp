@@ -5,7 +5,7 @@ namespace quillstat {
 
 namespace {
 
-class operatorDashesStep : public refereeHook {
+class operatorDashesStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     const size_t i = r.position();
@@ -26,7 +26,7 @@ class operatorDashesStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> operatorDashesReferee() {
+std::unique_ptr<hookReferee> operatorDashesReferee() {
   return std::make_unique<operatorDashesStep>();
 }
 

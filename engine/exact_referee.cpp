@@ -1,4 +1,4 @@
-#include "engine/exact_reference.h"
+#include "engine/exact_referee.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@ namespace quillstat {
 
 namespace {
 
-std::unique_ptr<refereeHook> refereeOf(hook which) {
+std::unique_ptr<hookReferee> refereeOf(hook which) {
   switch (which) {
     case hook::cDirectives: return cDirectivesReferee();
     case hook::rawStrings: return rawStringsReferee();
@@ -206,7 +206,7 @@ void exactReferee::enterCommentLiteral(size_t rule) {
   depth_ = 0;  // no block comment around it
 }
 
-void exactReferee::enterHook(refereeHook* hook) {
+void exactReferee::enterHook(hookReferee* hook) {
   state_ = state::hook;
   hook_ = hook;
 }
@@ -606,8 +606,8 @@ void exactReferee::delimitedAt() {
   if (closes) state_ = state::code;
 }
 
-fileStats referenceScanExact(const exactRules& rules, const char* data, size_t length,
-                             bool includeFirstComment) {
+fileStats exactRefereeScan(const exactRules& rules, const char* data, size_t length,
+                          bool includeFirstComment) {
   if (data == nullptr || length == 0) return fileStats{};
   return exactReferee(rules, reinterpret_cast<const unsigned char*>(data), length,
                       includeFirstComment)

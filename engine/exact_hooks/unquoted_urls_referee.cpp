@@ -7,7 +7,7 @@ namespace quillstat {
 
 namespace {
 
-class unquotedUrlsStep : public refereeHook {
+class unquotedUrlsStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     if (!isUrlName(r.runBefore(r.position()))) return false;
@@ -39,6 +39,6 @@ class unquotedUrlsStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> unquotedUrlsReferee() { return std::make_unique<unquotedUrlsStep>(); }
+std::unique_ptr<hookReferee> unquotedUrlsReferee() { return std::make_unique<unquotedUrlsStep>(); }
 
 }  // namespace quillstat

@@ -5,7 +5,7 @@ namespace quillstat {
 
 namespace {
 
-class sigilsStep : public refereeHook {
+class sigilsStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     size_t j = r.position() + length;
@@ -42,6 +42,6 @@ class sigilsStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> sigilsReferee() { return std::make_unique<sigilsStep>(); }
+std::unique_ptr<hookReferee> sigilsReferee() { return std::make_unique<sigilsStep>(); }
 
 }  // namespace quillstat

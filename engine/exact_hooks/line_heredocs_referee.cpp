@@ -6,7 +6,7 @@ namespace quillstat {
 
 namespace {
 
-class lineHeredocsStep : public refereeHook {
+class lineHeredocsStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     const size_t i = r.position();
@@ -131,6 +131,6 @@ class lineHeredocsStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> lineHeredocsReferee() { return std::make_unique<lineHeredocsStep>(); }
+std::unique_ptr<hookReferee> lineHeredocsReferee() { return std::make_unique<lineHeredocsStep>(); }
 
 }  // namespace quillstat

@@ -5,7 +5,7 @@ namespace quillstat {
 
 namespace {
 
-class rawStringsStep : public refereeHook {
+class rawStringsStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     if (!isRawPrefix(r.runBefore(r.position()))) return false;
@@ -60,6 +60,6 @@ class rawStringsStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> rawStringsReferee() { return std::make_unique<rawStringsStep>(); }
+std::unique_ptr<hookReferee> rawStringsReferee() { return std::make_unique<rawStringsStep>(); }
 
 }  // namespace quillstat

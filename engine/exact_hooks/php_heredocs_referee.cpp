@@ -6,7 +6,7 @@ namespace quillstat {
 
 namespace {
 
-class phpHeredocsStep : public refereeHook {
+class phpHeredocsStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     for (size_t k = 0; k < length; ++k) r.takeCode();
@@ -81,6 +81,6 @@ class phpHeredocsStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> phpHeredocsReferee() { return std::make_unique<phpHeredocsStep>(); }
+std::unique_ptr<hookReferee> phpHeredocsReferee() { return std::make_unique<phpHeredocsStep>(); }
 
 }  // namespace quillstat

@@ -5,7 +5,7 @@ namespace quillstat {
 
 namespace {
 
-class characterLiteralsStep : public refereeHook {
+class characterLiteralsStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     const size_t i = r.position() + 1;
@@ -26,7 +26,7 @@ class characterLiteralsStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> characterLiteralsReferee() {
+std::unique_ptr<hookReferee> characterLiteralsReferee() {
   return std::make_unique<characterLiteralsStep>();
 }
 

@@ -8,7 +8,7 @@ namespace quillstat {
 
 namespace {
 
-class recipeLinesStep : public refereeHook {
+class recipeLinesStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     r.takeCode();
@@ -75,6 +75,6 @@ class recipeLinesStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> recipeLinesReferee() { return std::make_unique<recipeLinesStep>(); }
+std::unique_ptr<hookReferee> recipeLinesReferee() { return std::make_unique<recipeLinesStep>(); }
 
 }  // namespace quillstat

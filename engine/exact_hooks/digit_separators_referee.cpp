@@ -5,7 +5,7 @@ namespace quillstat {
 
 namespace {
 
-class digitSeparatorsStep : public refereeHook {
+class digitSeparatorsStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     if (!isNumberRun(r.runBefore(r.position()))) return false;
@@ -17,7 +17,7 @@ class digitSeparatorsStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> digitSeparatorsReferee() {
+std::unique_ptr<hookReferee> digitSeparatorsReferee() {
   return std::make_unique<digitSeparatorsStep>();
 }
 

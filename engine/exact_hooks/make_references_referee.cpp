@@ -7,7 +7,7 @@ namespace quillstat {
 
 namespace {
 
-class makeReferencesStep : public refereeHook {
+class makeReferencesStep : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     opening_ = r.at(r.position() + length - 1);
@@ -45,7 +45,7 @@ class makeReferencesStep : public refereeHook {
 
 }  // namespace
 
-std::unique_ptr<refereeHook> makeReferencesReferee() {
+std::unique_ptr<hookReferee> makeReferencesReferee() {
   return std::make_unique<makeReferencesStep>();
 }
 
