@@ -8,7 +8,7 @@
 //                      row, the referee of the exact machine
 //                      (exact_scanner.h);
 //   hook_referee.h     the interface each hook's referee implements, its
-//                      part of this interpreter (exact_hooks/*_referee.cpp).
+//                      part of this interpreter (exact_hooks/*_referee.h).
 
 #include <cstddef>
 #include <cstdint>

@@ -3,11 +3,12 @@
 
 // The interface each hook's referee implements: the part of the exact
 // referee (exact_referee.h) that reads a hook's construct, a byte at a time.
-// Each hook's referee, in exact_hooks/*_referee.cpp, drives the referee
+// Each hook's referee, in exact_hooks/*_referee.h, drives the referee
 // through the public calls of exactReferee.
 
 #include <cstddef>
-#include <memory>
+
+#include "engine/exact_rules.h"
 
 namespace quillstat {
 
@@ -25,23 +26,9 @@ class hookReferee {
   virtual void step(exactReferee& r, unsigned char c) = 0;
 };
 
-std::unique_ptr<hookReferee> cDirectivesReferee();
-std::unique_ptr<hookReferee> rawStringsReferee();
-std::unique_ptr<hookReferee> digitSeparatorsReferee();
-std::unique_ptr<hookReferee> phpHeredocsReferee();
-std::unique_ptr<hookReferee> characterLiteralsReferee();
-std::unique_ptr<hookReferee> operatorDashesReferee();
-std::unique_ptr<hookReferee> blockScalarsReferee();
-std::unique_ptr<hookReferee> recipeLinesReferee();
-std::unique_ptr<hookReferee> unquotedUrlsReferee();
-std::unique_ptr<hookReferee> regexLiteralsReferee();
-std::unique_ptr<hookReferee> lineHeredocsReferee();
-std::unique_ptr<hookReferee> quoteOperatorsReferee();
-std::unique_ptr<hookReferee> percentLiteralsReferee();
-std::unique_ptr<hookReferee> docBlocksReferee();
-std::unique_ptr<hookReferee> docstringsReferee();
-std::unique_ptr<hookReferee> makeReferencesReferee();
-std::unique_ptr<hookReferee> sigilsReferee();
+// The referee of hook H, in exact_hooks/NAME_referee.h: a hookReferee.
+template <hook H>
+class hookRefereeOf;
 
 }  // namespace quillstat
 
