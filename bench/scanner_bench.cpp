@@ -26,7 +26,7 @@
 #include "analysis/language_table.h"
 #include "analysis/masks.h"
 #include "engine/c_like_scan.h"
-#include "engine/exact_reference.h"
+#include "engine/exact_referee.h"
 #include "engine/scanner.h"
 
 namespace {
@@ -114,7 +114,7 @@ void registerScans() {
     const quillstat::exactRules* rules = &language.row->rules;
     registerScan(base + "/exact-referee",
                  [rules](const char* data, size_t length, bool first) {
-                   return quillstat::referenceScanExact(*rules, data, length, first);
+                   return quillstat::exactRefereeScan(*rules, data, length, first);
                  },
                  files);
     if (language.hasClassicRules) registerScan(base + "/classic", language.classic.scanBuffer, files);

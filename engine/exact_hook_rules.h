@@ -195,12 +195,6 @@ inline bool mayPrecedeQuoteWord(unsigned char c) {
 
 // The longest quote operator's word.
 inline constexpr size_t kMaxQuoteWord = 2;
-static_assert([] {
-  for (const hookToken& t : kHookTokens) {
-    if (t.which == hook::quoteOperators && t.wordUpTo != static_cast<int>(kMaxQuoteWord)) return false;
-  }
-  return true;
-}(), "the quote operators' tokens take words of kMaxQuoteWord bytes");
 
 // --- What stands before a "/" (regexRule) ------------------------------------
 

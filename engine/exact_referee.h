@@ -1,9 +1,14 @@
 #ifndef QUILLSTAT_ENGINE_EXACT_REFEREE_H_
 #define QUILLSTAT_ENGINE_EXACT_REFEREE_H_
 
-// The referee's machine (see exact_reference.h) as its hooks see it: each
-// hook's referee, in exact_hooks/*_reference.cpp, is written against this,
-// apart from the machine's hook.
+// The referees, and which is which:
+//   classic_referee.h  the per-byte scanners of the classic rules (C++,
+//                      Pascal, PHP), the referee of the classic scanners;
+//   exact_referee.h    this: the plain per-byte interpreter of an exact
+//                      row, the referee of the exact machine
+//                      (exact_scanner.h);
+//   hook_referee.h     the interface each hook's referee implements, its
+//                      part of this interpreter (exact_hooks/*_referee.h).
 
 #include <cstddef>
 #include <cstdint>
@@ -16,40 +21,18 @@
 #include "engine/exact_hook_rules.h"
 #include "engine/exact_rules.h"
 #include "engine/file_stats.h"
+#include "engine/hook_referee.h"
 
 namespace quillstat {
 
-class exactReferee;
-
-// A hook's part of the referee, made afresh for each scan.
-class refereeHook {
- public:
-  virtual ~refereeHook() = default;
-  // Its token of `length` bytes stands at the referee's position, in code:
-  // takes it and what else it decides, or declines it and takes nothing.
-  virtual bool open(exactReferee& r, size_t length) = 0;
-  // The byte at the referee's position, once enterHook() handed it over:
-  // takes bytes, or changes the state and leaves the byte to it.
-  virtual void step(exactReferee& r, unsigned char c) = 0;
-};
-
-std::unique_ptr<refereeHook> cDirectivesReferee();
-std::unique_ptr<refereeHook> rawStringsReferee();
-std::unique_ptr<refereeHook> digitSeparatorsReferee();
-std::unique_ptr<refereeHook> phpHeredocsReferee();
-std::unique_ptr<refereeHook> characterLiteralsReferee();
-std::unique_ptr<refereeHook> operatorDashesReferee();
-std::unique_ptr<refereeHook> blockScalarsReferee();
-std::unique_ptr<refereeHook> recipeLinesReferee();
-std::unique_ptr<refereeHook> unquotedUrlsReferee();
-std::unique_ptr<refereeHook> regexLiteralsReferee();
-std::unique_ptr<refereeHook> lineHeredocsReferee();
-std::unique_ptr<refereeHook> quoteOperatorsReferee();
-std::unique_ptr<refereeHook> percentLiteralsReferee();
-std::unique_ptr<refereeHook> docBlocksReferee();
-std::unique_ptr<refereeHook> docstringsReferee();
-std::unique_ptr<refereeHook> makeReferencesReferee();
-std::unique_ptr<refereeHook> sigilsReferee();
+// The referee of the exact machine (exact_scanner.h): the same row of rules
+// read plainly, one byte at a time, with the whole content at hand, and
+// written apart from the machine so that each checks the other. Linked by
+// the tests, fuzzers and benchmarks, never by the program. Scans `length`
+// bytes of content and returns the record with sizeFile = length and an
+// empty name; a null buffer or a length of 0 gives the all-zero record.
+fileStats exactRefereeScan(const exactRules& rules, const char* data, size_t length,
+                          bool includeFirstComment);
 
 // The per-byte machine. Every byte is taken by exactly one of the take*()
 // calls, which count it and its line.
@@ -76,10 +59,10 @@ class exactReferee {
   void enterCode();
   void enterLiteral(size_t rule);
   void enterCommentLiteral(size_t rule);  // the literal counted as comment, closer included
-  void enterHook(refereeHook* hook);
+  void enterHook(hookReferee* hook);
   // The next line end taken in code, or that ends a line comment, is taken
   // as code and hands the referee to `hook`.
-  void watchLineEnd(refereeHook* hook) { watcher_ = hook; }
+  void watchLineEnd(hookReferee* hook) { watcher_ = hook; }
 
   // Whether a splice (a backslash before a line end) stands at i.
   bool isSpliceAt(size_t i) const;
@@ -152,15 +135,15 @@ class exactReferee {
   const unsigned char* data_;
   size_t length_;
   commentCounter counter_;
-  std::vector<std::unique_ptr<refereeHook>> hooks_;
+  std::vector<std::unique_ptr<hookReferee>> hooks_;
   std::vector<opener> openers_;
   size_t i_ = 0;
   state state_ = state::code;
   size_t rule_ = 0;
   size_t inner_ = 0;  // commentLiteral: the literal's rule
   int64_t depth_ = 0;
-  refereeHook* hook_ = nullptr;
-  refereeHook* watcher_ = nullptr;
+  hookReferee* hook_ = nullptr;
+  hookReferee* watcher_ = nullptr;
   std::vector<taken> taken_;  // one per byte taken
   size_t offeredEnd_ = 0;     // one past the last byte offered to the word detectors
   std::vector<nesting> nestings_;

@@ -4,7 +4,7 @@
 // A language's exact rules as data: what opens and closes its comments and
 // literals, where, and what a literal's escapes are. One streaming machine
 // (exact_scanner.h) is compiled for each row, and one referee
-// (exact_reference.h) reads the same row byte by byte. What no table can
+// (exact_referee.h) reads the same row byte by byte. What no table can
 // say is a hook: a named construct, written once for the machine and once
 // for the referee, that a row switches on.
 
@@ -127,80 +127,19 @@ struct regionRule {
 };
 
 // The constructs no table can say, each written once for every row that
-// names it, for the machine in exact_hooks/ and for the referee in
-// exact_hooks/*_reference.cpp.
-enum hook : uint32_t {
-  cDirectives = 1u << 0,        // "#" at a line's start: in "#include <...>" the header
-                                // name is a literal, the rest of the line is code
-  rawStrings = 1u << 1,         // C++'s R"delim(...)delim" after R, LR, uR, UR or u8R
-  digitSeparators = 1u << 2,    // an apostrophe after a number is code: 1'000'000
-  phpHeredocs = 1u << 3,        // <<<ID, <<<"ID" and <<<'ID', closed by the label at a
-                                // line's start, after blanks, with no label byte after it
-  characterLiterals = 1u << 4,  // a quote opens the row's ' literal only before an
-                                // escape or one character and a quote: 'a is code
-  regexLiterals = 1u << 5,      // "/" where no operand stands before it opens a regular
-                                // expression (the row's `regex`)
-  lineHeredocs = 1u << 6,       // "<<LABEL": its body starts on the next line (`heredoc`)
-  quoteOperators = 1u << 7,     // a word of `quoteOperators` and any delimiter: q{...}, s/a/b/
-  percentLiterals = 1u << 8,    // "%", a letter of `percentLetters` and any delimiter: %w[...]
-  docBlocks = 1u << 9,          // whole-line comments from "=word" at column 1, and the data
-                                // after "__END__" (`docBlock`)
-  makeReferences = 1u << 10,    // make's $(...) and ${...}: a literal to the bracket that
-                                // closes it, brackets of its kind nesting
-  operatorDashes = 1u << 11,    // "--" next to a symbol byte, before it or after its run
-                                // of dashes, is part of an operator: Haskell's --> and |--
-  blockScalars = 1u << 12,      // YAML's "|" and ">" at a value's start: the lines after
-                                // it that are more indented than its own are a literal
-  recipeLines = 1u << 13,       // a line that starts with a tab is a shell command (make's
-                                // recipes): "#" opens a comment at a word's start, outside
-                                // quotes
-  unquotedUrls = 1u << 14,      // CSS's url( followed by no quote: a literal up to ")"
-  docstrings = 1u << 15,        // a string first on its line, where no code line stands
-                                // before it or since a line whose code ends with ":", is a
-                                // comment
-  sigils = 1u << 16,            // "~", a letter and a delimiter: Elixir's ~r/.../, ~w(...)
-};
+// names it, for the machine and for the referee (exact_hooks/). A row's
+// `hooks` or-s their bits; exact_hooks.h lists them.
+enum hook : uint32_t;
 
-// The tokens at which a hook may take over in code, tried before the row's
+// A token at which a hook may take over in code, tried before the row's
 // own tokens of the same length; the hook may decline, and then the row's
-// tokens are tried.
+// tokens are tried. Each hook lists its own (exact_hooks.h).
 struct hookToken {
-  hook which;
   std::string_view text;
   placement where = placement::anywhere;
   // For a token that starts a word (tokenStart): the longest word the hook
   // takes there, so that longer words need not stop the scan; 0 for any.
   int wordUpTo = 0;
-};
-inline constexpr hookToken kHookTokens[] = {
-    {hook::cDirectives, "#", placement::lineStart},
-    {hook::rawStrings, "\"", placement::anywhere},
-    {hook::digitSeparators, "'", placement::anywhere},
-    {hook::phpHeredocs, "<<<", placement::anywhere},
-    {hook::characterLiterals, "'", placement::anywhere},
-    {hook::operatorDashes, "--", placement::anywhere},
-    {hook::blockScalars, "|", placement::afterSeparator},
-    {hook::blockScalars, ">", placement::afterSeparator},
-    {hook::recipeLines, "\t", placement::column1},
-    {hook::unquotedUrls, "(", placement::anywhere},
-    {hook::regexLiterals, "/", placement::anywhere},
-    {hook::lineHeredocs, "<<", placement::anywhere},
-    {hook::quoteOperators, "q", placement::tokenStart, 2},
-    {hook::quoteOperators, "m", placement::tokenStart, 2},
-    {hook::quoteOperators, "s", placement::tokenStart, 2},
-    {hook::quoteOperators, "t", placement::tokenStart, 2},
-    {hook::quoteOperators, "y", placement::tokenStart, 2},
-    {hook::percentLiterals, "%", placement::anywhere},
-    {hook::docBlocks, "=", placement::column1},
-    {hook::docBlocks, "__", placement::column1},
-    {hook::docstrings, "\"\"\"", placement::anywhere},
-    {hook::docstrings, "'''", placement::anywhere},
-    {hook::docstrings, "\"", placement::anywhere},
-    {hook::docstrings, "'", placement::anywhere},
-    {hook::docstrings, ":", placement::anywhere},
-    {hook::sigils, "~", placement::anywhere},
-    {hook::makeReferences, "$(", placement::anywhere},
-    {hook::makeReferences, "${", placement::anywhere},
 };
 
 // How far past a token's first byte a match may look: the longest token
@@ -281,7 +220,7 @@ struct exactRules {
   regionRule region = {};    // with no opener, the whole content is code
   bool lineSplices = false;  // a backslash before a line end joins the two lines, within
                              // tokens too: "/\" and "/" on the next line open a comment
-  uint32_t hooks = 0;
+  uint32_t hooks = 0;  // the bits of the hooks it switches on (exact_hooks.h)
   delimitedRule delimited[kMaxDelimited] = {};
   std::string_view separators = {};  // see placement::afterSeparator
   // What the hooks of the row read.

@@ -51,7 +51,7 @@ class exactScanner {
   // With `places`, the counted words' places are appended to it (see
   // word_places.h); it must outlive the scanner.
   explicit exactScanner(bool includeFirstComment, std::vector<wordPlace>* places = nullptr)
-      : frame(includeFirstComment, places, anyHookSets<needsSignificantTokensFlag, hooks>()) {
+      : frame(includeFirstComment, places, anyHookNeeds<hooks>(&hookNeeds::significantTokens)) {
     if constexpr (kHasRegion) mode_ = mode::outside;
   }
 
@@ -91,12 +91,12 @@ class exactScanner {
   }
 
   // The run of C token bytes that ends at p, this chunk's and the earlier
-  // ones', for hooks whose needsTokenRuns is set; asked about places in
+  // ones', for hooks that need tokenRuns (hookNeeds); asked about places in
   // increasing order.
   tokenRun runBefore(const unsigned char* p);
 
-  // The spaces that start the line of p, for hooks whose needsIndents is
-  // set; asked about places in increasing order.
+  // The spaces that start the line of p, for hooks that need
+  // indents; asked about places in increasing order.
   int64_t indentOf(const unsigned char* p);
 
   void enterCode() { mode_ = mode::code; }
@@ -117,7 +117,7 @@ class exactScanner {
     hook_ = hookIndexOf<H>();
   }
   // Hands the next line end taken in code, or that ends a line comment, to
-  // hook H (whose watchesLineEnds is set): the machine takes it as code,
+  // hook H (that needs lineEnds): the machine takes it as code,
   // then H resumes after it.
   template <hook H>
   void watchLineEnd() {
@@ -164,9 +164,9 @@ class exactScanner {
   static_assert(prefixesAndDelimitedRulesFit(R), "a prefix or delimited rule the machine cannot follow");
 
   using hooks = activeHooks<R>;
-  static constexpr bool kTracksRuns = hooksNeedTokenRuns<hooks>() || hasPrefixes(R);
-  static constexpr bool kTracksIndents = anyHookSets<needsIndentsFlag, hooks>();
-  static constexpr bool kWatchesLines = anyHookSets<watchesLineEndsFlag, hooks>();
+  static constexpr bool kTracksRuns = anyHookNeeds<hooks>(&hookNeeds::tokenRuns) || hasPrefixes(R);
+  static constexpr bool kTracksIndents = anyHookNeeds<hooks>(&hookNeeds::indents);
+  static constexpr bool kWatchesLines = anyHookNeeds<hooks>(&hookNeeds::lineEnds);
   template <hook H>
   static constexpr uint8_t hookIndexOf() {
     return static_cast<uint8_t>(indexOfHook<H, hooks>());

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -113,6 +114,16 @@ struct codeToken {
   int wordUpTo = 0;  // of a hook's token: hookToken::wordUpTo
 };
 
+// A hook's token with the hook's bit.
+struct hookTokenOf {
+  hook which;
+  hookToken token;
+};
+
+// Every hook's tokens (kHookTokens), defined in exact_hooks.h from its list
+// of hooks, which include this file.
+constexpr std::span<const hookTokenOf> allHookTokens();
+
 struct codeTokenList {
   codeToken items[24] = {};
   int count = 0;
@@ -130,11 +141,11 @@ constexpr size_t shortestOpenerOf(const delimitedRule& r) {
 // no opener, and its openerEnd's too when the fill may be absent.
 constexpr codeTokenList codeTokensOf(const exactRules& rules) {
   codeTokenList list;
-  for (const hookToken& t : kHookTokens) {
+  for (const hookTokenOf& t : allHookTokens()) {
     if (rules.has(t.which)) {
       codeToken& token = list.items[list.count++];
-      token = {t.text, tokenKind::hookToken, t.which, t.where};
-      token.wordUpTo = t.wordUpTo;
+      token = {t.token.text, tokenKind::hookToken, t.which, t.token.where};
+      token.wordUpTo = t.token.wordUpTo;
     }
   }
   for (uint32_t i = 0; i < kMaxDelimited; ++i) {

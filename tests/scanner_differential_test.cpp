@@ -18,8 +18,8 @@
 #include "delimited_sample_row.h"
 #include "engine/c_like_scan.h"
 #include "engine/delphi_scan.h"
-#include "engine/exact_reference.h"
-#include "engine/reference_scan.h"
+#include "engine/exact_referee.h"
+#include "engine/classic_referee.h"
 #include "engine/scanner.h"
 #include "engine_test_util.h"
 #include "fuzz/fuzz_compare.h"
@@ -262,10 +262,10 @@ void compareWithReferee(const char* name, const scanner& scan, Referee referee,
 
 TEST(ScannerDifferential, ClassicScannersMatchTheirReferees) {
   const int n = kBuffersPerClassicScanner;
-  compareWithReferee("C++", scannerOf<cppScanner>(), referenceScanCpp, kCppPieces, 1001, n);
-  compareWithReferee("Delphi", scannerOf<delphiScanner>(), referenceScanDelphi, kDelphiPieces,
+  compareWithReferee("C++", scannerOf<cppScanner>(), classicRefereeScanCpp, kCppPieces, 1001, n);
+  compareWithReferee("Delphi", scannerOf<delphiScanner>(), classicRefereeScanDelphi, kDelphiPieces,
                      2002, n);
-  compareWithReferee("Php", scannerOf<phpScanner>(), referenceScanPhp, kPhpPieces, 3003, n);
+  compareWithReferee("Php", scannerOf<phpScanner>(), classicRefereeScanPhp, kPhpPieces, 3003, n);
 }
 
 // One test per row of the language table, so that they run side by side.
@@ -277,7 +277,7 @@ TEST_P(ExactRowDifferential, MatchesTheReferee) {
   compareWithReferee(
       language.name, language.exact,
       [&rules](const char* data, size_t length, bool flag) {
-        return referenceScanExact(rules, data, length, flag);
+        return exactRefereeScan(rules, data, length, flag);
       },
       exactPieces(rules), 4004 + static_cast<uint32_t>(GetParam()), kBuffersPerExactRow);
 }
@@ -288,7 +288,7 @@ TEST(ScannerDifferential, DelimitedSampleRowMatchesTheReferee) {
   compareWithReferee(
       "delimited sample", scannerOf<exactScanner<kDelimitedSample>>(),
       [](const char* data, size_t length, bool flag) {
-        return referenceScanExact(kDelimitedSample, data, length, flag);
+        return exactRefereeScan(kDelimitedSample, data, length, flag);
       },
       exactPieces(kDelimitedSample), 3999, kBuffersPerExactRow);
 }

@@ -16,8 +16,11 @@ namespace quillstat {
 // code again. Anything else after the indicator makes it plain code.
 template <>
 struct machineHook<hook::blockScalars> {
-  static constexpr bool needsTokenRuns = false;
-  static constexpr bool needsIndents = true;
+  static constexpr hookToken tokens[] = {
+      {"|", placement::afterSeparator},
+      {">", placement::afterSeparator},
+  };
+  static constexpr hookNeeds needs = {.indents = true};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,

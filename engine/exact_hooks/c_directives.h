@@ -14,7 +14,8 @@ namespace quillstat {
 // comment. Line splices may stand anywhere in the line.
 template <>
 struct machineHook<hook::cDirectives> {
-  static constexpr bool needsTokenRuns = false;
+  static constexpr hookToken tokens[] = {{"#", placement::lineStart}};
+  static constexpr hookNeeds needs = {};
 
   template <class M>
   stepResult open(M& m, const unsigned char*, const unsigned char* q,

@@ -12,7 +12,8 @@ namespace quillstat {
 // symbols ('sym).
 template <>
 struct machineHook<hook::characterLiterals> {
-  static constexpr bool needsTokenRuns = false;
+  static constexpr hookToken tokens[] = {{"'"}};
+  static constexpr hookNeeds needs = {};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,

@@ -95,7 +95,15 @@ struct delimitedBodies {
 // them code.
 template <>
 struct machineHook<hook::quoteOperators> {
-  static constexpr bool needsTokenRuns = false;
+  static constexpr int kWordUpTo = static_cast<int>(kMaxQuoteWord);  // the longest word
+  static constexpr hookToken tokens[] = {
+      {"q", placement::tokenStart, kWordUpTo},
+      {"m", placement::tokenStart, kWordUpTo},
+      {"s", placement::tokenStart, kWordUpTo},
+      {"t", placement::tokenStart, kWordUpTo},
+      {"y", placement::tokenStart, kWordUpTo},
+  };
+  static constexpr hookNeeds needs = {};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char*,
@@ -161,8 +169,8 @@ struct machineHook<hook::quoteOperators> {
 // as a regex would (regexRule); elsewhere "%" is an operator.
 template <>
 struct machineHook<hook::percentLiterals> {
-  static constexpr bool needsTokenRuns = false;
-  static constexpr bool needsSignificantTokens = true;
+  static constexpr hookToken tokens[] = {{"%"}};
+  static constexpr hookNeeds needs = {.significantTokens = true};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char*,

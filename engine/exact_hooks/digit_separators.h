@@ -10,7 +10,8 @@ namespace quillstat {
 // (1'000'000); after anything else the row's character literal opens.
 template <>
 struct machineHook<hook::digitSeparators> {
-  static constexpr bool needsTokenRuns = true;
+  static constexpr hookToken tokens[] = {{"'"}};
+  static constexpr hookNeeds needs = {.tokenRuns = true};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,

@@ -17,7 +17,8 @@ namespace quillstat {
 // literal, in which doc blocks open at column 1 where the row says so.
 template <>
 struct machineHook<hook::docBlocks> {
-  static constexpr bool needsTokenRuns = false;
+  static constexpr hookToken tokens[] = {{"=", placement::column1}, {"__", placement::column1}};
+  static constexpr hookNeeds needs = {};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char*,

@@ -22,7 +22,8 @@ namespace quillstat {
 // without line splices.
 template <>
 struct machineHook<hook::docstrings> {
-  static constexpr bool needsTokenRuns = true;
+  static constexpr hookToken tokens[] = {{"\"\"\""}, {"'''"}, {"\""}, {"'"}, {":"}};
+  static constexpr hookNeeds needs = {.tokenRuns = true};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,

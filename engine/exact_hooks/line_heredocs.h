@@ -18,8 +18,8 @@ namespace quillstat {
 // end cuts short (what was read of it stays literal).
 template <>
 struct machineHook<hook::lineHeredocs> {
-  static constexpr bool needsTokenRuns = false;
-  static constexpr bool watchesLineEnds = true;
+  static constexpr hookToken tokens[] = {{"<<"}};
+  static constexpr hookNeeds needs = {.lineEnds = true};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,

@@ -16,7 +16,8 @@ namespace quillstat {
 // other line end ends it, as make's error for a missing bracket does.
 template <>
 struct machineHook<hook::makeReferences> {
-  static constexpr bool needsTokenRuns = false;
+  static constexpr hookToken tokens[] = {{"$("}, {"${"}};
+  static constexpr hookNeeds needs = {};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,

@@ -12,7 +12,8 @@ namespace quillstat {
 // kMaxLookahead dashes or more opens the comment whatever follows it.
 template <>
 struct machineHook<hook::operatorDashes> {
-  static constexpr bool needsTokenRuns = false;
+  static constexpr hookToken tokens[] = {{"--"}};
+  static constexpr hookNeeds needs = {};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,

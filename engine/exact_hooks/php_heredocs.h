@@ -17,7 +17,8 @@ namespace quillstat {
 // else after "<<<" makes it plain code.
 template <>
 struct machineHook<hook::phpHeredocs> {
-  static constexpr bool needsTokenRuns = false;
+  static constexpr hookToken tokens[] = {{"<<<"}};
+  static constexpr hookNeeds needs = {};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,

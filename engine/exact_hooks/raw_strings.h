@@ -14,7 +14,8 @@ namespace quillstat {
 // holds a byte it may not falls back to the row's "\"" string.
 template <>
 struct machineHook<hook::rawStrings> {
-  static constexpr bool needsTokenRuns = true;
+  static constexpr hookToken tokens[] = {{"\""}};
+  static constexpr hookNeeds needs = {.tokenRuns = true};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,

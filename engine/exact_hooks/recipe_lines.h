@@ -17,7 +17,8 @@ namespace quillstat {
 // end outside quotes; the line end is code.
 template <>
 struct machineHook<hook::recipeLines> {
-  static constexpr bool needsTokenRuns = false;
+  static constexpr hookToken tokens[] = {{"\t", placement::column1}};
+  static constexpr hookNeeds needs = {};
 
   template <class M>
   stepResult open(M& m, const unsigned char*, const unsigned char* q,

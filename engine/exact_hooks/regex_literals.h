@@ -15,8 +15,8 @@ namespace quillstat {
 // it are its flags, code. Elsewhere the "/" is division, plain code.
 template <>
 struct machineHook<hook::regexLiterals> {
-  static constexpr bool needsTokenRuns = false;
-  static constexpr bool needsSignificantTokens = true;
+  static constexpr hookToken tokens[] = {{"/"}};
+  static constexpr hookNeeds needs = {.significantTokens = true};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,

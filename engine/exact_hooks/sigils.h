@@ -15,7 +15,8 @@ namespace quillstat {
 // text are text.
 template <>
 struct machineHook<hook::sigils> {
-  static constexpr bool needsTokenRuns = false;
+  static constexpr hookToken tokens[] = {{"~"}};
+  static constexpr hookNeeds needs = {};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,

@@ -15,7 +15,8 @@ namespace quillstat {
 // missing ")" does for the compilers.
 template <>
 struct machineHook<hook::unquotedUrls> {
-  static constexpr bool needsTokenRuns = true;
+  static constexpr hookToken tokens[] = {{"("}};
+  static constexpr hookNeeds needs = {.tokenRuns = true};
 
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,

@@ -1,12 +1,15 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_PHP_HEREDOCS_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_PHP_HEREDOCS_REFEREE_H_
+
 // The referee of PHP's heredocs and nowdocs (see php_heredocs.h), a byte
 // at a time.
+
 #include "engine/exact_referee.h"
 
 namespace quillstat {
 
-namespace {
-
-class phpHeredocsStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::phpHeredocs> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     for (size_t k = 0; k < length; ++k) r.takeCode();
@@ -79,8 +82,6 @@ class phpHeredocsStep : public refereeHook {
   size_t matched_ = 0;
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> phpHeredocsReferee() { return std::make_unique<phpHeredocsStep>(); }
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_PHP_HEREDOCS_REFEREE_H_

@@ -1,13 +1,14 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_DOCSTRINGS_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_DOCSTRINGS_REFEREE_H_
+
 // The referee of docstrings (see docstrings.h), a byte at a time.
+
 #include "engine/exact_referee.h"
 
 namespace quillstat {
 
-namespace {
-
-bool isBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
-
-class docstringsStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::docstrings> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     const size_t i = r.position();
@@ -63,6 +64,8 @@ class docstringsStep : public refereeHook {
   }
 
  private:
+  static bool isBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
+
   enum class phase { header, body, comment };
 
   // The quotes of a docstring's opener at i: three, one, or none.
@@ -83,8 +86,6 @@ class docstringsStep : public refereeHook {
   bool atContentStart_ = true;
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> docstringsReferee() { return std::make_unique<docstringsStep>(); }
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_DOCSTRINGS_REFEREE_H_

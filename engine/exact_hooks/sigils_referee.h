@@ -1,11 +1,14 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_SIGILS_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_SIGILS_REFEREE_H_
+
 // The referee of sigils (see sigils.h), a byte at a time.
+
 #include "engine/exact_referee.h"
 
 namespace quillstat {
 
-namespace {
-
-class sigilsStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::sigils> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     size_t j = r.position() + length;
@@ -40,8 +43,6 @@ class sigilsStep : public refereeHook {
   unsigned char closer_ = 0;
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> sigilsReferee() { return std::make_unique<sigilsStep>(); }
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_SIGILS_REFEREE_H_

@@ -1,5 +1,9 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_BLOCK_SCALARS_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_BLOCK_SCALARS_REFEREE_H_
+
 // The referee of YAML's block scalars (see block_scalars.h), a byte at a
 // time.
+
 #include <cstdint>
 
 #include "engine/exact_referee.h"
@@ -7,9 +11,8 @@
 
 namespace quillstat {
 
-namespace {
-
-class blockScalarsStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::blockScalars> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     parent_ = r.indentAt(r.position());
@@ -90,8 +93,6 @@ class blockScalarsStep : public refereeHook {
   int64_t spaces_ = 0;
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> blockScalarsReferee() { return std::make_unique<blockScalarsStep>(); }
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_BLOCK_SCALARS_REFEREE_H_

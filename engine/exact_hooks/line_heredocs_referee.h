@@ -1,12 +1,15 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_LINE_HEREDOCS_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_LINE_HEREDOCS_REFEREE_H_
+
 // The referee of heredocs whose body starts on the next line (see
 // line_heredocs.h), a byte at a time.
+
 #include "engine/exact_referee.h"
 
 namespace quillstat {
 
-namespace {
-
-class lineHeredocsStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::lineHeredocs> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     const size_t i = r.position();
@@ -129,8 +132,6 @@ class lineHeredocsStep : public refereeHook {
   size_t matched_ = 0;
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> lineHeredocsReferee() { return std::make_unique<lineHeredocsStep>(); }
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_LINE_HEREDOCS_REFEREE_H_

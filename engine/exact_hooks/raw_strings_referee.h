@@ -1,11 +1,14 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_RAW_STRINGS_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_RAW_STRINGS_REFEREE_H_
+
 // The referee of C++'s raw strings (see raw_strings.h), a byte at a time.
+
 #include "engine/exact_referee.h"
 
 namespace quillstat {
 
-namespace {
-
-class rawStringsStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::rawStrings> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     if (!isRawPrefix(r.runBefore(r.position()))) return false;
@@ -58,8 +61,6 @@ class rawStringsStep : public refereeHook {
   size_t matched_ = 0;
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> rawStringsReferee() { return std::make_unique<rawStringsStep>(); }
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_RAW_STRINGS_REFEREE_H_

@@ -1,11 +1,14 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_CHARACTER_LITERALS_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_CHARACTER_LITERALS_REFEREE_H_
+
 // The referee of character literals (see character_literals.h).
+
 #include "engine/exact_referee.h"
 
 namespace quillstat {
 
-namespace {
-
-class characterLiteralsStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::characterLiterals> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     const size_t i = r.position() + 1;
@@ -24,10 +27,6 @@ class characterLiteralsStep : public refereeHook {
   void step(exactReferee&, unsigned char) override {}  // never handed the machine
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> characterLiteralsReferee() {
-  return std::make_unique<characterLiteralsStep>();
-}
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_CHARACTER_LITERALS_REFEREE_H_

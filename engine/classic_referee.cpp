@@ -1,7 +1,7 @@
-#include "engine/reference_scan.h"
+#include "engine/classic_referee.h"
 
 #include "engine/comment_counter.h"
-#include "engine/reference_steps.h"
+#include "engine/classic_referee_steps.h"
 #include "engine/scan_states.h"
 
 namespace quillstat {
@@ -77,17 +77,17 @@ fileStats scanCLike(const unsigned char* data, size_t length, bool includeFirstC
 
 }  // namespace
 
-fileStats referenceScanCpp(const char* data, size_t length, bool includeFirstComment) {
+fileStats classicRefereeScanCpp(const char* data, size_t length, bool includeFirstComment) {
   return scanCLike(reinterpret_cast<const unsigned char*>(data), length, includeFirstComment,
                      /*phpTags=*/false);
 }
 
-fileStats referenceScanPhp(const char* data, size_t length, bool includeFirstComment) {
+fileStats classicRefereeScanPhp(const char* data, size_t length, bool includeFirstComment) {
   return scanCLike(reinterpret_cast<const unsigned char*>(data), length, includeFirstComment,
                      /*phpTags=*/true);
 }
 
-fileStats referenceScanDelphi(const char* bytes, size_t length, bool includeFirstComment) {
+fileStats classicRefereeScanDelphi(const char* bytes, size_t length, bool includeFirstComment) {
   using State = delphiState;
   if (bytes == nullptr || length == 0) return fileStats{};
   const auto* data = reinterpret_cast<const unsigned char*>(bytes);

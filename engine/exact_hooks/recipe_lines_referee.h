@@ -1,14 +1,17 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_RECIPE_LINES_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_RECIPE_LINES_REFEREE_H_
+
 // The referee of make's recipe lines (see recipe_lines.h), a byte at a
 // time.
+
 #include "engine/exact_referee.h"
 #include "engine/exact_tokens.h"
 #include "engine/line_counter.h"
 
 namespace quillstat {
 
-namespace {
-
-class recipeLinesStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::recipeLines> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     r.takeCode();
@@ -73,8 +76,6 @@ class recipeLinesStep : public refereeHook {
   bool atStart_ = true;
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> recipeLinesReferee() { return std::make_unique<recipeLinesStep>(); }
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_RECIPE_LINES_REFEREE_H_

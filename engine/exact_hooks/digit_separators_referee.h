@@ -1,11 +1,14 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_DIGIT_SEPARATORS_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_DIGIT_SEPARATORS_REFEREE_H_
+
 // The referee of digit separators (see digit_separators.h).
+
 #include "engine/exact_referee.h"
 
 namespace quillstat {
 
-namespace {
-
-class digitSeparatorsStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::digitSeparators> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     if (!isNumberRun(r.runBefore(r.position()))) return false;
@@ -15,10 +18,6 @@ class digitSeparatorsStep : public refereeHook {
   void step(exactReferee&, unsigned char) override {}  // never handed the machine
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> digitSeparatorsReferee() {
-  return std::make_unique<digitSeparatorsStep>();
-}
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_DIGIT_SEPARATORS_REFEREE_H_

@@ -1,13 +1,16 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_MAKE_REFERENCES_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_MAKE_REFERENCES_REFEREE_H_
+
 // The referee of make's references and function calls (see
 // make_references.h), a byte at a time.
+
 #include "engine/exact_referee.h"
 #include "engine/line_counter.h"
 
 namespace quillstat {
 
-namespace {
-
-class makeReferencesStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::makeReferences> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     opening_ = r.at(r.position() + length - 1);
@@ -43,10 +46,6 @@ class makeReferencesStep : public refereeHook {
   bool spliced_ = false;        // that byte was a line end right after a backslash
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> makeReferencesReferee() {
-  return std::make_unique<makeReferencesStep>();
-}
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_MAKE_REFERENCES_REFEREE_H_

@@ -1,14 +1,16 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_DELIMITED_LITERALS_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_DELIMITED_LITERALS_REFEREE_H_
+
 // The referees of quote operators and percent literals (see
 // delimited_literals.h), a byte at a time.
+
 #include "engine/exact_referee.h"
 
 namespace quillstat {
 
-namespace {
-
 // The bodies from the opening delimiter on, then the flags; done() once the
 // flags ended, or no second body came.
-class bodySteps {
+class refereeBodySteps {
  public:
   void start(unsigned char opener, int bodies) {
     open_ = opener;
@@ -64,7 +66,8 @@ class bodySteps {
   bool done_ = false;
 };
 
-class quoteOperatorsStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::quoteOperators> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     const quoteOperatorRule& rule = r.rules().quoteOperators;
@@ -113,12 +116,13 @@ class quoteOperatorsStep : public refereeHook {
   }
 
  private:
-  bodySteps body_;
+  refereeBodySteps body_;
   int bodies_ = 1;
   bool blanks_ = false;
 };
 
-class percentLiteralsStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::percentLiterals> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     const exactRules& rules = r.rules();
@@ -145,14 +149,9 @@ class percentLiteralsStep : public refereeHook {
   }
 
  private:
-  bodySteps body_;
+  refereeBodySteps body_;
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> quoteOperatorsReferee() { return std::make_unique<quoteOperatorsStep>(); }
-std::unique_ptr<refereeHook> percentLiteralsReferee() {
-  return std::make_unique<percentLiteralsStep>();
-}
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_DELIMITED_LITERALS_REFEREE_H_

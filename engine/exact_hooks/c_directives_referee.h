@@ -1,11 +1,14 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_C_DIRECTIVES_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_C_DIRECTIVES_REFEREE_H_
+
 // The referee of C's directives (see c_directives.h), a byte at a time.
+
 #include "engine/exact_referee.h"
 
 namespace quillstat {
 
-namespace {
-
-class cDirectivesStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::cDirectives> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     r.takeCode();
@@ -49,8 +52,6 @@ class cDirectivesStep : public refereeHook {
   int matched_ = 0;
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> cDirectivesReferee() { return std::make_unique<cDirectivesStep>(); }
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_C_DIRECTIVES_REFEREE_H_

@@ -1,34 +1,23 @@
-#include "engine/exact_reference.h"
+#include "engine/exact_referee.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
-#include "engine/exact_referee.h"
+#include "engine/exact_hooks.h"
 
 namespace quillstat {
 
 namespace {
 
-std::unique_ptr<refereeHook> refereeOf(hook which) {
-  switch (which) {
-    case hook::cDirectives: return cDirectivesReferee();
-    case hook::rawStrings: return rawStringsReferee();
-    case hook::digitSeparators: return digitSeparatorsReferee();
-    case hook::phpHeredocs: return phpHeredocsReferee();
-    case hook::characterLiterals: return characterLiteralsReferee();
-    case hook::operatorDashes: return operatorDashesReferee();
-    case hook::blockScalars: return blockScalarsReferee();
-    case hook::recipeLines: return recipeLinesReferee();
-    case hook::unquotedUrls: return unquotedUrlsReferee();
-    case hook::regexLiterals: return regexLiteralsReferee();
-    case hook::lineHeredocs: return lineHeredocsReferee();
-    case hook::quoteOperators: return quoteOperatorsReferee();
-    case hook::percentLiterals: return percentLiteralsReferee();
-    case hook::docBlocks: return docBlocksReferee();
-    case hook::docstrings: return docstringsReferee();
-    case hook::sigils: return sigilsReferee();
-    case hook::makeReferences: return makeReferencesReferee();
-  }
-  return nullptr;
+// A new referee of hook `which`, one of the bits of exact_hooks.h.
+std::unique_ptr<hookReferee> refereeOf(hook which) {
+  return [which]<size_t... I>(std::index_sequence<I...>) {
+    std::unique_ptr<hookReferee> made;
+    ((which == kHookAt<I> ? void(made = std::make_unique<hookRefereeOf<kHookAt<I>>>()) : void()),
+     ...);
+    return made;
+  }(std::make_index_sequence<kHookCount>{});
 }
 
 bool isBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
@@ -43,14 +32,14 @@ exactReferee::exactReferee(const exactRules& rules, const unsigned char* data, s
   // plain tokens, each in the row's order.
   // One referee per hook, shared by all its tokens, as the machine has one state.
   std::vector<hook> made;
-  for (const hookToken& t : kHookTokens) {
+  for (const hookTokenOf& t : kHookTokens) {
     if (!rules.has(t.which)) continue;
     const size_t index = std::find(made.begin(), made.end(), t.which) - made.begin();
     if (index == made.size()) {
       made.push_back(t.which);
       hooks_.push_back(refereeOf(t.which));
     }
-    openers_.push_back({t.text, opener::hookToken, index, t.where});
+    openers_.push_back({t.token.text, opener::hookToken, index, t.token.where});
   }
   for (size_t k = 0; k < kMaxDelimited; ++k) {
     const delimitedRule& r = rules.delimited[k];
@@ -206,7 +195,7 @@ void exactReferee::enterCommentLiteral(size_t rule) {
   depth_ = 0;  // no block comment around it
 }
 
-void exactReferee::enterHook(refereeHook* hook) {
+void exactReferee::enterHook(hookReferee* hook) {
   state_ = state::hook;
   hook_ = hook;
 }
@@ -606,8 +595,8 @@ void exactReferee::delimitedAt() {
   if (closes) state_ = state::code;
 }
 
-fileStats referenceScanExact(const exactRules& rules, const char* data, size_t length,
-                             bool includeFirstComment) {
+fileStats exactRefereeScan(const exactRules& rules, const char* data, size_t length,
+                          bool includeFirstComment) {
   if (data == nullptr || length == 0) return fileStats{};
   return exactReferee(rules, reinterpret_cast<const unsigned char*>(data), length,
                       includeFirstComment)

@@ -1,12 +1,15 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_REGEX_LITERALS_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_REGEX_LITERALS_REFEREE_H_
+
 // The referee of regular-expression literals (see regex_literals.h), a byte
 // at a time.
+
 #include "engine/exact_referee.h"
 
 namespace quillstat {
 
-namespace {
-
-class regexLiteralsStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::regexLiterals> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     const size_t i = r.position();
@@ -51,8 +54,6 @@ class regexLiteralsStep : public refereeHook {
   bool flags_ = false;
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> regexLiteralsReferee() { return std::make_unique<regexLiteralsStep>(); }
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_REGEX_LITERALS_REFEREE_H_

@@ -1,16 +1,15 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_DOC_BLOCKS_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_DOC_BLOCKS_REFEREE_H_
+
 // The referee of doc blocks and data sections (see doc_blocks.h), a byte at
 // a time.
+
 #include "engine/exact_referee.h"
 
 namespace quillstat {
 
-namespace {
-
-bool endsInLetter(std::string_view word) {
-  return !word.empty() && isAsciiLetter(static_cast<unsigned char>(word.back()));
-}
-
-class docBlocksStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::docBlocks> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     const docBlockRule& rule = r.rules().docBlock;
@@ -73,6 +72,10 @@ class docBlocksStep : public refereeHook {
   }
 
  private:
+  static bool endsInLetter(std::string_view word) {
+    return !word.empty() && isAsciiLetter(static_cast<unsigned char>(word.back()));
+  }
+
   enum class phase { docLine, docLineStart, lastLine, dataLineStart, dataLine };
 
   static std::vector<std::string_view> words(std::string_view list) {
@@ -105,8 +108,6 @@ class docBlocksStep : public refereeHook {
   bool inData_ = false;
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> docBlocksReferee() { return std::make_unique<docBlocksStep>(); }
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_DOC_BLOCKS_REFEREE_H_

@@ -1,5 +1,5 @@
-#ifndef QUILLSTAT_ENGINE_REFERENCE_SCAN_H_
-#define QUILLSTAT_ENGINE_REFERENCE_SCAN_H_
+#ifndef QUILLSTAT_ENGINE_CLASSIC_REFEREE_H_
+#define QUILLSTAT_ENGINE_CLASSIC_REFEREE_H_
 
 #include <cstddef>
 
@@ -16,15 +16,15 @@ namespace quillstat {
 
 // C++ and Java: "//" and "/* */" comments, double-quoted strings without
 // escapes, ';' and '{' as statement marks.
-fileStats referenceScanCpp(const char* data, size_t length, bool includeFirstComment);
+fileStats classicRefereeScanCpp(const char* data, size_t length, bool includeFirstComment);
 
 // Pascal: "//", "{ }" and "(* *)" comments, double-quoted strings, ';' as
 // the only statement mark; a "(" waits one character for a "*".
-fileStats referenceScanDelphi(const char* data, size_t length, bool includeFirstComment);
+fileStats classicRefereeScanDelphi(const char* data, size_t length, bool includeFirstComment);
 
 // PHP: the C++ machine, but only between "<?" and the next "?>" met in code.
-fileStats referenceScanPhp(const char* data, size_t length, bool includeFirstComment);
+fileStats classicRefereeScanPhp(const char* data, size_t length, bool includeFirstComment);
 
 }  // namespace quillstat
 
-#endif  // QUILLSTAT_ENGINE_REFERENCE_SCAN_H_
+#endif  // QUILLSTAT_ENGINE_CLASSIC_REFEREE_H_

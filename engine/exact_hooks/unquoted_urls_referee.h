@@ -1,13 +1,16 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_UNQUOTED_URLS_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_UNQUOTED_URLS_REFEREE_H_
+
 // The referee of CSS's unquoted urls (see unquoted_urls.h), a byte at a
 // time.
+
 #include "engine/exact_referee.h"
 #include "engine/line_counter.h"
 
 namespace quillstat {
 
-namespace {
-
-class unquotedUrlsStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::unquotedUrls> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     if (!isUrlName(r.runBefore(r.position()))) return false;
@@ -37,8 +40,6 @@ class unquotedUrlsStep : public refereeHook {
   bool inUrl_ = false;  // past the blanks after "("
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> unquotedUrlsReferee() { return std::make_unique<unquotedUrlsStep>(); }
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_UNQUOTED_URLS_REFEREE_H_

@@ -1,5 +1,5 @@
-#ifndef QUILLSTAT_ENGINE_REFERENCE_STEPS_H_
-#define QUILLSTAT_ENGINE_REFERENCE_STEPS_H_
+#ifndef QUILLSTAT_ENGINE_CLASSIC_REFEREE_STEPS_H_
+#define QUILLSTAT_ENGINE_CLASSIC_REFEREE_STEPS_H_
 
 // The per-byte steps that several referees take alike, each written once.
 // A step handles the byte c (previous is the byte before it, 0 at the start)
@@ -97,4 +97,4 @@ bool lineCommentByte(commentCounter& counter, State& state, unsigned char c,
 
 }  // namespace quillstat
 
-#endif  // QUILLSTAT_ENGINE_REFERENCE_STEPS_H_
+#endif  // QUILLSTAT_ENGINE_CLASSIC_REFEREE_STEPS_H_

@@ -1,11 +1,14 @@
+#ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_OPERATOR_DASHES_REFEREE_H_
+#define QUILLSTAT_ENGINE_EXACT_HOOKS_OPERATOR_DASHES_REFEREE_H_
+
 // The referee of operators made of dashes (see operator_dashes.h).
+
 #include "engine/exact_referee.h"
 
 namespace quillstat {
 
-namespace {
-
-class operatorDashesStep : public refereeHook {
+template <>
+class hookRefereeOf<hook::operatorDashes> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t length) override {
     const size_t i = r.position();
@@ -24,10 +27,6 @@ class operatorDashesStep : public refereeHook {
   void step(exactReferee&, unsigned char) override {}  // never handed the machine
 };
 
-}  // namespace
-
-std::unique_ptr<refereeHook> operatorDashesReferee() {
-  return std::make_unique<operatorDashesStep>();
-}
-
 }  // namespace quillstat
+
+#endif  // QUILLSTAT_ENGINE_EXACT_HOOKS_OPERATOR_DASHES_REFEREE_H_
