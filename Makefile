@@ -2,7 +2,7 @@
 # missing, configures, builds, then tests or runs.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core libxml2-utils python3 jq man-db groff-base parallel
+PACKAGES = cmake g++ make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core libxml2-utils python3 jq man-db groff-base parallel git
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 # The Windows cross build: MinGW-w64 with std::thread, GoogleTest as source
 # (/usr/src/googletest, compiled with the project), Wine to run the tests.
