@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 
 #include "analysis/languages.h"
@@ -66,6 +67,15 @@ std::string number(double value, bool decimals) {
     appendInt(static_cast<int64_t>(value), &out);
   }
   return out;
+}
+
+// A mark of a scale: a whole number as one, else to a tenth ("2.5", the
+// middle of a scale up to 5).
+std::string scaleMark(double value) {
+  if (value == std::floor(value)) return number(value, false);
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", value);
+  return text;
 }
 
 // A coordinate of the charts (never negative), to a tenth of a pixel.
@@ -140,7 +150,7 @@ void appendChart(const measure& m, const std::vector<series>& all,
     *out += "<line class=\"grid\" x1=\"" + std::to_string(kLeft) + "\" x2=\"" +
             std::to_string(kWidth - kRight) + "\" y1=\"" + coordinate(y(v)) + "\" y2=\"" +
             coordinate(y(v)) + "\"/><text class=\"scale\" x=\"" + std::to_string(kLeft - 6) +
-            "\" y=\"" + coordinate(y(v) + 4) + "\">" + number(v, false) + "</text>\n";
+            "\" y=\"" + coordinate(y(v) + 4) + "\">" + scaleMark(v) + "</text>\n";
   }
   for (size_t i = 0; i < reports.size(); ++i) {
     *out += "<text class=\"label\" x=\"" + coordinate(x(i)) + "\" y=\"" +

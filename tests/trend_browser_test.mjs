@@ -25,10 +25,12 @@ file('v2/b.py', '# fixme\nx = 1\n');
 // v3: the label holds markup; b.py gone, a.c without comments (0 %), no words.
 file('v3/a.c', 'int a;\n');
 const labels = ['v1', 'v2', '<v3 & "x">'];
+// The work directory may lie in the build tree of a git checkout, which git
+// ignores: these trees are read whatever git says.
 const reports = ['v1', 'v2', 'v3'].map((version, i) => {
   const report = join(work, `${version}.json`);
-  execFileSync(quillstat, ['-d', version, '-s', '-l', 'auto', '-t', 'json', '--label', labels[i],
-                           '-o', report, '-q'], { cwd: work });
+  execFileSync(quillstat, ['-d', version, '-s', '-l', 'auto', '--no-ignore', '-t', 'json',
+                           '--label', labels[i], '-o', report, '-q'], { cwd: work });
   return report;
 });
 const page = join(work, 'trend.html');
@@ -57,6 +59,9 @@ try {
   expect('Python only where it was', (await points('density', 'Python')).map(p => p.slice(0, 2)),
          [['v2', '50.000000']]);
   expect('comment lines of C', (await points('comments', 'C')).map(p => p[1]), ['1', '2', '0']);
+  // All files reach 3 comment lines: a scale up to 5, marked at its middle too.
+  expect('marks of the comment-line scale', await run(`[...document.querySelectorAll(
+      '#chart-comments .scale')].map(t => t.textContent)`), ['0', '2.5', '5']);
   expect('words of all files', (await points('words', 'all files')).map(p => p[1]), ['1', '2', '0']);
   expect('labels under the axis', await run(`[...document.querySelectorAll('#chart-words .label')]
       .map(t => t.textContent)`), labels);
