@@ -1,6 +1,7 @@
 #include "report/json_reader.h"
 
 #include <charconv>
+#include <utility>
 
 namespace quillstat {
 
@@ -82,8 +83,8 @@ class parser {
       skipBlanks();
       if (!take(':')) return fail("expected ':'");
       skipBlanks();
-      value->members.emplace_back(std::move(name), jsonValue{});
-      if (!parseValue(&value->members.back().second, depth)) return false;
+      value->members.push_back({std::move(name), jsonValue{}});
+      if (!parseValue(&value->members.back().value, depth)) return false;
       skipBlanks();
     } while (take(','));
     return take('}') || fail("expected ',' or '}'");

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace quillstat {
@@ -13,19 +12,28 @@ namespace quillstat {
 // A JSON value (RFC 8259) as the reader keeps it: a number as its text, so
 // that a 64-bit integer is read without loss and a figure with decimals is
 // left to the caller.
+struct jsonMember;
+
 struct jsonValue {
   enum class kind : char { null, boolean, number, string, array, object };
   kind type = kind::null;
   bool boolean = false;
   std::string text;  // a string's UTF-8 value or a number's digits
   std::vector<jsonValue> items;
-  std::vector<std::pair<std::string, jsonValue>> members;  // in document order
+  std::vector<jsonMember> members;  // in document order
 
   // The member `name` of an object, or nullptr (also for a non-object).
   const jsonValue* find(std::string_view name) const;
   // The value as a whole number that fits in 64 bits, or nullopt (also for
   // a number with a fraction or exponent, or a non-number).
   std::optional<int64_t> integer() const;
+};
+
+// A member of an object. A type of its own rather than a std::pair, which
+// would need jsonValue complete inside its own definition.
+struct jsonMember {
+  std::string name;
+  jsonValue value;
 };
 
 // Parses `text`, one JSON value with only white space around it, strictly:
