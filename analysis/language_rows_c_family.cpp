@@ -198,19 +198,25 @@ constexpr languageRow kProtocolBuffers{
         },
 };
 
+// Each row at its place in the table; a new language takes the place after
+// the last of all families (language_rows.h).
+constinit const placedEntry kPlaced[] = {
+    {0, entryOf<kCpp>()},
+    {3, entryOf<kJava>()},
+    {4, entryOf<kGo>()},
+    {5, entryOf<kC>()},
+    {6, entryOf<kObjectiveC>()},
+    {7, entryOf<kCSharp>()},
+    {8, entryOf<kKotlin>()},
+    {9, entryOf<kScala>()},
+    {10, entryOf<kSwift>()},
+    {11, entryOf<kRust>()},
+    {12, entryOf<kDart>()},
+    {13, entryOf<kProtocolBuffers>()},
+};
+
 }  // namespace
 
-constinit const languageEntry kCppEntry = entryOf<kCpp>();
-constinit const languageEntry kJavaEntry = entryOf<kJava>();
-constinit const languageEntry kGoEntry = entryOf<kGo>();
-constinit const languageEntry kCEntry = entryOf<kC>();
-constinit const languageEntry kObjectiveCEntry = entryOf<kObjectiveC>();
-constinit const languageEntry kCSharpEntry = entryOf<kCSharp>();
-constinit const languageEntry kKotlinEntry = entryOf<kKotlin>();
-constinit const languageEntry kScalaEntry = entryOf<kScala>();
-constinit const languageEntry kSwiftEntry = entryOf<kSwift>();
-constinit const languageEntry kRustEntry = entryOf<kRust>();
-constinit const languageEntry kDartEntry = entryOf<kDart>();
-constinit const languageEntry kProtocolBuffersEntry = entryOf<kProtocolBuffers>();
+constinit const std::span<const placedEntry> cFamilyEntries = kPlaced;
 
 }  // namespace quillstat

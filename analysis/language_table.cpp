@@ -1,6 +1,10 @@
 #include "analysis/language_table.h"
 
-#include <iterator>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "analysis/language_rows.h"
 
@@ -8,62 +12,46 @@ namespace quillstat {
 
 namespace {
 
-// The rows in the table's order, copied from their families' files as the
-// program starts: dynamic initialisation, since no other file's constants
-// can make up a constant here.
-const languageEntry kEntries[] = {
-    kCppEntry,
-    kDelphiEntry,
-    kPhpEntry,
-    kJavaEntry,
-    kGoEntry,
-    kCEntry,
-    kObjectiveCEntry,
-    kCSharpEntry,
-    kKotlinEntry,
-    kScalaEntry,
-    kSwiftEntry,
-    kRustEntry,
-    kDartEntry,
-    kProtocolBuffersEntry,
-    kCssEntry,
-    kScssEntry,
-    kLessEntry,
-    kHtmlEntry,
-    kXmlEntry,
-    kYamlEntry,
-    kTomlEntry,
-    kDockerfileEntry,
-    kMakefileEntry,
-    kBatchEntry,
-    kVisualBasicEntry,
-    kFortranFixedEntry,
-    kFortranFreeEntry,
-    kHaskellEntry,
-    kOcamlEntry,
-    kSqlEntry,
-    kCmakeEntry,
-    kJavaScriptEntry,
-    kTypeScriptEntry,
-    kGroovyEntry,
-    kRubyEntry,
-    kPerlEntry,
-    kShellEntry,
-    kPythonEntry,
-    kPowerShellEntry,
-    kJuliaEntry,
-    kErlangEntry,
-    kClojureEntry,
-    kTclEntry,
-    kElixirEntry,
-    kLuaEntry,
-    kREntry,
-};
+const std::span<const placedEntry> kFamilies[] = {cFamilyEntries, scriptingEntries, markupEntries,
+                                                  otherEntries};
+
+std::vector<languageEntry> shippedTable() {
+  std::optional<std::vector<languageEntry>> table = tableByPosition(kFamilies);
+  // A programmer's slip that the table's test catches first; should a build
+  // skip the tests, it still must not run with a language missing or moved.
+  if (!table) {
+    std::fputs("quillstat: the language rows' positions are not 0..N-1, each once\n", stderr);
+    std::abort();
+  }
+  return *std::move(table);
+}
+
+// Assembled as the program starts: dynamic initialisation, since no other
+// file's constants can make up a constant here.
+const std::vector<languageEntry> kEntries = shippedTable();
 
 }  // namespace
 
+std::optional<std::vector<languageEntry>> tableByPosition(
+    std::span<const std::span<const placedEntry>> families) {
+  size_t count = 0;
+  for (std::span<const placedEntry> family : families) count += family.size();
+  std::vector<const languageEntry*> at(count, nullptr);
+  for (std::span<const placedEntry> family : families) {
+    for (const placedEntry& placed : family) {
+      if (placed.position >= count || at[placed.position] != nullptr) return std::nullopt;
+      at[placed.position] = &placed.entry;
+    }
+  }
+  // count entries in count places, none twice: every place is taken.
+  std::vector<languageEntry> table;
+  table.reserve(count);
+  for (const languageEntry* entry : at) table.push_back(*entry);
+  return table;
+}
+
 const std::span<const languageEntry> languageTable = kEntries;
-const size_t languageCount = std::size(kEntries);
+const size_t languageCount = kEntries.size();
 
 // A language the classic rules never knew is read by its exact rules in
 // either mode.

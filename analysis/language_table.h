@@ -75,8 +75,9 @@ constexpr languageEntry entryOf() {
 
 // The index of a row is the language number every front end passes on; the
 // first row is the default language. languageCount (languages.h) is its size.
-// The entries are filled as the program starts, before main(): no static
-// initialiser of another file may read them.
+// The table and languageCount are assembled from the families' rows as the
+// program starts, before main(): no static initialiser of another file may
+// read them (none does; a test's generator of rows runs later, in main()).
 extern const std::span<const languageEntry> languageTable;
 
 // The scanner of `language` by the rules a run asks for: the exact rules

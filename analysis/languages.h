@@ -14,7 +14,8 @@ namespace quillstat {
 // (language_table.h), and nothing of it comes through here.
 
 // A language is a number below languageCount, its row of the language
-// table; the first is the default language.
+// table; the first is the default language. Set as the program starts,
+// before main(), with the table: no static initialiser may read it (none does).
 extern const size_t languageCount;
 
 // The name of `language` (< languageCount) as the command line, the window

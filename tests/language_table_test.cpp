@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/language_detection.h"
+#include "analysis/language_rows.h"
 
 namespace quillstat {
 namespace {
@@ -40,6 +41,50 @@ TEST(LanguageTable, EachRowOffersTheClassicAndTheExactRules) {
           << row.name << (exact ? " exact" : " classic");
     }
   }
+}
+
+// The families' rows go to the table by their positions, which must be
+// 0..N-1, each once: a slip gives no table rather than a language missing or
+// moved. Row "b0" is the first of the second family.
+TEST(LanguageTable, AssemblesTheFamiliesByPosition) {
+  const struct {
+    std::vector<std::vector<size_t>> positions;  // of each family's rows
+    std::string table;                           // "-": none
+  } cases[] = {
+      {{{2, 0}, {1}}, "a1 b0 a0"},
+      {{{0}, {}, {1}}, "a0 c0"},
+      {{{0, 1}, {1}}, "-"},  // two rows at one place
+      {{{0}, {0}}, "-"},
+      {{{0, 2}}, "-"},  // a gap
+      {{{1}, {2}}, "-"},
+  };
+  for (const auto& c : cases) {
+    const char* const names[][2] = {{"a0", "a1"}, {"b0", "b1"}, {"c0", "c1"}};
+    std::vector<std::vector<placedEntry>> rows;
+    for (size_t family = 0; family < c.positions.size(); ++family) {
+      rows.emplace_back();
+      for (size_t row = 0; row < c.positions[family].size(); ++row) {
+        languageEntry entry{};
+        entry.name = names[family][row];
+        rows.back().push_back({c.positions[family][row], entry});
+      }
+    }
+    const std::vector<std::span<const placedEntry>> families(rows.begin(), rows.end());
+    const std::optional<std::vector<languageEntry>> table = tableByPosition(families);
+    std::string shown = table ? "" : "-";
+    for (const languageEntry& entry : table.value_or(std::vector<languageEntry>{})) {
+      if (!shown.empty()) shown += ' ';
+      shown += entry.name;
+    }
+    EXPECT_EQ(shown, c.table) << testing::PrintToString(c.positions);
+  }
+  // The shipped families, C++ first.
+  const std::span<const placedEntry> shipped[] = {cFamilyEntries, scriptingEntries, markupEntries,
+                                                  otherEntries};
+  const std::optional<std::vector<languageEntry>> table = tableByPosition(shipped);
+  ASSERT_TRUE(table.has_value());
+  EXPECT_EQ(table->size(), languageCount);
+  EXPECT_STREQ(languageTable[0].name, "C++");
 }
 
 // The shipped table gives every ending, whole name and interpreter one
