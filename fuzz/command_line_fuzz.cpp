@@ -21,13 +21,13 @@ void check(bool holds, const char* what) {
 }
 
 // The value of the last `name` that has one, as "the last occurrence wins":
-// the token after it, or for a long option what follows its '='.
+// the token after it, or what follows its '=' ("-t=json", "--files-from=l").
 std::optional<std::string> lastValue(const std::vector<std::string>& tokens,
                                      const std::string& name) {
   std::optional<std::string> value;
   for (size_t p = 0; p < tokens.size(); ++p) {
     if (tokens[p] == name && p + 1 < tokens.size()) value = tokens[p + 1];
-    if (name.starts_with("--") && tokens[p].starts_with(name + "=")) {
+    if (tokens[p].starts_with(name + "=")) {
       value = tokens[p].substr(name.size() + 1);
     }
   }
@@ -45,13 +45,17 @@ void checkOptions(const std::vector<std::string>& tokens) {
   const commandLineOptions options = scanOptions(tokens);
   for (const std::string& token : tokens) {
     // The first stop token decides, and then nothing else matters.
-    if (token == "-h" || token == "--help" || token == "--version") {
-      check(options.showHelp == (token != "--version"), "showHelp follows the first stop");
+    if (token == "-h" || token == "--help" || token == "--version" || token == "--languages") {
+      check(options.showHelp == (token == "-h" || token == "--help"),
+            "showHelp follows the first stop");
       check(options.showVersion == (token == "--version"), "showVersion follows the first stop");
+      check(options.showLanguages == (token == "--languages"),
+            "showLanguages follows the first stop");
       return;
     }
   }
-  check(!options.showHelp && !options.showVersion, "no stop token, no help or version");
+  check(!options.showHelp && !options.showVersion && !options.showLanguages,
+        "no stop token, no help, version or language list");
   check(options.recursive == contains(tokens, "-s"), "-s sets recursive");
   check(options.noFirstComment == contains(tokens, "-nf"), "-nf sets noFirstComment");
   check(options.inputFile == lastValue(tokens, "-f"), "-f: the last value wins");
