@@ -24,18 +24,18 @@ status=0
 
 echo "dashboard: $dashboard"
 echo "todo list: $todo_list"
-# The CSV's columns by their names in its header; its total and language rows
-# have no path, so no quoted comma can shift their fields.
+# The CSV's columns by their names in its header, the density as the report
+# gives it; its total and language rows have no path, so no quoted comma can
+# shift their fields.
 awk -F, '
   NR == 1 { for (i = 1; i <= NF; ++i) column[$i] = i; next }
   $1 == "file" { ++files }
   $1 == "language" { ++languages }
   $1 == "total" {
-    comment = $column["commentLines"]; code = $column["codeLines"]
+    density = $column["commentLineDensity"]
     todo = $column["todo"]; fixme = $column["fixme"]
   }
   END {
-    density = comment + code > 0 ? 100 * comment / (comment + code) : 0
     printf "%d files, %d languages, comment-line density %.1f%%, %d todo, %d fixme\n",
            files, (languages > 0 ? languages : 1), density, todo, fixme
   }' "$summary"
