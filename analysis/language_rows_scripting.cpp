@@ -46,14 +46,14 @@ constexpr exactRules scriptRules(std::string_view keywords) {
 
 constexpr languageRow kJavaScript{
     .name = "JavaScript",
-    .extensions = "*.js;*.mjs;*.cjs;*.jsx",
+    .extensions = "*.js;*.mjs;*.cjs",
     .interpreters = "node;nodejs",
     .rules = scriptRules(kScriptRegexKeywords),
 };
 
 constexpr languageRow kTypeScript{
     .name = "TypeScript",
-    .extensions = "*.ts;*.tsx;*.mts;*.cts",
+    .extensions = "*.ts;*.mts;*.cts",
     .interpreters = "ts-node",
     .rules = scriptRules(kScriptRegexKeywords),
 };

@@ -78,6 +78,19 @@ Fortran            | lapack       | src:lapack                  | lapack-3.11.0 
 Visual Basic       | wine         | src:wine                    | .                                               | *.vbs *.vb *.bas
 Batch              | cpython      | src:python3.11              | Python-3.11.2                                   | *.bat *.cmd
 Protocol Buffers   | google-protos | npm:google-proto-files@5.0.3 | package                                      | *.proto
+JSX                | uppy-dashboard | npm:@uppy/dashboard@3.0.0 | package                                         | *.jsx
+TSX                | wp-components | npm:@wordpress/components@25.16.0 | package/src                              | *.tsx
+GraphQL            | vendure      | npm:@vendure/core@2.3.4     | package                                         | *.graphql *.gql
+Handlebars         | ember-models-table | npm:ember-models-table@4.9.2 | package                                | *.hbs *.handlebars
+Thrift             | thrift       | src:thrift                  | thrift-0.17.0                                   | *.thrift
+Cap'"'"'n Proto        | capnproto    | src:capnproto               | .                                               | *.capnp
+Gherkin            | behave       | src:behave                  | .                                               | *.feature
+Jinja              | ansible      | deb:ansible                 | usr/lib/python3/dist-packages/ansible_collections | *.j2 *.jinja *.jinja2
+Sass               | bulma        | npm:bulma@0.9.4             | package                                         | *.sass
+QML                | qtcontrols2  | deb:qml-module-qtquick-controls2 | usr/lib                                    | *.qml
+AsciiDoc           | asciidoctor  | src:asciidoctor             | .                                               | *.adoc *.asciidoc
+ERB                | redmine      | deb:redmine                 | usr/share/redmine                               | *.erb
+Twig               | symfony-profiler | deb:php-symfony-web-profiler-bundle | usr/share/php                       | *.twig
 '
 
 CORPORA=${CORPORA:-${TMPDIR:-/tmp}/quillstat-corpora}

@@ -800,5 +800,131 @@ TEST(ExactLanguages, R) {
   });
 }
 
+TEST(ExactLanguages, GraphQl) {
+  expectExact("GraphQL", {
+      // # after code, and inside strings none
+      {"type A { s: String } # c", "size=24 chars=3 code=21 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"a # b\" # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"a\\\"#\" # c", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A string ends with its line; a block string spans lines, and \""" is text in it.
+      {"\"a\n# c", "size=6 chars=3 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"\"\"\"\n# a\n\"\"\"\nx # c", "size=17 chars=3 code=14 comments=1 marks=4 todo=0 fixme=0 | lines=4 blank=0 comment=0 code=4"},
+      {"\"\"\"a\\\"\"\" # b\"\"\" # c", "size=19 chars=3 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Thrift) {
+  expectExact("Thrift", {
+      {"struct A { 1: string s; } // c", "size=30 chars=4 code=26 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x; # c", "size=6 chars=3 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Strings in either quote know escapes and span lines.
+      {"const string s = 'it\\'s\n// x' // c", "size=34 chars=4 code=30 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"\"a /* b\" /* c */", "size=16 chars=7 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/**\n * d\n */\nenum E {}", "size=22 chars=12 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=3 code=1"},
+  });
+}
+
+TEST(ExactLanguages, CapnProto) {
+  expectExact("Cap'n Proto", {
+      {"struct A { s @0 :Text; } # c", "size=28 chars=3 code=25 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"const s :Text = \"a # b\"; # c", "size=28 chars=3 code=25 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"a\\\"#\"; # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // An unclosed string ends with its line.
+      {"x \"a\n# c", "size=8 chars=3 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"@0xdbb9ad1f14bf0b36;", "size=20 chars=0 code=20 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Gherkin) {
+  expectExact("Gherkin", {
+      // "#" opens a comment first on its line only.
+      {"Feature: a # b\n  # c\n", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // Doc strings open at a line's start and hold no comment.
+      {"\"\"\"\n# a\n\"\"\"\n# c", "size=15 chars=3 code=12 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      {"  \"\"\"\n  # a\n  \"\"\"\n# c", "size=21 chars=3 code=18 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      {"```\n# a\n```", "size=11 chars=0 code=11 comments=0 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"Given a \"\"\"\n# c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Handlebars) {
+  expectExact("Handlebars", {
+      {"<p>{{name}}</p>{{! c }}", "size=23 chars=8 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // {{!-- --}} holds "}}"; {{! }} ends at the first.
+      {"{{!-- a }} b --}}x", "size=18 chars=17 code=1 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"{{!x}}{{y}}", "size=11 chars=6 code=5 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"<!-- {{x}} -->\n{{y}}", "size=20 chars=14 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"{{!-- a\n\n--}}\n<b>", "size=17 chars=13 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=1 comment=2 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Jinja) {
+  expectExact("Jinja", {
+      {"{{ x }}{# c #}", "size=14 chars=7 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A raw block holds no comment; "#" in the text is none.
+      {"{% raw %}{# x #}{% endraw %}{# c #}", "size=35 chars=7 code=28 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"{%- raw -%}\n{#\n{%- endraw %}", "size=28 chars=0 code=28 comments=0 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"{#\n\n#}\nx", "size=8 chars=6 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=1 comment=2 code=1"},
+      {"# a {# b #}", "size=11 chars=7 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Twig) {
+  expectExact("Twig", {
+      {"{{ x }}{# c #}", "size=14 chars=7 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"{% verbatim %}{# x #}{% endverbatim %}{# c #}", "size=45 chars=7 code=38 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // HTML comments are text.
+      {"<!-- a -->{# b\n#}", "size=17 chars=7 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Sass) {
+  expectExact("Sass", {
+      {"a\n  b: c // d", "size=13 chars=4 code=9 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // Strings, interpolation and unquoted urls hide "//".
+      {"a: \"//\" // c", "size=12 chars=4 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a: \"#{\"//\"}\" // c", "size=17 chars=4 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a: url(//x) // c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a: b /* c */ d", "size=14 chars=7 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // First on its line, either comment runs over its indented block: "*/" ends nothing.
+      {"// a\n  b\n\n   c\nd", "size=16 chars=6 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=5 blank=1 comment=3 code=1"},
+      {"  /* a */ b\n    c */\n  d", "size=24 chars=13 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
+      {"a\n  // b\n  c // d", "size=17 chars=8 code=9 comments=2 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+  });
+}
+
+TEST(ExactLanguages, Qml) {
+  expectExact("QML", {
+      {"Item { width: 2 / 3 } // c", "size=26 chars=4 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"property string s: \"a // b\"; /* c */", "size=36 chars=7 code=29 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"var r = /\\/\\//; // c", "size=20 chars=4 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"`a\n// b` // c", "size=13 chars=4 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+  });
+}
+
+TEST(ExactLanguages, AsciiDoc) {
+  expectExact("AsciiDoc", {
+      // "//" first on its line, not "///", opens a comment line.
+      {"// a\ntext // b", "size=14 chars=4 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"/// a", "size=5 chars=0 code=5 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Blocks close at a line equal to their opening one.
+      {"////\na\n////\nx", "size=13 chars=12 code=1 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=3 code=1"},
+      {"----\n// a\n----\n// b", "size=19 chars=4 code=15 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      {"....\n// a\n.....\n// b\n....\n// c", "size=30 chars=4 code=26 comments=1 marks=5 todo=0 fixme=0 | lines=6 blank=0 comment=1 code=5"},
+      {"```\n// a\n```\n// b", "size=17 chars=4 code=13 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+  });
+}
+
+TEST(ExactLanguages, Erb) {
+  expectExact("ERB", {
+      // Outside the tags, nothing counts, but its lines are code lines.
+      {"<p><%= x %></p><%# c %>", "size=23 chars=4 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"# a <%# c %>", "size=12 chars=4 code=0 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"<%= \"#{a}\" %><%# c %>", "size=21 chars=4 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A comment ends with its line, or at "%>".
+      {"<% x # c\ny %>", "size=13 chars=3 code=6 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+  });
+}
+
 }  // namespace
 }  // namespace quillstat
