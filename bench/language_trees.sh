@@ -88,7 +88,7 @@ Gherkin            | behave       | src:behave                  | .             
 Jinja              | ansible      | deb:ansible                 | usr/lib/python3/dist-packages/ansible_collections | *.j2 *.jinja *.jinja2
 Sass               | bulma        | npm:bulma@0.9.4             | package                                         | *.sass
 QML                | qtcontrols2  | deb:qml-module-qtquick-controls2 | usr/lib                                    | *.qml
-AsciiDoc           | asciidoctor  | src:asciidoctor             | .                                               | *.adoc *.asciidoc
+AsciiDoc           | groovy       | src:groovy                  | groovy-2.4.21                                   | *.adoc *.asciidoc
 ERB                | redmine      | deb:redmine                 | usr/share/redmine                               | *.erb
 Twig               | symfony-profiler | deb:php-symfony-web-profiler-bundle | usr/share/php                       | *.twig
 '
@@ -258,7 +258,9 @@ esac
 
 # The trees apt fetches that are missing (or all, with --force): only they need root.
 stale=$(rows | while IFS=$'\t' read -r language tree from under files; do
-  case "$from" in deb:* | jar:* | src:*) wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; } && echo "$tree" ;; esac
+  case "$from" in deb:* | jar:* | src:*)
+    if wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; }; then echo "$tree"; fi ;;
+  esac  # an if, not &&: a last row not wanted must not fail the loop, and the script with it
 done)
 if [ -n "$stale" ]; then
   [ "$(id -u)" = 0 ] || { echo "language_trees.sh: fetching $(echo $stale) needs root (apt-get)" >&2; exit 1; }
