@@ -28,16 +28,19 @@ constexpr exactRules scriptRules(uint32_t hooks) {
   return rules;
 }
 
+// JavaScript's and TypeScript's rules, and elements: a "<" where an operand
+// is expected opens one (jsx_elements.h), in whose tags and text no comment
+// or string opens, while its "{...}" is code.
 constexpr languageRow kJsx{
     .name = "JSX",
     .extensions = "*.jsx",
-    .rules = scriptRules(0),
+    .rules = scriptRules(hook::jsxElements),
 };
 
 constexpr languageRow kTsx{
     .name = "TSX",
     .extensions = "*.tsx",
-    .rules = scriptRules(0),
+    .rules = scriptRules(hook::jsxElements),
 };
 
 // Strings end with their line; a block string """...""" spans lines, and

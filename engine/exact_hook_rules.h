@@ -5,6 +5,7 @@
 // of the languages themselves, which the machine and its referee share.
 // Neither side's logic is here.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -271,6 +272,36 @@ inline bool opensLiteral(const regexRule& rule, const significantToken& before, 
                          unsigned char previous, unsigned char next) {
   return expectsOperand(before, rule.keywords) || (rule.atLineStart && firstOnLine) ||
          (rule.spacedArgument && isSpacedArgument(before, previous, next));
+}
+
+// What the bytes after a "<" that stands where an operand is expected say
+// of it (hook::jsxElements): a JSX element opens before a letter, '_', '$'
+// or '>' (a fragment), unless a name, blanks and then "," or "extends" and a
+// blank follow, the type parameters of a generic arrow function in TSX:
+// <T,>(x: T) => x. `bytes` are those known after the "<", `final` whether
+// the content ends after them; a name with its blanks longer than
+// kMaxLookahead opens an element.
+enum class jsxStart : uint8_t { no, element, needMore };
+
+inline jsxStart jsxStartOf(std::string_view bytes, bool final) {
+  // The "<" and these bytes fit in the lookahead; with all of them known,
+  // what is still open opens an element.
+  const bool whole = final || bytes.size() >= kMaxLookahead - 1;
+  bytes = bytes.substr(0, kMaxLookahead - 1);
+  auto byteAt = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  if (bytes.empty()) return whole ? jsxStart::no : jsxStart::needMore;
+  if (byteAt(0) == '>') return jsxStart::element;
+  if (!isAsciiLetter(byteAt(0)) && byteAt(0) != '_' && byteAt(0) != '$') return jsxStart::no;
+  size_t i = 1;
+  while (i < bytes.size() && isNameByte(byteAt(i))) ++i;
+  while (i < bytes.size() && isBlankByte(byteAt(i))) ++i;
+  const std::string_view rest = bytes.substr(i);
+  constexpr std::string_view kExtends = "extends";
+  const size_t n = std::min(rest.size(), kExtends.size());
+  if (!rest.empty() && rest[0] == ',') return jsxStart::no;
+  if (!rest.empty() && rest.substr(0, n) != kExtends.substr(0, n)) return jsxStart::element;
+  if (rest.size() <= kExtends.size()) return whole ? jsxStart::element : jsxStart::needMore;
+  return isBlankByte(byteAt(i + kExtends.size())) ? jsxStart::no : jsxStart::element;
 }
 
 }  // namespace quillstat

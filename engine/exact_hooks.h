@@ -80,6 +80,8 @@ enum hook : uint32_t {
   sigils = 1u << 16,            // "~", a letter and a delimiter: Elixir's ~r/.../, ~w(...)
   indentedComments = 1u << 17,  // "//" or "/*" first on its line: a comment over the lines
                                 // indented deeper than its own (Sass)
+  jsxElements = 1u << 18,       // "<" where an operand is expected: a JSX element, whose
+                                // tags and text are literal and whose "{...}" is code
   endOfHooks  // one past the last bit: no hook
 };
 
@@ -134,6 +136,8 @@ struct machineHook;
 #include "engine/exact_hooks/sigils_referee.h"
 #include "engine/exact_hooks/indented_comments.h"
 #include "engine/exact_hooks/indented_comments_referee.h"
+#include "engine/exact_hooks/jsx_elements.h"
+#include "engine/exact_hooks/jsx_elements_referee.h"
 
 namespace quillstat {
 

@@ -200,6 +200,13 @@ void exactReferee::enterHook(hookReferee* hook) {
   hook_ = hook;
 }
 
+bool exactReferee::enterNestedCode(hookReferee* hook) {
+  if (nestings_.size() >= 256) return false;
+  nestings_.push_back({0, 0, hook});
+  state_ = state::code;
+  return true;
+}
+
 // --- Looking at the bytes ---------------------------------------------------
 
 bool exactReferee::isSpliceAt(size_t i) const {
@@ -343,7 +350,7 @@ void exactReferee::stepAt() {
 
 void exactReferee::codeAt(unsigned char c) {
   // A format part's first byte ends its interpolation before any token opens.
-  if (!nestings_.empty() && nestings_.back().depth == 0 &&
+  if (!nestings_.empty() && nestings_.back().depth == 0 && nestings_.back().hook == nullptr &&
       rules_.literals[nestings_.back().rule].startsFormat(c)) {
     bracketAt(c);
     return;
@@ -371,6 +378,16 @@ void exactReferee::codeAt(unsigned char c) {
 // A bracket of the innermost interpolation's kind nests, or closes it.
 bool exactReferee::bracketAt(unsigned char c) {
   nesting& inner = nestings_.back();
+  if (inner.hook != nullptr) {
+    if (c == '}' && inner.depth == 0) {
+      enterHook(inner.hook);  // which takes its "}"
+      nestings_.pop_back();
+      return true;
+    }
+    if (c == '{') ++inner.depth;
+    if (c == '}') --inner.depth;
+    return false;
+  }
   const std::string_view interpolation = rules_.literals[inner.rule].interpolation;
   const unsigned char opening = static_cast<unsigned char>(interpolation.back());
   const unsigned char closing = opening == '(' ? ')' : opening == '[' ? ']' : '}';
@@ -489,7 +506,7 @@ void exactReferee::literalAt(unsigned char c) {
     }
     takeLiteral(n);
     if (nestings_.size() < 256) {
-      nestings_.push_back({rule_, 0});
+      nestings_.push_back({rule_, 0, nullptr});
       state_ = state::code;
     }
     return;

@@ -60,6 +60,10 @@ class exactReferee {
   void enterLiteral(size_t rule);
   void enterCommentLiteral(size_t rule);  // the literal counted as comment, closer included
   void enterHook(hookReferee* hook);
+  // Code from here to the "}" that closes the "{" just taken, braces nesting
+  // inside, and then `hook` again at that "}"; false, and nothing changes,
+  // when as many are under way as the machine holds.
+  bool enterNestedCode(hookReferee* hook);
   // The next line end taken in code, or that ends a line comment, is taken
   // as code and hands the referee to `hook`.
   void watchLineEnd(hookReferee* hook) { watcher_ = hook; }
@@ -110,6 +114,7 @@ class exactReferee {
   struct nesting {
     size_t rule;
     int64_t depth;
+    hookReferee* hook = nullptr;  // the code of this hook's "{", not rule's interpolation
   };
 
   void stepAt();

@@ -119,6 +119,19 @@ class exactScanner {
   // Hands the next line end taken in code, or that ends a line comment, to
   // hook H (that needs lineEnds): the machine takes it as code,
   // then H resumes after it.
+  // Code from here to the "}" that closes the "{" just taken, braces nesting
+  // inside, and then hook H again (at that "}"), as an interpolation goes
+  // back to its literal; false, and nothing changes, when as many are
+  // under way as the machine holds.
+  template <hook H>
+  bool enterNestedCode() {
+    static_assert(kInterpolates, "a hook's nested code needs a row whose literals interpolate "
+                                 "in braces: braces stop its code");
+    if (nestings_.size() >= kMaxNesting) return false;
+    nestings_.push_back({kHookNesting, hookIndexOf<H>(), 0});
+    mode_ = mode::code;
+    return true;
+  }
   template <hook H>
   void watchLineEnd() {
     watcher_ = static_cast<uint8_t>(hookIndexOf<H>() + 1);
@@ -149,9 +162,11 @@ class exactScanner {
   // An interpolation under way: code inside literal `rule`, with `depth`
   // brackets of its kind open inside it.
   struct nesting {
-    uint8_t rule;
+    uint8_t rule;  // kHookNesting: the code of a hook's "{"
+    uint8_t hook;  // that hook's index
     int32_t depth;
   };
+  static constexpr uint8_t kHookNesting = 0xff;
   // Deeper interpolations are taken as literal text: memory stays bounded
   // whatever the input.
   static constexpr size_t kMaxNesting = 256;
@@ -286,7 +301,8 @@ class exactScanner {
   // bracket of its kind open.
   bool formatStartAt(const unsigned char* p) const {
     const nesting& inner = nestings_.back();
-    return R.literals[inner.rule].startsFormat(*p) && inner.depth == 0;
+    return inner.rule != kHookNesting && R.literals[inner.rule].startsFormat(*p) &&
+           inner.depth == 0;
   }
 
   mode mode_ = mode::code;
@@ -501,6 +517,18 @@ stepResult exactScanner<R>::code(const unsigned char* p, const unsigned char* en
 template <const exactRules& R>
 const unsigned char* exactScanner<R>::bracket(const unsigned char* p) {
   nesting& inner = nestings_.back();
+  if (inner.rule == kHookNesting) {
+    if (*p == '}' && inner.depth == 0) {
+      mode_ = mode::hook;  // the hook takes its "}"
+      hook_ = inner.hook;
+      nestings_.pop_back();
+      return p;
+    }
+    if (*p == '{') ++inner.depth;
+    if (*p == '}') --inner.depth;
+    frame.code(marks::contains(*p));
+    return p + 1;
+  }
   const std::string_view opener = R.literals[inner.rule].interpolation;
   if (*p == static_cast<unsigned char>(opener.back())) {
     ++inner.depth;
@@ -792,7 +820,7 @@ stepResult exactScanner<R>::literal(const unsigned char* p, const unsigned char*
           }
           take(p, p + length);
           if (nestings_.size() < kMaxNesting) {
-            nestings_.push_back({static_cast<uint8_t>(K), 0});
+            nestings_.push_back({static_cast<uint8_t>(K), 0, 0});
             mode_ = mode::code;
             return goOn(p + length);
           }

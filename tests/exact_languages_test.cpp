@@ -926,5 +926,27 @@ TEST(ExactLanguages, Erb) {
   });
 }
 
+TEST(ExactLanguages, JsxAndTsx) {
+  for (const std::string language : {"JSX", "TSX"}) {
+    expectExact(language, {
+        // Tags and the text between them are literal: no string or comment opens.
+        {"x = <p>don't // x</p>; // c", "size=27 chars=4 code=23 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        // Attribute strings are literal, "{...}" is code, comments inside included.
+        {"<a href=\"//x\" b={/* c */ 1}>t</a>;", "size=34 chars=7 code=27 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        {"<div>\n  {/* c */}\n</div>", "size=24 chars=7 code=17 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+        // Elements nest, inside code in braces too; "/>" and fragments close.
+        {"f(<ul>{a.map(i => <li>{i}'s</li>)}</ul>); // c", "size=46 chars=4 code=42 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        {"return <>\n  <br/>\n  http://x\n</>; // c", "size=38 chars=4 code=34 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=0 code=4"},
+        // After an operand "<" compares or opens type arguments.
+        {"if (a < b) { c = d<e>(f); } // g", "size=32 chars=4 code=28 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        // A generic arrow function's type parameters are no element.
+        {"const f = <T,>(x: T) => x; // c", "size=31 chars=4 code=27 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        {"const g = <T extends U>(x: T) => x; // c", "size=40 chars=4 code=36 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        // A ">" in the text shows no element stood there: code from it on.
+        {"y = <T>(a: T) => a; // c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+    });
+  }
+}
+
 }  // namespace
 }  // namespace quillstat

@@ -89,6 +89,10 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
       {hook::makeReferences,
        {"$(", "${", "$$(", "$(shell echo '#')", "${a #b}", "(", ")", "{", "}", "\\\n", "\\\r\n",
         "\\\r", "#", "$\\\n("}},
+      {hook::indentedComments, {"\n//", "\n  //", "\n/*", "\n    x", "\n  ", "  ", "*/", "\t"}},
+      {hook::jsxElements,
+       {"<a>", "</a>", "<a", "/>", "</", "<>", "</>", " b={", "=\"", "='", "<T,>", "<T extends U>",
+        "return <b>", "(<p>", "x <", "=> <i>", "{", "}", ">", "<$", std::string(70, 'n')}},
   };
   std::vector<std::string> pieces;
   for (const auto& row : table) {
