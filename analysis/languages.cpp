@@ -46,12 +46,18 @@ languageFacts languageFactsOf(size_t language) {
       facts.comments.push_back({std::string(rule.opener), std::string(rule.closer), rule.nests});
     }
   }
-  // A delimited comment at its shortest: its fill as few times as it may stand.
+  // A delimited comment at its shortest: its fill as few times as it may stand,
+  // without the line ends of a delimiter that is a line of its own (AsciiDoc's
+  // "////"), which a one-line form cannot show.
+  auto oneLine = [](std::string text) {
+    std::erase_if(text, [](char c) { return c == '\n' || c == '\r'; });
+    return text;
+  };
   for (const delimitedRule& rule : row.rules.delimited) {
     if (!rule.isComment) continue;
     const std::string fill(rule.fill != 0 ? rule.minFill : 0, rule.fill);
-    facts.comments.push_back({std::string(rule.opener) + fill + std::string(rule.openerEnd),
-                              std::string(rule.closer) + fill + std::string(rule.closerEnd),
+    facts.comments.push_back({oneLine(std::string(rule.opener) + fill + std::string(rule.openerEnd)),
+                              oneLine(std::string(rule.closer) + fill + std::string(rule.closerEnd)),
                               false});
   }
   return facts;
