@@ -78,6 +78,9 @@ enum hook : uint32_t {
                                 // before it or since a line whose code ends with ":", is a
                                 // comment
   sigils = 1u << 16,            // "~", a letter and a delimiter: Elixir's ~r/.../, ~w(...)
+  helpTexts = 1u << 17,         // Kconfig's "help": the lines indented after it are a literal
+  explicitComments = 1u << 18,  // reStructuredText's ".." that starts no directive, target,
+                                // footnote or substitution: a comment with its indented lines
   endOfHooks  // one past the last bit: no hook
 };
 
@@ -130,6 +133,10 @@ struct machineHook;
 #include "engine/exact_hooks/docstrings_referee.h"
 #include "engine/exact_hooks/sigils.h"
 #include "engine/exact_hooks/sigils_referee.h"
+#include "engine/exact_hooks/help_texts.h"
+#include "engine/exact_hooks/help_texts_referee.h"
+#include "engine/exact_hooks/explicit_comments.h"
+#include "engine/exact_hooks/explicit_comments_referee.h"
 
 namespace quillstat {
 
