@@ -80,7 +80,7 @@ TEST(LanguageTable, AssemblesTheFamiliesByPosition) {
   }
   // The shipped families, C++ first.
   const std::span<const placedEntry> shipped[] = {cFamilyEntries, scriptingEntries, markupEntries,
-                                                  otherEntries};
+                                                  otherEntries, systemsEntries};
   const std::optional<std::vector<languageEntry>> table = tableByPosition(shipped);
   ASSERT_TRUE(table.has_value());
   EXPECT_EQ(table->size(), languageCount);
@@ -180,6 +180,8 @@ TEST(LanguageDetector, TellsTheLanguageByNameEndingOrFirstLine) {
       {"noext", "-"},         {"x.txt", "-"},       {".pl", "Perl"},
       {"dockerfile.DEV", "Dockerfile"},  // a name's start
       {"Dockerfiles", "-"},   {"a.dockerfile", "Dockerfile"},
+      {"Dockerfile.c", "C"},  // an ending goes before a name's start
+      {"dockerfile.x.c", "C"}, {"Dockerfile.x.y", "Dockerfile"},
   };
   for (const auto& c : names) EXPECT_STREQ(shown(detector.ofName(c.name)), c.language) << c.name;
   const struct {

@@ -12,8 +12,9 @@ namespace quillstat {
 // line's end, and no directive ("name::"), target ("_"), footnote or
 // citation ("[") nor substitution ("|") after the blanks. The comment runs
 // on over the lines after it that are blank or indented deeper than its
-// "..", tabs to the next multiple of 8 columns; its last line end, and the
-// blank lines before the first line of a lesser indent, are its text too.
+// "..", tabs to the next multiple of 8 columns. Its last line end, the
+// blank lines after it and the blanks that start the first line of a
+// lesser indent are its text too: they are read before that line tells.
 template <>
 struct machineHook<hook::explicitComments> {
   static constexpr hookToken tokens[] = {{"..", placement::lineStart}};
