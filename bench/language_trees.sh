@@ -19,7 +19,7 @@
 #   files:     name patterns of the files (find -name); a leading ! leaves names out
 # Where the registries hold little of a language the tree is small: the best found
 # (Swift 195 files, SCSS 92, Dart 49 of Thrift's, Dockerfile 32, Batch 32, TOML 100
-# tests, Visual Basic 5).
+# tests, Visual Basic 5, Yacc 9 and Lex 9 of Linux's, JSON with Comments 31).
 #
 # Usage: bench/language_trees.sh [--force] [--stats-only] [TREE...]
 #        bench/language_trees.sh --table | --files LANGUAGE
@@ -78,6 +78,18 @@ Fortran            | lapack       | src:lapack                  | lapack-3.11.0 
 Visual Basic       | wine         | src:wine                    | .                                               | *.vbs *.vb *.bas
 Batch              | cpython      | src:python3.11              | Python-3.11.2                                   | *.bat *.cmd
 Protocol Buffers   | google-protos | npm:google-proto-files@5.0.3 | package                                      | *.proto
+Assembly           | linux        | corpora.sh                  | linux-source-6.1                                | *.S *.s
+Device Tree        | linux        | corpora.sh                  | linux-source-6.1                                | *.dts *.dtsi *.dtso
+Kconfig            | linux        | corpora.sh                  | linux-source-6.1                                | Kconfig Kconfig.*
+Linker Script      | linux        | corpora.sh                  | linux-source-6.1                                | *.ld *.lds *.lds.S
+Text               | linux        | corpora.sh                  | linux-source-6.1                                | *.txt
+Ignore List        | linux        | corpora.sh                  | linux-source-6.1                                | .gitignore
+Yacc               | linux        | corpora.sh                  | linux-source-6.1                                | *.y
+Lex                | linux        | corpora.sh                  | linux-source-6.1                                | *.l
+M4                 | autoconf     | deb:autoconf                | usr/share/autoconf                              | *.m4
+JSON               | linux        | corpora.sh                  | linux-source-6.1                                | *.json
+JSON with Comments | tsconfig-bases | npm:@tsconfig/bases@1.0.26 | package                                        | *.json
+reStructuredText   | linux        | corpora.sh                  | linux-source-6.1/Documentation                  | *.rst
 '
 
 CORPORA=${CORPORA:-${TMPDIR:-/tmp}/quillstat-corpora}
