@@ -104,7 +104,7 @@ constexpr languageRow kText{
 constexpr languageRow kIgnoreList{
     .name = "Ignore List",
     .extensions = "*.gitignore",
-    .fileNames = ".gitignore;.dockerignore;.npmignore;.eslintignore;.prettierignore;"
+    .fileNames = ".dockerignore;.npmignore;.eslintignore;.prettierignore;"
                  ".hgignore;.stylelintignore;.vscodeignore",
     .rules =
         {

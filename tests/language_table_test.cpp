@@ -117,6 +117,8 @@ TEST(LanguageTable, EveryNameEndingAndInterpreterHasOneLanguage) {
   std::map<std::string, std::set<unsigned>> endings, names, programs;
   for (unsigned row = 0; row < languageTable.size(); ++row) {
     const languageRow& language = *languageTable[row].row;
+    // An empty mask would make "-l NAME" take every file.
+    EXPECT_FALSE(std::string_view(languageTable[row].defaultMasks).starts_with(';')) << language.name;
     for (const std::string& mask : items(language.extensions)) {
       ASSERT_TRUE(mask.starts_with("*.")) << language.name << ": " << mask;
       const std::string ending = folded(mask.substr(1));
