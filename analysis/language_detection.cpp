@@ -102,13 +102,15 @@ languageDetector::languageDetector(std::span<const languageEntry> table) {
 std::optional<unsigned> languageDetector::ofName(std::string_view name) const {
   const std::string key = folded(name);
   if (const auto at = names_.find(key); at != names_.end()) return at->second;
-  for (const auto& [prefix, row] : namePrefixes_) {
-    if (key.starts_with(prefix)) return row;
-  }
+  // An ending a language claims goes before a name's start: names are
+  // folded, and kconfig.h is C's, not a "Kconfig.*" file.
   for (size_t dot = key.find('.'); dot != std::string::npos; dot = key.find('.', dot + 1)) {
     if (const auto at = endings_.find(std::string_view(key).substr(dot)); at != endings_.end()) {
       return at->second;
     }
+  }
+  for (const auto& [prefix, row] : namePrefixes_) {
+    if (key.starts_with(prefix)) return row;
   }
   return std::nullopt;
 }

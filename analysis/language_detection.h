@@ -24,10 +24,10 @@ class languageDetector {
   explicit languageDetector(std::span<const languageEntry> table);
 
   // The language of the file named `name` (a bare name): the row whose
-  // fileNames hold it (or, for a name that ends in "*", its start), else
-  // the row of its longest ending that starts with a dot among the rows'
-  // extensions, ASCII letters folded in both
-  // ("MAIN.C", "makefile"). An ending that several rows claim goes to the
+  // fileNames hold it, else the row of its longest ending that starts with
+  // a dot among the rows' extensions, else the row of a fileNames entry
+  // that ends in "*" and names its start, ASCII letters folded in all
+  // ("MAIN.C", "makefile"; kconfig.h is C's, Kconfig.debug Kconfig's). An ending that several rows claim goes to the
   // language named for it in language_detection.cpp (".h" to C, ".m" to
   // Objective-C, ".pl" to Perl, ".inc" to none), else to the first of them
   // in table order.

@@ -31,6 +31,7 @@ extern const std::span<const placedEntry> scriptingEntries;  // language_rows_sc
 extern const std::span<const placedEntry> markupEntries;     // language_rows_markup.cpp
 extern const std::span<const placedEntry> otherEntries;      // language_rows_others.cpp
 extern const std::span<const placedEntry> webEntries;        // language_rows_web.cpp
+extern const std::span<const placedEntry> systemsEntries;    // language_rows_systems.cpp
 
 // The entries of `families` in the order of their positions, or nullopt
 // unless the positions are exactly 0..N-1, each once (N the number of

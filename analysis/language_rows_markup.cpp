@@ -131,7 +131,7 @@ constexpr languageRow kDockerfile{
 constexpr languageRow kMakefile{
     .name = "Makefile",
     .extensions = "*.mk",
-    .fileNames = "Makefile;GNUmakefile;makefile",
+    .fileNames = "Makefile;GNUmakefile;makefile;Kbuild",
     .rules =
         {
             .lineComments = {kHashComment},

@@ -133,7 +133,7 @@ constexpr languageRow kPerl{
 
 constexpr languageRow kShell{
     .name = "Shell",
-    .extensions = "*.sh;*.bash;*.zsh;*.ksh",
+    .extensions = "*.sh;*.bash;*.zsh;*.ksh;*.tc",
     .interpreters = "sh;bash;zsh;ksh;dash",
     .rules =
         {

@@ -58,7 +58,8 @@ struct rowDefaultMasks {
     std::array<char, extensions.size() + 1 + fileNames.size() + 1> out{};
     size_t n = 0;
     for (char c : extensions) out[n++] = c;
-    if (!fileNames.empty()) out[n++] = ';';
+    if (!extensions.empty() && !fileNames.empty()) out[n++] = ';';  // no empty mask, which
+                                                                    // would take every file
     for (char c : fileNames) out[n++] = c;
     return out;
   }();

@@ -20,6 +20,7 @@
 # Where the registries hold little of a language the tree is small: the best found
 # (Swift 195 files, SCSS 92, Dart 49 of Thrift's, Dockerfile 32, Batch 32, TOML 100
 # tests, Visual Basic 5, JSX 19, Cap'n Proto 11, AsciiDoc 70 of Groovy's documentation).
+# tests, Visual Basic 5, Yacc 9 and Lex 9 of Linux's, JSON with Comments 31).
 #
 # Usage: bench/language_trees.sh [--force] [--stats-only] [TREE...]
 #        bench/language_trees.sh --table | --files LANGUAGE
@@ -91,6 +92,18 @@ QML                | qtcontrols2  | deb:qml-module-qtquick-controls2 | usr/lib  
 AsciiDoc           | groovy       | src:groovy                  | groovy-2.4.21                                   | *.adoc *.asciidoc
 ERB                | redmine      | deb:redmine                 | usr/share/redmine                               | *.erb
 Twig               | symfony-profiler | deb:php-symfony-web-profiler-bundle | usr/share/php                       | *.twig
+Assembly           | linux        | corpora.sh                  | linux-source-6.1                                | *.S *.s
+Device Tree        | linux        | corpora.sh                  | linux-source-6.1                                | *.dts *.dtsi *.dtso
+Kconfig            | linux        | corpora.sh                  | linux-source-6.1                                | Kconfig Kconfig.*
+Linker Script      | linux        | corpora.sh                  | linux-source-6.1                                | *.ld *.lds *.lds.S
+Text               | linux        | corpora.sh                  | linux-source-6.1                                | *.txt
+Ignore List        | linux        | corpora.sh                  | linux-source-6.1                                | .gitignore
+Yacc               | linux        | corpora.sh                  | linux-source-6.1                                | *.y
+Lex                | linux        | corpora.sh                  | linux-source-6.1                                | *.l
+M4                 | autoconf     | deb:autoconf                | usr/share/autoconf                              | *.m4
+JSON               | linux        | corpora.sh                  | linux-source-6.1                                | *.json
+JSON with Comments | tsconfig-bases | npm:@tsconfig/bases@1.0.26 | package                                        | *.json
+reStructuredText   | linux        | corpora.sh                  | linux-source-6.1/Documentation                  | *.rst
 '
 
 CORPORA=${CORPORA:-${TMPDIR:-/tmp}/quillstat-corpora}

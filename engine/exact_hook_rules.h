@@ -304,6 +304,21 @@ inline jsxStart jsxStartOf(std::string_view bytes, bool final) {
   return isBlankByte(byteAt(i + kExtends.size())) ? jsxStart::no : jsxStart::element;
 }
 
+// The column after the byte c of a line's indent, with tab stops every 8
+// columns, as Kconfig and reStructuredText count them.
+inline int64_t columnAfter(int64_t column, unsigned char c) {
+  return c == '\t' ? (column / 8 + 1) * 8 : column + 1;
+}
+
+// The bytes of a reStructuredText directive's name before its "::"
+// ("code-block", "c:function"), and how far past ".." a directive, target
+// or comment is told apart: a longer name makes a comment.
+inline bool isDirectiveNameByte(unsigned char c) {
+  return isAsciiLetter(c) || isDigit(c) || c == '-' || c == '_' || c == '.' || c == '+' ||
+         c == ':' || c >= 0x80;
+}
+inline constexpr size_t kMaxExplicitMarkupLookahead = 48;
+
 }  // namespace quillstat
 
 #endif  // QUILLSTAT_ENGINE_EXACT_HOOK_RULES_H_

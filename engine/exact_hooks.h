@@ -82,6 +82,9 @@ enum hook : uint32_t {
                                 // indented deeper than its own (Sass)
   jsxElements = 1u << 18,       // "<" where an operand is expected: a JSX element, whose
                                 // tags and text are literal and whose "{...}" is code
+  helpTexts = 1u << 19,         // Kconfig's "help": the lines indented after it are a literal
+  explicitComments = 1u << 20,  // reStructuredText's ".." that starts no directive, target,
+                                // footnote or substitution: a comment with its indented lines
   endOfHooks  // one past the last bit: no hook
 };
 
@@ -138,6 +141,10 @@ struct machineHook;
 #include "engine/exact_hooks/indented_comments_referee.h"
 #include "engine/exact_hooks/jsx_elements.h"
 #include "engine/exact_hooks/jsx_elements_referee.h"
+#include "engine/exact_hooks/help_texts.h"
+#include "engine/exact_hooks/help_texts_referee.h"
+#include "engine/exact_hooks/explicit_comments.h"
+#include "engine/exact_hooks/explicit_comments_referee.h"
 
 namespace quillstat {
 

@@ -549,7 +549,8 @@ const unsigned char* exactScanner<R>::bracket(const unsigned char* p) {
 
 template <const exactRules& R>
 template <size_t... B>
-stepResult exactScanner<R>::openToken(const unsigned char* p, const unsigned char* end,
+stepResult exactScanner<R>::openToken(const unsigned char* p,
+                                      [[maybe_unused]] const unsigned char* end,
                                       std::index_sequence<B...>) {
   stepResult next = kDeclined;
   // Casts, so that a row of one token leaves no unused value.

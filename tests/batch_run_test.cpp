@@ -174,8 +174,8 @@ TEST_F(BatchRun, ExactOptionPicksTheExactRulesAndTheLineFigures) {
 TEST_F(BatchRun, AutoDetectionSkipsWhatItCannotRead) {
   writeFile(root_ / "t/a.cpp", "x;\n");
   writeFile(root_ / "t/B.GO", "x\n");
-  writeFile(root_ / "t/notes.txt", "x\n");  // an unknown extension: skipped unread
-  writeFile(root_ / "t/README", "x\n");     // no extension, no "#!": unknown
+  writeFile(root_ / "t/notes.xyz", "x\n");  // an unknown extension: skipped unread
+  writeFile(root_ / "t/NOTES", "x\n");      // no extension, no "#!": unknown
   writeFile(root_ / "t/cut.go", std::string("x\x1A\0", 3));  // NUL after text mode's end
   std::string lines;  // in lines as code has them, so not minified
   for (int line = 0; line < 128; ++line) lines += std::string(63, 'x') + '\n';
@@ -198,7 +198,7 @@ TEST_F(BatchRun, AutoDetectionSkipsWhatItCannotRead) {
   EXPECT_NE(readFile(root_ / "out.txt").find(skipped + "\r\n\r\n"), std::string::npos);
   // A file of no language by its name is skipped as in a tree; a list is
   // left out by the directories its paths pass through.
-  ASSERT_EQ(run("-f t/README -l auto -o out.txt"), 0) << stderr_;
+  ASSERT_EQ(run("-f t/NOTES -l auto -o out.txt"), 0) << stderr_;
   EXPECT_EQ(readFile(root_ / "out.txt"),
             windows1251("Пропущено файлов: 1 (язык не определён: 1, двоичных: 0)\r\n\r\n"));
   writeFile(root_ / "list", "t/gen/z.cpp\nt/a.cpp\n");
@@ -214,6 +214,7 @@ TEST_F(BatchRun, AutoDetectionSkipsWhatItCannotRead) {
 TEST_F(BatchRun, AutoDetectionCountsWhatTheTeamOwns) {
   if (std::system("git --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "no git";
   writeFile(root_ / "w/.gitignore", "build/\n*.log.c\n");
+  writeFile(root_ / "w/notes.xyz", "x\n");  // of no known language
   writeFile(root_ / "w/build/out.c", "x;\n");
   writeFile(root_ / "w/build/kept.c", "x;\n");           // tracked, so counted
   writeFile(root_ / "w/src/trace.log.c", "x;\n");
@@ -230,11 +231,11 @@ TEST_F(BatchRun, AutoDetectionCountsWhatTheTeamOwns) {
     const char* files;  // the records, blank-separated
     const char* skipped;
   } cases[] = {
-      {"-l auto", "w/build/kept.c w/src/own.c",
+      {"-l auto", "w/.gitignore w/build/kept.c w/src/own.c",
        "Пропущено файлов: 6 (язык не определён: 1, двоичных: 0, игнорируемых git: 2, "
        "сторонних: 1, сгенерированных: 2)"},
       {"-l auto --no-ignore --include-vendored --include-generated",
-       "w/build/kept.c w/build/out.c w/src/app.min.js w/src/gen.c w/src/own.c "
+       "w/.gitignore w/build/kept.c w/build/out.c w/src/app.min.js w/src/gen.c w/src/own.c "
        "w/src/trace.log.c w/vendor/lib.c",
        "Пропущено файлов: 1 (язык не определён: 1, двоичных: 0)"},
       {"-l C -e *.c", "w/build/kept.c w/build/out.c w/src/gen.c w/src/own.c w/src/trace.log.c "
@@ -598,7 +599,7 @@ TEST_F(BatchRun, PrintsHelpAndVersion) {
                            "Delphi\t*.pas *.dpr *.pp *.lpr *.dpk\t\t// {...} (*...*)\t;\n",
                            "Haskell\t*.hs\t\t-- {-...-}(nested)\t\n",
                            "CMake\tCMakeLists.txt *.cmake\t\t# #[[...]]\t\n",
-                           "Shell\t*.sh *.bash *.zsh *.ksh\tsh bash zsh ksh dash\t#\t\n",
+                           "Shell\t*.sh *.bash *.zsh *.ksh *.tc\tsh bash zsh ksh dash\t#\t\n",
                            "Fortran\t*.f90 *.f95 *.f03 *.f08\t\t!\t\n"}) {
     EXPECT_NE(stdout_.find(std::string("\n") + line), std::string::npos) << line;
   }

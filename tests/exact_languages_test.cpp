@@ -948,5 +948,98 @@ TEST(ExactLanguages, JsxAndTsx) {
   }
 }
 
+TEST(ExactLanguages, Assembly) {
+  expectExact("Assembly", {
+      // "# " with a blank after it opens a comment anywhere (x86, MIPS, s390).
+      {"mov %eax, %ebx # c\n", "size=19 chars=3 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A directive is code; "#" first on a line and no directive is a comment.
+      {"#include <a.h>\n# note\n", "size=22 chars=6 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // "#1" is an immediate; "@ " opens ARM's comment.
+      {"mov r0, #1 @ c\n", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // "##" pastes tokens in a macro.
+      {"#define J(a) a##b /* x */\n", "size=26 chars=7 code=19 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s: .ascii \"# x\" // c\n", "size=21 chars=4 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // The preprocessor splices lines first.
+      {"# a \\\nb\nc\n", "size=10 chars=7 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
+  });
+}
+
+TEST(ExactLanguages, DeviceTree) {
+  expectExact("Device Tree", {
+      {"/dts-v1/;\n#include <dt.h>\n/ { a = \"//x\"; };\n", "size=44 chars=0 code=44 comments=0 marks=4 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      // A property named "#address-cells" is code, as a directive is.
+      {"#address-cells = <1>; // c\n", "size=27 chars=4 code=23 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/* a\n * b */\nn { };\n", "size=20 chars=12 code=8 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Kconfig) {
+  expectExact("Kconfig", {
+      {"config A\n\tbool \"a # b\" # c\n", "size=27 chars=3 code=24 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // A help text runs over blank lines while its lines keep the first one's
+      // indent (a tab to column 8); "#" in it is text.
+      {"\thelp\n\t  Say # Y.\n\n\t  More.\n# c\n", "size=32 chars=3 code=29 comments=1 marks=3 todo=0 fixme=0 | lines=5 blank=1 comment=1 code=3"},
+      {"help\n  a\n b # c\n", "size=16 chars=3 code=13 comments=1 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"helper # c\n", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, LinkerScript) {
+  expectExact("Linker Script", {
+      {"SECTIONS {\n  .text : { *(.text) } /* c */\n}\n", "size=44 chars=7 code=37 comments=1 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"a = 1; // b\n", "size=12 chars=0 code=12 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, TextAndIgnoreLists) {
+  expectExact("Text", {
+      {"a # b\n\n/* c */\n", "size=15 chars=0 code=15 comments=0 marks=2 todo=0 fixme=0 | lines=3 blank=1 comment=0 code=2"},
+  });
+  // Only a "#" as a line's first byte opens a comment.
+  expectExact("Ignore List", {
+      {"# c\n\\#a\n #b\n*.o # x\n", "size=20 chars=3 code=17 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+  });
+}
+
+TEST(ExactLanguages, YaccAndLex) {
+  expectExact("Yacc", {
+      {"%{\n#include <a.h>\n%}\n%%\nexp: exp '+' exp { $$ = $1; } /* c */\n;\n", "size=64 chars=7 code=57 comments=1 marks=4 todo=0 fixme=0 | lines=6 blank=0 comment=0 code=6"},
+  });
+  expectExact("Lex", {
+      {"%%\n\"/*\"  { return C; } // c\n", "size=28 chars=4 code=24 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+  });
+}
+
+TEST(ExactLanguages, M4) {
+  expectExact("M4", {
+      // "dnl" as a whole word; "#" after a blank; a "#" glued to a quote is text.
+      {"dnl c\nAC_INIT([x]) # c\nAC_DEFINE([A#B])dnl\n[#include <a.h>]\n", "size=60 chars=11 code=49 comments=3 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      {"dnlx # c\n", "size=9 chars=3 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Json) {
+  expectExact("JSON", {
+      {"{\"a\": \"// x\"}\n// c\n", "size=19 chars=0 code=19 comments=0 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+  });
+  expectExact("JSON with Comments", {
+      {"{\"a\": \"//x\" // c\n/* d */}\n", "size=26 chars=11 code=15 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+  });
+}
+
+TEST(ExactLanguages, RestructuredText) {
+  expectExact("reStructuredText", {
+      // A comment goes on over blank lines and deeper lines; its line ends are its text.
+      {".. c\n   d\n\n   e\nText\n", "size=21 chars=16 code=5 comments=1 marks=1 todo=0 fixme=0 | lines=5 blank=1 comment=3 code=1"},
+      // Directives, targets, footnotes and substitutions are no comments.
+      {".. note:: x\n   y\n.. _t: http://a\n.. [1] f\n.. |s| image:: a.png\n", "size=63 chars=0 code=63 comments=0 marks=5 todo=0 fixme=0 | lines=5 blank=0 comment=0 code=5"},
+      {".. c:function:: int f()\n", "size=24 chars=0 code=24 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // An empty comment; "..." is text; a comment ends at a line of its own
+      // indent, whose blanks before it are the comment's.
+      {"..\n...\n  .. c\n  x\n", "size=18 chars=10 code=8 comments=2 marks=2 todo=0 fixme=0 | lines=4 blank=0 comment=2 code=2"},
+      {".. a b:: c\n", "size=11 chars=11 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0"},
+  });
+}
+
 }  // namespace
 }  // namespace quillstat

@@ -80,7 +80,7 @@ TEST(LanguageTable, AssemblesTheFamiliesByPosition) {
   }
   // The shipped families, C++ first.
   const std::span<const placedEntry> shipped[] = {cFamilyEntries, scriptingEntries, markupEntries,
-                                                  otherEntries, webEntries};
+                                                  otherEntries, webEntries, systemsEntries};
   const std::optional<std::vector<languageEntry>> table = tableByPosition(shipped);
   ASSERT_TRUE(table.has_value());
   EXPECT_EQ(table->size(), languageCount);
@@ -117,6 +117,8 @@ TEST(LanguageTable, EveryNameEndingAndInterpreterHasOneLanguage) {
   std::map<std::string, std::set<unsigned>> endings, names, programs;
   for (unsigned row = 0; row < languageTable.size(); ++row) {
     const languageRow& language = *languageTable[row].row;
+    // An empty mask would make "-l NAME" take every file.
+    EXPECT_FALSE(std::string_view(languageTable[row].defaultMasks).starts_with(';')) << language.name;
     for (const std::string& mask : items(language.extensions)) {
       ASSERT_TRUE(mask.starts_with("*.")) << language.name << ": " << mask;
       const std::string ending = folded(mask.substr(1));
@@ -180,6 +182,8 @@ TEST(LanguageDetector, TellsTheLanguageByNameEndingOrFirstLine) {
       {"noext", "-"},         {"x.txt", "-"},       {".pl", "Perl"},
       {"dockerfile.DEV", "Dockerfile"},  // a name's start
       {"Dockerfiles", "-"},   {"a.dockerfile", "Dockerfile"},
+      {"Dockerfile.c", "C"},  // an ending goes before a name's start
+      {"dockerfile.x.c", "C"}, {"Dockerfile.x.y", "Dockerfile"},
   };
   for (const auto& c : names) EXPECT_STREQ(shown(detector.ofName(c.name)), c.language) << c.name;
   const struct {

@@ -157,13 +157,13 @@ TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
   writeFile(root / "kAutoDump.py", kAutoDump);
   writeFile(root / "t/a.cpp", "int a; // todo x\n");   // one code line
   writeFile(root / "t/d/b.go", "// c\n\nx := 1\n");  // a comment, a blank and a code line
-  writeFile(root / "t/README", "read me\n");            // no language
-  writeFile(root / "t/d/notes.txt", "todo\n");         // no language by its name
+  writeFile(root / "t/NOTES", "read me\n");             // no language
+  writeFile(root / "t/d/notes.xyz", "todo\n");         // no language by its name
   writeFile(root / "t/d/tool", std::string("\x7f" "ELF\0", 5));  // binary
   // Passed over: a dangling link and FIFOs that the run would have opened,
   // by the name of a language or for a "#!" line; not one of no language.
   fs::create_symlink("missing.cpp", root / "t/gone.cpp");
-  for (const char* fifo : {"t/d/pipe.go", "t/d/run", "t/fifo.txt"}) {
+  for (const char* fifo : {"t/d/pipe.go", "t/d/run", "t/fifo.xyz"}) {
     ASSERT_EQ(mkfifo((root / fifo).c_str(), 0644), 0);
   }
   for (const char* format : {"json", "csv"}) {

@@ -30,7 +30,7 @@ TEST(FillGeneratedSections, RewritesSectionsAndKeepsProse) {
       // Whole file names before masks.
       {"<!-- generated: language Makefile -->\n<!-- end generated -->\n",
        "<!-- generated: language Makefile -->\nFiles: `Makefile`, `GNUmakefile`, `makefile`, "
-       "`*.mk`. Comments: `#`. Statement marks: none (the code lines count instead).\n"
+       "`Kbuild`, `*.mk`. Comments: `#`. Statement marks: none (the code lines count instead).\n"
        "<!-- end generated -->\n"},
       // Two rows of one name: a paragraph each.
       {"<!-- generated: language Fortran -->\nx\n<!-- end generated -->\n",
