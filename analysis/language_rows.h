@@ -32,6 +32,7 @@ extern const std::span<const placedEntry> markupEntries;     // language_rows_ma
 extern const std::span<const placedEntry> otherEntries;      // language_rows_others.cpp
 extern const std::span<const placedEntry> webEntries;        // language_rows_web.cpp
 extern const std::span<const placedEntry> systemsEntries;    // language_rows_systems.cpp
+extern const std::span<const placedEntry> functionalEntries;  // language_rows_functional.cpp
 
 // The entries of `families` in the order of their positions, or nullopt
 // unless the positions are exactly 0..N-1, each once (N the number of

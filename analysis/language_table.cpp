@@ -13,7 +13,8 @@ namespace quillstat {
 namespace {
 
 const std::span<const placedEntry> kFamilies[] = {cFamilyEntries, scriptingEntries, markupEntries,
-                                                  otherEntries, webEntries, systemsEntries};
+                                                  otherEntries, webEntries, systemsEntries,
+                                                  functionalEntries};
 
 std::vector<languageEntry> shippedTable() {
   std::optional<std::vector<languageEntry>> table = tableByPosition(kFamilies);

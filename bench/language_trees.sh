@@ -12,6 +12,7 @@
 #   from:      deb:PKG      the binary package, unpacked with dpkg -x (not installed)
 #              deb:PKG@SUITE  the same from another Debian release, through a list of its own
 #              jar:PKG      the same, and every .jar in it unzipped beside itself
+#              gz:PKG       the same, and every .gz in it uncompressed beside itself
 #              src:PKG      the upstream tarballs of the source package (apt-get source)
 #              npm:PKG@V    the npm package's tarball (npm pack)
 #              corpora.sh   made by the project's ../shared/corpora.sh (linux, pascal, java, php): reused
@@ -21,6 +22,8 @@
 # (Swift 195 files, SCSS 92, Dart 49 of Thrift's, Dockerfile 32, Batch 32, TOML 100
 # tests, Visual Basic 5, JSX 19, Cap'n Proto 11, AsciiDoc 70 of Groovy's documentation).
 # tests, Visual Basic 5, Yacc 9 and Lex 9 of Linux's, JSON with Comments 31).
+# tests, Visual Basic 5, F# 46 of Fable's, Smalltalk 26 of Amber's). Scala has a second
+# row, a second tree (bench/accuracy's rows name it).
 #
 # Usage: bench/language_trees.sh [--force] [--stats-only] [TREE...]
 #        bench/language_trees.sh --table | --files LANGUAGE
@@ -28,7 +31,8 @@
 #   --stats-only  files and bytes of each language's files, fetching nothing
 #   --table       the table as tab-separated lines: language, tree directory, under, files
 #   --files       the paths of a language's files, each ended by a NUL byte (status 1 and
-#                 nothing when its tree is not fetched)
+#                 nothing when its tree is not fetched); LANGUAGE TREE: of that tree, where
+#                 a language has a second one (a later row of the same language)
 # Fetching needs root (apt-get) and Debian 12; npm for the npm trees.
 set -euo pipefail
 
@@ -104,6 +108,18 @@ M4                 | autoconf     | deb:autoconf                | usr/share/auto
 JSON               | linux        | corpora.sh                  | linux-source-6.1                                | *.json
 JSON with Comments | tsconfig-bases | npm:@tsconfig/bases@1.0.26 | package                                        | *.json
 reStructuredText   | linux        | corpora.sh                  | linux-source-6.1/Documentation                  | *.rst
+Emacs Lisp         | emacs-el     | gz:emacs-el                 | usr/share/emacs/28.2/lisp                       | *.el
+Common Lisp        | ironclad     | deb:cl-ironclad             | usr/share/common-lisp/source/ironclad           | *.lisp *.asd
+Scheme             | guile        | deb:guile-3.0-libs          | usr/share/guile/3.0                             | *.scm
+Racket             | racket       | deb:racket-common           | usr/share/racket                                | *.rkt *.rktl
+F#                 | fable        | npm:fable-compiler-js@3.3.0 | package                                         | *.fs *.fsi *.fsx
+Elm                | elm-pages    | npm:elm-pages@3.1.3         | package                                         | *.elm
+Standard ML        | polyml       | src:polyml                  | .                                               | *.sml *.sig *.fun
+Prolog             | swi-prolog   | deb:swi-prolog-core         | usr/lib/swi-prolog                              | *.pl
+Cython             | cython       | deb:cython3                 | usr/lib/python3/dist-packages/Cython            | *.pyx *.pxd *.pxi
+Awk                | gawk         | deb:gawk                    | usr/share/awk usr/share/doc/gawk/examples       | *.awk
+Smalltalk          | amber        | npm:@ambers/lang@0.30.0     | package                                         | *.st
+Scala              | plm          | src:plm                     | .                                               | *.scala
 '
 
 CORPORA=${CORPORA:-${TMPDIR:-/tmp}/quillstat-corpora}
@@ -217,12 +233,15 @@ fetch() { # tree from
   rm -rf "$dir"; mkdir -p "$dir"
   tmp=$(scratch)
   case "$kind" in
-    deb | jar)
+    deb | jar | gz)
       case "$what" in
         *@*) (cd "$tmp" && apt_suite "${what#*@}" download -qq "${what%@*}" >/dev/null) ;;
         *) (cd "$tmp" && apt-get download -qq "$what" >/dev/null) ;;
       esac
       dpkg -x "$tmp"/*.deb "$dir"
+      if [ "$kind" = gz ]; then
+        find "$dir" -name '*.gz' -type f -exec gunzip -kq {} +
+      fi
       if [ "$kind" = jar ]; then
         find "$dir" -name '*.jar' -type f -print0 | while IFS= read -r -d '' t; do
           unzip -qo "$t" -d "$t.d"
@@ -258,9 +277,11 @@ case "$MODE" in
     exit 0 ;;
   stats) print_stats; exit 0 ;;
   files)
-    [ ${#WANTED[@]} -eq 1 ] || { echo "language_trees.sh: --files takes one language" >&2; exit 2; }
+    [ ${#WANTED[@]} -eq 1 ] || [ ${#WANTED[@]} -eq 2 ] ||
+      { echo "language_trees.sh: --files takes one language, and maybe one of its trees" >&2; exit 2; }
     while IFS=$'\t' read -r language tree from under files; do
       [ "$language" = "${WANTED[0]}" ] || continue
+      [ ${#WANTED[@]} -eq 1 ] || [ "$tree" = "${WANTED[1]}" ] || continue
       if [ "$tree" = - ] || [ ! -e "$CORPORA/$tree/.done" ]; then
         echo "language_trees.sh: no tree of ${WANTED[0]} under $CORPORA: $from" >&2; exit 1
       fi
@@ -274,6 +295,7 @@ stale=$(rows | while IFS=$'\t' read -r language tree from under files; do
   case "$from" in deb:* | jar:* | src:*)
     if wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; }; then echo "$tree"; fi ;;
   esac  # an if, not &&: a last row not wanted must not fail the loop, and the script with it
+  case "$from" in deb:* | jar:* | gz:* | src:*) wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; } && echo "$tree" ;; esac
 done)
 if [ -n "$stale" ]; then
   [ "$(id -u)" = 0 ] || { echo "language_trees.sh: fetching $(echo $stale) needs root (apt-get)" >&2; exit 1; }

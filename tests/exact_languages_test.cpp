@@ -1038,6 +1038,147 @@ TEST(ExactLanguages, RestructuredText) {
       // indent, whose blanks before it are the comment's.
       {"..\n...\n  .. c\n  x\n", "size=18 chars=10 code=8 comments=2 marks=2 todo=0 fixme=0 | lines=4 blank=0 comment=2 code=2"},
       {".. a b:: c\n", "size=11 chars=11 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0"},
+TEST(ExactLanguages, EmacsLisp) {
+  expectExact("Emacs Lisp", {
+      // Characters: ?\" ?; ?\( and ?" are literals; a ? inside a name is the name's.
+      {"(a ?\\\" \"x;y\") ; c", "size=17 chars=3 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"(b ?; ?\\( ?\") ; c", "size=17 chars=3 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"(f x?\"a;b\") ; c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"(list ?\\\\ \"a\") ; c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Strings span lines.
+      {"\"a\n;b\" ; c", "size=10 chars=3 code=7 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"(a) ; todo b", "size=12 chars=8 code=4 comments=1 marks=1 todo=1 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, CommonLisp) {
+  expectExact("Common Lisp", {
+      // Characters #\c take any byte; |...| and a backslash escape symbols.
+      {"(a #\\; #\\\" \"b;\") ; c", "size=20 chars=3 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"(a #\\\\ \"x\") ; c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"|a;b| 'c\\;d ; e", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // #| |# nests.
+      {"#| a #| b |# c |# x ; d", "size=23 chars=20 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#|\nx\n|#\n(a)", "size=11 chars=7 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=3 code=1"},
+      {"\"a\\\"b;\" ; c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Scheme) {
+  expectExact("Scheme", {
+      // Characters, |symbols|, and a datum comment, which leaves its datum code.
+      {"(a #\\; #\\\" \"b;\") ; c", "size=20 chars=3 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"(|a;b| c) ; d", "size=13 chars=3 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#;(f \"x\") b ; c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#| a #| b |# |# x", "size=17 chars=15 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#!/usr/bin/guile -s\n(a) ; b", "size=27 chars=22 code=5 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Racket) {
+  expectExact("Racket", {
+      // #lang is code; "#! " and "#!/" open line comments.
+      {"#lang racket ; c", "size=16 chars=3 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#! /usr/bin/racket\n(a)", "size=22 chars=18 code=4 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"(a #\\; x\\;y |b;c|) ; d", "size=22 chars=3 code=19 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#;(f \";\") g ; c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#| #| a |# |# b ; c", "size=19 chars=16 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#rx\"a;b\" ; c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Fsharp) {
+  expectExact("F#", {
+      // (*) is an operator; 'a and 'T are type parameters, 'a' and '"' characters.
+      {"let f = (*) 2 3 // c", "size=20 chars=4 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"let x = 'a' // c\nlet g (x: 'a) = '\"' // d", "size=41 chars=8 code=33 comments=2 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"let t = typeof<'T> // c", "size=23 chars=4 code=19 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Comments nest, and a string inside one hides its closer.
+      {"(* a (* b *) \"*)\" *) x // c", "size=27 chars=24 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Verbatim, triple-quoted and interpolated strings.
+      {"let s = @\"a\\\" // c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"let s = \"\"\"a \"b\" // c\"\"\" // d", "size=29 chars=4 code=25 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"let s = $\"{x}//{\"y\"}\" // d", "size=26 chars=4 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/// doc\nlet a = 1", "size=17 chars=7 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Elm) {
+  expectExact("Elm", {
+      // Characters, and strings of one line or three quotes.
+      {"x = '\"' -- c", "size=12 chars=4 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = '\\'' -- c", "size=13 chars=4 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = \"a\\\"--\" -- c", "size=16 chars=4 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = \"\"\"a\n-- b\"\"\" -- c", "size=21 chars=4 code=17 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // {- -} nests; {-| -} is a documentation comment.
+      {"{- a {- b -} c -} x", "size=19 chars=17 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"{-| doc\n-}\nx = 1", "size=16 chars=10 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
+  });
+}
+
+TEST(ExactLanguages, StandardMl) {
+  expectExact("Standard ML", {
+      // (* *) nests and holds no strings; (*) opens a comment.
+      {"(* a (* b *) c *) x", "size=19 chars=17 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"(*) x *)", "size=8 chars=8 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0"},
+      // Characters #"c"; 'a is a type variable.
+      {"val c = #\"a\" (* d *)", "size=20 chars=7 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"fun f (x : 'a) = \"*)\" (* c *)", "size=29 chars=7 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"val s = \"(*\" (* c *)", "size=20 chars=7 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A string gap \ ... \ spans lines.
+      {"val s = \"a\\\n  \\b\" (* c *)", "size=25 chars=7 code=18 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+  });
+}
+
+TEST(ExactLanguages, Prolog) {
+  expectExact("Prolog", {
+      // Character codes 0'c; quoted atoms, strings and back-quoted text.
+      {"a(0'%, 0'a) :- true. % c", "size=24 chars=3 code=21 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"c(0''). % d", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"d(0'\\'). % e", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"b('x%y', \"p%\", `q%`). % c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"e('it''s %'). % c", "size=17 chars=3 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // /* */ does not nest.
+      {"/* a /* b */ c. % d", "size=19 chars=15 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#!/usr/bin/env swipl\n:- initialization(main).", "size=45 chars=20 code=25 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Cython) {
+  expectExact("Cython", {
+      // Python's strings and docstrings.
+      {"cdef int x = 1 # c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"def f():\n    \"\"\"doc\"\"\"\n    pass", "size=31 chars=9 code=22 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {"s = f\"{x!r:#x}\" # c", "size=19 chars=3 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = 'a # b\n# c", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"cdef char* s = b\"a#b\" # c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Awk) {
+  expectExact("Awk", {
+      // "/" opens a regular expression where an operand is expected and first on its line; after an operand it divides.
+      {"$1 ~ /a#b/ { x = a / b / c } # d", "size=32 chars=3 code=29 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/x#/ { print }", "size=14 chars=0 code=14 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"{ n = n / 2 }\n/#/ { print } # c", "size=31 chars=3 code=28 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"split($0, a, /[/#]/) # c", "size=24 chars=3 code=21 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = a # b / c", "size=13 chars=7 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = \"a\\\"#\" # c", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"#!/usr/bin/awk -f\nBEGIN { }", "size=27 chars=17 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Smalltalk) {
+  expectExact("Smalltalk", {
+      // Comments "...", strings '...' with '' for a quote, characters $c.
+      {"a := 'it''s \"x\"'. \"c\"", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"b := $'. \"c\"", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"c := $\". \"d\"", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"d := #'a\"b'. \"c\"", "size=16 chars=3 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\"a\nb\" x", "size=7 chars=5 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"\"todo: x\" y", "size=11 chars=9 code=2 comments=1 marks=1 todo=1 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A class comment chunk of the chunk format: plain text, where an apostrophe opens nothing.
+      {"!A commentStamp!\nit's!\nx \"c\"", "size=28 chars=22 code=6 comments=2 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
   });
 }
 
