@@ -1038,6 +1038,9 @@ TEST(ExactLanguages, RestructuredText) {
       // indent, whose blanks before it are the comment's.
       {"..\n...\n  .. c\n  x\n", "size=18 chars=10 code=8 comments=2 marks=2 todo=0 fixme=0 | lines=4 blank=0 comment=2 code=2"},
       {".. a b:: c\n", "size=11 chars=11 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0"},
+  });
+}
+
 TEST(ExactLanguages, EmacsLisp) {
   expectExact("Emacs Lisp", {
       // Characters: ?\" ?; ?\( and ?" are literals; a ? inside a name is the name's.
