@@ -188,8 +188,9 @@ constexpr languageRow kHaxe{
         },
 };
 
-// A quote always opens a character: 'a', '\''. "//" is floor division, and
-// after "def" a slash names the operator method it defines (def /(other)).
+// A quote always opens a character: 'a', '\''. "//" is floor division. A
+// slash or percent sign after a name is an operator, blanks or not, as in
+// def /(other); after "raise", as after the keywords, it opens a literal.
 constexpr languageRow kCrystal{
     .name = "Crystal",
     .extensions = "*.cr",
@@ -201,12 +202,11 @@ constexpr languageRow kCrystal{
                          kCSingleQuotes,
                          {.opener = "`", .closer = "`", .interpolation = "#{"}},
             .marks = {},
-            .plainTokens = {"//", "def /", "def //"},
+            .plainTokens = {"//"},
             .hooks = hook::regexLiterals | hook::lineHeredocs | hook::percentLiterals,
             .regex = {.keywords = "if elsif unless while until when return then else case in "
-                                  "do begin yield",
+                                  "do begin yield raise",
                       .spansLines = true,
-                      .spacedArgument = true,
                       .atLineStart = true},
             .heredoc = {.indentMarks = "-", .notAfterWord = true},
             .percentLetters = "qQwirx",

@@ -928,9 +928,11 @@ TEST(ExactLanguages, Crystal) {
       // A quote opens a character; strings interpolate.
       {"c = '#' # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"s = \"a#{f(\"#\")}#\" # c", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
-      // "//" is floor division, and after def a slash is a method's name.
+      // "//" is floor division; after a name "/" and "%" are operators, after raise literals.
       {"x = a // 2 # c", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"def /(o) # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = a /b # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"raise %(# a) # c", "size=16 chars=3 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // Regular expressions, percent literals and heredocs.
       {"r = /#/ # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"w = %w(# a) # c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
