@@ -1182,6 +1182,9 @@ TEST(ExactLanguages, Smalltalk) {
       {"\"todo: x\" y", "size=11 chars=9 code=2 comments=1 marks=1 todo=1 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // A class comment chunk of the chunk format: plain text, where an apostrophe opens nothing.
       {"!A commentStamp!\nit's!\nx \"c\"", "size=28 chars=22 code=6 comments=2 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+  });
+}
+
 TEST(ExactLanguages, NASM) {
   expectExact("NASM", {
       // Only backquoted strings know escapes; none spans a line.
