@@ -132,6 +132,7 @@ void lineCounter::countTo(const unsigned char* to) {
   const unsigned char* p = from_;
   const classChange* next = changes_;
   if (p != to) {
+    if (kinds_ != nullptr) keepKindsTo(p, to);
     anyByte_ = !isLineEnd(to[-1]);
     next = wide_ ? countWide(p, to) : countBlocks<narrowBlocks>(p, to);
     from_ = to;
@@ -242,7 +243,24 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
   return next;
 }
 
+void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
+  const classChange* next = changes_;
+  const classChange* const last = changes_ + changeCount_;
+  lineClass now = class_;
+  for (; p < to; ++p) {
+    while (next != last && next->at <= p) now = (next++)->to;
+    if (isLineEnd(*p)) {
+      kinds_->push_back(kindSoFar_);
+      kindSoFar_ = lineKind::blank;
+    } else if (!isBlankByte(*p) && now != lineClass::hiddenComment) {
+      const lineKind k = now == lineClass::code ? lineKind::code : lineKind::comment;
+      if (k > kindSoFar_) kindSoFar_ = k;
+    }
+  }
+}
+
 void lineCounter::finish(fileStats* stats) {
+  if (kinds_ != nullptr && anyByte_) kinds_->push_back(kindSoFar_);
   int64_t blank = blankLines_;
   int64_t noCode = noCodeLines_;
   int64_t lines = ends_;
