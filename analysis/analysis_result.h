@@ -30,7 +30,7 @@ struct fileRecord {
   unsigned language = noLanguage;  // its number (languages.h)
   // The code of other languages in it, one entry a language, in table
   // order; none for most files.
-  std::vector<embeddedFigures> embedded;
+  std::vector<embeddedFigures> embedded = {};
 
   bool operator==(const fileRecord&) const = default;
 };

@@ -78,6 +78,9 @@ Fortran            | lapack       | src:lapack                  | lapack-3.11.0 
 Visual Basic       | wine         | src:wine                    | .                                               | *.vbs *.vb *.bas
 Batch              | cpython      | src:python3.11              | Python-3.11.2                                   | *.bat *.cmd
 Protocol Buffers   | google-protos | npm:google-proto-files@5.0.3 | package                                      | *.proto
+Vue                | primevue     | npm:primevue@3.53.1         | package                                         | *.vue
+Svelte             | carbon-svelte | npm:carbon-components-svelte@0.112.1 | package                                | *.svelte
+Markdown           | ts-eslint    | npm:@typescript-eslint/eslint-plugin@5.62.0 | package                         | *.md
 '
 
 CORPORA=${CORPORA:-${TMPDIR:-/tmp}/quillstat-corpora}
