@@ -52,7 +52,8 @@ void appendFigures(const reportBlock& block, std::string* out) {
   }
 }
 
-// A record's "embedded" member, when it has embedded code.
+// A record's "embedded" member, when it has embedded code: the figures of
+// each language's, by the names of a file's.
 void appendEmbedded(std::span<const embeddedFigures> embedded, std::string* out) {
   if (embedded.empty()) return;
   out->append(", \"embedded\": [");
@@ -61,14 +62,18 @@ void appendEmbedded(std::span<const embeddedFigures> embedded, std::string* out)
     out->append(i == 0 ? "{\"language\": " : ", {\"language\": ");
     appendJsonString(languageName(embedded[i].language), out);
     out->append(", ");
-    appendMembers({{"lines", s.lines},
+    appendMembers({{"size", s.sizeFile},
+                   {"commentChars", s.countCommentChars},
+                   {"comments", s.countOfComment},
+                   {"statementMarks", s.countCodeLine},
+                   {"todo", s.todoWordsCount},
+                   {"fixme", s.fixmeWordsCount},
+                   {"lines", s.lines},
                    {"blankLines", s.blankLines},
-                   {"commentLines", s.commentLines},
-                   {"codeLines", s.codeLines},
-                   {"comments", s.countOfComment}},
+                   {"commentLines", s.commentLines}},
                   out);
-    out->append("\"commentChars\": ");
-    appendInt(s.countCommentChars, out);
+    out->append("\"codeLines\": ");
+    appendInt(s.codeLines, out);
     out->append("}");
   }
   out->append("]");
