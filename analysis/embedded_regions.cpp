@@ -127,7 +127,8 @@ std::vector<embeddedRegion> htmlRegions(std::string_view text) {
     const std::optional<unsigned> language =
         script ? scriptLanguage(tag.type, tag.lang) : styleLanguage(tag.type, tag.lang);
     if (language && hasNonBlank(text.substr(begin, end - begin))) {
-      regions.push_back({begin, end, *language});
+      const bool classic = script && *language == named("JavaScript") && !sameFolded(tag.type, "module");
+      regions.push_back({begin, end, *language, classic});
     }
     if (close == std::string_view::npos) break;
     i = close;
@@ -167,7 +168,7 @@ std::vector<embeddedRegion> markdownRegions(std::string_view text) {
     if (inFence) {
       const size_t run = indent ? runOf(line, *indent, fenceByte) : 0;
       if (run >= fenceLength && !hasNonBlank(line.substr(*indent + run))) {
-        if (lineStart > bodyBegin) regions.push_back({bodyBegin, lineStart, language});
+        if (lineStart > bodyBegin) regions.push_back({bodyBegin, lineStart, language, false});
         inFence = false;
       }
     } else if (inComment) {
@@ -188,7 +189,7 @@ std::vector<embeddedRegion> markdownRegions(std::string_view text) {
     }
     lineStart = next;
   }
-  if (inFence && text.size() > bodyBegin) regions.push_back({bodyBegin, text.size(), language});
+  if (inFence && text.size() > bodyBegin) regions.push_back({bodyBegin, text.size(), language, false});
   return regions;
 }
 

@@ -18,6 +18,10 @@ struct embeddedRegion {
   size_t begin;
   size_t end;  // one past its last byte
   unsigned language;
+  // A page's classic script, whose HTML-like comments browsers read as line
+  // comments: a "<!--" first in it and a last line "-->" (the idiom that hid
+  // scripts from old browsers; JavaScript's row knows neither).
+  bool htmlLikeComments = false;
 
   bool operator==(const embeddedRegion&) const = default;
 };

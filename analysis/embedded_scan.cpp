@@ -19,16 +19,45 @@ struct copyScan {
   int64_t own = 0;
 };
 
+bool isLineEndByte(char c) { return isLineEnd(static_cast<unsigned char>(c)); }
+bool isBlank(char c) { return isBlankByte(static_cast<unsigned char>(c)); }
+
+// Scans `copy` by `language`; `ownByte` tells the bytes that are the copy's
+// own. A comment that runs on past them, a line comment to its line's end
+// over a blanked end tag, keeps only its own bytes: code where the copy is
+// not its own ends it (a script ends at its end tag).
+template <class Own>
 copyScan scanCopy(const std::string& copy, unsigned language, bool includeFirstComment,
-                  std::vector<wordPlace>* places) {
+                  std::vector<wordPlace>* places, Own ownByte) {
   copyScan scan;
+  std::vector<bool> commentBytes;
   scan.stats = languageTable[language].exact.scanLines(copy.data(), copy.size(), includeFirstComment,
-                                                     places, &scan.kinds);
+                                                     places, &scan.kinds, &commentBytes);
+  int64_t stray = 0;
+  for (size_t i = 0; i < commentBytes.size() && i < copy.size(); ++i) {
+    stray += commentBytes[i] && !ownByte(i) && !isLineEndByte(copy[i]) ? 1 : 0;
+  }
+  scan.stats.countCommentChars -= stray;
+  scan.stats.countCodeChars += stray;
   return scan;
 }
 
-bool isLineEndByte(char c) { return isLineEnd(static_cast<unsigned char>(c)); }
-bool isBlank(char c) { return isBlankByte(static_cast<unsigned char>(c)); }
+// Spells a classic script's HTML-like comments in [begin, end) of *copy as
+// line comments of as many bytes: a "<!--" first, blanks aside, as "//--",
+// and a last line that is "-->", blanks aside, as "//>".
+void readHtmlLikeComments(std::string* copy, size_t begin, size_t end) {
+  std::string& text = *copy;
+  size_t first = begin;
+  while (first < end && (isBlank(text[first]) || isLineEndByte(text[first]))) ++first;
+  if (text.compare(first, 4, "<!--") == 0 && first + 4 <= end) text.replace(first, 2, "//");
+  size_t last = end;
+  while (last > first && (isBlank(text[last - 1]) || isLineEndByte(text[last - 1]))) --last;
+  if (last >= first + 3 && text.compare(last - 3, 3, "-->") == 0) {
+    size_t start = last - 3;
+    while (start > begin && isBlank(text[start - 1])) --start;
+    if (start == begin || isLineEndByte(text[start - 1])) text.replace(last - 3, 2, "//");
+  }
+}
 
 // The content with the bytes of `regions` of `language` kept and every other
 // byte but a line end blanked; or for the host (noLanguage), the bytes
@@ -45,6 +74,9 @@ std::string copyFor(std::string_view content, const std::vector<embeddedRegion>&
   };
   *own = 0;
   for (const embeddedRegion& region : regions) {
+    if (!host && region.language == language && region.htmlLikeComments) {
+      readHtmlLikeComments(&copy, region.begin, region.end);
+    }
     if (host) {
       if (region.language == noLanguage) {
         for (size_t i = region.begin; i < region.end; ++i) {
@@ -128,13 +160,20 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
   languages.erase(std::unique(languages.begin(), languages.end()), languages.end());
 
   const int64_t size = static_cast<int64_t>(content.size());
+  // The language of each byte's region (noLanguage outside any, and in text).
+  std::vector<unsigned> owner(content.size(), noLanguage);
+  for (const embeddedRegion& region : regions) {
+    for (size_t i = region.begin; i < region.end; ++i) owner[i] = region.language;
+  }
   std::vector<copyScan> scans;  // the host's, then each language's
   int64_t own = 0;
   scans.push_back(scanCopy(copyFor(content, regions, noLanguage, true, &own), host,
-                           includeFirstComment, places));
+                           includeFirstComment, places,
+                           [&](size_t i) { return owner[i] == noLanguage; }));
   scans.back().own = own;
   for (unsigned language : languages) {
-    scans.push_back(scanCopy(copyFor(content, regions, language, false, &own), language, true, places));
+    scans.push_back(scanCopy(copyFor(content, regions, language, false, &own), language, true,
+                             places, [&](size_t i) { return owner[i] == language; }));
     scans.back().own = own;
   }
   if (places != nullptr) std::ranges::stable_sort(*places, {}, &wordPlace::offset);

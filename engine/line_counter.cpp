@@ -249,6 +249,7 @@ void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
   lineClass now = class_;
   for (; p < to; ++p) {
     while (next != last && next->at <= p) now = (next++)->to;
+    if (commentBytes_ != nullptr) commentBytes_->push_back(now == lineClass::comment);
     if (isLineEnd(*p)) {
       kinds_->push_back(kindSoFar_);
       kindSoFar_ = lineKind::blank;

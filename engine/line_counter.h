@@ -55,9 +55,13 @@ class lineCounter {
   void finish(fileStats* stats);
 
   // From now on, appends what each line is to *kinds as it ends (the last
-  // one at finish()), one byte at a time: for the few files whose lines
-  // several scans share (a page with embedded code), never for the rest.
-  void keepKinds(std::vector<lineKind>* kinds) { kinds_ = kinds; }
+  // one at finish()), and with `commentBytes` whether each byte is of a
+  // counted comment, one byte at a time: for the few files that several
+  // scans share (a page with embedded code), never for the rest.
+  void keepKinds(std::vector<lineKind>* kinds, std::vector<bool>* commentBytes = nullptr) {
+    kinds_ = kinds;
+    commentBytes_ = commentBytes;
+  }
 
  private:
   struct classChange {
@@ -90,6 +94,7 @@ class lineCounter {
   int64_t blankLines_ = 0;
   int64_t noCodeLines_ = 0;
   std::vector<lineKind>* kinds_ = nullptr;
+  std::vector<bool>* commentBytes_ = nullptr;
   lineKind kindSoFar_ = lineKind::blank;  // of the line under way, with kinds_
 };
 

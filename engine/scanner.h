@@ -43,11 +43,13 @@ struct scanner {
                           std::vector<wordPlace>* places);
 
   // scanBuffer's record, with the places appended to `places` when it is
-  // not null, and what each line of the content is appended to *kinds (see
+  // not null, and what each line of the content is, and whether each byte is
+  // of a counted comment, appended to *kinds and *commentBytes (see
   // lineCounter::keepKinds), in order. Null for the machines that count no
   // lines (the classic ones).
   fileStats (*scanLines)(const char* data, size_t length, bool includeFirstComment,
-                         std::vector<wordPlace>* places, std::vector<lineKind>* kinds);
+                         std::vector<wordPlace>* places, std::vector<lineKind>* kinds,
+                         std::vector<bool>* commentBytes);
 };
 
 template <class Machine>
@@ -89,17 +91,18 @@ fileStats scanEach(const std::string_view* pieces, size_t count, bool includeFir
 
 template <class Machine>
 fileStats scanKinds(const char* data, size_t length, bool includeFirstComment,
-                    std::vector<wordPlace>* places, std::vector<lineKind>* kinds) {
+                    std::vector<wordPlace>* places, std::vector<lineKind>* kinds,
+                    std::vector<bool>* commentBytes) {
   if (data == nullptr || length == 0) return fileStats{};
   Machine machine(includeFirstComment, places);
-  machine.frame.lines.keepKinds(kinds);
+  machine.frame.lines.keepKinds(kinds, commentBytes);
   machine.feed(data, length);
   return machine.finish(static_cast<int64_t>(length));
 }
 
 template <class Machine>
 constexpr scanner scannerOf() {
-  if constexpr (requires(Machine& m) { m.frame.lines.keepKinds(nullptr); }) {
+  if constexpr (requires(Machine& m) { m.frame.lines.keepKinds(nullptr, nullptr); }) {
     return {&scanWhole<Machine>, &scanReader<Machine>, &scanEach<Machine>, &scanKinds<Machine>};
   } else {
     return {&scanWhole<Machine>, &scanReader<Machine>, &scanEach<Machine>, nullptr};

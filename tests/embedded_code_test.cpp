@@ -76,6 +76,14 @@ TEST(EmbeddedCode, FiguresOfTheFileAndOfEachLanguage) {
        "size=81 chars=26 code=55 comments=3 marks=6 todo=1 fixme=0 | lines=10 blank=1 comment=3 code=6",
        {{"CSS", "size=9 chars=7 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0"},
         {"JavaScript", "size=19 chars=9 code=10 comments=1 marks=1 todo=1 fixme=0 | lines=3 blank=1 comment=1 code=1"}}},
+      // The end tag ends a script's line comment; a line shared with HTML is HTML's.
+      {"HTML", "<script>a; // c</script>",
+       "size=24 chars=4 code=20 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1",
+       {{"JavaScript", "size=7 chars=4 code=3 comments=1 marks=1 todo=0 fixme=0"}}},
+      // A classic script's HTML-like comments: "<!--" first, "-->" last.
+      {"HTML", "<script><!--\nf();\n-->\n</script>",
+       "size=31 chars=7 code=24 comments=2 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3",
+       {{"JavaScript", "size=14 chars=7 code=7 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"}}},
       // A component's TypeScript: a line comment and the block comment after
       // it are one run.
       {"Vue",
