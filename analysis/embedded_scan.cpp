@@ -1,10 +1,12 @@
 #include "analysis/embedded_scan.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "analysis/language_table.h"
 #include "engine/byte_classes.h"
+#include "engine/byte_search.h"
 #include "engine/line_counter.h"
 
 namespace quillstat {
@@ -20,22 +22,29 @@ struct copyScan {
 };
 
 bool isLineEndByte(char c) { return isLineEnd(static_cast<unsigned char>(c)); }
+int64_t asOffset(size_t n) { return static_cast<int64_t>(n); }
 bool isBlank(char c) { return isBlankByte(static_cast<unsigned char>(c)); }
 
-// Scans `copy` by `language`; `ownByte` tells the bytes that are the copy's
-// own. A comment that runs on past them, a line comment to its line's end
-// over a blanked end tag, keeps only its own bytes: code where the copy is
-// not its own ends it (a script ends at its end tag).
-template <class Own>
+// Scans `copy` by `language`; `others` are the stretches of the content
+// that are not the copy's own, in order. A comment that runs on into them,
+// a line comment to its line's end over a blanked end tag, keeps only its
+// own bytes: code where the copy is not its own ends it (a script ends at
+// its end tag).
 copyScan scanCopy(const std::string& copy, unsigned language, bool includeFirstComment,
-                  std::vector<wordPlace>* places, Own ownByte) {
+                  std::vector<wordPlace>* places, const std::vector<lineCounter::span>& others) {
   copyScan scan;
-  std::vector<bool> commentBytes;
+  std::vector<lineCounter::span> comments;
   scan.stats = languageTable[language].exact.scanLines(copy.data(), copy.size(), includeFirstComment,
-                                                     places, &scan.kinds, &commentBytes);
+                                                     places, &scan.kinds, &comments);
   int64_t stray = 0;
-  for (size_t i = 0; i < commentBytes.size() && i < copy.size(); ++i) {
-    stray += commentBytes[i] && !ownByte(i) && !isLineEndByte(copy[i]) ? 1 : 0;
+  size_t k = 0;
+  for (const lineCounter::span& comment : comments) {
+    while (k < others.size() && others[k].end <= comment.begin) ++k;
+    for (size_t j = k; j < others.size() && others[j].begin < comment.end; ++j) {
+      const int64_t from = std::max(comment.begin, others[j].begin);
+      const int64_t to = std::min(comment.end, others[j].end);
+      for (int64_t i = from; i < to; ++i) stray += isLineEndByte(copy[static_cast<size_t>(i)]) ? 0 : 1;
+    }
   }
   scan.stats.countCommentChars -= stray;
   scan.stats.countCodeChars += stray;
@@ -59,75 +68,94 @@ void readHtmlLikeComments(std::string* copy, size_t begin, size_t end) {
   }
 }
 
+// The places of the content's line ends, in order.
+std::vector<size_t> lineEndsOf(std::string_view content) {
+  std::vector<size_t> ends;
+  const auto* const bytes = reinterpret_cast<const unsigned char*>(content.data());
+  const auto* const end = bytes + content.size();
+  for (const unsigned char* p = bytes; (p = findAny<byteSet<'\n', '\r'>>(p, end)) != end; ++p) {
+    ends.push_back(static_cast<size_t>(p - bytes));
+  }
+  return ends;
+}
+
 // The content with the bytes of `regions` of `language` kept and every other
-// byte but a line end blanked; or for the host (noLanguage), the bytes
-// outside the code regions kept and those of text regions, blanks aside,
-// turned into a letter that opens nothing.
-std::string copyFor(std::string_view content, const std::vector<embeddedRegion>& regions,
-                    unsigned language, bool host, int64_t* own) {
-  std::string copy(content);
-  size_t from = 0;
+// byte but a line end blanked; or for the host, the bytes outside the code
+// regions kept and those of text regions, blanks aside, turned into a letter
+// that opens nothing. *own is the number of bytes kept.
+std::string copyFor(std::string_view content, const std::vector<size_t>& lineEnds,
+                    const std::vector<embeddedRegion>& regions, unsigned language, bool host,
+                    int64_t* own) {
+  std::string copy;
   auto blank = [&](size_t begin, size_t end) {
-    for (size_t i = begin; i < end; ++i) {
-      if (!isLineEndByte(copy[i])) copy[i] = ' ';
+    std::memset(copy.data() + begin, ' ', end - begin);
+    for (auto at = std::lower_bound(lineEnds.begin(), lineEnds.end(), begin);
+         at != lineEnds.end() && *at < end; ++at) {
+      copy[*at] = content[*at];
     }
   };
   *own = 0;
-  for (const embeddedRegion& region : regions) {
-    if (!host && region.language == language && region.htmlLikeComments) {
-      readHtmlLikeComments(&copy, region.begin, region.end);
-    }
-    if (host) {
-      if (region.language == noLanguage) {
-        for (size_t i = region.begin; i < region.end; ++i) {
-          if (!isLineEndByte(copy[i]) && !isBlank(copy[i])) copy[i] = 'x';
-        }
-      } else {
+  if (host) {
+    copy.assign(content);
+    *own = static_cast<int64_t>(content.size());
+    for (const embeddedRegion& region : regions) {
+      if (region.language != noLanguage) {
         blank(region.begin, region.end);
         *own -= static_cast<int64_t>(region.end - region.begin);
+        continue;
       }
-    } else if (region.language == language) {
-      blank(from, region.begin);
-      from = region.end;
-      *own += static_cast<int64_t>(region.end - region.begin);
+      for (size_t i = region.begin; i < region.end; ++i) {
+        if (!isLineEndByte(copy[i]) && !isBlank(copy[i])) copy[i] = 'x';
+      }
     }
+    return copy;
   }
-  if (host) {
-    *own += static_cast<int64_t>(content.size());
-  } else {
-    blank(from, content.size());
+  copy.assign(content.size(), ' ');
+  blank(0, content.size());  // the line ends
+  for (const embeddedRegion& region : regions) {
+    if (region.language != language) continue;
+    copy.replace(region.begin, region.end - region.begin, content.substr(region.begin, region.end - region.begin));
+    *own += static_cast<int64_t>(region.end - region.begin);
+    if (region.htmlLikeComments) readHtmlLikeComments(&copy, region.begin, region.end);
   }
   return copy;
 }
 
 // The language whose regions hold all the bytes of each line but blanks (or
 // for a blank line its line end), as an index into `languages`; -1 for the
-// host's lines and for lines shared with it.
+// host's lines and for lines shared with it. Bytes of two regions have
+// HTML's end and start tags between them, no blanks.
 std::vector<int> ownersOfLines(std::string_view content, const std::vector<embeddedRegion>& regions,
                                const std::vector<unsigned>& languages) {
-  auto indexOf = [&](unsigned language) {
-    return static_cast<int>(std::find(languages.begin(), languages.end(), language) - languages.begin());
-  };
   std::vector<int> owners;
   size_t r = 0;
-  auto ownerAt = [&](size_t i) {
+  // The index of the region that holds byte i, or regions.size(); asked in
+  // increasing order.
+  auto regionAt = [&](size_t i) {
     while (r < regions.size() && regions[r].end <= i) ++r;
-    if (r < regions.size() && regions[r].begin <= i && regions[r].language != noLanguage) {
-      return indexOf(regions[r].language);
-    }
-    return -1;
+    return r < regions.size() && regions[r].begin <= i ? r : regions.size();
   };
-  size_t i = 0;
-  while (i < content.size()) {
-    int owner = -2;  // none yet
-    for (; i < content.size() && !isLineEndByte(content[i]); ++i) {
-      if (isBlank(content[i])) continue;
-      const int at = ownerAt(i);
-      owner = owner == -2 || owner == at ? at : -1;
+  auto ownerOf = [&](size_t region) {
+    if (region == regions.size() || regions[region].language == noLanguage) return -1;
+    return static_cast<int>(std::find(languages.begin(), languages.end(), regions[region].language) -
+                            languages.begin());
+  };
+  const auto* const bytes = reinterpret_cast<const unsigned char*>(content.data());
+  size_t start = 0;
+  while (start < content.size()) {
+    const size_t end = static_cast<size_t>(
+        findAny<byteSet<'\n', '\r'>>(bytes + start, bytes + content.size()) - bytes);
+    size_t first = start;
+    while (first < end && isBlank(content[first])) ++first;
+    if (first == end) {
+      owners.push_back(end < content.size() ? ownerOf(regionAt(end)) : -1);
+    } else {
+      size_t last = end - 1;
+      while (isBlank(content[last])) --last;
+      const size_t region = regionAt(first);
+      owners.push_back(regionAt(last) == region ? ownerOf(region) : -1);
     }
-    if (owner == -2) owner = i < content.size() ? ownerAt(i) : -1;
-    owners.push_back(owner);
-    ++i;
+    start = end + 1;
   }
   return owners;
 }
@@ -160,20 +188,27 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
   languages.erase(std::unique(languages.begin(), languages.end()), languages.end());
 
   const int64_t size = static_cast<int64_t>(content.size());
-  // The language of each byte's region (noLanguage outside any, and in text).
-  std::vector<unsigned> owner(content.size(), noLanguage);
-  for (const embeddedRegion& region : regions) {
-    for (size_t i = region.begin; i < region.end; ++i) owner[i] = region.language;
-  }
+  const std::vector<size_t> lineEnds = lineEndsOf(content);
   std::vector<copyScan> scans;  // the host's, then each language's
   int64_t own = 0;
-  scans.push_back(scanCopy(copyFor(content, regions, noLanguage, true, &own), host,
-                           includeFirstComment, places,
-                           [&](size_t i) { return owner[i] == noLanguage; }));
+  std::vector<lineCounter::span> others;  // what is not the scan's own
+  for (const embeddedRegion& region : regions) {
+    if (region.language != noLanguage) others.push_back({asOffset(region.begin), asOffset(region.end)});
+  }
+  scans.push_back(scanCopy(copyFor(content, lineEnds, regions, noLanguage, true, &own), host,
+                           includeFirstComment, places, others));
   scans.back().own = own;
   for (unsigned language : languages) {
-    scans.push_back(scanCopy(copyFor(content, regions, language, false, &own), language, true,
-                             places, [&](size_t i) { return owner[i] == language; }));
+    others.clear();
+    int64_t from = 0;
+    for (const embeddedRegion& region : regions) {
+      if (region.language != language) continue;
+      others.push_back({from, asOffset(region.begin)});
+      from = asOffset(region.end);
+    }
+    others.push_back({from, asOffset(content.size())});
+    scans.push_back(scanCopy(copyFor(content, lineEnds, regions, language, false, &own), language, true,
+                             places, others));
     scans.back().own = own;
   }
   if (places != nullptr) std::ranges::stable_sort(*places, {}, &wordPlace::offset);

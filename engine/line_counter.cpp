@@ -246,18 +246,42 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
 void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
   const classChange* next = changes_;
   const classChange* const last = changes_ + changeCount_;
+  const unsigned char* const start = p;
   lineClass now = class_;
-  for (; p < to; ++p) {
+  while (p < to) {
     while (next != last && next->at <= p) now = (next++)->to;
-    if (commentBytes_ != nullptr) commentBytes_->push_back(now == lineClass::comment);
-    if (isLineEnd(*p)) {
+    const unsigned char* const stop = next != last && next->at < to ? next->at : to;
+    if (comments_ != nullptr && now == lineClass::comment) {
+      const span taken{kept_ + (p - start), kept_ + (stop - start)};
+      if (!comments_->empty() && comments_->back().end == taken.begin) {
+        comments_->back().end = taken.end;
+      } else {
+        comments_->push_back(taken);
+      }
+    }
+    const lineKind k = now == lineClass::code      ? lineKind::code
+                       : now == lineClass::comment ? lineKind::comment
+                                                   : lineKind::blank;
+    while (p < stop) {
+      // Once the line is all that these bytes can make it, only its end counts.
+      if (kindSoFar_ >= k) {
+        p = findAny<byteSet<'\n', '\r'>>(p, stop);
+        if (p == stop) break;
+      } else if (!isLineEnd(*p)) {
+        if (!isBlankByte(*p)) kindSoFar_ = k;
+        ++p;
+        // Runs of spaces, which the scans of embedded code are mostly made of,
+        // eight at a time.
+        uint64_t eight;
+        while (stop - p >= 8 && (std::memcpy(&eight, p, 8), eight == 0x2020202020202020u)) p += 8;
+        continue;
+      }
       kinds_->push_back(kindSoFar_);
       kindSoFar_ = lineKind::blank;
-    } else if (!isBlankByte(*p) && now != lineClass::hiddenComment) {
-      const lineKind k = now == lineClass::code ? lineKind::code : lineKind::comment;
-      if (k > kindSoFar_) kindSoFar_ = k;
+      ++p;
     }
   }
+  kept_ += to - start;
 }
 
 void lineCounter::finish(fileStats* stats) {

@@ -54,13 +54,19 @@ class lineCounter {
   // Closes the last line, if any, and puts the four figures into *stats.
   void finish(fileStats* stats);
 
-  // From now on, appends what each line is to *kinds as it ends (the last
-  // one at finish()), and with `commentBytes` whether each byte is of a
-  // counted comment, one byte at a time: for the few files that several
-  // scans share (a page with embedded code), never for the rest.
-  void keepKinds(std::vector<lineKind>* kinds, std::vector<bool>* commentBytes = nullptr) {
+  // The offsets [begin, end) of a stretch of content.
+  struct span {
+    int64_t begin;
+    int64_t end;
+  };
+
+  // Before any byte is counted: appends what each line is to *kinds as it
+  // ends (the last one at finish()), and with `comments` the stretches of
+  // counted comment bytes, in order, to *comments; for the few files that
+  // several scans share (a page with embedded code), never for the rest.
+  void keepKinds(std::vector<lineKind>* kinds, std::vector<span>* comments = nullptr) {
     kinds_ = kinds;
-    commentBytes_ = commentBytes;
+    comments_ = comments;
   }
 
  private:
@@ -94,7 +100,8 @@ class lineCounter {
   int64_t blankLines_ = 0;
   int64_t noCodeLines_ = 0;
   std::vector<lineKind>* kinds_ = nullptr;
-  std::vector<bool>* commentBytes_ = nullptr;
+  std::vector<span>* comments_ = nullptr;
+  int64_t kept_ = 0;  // the bytes counted, with kinds_
   lineKind kindSoFar_ = lineKind::blank;  // of the line under way, with kinds_
 };
 

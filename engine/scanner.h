@@ -43,13 +43,13 @@ struct scanner {
                           std::vector<wordPlace>* places);
 
   // scanBuffer's record, with the places appended to `places` when it is
-  // not null, and what each line of the content is, and whether each byte is
-  // of a counted comment, appended to *kinds and *commentBytes (see
+  // not null, and what each line of the content is, and the stretches of
+  // counted comment bytes, appended to *kinds and *comments (see
   // lineCounter::keepKinds), in order. Null for the machines that count no
   // lines (the classic ones).
   fileStats (*scanLines)(const char* data, size_t length, bool includeFirstComment,
                          std::vector<wordPlace>* places, std::vector<lineKind>* kinds,
-                         std::vector<bool>* commentBytes);
+                         std::vector<lineCounter::span>* comments);
 };
 
 template <class Machine>
@@ -92,10 +92,10 @@ fileStats scanEach(const std::string_view* pieces, size_t count, bool includeFir
 template <class Machine>
 fileStats scanKinds(const char* data, size_t length, bool includeFirstComment,
                     std::vector<wordPlace>* places, std::vector<lineKind>* kinds,
-                    std::vector<bool>* commentBytes) {
+                    std::vector<lineCounter::span>* comments) {
   if (data == nullptr || length == 0) return fileStats{};
   Machine machine(includeFirstComment, places);
-  machine.frame.lines.keepKinds(kinds, commentBytes);
+  machine.frame.lines.keepKinds(kinds, comments);
   machine.feed(data, length);
   return machine.finish(static_cast<int64_t>(length));
 }
