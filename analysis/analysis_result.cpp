@@ -15,23 +15,43 @@ fileStats totalOf(const analysisResult& result) {
   return total;
 }
 
-std::vector<languageTotal> languageTotalsOf(const analysisResult& result) {
+namespace {
+
+// The totals of (language, figures) pairs that `each` gives for every
+// record, by the first row of the language's name, in table order.
+template <class Each>
+std::vector<languageTotal> totalsByLanguage(const analysisResult& result, Each each) {
   // The first row of each row's name.
   std::vector<unsigned> languageOfRow(languageCount);
   for (unsigned row = 0; row < languageCount; ++row) {
     languageOfRow[row] = *languageNamed(languageName(row));
   }
   std::vector<std::optional<fileStats>> sums(languageCount);
-  for (const fileRecord& record : result.records) {
-    if (record.language >= languageCount) continue;
-    std::optional<fileStats>& sum = sums[languageOfRow[record.language]];
-    sum = addStats(sum.value_or(fileStats{}), record.stats);
-  }
+  auto add = [&](unsigned language, const fileStats& figures) {
+    if (language >= languageCount) return;
+    std::optional<fileStats>& sum = sums[languageOfRow[language]];
+    sum = addStats(sum.value_or(fileStats{}), figures);
+  };
+  for (const fileRecord& record : result.records) each(record, add);
   std::vector<languageTotal> totals;
   for (unsigned language = 0; language < languageCount; ++language) {
     if (sums[language]) totals.push_back({language, *sums[language]});
   }
   return totals;
+}
+
+}  // namespace
+
+std::vector<languageTotal> languageTotalsOf(const analysisResult& result) {
+  return totalsByLanguage(result, [](const fileRecord& record, auto add) {
+    add(record.language, record.stats);
+  });
+}
+
+std::vector<languageTotal> embeddedTotalsOf(const analysisResult& result) {
+  return totalsByLanguage(result, [](const fileRecord& record, auto add) {
+    for (const embeddedFigures& code : record.embedded) add(code.language, code.figures);
+  });
 }
 
 std::vector<directoryTotal> directoryTotalsOf(const analysisResult& result, int maxDepth) {

@@ -14,10 +14,23 @@ namespace quillstat {
 // The language of a record that has none: a file that could not be read.
 inline constexpr unsigned noLanguage = ~0u;
 
+// The figures of the code of one language embedded in a file (a page's
+// script, a document's fenced code): its lines are those whose bytes, blanks
+// aside, all lie in its code, and sizeFile the bytes of its code.
+struct embeddedFigures {
+  unsigned language;
+  fileStats figures;
+
+  bool operator==(const embeddedFigures&) const = default;
+};
+
 // One analysed file: its figures and the language row it was read by.
 struct fileRecord {
-  fileStats stats;
+  fileStats stats;  // of all its content, the embedded code included
   unsigned language = noLanguage;  // its number (languages.h)
+  // The code of other languages in it, one entry a language, in table
+  // order; none for most files.
+  std::vector<embeddedFigures> embedded = {};
 
   bool operator==(const fileRecord&) const = default;
 };
@@ -95,6 +108,11 @@ struct languageTotal {
 // The totals of the languages of the records, in table order; records of
 // noLanguage are in none. More than one means the analysis met several.
 std::vector<languageTotal> languageTotalsOf(const analysisResult& result);
+
+// The totals of the code embedded in the records, by its language (the
+// first row of its name), in table order: what languageTotalsOf counts under
+// the records' own languages, counted again under its own.
+std::vector<languageTotal> embeddedTotalsOf(const analysisResult& result);
 
 // The total of everything beneath one directory.
 struct directoryTotal {

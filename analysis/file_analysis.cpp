@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "analysis/embedded_scan.h"
 #include "analysis/foreign_files.h"
 #include "analysis/language_detection.h"
 #include "analysis/language_table.h"
@@ -35,6 +36,41 @@ bool skipsUnread(std::optional<unsigned> language, std::string_view name) {
   return !language && hasExtension(name);
 }
 
+// Whether files of `language` read by `scan` are read with the code they
+// embed: only by its exact rules.
+bool readsEmbedded(unsigned language, const scanner& scan) {
+  const languageEntry& entry = languageTable[language];
+  return entry.row->embeds != embedding::none && &scan == &entry.exact;
+}
+
+// Reads what `file` (open) delivers, whole, and scans it by `language` and
+// the languages it embeds (scanEmbedded) into *record; a file without
+// embedded code gets the record that the language's scanFile gives. False,
+// with the reason in *error, when a read fails.
+bool scanWithEmbedded(textFileReader& file, unsigned language, bool includeFirstComment,
+                      fileRecord* record, std::vector<wordPlace>* places, ioError* error) {
+  std::string content;
+  const char* data = nullptr;
+  size_t length = 0;
+  for (;;) {
+    if (!file.next(&data, &length, error)) return false;
+    if (length == 0) break;
+    content.append(data, length);
+  }
+  const languageEntry& entry = languageTable[language];
+  const std::vector<embeddedRegion> regions = embeddedRegionsOf(content, entry.row->embeds);
+  if (regions.empty()) {
+    const std::string_view whole = content;
+    record->stats = entry.exact.scanPieces(&whole, 1, includeFirstComment, places);
+  } else {
+    embeddedScan scan = scanEmbedded(content, language, regions, includeFirstComment, places);
+    record->stats = scan.stats;
+    record->embedded = std::move(scan.embedded);
+  }
+  record->stats.sizeFile = file.sizeOnDisk();
+  return true;
+}
+
 fileOutcome analyzeDetected(fileSystem& files, const std::string& path, pathType type,
                             bool skipsGenerated, bool includeFirstComment, bool listWords, std::vector<char>* buffer,
                             const std::atomic<bool>* stop) {
@@ -59,9 +95,15 @@ fileOutcome analyzeDetected(fileSystem& files, const std::string& path, pathType
   file.deliverAgain();
   fileStats& stats = outcome.record.stats;
   std::vector<wordPlace> places;
-  if (!languageTable[*language].exact.scanFile(file, includeFirstComment, &stats,
-                                               listWords ? &places : nullptr, &outcome.error)) {
-    stats = fileStats{};
+  const scanner& scan = languageTable[*language].exact;
+  const bool read =
+      readsEmbedded(*language, scan)
+          ? scanWithEmbedded(file, *language, includeFirstComment, &outcome.record,
+                             listWords ? &places : nullptr, &outcome.error)
+          : scan.scanFile(file, includeFirstComment, &stats, listWords ? &places : nullptr,
+                          &outcome.error);
+  if (!read) {
+    outcome.record = fileRecord{};
     return outcome;
   }
   file.close();
@@ -106,6 +148,22 @@ fileOutcome analyzePath(fileSystem& files, const std::string& path, pathType typ
   }
   fileOutcome outcome;
   const scanner& scan = rulesOf(languageTable[rules.language], rules.exact);
+  if (readsEmbedded(rules.language, scan)) {
+    std::vector<wordPlace> places;
+    {
+      textFileReader file(files, buffer, stop);
+      if (!file.open(path, type, &outcome.error) ||
+          !scanWithEmbedded(file, rules.language, includeFirstComment, &outcome.record,
+                            listWords ? &places : nullptr, &outcome.error)) {
+        outcome.record = fileRecord{};
+        return outcome;
+      }
+    }
+    if (!places.empty()) locateWords(files, path, places, buffer, &outcome.todos);
+    outcome.record.stats.filename = path;
+    outcome.record.language = rules.language;
+    return outcome;
+  }
   outcome.record.stats = scanPath(scan, files, path, includeFirstComment, buffer, &outcome.error,
                                   type, stop, listWords ? &outcome.todos : nullptr);
   if (!outcome.error.failed()) outcome.record.language = rules.language;

@@ -57,8 +57,10 @@ constexpr languageRow kLess{
         },
 };
 
-// What <script> and <style> hold is raw text, code to HTML: no comment of
-// HTML's opens in it, and its own (JavaScript's, CSS's) are not read.
+// What <script> and <style> hold is raw text to HTML: no comment of HTML's
+// opens in it. Where its type or lang attribute names a language with a row
+// (JavaScript, TypeScript, CSS, SCSS, Less), that row reads it
+// (embedded_regions.h); any other (a template, JSON data) is code to HTML.
 constexpr languageRow kHtml{
     .name = "HTML",
     .extensions = "*.html;*.htm",
@@ -70,6 +72,7 @@ constexpr languageRow kHtml{
                          {"<style", "</style", escapeRule::none},
                          {"<STYLE", "</STYLE", escapeRule::none}},
         },
+    .embeds = embedding::htmlTags,
 };
 
 // CDATA sections and processing instructions are literals.

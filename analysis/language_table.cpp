@@ -14,7 +14,8 @@ namespace {
 
 const std::span<const placedEntry> kFamilies[] = {cFamilyEntries, scriptingEntries, markupEntries,
                                                   otherEntries, webEntries, systemsEntries,
-                                                  functionalEntries, compiledEntries};
+                                                  functionalEntries, compiledEntries,
+                                                  documentsEntries};
 
 std::vector<languageEntry> shippedTable() {
   std::optional<std::vector<languageEntry>> table = tableByPosition(kFamilies);

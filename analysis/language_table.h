@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -12,6 +13,14 @@
 #include "engine/scanner.h"
 
 namespace quillstat {
+
+// Where a language's files hold code of other languages, read by their own
+// rows (embedded_regions.h).
+enum class embedding : uint8_t {
+  none,
+  htmlTags,        // <script> and <style>, by their type and lang attributes
+  markdownFences,  // fenced code blocks, by their info string
+};
 
 // Everything the program knows of one language, as the language_rows_*.cpp
 // files write it: adding a language is adding a row there (language_rows.h).
@@ -28,6 +37,7 @@ struct languageRow {
   // The mask list when the language is named and no masks are given, where
   // it is not `extensions`: the classic languages' own.
   const char* namedMasks = nullptr;
+  embedding embeds = embedding::none;
 };
 
 // A row as the analysis reads by it, with its exact scanner compiled; the

@@ -134,6 +134,9 @@ Solidity           | openzeppelin | npm:@openzeppelin/contracts@5.7.0 | package 
 Vala               | vala         | deb:valac-0.56-vapi         | usr/share/vala-0.56/vapi                        | *.vala *.vapi
 Haxe               | haxe         | deb:haxe                    | usr/share/haxe/std                              | *.hx
 Crystal            | crystal      | deb:crystal                 | usr/lib/crystal/lib                             | *.cr
+Vue                | primevue     | npm:primevue@3.53.1         | package                                         | *.vue
+Svelte             | carbon-svelte | npm:carbon-components-svelte@0.112.1 | package                                | *.svelte
+Markdown           | ts-eslint    | npm:@typescript-eslint/eslint-plugin@5.62.0 | package                         | *.md
 '
 
 CORPORA=${CORPORA:-${TMPDIR:-/tmp}/quillstat-corpora}

@@ -132,6 +132,7 @@ void lineCounter::countTo(const unsigned char* to) {
   const unsigned char* p = from_;
   const classChange* next = changes_;
   if (p != to) {
+    if (kinds_ != nullptr) keepKindsTo(p, to);
     anyByte_ = !isLineEnd(to[-1]);
     next = wide_ ? countWide(p, to) : countBlocks<narrowBlocks>(p, to);
     from_ = to;
@@ -242,7 +243,49 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
   return next;
 }
 
+void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
+  const classChange* next = changes_;
+  const classChange* const last = changes_ + changeCount_;
+  const unsigned char* const start = p;
+  lineClass now = class_;
+  while (p < to) {
+    while (next != last && next->at <= p) now = (next++)->to;
+    const unsigned char* const stop = next != last && next->at < to ? next->at : to;
+    if (comments_ != nullptr && now == lineClass::comment) {
+      const span taken{kept_ + (p - start), kept_ + (stop - start)};
+      if (!comments_->empty() && comments_->back().end == taken.begin) {
+        comments_->back().end = taken.end;
+      } else {
+        comments_->push_back(taken);
+      }
+    }
+    const lineKind k = now == lineClass::code      ? lineKind::code
+                       : now == lineClass::comment ? lineKind::comment
+                                                   : lineKind::blank;
+    while (p < stop) {
+      // Once the line is all that these bytes can make it, only its end counts.
+      if (kindSoFar_ >= k) {
+        p = findAny<byteSet<'\n', '\r'>>(p, stop);
+        if (p == stop) break;
+      } else if (!isLineEnd(*p)) {
+        if (!isBlankByte(*p)) kindSoFar_ = k;
+        ++p;
+        // Runs of spaces, which the scans of embedded code are mostly made of,
+        // eight at a time.
+        uint64_t eight;
+        while (stop - p >= 8 && (std::memcpy(&eight, p, 8), eight == 0x2020202020202020u)) p += 8;
+        continue;
+      }
+      kinds_->push_back(kindSoFar_);
+      kindSoFar_ = lineKind::blank;
+      ++p;
+    }
+  }
+  kept_ += to - start;
+}
+
 void lineCounter::finish(fileStats* stats) {
+  if (kinds_ != nullptr && anyByte_) kinds_->push_back(kindSoFar_);
   int64_t blank = blankLines_;
   int64_t noCode = noCodeLines_;
   int64_t lines = ends_;

@@ -2,6 +2,7 @@
 #define QUILLSTAT_ENGINE_LINE_COUNTER_H_
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/file_stats.h"
 
@@ -12,6 +13,10 @@ namespace quillstat {
 // other a blank line. Bytes of a hidden comment (the first comment run,
 // when it is left out of the figures) count as blanks.
 enum class lineClass : uint8_t { code, comment, hiddenComment };
+
+// What a whole line is, weakest first: a line read by several scans is the
+// strongest of what each makes of it.
+enum class lineKind : uint8_t { blank, comment, code };
 
 // The line figures of content that arrives in chunks, with the places
 // where the class of its bytes changes. A line ends with its LF, or with a
@@ -49,6 +54,21 @@ class lineCounter {
   // Closes the last line, if any, and puts the four figures into *stats.
   void finish(fileStats* stats);
 
+  // The offsets [begin, end) of a stretch of content.
+  struct span {
+    int64_t begin;
+    int64_t end;
+  };
+
+  // Before any byte is counted: appends what each line is to *kinds as it
+  // ends (the last one at finish()), and with `comments` the stretches of
+  // counted comment bytes, in order, to *comments; for the few files that
+  // several scans share (a page with embedded code), never for the rest.
+  void keepKinds(std::vector<lineKind>* kinds, std::vector<span>* comments = nullptr) {
+    kinds_ = kinds;
+    comments_ = comments;
+  }
+
  private:
   struct classChange {
     const unsigned char* at;
@@ -63,6 +83,8 @@ class lineCounter {
   const classChange* countBlocks(const unsigned char* p, const unsigned char* to);
   // countBlocks with the wide blocks, compiled for AVX2.
   const classChange* countWide(const unsigned char* p, const unsigned char* to);
+  // Appends the kinds of the lines that end in [p, to) to *kinds_.
+  void keepKindsTo(const unsigned char* p, const unsigned char* to);
 
   bool wide_;
   const unsigned char* from_ = nullptr;
@@ -77,6 +99,10 @@ class lineCounter {
   int64_t ends_ = 0;
   int64_t blankLines_ = 0;
   int64_t noCodeLines_ = 0;
+  std::vector<lineKind>* kinds_ = nullptr;
+  std::vector<span>* comments_ = nullptr;
+  int64_t kept_ = 0;  // the bytes counted, with kinds_
+  lineKind kindSoFar_ = lineKind::blank;  // of the line under way, with kinds_
 };
 
 }  // namespace quillstat

@@ -10,6 +10,7 @@
 #include "engine/file_loading.h"
 #include "engine/file_stats.h"
 #include "engine/io_error.h"
+#include "engine/line_counter.h"
 #include "engine/word_places.h"
 
 namespace quillstat {
@@ -40,6 +41,15 @@ struct scanner {
   // pieces joined, whatever the cuts.
   fileStats (*scanPieces)(const std::string_view* pieces, size_t count, bool includeFirstComment,
                           std::vector<wordPlace>* places);
+
+  // scanBuffer's record, with the places appended to `places` when it is
+  // not null, and what each line of the content is, and the stretches of
+  // counted comment bytes, appended to *kinds and *comments (see
+  // lineCounter::keepKinds), in order. Null for the machines that count no
+  // lines (the classic ones).
+  fileStats (*scanLines)(const char* data, size_t length, bool includeFirstComment,
+                         std::vector<wordPlace>* places, std::vector<lineKind>* kinds,
+                         std::vector<lineCounter::span>* comments);
 };
 
 template <class Machine>
@@ -80,8 +90,23 @@ fileStats scanEach(const std::string_view* pieces, size_t count, bool includeFir
 }
 
 template <class Machine>
+fileStats scanKinds(const char* data, size_t length, bool includeFirstComment,
+                    std::vector<wordPlace>* places, std::vector<lineKind>* kinds,
+                    std::vector<lineCounter::span>* comments) {
+  if (data == nullptr || length == 0) return fileStats{};
+  Machine machine(includeFirstComment, places);
+  machine.frame.lines.keepKinds(kinds, comments);
+  machine.feed(data, length);
+  return machine.finish(static_cast<int64_t>(length));
+}
+
+template <class Machine>
 constexpr scanner scannerOf() {
-  return {&scanWhole<Machine>, &scanReader<Machine>, &scanEach<Machine>};
+  if constexpr (requires(Machine& m) { m.frame.lines.keepKinds(nullptr, nullptr); }) {
+    return {&scanWhole<Machine>, &scanReader<Machine>, &scanEach<Machine>, &scanKinds<Machine>};
+  } else {
+    return {&scanWhole<Machine>, &scanReader<Machine>, &scanEach<Machine>, nullptr};
+  }
 }
 
 // Reads the file at `path` through `files` in text mode (see

@@ -81,6 +81,7 @@ void appendBlockName(const reportBlock& block, std::string_view totalName, Escap
     case blockKind::skipped: break;
   }
   escape(block.name, out);
+  if (block.embeddedCode) out->append(" (встроенный код)");
 }
 
 // The reasons that only -l auto runs have, each named only when it
@@ -285,6 +286,7 @@ void formatXmlBlock(const reportBlock& block, std::string* out) {
   }
   if (block.kind == blockKind::total) out->append("AllFiles");
   escape(block.name, out);
+  if (block.embeddedCode) out->append("' embedded='true");
   appendXmlCounters(block, out);
 }
 

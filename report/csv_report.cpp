@@ -1,5 +1,6 @@
 #include "report/csv_report.h"
 
+#include "analysis/languages.h"
 #include "report/figures.h"
 #include "report/shown_name.h"
 #include "report/utf8.h"
@@ -71,13 +72,20 @@ void formatCsvBlock(const reportBlock& block, std::string* out) {
     case blockKind::record: out->append("file,"); break;
     case blockKind::total: out->append("total,"); break;
     case blockKind::skipped: return;
-    case blockKind::language: out->append("language,"); break;
+    case blockKind::language: out->append(block.embeddedCode ? "embeddedLanguage," : "language,"); break;
     case blockKind::directory: out->append("directory,"); break;
   }
   std::string_view language;
   if (block.kind == blockKind::language) language = block.name;
   if (block.language != nullptr) language = block.language;
   appendRow(path, block.figures, block.content, language, out);
+  // A file's embedded code, a row a language; a report without the
+  // language column names it in the path's place.
+  for (const embeddedFigures& code : block.embedded) {
+    const std::string_view name = languageName(code.language);
+    out->append("embedded,");
+    appendRow(block.content.recordLanguages ? path : name, code.figures, block.content, name, out);
+  }
 }
 
 std::string csvFooter(const analysisResult& result, const reportContent& content) {

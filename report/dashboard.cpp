@@ -139,6 +139,12 @@ std::string dataAfterFiles(const reportSettings& settings, const analysisResult&
     appendNamedRow(languageName(languages[i].language), languages[i].figures, lineFigures,
                    &out);
   }
+  // Embedded code after the languages' own bars, a bar of its own each.
+  for (const languageTotal& embedded : embeddedTotalsOf(result)) {
+    if (out.back() != '[') out.push_back(',');
+    appendNamedRow(std::string(languageName(embedded.language)) + " (встроенный код)",
+                   embedded.figures, lineFigures, &out);
+  }
   out.append("],\n\"byDirectory\":[");
   const fileStats rootFiles = rootFilesTotal(result);
   const bool directoryRun = settings.run.input == inputKind::directory;

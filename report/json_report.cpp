@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "analysis/languages.h"
 #include "quillstat_version.h"
 #include "report/figures.h"
 #include "report/json_text.h"
@@ -27,7 +28,7 @@ void appendMembers(std::initializer_list<member> members, std::string* out) {
   }
 }
 
-// The figures and the closing brace of an object.
+// The figures of an object, which its closing brace follows.
 void appendFigures(const reportBlock& block, std::string* out) {
   const fileStats& s = block.figures;
   appendMembers({{"size", s.sizeFile},
@@ -49,7 +50,33 @@ void appendFigures(const reportBlock& block, std::string* out) {
     out->append("\"commentLineDensity\": ");
     appendSixDecimals(commentLineDensity(s), out);
   }
-  out->append("}");
+}
+
+// A record's "embedded" member, when it has embedded code: the figures of
+// each language's, by the names of a file's.
+void appendEmbedded(std::span<const embeddedFigures> embedded, std::string* out) {
+  if (embedded.empty()) return;
+  out->append(", \"embedded\": [");
+  for (size_t i = 0; i < embedded.size(); ++i) {
+    const fileStats& s = embedded[i].figures;
+    out->append(i == 0 ? "{\"language\": " : ", {\"language\": ");
+    appendJsonString(languageName(embedded[i].language), out);
+    out->append(", ");
+    appendMembers({{"size", s.sizeFile},
+                   {"commentChars", s.countCommentChars},
+                   {"comments", s.countOfComment},
+                   {"statementMarks", s.countCodeLine},
+                   {"todo", s.todoWordsCount},
+                   {"fixme", s.fixmeWordsCount},
+                   {"lines", s.lines},
+                   {"blankLines", s.blankLines},
+                   {"commentLines", s.commentLines}},
+                  out);
+    out->append("\"codeLines\": ");
+    appendInt(s.codeLines, out);
+    out->append("}");
+  }
+  out->append("]");
 }
 
 // An element of the array `name` that the blocks of one kind make.
@@ -132,6 +159,7 @@ void formatJsonBlock(const reportBlock& block, std::string* out) {
       appendArrayElement(block, "languages", out);
       out->append("\"language\": ");
       appendJsonString(block.name, out);
+      if (block.embeddedCode) out->append(", \"embedded\": true");
       break;
     case blockKind::directory:
       appendArrayElement(block, "directories", out);
@@ -140,6 +168,8 @@ void formatJsonBlock(const reportBlock& block, std::string* out) {
   }
   if (block.kind != blockKind::total) out->append(", ");
   appendFigures(block, out);
+  appendEmbedded(block.embedded, out);
+  out->append("}");
   const bool inArray = block.kind == blockKind::language || block.kind == blockKind::directory;
   if (inArray && block.lastOfKind) out->append("\n  ]");
 }

@@ -2,6 +2,7 @@
 #define QUILLSTAT_REPORT_REPORT_BLOCKS_H_
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,12 @@ struct reportBlock {
   const reportContent& content;
   bool firstOfKind;
   bool lastOfKind;
+  // A record's embedded code, by language (fileRecord::embedded); empty for
+  // other blocks.
+  std::span<const embeddedFigures> embedded = {};
+  // A language block that totals the code embedded in files of other
+  // languages (embeddedTotalsOf), after the languages' own blocks.
+  bool embeddedCode = false;
 };
 
 // Appends a block to *out in one format.
@@ -44,7 +51,9 @@ using blockFormatter = void (*)(const reportBlock& block, std::string* out);
 // block per record, in order; after a directory or list analysis the total
 // over all records (also when there are none); the skipped files, if any;
 // after an analysis that met more than one language the total of each
-// language (languageTotalsOf); after a directory or list analysis, the
+// language (languageTotalsOf), then of each language's embedded code
+// (embeddedTotalsOf, in reports that name the records' languages: a file
+// with embedded code meets more than one); after a directory or list analysis, the
 // totals of the directories that content.directoryDepth asks for
 // (directoryTotalsOf).
 class reportBlocks {
@@ -59,13 +68,16 @@ class reportBlocks {
   reportBlock block(size_t index) const;
 
  private:
-  size_t namedTotals() const { return languages_.size() + directories_.size(); }
+  size_t namedTotals() const {
+    return languages_.size() + embedded_.size() + directories_.size();
+  }
 
   const analysisResult& result_;
   const reportContent content_;
   const size_t skippedAt_;  // the place of the skipped files' block, after the total
   fileStats total_;
   std::vector<languageTotal> languages_;  // none after one language
+  std::vector<languageTotal> embedded_;
   std::vector<directoryTotal> directories_;
 };
 

@@ -156,6 +156,27 @@ void readRun(const jsonValue& root, readReport* report, schemaReader& reader) {
   }
 }
 
+// A file's "embedded" member, when it has one.
+void readEmbedded(const jsonValue& file, fileRecord* record, schemaReader& reader) {
+  const jsonValue* embedded = file.find("embedded");
+  if (embedded == nullptr) return;
+  if (embedded->type != jsonValue::kind::array) {
+    reader.note("a file's \"embedded\" is no array");
+    return;
+  }
+  for (const jsonValue& code : embedded->items) {
+    const jsonValue* language =
+        reader.member(code, "language", jsonValue::kind::string, "embedded code");
+    if (language == nullptr) return;
+    std::optional<unsigned> row = languageNamed(language->text);
+    if (!row) {
+      reader.note("embedded code's language \"" + language->text + "\" is unknown");
+      return;
+    }
+    record->embedded.push_back({*row, figuresOf(code, true, reader, "embedded code")});
+  }
+}
+
 void readRecords(const jsonValue& root, readReport* report, schemaReader& reader) {
   const jsonValue* files = reader.member(root, "files", jsonValue::kind::array, "the report");
   if (files == nullptr) return;
@@ -180,6 +201,7 @@ void readRecords(const jsonValue& root, readReport* report, schemaReader& reader
     } else if (!record.stats.filename.empty()) {
       record.language = report->rules.language;
     }
+    readEmbedded(file, &record, reader);
     if (!reader.problem.empty()) return;
     result.records.push_back(std::move(record));
   }

@@ -1322,6 +1322,32 @@ TEST(ExactLanguages, Crystal) {
       {"r = /#/ # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"w = %w(# a) # c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"s = <<-EOS\n# a\nEOS\n# c", "size=22 chars=3 code=19 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+TEST(ExactLanguages, Vue) {
+  expectExact("Vue", {
+      {"<template><!-- c --></template>", "size=31 chars=10 code=21 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A style of a language without a row is raw text, code to the component.
+      {"<style lang=\"stylus\">// <!-- x --></style>", "size=42 chars=0 code=42 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"<!--\n\n-->", "size=9 chars=9 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=1 comment=2 code=0"},
+  });
+}
+
+TEST(ExactLanguages, Svelte) {
+  expectExact("Svelte", {
+      // An expression is code, as the markup around it.
+      {"{a}<!-- c -->", "size=13 chars=10 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Markdown) {
+  // Without statement marks, a file's marks are its code lines: its text.
+  expectExact("Markdown", {
+      // Prose opens nothing: no line comment, no string.
+      {"a // b \"c", "size=9 chars=0 code=9 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x <!-- todo -->", "size=15 chars=13 code=2 comments=1 marks=1 todo=1 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // A code span and a backslash hide an opener.
+      {"`<!--` x", "size=8 chars=0 code=8 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\\<!-- x -->", "size=11 chars=0 code=11 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"<!--\n\nx -->\ny", "size=13 chars=11 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=1 comment=2 code=1"},
   });
 }
 

@@ -81,7 +81,8 @@ TEST(LanguageTable, AssemblesTheFamiliesByPosition) {
   // The shipped families, C++ first.
   const std::span<const placedEntry> shipped[] = {cFamilyEntries, scriptingEntries, markupEntries,
                                                   otherEntries, webEntries, systemsEntries,
-                                                  functionalEntries, compiledEntries};
+                                                  functionalEntries, compiledEntries,
+                                                  documentsEntries};
   const std::optional<std::vector<languageEntry>> table = tableByPosition(shipped);
   ASSERT_TRUE(table.has_value());
   EXPECT_EQ(table->size(), languageCount);

@@ -130,8 +130,9 @@ TEST(MachineFormats, EveryFormatCarriesTheSameFiguresAndNames) {
 }
 
 // Prints each row of a report made with -l auto and --by-dir as "kind path
-// language lines blank comment code density" ("-" for none), then the
-// skipped files where the format has them. (XML is checked byte for byte
+// language lines blank comment code density" ("-" for none; a file's
+// embedded code after it, without density), then the skipped files where
+// the format has them. (XML is checked byte for byte
 // in report_writer_test.cpp.)
 const char kAutoDump[] = R"(
 import csv, io, json, sys
@@ -145,11 +146,15 @@ if fmt == 'json':
     for kind, rows in (('file', d['files']), ('total', [d['total']]), ('language', d['languages']),
                        ('directory', d['directories'])):
         for f in rows:
-            show(kind, f, f.get('path'), f.get('language'), '%.6f' % f['commentLineDensity'])
+            shown = 'embeddedLanguage' if f.get('embedded') is True else kind
+            show(shown, f, f.get('path'), f.get('language'), '%.6f' % f['commentLineDensity'])
+            for e in f.get('embedded', []) if kind == 'file' else []:
+                show('embedded', e, f['path'], e['language'], '-')
     print('skipped', d['skipped'])
 else:
     for f in csv.DictReader(io.StringIO(raw, newline='')):
-        show(f['kind'], f, f['path'], f['language'], f['commentLineDensity'])
+        density = '-' if f['kind'] == 'embedded' else f['commentLineDensity']
+        show(f['kind'], f, f['path'], f['language'], density)
 )";
 
 TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
@@ -159,6 +164,7 @@ TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
   writeFile(root / "t/d/b.go", "// c\n\nx := 1\n");  // a comment, a blank and a code line
   writeFile(root / "t/NOTES", "read me\n");             // no language
   writeFile(root / "t/d/notes.xyz", "todo\n");         // no language by its name
+  writeFile(root / "t/d/page.html", "<p>\n<script>\n// c\n</script>\n");  // JavaScript's comment line
   writeFile(root / "t/d/tool", std::string("\x7f" "ELF\0", 5));  // binary
   // Passed over: a dangling link and FIFOs that the run would have opened,
   // by the name of a language or for a "#!" line; not one of no language.
@@ -174,10 +180,14 @@ TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
   const std::string rows =
       "file t/a.cpp C++ 1 0 0 1 0.000000\n"
       "file t/d/b.go Go 3 1 1 1 50.000000\n"
-      "total - - 4 1 1 2 33.333333\n"
+      "file t/d/page.html HTML 4 0 1 3 25.000000\n"
+      "embedded t/d/page.html JavaScript 1 0 1 0 -\n"
+      "total - - 8 1 2 5 28.571429\n"
       "language - C++ 1 0 0 1 0.000000\n"
       "language - Go 3 1 1 1 50.000000\n"
-      "directory t/d/ - 3 1 1 1 50.000000\n";
+      "language - HTML 4 0 1 3 25.000000\n"
+      "embeddedLanguage - JavaScript 1 0 1 0 100.000000\n"
+      "directory t/d/ - 7 1 2 4 33.333333\n";
   EXPECT_EQ(output(root, "python3 kAutoDump.py json r.json"),
             rows + "skipped {'unknownLanguage': 2, 'binary': 1, 'danglingLink': 1, "
                    "'notRegularFile': 2}\n");
