@@ -1322,6 +1322,9 @@ TEST(ExactLanguages, Crystal) {
       {"r = /#/ # c", "size=11 chars=3 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"w = %w(# a) # c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"s = <<-EOS\n# a\nEOS\n# c", "size=22 chars=3 code=19 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+  });
+}
+
 TEST(ExactLanguages, Vue) {
   expectExact("Vue", {
       {"<template><!-- c --></template>", "size=31 chars=10 code=21 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
