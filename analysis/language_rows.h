@@ -30,6 +30,7 @@ extern const std::span<const placedEntry> cFamilyEntries;    // language_rows_c_
 extern const std::span<const placedEntry> scriptingEntries;  // language_rows_scripting.cpp
 extern const std::span<const placedEntry> markupEntries;     // language_rows_markup.cpp
 extern const std::span<const placedEntry> otherEntries;      // language_rows_others.cpp
+extern const std::span<const placedEntry> configEntries;     // language_rows_config.cpp
 
 // The entries of `families` in the order of their positions, or nullopt
 // unless the positions are exactly 0..N-1, each once (N the number of

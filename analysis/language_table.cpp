@@ -13,7 +13,7 @@ namespace quillstat {
 namespace {
 
 const std::span<const placedEntry> kFamilies[] = {cFamilyEntries, scriptingEntries, markupEntries,
-                                                  otherEntries};
+                                                  otherEntries, configEntries};
 
 std::vector<languageEntry> shippedTable() {
   std::optional<std::vector<languageEntry>> table = tableByPosition(kFamilies);

@@ -80,7 +80,7 @@ TEST(LanguageTable, AssemblesTheFamiliesByPosition) {
   }
   // The shipped families, C++ first.
   const std::span<const placedEntry> shipped[] = {cFamilyEntries, scriptingEntries, markupEntries,
-                                                  otherEntries};
+                                                  otherEntries, configEntries};
   const std::optional<std::vector<languageEntry>> table = tableByPosition(shipped);
   ASSERT_TRUE(table.has_value());
   EXPECT_EQ(table->size(), languageCount);
