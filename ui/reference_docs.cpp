@@ -92,14 +92,18 @@ std::string languageParagraphs(const std::vector<size_t>& rows) {
     const languageFacts facts = languageFactsOf(row);
     std::string comments;
     for (const commentForm& form : facts.comments) {
+      // A closer that must start a line (roff's "\n..") is shown without its line end.
+      std::string closer = form.closer;
+      std::erase(closer, '\n');
       comments += (comments.empty() ? "" : ", ") +
-                  code(form.closer.empty() ? form.opener : form.opener + " " + form.closer) +
+                  code(closer.empty() ? form.opener : form.opener + " " + closer) +
                   (form.nests ? " (nested)" : "");
     }
     std::vector<std::string> marks;
     for (char mark : facts.marks) marks.emplace_back(1, mark);
     if (!text.empty()) text += "\n";
-    text += "Files: " + codeList(facts.fileNames) + ".";
+    text += "Files: " + (facts.fileNames.empty() ? "none by name (read when named)"
+                                                 : codeList(facts.fileNames)) + ".";
     if (!facts.interpreters.empty()) {
       text += " `#!` interpreters: " + codeList(facts.interpreters) + ".";
     }
