@@ -11,8 +11,10 @@ namespace quillstat {
 namespace {
 
 // '"' opens a comment where a command starts (a line's start, or after
-// "|"), elsewhere a string. Vim9 script's "#" comments are taken first on
-// their line, where a legacy script never writes "#" ("#{" is a dictionary).
+// "|"), and after a blank where no '"' closes it on its line (a string
+// must close there); elsewhere a string. Vim9 script's "#" comments are
+// taken first on their line, where a legacy script never writes "#" ("#{"
+// is a dictionary).
 constexpr languageRow kVim{
     .name = "Vim script",
     .extensions = "*.vim",
@@ -25,6 +27,7 @@ constexpr languageRow kVim{
             .marks = {},
             // An escaped quote in a pattern or a command's argument opens nothing.
             .plainTokens = {"\\\\", "\\\""},
+            .hooks = hook::unclosedQuoteComments,
             .separators = "|",
         },
 };

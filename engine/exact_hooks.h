@@ -78,6 +78,8 @@ enum hook : uint32_t {
                                 // before it or since a line whose code ends with ":", is a
                                 // comment
   sigils = 1u << 16,            // "~", a letter and a delimiter: Elixir's ~r/.../, ~w(...)
+  unclosedQuoteComments = 1u << 17,  // '"' after a blank that no '"' closes on its line is a
+                                     // comment: Vim script's trailing comments
   endOfHooks  // one past the last bit: no hook
 };
 
@@ -130,6 +132,8 @@ struct machineHook;
 #include "engine/exact_hooks/docstrings_referee.h"
 #include "engine/exact_hooks/sigils.h"
 #include "engine/exact_hooks/sigils_referee.h"
+#include "engine/exact_hooks/unclosed_quote_comments.h"
+#include "engine/exact_hooks/unclosed_quote_comments_referee.h"
 
 namespace quillstat {
 

@@ -804,7 +804,12 @@ TEST(ExactLanguages, VimScript) {
   expectExact("Vim script", {
       // '"' opens a comment where a command starts, else a string.
       {"\" c\nlet x = \"a\" | \" b", "size=21 chars=6 code=15 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
-      {"echo \"a # b\" \" c", "size=16 chars=0 code=16 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // After a blank, a quote that no quote closes on its line opens a comment,
+      // decided within 64 bytes.
+      {"echo \"a # b\" \" c", "size=16 chars=3 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"call f(a, \"b\") \" c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {repeated("echo \"", "a", 62, ""), "size=68 chars=63 code=5 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {repeated("echo \"", "a", 63, ""), "size=69 chars=0 code=69 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"exe \"norm \\\"x\" | \" c", "size=20 chars=3 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"let s = 'it''s \" x'\n  \" c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       // Vim9's "#" first on its line; "#{" is a dictionary.
