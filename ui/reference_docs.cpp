@@ -92,11 +92,8 @@ std::string languageParagraphs(const std::vector<size_t>& rows) {
     const languageFacts facts = languageFactsOf(row);
     std::string comments;
     for (const commentForm& form : facts.comments) {
-      // A closer that must start a line (roff's "\n..") is shown without its line end.
-      std::string closer = form.closer;
-      std::erase(closer, '\n');
       comments += (comments.empty() ? "" : ", ") +
-                  code(closer.empty() ? form.opener : form.opener + " " + closer) +
+                  code(form.closer.empty() ? form.opener : form.opener + " " + form.closer) +
                   (form.nests ? " (nested)" : "");
     }
     std::vector<std::string> marks;
