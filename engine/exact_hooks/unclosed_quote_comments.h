@@ -22,7 +22,9 @@ struct machineHook<hook::unclosedQuoteComments> {
   template <class M>
   stepResult open(M& m, const unsigned char* p, const unsigned char* q,
                   const unsigned char* end) {
-    for (size_t k = 1;;) {
+    // First on its line it opens a comment whatever follows: no need to look.
+    const unsigned char before = m.frame.previous(p);
+    for (size_t k = 1; before != 0 && !isLineEnd(before);) {
       if (k >= kMaxLookahead) return kDeclined;  // undecided: the string's
       if (p + k >= end) {
         if (!m.atContentEnd()) return waitAt(p);

@@ -16,7 +16,8 @@ class hookRefereeOf<hook::unclosedQuoteComments> final : public hookReferee {
  public:
   bool open(exactReferee& r, size_t) override {
     const size_t quote = r.position();
-    for (size_t j = quote + 1;;) {
+    const unsigned char before = quote > 0 ? r.at(quote - 1) : 0;
+    for (size_t j = quote + 1; before != 0 && !isLineEnd(before);) {
       if (j - quote >= kMaxLookahead) return false;  // undecided: the string's
       if (j >= r.length()) break;
       const unsigned char c = r.at(j);
