@@ -35,6 +35,7 @@ extern const std::span<const placedEntry> systemsEntries;    // language_rows_sy
 extern const std::span<const placedEntry> functionalEntries;  // language_rows_functional.cpp
 extern const std::span<const placedEntry> compiledEntries;   // language_rows_compiled.cpp
 extern const std::span<const placedEntry> documentsEntries;  // language_rows_documents.cpp
+extern const std::span<const placedEntry> configEntries;     // language_rows_config.cpp
 
 // The entries of `families` in the order of their positions, or nullopt
 // unless the positions are exactly 0..N-1, each once (N the number of

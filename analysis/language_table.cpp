@@ -15,7 +15,7 @@ namespace {
 const std::span<const placedEntry> kFamilies[] = {cFamilyEntries, scriptingEntries, markupEntries,
                                                   otherEntries, webEntries, systemsEntries,
                                                   functionalEntries, compiledEntries,
-                                                  documentsEntries};
+                                                  documentsEntries, configEntries};
 
 std::vector<languageEntry> shippedTable() {
   std::optional<std::vector<languageEntry>> table = tableByPosition(kFamilies);

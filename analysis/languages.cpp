@@ -43,7 +43,10 @@ languageFacts languageFactsOf(size_t language) {
   }
   for (const blockCommentRule& rule : row.rules.blockComments) {
     if (!rule.opener.empty()) {
-      facts.comments.push_back({std::string(rule.opener), std::string(rule.closer), rule.nests});
+      // A closer that must start a line (roff's "\n..") is shown without its line end.
+      std::string closer(rule.closer);
+      std::erase(closer, '\n');
+      facts.comments.push_back({std::string(rule.opener), closer, rule.nests});
     }
   }
   // A delimited comment at its shortest: its fill as few times as it may stand,

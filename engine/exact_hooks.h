@@ -85,6 +85,8 @@ enum hook : uint32_t {
   helpTexts = 1u << 19,         // Kconfig's "help": the lines indented after it are a literal
   explicitComments = 1u << 20,  // reStructuredText's ".." that starts no directive, target,
                                 // footnote or substitution: a comment with its indented lines
+  unclosedQuoteComments = 1u << 21,  // '"' after a blank that no '"' closes on its line is a
+                                     // comment: Vim script's trailing comments
   endOfHooks  // one past the last bit: no hook
 };
 
@@ -145,6 +147,8 @@ struct machineHook;
 #include "engine/exact_hooks/help_texts_referee.h"
 #include "engine/exact_hooks/explicit_comments.h"
 #include "engine/exact_hooks/explicit_comments_referee.h"
+#include "engine/exact_hooks/unclosed_quote_comments.h"
+#include "engine/exact_hooks/unclosed_quote_comments_referee.h"
 
 namespace quillstat {
 

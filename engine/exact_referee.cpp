@@ -527,6 +527,12 @@ void exactReferee::literalAt(unsigned char c) {
     return;
   }
   if (size_t n = matchAt(i_, r.closer)) {
+    if (i_ + n < length_ && !r.closerEscapes.empty() &&
+        r.closerEscapes.find(static_cast<char>(at(i_ + n))) != std::string_view::npos) {
+      const size_t escaped = at(i_ + n) == '\\' && i_ + n + 1 < length_ ? 2 : 1;
+      take(n + escaped);
+      return;
+    }
     if (r.escape == escapeRule::doubling) {
       if (size_t again = matchAt(i_ + n, r.closer)) {
         take(n + again);

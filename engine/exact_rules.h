@@ -84,6 +84,9 @@ struct literalRule {
   // kind open ends the code: what follows is the literal's text again, a
   // format part, where interpolations may open: Python's f"{x:#x}".
   char formatStart = 0;
+  // The closer followed by one of these bytes is text, that byte with it, and
+  // after a backslash among them the byte after it too: Nix's '''  ''$  ''\n.
+  std::string_view closerEscapes = {};
 
   bool startsFormat(unsigned char c) const {
     return formatStart != 0 && c == static_cast<unsigned char>(formatStart);

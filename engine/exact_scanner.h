@@ -890,6 +890,20 @@ stepResult exactScanner<R>::literal(const unsigned char* p, const unsigned char*
         continue;
       }
     }
+    if constexpr (!rule.closerEscapes.empty()) {
+      const unsigned char* q = p + length;
+      if (q == end && !final_) return waitAt(p);
+      if (q < end && rule.closerEscapes.find(static_cast<char>(*q)) != std::string_view::npos) {
+        const unsigned char* escaped = q + 1;
+        if (*q == '\\') {
+          if (escaped == end && !final_) return waitAt(p);
+          if (escaped < end) ++escaped;
+        }
+        take(p, escaped);
+        p = escaped;
+        continue;
+      }
+    }
     if constexpr (rule.escape == escapeRule::doubling) {
       // The closer again at once stands for one closer in the text.
       size_t again = 0;

@@ -1354,5 +1354,124 @@ TEST(ExactLanguages, Markdown) {
   });
 }
 
+TEST(ExactLanguages, VimScript) {
+  expectExact("Vim script", {
+      // '"' opens a comment where a command starts, else a string.
+      {"\" c\nlet x = \"a\" | \" b", "size=21 chars=6 code=15 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // After a blank, a quote that no quote closes on its line opens a comment,
+      // decided within 64 bytes.
+      {"echo \"a # b\" \" c", "size=16 chars=3 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"call f(a, \"b\") \" c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {repeated("echo \"", "a", 62, ""), "size=68 chars=63 code=5 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {repeated("echo \"", "a", 63, ""), "size=69 chars=0 code=69 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"exe \"norm \\\"x\" | \" c", "size=20 chars=3 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"let s = 'it''s \" x'\n  \" c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // Vim9's "#" first on its line; "#{" is a dictionary.
+      {"vim9script\n# c\nvar d = #{a: 1}\n#{b: 2}", "size=38 chars=3 code=35 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      {"\" a\n\" b\nset x", "size=13 chars=0 code=7 comments=0 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
+  });
+}
+
+TEST(ExactLanguages, TeX) {
+  expectExact("TeX", {
+      // "\\" is a line break, "\%" a percent sign.
+      {"a\\\\% c\n\\%b", "size=10 chars=3 code=7 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // Verbatim text holds no comment; the comment environment is one.
+      {"\\begin{verbatim}\n% x\n\\end{verbatim} % c", "size=39 chars=3 code=36 comments=1 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"\\verb|%| % c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"\\begin{comment}\nx\n\\end{comment}\ny", "size=33 chars=31 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=3 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Nix) {
+  expectExact("Nix", {
+      // Indented strings: ''$ and ''' are escapes, '' closes.
+      {"x = ''\n  a ''${b} '''# c\n''; # d", "size=32 chars=3 code=29 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      {"''a''\\'b'' # c", "size=14 chars=3 code=11 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"s = \"a${f \"#\"}\" /* c */;", "size=24 chars=7 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Starlark) {
+  expectExact("Starlark", {
+      {"def f():\n    \"\"\"doc\"\"\"\n    return 1  # c", "size=40 chars=12 code=28 comments=2 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {"x = \"a\\\"#\" # c", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = '''a\n#b''' # c", "size=18 chars=3 code=15 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+  });
+}
+
+TEST(ExactLanguages, Meson) {
+  expectExact("Meson", {
+      // Multi-line strings know no escape; single-quoted ones end with their line.
+      {"x = '''a # 'b'\n''' # c", "size=22 chars=3 code=19 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"y = 'it\\'s # x' # c", "size=19 chars=3 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"w = 'a\n# c", "size=10 chars=3 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // A double quote opens no string.
+      {"z = \"#\"", "size=7 chars=2 code=5 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Jsonnet) {
+  expectExact("Jsonnet", {
+      {"x: |||\n  # a\n|||, // c", "size=22 chars=4 code=18 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
+      // Verbatim strings double their quote; others escape it, and span lines.
+      {"@\"a\\\"\"#\" # c", "size=12 chars=3 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"local a = \"x\\\"/*\"; /* c */", "size=26 chars=7 code=19 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"'a\n# b' # c", "size=11 chars=3 code=8 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+  });
+}
+
+TEST(ExactLanguages, Puppet) {
+  expectExact("Puppet", {
+      {"$x = \"a ${b[\"#\"]} c\" # d", "size=24 chars=3 code=21 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"if $x =~ /#/ { } # c", "size=20 chars=3 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"'a\\'#' /* c */", "size=14 chars=7 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, CoffeeScript) {
+  expectExact("CoffeeScript", {
+      // "###" opens a block comment, "####" a line comment.
+      {"###\n# a\n###\nx = 1 #### c", "size=24 chars=17 code=7 comments=2 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=3 code=1"},
+      {"s = \"a#{\"#\"}b\" # c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"r = ///a # b///g # c", "size=20 chars=3 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"x = /#/.test(s) # c", "size=19 chars=3 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"'''a\n#b''' # c", "size=14 chars=3 code=11 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+  });
+}
+
+TEST(ExactLanguages, Fish) {
+  expectExact("Fish", {
+      {"echo a#b # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"echo \"$(echo '#')\" \\# # c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"echo 'a\\'#' # c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Ini) {
+  expectExact("INI", {
+      // Only first on a line: after a value ";" and "#" are the value's.
+      {"; a\n[s]\nk = v ; b # c\n  # d", "size=27 chars=6 code=21 comments=2 marks=2 todo=0 fixme=0 | lines=4 blank=0 comment=2 code=2"},
+  });
+}
+
+TEST(ExactLanguages, Hcl) {
+  expectExact("HCL", {
+      {"x = <<EOF\n# a\nEOF\n# c", "size=21 chars=3 code=18 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      {"y = <<-EOT\n  # a\n  EOT\n// c", "size=27 chars=4 code=23 comments=1 marks=3 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
+      {"z = \"${a[\"#\"]}\" /* c */", "size=23 chars=7 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"w = \"a # b\n# c", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+  });
+}
+
+TEST(ExactLanguages, Roff) {
+  expectExact("Roff", {
+      // A control line that is only a comment is a comment line; "\\" is a backslash.
+      {".\\\" a\n.TH X 1 \\\" b\ntext \\\\\" c", "size=29 chars=9 code=20 comments=2 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {".ig\nx\n..\ny", "size=10 chars=8 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=3 code=1"},
+      {"a \\# b\nc", "size=8 chars=4 code=4 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+  });
+}
+
 }  // namespace
 }  // namespace quillstat

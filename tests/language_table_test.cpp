@@ -82,7 +82,7 @@ TEST(LanguageTable, AssemblesTheFamiliesByPosition) {
   const std::span<const placedEntry> shipped[] = {cFamilyEntries, scriptingEntries, markupEntries,
                                                   otherEntries, webEntries, systemsEntries,
                                                   functionalEntries, compiledEntries,
-                                                  documentsEntries};
+                                                  documentsEntries, configEntries};
   const std::optional<std::vector<languageEntry>> table = tableByPosition(shipped);
   ASSERT_TRUE(table.has_value());
   EXPECT_EQ(table->size(), languageCount);

@@ -86,6 +86,8 @@ std::vector<std::string> hookPieces(const exactRules& rules) {
        {"\ndef f():\n", ":\n", ": # c\n", ":  \r\n", "\n    ", "r'", "U\"\"\"", "b'''", "\"\"\"",
         "'''", "{x:#x}"}},
       {hook::sigils, {"~r/", "~w(", "~S[", "~HTML<", "~s\"", "~", "/", ")", "]", ">", "|", "~x{"}},
+      {hook::unclosedQuoteComments,
+       {" \" c\n", " \"a\\\"", "\t\"", std::string(60, 'a'), " \"" + std::string(62, 'b')}},
       {hook::makeReferences,
        {"$(", "${", "$$(", "$(shell echo '#')", "${a #b}", "(", ")", "{", "}", "\\\n", "\\\r\n",
         "\\\r", "#", "$\\\n("}},
@@ -152,6 +154,7 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
     if (!r.interpolation.empty()) pieces.push_back(std::string(1, closingBracketOf(r.interpolation)));
     if (r.formatStart != 0) pieces.push_back(std::string(1, r.formatStart));
     if (!r.opener.empty() && r.closer.empty()) pieces.push_back(std::string(r.opener) + "\\");
+    for (char c : r.closerEscapes) pieces.push_back(std::string(r.closer) + c);
   }
   for (std::string_view text : rules.plainTokens) add(text);
   for (const delimitedRule& r : rules.delimited) {

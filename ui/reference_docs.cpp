@@ -99,7 +99,8 @@ std::string languageParagraphs(const std::vector<size_t>& rows) {
     std::vector<std::string> marks;
     for (char mark : facts.marks) marks.emplace_back(1, mark);
     if (!text.empty()) text += "\n";
-    text += "Files: " + codeList(facts.fileNames) + ".";
+    text += "Files: " + (facts.fileNames.empty() ? "none by name (read when named)"
+                                                 : codeList(facts.fileNames)) + ".";
     if (!facts.interpreters.empty()) {
       text += " `#!` interpreters: " + codeList(facts.interpreters) + ".";
     }
