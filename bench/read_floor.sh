@@ -28,11 +28,10 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# The files of the classic run: the C++ language's default masks, which take
-# the C names too.
-find "$tree" \( -type f -o -xtype f \) \( -name '*.[ch]' -o -name '*.cpp' -o -name '*.cc' -o -name '*.cxx' \
-  -o -name '*.c++' -o -name '*.hpp' -o -name '*.hh' -o -name '*.hxx' -o -name '*.h++' \
-  -o -name '*.ipp' -o -name '*.tpp' \) -print0 >"$work/list"
+# The files of the classic run: the C++ language's masks when it is named
+# by default, "*.cpp;*.c;*.h;*.hpp;*.cxx;*.hxx".
+find "$tree" \( -type f -o -xtype f \) \( -name '*.cpp' -o -name '*.[ch]' -o -name '*.hpp' \
+  -o -name '*.cxx' -o -name '*.hxx' \) -print0 >"$work/list"
 # Warms the cache: every file of the tree once.
 find "$tree" -type f -print0 | xargs -0 cat >/dev/null
 
