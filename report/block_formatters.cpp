@@ -1,5 +1,6 @@
 #include "report/block_formatters.h"
 
+#include <array>
 #include <string_view>
 #include <utility>
 
@@ -16,27 +17,6 @@ struct replacement {
   std::string_view text;
   size_t length = 0;
 };
-
-// Copies `name` to *out with the replacements that `replace` finds. Bytes below
-// 0x80 never occur inside a UTF-8 multi-byte sequence, so a byte-wise scan
-// cannot split a character.
-template <typename Replace>
-void appendEscaped(std::string_view name, Replace replace, std::string* out) {
-  size_t plain = 0;
-  size_t i = 0;
-  while (i < name.size()) {
-    replacement r = replace(name, i);
-    if (r.length == 0) {
-      ++i;
-      continue;
-    }
-    out->append(name.data() + plain, i - plain);
-    out->append(r.text);
-    i += r.length;
-    plain = i;
-  }
-  out->append(name.data() + plain, name.size() - plain);
-}
 
 replacement htmlReplacement(std::string_view name, size_t i) {
   switch (name[i]) {
@@ -65,6 +45,43 @@ replacement xmlReplacement(std::string_view name, size_t i) {
     if (three == "\xEF\xBF\xBE" || three == "\xEF\xBF\xBF") return {"?", 3};
   }
   return htmlReplacement(name, i);
+}
+
+// The bytes at which htmlReplacement or xmlReplacement may replace something.
+constexpr bool startsHtmlReplacement(unsigned char b) {
+  return b == '&' || b == '<' || b == '>' || b == '"' || b == '\'';
+}
+constexpr bool startsXmlReplacement(unsigned char b) {
+  return b < 0x20 || b == 0xEF || startsHtmlReplacement(b);
+}
+
+// Copies `name` to *out with the replacements that `Replace` finds; it is
+// asked only at the bytes that `Starts` names, since asking at every byte
+// made the escaping of a 55,000-file report a fifth of the time the report
+// took. Bytes below 0x80 never occur inside a UTF-8 multi-byte sequence, so
+// a byte-wise scan cannot split a character.
+template <replacement (*Replace)(std::string_view, size_t), bool (*Starts)(unsigned char)>
+void appendEscaped(std::string_view name, std::string* out) {
+  static constexpr std::array<bool, 256> starts = [] {
+    std::array<bool, 256> table{};
+    for (unsigned b = 0; b < 256; ++b) table[b] = Starts(static_cast<unsigned char>(b));
+    return table;
+  }();
+  size_t plain = 0;
+  size_t i = 0;
+  while (i < name.size()) {
+    replacement r;
+    if (starts[static_cast<unsigned char>(name[i])]) r = Replace(name, i);
+    if (r.length == 0) {
+      ++i;
+      continue;
+    }
+    out->append(name.data() + plain, i - plain);
+    out->append(r.text);
+    i += r.length;
+    plain = i;
+  }
+  out->append(name.data() + plain, name.size() - plain);
 }
 
 // "Все файлы", "Язык: C++", "Директория: src/": what a block is named
@@ -133,7 +150,7 @@ void appendXmlCounters(const reportBlock& block, std::string* out) {
   out->append("'");
   if (block.language != nullptr) {
     out->append(" language='");
-    appendEscaped(block.language, xmlReplacement, out);
+    appendEscaped<xmlReplacement, startsXmlReplacement>(block.language, out);
     out->append("'");
   }
   if (block.content.lineFigures) {
@@ -262,7 +279,7 @@ void formatTextBlock(const reportBlock& block, std::string* out) {
 
 void formatXmlBlock(const reportBlock& block, std::string* out) {
   auto escape = [](std::string_view name, std::string* to) {
-    appendEscaped(name, xmlReplacement, to);
+    appendEscaped<xmlReplacement, startsXmlReplacement>(name, to);
   };
   switch (block.kind) {
     case blockKind::skipped:
@@ -316,9 +333,9 @@ void formatHtmlBlock(const reportBlock& block, std::string* out) {
   appendBlockName(block, totalName,
                   [&block](std::string_view name, std::string* to) {
                     if (block.content.namesEscaped) {
-                      appendEscaped(shownName(name), htmlReplacement, to);
+                      appendEscaped<htmlReplacement, startsHtmlReplacement>(shownName(name), to);
                     } else {
-                      appendEscaped(name, htmlReplacement, to);
+                      appendEscaped<htmlReplacement, startsHtmlReplacement>(name, to);
                     }
                   },
                   out);

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "report/utf8.h"
@@ -87,6 +88,17 @@ void appendWindows1251(std::string_view utf8, unmappable policy, std::string* ou
   char* dst = out->data() + written;
   size_t i = 0;
   while (i < utf8.size()) {
+    // Reports are mostly ASCII, which maps to itself: eight bytes at a time
+    // while none has its top bit set.
+    uint64_t eight;
+    while (utf8.size() - i >= sizeof eight) {
+      std::memcpy(&eight, utf8.data() + i, sizeof eight);
+      if ((eight & 0x8080808080808080u) != 0) break;
+      std::memcpy(dst, &eight, sizeof eight);
+      dst += sizeof eight;
+      i += sizeof eight;
+    }
+    if (i == utf8.size()) break;
     unsigned char lead = static_cast<unsigned char>(utf8[i]);
     if (lead < 0x80) {  // ASCII maps to itself
       *dst++ = static_cast<char>(lead);

@@ -208,6 +208,10 @@ TEST(ForeignFilesTest, TellsVendoredGeneratedAndMinified) {
       {longLines, true},                                      // 1,201 bytes in 2 lines
       {std::string(300, 'x') + "\n", false},                  // too short to tell
       {lines(60, 19), false},                                 // 1,200 bytes in 60 lines
+      {lines(3, 250) + std::string(251, 'x'), true},          // 1,004 bytes in 4 lines: 251 each
+      {lines(3, 250) + std::string(247, 'x'), false},         // 1,000 bytes in 4 lines: 250 each
+      {lines(4, 400), true},                                  // 1,604 bytes in 5 lines
+      {lines(4, 400) + lines(30, 9), false},                  // 1,904 bytes in 35 lines, short ones last
   };
   for (const auto& c : cases) {
     EXPECT_EQ(generatedText(c.text), c.generated) << c.text.substr(0, 60);

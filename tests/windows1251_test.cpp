@@ -37,6 +37,13 @@ TEST(Windows1251, EncodesEachCharacterAsItsByteOrThePolicysText) {
       {"above U+10FFFF", "\xF4\x90\x80\x80", "????", "&#65533;&#65533;&#65533;&#65533;"},
       {"largest code point", "\xF4\x8F\xBF\xBF", "?", "&#1114111;"},
       {"invalid then cyrillic", "\xFF\xD0\x94", "?\xC4", "&#65533;\xC4"},
+      // Runs of ASCII long enough to be copied eight bytes at a time, with
+      // the letters at each end of such a run and in its last byte.
+      {"ascii runs round letters", "abcdefghПijklmnop€1234567Я12345678",
+       "abcdefgh\xCF" "ijklmnop\x88" "1234567\xDF" "12345678",
+       "abcdefgh\xCF" "ijklmnop\x88" "1234567\xDF" "12345678"},
+      {"a reference after a run", "12345678\xC3\xBC" "abcdefghi", "12345678?abcdefghi",
+       "12345678&#252;abcdefghi"},
   };
   for (const encodeCase& c : cases) {
     SCOPED_TRACE(c.what);
