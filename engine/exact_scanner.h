@@ -1,6 +1,7 @@
 #ifndef QUILLSTAT_ENGINE_EXACT_SCANNER_H_
 #define QUILLSTAT_ENGINE_EXACT_SCANNER_H_
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <tuple>
@@ -273,6 +274,26 @@ class exactScanner {
     }
   }
   bool placed(placement where, const unsigned char* p) const;
+  // Whether the bytes at q, right after a comment's opener, make it a doc
+  // comment by D; needMore while bytes to come could decide.
+  matchResult docMarkerAt(const docRule& doc, size_t reach, const unsigned char* q,
+                          const unsigned char* end) const {
+    if (static_cast<size_t>(end - q) < reach && !final_) return matchResult::needMore;
+    const auto standsAt = [&](std::string_view list) {
+      for (size_t from = 0; from < list.size();) {
+        size_t cut = list.find(';', from);
+        if (cut == std::string_view::npos) cut = list.size();
+        const size_t n = cut - from;
+        if (n > 0 && static_cast<size_t>(end - q) >= n &&
+            std::equal(q, q + n, reinterpret_cast<const unsigned char*>(list.data() + from))) {
+          return true;
+        }
+        from = cut + 1;
+      }
+      return false;
+    };
+    return standsAt(doc.markers) && !standsAt(doc.notMarkers) ? matchResult::yes : matchResult::no;
+  }
 
   // A bracket met in code inside an interpolation: nests, or closes it and
   // goes back to its literal. Returns one past it.
@@ -578,12 +599,26 @@ stepResult exactScanner<R>::tryToken(const unsigned char* p, const unsigned char
     if (q < end && *q == static_cast<unsigned char>(token.notBefore)) return kDeclined;
   }
   if constexpr (token.kind == tokenKind::lineComment) {
-    frame.openComment(p);
+    constexpr docRule doc = R.lineComments[token.index].doc;
+    bool isDoc = doc.always;
+    if constexpr (!doc.markers.empty()) {
+      const matchResult m = docMarkerAt(doc, doc.reach(), q, end);
+      if (m == matchResult::needMore) return waitAt(p);
+      isDoc = m == matchResult::yes;
+    }
+    frame.openComment(p, isDoc);
     frame.marker(p, q);
     mode_ = mode::lineComment;
     return lineComment(q, end);
   } else if constexpr (token.kind == tokenKind::blockComment) {
-    frame.openComment(p);
+    constexpr docRule doc = R.blockComments[token.index].doc;
+    bool isDoc = doc.always;
+    if constexpr (!doc.markers.empty()) {
+      const matchResult m = docMarkerAt(doc, doc.reach(), q, end);
+      if (m == matchResult::needMore) return waitAt(p);
+      isDoc = m == matchResult::yes;
+    }
+    frame.openComment(p, isDoc);
     frame.marker(p, q);
     mode_ = mode::blockComment;
     rule_ = token.index;

@@ -172,16 +172,19 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
   // figures are kept in locals, which the compiler holds in registers.
   uint64_t blankSoFar = blankSoFar_;
   uint64_t noCodeSoFar = noCodeSoFar_;
+  uint64_t noDocSoFar = noDocSoFar_;
   lineClass now = class_;
   int64_t ends = 0;
   int64_t blankLines = 0;
   int64_t noCodeLines = 0;
+  int64_t docLines = 0;
   typename Blocks::tally counted{};
   // The `width` bytes at b, their masks taken, line ends counted into `counted`.
   auto countBlock = [&](const unsigned char* b, int width, uint64_t endBits, uint64_t blankBits) {
     // The classes of the block's bytes.
     uint64_t quiet = blankBits;   // no line is more than blank for them
     uint64_t noCode = blankBits;  // no line is a code line for them
+    uint64_t noDoc = blankBits;   // nor a doc comment line
     if (now != lineClass::code || (next != last && next->at < b + width)) {
       int start = 0;
       for (;;) {
@@ -189,22 +192,33 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
         const uint64_t span = bitsBetween(start, stop) & ~endBits;
         if (now == lineClass::hiddenComment) quiet |= span;
         if (now != lineClass::code) noCode |= span;
+        if (now == lineClass::comment || now == lineClass::hiddenComment) noDoc |= span;
         if (stop == width) break;
         now = (next++)->to;
         start = stop;
       }
     }
     const bool alike = noCode == quiet && noCodeSoFar == blankSoFar;
+    // No doc comment byte here nor on the line under way: the doc comment
+    // lines are none, and the carries alike, as in most blocks.
+    const bool docless = noDoc == noCode && noDocSoFar == noCodeSoFar;
     const uint64_t blankEnds = linesOnlyOf(endBits, quiet, width, &blankSoFar);
+    int64_t noCodeHere;
     if (alike) {
       // All code, from lines alike so far: the lines without code are the blank ones.
-      const int64_t blank = Blocks::countOf(blankEnds);
-      blankLines += blank;
-      noCodeLines += blank;
+      noCodeHere = Blocks::countOf(blankEnds);
+      blankLines += noCodeHere;
       noCodeSoFar = blankSoFar;
     } else {
       blankLines += Blocks::countOf(blankEnds);
-      noCodeLines += Blocks::countOf(linesOnlyOf(endBits, noCode, width, &noCodeSoFar));
+      noCodeHere = Blocks::countOf(linesOnlyOf(endBits, noCode, width, &noCodeSoFar));
+    }
+    noCodeLines += noCodeHere;
+    if (docless) {
+      noDocSoFar = noCodeSoFar;
+    } else {
+      // The lines without code less those without code or doc comment bytes.
+      docLines += noCodeHere - Blocks::countOf(linesOnlyOf(endBits, noDoc, width, &noDocSoFar));
     }
   };
   // Whole blocks, in groups that leave no lane of `counted` past 255 (four
@@ -237,24 +251,29 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
   ends_ += ends;
   blankLines_ += blankLines;
   noCodeLines_ += noCodeLines;
+  docLines_ += docLines;
   blankSoFar_ = static_cast<uint32_t>(blankSoFar);
   noCodeSoFar_ = static_cast<uint32_t>(noCodeSoFar);
+  noDocSoFar_ = static_cast<uint32_t>(noDocSoFar);
   return next;
 }
 
 void lineCounter::finish(fileStats* stats) {
   int64_t blank = blankLines_;
   int64_t noCode = noCodeLines_;
+  int64_t doc = docLines_;
   int64_t lines = ends_;
   if (anyByte_) {
     ++lines;
     blank += blankSoFar_;
     noCode += noCodeSoFar_;
+    doc += static_cast<int64_t>(noCodeSoFar_) - noDocSoFar_;
   }
   stats->lines = lines;
   stats->blankLines = blank;
   stats->commentLines = noCode - blank;
   stats->codeLines = lines - noCode;
+  stats->docCommentLines = doc;
 }
 
 }  // namespace quillstat

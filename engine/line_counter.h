@@ -10,8 +10,9 @@ namespace quillstat {
 // What a byte makes of its line. A line with a code byte that is no blank
 // is a code line; else one with such a comment byte a comment line; any
 // other a blank line. Bytes of a hidden comment (the first comment run,
-// when it is left out of the figures) count as blanks.
-enum class lineClass : uint8_t { code, comment, hiddenComment };
+// when it is left out of the figures) count as blanks. A comment line with
+// such a byte of a doc comment is also a doc comment line.
+enum class lineClass : uint8_t { code, comment, hiddenComment, docComment };
 
 // The line figures of content that arrives in chunks, with the places
 // where the class of its bytes changes. A line ends with its LF, or with a
@@ -46,7 +47,7 @@ class lineCounter {
 
   // The code lines that ended before the place counted to.
   int64_t endedCodeLines() const { return ends_ - noCodeLines_; }
-  // Closes the last line, if any, and puts the four figures into *stats.
+  // Closes the last line, if any, and puts the five figures into *stats.
   void finish(fileStats* stats);
 
  private:
@@ -73,10 +74,12 @@ class lineCounter {
   // are no code: the carries of the counting (see linesOnlyOf).
   uint32_t blankSoFar_ = 1;
   uint32_t noCodeSoFar_ = 1;
+  uint32_t noDocSoFar_ = 1;  // and only bytes that make no doc comment line
   bool anyByte_ = false;  // the line under way holds a byte
   int64_t ends_ = 0;
   int64_t blankLines_ = 0;
   int64_t noCodeLines_ = 0;
+  int64_t docLines_ = 0;
 };
 
 }  // namespace quillstat

@@ -152,7 +152,7 @@ struct machineHook<hook::docstrings> {
                   "docstrings need the row's plain strings of both quotes, one and three");
     const int rule = q - p == 3 ? (*p == '"' ? kTripleDouble : kTripleSingle)
                                 : (*p == '"' ? kDouble : kSingle);
-    m.frame.openComment(p);
+    m.frame.openComment(p, true);
     m.frame.marker(p, q);
     m.enterCommentLiteral(rule);
     return q;
