@@ -32,7 +32,7 @@ constexpr languageRow kJava{
     .extensions = "*.java",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
+            .lineComments = {kSlashDocComment},
             .blockComments = {kDocSlashStarComment},
             .literals = {{"\"\"\"", "\"\"\""},
                          kCDoubleQuotes, kCSingleQuotes},

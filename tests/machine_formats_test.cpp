@@ -137,7 +137,7 @@ const char kAutoDump[] = R"(
 import csv, io, json, sys
 fmt, path = sys.argv[1], sys.argv[2]
 raw = open(path, 'rb').read().decode('utf-8')
-lines = ['lines', 'blankLines', 'commentLines', 'codeLines']
+lines = ['lines', 'blankLines', 'commentLines', 'codeLines', 'docComments', 'docCommentLines']
 def show(kind, f, name, language, density):
     print(kind, name or '-', language or '-', *[f[k] for k in lines], density)
 if fmt == 'json':
@@ -155,7 +155,7 @@ else:
 TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
   const fs::path root = freshTestDirectory();
   writeFile(root / "kAutoDump.py", kAutoDump);
-  writeFile(root / "t/a.cpp", "int a; // todo x\n");   // one code line
+  writeFile(root / "t/a.cpp", "/// d\nint a; // todo x\n");  // a doc comment and a code line
   writeFile(root / "t/d/b.go", "// c\n\nx := 1\n");  // a comment, a blank and a code line
   writeFile(root / "t/README", "read me\n");            // no language
   writeFile(root / "t/d/notes.txt", "todo\n");         // no language by its name
@@ -172,19 +172,25 @@ TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
     ASSERT_EQ(end.exitStatus, 0) << format << end.err;
   }
   const std::string rows =
-      "file t/a.cpp C++ 1 0 0 1 0.000000\n"
-      "file t/d/b.go Go 3 1 1 1 50.000000\n"
-      "total - - 4 1 1 2 33.333333\n"
-      "language - C++ 1 0 0 1 0.000000\n"
-      "language - Go 3 1 1 1 50.000000\n"
-      "directory t/d/ - 3 1 1 1 50.000000\n";
+      "file t/a.cpp C++ 2 0 1 1 1 1 50.000000\n"
+      "file t/d/b.go Go 3 1 1 1 0 0 50.000000\n"
+      "total - - 5 1 2 2 1 1 50.000000\n"
+      "language - C++ 2 0 1 1 1 1 50.000000\n"
+      "language - Go 3 1 1 1 0 0 50.000000\n"
+      "directory t/d/ - 3 1 1 1 0 0 50.000000\n";
   EXPECT_EQ(output(root, "python3 kAutoDump.py json r.json"),
             rows + "skipped {'unknownLanguage': 2, 'binary': 1, 'danglingLink': 1, "
                    "'notRegularFile': 2}\n");
   EXPECT_EQ(output(root, "python3 kAutoDump.py csv r.csv"),
-            rows + "danglingLink t/gone.cpp - 0 0 0 0 0.000000\n"
-                   "notRegularFile t/d/pipe.go - 0 0 0 0 0.000000\n"
-                   "notRegularFile t/d/run - 0 0 0 0 0.000000\n");
+            rows + "danglingLink t/gone.cpp - 0 0 0 0 0 0 0.000000\n"
+                   "notRegularFile t/d/pipe.go - 0 0 0 0 0 0 0.000000\n"
+                   "notRegularFile t/d/run - 0 0 0 0 0 0 0.000000\n");
+  // The doc comment columns come last: no earlier column moves.
+  const std::string csv = readFile(root / "r.csv");
+  EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+            "kind,path,size,commentChars,comments,statementMarks,todo,fixme,commentPercent,"
+            "pathBytes,lines,blankLines,commentLines,codeLines,commentLineDensity,language,"
+            "docComments,docCommentLines");
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace quillstat {
 // Docstrings: the string that stands first on its line where no code line
 // ended before it in the content, or first after a block's header (a line
 // whose code ends with ":", kBlockHeaderEnd, blanks and a comment aside),
-// blank and comment lines between, is a comment from its opener to its
+// blank and comment lines between, is a doc comment from its opener to its
 // closer. A prefix (isDocstringPrefix) may stand before the opener and
 // stays code. After a header the hook reads the lines itself up to the
 // first byte of code, its "#" comments (kHeaderComment) included; at the
