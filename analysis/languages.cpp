@@ -36,7 +36,7 @@ std::optional<unsigned> languageNamed(std::string_view name) {
 languageFacts languageFactsOf(size_t language) {
   const languageRow& row = *languageTable[language].row;
   languageFacts facts{row.name, itemsOf(row.fileNames), itemsOf(row.interpreters), {},
-                      std::string(row.rules.marks)};
+                      std::string(row.rules.marks), {}};
   for (const std::string& mask : itemsOf(row.extensions)) facts.fileNames.push_back(mask);
   auto docsOf = [&facts](std::string_view opener, const docRule& doc) {
     if (doc.always) facts.docComments.emplace_back(opener);

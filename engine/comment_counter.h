@@ -29,10 +29,12 @@ struct commentCounter {
   void flushRun() {
     const bool counted = commentRuns >= 1 || includeFirstComment;
     if (counted) countCommentChars += pendingCommentChars;
-    // A doc comment's opener is comment characters: a run with one is pending.
-    docRuns += pendingDoc & counted;
-    pendingDoc = false;
-    if (pendingCommentChars > 0) ++commentRuns;
+    if (pendingCommentChars > 0) {
+      // A doc comment's opener is comment characters: a run with one is pending.
+      docRuns += pendingDoc & counted;
+      pendingDoc = false;
+      ++commentRuns;
+    }
     countCodeChars += pendingCodeChars;
     pendingCommentChars = 0;
     pendingCodeChars = 0;

@@ -39,23 +39,6 @@ struct docRule {
   std::string_view markers = {};
   std::string_view notMarkers = {};
   bool always = false;
-
-  constexpr bool any() const { return always || !markers.empty(); }
-  // The longest of the markers and notMarkers: the bytes after the opener
-  // that decide.
-  constexpr size_t reach() const {
-    size_t longest = 0;
-    for (std::string_view list : {markers, notMarkers}) {
-      size_t from = 0;
-      while (from <= list.size() && !list.empty()) {
-        size_t cut = list.find(';', from);
-        if (cut == std::string_view::npos) cut = list.size();
-        if (cut - from > longest) longest = cut - from;
-        from = cut + 1;
-      }
-    }
-    return longest;
-  }
 };
 
 struct lineCommentRule {

@@ -133,7 +133,11 @@ void lineCounter::countTo(const unsigned char* to) {
   const classChange* next = changes_;
   if (p != to) {
     anyByte_ = !isLineEnd(to[-1]);
-    next = wide_ ? countWide(p, to) : countBlocks<narrowBlocks>(p, to);
+    if (docs_) {
+      next = wide_ ? countWideDocs(p, to) : countBlocksOf<narrowBlocks, true>(p, to);
+    } else {
+      next = wide_ ? countWide(p, to) : countBlocksOf<narrowBlocks, false>(p, to);
+    }
     from_ = to;
   }
   // A change at `to` itself applies from there on.
@@ -147,24 +151,32 @@ bool lineCounter::wideCountingAvailable() {
   return available;
 }
 
-// The wide blocks' loop is compiled for AVX2 as a whole: flattened into this,
-// which stays a function of its own.
+// The wide blocks' loop is compiled for AVX2 as a whole: flattened into these,
+// which stay functions of their own.
 QUILLSTAT_WIDE __attribute__((flatten, noinline)) const lineCounter::classChange*
 lineCounter::countWide(const unsigned char* p, const unsigned char* to) {
-  return countBlocks<wideBlocks>(p, to);
+  return countBlocksOf<wideBlocks, false>(p, to);
+}
+QUILLSTAT_WIDE __attribute__((flatten, noinline)) const lineCounter::classChange*
+lineCounter::countWideDocs(const unsigned char* p, const unsigned char* to) {
+  return countBlocksOf<wideBlocks, true>(p, to);
 }
 #else
 bool lineCounter::wideCountingAvailable() { return false; }
 
 const lineCounter::classChange* lineCounter::countWide(const unsigned char* p,
                                                        const unsigned char* to) {
-  return countBlocks<narrowBlocks>(p, to);
+  return countBlocksOf<narrowBlocks, false>(p, to);
+}
+const lineCounter::classChange* lineCounter::countWideDocs(const unsigned char* p,
+                                                           const unsigned char* to) {
+  return countBlocksOf<narrowBlocks, true>(p, to);
 }
 #endif
 
-template <class Blocks>
-const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
-                                                         const unsigned char* to) {
+template <class Blocks, bool Docs>
+const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* p,
+                                                           const unsigned char* to) {
   const classChange* next = changes_;
   const classChange* const last = next + changeCount_;
   // A line is blank when all its bytes are blanks (or hidden), and has no
@@ -192,7 +204,7 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
         const uint64_t span = bitsBetween(start, stop) & ~endBits;
         if (now == lineClass::hiddenComment) quiet |= span;
         if (now != lineClass::code) noCode |= span;
-        if (now == lineClass::comment || now == lineClass::hiddenComment) noDoc |= span;
+        if (Docs && (now == lineClass::comment || now == lineClass::hiddenComment)) noDoc |= span;
         if (stop == width) break;
         now = (next++)->to;
         start = stop;
@@ -201,7 +213,7 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
     const bool alike = noCode == quiet && noCodeSoFar == blankSoFar;
     // No doc comment byte here nor on the line under way: the doc comment
     // lines are none, and the carries alike, as in most blocks.
-    const bool docless = noDoc == noCode && noDocSoFar == noCodeSoFar;
+    const bool docless = !Docs || (noDoc == noCode && noDocSoFar == noCodeSoFar);
     const uint64_t blankEnds = linesOnlyOf(endBits, quiet, width, &blankSoFar);
     int64_t noCodeHere;
     if (alike) {
@@ -215,7 +227,7 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
     }
     noCodeLines += noCodeHere;
     if (docless) {
-      noDocSoFar = noCodeSoFar;
+      if constexpr (Docs) noDocSoFar = noCodeSoFar;
     } else {
       // The lines without code less those without code or doc comment bytes.
       docLines += noCodeHere - Blocks::countOf(linesOnlyOf(endBits, noDoc, width, &noDocSoFar));
@@ -254,7 +266,8 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
   docLines_ += docLines;
   blankSoFar_ = static_cast<uint32_t>(blankSoFar);
   noCodeSoFar_ = static_cast<uint32_t>(noCodeSoFar);
-  noDocSoFar_ = static_cast<uint32_t>(noDocSoFar);
+  // Without doc comments so far the carries are alike.
+  noDocSoFar_ = static_cast<uint32_t>(Docs ? noDocSoFar : noCodeSoFar);
   return next;
 }
 

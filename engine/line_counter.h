@@ -37,6 +37,7 @@ class lineCounter {
   // arrive in increasing order, at or after `from`.
   void change(const unsigned char* p, lineClass k) {
     changes_[changeCount_++] = {p, k};
+    docs_ = docs_ || k == lineClass::docComment;
     // Memory stays bounded however many comments a chunk holds.
     if (changeCount_ == kMaxChanges) countTo(p);
   }
@@ -60,12 +61,16 @@ class lineCounter {
 
   // countTo() over [p, to), a block of Blocks (line_counter.cpp) at a time;
   // returns the first change it did not reach, which is at `to`, if any.
-  template <class Blocks>
-  const classChange* countBlocks(const unsigned char* p, const unsigned char* to);
-  // countBlocks with the wide blocks, compiled for AVX2.
+  // countBlocks with the wide blocks, compiled for AVX2. With Docs false,
+  // for content with no doc comment so far, the doc comment lines are not
+  // looked for.
+  template <class Blocks, bool Docs>
+  const classChange* countBlocksOf(const unsigned char* p, const unsigned char* to);
   const classChange* countWide(const unsigned char* p, const unsigned char* to);
+  const classChange* countWideDocs(const unsigned char* p, const unsigned char* to);
 
   bool wide_;
+  bool docs_ = false;  // a doc comment's change has been told
   const unsigned char* from_ = nullptr;
   classChange changes_[kMaxChanges];
   int changeCount_ = 0;
