@@ -165,6 +165,10 @@ void addLine(lineKind kind, fileStats* stats) {
   switch (kind) {
     case lineKind::blank: ++stats->blankLines; break;
     case lineKind::comment: ++stats->commentLines; break;
+    case lineKind::docComment:
+      ++stats->commentLines;
+      ++stats->docCommentLines;
+      break;
     case lineKind::code: ++stats->codeLines; break;
   }
 }
@@ -223,6 +227,7 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
     total.countCodeLine += scan.stats.countCodeLine;
     total.todoWordsCount += scan.stats.todoWordsCount;
     total.fixmeWordsCount += scan.stats.fixmeWordsCount;
+    total.docComments += scan.stats.docComments;
   }
   for (size_t k = 0; k < languages.size(); ++k) {
     const copyScan& scan = scans[k + 1];
@@ -230,6 +235,7 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
     figures.sizeFile = scan.own;
     figures.countCodeChars = ownCodeChars(scan, size);
     figures.lines = figures.blankLines = figures.commentLines = figures.codeLines = 0;
+    figures.docCommentLines = 0;
     result.embedded.push_back({languages[k], figures});
   }
   const std::vector<int> owners = ownersOfLines(content, regions, languages);

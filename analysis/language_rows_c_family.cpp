@@ -15,8 +15,8 @@ constexpr languageRow kCpp{
     .extensions = "*.cpp;*.cc;*.cxx;*.c++;*.hpp;*.hh;*.hxx;*.h++;*.ipp;*.tpp",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
-            .blockComments = {kSlashStarComment},
+            .lineComments = {kDoxygenSlashComment},
+            .blockComments = {kDoxygenSlashStarComment},
             .literals = {kCDoubleQuotes, kCSingleQuotes},
             .marks = ";{",
             .lineSplices = true,
@@ -32,8 +32,8 @@ constexpr languageRow kJava{
     .extensions = "*.java",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
-            .blockComments = {kSlashStarComment},
+            .lineComments = {kSlashDocComment},
+            .blockComments = {kDocSlashStarComment},
             .literals = {{"\"\"\"", "\"\"\""},
                          kCDoubleQuotes, kCSingleQuotes},
             .marks = ";{",
@@ -61,8 +61,8 @@ constexpr languageRow kC{
     .extensions = "*.c;*.h",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
-            .blockComments = {kSlashStarComment},
+            .lineComments = {kDoxygenSlashComment},
+            .blockComments = {kDoxygenSlashStarComment},
             .literals = {kCDoubleQuotes, kCSingleQuotes},
             .marks = ";{",
             .lineSplices = true,
@@ -82,8 +82,8 @@ constexpr languageRow kCSharp{
     .extensions = "*.cs;*.csx",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
-            .blockComments = {kSlashStarComment},
+            .lineComments = {kSlashDocComment},
+            .blockComments = {kDocSlashStarComment},
             .literals = {kCDoubleQuotes, kCSingleQuotes,
                          {"@\"", "\"", escapeRule::doubling},
                          {"$\"", "\"", escapeRule::backslash, true, placement::anywhere, "{", true},
@@ -107,7 +107,7 @@ constexpr languageRow kKotlin{
     .rules =
         {
             .lineComments = {kSlashSlashComment},
-            .blockComments = {kNestedSlashStarComment},
+            .blockComments = {kNestedDocSlashStarComment},
             // A name in backticks holds any byte but a line end: fun `GET /a/*`().
             .literals = {{"\"\"\"", "\"\"\"", escapeRule::none, false, placement::anywhere, "${"},
                          {"\"", "\"", escapeRule::backslash, true, placement::anywhere, "${"},
@@ -123,7 +123,7 @@ constexpr languageRow kScala{
     .rules =
         {
             .lineComments = {kSlashSlashComment},
-            .blockComments = {kNestedSlashStarComment},
+            .blockComments = {kNestedDocSlashStarComment},
             // After any word, s"...", f"...", raw"...": an interpolator's string.
             .literals = {{.opener = "\"\"\"", .closer = "\"\"\"", .escape = escapeRule::none,
                           .interpolation = "${", .prefix = "*"},
@@ -141,8 +141,8 @@ constexpr languageRow kSwift{
     .extensions = "*.swift",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
-            .blockComments = {kNestedSlashStarComment},
+            .lineComments = {kSlashDocComment},
+            .blockComments = {kNestedDocSlashStarComment},
             .literals = {{"\"\"\"", "\"\"\"", escapeRule::backslash, false, placement::anywhere, "\\("},
                          {"\"", "\"", escapeRule::backslash, true, placement::anywhere, "\\("}},
             .marks = ";{",
@@ -157,8 +157,8 @@ constexpr languageRow kRust{
     .extensions = "*.rs",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
-            .blockComments = {kNestedSlashStarComment},
+            .lineComments = {kDoxygenSlashComment},
+            .blockComments = {kNestedDoxygenSlashStarComment},
             .literals = {kDoubleQuotes, kCSingleQuotes},
             .marks = ";{",
             .hooks = hook::characterLiterals,
@@ -172,8 +172,8 @@ constexpr languageRow kDart{
     .extensions = "*.dart",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
-            .blockComments = {kNestedSlashStarComment},
+            .lineComments = {kSlashDocComment},
+            .blockComments = {kNestedDocSlashStarComment},
             .literals = {{.opener = "'''", .closer = "'''", .escape = escapeRule::none, .prefix = "r"},
                          {.opener = "\"\"\"", .closer = "\"\"\"", .escape = escapeRule::none, .prefix = "r"},
                          {"'''", "'''", escapeRule::backslash, false, placement::anywhere, "${"},

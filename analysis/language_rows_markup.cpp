@@ -29,7 +29,7 @@ constexpr languageRow kScss{
     .extensions = "*.scss",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
+            .lineComments = {kSlashDocComment},
             .blockComments = {kSlashStarComment},
             .literals = {{"\"", "\"", escapeRule::backslash, true, placement::anywhere, "#{"},
                          {"'", "'", escapeRule::backslash, true, placement::anywhere, "#{"},

@@ -15,7 +15,7 @@ constexpr languageRow kDelphi{
     .extensions = "*.pas;*.dpr;*.pp;*.lpr;*.dpk",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
+            .lineComments = {kSlashDocComment},
             .blockComments = {{"{", "}"}, {"(*", "*)"}},
             // Compiler directives are code, not comments.
             .literals = {kPascalSingleQuotes,
@@ -32,10 +32,13 @@ constexpr languageRow kVisualBasic{
     .extensions = "*.vb;*.vbs;*.bas",
     .rules =
         {
-            .lineComments = {{"'"}, {"REM", placement::tokenStart, 0, true}},
+            .lineComments = {{.opener = "'", .doc = {"''", "'''"}}, {"REM", placement::tokenStart, 0, true}},
             .literals = {kBasicDoubleQuotes},
         },
 };
+
+// Doxygen's and FORD's "!>" and "!!" doc comments, but not a "!!!" banner.
+constexpr docRule kFortranDoc{">;!", "!!"};
 
 // Two rows of one name: the fixed form, whose "C", "c", "*" or "!" in the
 // first column makes the line a comment, and the free form; the first
@@ -48,7 +51,7 @@ constexpr languageRow kFortranFixed{
             .lineComments = {{"C", placement::column1},
                              {"c", placement::column1},
                              {"*", placement::column1},
-                             {"!"}},
+                             {.opener = "!", .doc = kFortranDoc}},
             .literals = {kPascalSingleQuotes, kBasicDoubleQuotes},
         },
 };
@@ -58,7 +61,7 @@ constexpr languageRow kFortranFree{
     .extensions = "*.f90;*.f95;*.f03;*.f08",
     .rules =
         {
-            .lineComments = {{"!"}},
+            .lineComments = {{.opener = "!", .doc = kFortranDoc}},
             .literals = {kPascalSingleQuotes, kBasicDoubleQuotes},
         },
 };
@@ -71,8 +74,8 @@ constexpr languageRow kHaskell{
     .extensions = "*.hs",
     .rules =
         {
-            .lineComments = {kDashDashComment},
-            .blockComments = {{"{-", "-}", true}},
+            .lineComments = {{.opener = "--", .doc = {" |; ^"}}},
+            .blockComments = {{.opener = "{-", .closer = "-}", .nests = true, .doc = {"|"}}},
             .literals = {{"{-#", "#-}", escapeRule::none},
                          kCDoubleQuotes, kCSingleQuotes},
             .hooks = hook::characterLiterals | hook::operatorDashes,
@@ -88,7 +91,7 @@ constexpr languageRow kOcaml{
     .extensions = "*.ml;*.mli",
     .rules =
         {
-            .blockComments = {{"(*", "*)", true, placement::anywhere, "\""}},
+            .blockComments = {{"(*", "*)", true, placement::anywhere, "\"", {"*", "**;*)"}}},
             .literals = {kDoubleQuotes, kCSingleQuotes},
             .hooks = hook::characterLiterals,
             .delimited = {{.opener = "{", .tag = tagRule::lowercase, .openerEnd = "|",
@@ -214,7 +217,7 @@ constexpr languageRow kLua{
     .interpreters = "lua;luajit;texlua",
     .rules =
         {
-            .lineComments = {kDashDashComment},
+            .lineComments = {{.opener = "--", .doc = {"-", "--"}}},
             .literals = {kCDoubleQuotes, kCSingleQuotes},
             .marks = {},
             .delimited = {{.opener = "--[", .fill = '=', .openerEnd = "[", .closer = "]",
@@ -239,7 +242,7 @@ constexpr languageRow kR{
     .interpreters = "Rscript",
     .rules =
         {
-            .lineComments = {kHashComment},
+            .lineComments = {{.opener = "#", .doc = {"'"}}},
             // A user operator, %in% or %#%, ends at its line's end when unclosed.
             .literals = {kDoubleQuotes, kSingleQuotes, {"`", "`"},
                          {"%", "%", escapeRule::none, true}},

@@ -16,7 +16,7 @@ constexpr languageRow kPhp{
     .rules =
         {
             .lineComments = {kSlashSlashComment, {"#", placement::anywhere, '['}},
-            .blockComments = {kSlashStarComment},
+            .blockComments = {kDocSlashStarComment},
             .literals = {kSingleQuotes, kDoubleQuotes, {"`", "`"}},
             .marks = ";{",
             .region = {"<?", "?>"},
@@ -34,7 +34,7 @@ constexpr exactRules scriptRules(std::string_view keywords) {
   // Initialised by name, then returned: g++ 12 refuses to return the list itself.
   const exactRules rules{
       .lineComments = {kSlashSlashComment, kShebangComment},
-      .blockComments = {kSlashStarComment},
+      .blockComments = {kDocSlashStarComment},
       .literals = {kCDoubleQuotes, kCSingleQuotes,
                    {"`", "`", escapeRule::backslash, false, placement::anywhere, "${"}},
       .marks = ";{",
@@ -66,7 +66,7 @@ constexpr languageRow kGroovy{
     .rules =
         {
             .lineComments = {kSlashSlashComment, kShebangComment},
-            .blockComments = {kSlashStarComment},
+            .blockComments = {kDocSlashStarComment},
             .literals = {{"'''", "'''"},
                          {"\"\"\"", "\"\"\"", escapeRule::backslash, false, placement::anywhere, "${"},
                          kCSingleQuotes,
@@ -127,7 +127,7 @@ constexpr languageRow kPerl{
                       .spansLines = true},
             .heredoc = {.indentMarks = "~", .notAfterWord = true},
             .quoteOperators = {"q qq qw qx qr m", "s tr y"},
-            .docBlock = {"=", "=cut", "__END__ __DATA__", true},
+            .docBlock = {"=", "=cut", "__END__ __DATA__", true, true},
         },
 };
 

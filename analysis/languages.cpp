@@ -36,10 +36,17 @@ std::optional<unsigned> languageNamed(std::string_view name) {
 languageFacts languageFactsOf(size_t language) {
   const languageRow& row = *languageTable[language].row;
   languageFacts facts{row.name, itemsOf(row.fileNames), itemsOf(row.interpreters), {},
-                      std::string(row.rules.marks)};
+                      std::string(row.rules.marks), {}};
   for (const std::string& mask : itemsOf(row.extensions)) facts.fileNames.push_back(mask);
+  auto docsOf = [&facts](std::string_view opener, const docRule& doc) {
+    if (doc.always) facts.docComments.emplace_back(opener);
+    for (const std::string& marker : itemsOf(doc.markers)) {
+      facts.docComments.push_back(std::string(opener) + marker);
+    }
+  };
   for (const lineCommentRule& rule : row.rules.lineComments) {
     if (!rule.opener.empty()) facts.comments.push_back({std::string(rule.opener), "", false});
+    docsOf(rule.opener, rule.doc);
   }
   for (const blockCommentRule& rule : row.rules.blockComments) {
     if (!rule.opener.empty()) {
@@ -48,6 +55,12 @@ languageFacts languageFactsOf(size_t language) {
       std::erase(closer, '\n');
       facts.comments.push_back({std::string(rule.opener), closer, rule.nests});
     }
+    docsOf(rule.opener, rule.doc);
+  }
+  if (row.rules.has(hook::docstrings)) facts.docComments.emplace_back("docstrings");
+  if (row.rules.docBlock.isDoc) {
+    facts.docComments.push_back(std::string(row.rules.docBlock.opener) + "… " +
+                                std::string(row.rules.docBlock.closer));
   }
   // A delimited comment at its shortest: its fill as few times as it may stand,
   // without the line ends of a delimiter that is a line of its own (AsciiDoc's

@@ -48,6 +48,9 @@ struct languageFacts {
   std::vector<std::string> interpreters;  // the programs a "#!" line names: "sh", "bash"
   std::vector<commentForm> comments;      // line, then block, then delimited comments
   std::string marks;                      // the statement marks, a byte each; empty: none
+  // How its doc comments open: "///", "/**"; "docstrings", "POD" for the
+  // hooks' (exact_rules.h, docRule). Empty: it counts none.
+  std::vector<std::string> docComments;
 };
 
 // The facts of `language` (< languageCount).

@@ -18,10 +18,31 @@ inline constexpr lineCommentRule kDashDashComment{"--"};
 // A "#!" line, where a script's first line names its interpreter.
 inline constexpr lineCommentRule kShebangComment{"#!", placement::column1};
 
+// Doc comments (docRule): "/**", but neither "/**/" nor a "/***" banner;
+// Doxygen's also "/*!". "///", but not a "////" banner; Doxygen's and
+// Rust's also "//!".
+inline constexpr docRule kStarDoc{"*", "**;*/"};
+inline constexpr docRule kDoxygenStarDoc{"*;!", "**;*/"};
+inline constexpr docRule kSlashDoc{"/", "//"};
+inline constexpr docRule kDoxygenSlashDoc{"/;!", "//"};
+
+// "//" comments with "///" doc comments, Doxygen's with "//!" too.
+inline constexpr lineCommentRule kSlashDocComment{.opener = "//", .doc = kSlashDoc};
+inline constexpr lineCommentRule kDoxygenSlashComment{.opener = "//", .doc = kDoxygenSlashDoc};
+
 // "/* ... */", which does not nest: "/* /* */" is one comment.
 inline constexpr blockCommentRule kSlashStarComment{"/*", "*/"};
 // "/* ... */" nesting: "/* /* */ */" is one comment.
 inline constexpr blockCommentRule kNestedSlashStarComment{"/*", "*/", true};
+// The same with "/**" doc comments, Doxygen's with "/*!" too.
+inline constexpr blockCommentRule kDocSlashStarComment{.opener = "/*", .closer = "*/",
+                                                       .doc = kStarDoc};
+inline constexpr blockCommentRule kDoxygenSlashStarComment{.opener = "/*", .closer = "*/",
+                                                           .doc = kDoxygenStarDoc};
+inline constexpr blockCommentRule kNestedDocSlashStarComment{
+    .opener = "/*", .closer = "*/", .nests = true, .doc = kStarDoc};
+inline constexpr blockCommentRule kNestedDoxygenSlashStarComment{
+    .opener = "/*", .closer = "*/", .nests = true, .doc = kDoxygenStarDoc};
 
 // C's quotes: a backslash escapes the next byte, and an unclosed one ends
 // before its line's end, as compilers read a missing quote.

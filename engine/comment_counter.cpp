@@ -10,6 +10,7 @@ fileStats commentCounter::finish(int64_t size) {
   stats.countCodeChars = countCodeChars;
   stats.countOfComment = includeFirstComment ? commentRuns : (commentRuns > 0 ? commentRuns - 1 : 0);
   stats.countCodeLine = countCodeLine;
+  stats.docComments = docRuns;
   stats.todoWordsCount = todoWords;
   stats.fixmeWordsCount = fixmeWords;
   return stats;

@@ -27,8 +27,14 @@ struct commentCounter {
   }
 
   void flushRun() {
-    if (commentRuns >= 1 || includeFirstComment) countCommentChars += pendingCommentChars;
-    if (pendingCommentChars > 0) ++commentRuns;
+    const bool counted = commentRuns >= 1 || includeFirstComment;
+    if (counted) countCommentChars += pendingCommentChars;
+    if (pendingCommentChars > 0) {
+      // A doc comment's opener is comment characters: a run with one is pending.
+      docRuns += pendingDoc & counted;
+      pendingDoc = false;
+      ++commentRuns;
+    }
     countCodeChars += pendingCodeChars;
     pendingCommentChars = 0;
     pendingCodeChars = 0;
@@ -76,6 +82,9 @@ struct commentCounter {
   int64_t pendingCommentChars = 0;
   int64_t pendingCodeChars = 0;
   int64_t commentRuns = 0;
+  // The run under way holds a doc comment; the counted runs that held one.
+  bool pendingDoc = false;
+  int64_t docRuns = 0;
   int64_t countCommentChars = 0;
   int64_t countCodeChars = 0;
   int64_t countCodeLine = 0;

@@ -138,12 +138,15 @@ struct exactFrame {
     return isLineEnd(p[-1]) ? -1 : p[-1];
   }
 
-  // A comment opens at p, or the one under way closes at p.
-  // The first comment run, when it is left out of the figures, is hidden
-  // from the line figures too.
-  void openComment(const unsigned char* p) {
+  // A comment opens at p, a doc comment with `doc`, or the one under way
+  // closes at p. The first comment run, when it is left out of the figures,
+  // is hidden from the line figures too.
+  void openComment(const unsigned char* p, bool doc = false) {
     const bool counted = counter.includeFirstComment || counter.commentRuns > 0;
-    const lineClass k = counted ? lineClass::comment : lineClass::hiddenComment;
+    const lineClass k = !counted ? lineClass::hiddenComment
+                        : doc    ? lineClass::docComment
+                                 : lineClass::comment;
+    counter.pendingDoc |= doc;
     if (tracksTokens_) tokens.commentOpens(p);
     // A comment that opens right after the line end that closed one of its
     // class goes on with it: a line end's class changes no line's.

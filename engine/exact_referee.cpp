@@ -91,23 +91,29 @@ fileStats exactReferee::run() {
   stats.commentLines = lineCounts_[commentLine];
   stats.codeLines = lineCounts_[codeLine];
   stats.lines = stats.blankLines + stats.commentLines + stats.codeLines;
+  stats.docCommentLines = docLines_;
   if (rules_.marks.empty()) stats.countCodeLine = stats.codeLines;
   return stats;
 }
 
 // --- What a byte is, and its line -------------------------------------------
 
-void exactReferee::line(unsigned char c, int kind) {
+void exactReferee::line(unsigned char c, int kind, bool doc) {
   if (isLineEnd(c)) {
     endLine();
     return;
   }
   lineHasBytes_ = true;
-  if (!isBlank(c)) lineKind_ = std::max(lineKind_, kind);
+  if (!isBlank(c)) {
+    lineKind_ = std::max(lineKind_, kind);
+    lineHasDoc_ = lineHasDoc_ || (doc && kind == commentLine);
+  }
 }
 
 void exactReferee::endLine() {
   ++lineCounts_[lineKind_];
+  if (lineKind_ == commentLine && lineHasDoc_) ++docLines_;
+  lineHasDoc_ = false;
   lineKind_ = blankLine;
   lineHasBytes_ = false;
 }
@@ -142,11 +148,13 @@ void exactReferee::takeLiteral(size_t n) {
   }
 }
 
-void exactReferee::takeMarker(size_t n) {
+void exactReferee::takeMarker(size_t n, bool doc) {
+  inDoc_ = doc;
+  if (doc) counter_.pendingDoc = true;
   for (size_t end = i_ + n; i_ < end; ++i_) {
     ++counter_.pendingCommentChars;
     taken_.push_back(taken::comment);
-    line(at(i_), commentKind());
+    line(at(i_), commentKind(), inDoc_);
   }
 }
 
@@ -156,7 +164,7 @@ void exactReferee::takeComment(size_t n) {
     offeredEnd_ = i_ + 1;
     ++counter_.pendingCommentChars;
     taken_.push_back(taken::comment);
-    line(at(i_), commentKind());
+    line(at(i_), commentKind(), inDoc_);
   }
 }
 
@@ -402,14 +410,32 @@ bool exactReferee::bracketAt(unsigned char c) {
   return false;
 }
 
+bool exactReferee::docMarkerAt(size_t i, const docRule& doc) const {
+  auto standsAt = [&](std::string_view list) {
+    size_t from = 0;
+    while (from < list.size()) {
+      size_t cut = list.find(';', from);
+      if (cut == std::string_view::npos) cut = list.size();
+      const std::string_view marker = list.substr(from, cut - from);
+      if (!marker.empty() && i + marker.size() <= length_ &&
+          std::string_view(reinterpret_cast<const char*>(data_ + i), marker.size()) == marker) {
+        return true;
+      }
+      from = cut + 1;
+    }
+    return false;
+  };
+  return doc.always || (standsAt(doc.markers) && !standsAt(doc.notMarkers));
+}
+
 bool exactReferee::open(const opener& o, size_t n) {
   switch (o.kind) {
     case opener::lineComment:
-      takeMarker(n);
+      takeMarker(n, docMarkerAt(i_ + n, rules_.lineComments[o.rule].doc));
       state_ = state::lineComment;
       return true;
     case opener::blockComment:
-      takeMarker(n);
+      takeMarker(n, docMarkerAt(i_ + n, rules_.blockComments[o.rule].doc));
       state_ = state::blockComment;
       rule_ = o.rule;
       depth_ = 1;

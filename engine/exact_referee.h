@@ -50,7 +50,7 @@ class exactReferee {
 
   void takeCode();                // one byte of plain code, no statement mark
   void takeLiteral(size_t n);     // code that closes no comment run
-  void takeMarker(size_t n);      // a comment's opener
+  void takeMarker(size_t n, bool doc = false);  // a comment's opener, a doc comment's with doc
   void takeComment(size_t n);     // comment text or closer
   void takeOutside(size_t n);     // outside the code region
   void takeCommentEnd();          // the line end that ends a comment: code that closes no
@@ -130,7 +130,9 @@ class exactReferee {
   bool placedAt(placement where) const;
   bool isMark(unsigned char c) const;
   unsigned char previous() const { return i_ > 0 ? data_[i_ - 1] : 0; }
-  void line(unsigned char c, int kind);
+  void line(unsigned char c, int kind, bool doc = false);
+  // Whether the bytes right after an opener at i make its comment a doc one.
+  bool docMarkerAt(size_t i, const docRule& doc) const;
   void takePlain(unsigned char c);  // a code byte that may be a statement mark
   void handToWatcher();
   void endLine();
@@ -156,6 +158,9 @@ class exactReferee {
   int64_t lineCounts_[3] = {0, 0, 0};
   int lineKind_ = blankLine;
   bool lineHasBytes_ = false;
+  bool inDoc_ = false;       // the comment under way is a doc comment
+  bool lineHasDoc_ = false;  // the line under way holds a doc comment byte, no blank
+  int64_t docLines_ = 0;
 };
 
 }  // namespace quillstat

@@ -28,6 +28,19 @@ enum class placement : uint8_t {
                  // Julia's 'c' versus the transpose a'
 };
 
+// What makes a comment a doc comment: one of `markers` standing right after
+// its opener, where none of `notMarkers` stands there; both are
+// ';'-separated, and a marker's bytes are compared as they stand (a line
+// splice between opener and marker leaves a plain comment). "/;!" with "//"
+// makes "///" and "//!" doc comments and "////" a plain one; `always`: every
+// comment of the rule is one. Empty: the rule's comments are plain. A doc
+// comment stays a comment in every other figure.
+struct docRule {
+  std::string_view markers = {};
+  std::string_view notMarkers = {};
+  bool always = false;
+};
+
 struct lineCommentRule {
   std::string_view opener;
   placement where = placement::anywhere;
@@ -37,6 +50,7 @@ struct lineCommentRule {
   bool keyword = false;
   std::string_view notAfter = {};  // right after one of these bytes the opener opens no
                                    // comment: Perl's "$#", Ruby's "?#"
+  docRule doc = {};
 };
 
 struct blockCommentRule {
@@ -48,6 +62,7 @@ struct blockCommentRule {
   // the comment as in code, and hide its closer and openers; their text is
   // comment text: "\"" makes OCaml's (* "*)" *) one comment.
   std::string_view literalsInside = {};
+  docRule doc = {};
 };
 
 // How a literal holds its own closer.
@@ -209,6 +224,7 @@ struct docBlockRule {
   std::string_view closer;
   std::string_view dataMarkers;  // ' '-separated: "__END__ __DATA__"
   bool docsInData = false;
+  bool isDoc = false;  // its blocks are doc comments: Perl's POD
 };
 
 struct exactRules {

@@ -288,6 +288,52 @@ class exactScanner {
     }
   }
   bool placed(placement where, const unsigned char* p) const;
+  // A docRule's markers as fixed arrays, so that a template argument holds
+  // them and the test at each opener is unrolled.
+  struct docMarkerList {
+    char text[8][4] = {};
+    uint8_t length[8] = {};
+    bool makesDoc[8] = {};  // a marker, else one of the notMarkers
+    uint8_t count = 0;
+    uint8_t reach = 0;  // the longest
+  };
+  static constexpr docMarkerList docMarkersOf(const docRule& doc) {
+    docMarkerList list;
+    for (const bool makesDoc : {true, false}) {
+      const std::string_view all = makesDoc ? doc.markers : doc.notMarkers;
+      for (size_t from = 0; from < all.size();) {
+        size_t cut = all.find(';', from);
+        if (cut == std::string_view::npos) cut = all.size();
+        if (cut > from) {
+          for (size_t k = from; k < cut; ++k) list.text[list.count][k - from] = all[k];
+          list.length[list.count] = static_cast<uint8_t>(cut - from);
+          list.makesDoc[list.count] = makesDoc;
+          if (cut - from > list.reach) list.reach = static_cast<uint8_t>(cut - from);
+          ++list.count;
+        }
+        from = cut + 1;
+      }
+    }
+    return list;
+  }
+  // Whether the bytes at q, right after a comment's opener, make it a doc
+  // comment by L; needMore while bytes to come could decide.
+  template <docMarkerList L>
+  matchResult docMarkerAt(const unsigned char* q, const unsigned char* end) const {
+    static_assert(L.count <= 8 && L.reach <= 4, "a doc rule longer than the machine holds");
+    const size_t available = static_cast<size_t>(end - q);
+    if (available < L.reach && !final_) return matchResult::needMore;
+    bool isDoc = false;
+    for (int i = 0; i < L.count; ++i) {
+      bool stands = L.length[i] <= available;
+      for (int k = 0; stands && k < L.length[i]; ++k) {
+        stands = q[k] == static_cast<unsigned char>(L.text[i][k]);
+      }
+      if (stands && !L.makesDoc[i]) return matchResult::no;
+      isDoc = isDoc || stands;
+    }
+    return isDoc ? matchResult::yes : matchResult::no;
+  }
 
   // A bracket met in code inside an interpolation: nests, or closes it and
   // goes back to its literal. Returns one past it.
@@ -607,12 +653,26 @@ stepResult exactScanner<R>::tryToken(const unsigned char* p, const unsigned char
     if (q < end && *q == static_cast<unsigned char>(token.notBefore)) return kDeclined;
   }
   if constexpr (token.kind == tokenKind::lineComment) {
-    frame.openComment(p);
+    constexpr docRule doc = R.lineComments[token.index].doc;
+    bool isDoc = doc.always;
+    if constexpr (!doc.markers.empty()) {
+      const matchResult m = docMarkerAt<docMarkersOf(doc)>(q, end);
+      if (m == matchResult::needMore) return waitAt(p);
+      isDoc = m == matchResult::yes;
+    }
+    frame.openComment(p, isDoc);
     frame.marker(p, q);
     mode_ = mode::lineComment;
     return lineComment(q, end);
   } else if constexpr (token.kind == tokenKind::blockComment) {
-    frame.openComment(p);
+    constexpr docRule doc = R.blockComments[token.index].doc;
+    bool isDoc = doc.always;
+    if constexpr (!doc.markers.empty()) {
+      const matchResult m = docMarkerAt<docMarkersOf(doc)>(q, end);
+      if (m == matchResult::needMore) return waitAt(p);
+      isDoc = m == matchResult::yes;
+    }
+    frame.openComment(p, isDoc);
     frame.marker(p, q);
     mode_ = mode::blockComment;
     rule_ = token.index;

@@ -23,6 +23,12 @@ struct fileStats {
   int64_t blankLines = 0;
   int64_t commentLines = 0;
   int64_t codeLines = 0;
+  // Doc comments (exact_rules.h, docRule), the exact rules only: the comment
+  // runs that hold one, after the first-comment rule, and the comment lines
+  // with a byte of one that is no blank. Subsets of countOfComment and
+  // commentLines.
+  int64_t docComments = 0;
+  int64_t docCommentLines = 0;
 
   bool operator==(const fileStats&) const = default;
 };
@@ -42,6 +48,8 @@ inline fileStats addStats(const fileStats& a, const fileStats& b) {
   sum.blankLines = a.blankLines + b.blankLines;
   sum.commentLines = a.commentLines + b.commentLines;
   sum.codeLines = a.codeLines + b.codeLines;
+  sum.docComments = a.docComments + b.docComments;
+  sum.docCommentLines = a.docCommentLines + b.docCommentLines;
   return sum;
 }
 

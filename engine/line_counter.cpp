@@ -134,7 +134,11 @@ void lineCounter::countTo(const unsigned char* to) {
   if (p != to) {
     if (kinds_ != nullptr) keepKindsTo(p, to);
     anyByte_ = !isLineEnd(to[-1]);
-    next = wide_ ? countWide(p, to) : countBlocks<narrowBlocks>(p, to);
+    if (docs_) {
+      next = wide_ ? countWideDocs(p, to) : countBlocksOf<narrowBlocks, true>(p, to);
+    } else {
+      next = wide_ ? countWide(p, to) : countBlocksOf<narrowBlocks, false>(p, to);
+    }
     from_ = to;
   }
   // A change at `to` itself applies from there on.
@@ -148,24 +152,32 @@ bool lineCounter::wideCountingAvailable() {
   return available;
 }
 
-// The wide blocks' loop is compiled for AVX2 as a whole: flattened into this,
-// which stays a function of its own.
+// The wide blocks' loop is compiled for AVX2 as a whole: flattened into these,
+// which stay functions of their own.
 QUILLSTAT_WIDE __attribute__((flatten, noinline)) const lineCounter::classChange*
 lineCounter::countWide(const unsigned char* p, const unsigned char* to) {
-  return countBlocks<wideBlocks>(p, to);
+  return countBlocksOf<wideBlocks, false>(p, to);
+}
+QUILLSTAT_WIDE __attribute__((flatten, noinline)) const lineCounter::classChange*
+lineCounter::countWideDocs(const unsigned char* p, const unsigned char* to) {
+  return countBlocksOf<wideBlocks, true>(p, to);
 }
 #else
 bool lineCounter::wideCountingAvailable() { return false; }
 
 const lineCounter::classChange* lineCounter::countWide(const unsigned char* p,
                                                        const unsigned char* to) {
-  return countBlocks<narrowBlocks>(p, to);
+  return countBlocksOf<narrowBlocks, false>(p, to);
+}
+const lineCounter::classChange* lineCounter::countWideDocs(const unsigned char* p,
+                                                           const unsigned char* to) {
+  return countBlocksOf<narrowBlocks, true>(p, to);
 }
 #endif
 
-template <class Blocks>
-const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
-                                                         const unsigned char* to) {
+template <class Blocks, bool Docs>
+const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* p,
+                                                           const unsigned char* to) {
   const classChange* next = changes_;
   const classChange* const last = next + changeCount_;
   // A line is blank when all its bytes are blanks (or hidden), and has no
@@ -173,16 +185,19 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
   // figures are kept in locals, which the compiler holds in registers.
   uint64_t blankSoFar = blankSoFar_;
   uint64_t noCodeSoFar = noCodeSoFar_;
+  uint64_t noDocSoFar = noDocSoFar_;
   lineClass now = class_;
   int64_t ends = 0;
   int64_t blankLines = 0;
   int64_t noCodeLines = 0;
+  int64_t docLines = 0;
   typename Blocks::tally counted{};
   // The `width` bytes at b, their masks taken, line ends counted into `counted`.
   auto countBlock = [&](const unsigned char* b, int width, uint64_t endBits, uint64_t blankBits) {
     // The classes of the block's bytes.
     uint64_t quiet = blankBits;   // no line is more than blank for them
     uint64_t noCode = blankBits;  // no line is a code line for them
+    uint64_t noDoc = blankBits;   // nor a doc comment line
     if (now != lineClass::code || (next != last && next->at < b + width)) {
       int start = 0;
       for (;;) {
@@ -190,22 +205,33 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
         const uint64_t span = bitsBetween(start, stop) & ~endBits;
         if (now == lineClass::hiddenComment) quiet |= span;
         if (now != lineClass::code) noCode |= span;
+        if (Docs && (now == lineClass::comment || now == lineClass::hiddenComment)) noDoc |= span;
         if (stop == width) break;
         now = (next++)->to;
         start = stop;
       }
     }
     const bool alike = noCode == quiet && noCodeSoFar == blankSoFar;
+    // No doc comment byte here nor on the line under way: the doc comment
+    // lines are none, and the carries alike, as in most blocks.
+    const bool docless = !Docs || (noDoc == noCode && noDocSoFar == noCodeSoFar);
     const uint64_t blankEnds = linesOnlyOf(endBits, quiet, width, &blankSoFar);
+    int64_t noCodeHere;
     if (alike) {
       // All code, from lines alike so far: the lines without code are the blank ones.
-      const int64_t blank = Blocks::countOf(blankEnds);
-      blankLines += blank;
-      noCodeLines += blank;
+      noCodeHere = Blocks::countOf(blankEnds);
+      blankLines += noCodeHere;
       noCodeSoFar = blankSoFar;
     } else {
       blankLines += Blocks::countOf(blankEnds);
-      noCodeLines += Blocks::countOf(linesOnlyOf(endBits, noCode, width, &noCodeSoFar));
+      noCodeHere = Blocks::countOf(linesOnlyOf(endBits, noCode, width, &noCodeSoFar));
+    }
+    noCodeLines += noCodeHere;
+    if (docless) {
+      if constexpr (Docs) noDocSoFar = noCodeSoFar;
+    } else {
+      // The lines without code less those without code or doc comment bytes.
+      docLines += noCodeHere - Blocks::countOf(linesOnlyOf(endBits, noDoc, width, &noDocSoFar));
     }
   };
   // Whole blocks, in groups that leave no lane of `counted` past 255 (four
@@ -238,8 +264,11 @@ const lineCounter::classChange* lineCounter::countBlocks(const unsigned char* p,
   ends_ += ends;
   blankLines_ += blankLines;
   noCodeLines_ += noCodeLines;
+  docLines_ += docLines;
   blankSoFar_ = static_cast<uint32_t>(blankSoFar);
   noCodeSoFar_ = static_cast<uint32_t>(noCodeSoFar);
+  // Without doc comments so far the carries are alike.
+  noDocSoFar_ = static_cast<uint32_t>(Docs ? noDocSoFar : noCodeSoFar);
   return next;
 }
 
@@ -251,7 +280,8 @@ void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
   while (p < to) {
     while (next != last && next->at <= p) now = (next++)->to;
     const unsigned char* const stop = next != last && next->at < to ? next->at : to;
-    if (comments_ != nullptr && now == lineClass::comment) {
+    const bool comment = now == lineClass::comment || now == lineClass::docComment;
+    if (comments_ != nullptr && comment) {
       const span taken{kept_ + (p - start), kept_ + (stop - start)};
       if (!comments_->empty() && comments_->back().end == taken.begin) {
         comments_->back().end = taken.end;
@@ -259,9 +289,10 @@ void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
         comments_->push_back(taken);
       }
     }
-    const lineKind k = now == lineClass::code      ? lineKind::code
-                       : now == lineClass::comment ? lineKind::comment
-                                                   : lineKind::blank;
+    const lineKind k = now == lineClass::code         ? lineKind::code
+                       : now == lineClass::docComment ? lineKind::docComment
+                       : comment                      ? lineKind::comment
+                                                      : lineKind::blank;
     while (p < stop) {
       // Once the line is all that these bytes can make it, only its end counts.
       if (kindSoFar_ >= k) {
@@ -288,16 +319,19 @@ void lineCounter::finish(fileStats* stats) {
   if (kinds_ != nullptr && anyByte_) kinds_->push_back(kindSoFar_);
   int64_t blank = blankLines_;
   int64_t noCode = noCodeLines_;
+  int64_t doc = docLines_;
   int64_t lines = ends_;
   if (anyByte_) {
     ++lines;
     blank += blankSoFar_;
     noCode += noCodeSoFar_;
+    doc += static_cast<int64_t>(noCodeSoFar_) - noDocSoFar_;
   }
   stats->lines = lines;
   stats->blankLines = blank;
   stats->commentLines = noCode - blank;
   stats->codeLines = lines - noCode;
+  stats->docCommentLines = doc;
 }
 
 }  // namespace quillstat

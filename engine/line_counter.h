@@ -11,12 +11,14 @@ namespace quillstat {
 // What a byte makes of its line. A line with a code byte that is no blank
 // is a code line; else one with such a comment byte a comment line; any
 // other a blank line. Bytes of a hidden comment (the first comment run,
-// when it is left out of the figures) count as blanks.
-enum class lineClass : uint8_t { code, comment, hiddenComment };
+// when it is left out of the figures) count as blanks. A comment line with
+// such a byte of a doc comment is also a doc comment line.
+enum class lineClass : uint8_t { code, comment, hiddenComment, docComment };
 
 // What a whole line is, weakest first: a line read by several scans is the
-// strongest of what each makes of it.
-enum class lineKind : uint8_t { blank, comment, code };
+// strongest of what each makes of it (a comment line that holds a doc
+// comment is a doc comment line).
+enum class lineKind : uint8_t { blank, comment, docComment, code };
 
 // The line figures of content that arrives in chunks, with the places
 // where the class of its bytes changes. A line ends with its LF, or with a
@@ -41,6 +43,7 @@ class lineCounter {
   // arrive in increasing order, at or after `from`.
   void change(const unsigned char* p, lineClass k) {
     changes_[changeCount_++] = {p, k};
+    docs_ = docs_ || k == lineClass::docComment;
     // Memory stays bounded however many comments a chunk holds.
     if (changeCount_ == kMaxChanges) countTo(p);
   }
@@ -51,7 +54,7 @@ class lineCounter {
 
   // The code lines that ended before the place counted to.
   int64_t endedCodeLines() const { return ends_ - noCodeLines_; }
-  // Closes the last line, if any, and puts the four figures into *stats.
+  // Closes the last line, if any, and puts the five figures into *stats.
   void finish(fileStats* stats);
 
   // The offsets [begin, end) of a stretch of content.
@@ -79,14 +82,18 @@ class lineCounter {
 
   // countTo() over [p, to), a block of Blocks (line_counter.cpp) at a time;
   // returns the first change it did not reach, which is at `to`, if any.
-  template <class Blocks>
-  const classChange* countBlocks(const unsigned char* p, const unsigned char* to);
-  // countBlocks with the wide blocks, compiled for AVX2.
+  // countBlocks with the wide blocks, compiled for AVX2. With Docs false,
+  // for content with no doc comment so far, the doc comment lines are not
+  // looked for.
+  template <class Blocks, bool Docs>
+  const classChange* countBlocksOf(const unsigned char* p, const unsigned char* to);
   const classChange* countWide(const unsigned char* p, const unsigned char* to);
   // Appends the kinds of the lines that end in [p, to) to *kinds_.
   void keepKindsTo(const unsigned char* p, const unsigned char* to);
+  const classChange* countWideDocs(const unsigned char* p, const unsigned char* to);
 
   bool wide_;
+  bool docs_ = false;  // a doc comment's change has been told
   const unsigned char* from_ = nullptr;
   classChange changes_[kMaxChanges];
   int changeCount_ = 0;
@@ -95,6 +102,7 @@ class lineCounter {
   // are no code: the carries of the counting (see linesOnlyOf).
   uint32_t blankSoFar_ = 1;
   uint32_t noCodeSoFar_ = 1;
+  uint32_t noDocSoFar_ = 1;  // and only bytes that make no doc comment line
   bool anyByte_ = false;  // the line under way holds a byte
   int64_t ends_ = 0;
   int64_t blankLines_ = 0;
@@ -103,6 +111,7 @@ class lineCounter {
   std::vector<span>* comments_ = nullptr;
   int64_t kept_ = 0;  // the bytes counted, with kinds_
   lineKind kindSoFar_ = lineKind::blank;  // of the line under way, with kinds_
+  int64_t docLines_ = 0;
 };
 
 }  // namespace quillstat

@@ -190,7 +190,9 @@ void appendJsonGroup(const comparedGroup& g, bool lineFigures, std::string* out)
               ", \"changed\": " + number(g.changed));
   for (const auto& [side, s] : {std::pair{"before", &g.before}, std::pair{"after", &g.after}}) {
     out->append(", \"" + std::string(side) + "\": {\"comments\": " + number(s->countOfComment) +
-                ", \"commentLines\": " + number(s->commentLines) + ", \"todo\": " +
+                ", \"commentLines\": " + number(s->commentLines) +
+                ", \"docComments\": " + number(s->docComments) +
+                ", \"docCommentLines\": " + number(s->docCommentLines) + ", \"todo\": " +
                 number(s->todoWordsCount) + ", \"fixme\": " + number(s->fixmeWordsCount) +
                 ", \"density\": ");
     appendSixDecimals(densityOf(*s, lineFigures), out);

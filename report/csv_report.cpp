@@ -44,6 +44,13 @@ void appendRow(std::string_view path, const fileStats& s, const reportContent& c
     out->push_back(',');
     appendField(language, out);
   }
+  // Last, so that no earlier column moves.
+  if (content.lineFigures) {
+    for (int64_t value : {s.docComments, s.docCommentLines}) {
+      out->push_back(',');
+      appendInt(value, out);
+    }
+  }
   out->append("\r\n");
 }
 
@@ -62,6 +69,7 @@ std::string csvHeader(const reportContent& content) {
       "kind,path,size,commentChars,comments,statementMarks,todo,fixme,commentPercent,pathBytes";
   if (content.lineFigures) header += ",lines,blankLines,commentLines,codeLines,commentLineDensity";
   if (content.recordLanguages) header += ",language";
+  if (content.lineFigures) header += ",docComments,docCommentLines";
   return header + "\r\n";
 }
 

@@ -86,6 +86,10 @@ void appendFigures(const fileStats& s, bool lineFigures, std::string* out) {
   }
   out->push_back(',');
   appendSixDecimals(commentLineDensity(s), out);
+  for (int64_t value : {s.docComments, s.docCommentLines}) {
+    out->push_back(',');
+    appendInt(value, out);
+  }
 }
 
 // A named row of figures: ["name",figures...].

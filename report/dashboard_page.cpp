@@ -92,7 +92,8 @@ const std::string_view dashboardPageEnd = R"page(</script>
   const LINES = D.lineFigures;
   // Where each figure stands in a row of figures (dashboard.cpp: appendFigures).
   const F = { size: 0, chars: 1, comments: 2, marks: 3, todo: 4, fixme: 5, percent: 6,
-              lines: 7, blank: 8, commentLines: 9, codeLines: 10, density: 11 };
+              lines: 7, blank: 8, commentLines: 9, codeLines: 10, density: 11,
+              docComments: 12, docLines: 13 };
   const FILE = 2;  // a file's figures start after its path and language
   const numbers = new Intl.NumberFormat('ru-RU');
   const num = v => numbers.format(v);
@@ -129,7 +130,9 @@ const std::string_view dashboardPageEnd = R"page(</script>
   if (LINES) {
     cards.push(['Строк', num(T[F.lines])], ['Пустых строк', num(T[F.blank])],
                ['Строк комментариев', num(T[F.commentLines])], ['Строк кода', num(T[F.codeLines])],
-               ['% строк комментариев', pct(T[F.density])]);
+               ['% строк комментариев', pct(T[F.density])],
+               ['Документирующих комментариев', num(T[F.docComments])],
+               ['Строк документирующих комментариев', num(T[F.docLines])]);
   }
   if (D.failures.length) cards.push(['Не прочитано', num(D.failures.length)]);
   if (D.skipped[0] + D.skipped[1]) {
@@ -364,7 +367,9 @@ const std::string_view dashboardPageEnd = R"page(</script>
       figure(F.blank, 'Пустых строк', 'Пустых'),
       figure(F.commentLines, 'Строк комментариев', 'Строк комм.'),
       figure(F.codeLines, 'Строк кода', 'Строк кода'),
-      figure(F.density, 'Строки комментариев в % от строк комментариев и кода', '% строк комм.', pct));
+      figure(F.density, 'Строки комментариев в % от строк комментариев и кода', '% строк комм.', pct),
+      figure(F.docComments, 'Документирующих комментариев (/**, ///, docstring…)', 'Док. комм.'),
+      figure(F.docLines, 'Строк документирующих комментариев', 'Строк док.'));
   }
   virtualTable($('file-table'), $('file-filter'), columns, readable, i => files[i][0].toLowerCase());
 })();

@@ -49,6 +49,11 @@ void appendFigures(const reportBlock& block, std::string* out) {
                   out);
     out->append("\"commentLineDensity\": ");
     appendSixDecimals(commentLineDensity(s), out);
+    // The doc comments, known where the line figures are: the exact rules.
+    out->append(", \"docComments\": ");
+    appendInt(s.docComments, out);
+    out->append(", \"docCommentLines\": ");
+    appendInt(s.docCommentLines, out);
   }
 }
 

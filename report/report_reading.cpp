@@ -104,6 +104,11 @@ fileStats figuresOf(const jsonValue& object, bool lineFigures, schemaReader& rea
     s.blankLines = reader.integer(object, "blankLines", where);
     s.commentLines = reader.integer(object, "commentLines", where);
     s.codeLines = reader.integer(object, "codeLines", where);
+    // Reports written before doc comments were counted have none.
+    if (object.find("docComments") != nullptr) {
+      s.docComments = reader.integer(object, "docComments", where);
+      s.docCommentLines = reader.integer(object, "docCommentLines", where);
+    }
   }
   return s;
 }

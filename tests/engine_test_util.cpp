@@ -11,8 +11,12 @@ std::string describe(const fileStats& s) {
       " marks=" + std::to_string(s.countCodeLine) + " todo=" + std::to_string(s.todoWordsCount) +
       " fixme=" + std::to_string(s.fixmeWordsCount);
   if (s.lines == 0) return text;
-  return text + " | lines=" + std::to_string(s.lines) + " blank=" + std::to_string(s.blankLines) +
-         " comment=" + std::to_string(s.commentLines) + " code=" + std::to_string(s.codeLines);
+  text += " | lines=" + std::to_string(s.lines) + " blank=" + std::to_string(s.blankLines) +
+          " comment=" + std::to_string(s.commentLines) + " code=" + std::to_string(s.codeLines);
+  // Doc comments only where there are any, so that most cases need not say so.
+  if (s.docComments == 0 && s.docCommentLines == 0) return text;
+  return text + " | doc=" + std::to_string(s.docComments) +
+         " docLines=" + std::to_string(s.docCommentLines);
 }
 
 void expectScans(const scanner& scan, std::initializer_list<scanCase> cases) {

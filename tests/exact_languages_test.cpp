@@ -59,6 +59,13 @@ std::string repeated(const std::string& before, const std::string& piece, int ti
 
 TEST(ExactLanguages, CAndCpp) {
   expectExact("C++", {
+      // Doc comments: "///", "//!", "/**", "/*!", counted as runs are; not a
+      // "////" or "/***" banner, nor "/**/".
+      {"/// a\nx;", "size=8 chars=5 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
+      {"//// b\n/**/\n/*** c */", "size=21 chars=19 code=2 comments=2 marks=0 todo=0 fixme=0 | lines=3 blank=0 comment=3 code=0"},
+      {"/*! a */ x; /** b */", "size=20 chars=16 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1 | doc=2 docLines=0"},
+      // Left out, the first run leaves its doc comment out too.
+      {"/// a\n/// b\nx;\n//! c\n", "size=21 chars=5 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=2 comment=1 code=1 | doc=1 docLines=1", false},
       // An escaped quote stays in the string.
       {"s = \"\\\"//\";", "size=11 chars=0 code=11 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"\"\\\\\" // c", "size=9 chars=4 code=5 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -99,6 +106,9 @@ TEST(ExactLanguages, CAndCpp) {
 
 TEST(ExactLanguages, Java) {
   expectExact("Java", {
+      {"/** a */\nclass A {}\n/* b */", "size=27 chars=15 code=12 comments=2 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1 | doc=1 docLines=1"},
+      {"/*! a */", "size=8 chars=8 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0"},
+      {"/// a", "size=5 chars=5 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0 | doc=1 docLines=1"},
       {"s = \"\\\"//\";", "size=11 chars=0 code=11 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"c = '\"'; // q\n", "size=14 chars=4 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"s = \"\"; // c", "size=12 chars=4 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -113,6 +123,7 @@ TEST(ExactLanguages, Java) {
 
 TEST(ExactLanguages, Delphi) {
   expectExact("Delphi", {
+      {"/// <s>\nx;", "size=10 chars=7 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
       // Directives are code: no comment, no word, no mark.
       {"{$ifdef todo}x;{ c }", "size=20 chars=5 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"(*$I x*) (* c *)", "size=16 chars=7 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -130,6 +141,7 @@ TEST(ExactLanguages, Delphi) {
 
 TEST(ExactLanguages, Php) {
   expectExact("Php", {
+      {"<?php\n/** a */\n$x;", "size=18 chars=8 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2 | doc=1 docLines=1"},
       // "?>" ends a line comment and PHP; outside, nothing counts, but its
       // lines are code lines.
       {"a // b <?= $x; // c ?> d // e", "size=29 chars=5 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -225,6 +237,8 @@ TEST(ExactLanguages, ObjectiveC) {
 
 TEST(ExactLanguages, CSharp) {
   expectExact("C#", {
+      {"/// <s>\nint x;", "size=14 chars=7 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
+      {"//! a", "size=5 chars=5 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0"},
       // A verbatim string knows no backslash escape...
       {"s = @\"a\\\" // b\"; // c", "size=21 chars=11 code=10 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // ...but doubled quotes, and spans lines.
@@ -244,6 +258,7 @@ TEST(ExactLanguages, CSharp) {
 
 TEST(ExactLanguages, Kotlin) {
   expectExact("Kotlin", {
+      {"/** a */", "size=8 chars=8 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0 | doc=1 docLines=1"},
       // Block comments nest.
       {"/* a /* b */ c */ x", "size=19 chars=17 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // Templates hold code, strings and braces; $name is text.
@@ -261,6 +276,7 @@ TEST(ExactLanguages, Kotlin) {
 
 TEST(ExactLanguages, Scala) {
   expectExact("Scala", {
+      {"/** a */", "size=8 chars=8 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0 | doc=1 docLines=1"},
       // Block comments nest.
       {"/* a /* b */ c */ x", "size=19 chars=17 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // After an interpolator, ${...} is code; a plain string has none.
@@ -277,6 +293,7 @@ TEST(ExactLanguages, Scala) {
 
 TEST(ExactLanguages, Swift) {
   expectExact("Swift", {
+      {"/// a\n/** b */", "size=14 chars=13 code=1 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=2 code=0 | doc=1 docLines=2"},
       // Block comments nest.
       {"/* a /* b */ c */ x", "size=19 chars=17 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // Interpolations hold code and strings.
@@ -292,6 +309,8 @@ TEST(ExactLanguages, Swift) {
 
 TEST(ExactLanguages, Rust) {
   expectExact("Rust", {
+      {"//! m\n/// f\nfn f() {}", "size=21 chars=10 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1 | doc=1 docLines=2"},
+      {"/** a /* b */ */", "size=16 chars=16 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0 | doc=1 docLines=1"},
       // Block comments nest.
       {"/* a /* b */ c */ x", "size=19 chars=17 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // Strings span lines.
@@ -309,6 +328,7 @@ TEST(ExactLanguages, Rust) {
 
 TEST(ExactLanguages, Dart) {
   expectExact("Dart", {
+      {"/// a", "size=5 chars=5 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0 | doc=1 docLines=1"},
       // Block comments nest.
       {"/* a /* b */ c */ x", "size=19 chars=17 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // Interpolations hold code and strings; $name is text.
@@ -348,6 +368,7 @@ TEST(ExactLanguages, Css) {
 
 TEST(ExactLanguages, Scss) {
   expectExact("SCSS", {
+      {"/// a\n$x: 1;", "size=12 chars=5 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
       {"// c\na{b:c;}", "size=12 chars=4 code=8 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       // Interpolation holds strings; "#{" in code opens no block.
       {"a{b:\"#{\"//\"}//\";}// c", "size=21 chars=4 code=17 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -461,6 +482,7 @@ TEST(ExactLanguages, Batch) {
 
 TEST(ExactLanguages, VisualBasic) {
   expectExact("Visual Basic", {
+      {"''' <s>\n'' x\n'''' y", "size=19 chars=17 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=0 comment=3 code=0 | doc=1 docLines=1"},
       {"x = 1 ' c", "size=9 chars=3 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"s = \"a\"\"'b\" ' c", "size=15 chars=3 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"Rem c\nx = remark", "size=16 chars=5 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
@@ -472,6 +494,7 @@ TEST(ExactLanguages, VisualBasic) {
 TEST(ExactLanguages, Fortran) {
   // The first row of the name, the fixed form.
   expectExact("Fortran", {
+      {"!> a\n!!! b\n      x = 1", "size=22 chars=9 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1 | doc=1 docLines=1"},
       {"C comment\n      X = 1 ! c", "size=25 chars=12 code=13 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       {"c x\n* y\n      CALL F", "size=20 chars=6 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
       {"      S = 'IT''S ! X' ! c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -488,6 +511,7 @@ TEST(ExactLanguages, Fortran) {
 
 TEST(ExactLanguages, Haskell) {
   expectExact("Haskell", {
+      {"-- | f\nf = 1\n-- plain\n{-| g -}", "size=30 chars=22 code=8 comments=2 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=3 code=1 | doc=2 docLines=2"},
       {"x = 1 -- c", "size=10 chars=4 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // Dashes next to a symbol are an operator.
       {"a --> b |-- c\n--- d", "size=19 chars=5 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
@@ -505,6 +529,7 @@ TEST(ExactLanguages, Haskell) {
 
 TEST(ExactLanguages, Ocaml) {
   expectExact("OCaml", {
+      {"(** a *)\nlet x = 1\n(**)", "size=23 chars=12 code=11 comments=2 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1 | doc=1 docLines=1"},
       {"let x = 1 (* c *)", "size=17 chars=7 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // Comments nest, and a string in one hides its closer.
       {"(* a (* \"*)\" *) b *) x", "size=22 chars=20 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -551,6 +576,7 @@ TEST(ExactLanguages, Cmake) {
 TEST(ExactLanguages, JavaScriptAndTypeScript) {
   for (const std::string language : {"JavaScript", "TypeScript"}) {
     expectExact(language, {
+        {"/** @param x */\nf(x);", "size=21 chars=15 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
         // A "/" after an operand divides; where an operand is expected it opens a
       // regex, whose [...] may hold "/" and "*", and after it its flags.
         {"a = b / c; // d", "size=15 chars=4 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -572,6 +598,7 @@ TEST(ExactLanguages, JavaScriptAndTypeScript) {
 
 TEST(ExactLanguages, Groovy) {
   expectExact("Groovy", {
+      {"/** a */", "size=8 chars=8 code=0 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=1 code=0 | doc=1 docLines=1"},
       // Division, and slashy strings where an operand is expected: they span
       // lines and know "\/" only.
       {"x = a / b; // c", "size=15 chars=4 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -613,8 +640,9 @@ TEST(ExactLanguages, Perl) {
   expectExact("Perl", {
       // $#array and $#{...} are code.
       {"$n = $#a + $#{$r}; # c", "size=22 chars=3 code=19 comments=1 marks=2 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
-      // POD runs through its =cut line; a blank line inside is blank.
-      {"=head1 X\n\ntext\n=cut\nx; # c", "size=26 chars=22 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=5 blank=1 comment=3 code=1"},
+      // POD runs through its =cut line; a blank line inside is blank. POD is
+      // a doc comment.
+      {"=head1 X\n\ntext\n=cut\nx; # c", "size=26 chars=22 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=5 blank=1 comment=3 code=1 | doc=1 docLines=3"},
       // Quote operators with any delimiter, one or two bodies, then flags;
       // "//" is defined-or; a regex after split or "(", and its flags.
       {"s{#}{#}g; tr/#//; qw(a #b); # c", "size=31 chars=3 code=28 comments=1 marks=3 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -624,7 +652,7 @@ TEST(ExactLanguages, Perl) {
       // A heredoc's line goes on as code; its label may be quoted.
       {"print <<'E#'; # c\n# body\nE#\n# d", "size=31 chars=6 code=25 comments=2 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=1 code=3"},
       // After __END__, data, where POD still opens, to the end here.
-      {"x;\n__END__\ndata # x\n=pod\n\ny\n", "size=28 chars=8 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=6 blank=1 comment=2 code=3"},
+      {"x;\n__END__\ndata # x\n=pod\n\ny\n", "size=28 chars=8 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=6 blank=1 comment=2 code=3 | doc=1 docLines=2"},
       // Left out, the first comment (a "#!" line and the next) leaves its lines blank.
       {"#!/usr/bin/perl -w\n# a\nx; # c", "size=29 chars=3 code=5 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=2 comment=0 code=1", false},
   });
@@ -654,16 +682,16 @@ TEST(ExactLanguages, Shell) {
 TEST(ExactLanguages, Python) {
   expectExact("Python", {
       // Docstrings: the module's first statement, and the first line after a
-      // line ending with ":", with any quotes.
-      {"\"\"\"Doc.\"\"\"\nimport os\ndef f(x):\n    'doc'\n    return x  # r\n", "size=59 chars=18 code=41 comments=3 marks=3 todo=0 fixme=0 | lines=5 blank=0 comment=2 code=3"},
+      // line ending with ":", with any quotes; doc comments.
+      {"\"\"\"Doc.\"\"\"\nimport os\ndef f(x):\n    'doc'\n    return x  # r\n", "size=59 chars=18 code=41 comments=3 marks=3 todo=0 fixme=0 | lines=5 blank=0 comment=2 code=3 | doc=2 docLines=2"},
       {"def f():\n    x = 1\n    \"s\"\n", "size=27 chars=0 code=27 comments=0 marks=3 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
       // A raw docstring's prefix is code; bytes are no docstring.
-      {"class A:\n  r'''d'''\n", "size=20 chars=7 code=13 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"class A:\n  r'''d'''\n", "size=20 chars=7 code=13 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2 | doc=1 docLines=0"},
       {"def f():\n  b\"\"\"d\"\"\"\n", "size=20 chars=0 code=20 comments=0 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
       // A comment line before the module's docstring; its prefix makes a code line.
-      {"# c\nr'''d'''\n", "size=13 chars=10 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      {"# c\nr'''d'''\n", "size=13 chars=10 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=0"},
       // A comment may stand between; a blank line inside is blank; no final line end.
-      {"def f():  # c\n\n    \"\"\"a\n\n    b\"\"\"", "size=33 chars=17 code=16 comments=2 marks=1 todo=0 fixme=0 | lines=5 blank=2 comment=2 code=1"},
+      {"def f():  # c\n\n    \"\"\"a\n\n    b\"\"\"", "size=33 chars=17 code=16 comments=2 marks=1 todo=0 fixme=0 | lines=5 blank=2 comment=2 code=1 | doc=1 docLines=2"},
       // f-strings: strings inside interpolations, a format part, doubled braces.
       {"x = f\"{d['#']:#x} {{#}}\"  # c", "size=29 chars=3 code=26 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"f\"{'\"'}\" # c", "size=12 chars=3 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -768,6 +796,7 @@ TEST(ExactLanguages, Elixir) {
 
 TEST(ExactLanguages, Lua) {
   expectExact("Lua", {
+      {"--- a\n---- b\n-- c", "size=17 chars=15 code=2 comments=1 marks=0 todo=0 fixme=0 | lines=3 blank=0 comment=3 code=0 | doc=1 docLines=1"},
       // Long comments and strings close at their own level only.
       {"--[==[ a ]] ]=]\n\n]==] x -- c", "size=28 chars=25 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=3 blank=1 comment=1 code=1"},
       {"--[= x\ny -- c", "size=13 chars=10 code=3 comments=2 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
@@ -785,6 +814,7 @@ TEST(ExactLanguages, Lua) {
 
 TEST(ExactLanguages, R) {
   expectExact("R", {
+      {"#' a\nf <- 1\n# b", "size=15 chars=7 code=8 comments=2 marks=0 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1 | doc=1 docLines=1"},
       // Raw strings close at their bracket, dashes and quote, after r or R alone.
       {"x <- r\"-(a)\"#)-\" # c", "size=20 chars=3 code=17 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"R'[#]' # c", "size=10 chars=3 code=7 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},

@@ -11,14 +11,16 @@ namespace {
 
 // The line figures of `text`, whose bytes have the classes `classes`, worked
 // out a line at a time: CR and LF end lines; tab, vertical tab, form feed
-// and space are blanks; a hidden comment's bytes count as blanks.
+// and space are blanks; a hidden comment's bytes count as blanks; a doc
+// comment's are a comment's, and make a comment line a doc comment line.
 fileStats figuresByLine(const std::string& text, const std::vector<lineClass>& classes) {
   fileStats s;
-  bool any = false, code = false, comment = false;
+  bool any = false, code = false, comment = false, doc = false;
   auto close = [&] {
     ++s.lines;
     ++(code ? s.codeLines : comment ? s.commentLines : s.blankLines);
-    any = code = comment = false;
+    s.docCommentLines += !code && doc;
+    any = code = comment = doc = false;
   };
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
@@ -29,7 +31,8 @@ fileStats figuresByLine(const std::string& text, const std::vector<lineClass>& c
     any = true;
     if (c == '\t' || c == '\v' || c == '\f' || c == ' ') continue;
     code |= classes[i] == lineClass::code;
-    comment |= classes[i] == lineClass::comment;
+    comment |= classes[i] == lineClass::comment || classes[i] == lineClass::docComment;
+    doc |= classes[i] == lineClass::docComment;
   }
   if (any) close();
   return s;
@@ -50,7 +53,7 @@ TEST(LineCounter, CountsAsLineByLineInBothWidths) {
     std::string text;
     std::vector<lineClass> classes;
     while (static_cast<int>(text.size()) < size) {
-      const auto k = static_cast<lineClass>(below(3));
+      const auto k = static_cast<lineClass>(below(4));
       for (int n = 1 + below(longestRun); n > 0; --n) {
         text += alphabet[static_cast<size_t>(below(static_cast<int>(alphabet.size())))];
         classes.push_back(k);
@@ -74,6 +77,7 @@ TEST(LineCounter, CountsAsLineByLineInBothWidths) {
       EXPECT_EQ(got.blankLines, expected.blankLines) << where;
       EXPECT_EQ(got.commentLines, expected.commentLines) << where;
       EXPECT_EQ(got.codeLines, expected.codeLines) << where;
+      EXPECT_EQ(got.docCommentLines, expected.docCommentLines) << where;
     }
   }
 }

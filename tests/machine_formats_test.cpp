@@ -138,7 +138,7 @@ const char kAutoDump[] = R"(
 import csv, io, json, sys
 fmt, path = sys.argv[1], sys.argv[2]
 raw = open(path, 'rb').read().decode('utf-8')
-lines = ['lines', 'blankLines', 'commentLines', 'codeLines']
+lines = ['lines', 'blankLines', 'commentLines', 'codeLines', 'docComments', 'docCommentLines']
 def show(kind, f, name, language, density):
     print(kind, name or '-', language or '-', *[f[k] for k in lines], density)
 if fmt == 'json':
@@ -160,7 +160,7 @@ else:
 TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
   const fs::path root = freshTestDirectory();
   writeFile(root / "kAutoDump.py", kAutoDump);
-  writeFile(root / "t/a.cpp", "int a; // todo x\n");   // one code line
+  writeFile(root / "t/a.cpp", "/// d\nint a; // todo x\n");  // a doc comment and a code line
   writeFile(root / "t/d/b.go", "// c\n\nx := 1\n");  // a comment, a blank and a code line
   writeFile(root / "t/NOTES", "read me\n");             // no language
   writeFile(root / "t/d/notes.xyz", "todo\n");         // no language by its name
@@ -178,23 +178,29 @@ TEST(MachineFormats, AutoRunsCarryLanguagesLinesAndDirectories) {
     ASSERT_EQ(end.exitStatus, 0) << format << end.err;
   }
   const std::string rows =
-      "file t/a.cpp C++ 1 0 0 1 0.000000\n"
-      "file t/d/b.go Go 3 1 1 1 50.000000\n"
-      "file t/d/page.html HTML 4 0 1 3 25.000000\n"
-      "embedded t/d/page.html JavaScript 1 0 1 0 -\n"
-      "total - - 8 1 2 5 28.571429\n"
-      "language - C++ 1 0 0 1 0.000000\n"
-      "language - Go 3 1 1 1 50.000000\n"
-      "language - HTML 4 0 1 3 25.000000\n"
-      "embeddedLanguage - JavaScript 1 0 1 0 100.000000\n"
-      "directory t/d/ - 7 1 2 4 33.333333\n";
+      "file t/a.cpp C++ 2 0 1 1 1 1 50.000000\n"
+      "file t/d/b.go Go 3 1 1 1 0 0 50.000000\n"
+      "file t/d/page.html HTML 4 0 1 3 0 0 25.000000\n"
+      "embedded t/d/page.html JavaScript 1 0 1 0 0 0 -\n"
+      "total - - 9 1 3 5 1 1 37.500000\n"
+      "language - C++ 2 0 1 1 1 1 50.000000\n"
+      "language - Go 3 1 1 1 0 0 50.000000\n"
+      "language - HTML 4 0 1 3 0 0 25.000000\n"
+      "embeddedLanguage - JavaScript 1 0 1 0 0 0 100.000000\n"
+      "directory t/d/ - 7 1 2 4 0 0 33.333333\n";
   EXPECT_EQ(output(root, "python3 kAutoDump.py json r.json"),
             rows + "skipped {'unknownLanguage': 2, 'binary': 1, 'danglingLink': 1, "
                    "'notRegularFile': 2}\n");
   EXPECT_EQ(output(root, "python3 kAutoDump.py csv r.csv"),
-            rows + "danglingLink t/gone.cpp - 0 0 0 0 0.000000\n"
-                   "notRegularFile t/d/pipe.go - 0 0 0 0 0.000000\n"
-                   "notRegularFile t/d/run - 0 0 0 0 0.000000\n");
+            rows + "danglingLink t/gone.cpp - 0 0 0 0 0 0 0.000000\n"
+                   "notRegularFile t/d/pipe.go - 0 0 0 0 0 0 0.000000\n"
+                   "notRegularFile t/d/run - 0 0 0 0 0 0 0.000000\n");
+  // The doc comment columns come last: no earlier column moves.
+  const std::string csv = readFile(root / "r.csv");
+  EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+            "kind,path,size,commentChars,comments,statementMarks,todo,fixme,commentPercent,"
+            "pathBytes,lines,blankLines,commentLines,codeLines,commentLineDensity,language,"
+            "docComments,docCommentLines");
 }
 
 }  // namespace

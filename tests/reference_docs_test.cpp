@@ -19,14 +19,16 @@ TEST(FillGeneratedSections, RewritesSectionsAndKeepsProse) {
       {"a\n<!-- generated: language Go -->\nstale\nlines\n<!-- end generated -->\nb\n",
        "a\n<!-- generated: language Go -->\nFiles: `*.go`. Comments: `//`, `/* */`. Statement "
        "marks: `;`, `{`.\n<!-- end generated -->\nb\n"},
-      // Nesting noted, interpreters, a delimited comment at its shortest, no marks.
+      // Nesting noted, interpreters, a delimited comment at its shortest, no
+      // marks; doc comments by opener and marker, a table's "|" escaped.
       {"<!-- generated: language Lua -->\n<!-- end generated -->\n",
        "<!-- generated: language Lua -->\nFiles: `*.lua`. `#!` interpreters: `lua`, `luajit`, "
-       "`texlua`. Comments: `--`, `--[[ ]]`. Statement marks: none (the code lines count "
-       "instead).\n<!-- end generated -->\n"},
+       "`texlua`. Comments: `--`, `--[[ ]]`. Doc comments: `---`. Statement marks: none (the "
+       "code lines count instead).\n<!-- end generated -->\n"},
       {"<!-- generated: language Haskell -->\n<!-- end generated -->",
        "<!-- generated: language Haskell -->\nFiles: `*.hs`. Comments: `--`, `{- -}` (nested). "
-       "Statement marks: none (the code lines count instead).\n<!-- end generated -->"},
+       "Doc comments: `-- \\|`, `-- ^`, `{-\\|`. Statement marks: none (the code lines count "
+       "instead).\n<!-- end generated -->"},
       // Whole file names before masks.
       {"<!-- generated: language Makefile -->\n<!-- end generated -->\n",
        "<!-- generated: language Makefile -->\nFiles: `Makefile`, `GNUmakefile`, `makefile`, "
@@ -35,9 +37,10 @@ TEST(FillGeneratedSections, RewritesSectionsAndKeepsProse) {
       // Two rows of one name: a paragraph each.
       {"<!-- generated: language Fortran -->\nx\n<!-- end generated -->\n",
        "<!-- generated: language Fortran -->\nFiles: `*.f`, `*.for`, `*.f77`, `*.ftn`. "
-       "Comments: `C`, `c`, `*`, `!`. Statement marks: none (the code lines count instead).\n\n"
-       "Files: `*.f90`, `*.f95`, `*.f03`, `*.f08`. Comments: `!`. Statement marks: none (the "
-       "code lines count instead).\n<!-- end generated -->\n"},
+       "Comments: `C`, `c`, `*`, `!`. Doc comments: `!>`, `!!`. Statement marks: none (the "
+       "code lines count instead).\n\n"
+       "Files: `*.f90`, `*.f95`, `*.f03`, `*.f08`. Comments: `!`. Doc comments: `!>`, `!!`. "
+       "Statement marks: none (the code lines count instead).\n<!-- end generated -->\n"},
       // A mark that is not a line of its own is prose.
       {"see `<!-- generated: options -->`\n", "see `<!-- generated: options -->`\n"},
       {"", ""},

@@ -138,7 +138,7 @@ TEST(ReportReading, ReadsTheRunTheRecordsTheFailuresAndTheWords) {
       " \"language\": \"C\", \"size\": 5, \"commentChars\": 2, \"comments\": 1,"
       " \"statementMarks\": 0, \"todo\": 0, \"fixme\": 1, \"commentPercent\": 40.000000,"
       " \"lines\": 3, \"blankLines\": 1, \"commentLines\": 1, \"codeLines\": 1,"
-      " \"commentLineDensity\": 50.000000},"
+      " \"commentLineDensity\": 50.000000, \"docComments\": 1, \"docCommentLines\": 2},"
       " {\"path\": \"\", \"size\": 0, \"commentChars\": 0, \"comments\": 0,"
       " \"statementMarks\": 0, \"todo\": 0, \"fixme\": 0, \"commentPercent\": 0.000000,"
       " \"lines\": 0, \"blankLines\": 0, \"commentLines\": 0, \"codeLines\": 0,"
@@ -162,6 +162,10 @@ TEST(ReportReading, ReadsTheRunTheRecordsTheFailuresAndTheWords) {
   EXPECT_EQ(file.filename, "src/caf\xe9.c");  // the bytes, not the U+FFFD
   EXPECT_EQ(file.fixmeWordsCount, 1);
   EXPECT_EQ(file.commentLines, 1);
+  EXPECT_EQ(file.docComments, 1);
+  EXPECT_EQ(file.docCommentLines, 2);
+  // A record written before doc comments were counted has none.
+  EXPECT_EQ(report.result.records[1].stats.docComments, 0);
   EXPECT_EQ(report.result.records[1].language, noLanguage);
   EXPECT_EQ(report.result.skipped.unknownLanguage, 4);
   EXPECT_EQ(report.result.skippedEntries.size(), 1u);

@@ -125,6 +125,15 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
   auto add = [&pieces](std::string_view text) {
     if (!text.empty()) pieces.emplace_back(text);
   };
+  // A comment's opener with each byte string that makes it a doc comment or not.
+  auto addDoc = [&pieces](std::string_view opener, const docRule& doc) {
+    if (opener.empty()) return;
+    for (std::string_view list : {doc.markers, doc.notMarkers}) {
+      for (const std::string& marker : prefixWords(list)) {
+        pieces.push_back(std::string(opener) + marker);
+      }
+    }
+  };
   for (const lineCommentRule& r : rules.lineComments) {
     add(r.opener);
     if (!r.opener.empty() && r.notBefore != 0) pieces.push_back(std::string(r.opener) + r.notBefore);
@@ -135,9 +144,11 @@ std::vector<std::string> exactPieces(const exactRules& rules) {
       pieces.push_back(lower + "k");
     }
     for (char c : r.notAfter) pieces.push_back(c + std::string(r.opener));
+    addDoc(r.opener, r.doc);
   }
   for (const blockCommentRule& r : rules.blockComments) {
     add(r.opener);
+    addDoc(r.opener, r.doc);
     add(r.closer);
     if (!r.opener.empty()) pieces.push_back(std::string(r.opener) + " todo " + std::string(r.closer));
   }

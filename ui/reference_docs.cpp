@@ -105,6 +105,7 @@ std::string languageParagraphs(const std::vector<size_t>& rows) {
       text += " `#!` interpreters: " + codeList(facts.interpreters) + ".";
     }
     text += " Comments: " + (comments.empty() ? "none" : comments) + ".";
+    if (!facts.docComments.empty()) text += " Doc comments: " + codeList(facts.docComments) + ".";
     text += " Statement marks: " +
             (marks.empty() ? "none (the code lines count instead)" : codeList(marks)) + ".\n";
   }

@@ -132,7 +132,7 @@ struct machineHook<hook::docBlocks> {
     const bool whole = endsInLetter(opener) ? next == end || !isLabelByte(*next)
                                             : next < end && isAsciiLetter(*next);
     if (!whole) return kDeclined;
-    m.frame.openComment(p);
+    m.frame.openComment(p, M::kRules.docBlock.isDoc);
     m.frame.marker(p, next);
     step_ = step::docLine;
     m.template enterHook<hook::docBlocks>();

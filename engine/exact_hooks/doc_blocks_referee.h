@@ -97,7 +97,7 @@ class hookRefereeOf<hook::docBlocks> final : public hookReferee {
                            ? next == r.length() || !isLabelByte(r.at(next))
                            : next < r.length() && isAsciiLetter(r.at(next));
     if (!whole) return false;
-    r.takeMarker(opener.size());
+    r.takeMarker(opener.size(), r.rules().docBlock.isDoc);
     step_ = phase::docLine;
     r.enterHook(this);
     return true;

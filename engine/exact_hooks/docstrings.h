@@ -14,7 +14,7 @@ namespace quillstat {
 // Docstrings: the string that stands first on its line where no code line
 // ended before it in the content, or first after a block's header (a line
 // whose code ends with ":", kBlockHeaderEnd, blanks and a comment aside),
-// blank and comment lines between, is a comment from its opener to its
+// blank and comment lines between, is a doc comment from its opener to its
 // closer. A prefix (isDocstringPrefix) may stand before the opener and
 // stays code. After a header the hook reads the lines itself up to the
 // first byte of code, its "#" comments (kHeaderComment) included; at the
@@ -152,7 +152,7 @@ struct machineHook<hook::docstrings> {
                   "docstrings need the row's plain strings of both quotes, one and three");
     const int rule = q - p == 3 ? (*p == '"' ? kTripleDouble : kTripleSingle)
                                 : (*p == '"' ? kDouble : kSingle);
-    m.frame.openComment(p);
+    m.frame.openComment(p, true);
     m.frame.marker(p, q);
     m.enterCommentLiteral(rule);
     return q;

@@ -78,7 +78,7 @@ class hookRefereeOf<hook::docstrings> final : public hookReferee {
   static void openDocstring(exactReferee& r, size_t quotes) {
     const std::string opener(quotes, static_cast<char>(r.at(r.position())));
     const size_t rule = r.literalOpenedBy(opener);
-    r.takeMarker(quotes);
+    r.takeMarker(quotes, true);
     r.enterCommentLiteral(rule);
   }
 

@@ -396,7 +396,7 @@ void tst_mainDialog::autoDetectionLeavesOutOthersCode() {
 }
 
 void tst_mainDialog::autoDetectionTotalsEachLanguage() {
-  writeFile("src/a.c", "/* x */\nint a;\n");
+  writeFile("src/a.c", "/**x */\nint a;\n");  // a doc comment
   writeFile("src/b.pas", "{ p }\nbegin end.\n");
   writeFile("src/NOTES", "plain text\n");
   writeFile("src/sub/c.c", "// y\n\nint c;\n");
@@ -407,15 +407,17 @@ void tst_mainDialog::autoDetectionTotalsEachLanguage() {
   QVERIFY(analyse("directoryButton"));
 
   // Columns: name, size, comment characters, their %, comments, todo, fixme,
-  // lines, blank, comment and code lines, comment-line %. Languages in the table's order.
+  // lines, blank, comment and code lines, comment-line %, doc comments, their lines.
+  // Languages in the table's order.
   QCOMPARE(tableRows("languagesTable"),
-           QStringList({"Delphi|17|5|29.41|1|0|0|2|0|1|1|50.00",
-                        "C|28|11|39.29|2|0|0|5|1|2|2|50.00"}));
-  QCOMPARE(tableRows("directoriesTable"), QStringList({"sub/|13|4|30.77|1|0|0|3|1|1|1|50.00"}));
+           QStringList({"Delphi|17|5|29.41|1|0|0|2|0|1|1|50.00|0|0",
+                        "C|28|11|39.29|2|0|0|5|1|2|2|50.00|1|1"}));
+  QCOMPARE(tableRows("directoriesTable"),
+           QStringList({"sub/|13|4|30.77|1|0|0|3|1|1|1|50.00|0|0"}));
   QCOMPARE(tableRows("filesTable"),
-           QStringList({"a.c|C|15|7|46.67|1|0|0|2|0|1|1|50.00",
-                        "b.pas|Delphi|17|5|29.41|1|0|0|2|0|1|1|50.00",
-                        "sub/c.c|C|13|4|30.77|1|0|0|3|1|1|1|50.00"}));
+           QStringList({"a.c|C|15|7|46.67|1|0|0|2|0|1|1|50.00|1|1",
+                        "b.pas|Delphi|17|5|29.41|1|0|0|2|0|1|1|50.00|0|0",
+                        "sub/c.c|C|13|4|30.77|1|0|0|3|1|1|1|50.00|0|0"}));
 
   // The summary is the text report of -l auto: line figures, the skipped
   // file, a block per language.

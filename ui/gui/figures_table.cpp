@@ -32,6 +32,10 @@ constexpr figureColumn kFigureColumns[] = {
     {"Строк комментариев", true, [](const fileStats& s) { return s.commentLines; }, nullptr},
     {"Строк кода", true, [](const fileStats& s) { return s.codeLines; }, nullptr},
     {"% строк комментариев", true, nullptr, commentLineDensity},
+    {"Документирующих комментариев", true, [](const fileStats& s) { return s.docComments; },
+     nullptr},
+    {"Строк документирующих комментариев", true,
+     [](const fileStats& s) { return s.docCommentLines; }, nullptr},
 };
 
 constexpr int kPlainFigureColumns = 6;
