@@ -75,10 +75,12 @@ void appendEmbedded(std::span<const embeddedFigures> embedded, std::string* out)
                    {"fixme", s.fixmeWordsCount},
                    {"lines", s.lines},
                    {"blankLines", s.blankLines},
-                   {"commentLines", s.commentLines}},
+                   {"commentLines", s.commentLines},
+                   {"codeLines", s.codeLines},
+                   {"docComments", s.docComments}},
                   out);
-    out->append("\"codeLines\": ");
-    appendInt(s.codeLines, out);
+    out->append("\"docCommentLines\": ");
+    appendInt(s.docCommentLines, out);
     out->append("}");
   }
   out->append("]");
@@ -124,7 +126,7 @@ std::string jsonHeader(const reportSettings& settings) {
   const runDescription& run = settings.run;
   std::string out = "{\n  \"program\": \"quillstat\",\n  \"version\": \"" QUILLSTAT_VERSION
                     "\",\n  \"formatVersion\": ";
-  appendInt(kJsonFormatVersion, &out);
+  appendInt(jsonFormatVersion(settings.content.lineFigures), &out);
   out.append(",\n  \"language\": ");
   appendJsonString(run.language, &out);
   out.append(",\n  \"mode\": ");

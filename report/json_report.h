@@ -24,8 +24,17 @@ namespace quillstat {
 // Raised whenever a reader would have to change: a member renamed, removed
 // or given another meaning. New members do not raise it: "label" (after
 // "mode", when --label gave one) and "todos" (last, as the JSON todo list
-// writes its entries, when the run listed its words) came so.
-inline constexpr int kJsonFormatVersion = 2;
+// writes its entries, when the run listed its words) came so. Version 3 is
+// that of reports with the line figures, which now hold the doc comments
+// and the embedded code (whose CSV columns follow "language"); a report
+// without them is still written, byte for byte, as version 2.
+inline constexpr int kJsonFormatVersion = 3;
+inline constexpr int kJsonFormatVersionWithoutLines = 2;
+
+// The formatVersion of a report that shows, or does not show, the line figures.
+constexpr int jsonFormatVersion(bool lineFigures) {
+  return lineFigures ? kJsonFormatVersion : kJsonFormatVersionWithoutLines;
+}
 
 // The document up to the opening of the "files" array.
 std::string jsonHeader(const reportSettings& settings);

@@ -288,12 +288,13 @@ bool readJsonReport(std::string_view text, readReport* report, std::string* erro
   }
   const jsonValue* format = root.find("formatVersion");
   const std::optional<int64_t> version = format != nullptr ? format->integer() : std::nullopt;
-  if (version != kJsonFormatVersion) {
+  if (version != kJsonFormatVersion && version != kJsonFormatVersionWithoutLines) {
     const jsonValue* writer = root.find("version");
     *error = "it was written by quillstat " +
              (writer != nullptr ? writer->text : std::string("of unknown version")) +
              " in format " + (format != nullptr ? format->text : std::string("unknown")) +
-             "; this version reads format " + std::to_string(kJsonFormatVersion);
+             "; this version reads formats " +
+             std::to_string(kJsonFormatVersionWithoutLines) + " and " + std::to_string(kJsonFormatVersion);
     return false;
   }
   *report = readReport{};

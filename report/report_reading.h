@@ -27,7 +27,7 @@ struct readReport {
 
 // Reads the JSON report `text`. Returns false with the reason in *error when
 // it is no JSON, no report of this program, of another formatVersion ("was
-// written by quillstat 0.9 in format 1; this version reads format 2"), or
+// written by quillstat 0.9 in format 1; this version reads formats 2 and 3"), or
 // lacks or mistypes a member it needs (naming the member).
 bool readJsonReport(std::string_view text, readReport* report, std::string* error);
 

@@ -1181,7 +1181,7 @@ TEST(ExactLanguages, Cython) {
   expectExact("Cython", {
       // Python's strings and docstrings.
       {"cdef int x = 1 # c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
-      {"def f():\n    \"\"\"doc\"\"\"\n    pass", "size=31 chars=9 code=22 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {"def f():\n    \"\"\"doc\"\"\"\n    pass", "size=31 chars=9 code=22 comments=1 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2 | doc=1 docLines=1"},
       {"s = f\"{x!r:#x}\" # c", "size=19 chars=3 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"s = 'a # b\n# c", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
       {"cdef char* s = b\"a#b\" # c", "size=25 chars=3 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -1424,7 +1424,7 @@ TEST(ExactLanguages, Nix) {
 
 TEST(ExactLanguages, Starlark) {
   expectExact("Starlark", {
-      {"def f():\n    \"\"\"doc\"\"\"\n    return 1  # c", "size=40 chars=12 code=28 comments=2 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2"},
+      {"def f():\n    \"\"\"doc\"\"\"\n    return 1  # c", "size=40 chars=12 code=28 comments=2 marks=2 todo=0 fixme=0 | lines=3 blank=0 comment=1 code=2 | doc=1 docLines=1"},
       {"x = \"a\\\"#\" # c", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"x = '''a\n#b''' # c", "size=18 chars=3 code=15 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
   });

@@ -43,7 +43,7 @@ TEST(ReportCommands, MergeRefusesWithStatusOneAndWritesNothing) {
        "quillstat: cannot merge: 'b.cpp' is in both 'b.json' and 'b-label.json'\n"},
       {{"merge", "a.json", "v1.json", "-o", "out"},
        "quillstat: cannot use 'v1.json': it was written by quillstat 0.1 in format 1; this "
-       "version reads format 2\n"},
+       "version reads formats 2 and 3\n"},
       {{"merge", "a.json", "-x", "-o", "out"},
        "quillstat: merge does not take '-x'; it takes -o, -t, --encoding, --by-dir, --label, "
        "--todo-list\n"},

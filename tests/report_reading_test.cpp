@@ -183,7 +183,7 @@ TEST(ReportReading, RefusesReportsItCannotRead) {
     const char* error;
   } bad[] = {
       {reportText("C++", "classic", {"a"}, "", 1),
-       "it was written by quillstat 0.9 in format 1; this version reads format 2"},
+       "it was written by quillstat 0.9 in format 1; this version reads formats 2 and 3"},
       {"{\"program\": \"other\"}", "it is no JSON report of quillstat"},
       {"[1", "it is no JSON (line 1: expected ',' or ']')"},
       {reportText("Klingon", "classic", {"a"}),
