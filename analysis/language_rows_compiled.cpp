@@ -25,20 +25,22 @@ constexpr languageRow kNasm{
         },
 };
 
-// A multiline string is one line each: "\\" to the line's end.
+// A multiline string is one line each: "\\" to the line's end. Doc
+// comments are "///" (not "////") and a file's "//!".
 constexpr languageRow kZig{
     .name = "Zig",
     .extensions = "*.zig",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
+            .lineComments = {kDoxygenSlashComment},
             .literals = {kCDoubleQuotes, kCSingleQuotes,
                          {"\\\\", "\n", escapeRule::none, true}},
             .marks = ";{",
         },
 };
 
-// Block comments nest, each kind its own: ##[ ]## for documentation, #[ ]#.
+// Block comments nest, each kind its own: ##[ ]## for documentation, #[ ]#;
+// a line comment "##" is documentation too.
 // A string right after a word is raw (r"a\", sql"..."): "" is its quote.
 // A quote after a number is a type suffix (1'u8), not a character.
 constexpr languageRow kNim{
@@ -47,8 +49,9 @@ constexpr languageRow kNim{
     .interpreters = "nim",
     .rules =
         {
-            .lineComments = {kHashComment},
-            .blockComments = {{"##[", "]##", true}, {"#[", "]#", true}},
+            .lineComments = {{.opener = "#", .doc = {"#"}}},
+            .blockComments = {{.opener = "##[", .closer = "]##", .nests = true, .doc = {.always = true}},
+                              {"#[", "]#", true}},
             .literals = {{"\"\"\"", "\"\"\"", escapeRule::none},
                          {.opener = "\"", .closer = "\"", .escape = escapeRule::doubling,
                           .endsAtLineEnd = true, .prefix = "*"},
@@ -62,6 +65,9 @@ constexpr languageRow kNim{
 // delimit a string (q"(...)"), after r or x the quote opens one without
 // escapes, as a backquote does; q"ID ... ID" is a heredoc. A token string
 // q{...} is read as the code it holds, comments and all.
+//
+// Doc comments are "///", "/**" and "/++", extra stars and pluses included
+// ("/***" is one, as Ddoc takes it); "/**/" and "/++/" are empty plain ones.
 constexpr literalRule dDelimitedString(std::string_view open, std::string_view close) {
   return {.opener = open, .closer = close, .escape = escapeRule::none, .prefix = "q"};
 }
@@ -72,8 +78,9 @@ constexpr languageRow kD{
     .interpreters = "rdmd",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
-            .blockComments = {kSlashStarComment, {"/+", "+/", true}},
+            .lineComments = {{.opener = "//", .doc = {"/"}}},
+            .blockComments = {{.opener = "/*", .closer = "*/", .doc = {"*", "*/"}},
+                              {.opener = "/+", .closer = "+/", .nests = true, .doc = {"+", "+/"}}},
             .literals = {dDelimitedString("\"(", ")\""), dDelimitedString("\"[", "]\""),
                          dDelimitedString("\"{", "}\""), dDelimitedString("\"<", ">\""),
                          {.opener = "\"", .closer = "\"", .escape = escapeRule::none,
@@ -130,13 +137,14 @@ constexpr languageRow kSystemVerilog{
         },
 };
 
-// \extended identifiers\ hold any byte but their line end.
+// \extended identifiers\ hold any byte but their line end. "--!" is
+// Doxygen's doc comment.
 constexpr languageRow kVhdl{
     .name = "VHDL",
     .extensions = "*.vhd;*.vhdl",
     .rules =
         {
-            .lineComments = {kDashDashComment},
+            .lineComments = {{.opener = "--", .doc = {"!"}}},
             .blockComments = {kSlashStarComment},
             .literals = {kBasicDoubleQuotes, kTickCharacter,
                          {"\\", "\\", escapeRule::doubling, true}},
@@ -144,27 +152,28 @@ constexpr languageRow kVhdl{
         },
 };
 
+// NatSpec's doc comments: "///" and "/**".
 constexpr languageRow kSolidity{
     .name = "Solidity",
     .extensions = "*.sol",
     .rules =
         {
-            .lineComments = {kSlashSlashComment},
-            .blockComments = {kSlashStarComment},
+            .lineComments = {kSlashDocComment},
+            .blockComments = {kDocSlashStarComment},
             .literals = {kCDoubleQuotes, kCSingleQuotes},
             .marks = ";{",
         },
 };
 
 // Verbatim strings """...""" know no escapes and span lines; a template
-// @"...$(x)..." holds code.
+// @"...$(x)..." holds code. Valadoc's comments are "/**".
 constexpr languageRow kVala{
     .name = "Vala",
     .extensions = "*.vala;*.vapi",
     .rules =
         {
             .lineComments = {kSlashSlashComment},
-            .blockComments = {kSlashStarComment},
+            .blockComments = {kDocSlashStarComment},
             .literals = {{"\"\"\"", "\"\"\"", escapeRule::none},
                          {"@\"", "\"", escapeRule::backslash, true, placement::anywhere, "$("},
                          kCDoubleQuotes, kCSingleQuotes},
@@ -173,14 +182,14 @@ constexpr languageRow kVala{
 };
 
 // Strings span lines; single-quoted ones interpolate ${...}. ~/.../ is a
-// regular expression.
+// regular expression. Doc comments are "/**".
 constexpr languageRow kHaxe{
     .name = "Haxe",
     .extensions = "*.hx",
     .rules =
         {
             .lineComments = {kSlashSlashComment},
-            .blockComments = {kSlashStarComment},
+            .blockComments = {kDocSlashStarComment},
             .literals = {kDoubleQuotes,
                          {"'", "'", escapeRule::backslash, false, placement::anywhere, "${"},
                          {"~/", "/", escapeRule::backslash, true}},

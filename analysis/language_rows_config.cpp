@@ -53,14 +53,14 @@ constexpr languageRow kTex{
 };
 
 // Indented strings ''...'' know no backslash: "'''", "''$" and "''\" are
-// their escapes.
+// their escapes. Doc comments are "/**".
 constexpr languageRow kNix{
     .name = "Nix",
     .extensions = "*.nix",
     .rules =
         {
             .lineComments = {kHashComment},
-            .blockComments = {kSlashStarComment},
+            .blockComments = {kDocSlashStarComment},
             .literals = {{.opener = "''", .closer = "''", .escape = escapeRule::none,
                           .interpolation = "${", .closerEscapes = "'$\\"},
                          {.opener = "\"", .closer = "\"", .interpolation = "${"}},
@@ -98,13 +98,14 @@ constexpr languageRow kMeson{
 };
 
 // Text blocks |||...||| and verbatim strings @"..." know no backslash.
+// Doc comments are "/**" by custom.
 constexpr languageRow kJsonnet{
     .name = "Jsonnet",
     .extensions = "*.jsonnet;*.libsonnet",
     .rules =
         {
             .lineComments = {kSlashSlashComment, kHashComment},
-            .blockComments = {kSlashStarComment},
+            .blockComments = {kDocSlashStarComment},
             .literals = {{"|||", "|||", escapeRule::none},
                          {"@\"", "\"", escapeRule::doubling},
                          {"@'", "'", escapeRule::doubling},
@@ -131,7 +132,8 @@ constexpr languageRow kPuppet{
 };
 
 // "###" opens a block comment, "####" a line comment. Heregexes ///...///
-// are literals, their own comments included.
+// are literals, their own comments included. "###*" opens a doc comment,
+// which becomes JavaScript's "/**".
 constexpr languageRow kCoffeeScript{
     .name = "CoffeeScript",
     .extensions = "*.coffee",
@@ -139,7 +141,7 @@ constexpr languageRow kCoffeeScript{
     .rules =
         {
             .lineComments = {kHashComment, {"####"}},
-            .blockComments = {{"###", "###"}},
+            .blockComments = {{.opener = "###", .closer = "###", .doc = {"*"}}},
             .literals = {{"\"\"\"", "\"\"\"", escapeRule::backslash, false, placement::anywhere, "#{"},
                          {"'''", "'''"},
                          {"///", "///", escapeRule::backslash, false, placement::anywhere, "#{"},

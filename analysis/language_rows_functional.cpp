@@ -93,14 +93,15 @@ constexpr literalRule fsharpInterpolated(std::string_view opener, std::string_vi
 // Comments nest, and strings count inside them, as in OCaml: (* "*)" *) is
 // one comment. (*) is the multiplication operator, not a comment. A quote
 // opens a character only before one character or an escape and a quote:
-// 'a and 'T are type parameters.
+// 'a and 'T are type parameters. Doc comments are the XML ones "///" (not
+// "////") and literate scripts' "(**" (not a "(***" command nor "(**)").
 constexpr languageRow kFsharp{
     .name = "F#",
     .extensions = "*.fs;*.fsi;*.fsx",
     .rules =
         {
-            .lineComments = {kSlashSlashComment, kShebangComment},
-            .blockComments = {{"(*", "*)", true, placement::anywhere, "\""}},
+            .lineComments = {kSlashDocComment, kShebangComment},
+            .blockComments = {{"(*", "*)", true, placement::anywhere, "\"", kMlStarDoc}},
             .literals = {fsharpInterpolated("$\"\"\"", "\"\"\"", escapeRule::none),
                          {"\"\"\"", "\"\"\"", escapeRule::none},
                          fsharpInterpolated("$@\"", "\"", escapeRule::doubling),
@@ -114,41 +115,44 @@ constexpr languageRow kFsharp{
         },
 };
 
-// Names hold no quote: a quote is always a character.
+// Names hold no quote: a quote is always a character. "{-|" opens a doc
+// comment.
 constexpr languageRow kElm{
     .name = "Elm",
     .extensions = "*.elm",
     .rules =
         {
             .lineComments = {kDashDashComment},
-            .blockComments = {{"{-", "-}", true}},
+            .blockComments = {{.opener = "{-", .closer = "-}", .nests = true, .doc = {"|"}}},
             .literals = {{"\"\"\"", "\"\"\""}, kCDoubleQuotes, kCSingleQuotes},
             .marks = {},
         },
 };
 
 // Comments nest and hold no strings; 'a is a type variable and #"c" a
-// character, a string after "#".
+// character, a string after "#". Doc comments are "(**", as OCaml's.
 constexpr languageRow kStandardMl{
     .name = "Standard ML",
     .extensions = "*.sml;*.sig;*.fun",
     .rules =
         {
-            .blockComments = {{"(*", "*)", true}},
+            .blockComments = {{.opener = "(*", .closer = "*)", .nests = true, .doc = kMlStarDoc}},
             .literals = {kCDoubleQuotes},
             .marks = {},
         },
 };
 
-// 0'c is a character code: 0'a, 0'' and 0'\n open nothing.
+// 0'c is a character code: 0'a, 0'' and 0'\n open nothing. PlDoc's doc
+// comments are "%!" and "/**"; it still takes "%%" before a predicate's
+// head, but so many plain comments start so that no marker tells them apart.
 constexpr languageRow kProlog{
     .name = "Prolog",
     .extensions = "*.prolog",
     .interpreters = "swipl;gprolog",
     .rules =
         {
-            .lineComments = {{"%"}, kShebangComment},
-            .blockComments = {kSlashStarComment},
+            .lineComments = {{.opener = "%", .doc = {"!"}}, kShebangComment},
+            .blockComments = {kDocSlashStarComment},
             .literals = {{"0'", "", escapeRule::backslash, false, placement::tokenStart},
                          kSingleQuotes, kDoubleQuotes, {"`", "`"}},
             .marks = {},

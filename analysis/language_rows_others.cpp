@@ -91,7 +91,7 @@ constexpr languageRow kOcaml{
     .extensions = "*.ml;*.mli",
     .rules =
         {
-            .blockComments = {{"(*", "*)", true, placement::anywhere, "\"", {"*", "**;*)"}}},
+            .blockComments = {{"(*", "*)", true, placement::anywhere, "\"", kMlStarDoc}},
             .literals = {kDoubleQuotes, kCSingleQuotes},
             .hooks = hook::characterLiterals,
             .delimited = {{.opener = "{", .tag = tagRule::lowercase, .openerEnd = "|",

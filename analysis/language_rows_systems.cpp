@@ -16,14 +16,14 @@ namespace {
 // every target). Elsewhere "#" is an immediate's prefix on ARM and m68k
 // (#1, #\offset), so only "# " with a blank after it opens a comment, as x86,
 // MIPS, s390 and PowerPC write them; "@ " likewise for ARM's. "##" pastes
-// tokens in a macro.
+// tokens in a macro. A "/**" comment is kernel-doc's.
 constexpr languageRow kAssembly{
     .name = "Assembly",
     .extensions = "*.s;*.S",
     .rules =
         {
             .lineComments = {kSlashSlashComment, {"#", placement::lineStart}, {"# "}, {"@ "}},
-            .blockComments = {kSlashStarComment},
+            .blockComments = {kDocSlashStarComment},
             .literals = {kCDoubleQuotes},
             .marks = {},
             .plainTokens = {"#define", "#include", "#if", "#el", "#endif", "#undef", "#error",
@@ -114,10 +114,11 @@ constexpr languageRow kIgnoreList{
 };
 
 // The declarations, rules and C code of a grammar read as C: "%{ %}" blocks
-// and actions are C, and a pattern's quotes are strings.
+// and actions are C, and a pattern's quotes are strings; doc comments are
+// Doxygen's, as in C.
 constexpr exactRules kCGrammar{
-    .lineComments = {kSlashSlashComment},
-    .blockComments = {kSlashStarComment},
+    .lineComments = {kDoxygenSlashComment},
+    .blockComments = {kDoxygenSlashStarComment},
     .literals = {kCDoubleQuotes, kCSingleQuotes},
     .marks = ";{",
     .lineSplices = true,

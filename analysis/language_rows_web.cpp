@@ -13,12 +13,13 @@ namespace {
 constexpr std::string_view kRegexKeywords =
     "return typeof instanceof in of new delete void throw case do else yield await";
 
-// JavaScript's rules: JSX's and TSX's in code, QML's in its bindings.
-constexpr exactRules scriptRules(uint32_t hooks) {
+// JavaScript's rules: JSX's and TSX's in code, QML's in its bindings, with
+// `blockComments` for their doc comments: JSDoc's "/**", and QDoc's "/*!".
+constexpr exactRules scriptRules(uint32_t hooks, blockCommentRule blockComments) {
   // Initialised by name, then returned: g++ 12 refuses to return the list itself.
   const exactRules rules{
       .lineComments = {kSlashSlashComment, kShebangComment},
-      .blockComments = {kSlashStarComment},
+      .blockComments = {blockComments},
       .literals = {kCDoubleQuotes, kCSingleQuotes,
                    {"`", "`", escapeRule::backslash, false, placement::anywhere, "${"}},
       .marks = ";{",
@@ -34,13 +35,13 @@ constexpr exactRules scriptRules(uint32_t hooks) {
 constexpr languageRow kJsx{
     .name = "JSX",
     .extensions = "*.jsx",
-    .rules = scriptRules(hook::jsxElements),
+    .rules = scriptRules(hook::jsxElements, kDocSlashStarComment),
 };
 
 constexpr languageRow kTsx{
     .name = "TSX",
     .extensions = "*.tsx",
-    .rules = scriptRules(hook::jsxElements),
+    .rules = scriptRules(hook::jsxElements, kDocSlashStarComment),
 };
 
 // Strings end with their line; a block string """...""" spans lines, and
@@ -56,13 +57,14 @@ constexpr languageRow kGraphQl{
 };
 
 // Strings with either quote take backslash escapes and may span lines.
+// Doc comments are "/**".
 constexpr languageRow kThrift{
     .name = "Thrift",
     .extensions = "*.thrift",
     .rules =
         {
             .lineComments = {kSlashSlashComment, kHashComment},
-            .blockComments = {kSlashStarComment},
+            .blockComments = {kDocSlashStarComment},
             .literals = {kDoubleQuotes, kSingleQuotes},
             .marks = ";{",
         },
@@ -138,7 +140,7 @@ constexpr languageRow kSass{
 constexpr languageRow kQml{
     .name = "QML",
     .extensions = "*.qml",
-    .rules = scriptRules(0),
+    .rules = scriptRules(0, kDoxygenSlashStarComment),
 };
 
 // Comment lines "//" (not "///") at a line's start, and comment blocks

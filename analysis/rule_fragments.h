@@ -19,12 +19,14 @@ inline constexpr lineCommentRule kDashDashComment{"--"};
 inline constexpr lineCommentRule kShebangComment{"#!", placement::column1};
 
 // Doc comments (docRule): "/**", but neither "/**/" nor a "/***" banner;
-// Doxygen's also "/*!". "///", but not a "////" banner; Doxygen's and
+// Doxygen's also "/*!". "///", but not a "////" banner; Doxygen's, Zig's and
 // Rust's also "//!".
 inline constexpr docRule kStarDoc{"*", "**;*/"};
 inline constexpr docRule kDoxygenStarDoc{"*;!", "**;*/"};
 inline constexpr docRule kSlashDoc{"/", "//"};
 inline constexpr docRule kDoxygenSlashDoc{"/;!", "//"};
+// The ML family's "(**", but neither "(**)" nor a "(***" banner.
+inline constexpr docRule kMlStarDoc{"*", "**;*)"};
 
 // "//" comments with "///" doc comments, Doxygen's with "//!" too.
 inline constexpr lineCommentRule kSlashDocComment{.opener = "//", .doc = kSlashDoc};

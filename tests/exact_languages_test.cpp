@@ -850,7 +850,7 @@ TEST(ExactLanguages, Thrift) {
       // Strings in either quote know escapes and span lines.
       {"const string s = 'it\\'s\n// x' // c", "size=34 chars=4 code=30 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
       {"\"a /* b\" /* c */", "size=16 chars=7 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
-      {"/**\n * d\n */\nenum E {}", "size=22 chars=12 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=3 code=1"},
+      {"/**\n * d\n */\nenum E {}", "size=22 chars=12 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=3 code=1 | doc=1 docLines=3"},
   });
 }
 
@@ -929,6 +929,8 @@ TEST(ExactLanguages, Qml) {
       {"property string s: \"a // b\"; /* c */", "size=36 chars=7 code=29 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"var r = /\\/\\//; // c", "size=20 chars=4 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"`a\n// b` // c", "size=13 chars=4 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // QDoc's "/*!" doc comments.
+      {"/*! d */\nItem {}", "size=16 chars=8 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
   });
 }
 
@@ -974,6 +976,8 @@ TEST(ExactLanguages, JsxAndTsx) {
         {"const g = <T extends U>(x: T) => x; // c", "size=40 chars=4 code=36 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
         // A ">" in the text shows no element stood there: code from it on.
         {"y = <T>(a: T) => a; // c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+        // JSDoc's "/**".
+        {"/** @param p */\nf(p);", "size=21 chars=15 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
     });
   }
 }
@@ -991,6 +995,8 @@ TEST(ExactLanguages, Assembly) {
       {"s: .ascii \"# x\" // c\n", "size=21 chars=4 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // The preprocessor splices lines first.
       {"# a \\\nb\nc\n", "size=10 chars=7 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
+      // Kernel-doc's "/**".
+      {"/** f */\nf: ret\n", "size=16 chars=8 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
   });
 }
 
@@ -1034,9 +1040,12 @@ TEST(ExactLanguages, TextAndIgnoreLists) {
 TEST(ExactLanguages, YaccAndLex) {
   expectExact("Yacc", {
       {"%{\n#include <a.h>\n%}\n%%\nexp: exp '+' exp { $$ = $1; } /* c */\n;\n", "size=64 chars=7 code=57 comments=1 marks=4 todo=0 fixme=0 | lines=6 blank=0 comment=0 code=6"},
+      // C's doc comments.
+      {"/** r */\nexp: NUM;\n", "size=19 chars=8 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
   });
   expectExact("Lex", {
       {"%%\n\"/*\"  { return C; } // c\n", "size=28 chars=4 code=24 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"//! s\n%%\n", "size=9 chars=5 code=4 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
   });
 }
 
@@ -1132,7 +1141,9 @@ TEST(ExactLanguages, Fsharp) {
       {"let s = @\"a\\\" // c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"let s = \"\"\"a \"b\" // c\"\"\" // d", "size=29 chars=4 code=25 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"let s = $\"{x}//{\"y\"}\" // d", "size=26 chars=4 code=22 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
-      {"/// doc\nlet a = 1", "size=17 chars=7 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // Doc comments: "///" and "(**", not a "(***" command.
+      {"/// doc\nlet a = 1", "size=17 chars=7 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
+      {"(** a *)\n(*** hide ***)\nlet b = 1", "size=33 chars=22 code=11 comments=2 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1 | doc=1 docLines=1"},
   });
 }
 
@@ -1145,7 +1156,7 @@ TEST(ExactLanguages, Elm) {
       {"s = \"\"\"a\n-- b\"\"\" -- c", "size=21 chars=4 code=17 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
       // {- -} nests; {-| -} is a documentation comment.
       {"{- a {- b -} c -} x", "size=19 chars=17 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
-      {"{-| doc\n-}\nx = 1", "size=16 chars=10 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1"},
+      {"{-| doc\n-}\nx = 1", "size=16 chars=10 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1 | doc=1 docLines=2"},
   });
 }
 
@@ -1160,6 +1171,8 @@ TEST(ExactLanguages, StandardMl) {
       {"val s = \"(*\" (* c *)", "size=20 chars=7 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       // A string gap \ ... \ spans lines.
       {"val s = \"a\\\n  \\b\" (* c *)", "size=25 chars=7 code=18 comments=1 marks=2 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      // "(**" doc comments.
+      {"(** f *)\nfun f x = x", "size=20 chars=8 code=12 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
   });
 }
 
@@ -1174,6 +1187,9 @@ TEST(ExactLanguages, Prolog) {
       // /* */ does not nest.
       {"/* a /* b */ c. % d", "size=19 chars=15 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"#!/usr/bin/env swipl\n:- initialization(main).", "size=45 chars=20 code=25 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // PlDoc's "%!" and "/**"; "%%" stays plain.
+      {"%! f(+X) is det.\nf(_).", "size=22 chars=16 code=6 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
+      {"/** m */\n%% p\nx.", "size=16 chars=12 code=4 comments=2 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1 | doc=1 docLines=1"},
   });
 }
 
@@ -1233,7 +1249,9 @@ TEST(ExactLanguages, Zig) {
       {"a /* b */ c;", "size=12 chars=0 code=12 comments=0 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"const c = '\"'; // c", "size=19 chars=4 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"f(\"a\\\"//\", x); // c", "size=19 chars=4 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
-      {"/// doc\nfn f() {}", "size=17 chars=7 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // Doc comments "///" and "//!", not a "////" banner.
+      {"/// doc\nfn f() {}", "size=17 chars=7 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
+      {"//! m\n//// b\nconst a = 1;", "size=25 chars=11 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1 | doc=1 docLines=1"},
   });
 }
 
@@ -1241,7 +1259,9 @@ TEST(ExactLanguages, Nim) {
   expectExact("Nim", {
       // Block comments nest, each kind its own closer.
       {"#[ a #[ b ]# c ]# x", "size=19 chars=17 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
-      {"##[ a ]# b ]##\nx", "size=16 chars=14 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // "##[" and "##" open doc comments.
+      {"##[ a ]# b ]##\nx", "size=16 chars=14 code=2 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
+      {"## d\n# c\nproc p() = discard", "size=27 chars=7 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1 | doc=1 docLines=1"},
       // Raw strings after a word know no backslash escape; "" is their quote.
       {"echo r\"a\\\" # c", "size=14 chars=3 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"x = sql\"a\"\"#\" # c", "size=17 chars=3 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
@@ -1264,6 +1284,10 @@ TEST(ExactLanguages, D) {
       {"s = q\"EOS\n// a\nEOS\";", "size=20 chars=0 code=20 comments=0 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
       {"s = \"a\n// b\";", "size=13 chars=0 code=13 comments=0 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
       {"c = '\"'; // c", "size=13 chars=4 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Ddoc's "/++", "/**" and "///", extra pluses, stars and slashes
+      // included; "/**/" is plain.
+      {"/++ d +/\n/*** b */\nint x;", "size=25 chars=17 code=8 comments=2 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1 | doc=2 docLines=2"},
+      {"/// a\n//// b\n/**/ x;", "size=20 chars=15 code=5 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=2 code=1 | doc=1 docLines=2"},
   });
 }
 
@@ -1308,6 +1332,8 @@ TEST(ExactLanguages, VHDL) {
       {"/* a -- b */ x;", "size=15 chars=12 code=3 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"\\a--b\\ <= 1; -- c", "size=17 chars=4 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"s := \"a\"\"--\"; -- c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      // Doxygen's "--!".
+      {"--! d\nx <= 1;", "size=13 chars=5 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
   });
 }
 
@@ -1315,7 +1341,9 @@ TEST(ExactLanguages, Solidity) {
   expectExact("Solidity", {
       {"string s = \"a\\\"//\"; // c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"s = 'a//'; /* b */", "size=18 chars=7 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
-      {"/// @notice x\nfunction f() {}", "size=29 chars=13 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1"},
+      // NatSpec's "///" and "/**".
+      {"/// @notice x\nfunction f() {}", "size=29 chars=13 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
+      {"/** @dev d */ uint x;", "size=21 chars=13 code=8 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1 | doc=1 docLines=0"},
   });
 }
 
@@ -1325,6 +1353,7 @@ TEST(ExactLanguages, Vala) {
       {"s = \"\"\"a\\\"\n// b\"\"\"; // c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
       {"s = @\"$(f(\"//\")) // x\"; // c", "size=28 chars=4 code=24 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"c = '\"'; // c", "size=13 chars=4 code=9 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/** d */\nint x;", "size=15 chars=8 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
   });
 }
 
@@ -1335,6 +1364,7 @@ TEST(ExactLanguages, Haxe) {
       {"x = a / b; // c", "size=15 chars=4 code=11 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"s = 'a${f(\"'\")}//'; // c", "size=24 chars=4 code=20 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"s = \"a\n// b\"; // c", "size=18 chars=4 code=14 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"/** d */\nvar x;", "size=15 chars=8 code=7 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
   });
 }
 
@@ -1419,6 +1449,7 @@ TEST(ExactLanguages, Nix) {
       {"x = ''\n  a ''${b} '''# c\n''; # d", "size=32 chars=3 code=29 comments=1 marks=1 todo=0 fixme=0 | lines=3 blank=0 comment=0 code=3"},
       {"''a''\\'b'' # c", "size=14 chars=3 code=11 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"s = \"a${f \"#\"}\" /* c */;", "size=24 chars=7 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
+      {"/** d */\nf = x: x;", "size=18 chars=8 code=10 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
   });
 }
 
@@ -1448,6 +1479,7 @@ TEST(ExactLanguages, Jsonnet) {
       {"@\"a\\\"\"#\" # c", "size=12 chars=3 code=9 comments=1 marks=0 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"local a = \"x\\\"/*\"; /* c */", "size=26 chars=7 code=19 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"'a\n# b' # c", "size=11 chars=3 code=8 comments=1 marks=0 todo=0 fixme=0 | lines=2 blank=0 comment=0 code=2"},
+      {"/** d */\nlocal a = 1;", "size=21 chars=8 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=2 blank=0 comment=1 code=1 | doc=1 docLines=1"},
   });
 }
 
@@ -1463,6 +1495,8 @@ TEST(ExactLanguages, CoffeeScript) {
   expectExact("CoffeeScript", {
       // "###" opens a block comment, "####" a line comment.
       {"###\n# a\n###\nx = 1 #### c", "size=24 chars=17 code=7 comments=2 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=3 code=1"},
+      // "###*" opens a doc comment.
+      {"###*\n@param x\n###\nf = (x) -> x", "size=30 chars=17 code=13 comments=1 marks=1 todo=0 fixme=0 | lines=4 blank=0 comment=3 code=1 | doc=1 docLines=3"},
       {"s = \"a#{\"#\"}b\" # c", "size=18 chars=3 code=15 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"r = ///a # b///g # c", "size=20 chars=3 code=17 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
       {"x = /#/.test(s) # c", "size=19 chars=3 code=16 comments=1 marks=1 todo=0 fixme=0 | lines=1 blank=0 comment=0 code=1"},
