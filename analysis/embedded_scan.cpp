@@ -13,11 +13,10 @@ namespace quillstat {
 
 namespace {
 
-// One scan of a copy of the content: its record, what it made of each line,
-// and how many bytes of the content are its own.
+// One scan of a copy of the content: its record, and how many bytes of the
+// content are its own.
 struct copyScan {
   fileStats stats;
-  std::vector<lineKind> kinds;
   int64_t own = 0;
 };
 
@@ -29,13 +28,15 @@ bool isBlank(char c) { return isBlankByte(static_cast<unsigned char>(c)); }
 // that are not the copy's own, in order. A comment that runs on into them,
 // a line comment to its line's end over a blanked end tag, keeps only its
 // own bytes: code where the copy is not its own ends it (a script ends at
-// its end tag).
+// its end tag). What it makes of each line goes to *kinds, emptied first.
 copyScan scanCopy(const std::string& copy, unsigned language, bool includeFirstComment,
-                  std::vector<wordPlace>* places, const std::vector<lineCounter::span>& others) {
+                  std::vector<wordPlace>* places, const std::vector<lineCounter::span>& others,
+                  std::vector<lineKind>* kinds) {
   copyScan scan;
   std::vector<lineCounter::span> comments;
+  kinds->clear();
   scan.stats = languageTable[language].exact.scanLines(copy.data(), copy.size(), includeFirstComment,
-                                                     places, &scan.kinds, &comments);
+                                                     places, kinds, &comments);
   int64_t stray = 0;
   size_t k = 0;
   for (const lineCounter::span& comment : comments) {
@@ -68,97 +69,96 @@ void readHtmlLikeComments(std::string* copy, size_t begin, size_t end) {
   }
 }
 
-// The places of the content's line ends, in order.
-std::vector<size_t> lineEndsOf(std::string_view content) {
-  std::vector<size_t> ends;
-  const auto* const bytes = reinterpret_cast<const unsigned char*>(content.data());
-  const auto* const end = bytes + content.size();
-  for (const unsigned char* p = bytes; (p = findAny<byteSet<'\n', '\r'>>(p, end)) != end; ++p) {
-    ends.push_back(static_cast<size_t>(p - bytes));
+// Writes the n bytes at `in` to `out`, each but a line end as a space. A
+// plain loop over bytes, which the compiler turns into vector code.
+void blankInto(char* out, const char* in, size_t n) {
+  for (size_t i = 0; i < n; ++i) {
+    const char c = in[i];
+    out[i] = c == '\n' || c == '\r' ? c : ' ';
   }
-  return ends;
 }
 
-// The content with the bytes of `regions` of `language` kept and every other
-// byte but a line end blanked; or for the host, the bytes outside the code
-// regions kept and those of text regions, blanks aside, turned into a letter
-// that opens nothing. *own is the number of bytes kept.
-std::string copyFor(std::string_view content, const std::vector<size_t>& lineEnds,
-                    const std::vector<embeddedRegion>& regions, unsigned language, bool host,
-                    int64_t* own) {
-  std::string copy;
-  auto blank = [&](size_t begin, size_t end) {
-    std::memset(copy.data() + begin, ' ', end - begin);
-    for (auto at = std::lower_bound(lineEnds.begin(), lineEnds.end(), begin);
-         at != lineEnds.end() && *at < end; ++at) {
-      copy[*at] = content[*at];
-    }
-  };
-  *own = 0;
+// Writes to *copy (the content's size) the content with the bytes of `regions`
+// of `language` kept and every other byte but a line end blanked; or for the
+// host, the bytes outside the code regions kept and those of text regions,
+// blanks aside, turned into a letter that opens nothing. *own is the number
+// of bytes kept.
+void copyFor(std::string_view content, const std::vector<embeddedRegion>& regions, unsigned language,
+             bool host, std::string* copy, int64_t* own) {
+  char* const out = copy->data();
+  const char* const in = content.data();
   if (host) {
-    copy.assign(content);
+    std::memcpy(out, in, content.size());
     *own = static_cast<int64_t>(content.size());
     for (const embeddedRegion& region : regions) {
       if (region.language != noLanguage) {
-        blank(region.begin, region.end);
+        blankInto(out + region.begin, in + region.begin, region.end - region.begin);
         *own -= static_cast<int64_t>(region.end - region.begin);
         continue;
       }
       for (size_t i = region.begin; i < region.end; ++i) {
-        if (!isLineEndByte(copy[i]) && !isBlank(copy[i])) copy[i] = 'x';
+        const char c = in[i];
+        out[i] = isLineEndByte(c) || isBlank(c) ? c : 'x';
       }
     }
-    return copy;
+    return;
   }
-  copy.assign(content.size(), ' ');
-  blank(0, content.size());  // the line ends
+  *own = 0;
+  size_t from = 0;
   for (const embeddedRegion& region : regions) {
     if (region.language != language) continue;
-    copy.replace(region.begin, region.end - region.begin, content.substr(region.begin, region.end - region.begin));
+    blankInto(out + from, in + from, region.begin - from);
+    std::memcpy(out + region.begin, in + region.begin, region.end - region.begin);
     *own += static_cast<int64_t>(region.end - region.begin);
-    if (region.htmlLikeComments) readHtmlLikeComments(&copy, region.begin, region.end);
+    if (region.htmlLikeComments) readHtmlLikeComments(copy, region.begin, region.end);
+    from = region.end;
   }
-  return copy;
+  blankInto(out + from, in + from, content.size() - from);
 }
 
-// The language whose regions hold all the bytes of each line but blanks (or
-// for a blank line its line end), as an index into `languages`; -1 for the
-// host's lines and for lines shared with it. Bytes of two regions have
-// HTML's end and start tags between them, no blanks.
-std::vector<int> ownersOfLines(std::string_view content, const std::vector<embeddedRegion>& regions,
-                               const std::vector<unsigned>& languages) {
-  std::vector<int> owners;
-  size_t r = 0;
-  // The index of the region that holds byte i, or regions.size(); asked in
-  // increasing order.
-  auto regionAt = [&](size_t i) {
-    while (r < regions.size() && regions[r].end <= i) ++r;
-    return r < regions.size() && regions[r].begin <= i ? r : regions.size();
-  };
-  auto ownerOf = [&](size_t region) {
-    if (region == regions.size() || regions[region].language == noLanguage) return -1;
-    return static_cast<int>(std::find(languages.begin(), languages.end(), regions[region].language) -
-                            languages.begin());
-  };
-  const auto* const bytes = reinterpret_cast<const unsigned char*>(content.data());
-  size_t start = 0;
-  while (start < content.size()) {
-    const size_t end = static_cast<size_t>(
-        findAny<byteSet<'\n', '\r'>>(bytes + start, bytes + content.size()) - bytes);
-    size_t first = start;
-    while (first < end && isBlank(content[first])) ++first;
-    if (first == end) {
-      owners.push_back(end < content.size() ? ownerOf(regionAt(end)) : -1);
-    } else {
-      size_t last = end - 1;
-      while (isBlank(content[last])) --last;
-      const size_t region = regionAt(first);
-      owners.push_back(regionAt(last) == region ? ownerOf(region) : -1);
+// The owners of the content's lines, asked in order: the language whose
+// regions hold all the bytes of a line but blanks (or for a blank line its
+// line end), as an index into `languages`; -1 for the host's lines and for
+// lines shared with it. Bytes of two regions have HTML's end and start tags
+// between them, no blanks.
+class lineOwners {
+ public:
+  lineOwners(std::string_view content, const std::vector<embeddedRegion>& regions,
+             const std::vector<unsigned>& languages)
+      : content_(content), regions_(regions) {
+    for (const embeddedRegion& region : regions) {
+      owner_.push_back(region.language == noLanguage
+                           ? -1
+                           : static_cast<int>(std::find(languages.begin(), languages.end(), region.language) -
+                                              languages.begin()));
     }
-    start = end + 1;
   }
-  return owners;
-}
+
+  // The owner of the line [start, end), end its line end or the content's end.
+  int of(size_t start, size_t end) {
+    size_t first = start;
+    while (first < end && isBlank(content_[first])) ++first;
+    if (first == end) return end < content_.size() ? ownerOf(regionAt(end)) : -1;
+    size_t last = end - 1;
+    while (isBlank(content_[last])) --last;
+    const size_t region = regionAt(first);
+    return regionAt(last) == region ? ownerOf(region) : -1;
+  }
+
+ private:
+  // The index of the region that holds byte i, or regions_.size(); asked in
+  // increasing order.
+  size_t regionAt(size_t i) {
+    while (r_ < regions_.size() && regions_[r_].end <= i) ++r_;
+    return r_ < regions_.size() && regions_[r_].begin <= i ? r_ : regions_.size();
+  }
+  int ownerOf(size_t region) const { return region == regions_.size() ? -1 : owner_[region]; }
+
+  std::string_view content_;
+  const std::vector<embeddedRegion>& regions_;
+  std::vector<int> owner_;  // of each region
+  size_t r_ = 0;
+};
 
 void addLine(lineKind kind, fileStats* stats) {
   ++stats->lines;
@@ -192,16 +192,29 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
   languages.erase(std::unique(languages.begin(), languages.end()), languages.end());
 
   const int64_t size = static_cast<int64_t>(content.size());
-  const std::vector<size_t> lineEnds = lineEndsOf(content);
+  // One copy at a time, in one buffer; what the scans make of each line is
+  // folded into `strongest` as each ends.
+  std::string copy(content.size(), ' ');
+  std::vector<lineKind> kinds;
+  std::vector<lineKind> strongest;
+  auto fold = [&] {
+    if (strongest.empty()) {
+      strongest.swap(kinds);
+      return;
+    }
+    if (strongest.size() < kinds.size()) strongest.resize(kinds.size(), lineKind::blank);
+    for (size_t line = 0; line < kinds.size(); ++line) strongest[line] = std::max(strongest[line], kinds[line]);
+  };
   std::vector<copyScan> scans;  // the host's, then each language's
   int64_t own = 0;
   std::vector<lineCounter::span> others;  // what is not the scan's own
   for (const embeddedRegion& region : regions) {
     if (region.language != noLanguage) others.push_back({asOffset(region.begin), asOffset(region.end)});
   }
-  scans.push_back(scanCopy(copyFor(content, lineEnds, regions, noLanguage, true, &own), host,
-                           includeFirstComment, places, others));
+  copyFor(content, regions, noLanguage, true, &copy, &own);
+  scans.push_back(scanCopy(copy, host, includeFirstComment, places, others, &kinds));
   scans.back().own = own;
+  fold();
   for (unsigned language : languages) {
     others.clear();
     int64_t from = 0;
@@ -211,10 +224,12 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
       from = asOffset(region.end);
     }
     others.push_back({from, asOffset(content.size())});
-    scans.push_back(scanCopy(copyFor(content, lineEnds, regions, language, false, &own), language, true,
-                             places, others));
+    copyFor(content, regions, language, false, &copy, &own);
+    scans.push_back(scanCopy(copy, language, true, places, others, &kinds));
     scans.back().own = own;
+    fold();
   }
+  std::string().swap(copy);
   if (places != nullptr) std::ranges::stable_sort(*places, {}, &wordPlace::offset);
 
   embeddedScan result;
@@ -238,14 +253,17 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
     figures.docCommentLines = 0;
     result.embedded.push_back({languages[k], figures});
   }
-  const std::vector<int> owners = ownersOfLines(content, regions, languages);
-  for (size_t line = 0; line < owners.size(); ++line) {
-    lineKind kind = lineKind::blank;
-    for (const copyScan& scan : scans) {
-      if (line < scan.kinds.size()) kind = std::max(kind, scan.kinds[line]);
-    }
+  lineOwners owners(content, regions, languages);
+  const auto* const bytes = reinterpret_cast<const unsigned char*>(content.data());
+  size_t line = 0;
+  for (size_t start = 0; start < content.size(); ++line) {
+    const size_t end = static_cast<size_t>(
+        findAny<byteSet<'\n', '\r'>>(bytes + start, bytes + content.size()) - bytes);
+    const lineKind kind = line < strongest.size() ? strongest[line] : lineKind::blank;
     addLine(kind, &total);
-    if (owners[line] >= 0) addLine(kind, &result.embedded[static_cast<size_t>(owners[line])].figures);
+    const int owner = owners.of(start, end);
+    if (owner >= 0) addLine(kind, &result.embedded[static_cast<size_t>(owner)].figures);
+    start = end + 1;
   }
   return result;
 }
