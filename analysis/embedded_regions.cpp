@@ -103,8 +103,15 @@ bool endsName(std::string_view text, size_t at) {
 
 std::vector<embeddedRegion> htmlRegions(std::string_view text) {
   std::vector<embeddedRegion> regions;
+  const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* const textEnd = bytes + text.size();
+  // Only a "<" before "!", "s" or "S" may open a comment or such an element.
+  auto nextOpener = [&](size_t from) {
+    const unsigned char* const p = findPair<byteSet<'<'>, byteSet<'!', 's', 'S'>>(bytes + from, textEnd);
+    return p == textEnd ? std::string_view::npos : static_cast<size_t>(p - bytes);
+  };
   size_t i = 0;
-  while ((i = text.find('<', i)) != std::string_view::npos) {
+  while ((i = nextOpener(i)) != std::string_view::npos) {
     if (i + 4 <= text.size() && text[i + 1] == '!' && text[i + 2] == '-' && text[i + 3] == '-') {
       const size_t close = text.find("-->", i + 4);
       if (close == std::string_view::npos) break;

@@ -237,6 +237,40 @@ inline const unsigned char* findAny(const unsigned char* p, const unsigned char*
   return p;
 }
 
+// Returns the first byte of [p, end) that is not in Skipped, or end.
+template <class Skipped>
+inline const unsigned char* findNotAny(const unsigned char* p, const unsigned char* end) {
+#if QUILLSTAT_HAVE_SSE2
+  using namespace byteSearchDetail;
+  for (; end - p >= 16; p += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const uint32_t kept = ~bitsOf(equalsAny(v, Skipped{})) & 0xFFFFu;
+    if (kept != 0) return p + std::countr_zero(kept);
+  }
+#endif
+  while (p < end && Skipped::contains(*p)) ++p;
+  return p;
+}
+
+// Returns the first byte of [p, end) that is in Firsts and followed by a
+// byte in Seconds, which must lie before end, or end.
+template <class Firsts, class Seconds>
+inline const unsigned char* findPair(const unsigned char* p, const unsigned char* end) {
+#if QUILLSTAT_HAVE_SSE2
+  using namespace byteSearchDetail;
+  for (; end - p >= 17; p += 16) {
+    const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
+    const uint32_t hits = bitsOf(_mm_and_si128(equalsAny(first, Firsts{}), equalsAny(second, Seconds{})));
+    if (hits != 0) return p + std::countr_zero(hits);
+  }
+#endif
+  for (; end - p >= 2; ++p) {
+    if (Firsts::contains(p[0]) && Seconds::contains(p[1])) return p;
+  }
+  return end;
+}
+
 // Returns the place after the last byte of [begin, end) that is not in
 // Skipped, or begin when all are: a run of them, which may be long (the
 // blanked stretches of a page's copy for its scripts), passed backwards.
