@@ -160,16 +160,17 @@ class lineOwners {
   size_t r_ = 0;
 };
 
-void addLine(lineKind kind, fileStats* stats) {
-  ++stats->lines;
+// Adds n lines of `kind` to *stats.
+void addLines(lineKind kind, int64_t n, fileStats* stats) {
+  stats->lines += n;
   switch (kind) {
-    case lineKind::blank: ++stats->blankLines; break;
-    case lineKind::comment: ++stats->commentLines; break;
+    case lineKind::blank: stats->blankLines += n; break;
+    case lineKind::comment: stats->commentLines += n; break;
     case lineKind::docComment:
-      ++stats->commentLines;
-      ++stats->docCommentLines;
+      stats->commentLines += n;
+      stats->docCommentLines += n;
       break;
-    case lineKind::code: ++stats->codeLines; break;
+    case lineKind::code: stats->codeLines += n; break;
   }
 }
 
@@ -253,17 +254,41 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
     figures.docCommentLines = 0;
     result.embedded.push_back({languages[k], figures});
   }
+  // The file's lines, all the host scan's (the copies keep every line end).
+  int64_t kindCounts[4] = {};
+  for (lineKind kind : strongest) ++kindCounts[static_cast<size_t>(kind)];
+  kindCounts[static_cast<size_t>(lineKind::blank)] +=
+      std::max<int64_t>(0, scans.front().stats.lines - static_cast<int64_t>(strongest.size()));
+  for (lineKind kind : {lineKind::blank, lineKind::comment, lineKind::docComment, lineKind::code}) {
+    addLines(kind, kindCounts[static_cast<size_t>(kind)], &total);
+  }
+  // An embedded language's lines are among those that hold a byte of its
+  // regions: only these are looked at one by one.
   lineOwners owners(content, regions, languages);
   const auto* const bytes = reinterpret_cast<const unsigned char*>(content.data());
-  size_t line = 0;
-  for (size_t start = 0; start < content.size(); ++line) {
-    const size_t end = static_cast<size_t>(
-        findAny<byteSet<'\n', '\r'>>(bytes + start, bytes + content.size()) - bytes);
-    const lineKind kind = line < strongest.size() ? strongest[line] : lineKind::blank;
-    addLine(kind, &total);
-    const int owner = owners.of(start, end);
-    if (owner >= 0) addLine(kind, &result.embedded[static_cast<size_t>(owner)].figures);
-    start = end + 1;
+  size_t line = 0;   // the first line not looked at yet
+  size_t start = 0;  // where it starts
+  for (const embeddedRegion& region : regions) {
+    if (region.language == noLanguage || region.end <= start) continue;
+    if (region.begin > start) {
+      int64_t skipped = 0;
+      const unsigned char* const last =
+          findLastAny<byteSet<'\n', '\r'>>(bytes + start, bytes + region.begin, &skipped);
+      if (skipped > 0) {
+        line += static_cast<size_t>(skipped);
+        start = static_cast<size_t>(last - bytes) + 1;
+      }
+    }
+    for (; start < region.end; ++line) {
+      const size_t end = static_cast<size_t>(
+          findAny<byteSet<'\n', '\r'>>(bytes + start, bytes + content.size()) - bytes);
+      const int owner = owners.of(start, end);
+      if (owner >= 0) {
+        const lineKind kind = line < strongest.size() ? strongest[line] : lineKind::blank;
+        addLines(kind, 1, &result.embedded[static_cast<size_t>(owner)].figures);
+      }
+      start = end + 1;
+    }
   }
   return result;
 }
