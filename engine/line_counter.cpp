@@ -1,5 +1,7 @@
 #include "engine/line_counter.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "engine/byte_classes.h"
@@ -293,27 +295,49 @@ void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
                        : now == lineClass::docComment ? lineKind::docComment
                        : comment                      ? lineKind::comment
                                                       : lineKind::blank;
-    while (p < stop) {
-      // Once the line is all that these bytes can make it, only its end
-      // counts; before, its first byte that is no blank. Runs of spaces, which
-      // the scans of embedded code are mostly made of, pass 16 bytes a step.
-      if (kindSoFar_ >= k) {
-        p = findAny<byteSet<'\n', '\r'>>(p, stop);
-        if (p == stop) break;
-      } else {
-        p = findNotAny<byteSet<' ', '\t', '\f', '\v'>>(p, stop);
-        if (p == stop) break;
-        if (!isLineEnd(*p)) {
-          kindSoFar_ = k;
-          continue;
-        }
-      }
-      kinds_->push_back(kindSoFar_);
-      kindSoFar_ = lineKind::blank;
-      ++p;
-    }
+    keepKindsOf(p, stop, k);
+    p = stop;
   }
   kept_ += to - start;
+}
+
+void lineCounter::keepKindsOf(const unsigned char* p, const unsigned char* stop, lineKind k) {
+  // Whether the line under way holds no byte of [p, stop) but blanks so far
+  // (see linesOnlyOf), and what it was before p.
+  uint64_t blankSoFar = 1;
+  lineKind before = kindSoFar_;
+  narrowBlocks::tally unused{};
+  auto take = [&](uint64_t ends, uint64_t blanks, int width) {
+    const uint64_t blankEnds = linesOnlyOf(ends, blanks, width, &blankSoFar);
+    if (ends == 0) return;
+    const size_t at = kinds_->size();
+    kinds_->resize(at + static_cast<size_t>(std::popcount(ends)));
+    lineKind* out = kinds_->data() + at;
+    // The first line that ends here began before, the others here.
+    *out++ = (blankEnds & ends & -ends) != 0 ? before : std::max(before, k);
+    for (ends &= ends - 1; ends != 0; ends &= ends - 1) {
+      *out++ = (blankEnds & ends & -ends) != 0 ? lineKind::blank : k;
+    }
+    before = lineKind::blank;
+  };
+  for (; stop - p >= kBlock; p += kBlock) {
+    uint64_t ends;
+    uint64_t blanks;
+    narrowBlocks::masks(p, &ends, &blanks, &unused);
+    take(ends, blanks, kBlock);
+  }
+  if (p < stop) {
+    // The last bytes, padded with spaces, which change no line.
+    const int width = static_cast<int>(stop - p);
+    unsigned char padded[kBlock];
+    std::memset(padded, ' ', sizeof padded);
+    std::memcpy(padded, p, static_cast<size_t>(width));
+    uint64_t ends;
+    uint64_t blanks;
+    narrowBlocks::masks(padded, &ends, &blanks, &unused);
+    take(ends, blanks & bitsBetween(0, width), width);
+  }
+  kindSoFar_ = blankSoFar != 0 ? before : std::max(before, k);
 }
 
 void lineCounter::finish(fileStats* stats) {

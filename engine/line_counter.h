@@ -90,6 +90,8 @@ class lineCounter {
   const classChange* countWide(const unsigned char* p, const unsigned char* to);
   // Appends the kinds of the lines that end in [p, to) to *kinds_.
   void keepKindsTo(const unsigned char* p, const unsigned char* to);
+  // The same for [p, stop), whose bytes are all of kind k, a block at a time.
+  void keepKindsOf(const unsigned char* p, const unsigned char* stop, lineKind k);
   const classChange* countWideDocs(const unsigned char* p, const unsigned char* to);
 
   bool wide_;
