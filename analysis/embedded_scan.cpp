@@ -24,48 +24,27 @@ bool isLineEndByte(char c) { return isLineEnd(static_cast<unsigned char>(c)); }
 int64_t asOffset(size_t n) { return static_cast<int64_t>(n); }
 bool isBlank(char c) { return isBlankByte(static_cast<unsigned char>(c)); }
 
-// Scans `copy` by `language`; `others` are the stretches of the content
-// that are not the copy's own, in order. A comment that runs on into them,
-// a line comment to its line's end over a blanked end tag, keeps only its
-// own bytes: code where the copy is not its own ends it (a script ends at
-// its end tag). What it makes of each line goes to *kinds, emptied first.
-copyScan scanCopy(const std::string& copy, unsigned language, bool includeFirstComment,
-                  std::vector<wordPlace>* places, const std::vector<lineCounter::span>& others,
-                  std::vector<lineKind>* kinds) {
-  copyScan scan;
-  std::vector<lineCounter::span> comments;
-  kinds->clear();
-  scan.stats = languageTable[language].exact.scanLines(copy.data(), copy.size(), includeFirstComment,
-                                                     places, kinds, &comments);
-  int64_t stray = 0;
-  size_t k = 0;
-  for (const lineCounter::span& comment : comments) {
-    while (k < others.size() && others[k].end <= comment.begin) ++k;
-    for (size_t j = k; j < others.size() && others[j].begin < comment.end; ++j) {
-      const int64_t from = std::max(comment.begin, others[j].begin);
-      const int64_t to = std::min(comment.end, others[j].end);
-      for (int64_t i = from; i < to; ++i) stray += isLineEndByte(copy[static_cast<size_t>(i)]) ? 0 : 1;
-    }
-  }
-  scan.stats.countCommentChars -= stray;
-  scan.stats.countCodeChars += stray;
-  return scan;
-}
-
-// Spells a classic script's HTML-like comments in [begin, end) of *copy as
-// line comments of as many bytes: a "<!--" first, blanks aside, as "//--",
-// and a last line that is "-->", blanks aside, as "//>".
-void readHtmlLikeComments(std::string* copy, size_t begin, size_t end) {
-  std::string& text = *copy;
+// The places in [begin, end) of a classic script's HTML-like comments that
+// its copy spells as line comments of as many bytes, two "/" each: a "<!--"
+// first, blanks aside, as "//--", and a last line that is "-->", blanks
+// aside, as "//>". None of these bytes is a blank, a line end or of "-->",
+// so the content answers as the spelled copy would.
+void htmlLikeCommentSlashes(std::string_view text, size_t begin, size_t end, std::vector<size_t>* slashes) {
   size_t first = begin;
   while (first < end && (isBlank(text[first]) || isLineEndByte(text[first]))) ++first;
-  if (text.compare(first, 4, "<!--") == 0 && first + 4 <= end) text.replace(first, 2, "//");
+  if (text.compare(first, 4, "<!--") == 0 && first + 4 <= end) {
+    slashes->push_back(first);
+    slashes->push_back(first + 1);
+  }
   size_t last = end;
   while (last > first && (isBlank(text[last - 1]) || isLineEndByte(text[last - 1]))) --last;
   if (last >= first + 3 && text.compare(last - 3, 3, "-->") == 0) {
     size_t start = last - 3;
     while (start > begin && isBlank(text[start - 1])) --start;
-    if (start == begin || isLineEndByte(text[start - 1])) text.replace(last - 3, 2, "//");
+    if (start == begin || isLineEndByte(text[start - 1])) {
+      slashes->push_back(last - 3);
+      slashes->push_back(last - 2);
+    }
   }
 }
 
@@ -78,42 +57,125 @@ void blankInto(char* out, const char* in, size_t n) {
   }
 }
 
-// Writes to *copy (the content's size) the content with the bytes of `regions`
-// of `language` kept and every other byte but a line end blanked; or for the
-// host, the bytes outside the code regions kept and those of text regions,
-// blanks aside, turned into a letter that opens nothing. *own is the number
-// of bytes kept.
-void copyFor(std::string_view content, const std::vector<embeddedRegion>& regions, unsigned language,
-             bool host, std::string* copy, int64_t* own) {
-  char* const out = copy->data();
-  const char* const in = content.data();
-  if (host) {
-    std::memcpy(out, in, content.size());
-    *own = static_cast<int64_t>(content.size());
+// The copy of the content that one scan reads, made a window at a time in a
+// buffer of its own, so that a large page costs no second copy of itself:
+// the content with the bytes of `regions` of `language` kept and every
+// other byte but a line end blanked; or for the host, the bytes outside the
+// code regions kept and those of text regions, blanks aside, turned into a
+// letter that opens nothing.
+class copyWriter {
+ public:
+  copyWriter(std::string_view content, const std::vector<embeddedRegion>& regions, unsigned language,
+             bool host)
+      : content_(content), regions_(regions), language_(language), host_(host) {
+    own_ = host ? asOffset(content.size()) : 0;
     for (const embeddedRegion& region : regions) {
-      if (region.language != noLanguage) {
-        blankInto(out + region.begin, in + region.begin, region.end - region.begin);
-        *own -= static_cast<int64_t>(region.end - region.begin);
+      if (host && region.language != noLanguage) own_ -= asOffset(region.end - region.begin);
+      if (host || region.language != language) continue;
+      own_ += asOffset(region.end - region.begin);
+      if (region.htmlLikeComments) htmlLikeCommentSlashes(content, region.begin, region.end, &slashes_);
+    }
+  }
+
+  // The number of bytes of the content kept.
+  int64_t own() const { return own_; }
+
+  // The next window of the copy, empty past its end.
+  std::string_view next() {
+    const size_t from = done_;
+    const size_t to = std::min(content_.size(), from + kWindow);
+    if (from == to) return {};
+    window_.resize(to - from);
+    host_ ? writeHost(from, to) : writeLanguage(from, to);
+    for (; slash_ < slashes_.size() && slashes_[slash_] < to; ++slash_) window_[slashes_[slash_] - from] = '/';
+    done_ = to;
+    return window_;
+  }
+
+ private:
+  static constexpr size_t kWindow = size_t{1} << 18;
+
+  void writeHost(size_t from, size_t to) {
+    char* const out = window_.data() - from;  // indexed by the content's offsets
+    const char* const in = content_.data();
+    std::memcpy(out + from, in + from, to - from);
+    for (size_t r = region_; r < regions_.size() && regions_[r].begin < to; ++r) {
+      const size_t begin = std::max(regions_[r].begin, from);
+      const size_t end = std::min(regions_[r].end, to);
+      if (regions_[r].language != noLanguage) {
+        blankInto(out + begin, in + begin, end - begin);
         continue;
       }
-      for (size_t i = region.begin; i < region.end; ++i) {
+      for (size_t i = begin; i < end; ++i) {
         const char c = in[i];
         out[i] = isLineEndByte(c) || isBlank(c) ? c : 'x';
       }
     }
-    return;
+    passRegionsBefore(to);
   }
-  *own = 0;
-  size_t from = 0;
-  for (const embeddedRegion& region : regions) {
-    if (region.language != language) continue;
-    blankInto(out + from, in + from, region.begin - from);
-    std::memcpy(out + region.begin, in + region.begin, region.end - region.begin);
-    *own += static_cast<int64_t>(region.end - region.begin);
-    if (region.htmlLikeComments) readHtmlLikeComments(copy, region.begin, region.end);
-    from = region.end;
+
+  void writeLanguage(size_t from, size_t to) {
+    char* const out = window_.data() - from;
+    const char* const in = content_.data();
+    size_t at = from;
+    for (size_t r = region_; r < regions_.size() && regions_[r].begin < to; ++r) {
+      if (regions_[r].language != language_) continue;
+      const size_t begin = std::max(regions_[r].begin, from);
+      const size_t end = std::min(regions_[r].end, to);
+      blankInto(out + at, in + at, begin - at);
+      std::memcpy(out + begin, in + begin, end - begin);
+      at = end;
+    }
+    blankInto(out + at, in + at, to - at);
+    passRegionsBefore(to);
   }
-  blankInto(out + from, in + from, content.size() - from);
+
+  // Moves region_ past the regions that end at or before `to`.
+  void passRegionsBefore(size_t to) {
+    while (region_ < regions_.size() && regions_[region_].end <= to) ++region_;
+  }
+
+  std::string_view content_;
+  const std::vector<embeddedRegion>& regions_;
+  unsigned language_;
+  bool host_;
+  int64_t own_ = 0;
+  std::vector<size_t> slashes_;  // in content order
+  size_t slash_ = 0;
+  size_t region_ = 0;  // the first region that ends after done_
+  size_t done_ = 0;
+  std::string window_;
+};
+
+// Scans the copy that `writer` makes by `language`; `others` are the
+// stretches of the content that are not the copy's own, in order. A comment
+// that runs on into them, a line comment to its line's end over a blanked
+// end tag, keeps only its own bytes: code where the copy is not its own
+// ends it (a script ends at its end tag). What it makes of each line goes
+// to *kinds, emptied first.
+copyScan scanCopy(std::string_view content, copyWriter* writer, unsigned language, bool includeFirstComment,
+                  std::vector<wordPlace>* places, const std::vector<lineCounter::span>& others,
+                  std::vector<lineKind>* kinds) {
+  copyScan scan;
+  std::vector<lineCounter::span> comments;
+  kinds->clear();
+  scan.stats = languageTable[language].exact.scanLines([writer] { return writer->next(); }, includeFirstComment,
+                                                     places, kinds, &comments);
+  scan.own = writer->own();
+  // The copy keeps the content's line ends and blanks the rest of others.
+  int64_t stray = 0;
+  size_t k = 0;
+  for (const lineCounter::span& comment : comments) {
+    while (k < others.size() && others[k].end <= comment.begin) ++k;
+    for (size_t j = k; j < others.size() && others[j].begin < comment.end; ++j) {
+      const int64_t from = std::max(comment.begin, others[j].begin);
+      const int64_t to = std::min(comment.end, others[j].end);
+      for (int64_t i = from; i < to; ++i) stray += isLineEndByte(content[static_cast<size_t>(i)]) ? 0 : 1;
+    }
+  }
+  scan.stats.countCommentChars -= stray;
+  scan.stats.countCodeChars += stray;
+  return scan;
 }
 
 // The owners of the content's lines, asked in order: the language whose
@@ -193,9 +255,7 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
   languages.erase(std::unique(languages.begin(), languages.end()), languages.end());
 
   const int64_t size = static_cast<int64_t>(content.size());
-  // One copy at a time, in one buffer; what the scans make of each line is
-  // folded into `strongest` as each ends.
-  std::string copy(content.size(), ' ');
+  // What the scans make of each line is folded into `strongest` as each ends.
   std::vector<lineKind> kinds;
   std::vector<lineKind> strongest;
   auto fold = [&] {
@@ -207,14 +267,12 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
     for (size_t line = 0; line < kinds.size(); ++line) strongest[line] = std::max(strongest[line], kinds[line]);
   };
   std::vector<copyScan> scans;  // the host's, then each language's
-  int64_t own = 0;
   std::vector<lineCounter::span> others;  // what is not the scan's own
   for (const embeddedRegion& region : regions) {
     if (region.language != noLanguage) others.push_back({asOffset(region.begin), asOffset(region.end)});
   }
-  copyFor(content, regions, noLanguage, true, &copy, &own);
-  scans.push_back(scanCopy(copy, host, includeFirstComment, places, others, &kinds));
-  scans.back().own = own;
+  copyWriter hostCopy(content, regions, noLanguage, true);
+  scans.push_back(scanCopy(content, &hostCopy, host, includeFirstComment, places, others, &kinds));
   fold();
   for (unsigned language : languages) {
     others.clear();
@@ -225,12 +283,10 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
       from = asOffset(region.end);
     }
     others.push_back({from, asOffset(content.size())});
-    copyFor(content, regions, language, false, &copy, &own);
-    scans.push_back(scanCopy(copy, language, true, places, others, &kinds));
-    scans.back().own = own;
+    copyWriter languageCopy(content, regions, language, false);
+    scans.push_back(scanCopy(content, &languageCopy, language, true, places, others, &kinds));
     fold();
   }
-  std::string().swap(copy);
   if (places != nullptr) std::ranges::stable_sort(*places, {}, &wordPlace::offset);
 
   embeddedScan result;

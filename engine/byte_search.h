@@ -237,21 +237,6 @@ inline const unsigned char* findAny(const unsigned char* p, const unsigned char*
   return p;
 }
 
-// Returns the first byte of [p, end) that is not in Skipped, or end.
-template <class Skipped>
-inline const unsigned char* findNotAny(const unsigned char* p, const unsigned char* end) {
-#if QUILLSTAT_HAVE_SSE2
-  using namespace byteSearchDetail;
-  for (; end - p >= 16; p += 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const uint32_t kept = ~bitsOf(equalsAny(v, Skipped{})) & 0xFFFFu;
-    if (kept != 0) return p + std::countr_zero(kept);
-  }
-#endif
-  while (p < end && Skipped::contains(*p)) ++p;
-  return p;
-}
-
 // Returns the first byte of [p, end) that is in Firsts and followed by a
 // byte in Seconds, which must lie before end, or end.
 template <class Firsts, class Seconds>
