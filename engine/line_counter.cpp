@@ -1,7 +1,6 @@
 #include "engine/line_counter.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 #include "engine/byte_classes.h"
@@ -310,13 +309,10 @@ void lineCounter::keepKindsOf(const unsigned char* p, const unsigned char* stop,
   auto take = [&](uint64_t ends, uint64_t blanks, int width) {
     const uint64_t blankEnds = linesOnlyOf(ends, blanks, width, &blankSoFar);
     if (ends == 0) return;
-    const size_t at = kinds_->size();
-    kinds_->resize(at + static_cast<size_t>(std::popcount(ends)));
-    lineKind* out = kinds_->data() + at;
     // The first line that ends here began before, the others here.
-    *out++ = (blankEnds & ends & -ends) != 0 ? before : std::max(before, k);
+    kinds_->push_back((blankEnds & ends & -ends) != 0 ? before : std::max(before, k));
     for (ends &= ends - 1; ends != 0; ends &= ends - 1) {
-      *out++ = (blankEnds & ends & -ends) != 0 ? lineKind::blank : k;
+      kinds_->push_back((blankEnds & ends & -ends) != 0 ? lineKind::blank : k);
     }
     before = lineKind::blank;
   };
