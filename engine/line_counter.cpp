@@ -127,13 +127,27 @@ inline uint64_t linesOnlyOf(uint64_t ends, uint64_t quiet, int width, uint64_t* 
   return landed;
 }
 
+// Appends what each line that ends in a block is, by the bits of its line
+// ends (`ends`, not 0) and of those whose lines hold only blanks, no code,
+// and no code nor doc comment.
+void keepKindsOf(uint64_t ends, uint64_t blankEnds, uint64_t noCodeEnds, uint64_t noDocEnds,
+                 std::vector<lineKind>* kinds) {
+  for (; ends != 0; ends &= ends - 1) {
+    const uint64_t end = ends & -ends;
+    kinds->push_back((blankEnds & end) != 0    ? lineKind::blank
+                     : (noCodeEnds & end) == 0 ? lineKind::code
+                     : (noDocEnds & end) != 0  ? lineKind::comment
+                                               : lineKind::docComment);
+  }
+}
+
 }  // namespace
 
 void lineCounter::countTo(const unsigned char* to) {
   const unsigned char* p = from_;
   const classChange* next = changes_;
   if (p != to) {
-    if (kinds_ != nullptr) keepKindsTo(p, to);
+    if (comments_ != nullptr) keepCommentsTo(p, to);
     anyByte_ = !isLineEnd(to[-1]);
     if (docs_) {
       next = wide_ ? countWideDocs(p, to) : countBlocksOf<narrowBlocks, true>(p, to);
@@ -193,6 +207,7 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
   int64_t noCodeLines = 0;
   int64_t docLines = 0;
   typename Blocks::tally counted{};
+  std::vector<lineKind>* const kinds = kinds_;
   // The `width` bytes at b, their masks taken, line ends counted into `counted`.
   auto countBlock = [&](const unsigned char* b, int width, uint64_t endBits, uint64_t blankBits) {
     // The classes of the block's bytes.
@@ -217,6 +232,7 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
     // lines are none, and the carries alike, as in most blocks.
     const bool docless = !Docs || (noDoc == noCode && noDocSoFar == noCodeSoFar);
     const uint64_t blankEnds = linesOnlyOf(endBits, quiet, width, &blankSoFar);
+    uint64_t noCodeEnds = blankEnds;
     int64_t noCodeHere;
     if (alike) {
       // All code, from lines alike so far: the lines without code are the blank ones.
@@ -225,15 +241,19 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
       noCodeSoFar = blankSoFar;
     } else {
       blankLines += Blocks::countOf(blankEnds);
-      noCodeHere = Blocks::countOf(linesOnlyOf(endBits, noCode, width, &noCodeSoFar));
+      noCodeEnds = linesOnlyOf(endBits, noCode, width, &noCodeSoFar);
+      noCodeHere = Blocks::countOf(noCodeEnds);
     }
     noCodeLines += noCodeHere;
+    uint64_t noDocEnds = noCodeEnds;
     if (docless) {
       if constexpr (Docs) noDocSoFar = noCodeSoFar;
     } else {
       // The lines without code less those without code or doc comment bytes.
-      docLines += noCodeHere - Blocks::countOf(linesOnlyOf(endBits, noDoc, width, &noDocSoFar));
+      noDocEnds = linesOnlyOf(endBits, noDoc, width, &noDocSoFar);
+      docLines += noCodeHere - Blocks::countOf(noDocEnds);
     }
+    if (kinds != nullptr && endBits != 0) keepKindsOf(endBits, blankEnds, noCodeEnds, noDocEnds, kinds);
   };
   // Whole blocks, in groups that leave no lane of `counted` past 255 (four
   // line ends a lane at most per block).
@@ -273,7 +293,7 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
   return next;
 }
 
-void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
+void lineCounter::keepCommentsTo(const unsigned char* p, const unsigned char* to) {
   const classChange* next = changes_;
   const classChange* const last = changes_ + changeCount_;
   const unsigned char* const start = p;
@@ -281,8 +301,7 @@ void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
   while (p < to) {
     while (next != last && next->at <= p) now = (next++)->to;
     const unsigned char* const stop = next != last && next->at < to ? next->at : to;
-    const bool comment = now == lineClass::comment || now == lineClass::docComment;
-    if (comments_ != nullptr && comment) {
+    if (now == lineClass::comment || now == lineClass::docComment) {
       const span taken{kept_ + (p - start), kept_ + (stop - start)};
       if (!comments_->empty() && comments_->back().end == taken.begin) {
         comments_->back().end = taken.end;
@@ -290,54 +309,18 @@ void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
         comments_->push_back(taken);
       }
     }
-    const lineKind k = now == lineClass::code         ? lineKind::code
-                       : now == lineClass::docComment ? lineKind::docComment
-                       : comment                      ? lineKind::comment
-                                                      : lineKind::blank;
-    keepKindsOf(p, stop, k);
     p = stop;
   }
   kept_ += to - start;
 }
 
-void lineCounter::keepKindsOf(const unsigned char* p, const unsigned char* stop, lineKind k) {
-  // Whether the line under way holds no byte of [p, stop) but blanks so far
-  // (see linesOnlyOf), and what it was before p.
-  uint64_t blankSoFar = 1;
-  lineKind before = kindSoFar_;
-  narrowBlocks::tally unused{};
-  auto take = [&](uint64_t ends, uint64_t blanks, int width) {
-    const uint64_t blankEnds = linesOnlyOf(ends, blanks, width, &blankSoFar);
-    if (ends == 0) return;
-    // The first line that ends here began before, the others here.
-    kinds_->push_back((blankEnds & ends & -ends) != 0 ? before : std::max(before, k));
-    for (ends &= ends - 1; ends != 0; ends &= ends - 1) {
-      kinds_->push_back((blankEnds & ends & -ends) != 0 ? lineKind::blank : k);
-    }
-    before = lineKind::blank;
-  };
-  for (; stop - p >= kBlock; p += kBlock) {
-    uint64_t ends;
-    uint64_t blanks;
-    narrowBlocks::masks(p, &ends, &blanks, &unused);
-    take(ends, blanks, kBlock);
-  }
-  if (p < stop) {
-    // The last bytes, padded with spaces, which change no line.
-    const int width = static_cast<int>(stop - p);
-    unsigned char padded[kBlock];
-    std::memset(padded, ' ', sizeof padded);
-    std::memcpy(padded, p, static_cast<size_t>(width));
-    uint64_t ends;
-    uint64_t blanks;
-    narrowBlocks::masks(padded, &ends, &blanks, &unused);
-    take(ends, blanks & bitsBetween(0, width), width);
-  }
-  kindSoFar_ = blankSoFar != 0 ? before : std::max(before, k);
-}
-
 void lineCounter::finish(fileStats* stats) {
-  if (kinds_ != nullptr && anyByte_) kinds_->push_back(kindSoFar_);
+  if (kinds_ != nullptr && anyByte_) {
+    kinds_->push_back(blankSoFar_ != 0     ? lineKind::blank
+                      : noCodeSoFar_ == 0  ? lineKind::code
+                      : noDocSoFar_ != 0   ? lineKind::comment
+                                           : lineKind::docComment);
+  }
   int64_t blank = blankLines_;
   int64_t noCode = noCodeLines_;
   int64_t doc = docLines_;

@@ -95,7 +95,9 @@ TEST(LineCounter, CountsAsLineByLineInBothWidths) {
       EXPECT_EQ(got.commentLines, expected.commentLines) << where;
       EXPECT_EQ(got.codeLines, expected.codeLines) << where;
       EXPECT_EQ(got.docCommentLines, expected.docCommentLines) << where;
-      if (round % 2 == 0) EXPECT_EQ(spelled(kinds), spelled(expectedKinds)) << where;
+      if (round % 2 == 0) {
+        EXPECT_EQ(spelled(kinds), spelled(expectedKinds)) << where;
+      }
     }
   }
 }
