@@ -1,17 +1,18 @@
 #include "analysis/embedded_regions.h"
 
-#include <cctype>
 #include <string>
 
 #include "analysis/language_detection.h"
 #include "analysis/languages.h"
 #include "engine/byte_classes.h"
+#include "engine/byte_search.h"
 
 namespace quillstat {
 
 namespace {
 
-char folded(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+// ASCII only, as tag and attribute names are; no locale call on a page's every "<".
+char folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool sameFolded(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -25,10 +26,11 @@ bool startsFolded(std::string_view text, size_t at, std::string_view word) {
   return at <= text.size() && sameFolded(text.substr(at, word.size()), word);
 }
 
-// The first place from `from` on where `word` stands in any case, or npos.
+// The first place from `from` on where `word`, whose first byte is no
+// letter, stands in any case, or npos.
 size_t findFolded(std::string_view text, std::string_view word, size_t from) {
-  for (size_t i = from; i + word.size() <= text.size(); ++i) {
-    if (folded(text[i]) == word[0] && startsFolded(text, i, word)) return i;
+  for (size_t i = from; (i = text.find(word[0], i)) != std::string_view::npos; ++i) {
+    if (startsFolded(text, i, word)) return i;
   }
   return std::string_view::npos;
 }
@@ -101,9 +103,16 @@ bool endsName(std::string_view text, size_t at) {
 
 std::vector<embeddedRegion> htmlRegions(std::string_view text) {
   std::vector<embeddedRegion> regions;
+  const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* const textEnd = bytes + text.size();
+  // Only a "<" before "!", "s" or "S" may open a comment or such an element.
+  auto nextOpener = [&](size_t from) {
+    const unsigned char* const p = findPair<byteSet<'<'>, byteSet<'!', 's', 'S'>>(bytes + from, textEnd);
+    return p == textEnd ? std::string_view::npos : static_cast<size_t>(p - bytes);
+  };
   size_t i = 0;
-  while ((i = text.find('<', i)) != std::string_view::npos) {
-    if (text.compare(i, 4, "<!--") == 0) {
+  while ((i = nextOpener(i)) != std::string_view::npos) {
+    if (i + 4 <= text.size() && text[i + 1] == '!' && text[i + 2] == '-' && text[i + 3] == '-') {
       const size_t close = text.find("-->", i + 4);
       if (close == std::string_view::npos) break;
       i = close + 3;
@@ -158,10 +167,10 @@ std::vector<embeddedRegion> markdownRegions(std::string_view text) {
   size_t fenceLength = 0;
   size_t bodyBegin = 0;
   unsigned language = noLanguage;
+  const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
   size_t lineStart = 0;
   while (lineStart < text.size()) {
-    size_t lineEnd = lineStart;
-    while (lineEnd < text.size() && !isLineEnd(static_cast<unsigned char>(text[lineEnd]))) ++lineEnd;
+    const size_t lineEnd = static_cast<size_t>(findAny<byteSet<'\n', '\r'>>(bytes + lineStart, bytes + text.size()) - bytes);
     const std::string_view line = text.substr(lineStart, lineEnd - lineStart);
     const size_t next = lineEnd < text.size() ? lineEnd + 1 : lineEnd;
     const std::optional<size_t> indent = smallIndent(line);

@@ -13,11 +13,10 @@ namespace quillstat {
 
 namespace {
 
-// One scan of a copy of the content: its record, what it made of each line,
-// and how many bytes of the content are its own.
+// One scan of a copy of the content: its record, and how many bytes of the
+// content are its own.
 struct copyScan {
   fileStats stats;
-  std::vector<lineKind> kinds;
   int64_t own = 0;
 };
 
@@ -25,17 +24,145 @@ bool isLineEndByte(char c) { return isLineEnd(static_cast<unsigned char>(c)); }
 int64_t asOffset(size_t n) { return static_cast<int64_t>(n); }
 bool isBlank(char c) { return isBlankByte(static_cast<unsigned char>(c)); }
 
-// Scans `copy` by `language`; `others` are the stretches of the content
-// that are not the copy's own, in order. A comment that runs on into them,
-// a line comment to its line's end over a blanked end tag, keeps only its
-// own bytes: code where the copy is not its own ends it (a script ends at
-// its end tag).
-copyScan scanCopy(const std::string& copy, unsigned language, bool includeFirstComment,
-                  std::vector<wordPlace>* places, const std::vector<lineCounter::span>& others) {
+// The places in [begin, end) of a classic script's HTML-like comments that
+// its copy spells as line comments of as many bytes, two "/" each: a "<!--"
+// first, blanks aside, as "//--", and a last line that is "-->", blanks
+// aside, as "//>". None of these bytes is a blank, a line end or of "-->",
+// so the content answers as the spelled copy would.
+void htmlLikeCommentSlashes(std::string_view text, size_t begin, size_t end, std::vector<size_t>* slashes) {
+  size_t first = begin;
+  while (first < end && (isBlank(text[first]) || isLineEndByte(text[first]))) ++first;
+  if (text.compare(first, 4, "<!--") == 0 && first + 4 <= end) {
+    slashes->push_back(first);
+    slashes->push_back(first + 1);
+  }
+  size_t last = end;
+  while (last > first && (isBlank(text[last - 1]) || isLineEndByte(text[last - 1]))) --last;
+  if (last >= first + 3 && text.compare(last - 3, 3, "-->") == 0) {
+    size_t start = last - 3;
+    while (start > begin && isBlank(text[start - 1])) --start;
+    if (start == begin || isLineEndByte(text[start - 1])) {
+      slashes->push_back(last - 3);
+      slashes->push_back(last - 2);
+    }
+  }
+}
+
+// Writes the n bytes at `in` to `out`, each but a line end as a space. A
+// plain loop over bytes, which the compiler turns into vector code.
+void blankInto(char* out, const char* in, size_t n) {
+  for (size_t i = 0; i < n; ++i) {
+    const char c = in[i];
+    out[i] = c == '\n' || c == '\r' ? c : ' ';
+  }
+}
+
+// The copy of the content that one scan reads, made a window at a time in a
+// buffer of its own, so that a large page costs no second copy of itself:
+// the content with the bytes of `regions` of `language` kept and every
+// other byte but a line end blanked; or for the host, the bytes outside the
+// code regions kept and those of text regions, blanks aside, turned into a
+// letter that opens nothing.
+class copyWriter {
+ public:
+  copyWriter(std::string_view content, const std::vector<embeddedRegion>& regions, unsigned language,
+             bool host)
+      : content_(content), regions_(regions), language_(language), host_(host) {
+    own_ = host ? asOffset(content.size()) : 0;
+    for (const embeddedRegion& region : regions) {
+      if (host && region.language != noLanguage) own_ -= asOffset(region.end - region.begin);
+      if (host || region.language != language) continue;
+      own_ += asOffset(region.end - region.begin);
+      if (region.htmlLikeComments) htmlLikeCommentSlashes(content, region.begin, region.end, &slashes_);
+    }
+  }
+
+  // The number of bytes of the content kept.
+  int64_t own() const { return own_; }
+
+  // The next window of the copy, empty past its end.
+  std::string_view next() {
+    const size_t from = done_;
+    const size_t to = std::min(content_.size(), from + kWindow);
+    if (from == to) return {};
+    window_.resize(to - from);
+    host_ ? writeHost(from, to) : writeLanguage(from, to);
+    for (; slash_ < slashes_.size() && slashes_[slash_] < to; ++slash_) window_[slashes_[slash_] - from] = '/';
+    done_ = to;
+    return window_;
+  }
+
+ private:
+  static constexpr size_t kWindow = size_t{1} << 18;
+
+  void writeHost(size_t from, size_t to) {
+    char* const out = window_.data() - from;  // indexed by the content's offsets
+    const char* const in = content_.data();
+    std::memcpy(out + from, in + from, to - from);
+    for (size_t r = region_; r < regions_.size() && regions_[r].begin < to; ++r) {
+      const size_t begin = std::max(regions_[r].begin, from);
+      const size_t end = std::min(regions_[r].end, to);
+      if (regions_[r].language != noLanguage) {
+        blankInto(out + begin, in + begin, end - begin);
+        continue;
+      }
+      for (size_t i = begin; i < end; ++i) {
+        const char c = in[i];
+        out[i] = isLineEndByte(c) || isBlank(c) ? c : 'x';
+      }
+    }
+    passRegionsBefore(to);
+  }
+
+  void writeLanguage(size_t from, size_t to) {
+    char* const out = window_.data() - from;
+    const char* const in = content_.data();
+    size_t at = from;
+    for (size_t r = region_; r < regions_.size() && regions_[r].begin < to; ++r) {
+      if (regions_[r].language != language_) continue;
+      const size_t begin = std::max(regions_[r].begin, from);
+      const size_t end = std::min(regions_[r].end, to);
+      blankInto(out + at, in + at, begin - at);
+      std::memcpy(out + begin, in + begin, end - begin);
+      at = end;
+    }
+    blankInto(out + at, in + at, to - at);
+    passRegionsBefore(to);
+  }
+
+  // Moves region_ past the regions that end at or before `to`.
+  void passRegionsBefore(size_t to) {
+    while (region_ < regions_.size() && regions_[region_].end <= to) ++region_;
+  }
+
+  std::string_view content_;
+  const std::vector<embeddedRegion>& regions_;
+  unsigned language_;
+  bool host_;
+  int64_t own_ = 0;
+  std::vector<size_t> slashes_;  // in content order
+  size_t slash_ = 0;
+  size_t region_ = 0;  // the first region that ends after done_
+  size_t done_ = 0;
+  std::string window_;
+};
+
+// Scans the copy that `writer` makes by `language`; `others` are the
+// stretches of the content that are not the copy's own, in order. A comment
+// that runs on into them, a line comment to its line's end over a blanked
+// end tag, keeps only its own bytes: code where the copy is not its own
+// ends it (a script ends at its end tag). What it makes of each line goes
+// to *kinds, emptied first.
+copyScan scanCopy(std::string_view content, copyWriter* writer, unsigned language, bool includeFirstComment,
+                  std::vector<wordPlace>* places, const std::vector<lineCounter::span>& others,
+                  std::vector<lineKind>* kinds) {
   copyScan scan;
   std::vector<lineCounter::span> comments;
-  scan.stats = languageTable[language].exact.scanLines(copy.data(), copy.size(), includeFirstComment,
-                                                     places, &scan.kinds, &comments);
+  kinds->clear();
+  scan.stats = languageTable[language].exact.scanLines([writer] { return writer->next(); }, includeFirstComment,
+                                                     places, kinds, &comments);
+  scan.own = writer->own();
+  // The copy keeps the content's line ends and blanks the rest of others.
   int64_t stray = 0;
   size_t k = 0;
   for (const lineCounter::span& comment : comments) {
@@ -43,7 +170,7 @@ copyScan scanCopy(const std::string& copy, unsigned language, bool includeFirstC
     for (size_t j = k; j < others.size() && others[j].begin < comment.end; ++j) {
       const int64_t from = std::max(comment.begin, others[j].begin);
       const int64_t to = std::min(comment.end, others[j].end);
-      for (int64_t i = from; i < to; ++i) stray += isLineEndByte(copy[static_cast<size_t>(i)]) ? 0 : 1;
+      for (int64_t i = from; i < to; ++i) stray += isLineEndByte(content[static_cast<size_t>(i)]) ? 0 : 1;
     }
   }
   scan.stats.countCommentChars -= stray;
@@ -51,125 +178,61 @@ copyScan scanCopy(const std::string& copy, unsigned language, bool includeFirstC
   return scan;
 }
 
-// Spells a classic script's HTML-like comments in [begin, end) of *copy as
-// line comments of as many bytes: a "<!--" first, blanks aside, as "//--",
-// and a last line that is "-->", blanks aside, as "//>".
-void readHtmlLikeComments(std::string* copy, size_t begin, size_t end) {
-  std::string& text = *copy;
-  size_t first = begin;
-  while (first < end && (isBlank(text[first]) || isLineEndByte(text[first]))) ++first;
-  if (text.compare(first, 4, "<!--") == 0 && first + 4 <= end) text.replace(first, 2, "//");
-  size_t last = end;
-  while (last > first && (isBlank(text[last - 1]) || isLineEndByte(text[last - 1]))) --last;
-  if (last >= first + 3 && text.compare(last - 3, 3, "-->") == 0) {
-    size_t start = last - 3;
-    while (start > begin && isBlank(text[start - 1])) --start;
-    if (start == begin || isLineEndByte(text[start - 1])) text.replace(last - 3, 2, "//");
-  }
-}
-
-// The places of the content's line ends, in order.
-std::vector<size_t> lineEndsOf(std::string_view content) {
-  std::vector<size_t> ends;
-  const auto* const bytes = reinterpret_cast<const unsigned char*>(content.data());
-  const auto* const end = bytes + content.size();
-  for (const unsigned char* p = bytes; (p = findAny<byteSet<'\n', '\r'>>(p, end)) != end; ++p) {
-    ends.push_back(static_cast<size_t>(p - bytes));
-  }
-  return ends;
-}
-
-// The content with the bytes of `regions` of `language` kept and every other
-// byte but a line end blanked; or for the host, the bytes outside the code
-// regions kept and those of text regions, blanks aside, turned into a letter
-// that opens nothing. *own is the number of bytes kept.
-std::string copyFor(std::string_view content, const std::vector<size_t>& lineEnds,
-                    const std::vector<embeddedRegion>& regions, unsigned language, bool host,
-                    int64_t* own) {
-  std::string copy;
-  auto blank = [&](size_t begin, size_t end) {
-    std::memset(copy.data() + begin, ' ', end - begin);
-    for (auto at = std::lower_bound(lineEnds.begin(), lineEnds.end(), begin);
-         at != lineEnds.end() && *at < end; ++at) {
-      copy[*at] = content[*at];
-    }
-  };
-  *own = 0;
-  if (host) {
-    copy.assign(content);
-    *own = static_cast<int64_t>(content.size());
+// The owners of the content's lines, asked in order: the language whose
+// regions hold all the bytes of a line but blanks (or for a blank line its
+// line end), as an index into `languages`; -1 for the host's lines and for
+// lines shared with it. Bytes of two regions have HTML's end and start tags
+// between them, no blanks.
+class lineOwners {
+ public:
+  lineOwners(std::string_view content, const std::vector<embeddedRegion>& regions,
+             const std::vector<unsigned>& languages)
+      : content_(content), regions_(regions) {
     for (const embeddedRegion& region : regions) {
-      if (region.language != noLanguage) {
-        blank(region.begin, region.end);
-        *own -= static_cast<int64_t>(region.end - region.begin);
-        continue;
-      }
-      for (size_t i = region.begin; i < region.end; ++i) {
-        if (!isLineEndByte(copy[i]) && !isBlank(copy[i])) copy[i] = 'x';
-      }
+      owner_.push_back(region.language == noLanguage
+                           ? -1
+                           : static_cast<int>(std::find(languages.begin(), languages.end(), region.language) -
+                                              languages.begin()));
     }
-    return copy;
   }
-  copy.assign(content.size(), ' ');
-  blank(0, content.size());  // the line ends
-  for (const embeddedRegion& region : regions) {
-    if (region.language != language) continue;
-    copy.replace(region.begin, region.end - region.begin, content.substr(region.begin, region.end - region.begin));
-    *own += static_cast<int64_t>(region.end - region.begin);
-    if (region.htmlLikeComments) readHtmlLikeComments(&copy, region.begin, region.end);
-  }
-  return copy;
-}
 
-// The language whose regions hold all the bytes of each line but blanks (or
-// for a blank line its line end), as an index into `languages`; -1 for the
-// host's lines and for lines shared with it. Bytes of two regions have
-// HTML's end and start tags between them, no blanks.
-std::vector<int> ownersOfLines(std::string_view content, const std::vector<embeddedRegion>& regions,
-                               const std::vector<unsigned>& languages) {
-  std::vector<int> owners;
-  size_t r = 0;
-  // The index of the region that holds byte i, or regions.size(); asked in
-  // increasing order.
-  auto regionAt = [&](size_t i) {
-    while (r < regions.size() && regions[r].end <= i) ++r;
-    return r < regions.size() && regions[r].begin <= i ? r : regions.size();
-  };
-  auto ownerOf = [&](size_t region) {
-    if (region == regions.size() || regions[region].language == noLanguage) return -1;
-    return static_cast<int>(std::find(languages.begin(), languages.end(), regions[region].language) -
-                            languages.begin());
-  };
-  const auto* const bytes = reinterpret_cast<const unsigned char*>(content.data());
-  size_t start = 0;
-  while (start < content.size()) {
-    const size_t end = static_cast<size_t>(
-        findAny<byteSet<'\n', '\r'>>(bytes + start, bytes + content.size()) - bytes);
+  // The owner of the line [start, end), end its line end or the content's end.
+  int of(size_t start, size_t end) {
     size_t first = start;
-    while (first < end && isBlank(content[first])) ++first;
-    if (first == end) {
-      owners.push_back(end < content.size() ? ownerOf(regionAt(end)) : -1);
-    } else {
-      size_t last = end - 1;
-      while (isBlank(content[last])) --last;
-      const size_t region = regionAt(first);
-      owners.push_back(regionAt(last) == region ? ownerOf(region) : -1);
-    }
-    start = end + 1;
+    while (first < end && isBlank(content_[first])) ++first;
+    if (first == end) return end < content_.size() ? ownerOf(regionAt(end)) : -1;
+    size_t last = end - 1;
+    while (isBlank(content_[last])) --last;
+    const size_t region = regionAt(first);
+    return regionAt(last) == region ? ownerOf(region) : -1;
   }
-  return owners;
-}
 
-void addLine(lineKind kind, fileStats* stats) {
-  ++stats->lines;
+ private:
+  // The index of the region that holds byte i, or regions_.size(); asked in
+  // increasing order.
+  size_t regionAt(size_t i) {
+    while (r_ < regions_.size() && regions_[r_].end <= i) ++r_;
+    return r_ < regions_.size() && regions_[r_].begin <= i ? r_ : regions_.size();
+  }
+  int ownerOf(size_t region) const { return region == regions_.size() ? -1 : owner_[region]; }
+
+  std::string_view content_;
+  const std::vector<embeddedRegion>& regions_;
+  std::vector<int> owner_;  // of each region
+  size_t r_ = 0;
+};
+
+// Adds n lines of `kind` to *stats.
+void addLines(lineKind kind, int64_t n, fileStats* stats) {
+  stats->lines += n;
   switch (kind) {
-    case lineKind::blank: ++stats->blankLines; break;
-    case lineKind::comment: ++stats->commentLines; break;
+    case lineKind::blank: stats->blankLines += n; break;
+    case lineKind::comment: stats->commentLines += n; break;
     case lineKind::docComment:
-      ++stats->commentLines;
-      ++stats->docCommentLines;
+      stats->commentLines += n;
+      stats->docCommentLines += n;
       break;
-    case lineKind::code: ++stats->codeLines; break;
+    case lineKind::code: stats->codeLines += n; break;
   }
 }
 
@@ -192,16 +255,25 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
   languages.erase(std::unique(languages.begin(), languages.end()), languages.end());
 
   const int64_t size = static_cast<int64_t>(content.size());
-  const std::vector<size_t> lineEnds = lineEndsOf(content);
+  // What the scans make of each line is folded into `strongest` as each ends.
+  std::vector<lineKind> kinds;
+  std::vector<lineKind> strongest;
+  auto fold = [&] {
+    if (strongest.empty()) {
+      strongest.swap(kinds);
+      return;
+    }
+    if (strongest.size() < kinds.size()) strongest.resize(kinds.size(), lineKind::blank);
+    for (size_t line = 0; line < kinds.size(); ++line) strongest[line] = std::max(strongest[line], kinds[line]);
+  };
   std::vector<copyScan> scans;  // the host's, then each language's
-  int64_t own = 0;
   std::vector<lineCounter::span> others;  // what is not the scan's own
   for (const embeddedRegion& region : regions) {
     if (region.language != noLanguage) others.push_back({asOffset(region.begin), asOffset(region.end)});
   }
-  scans.push_back(scanCopy(copyFor(content, lineEnds, regions, noLanguage, true, &own), host,
-                           includeFirstComment, places, others));
-  scans.back().own = own;
+  copyWriter hostCopy(content, regions, noLanguage, true);
+  scans.push_back(scanCopy(content, &hostCopy, host, includeFirstComment, places, others, &kinds));
+  fold();
   for (unsigned language : languages) {
     others.clear();
     int64_t from = 0;
@@ -211,9 +283,9 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
       from = asOffset(region.end);
     }
     others.push_back({from, asOffset(content.size())});
-    scans.push_back(scanCopy(copyFor(content, lineEnds, regions, language, false, &own), language, true,
-                             places, others));
-    scans.back().own = own;
+    copyWriter languageCopy(content, regions, language, false);
+    scans.push_back(scanCopy(content, &languageCopy, language, true, places, others, &kinds));
+    fold();
   }
   if (places != nullptr) std::ranges::stable_sort(*places, {}, &wordPlace::offset);
 
@@ -238,14 +310,41 @@ embeddedScan scanEmbedded(std::string_view content, unsigned host,
     figures.docCommentLines = 0;
     result.embedded.push_back({languages[k], figures});
   }
-  const std::vector<int> owners = ownersOfLines(content, regions, languages);
-  for (size_t line = 0; line < owners.size(); ++line) {
-    lineKind kind = lineKind::blank;
-    for (const copyScan& scan : scans) {
-      if (line < scan.kinds.size()) kind = std::max(kind, scan.kinds[line]);
+  // The file's lines, all the host scan's (the copies keep every line end).
+  int64_t kindCounts[4] = {};
+  for (lineKind kind : strongest) ++kindCounts[static_cast<size_t>(kind)];
+  kindCounts[static_cast<size_t>(lineKind::blank)] +=
+      std::max<int64_t>(0, scans.front().stats.lines - static_cast<int64_t>(strongest.size()));
+  for (lineKind kind : {lineKind::blank, lineKind::comment, lineKind::docComment, lineKind::code}) {
+    addLines(kind, kindCounts[static_cast<size_t>(kind)], &total);
+  }
+  // An embedded language's lines are among those that hold a byte of its
+  // regions: only these are looked at one by one.
+  lineOwners owners(content, regions, languages);
+  const auto* const bytes = reinterpret_cast<const unsigned char*>(content.data());
+  size_t line = 0;   // the first line not looked at yet
+  size_t start = 0;  // where it starts
+  for (const embeddedRegion& region : regions) {
+    if (region.language == noLanguage || region.end <= start) continue;
+    if (region.begin > start) {
+      int64_t skipped = 0;
+      const unsigned char* const last =
+          findLastAny<byteSet<'\n', '\r'>>(bytes + start, bytes + region.begin, &skipped);
+      if (skipped > 0) {
+        line += static_cast<size_t>(skipped);
+        start = static_cast<size_t>(last - bytes) + 1;
+      }
     }
-    addLine(kind, &total);
-    if (owners[line] >= 0) addLine(kind, &result.embedded[static_cast<size_t>(owners[line])].figures);
+    for (; start < region.end; ++line) {
+      const size_t end = static_cast<size_t>(
+          findAny<byteSet<'\n', '\r'>>(bytes + start, bytes + content.size()) - bytes);
+      const int owner = owners.of(start, end);
+      if (owner >= 0) {
+        const lineKind kind = line < strongest.size() ? strongest[line] : lineKind::blank;
+        addLines(kind, 1, &result.embedded[static_cast<size_t>(owner)].figures);
+      }
+      start = end + 1;
+    }
   }
   return result;
 }

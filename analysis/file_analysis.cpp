@@ -1,5 +1,6 @@
 #include "analysis/file_analysis.h"
 
+#include <algorithm>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -50,6 +51,9 @@ bool readsEmbedded(unsigned language, const scanner& scan) {
 bool scanWithEmbedded(textFileReader& file, unsigned language, bool includeFirstComment,
                       fileRecord* record, std::vector<wordPlace>* places, ioError* error) {
   std::string content;
+  // Room for the whole file at once: no copy as it grows. Text mode only
+  // shortens it; a file that grew since it was opened is appended still.
+  content.reserve(static_cast<size_t>(std::max<int64_t>(0, file.sizeOnDisk())));
   const char* data = nullptr;
   size_t length = 0;
   for (;;) {

@@ -1,6 +1,7 @@
 // Throughput of each language's scanners on real source: the exact machine,
-// its referee (one dispatch per byte) and, for the languages the classic
-// rules know, the classic scanner; and the cost per file of scanPath on a
+// its referee (one dispatch per byte), for the languages the classic rules
+// know the classic scanner, and for pages, components and documents the
+// scans of their embedded code; and the cost per file of scanPath on a
 // few hundred small files and on one large one.
 //
 // A language's real source is every file under its corpus directory that
@@ -23,6 +24,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "analysis/embedded_regions.h"
+#include "analysis/embedded_scan.h"
 #include "analysis/language_table.h"
 #include "analysis/masks.h"
 #include "engine/c_like_scan.h"
@@ -43,6 +46,8 @@ std::map<std::string, std::string> corpusOf;  // language name -> directory
 const std::map<std::string, std::string> kTrees = {
     {"C++", "linux/linux-source-6.1"}, {"Delphi", "pascal"}, {"Php", "php"},
     {"Java", "java"}, {"Go", "go"},
+    {"HTML", "apache-doc/usr/share/doc/apache2-doc/manual"}, {"Markdown", "ts-eslint"},
+    {"Vue", "primevue"},
 };
 
 std::string corpusDirectory(const std::string& language) {
@@ -118,6 +123,18 @@ void registerScans() {
                  },
                  files);
     if (language.hasClassicRules) registerScan(base + "/classic", language.classic.scanBuffer, files);
+    if (language.row->embeds != quillstat::embedding::none) {
+      // As an analysis reads such a file: its regions found, then one scan
+      // per language of the file.
+      const unsigned row = static_cast<unsigned>(&language - quillstat::languageTable.data());
+      registerScan(base + "/embedded",
+                   [row](const char* data, size_t length, bool first) {
+                     const std::string_view content(data, length);
+                     const auto regions = quillstat::embeddedRegionsOf(content, quillstat::languageTable[row].row->embeds);
+                     return quillstat::scanEmbedded(content, row, regions, first, nullptr).stats;
+                   },
+                   files);
+    }
   }
 }
 

@@ -237,6 +237,42 @@ inline const unsigned char* findAny(const unsigned char* p, const unsigned char*
   return p;
 }
 
+// Returns the first byte of [p, end) that is in Firsts and followed by a
+// byte in Seconds, which must lie before end, or end.
+template <class Firsts, class Seconds>
+inline const unsigned char* findPair(const unsigned char* p, const unsigned char* end) {
+#if QUILLSTAT_HAVE_SSE2
+  using namespace byteSearchDetail;
+  for (; end - p >= 17; p += 16) {
+    const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
+    const uint32_t hits = bitsOf(_mm_and_si128(equalsAny(first, Firsts{}), equalsAny(second, Seconds{})));
+    if (hits != 0) return p + std::countr_zero(hits);
+  }
+#endif
+  for (; end - p >= 2; ++p) {
+    if (Firsts::contains(p[0]) && Seconds::contains(p[1])) return p;
+  }
+  return end;
+}
+
+// Returns the place after the last byte of [begin, end) that is not in
+// Skipped, or begin when all are: a run of them, which may be long (the
+// blanked stretches of a page's copy for its scripts), passed backwards.
+template <class Skipped>
+inline const unsigned char* skipBackOver(const unsigned char* begin, const unsigned char* end) {
+#if QUILLSTAT_HAVE_SSE2
+  using namespace byteSearchDetail;
+  for (; end - begin >= 16; end -= 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(end - 16));
+    const uint32_t kept = ~bitsOf(equalsAny(v, Skipped{})) & 0xFFFFu;
+    if (kept != 0) return end - 16 + (31 - std::countl_zero(kept)) + 1;
+  }
+#endif
+  while (end > begin && Skipped::contains(end[-1])) --end;
+  return end;
+}
+
 // findAny for a stop that is likely far off, as the end of a line of
 // minified code: 64 bytes a step, where findAny takes 16.
 template <class Stops>

@@ -45,8 +45,7 @@ class tokenTracker {
  private:
   // Takes the code [from_, p) into token_.
   void advance(const unsigned char* p) {
-    const unsigned char* x = p;
-    while (x > from_ && isSpaceByte(x[-1])) --x;
+    const unsigned char* x = skipBackOver<byteSet<' ', '\t', '\f', '\v', '\n', '\r'>>(from_, p);
     if (x == from_) {
       if (p != from_) wordRunsOn_ = false;
     } else if (!isNameByte(x[-1])) {

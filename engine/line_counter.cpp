@@ -1,5 +1,6 @@
 #include "engine/line_counter.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/byte_classes.h"
@@ -126,13 +127,27 @@ inline uint64_t linesOnlyOf(uint64_t ends, uint64_t quiet, int width, uint64_t* 
   return landed;
 }
 
+// Appends what each line that ends in a block is, by the bits of its line
+// ends (`ends`, not 0) and of those whose lines hold only blanks, no code,
+// and no code nor doc comment.
+void keepKindsOf(uint64_t ends, uint64_t blankEnds, uint64_t noCodeEnds, uint64_t noDocEnds,
+                 std::vector<lineKind>* kinds) {
+  for (; ends != 0; ends &= ends - 1) {
+    const uint64_t end = ends & -ends;
+    kinds->push_back((blankEnds & end) != 0    ? lineKind::blank
+                     : (noCodeEnds & end) == 0 ? lineKind::code
+                     : (noDocEnds & end) != 0  ? lineKind::comment
+                                               : lineKind::docComment);
+  }
+}
+
 }  // namespace
 
 void lineCounter::countTo(const unsigned char* to) {
   const unsigned char* p = from_;
   const classChange* next = changes_;
   if (p != to) {
-    if (kinds_ != nullptr) keepKindsTo(p, to);
+    if (comments_ != nullptr) keepCommentsTo(p, to);
     anyByte_ = !isLineEnd(to[-1]);
     if (docs_) {
       next = wide_ ? countWideDocs(p, to) : countBlocksOf<narrowBlocks, true>(p, to);
@@ -192,6 +207,7 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
   int64_t noCodeLines = 0;
   int64_t docLines = 0;
   typename Blocks::tally counted{};
+  std::vector<lineKind>* const kinds = kinds_;
   // The `width` bytes at b, their masks taken, line ends counted into `counted`.
   auto countBlock = [&](const unsigned char* b, int width, uint64_t endBits, uint64_t blankBits) {
     // The classes of the block's bytes.
@@ -216,6 +232,7 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
     // lines are none, and the carries alike, as in most blocks.
     const bool docless = !Docs || (noDoc == noCode && noDocSoFar == noCodeSoFar);
     const uint64_t blankEnds = linesOnlyOf(endBits, quiet, width, &blankSoFar);
+    uint64_t noCodeEnds = blankEnds;
     int64_t noCodeHere;
     if (alike) {
       // All code, from lines alike so far: the lines without code are the blank ones.
@@ -224,15 +241,19 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
       noCodeSoFar = blankSoFar;
     } else {
       blankLines += Blocks::countOf(blankEnds);
-      noCodeHere = Blocks::countOf(linesOnlyOf(endBits, noCode, width, &noCodeSoFar));
+      noCodeEnds = linesOnlyOf(endBits, noCode, width, &noCodeSoFar);
+      noCodeHere = Blocks::countOf(noCodeEnds);
     }
     noCodeLines += noCodeHere;
+    uint64_t noDocEnds = noCodeEnds;
     if (docless) {
       if constexpr (Docs) noDocSoFar = noCodeSoFar;
     } else {
       // The lines without code less those without code or doc comment bytes.
-      docLines += noCodeHere - Blocks::countOf(linesOnlyOf(endBits, noDoc, width, &noDocSoFar));
+      noDocEnds = linesOnlyOf(endBits, noDoc, width, &noDocSoFar);
+      docLines += noCodeHere - Blocks::countOf(noDocEnds);
     }
+    if (kinds != nullptr && endBits != 0) keepKindsOf(endBits, blankEnds, noCodeEnds, noDocEnds, kinds);
   };
   // Whole blocks, in groups that leave no lane of `counted` past 255 (four
   // line ends a lane at most per block).
@@ -272,7 +293,7 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
   return next;
 }
 
-void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
+void lineCounter::keepCommentsTo(const unsigned char* p, const unsigned char* to) {
   const classChange* next = changes_;
   const classChange* const last = changes_ + changeCount_;
   const unsigned char* const start = p;
@@ -280,8 +301,7 @@ void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
   while (p < to) {
     while (next != last && next->at <= p) now = (next++)->to;
     const unsigned char* const stop = next != last && next->at < to ? next->at : to;
-    const bool comment = now == lineClass::comment || now == lineClass::docComment;
-    if (comments_ != nullptr && comment) {
+    if (now == lineClass::comment || now == lineClass::docComment) {
       const span taken{kept_ + (p - start), kept_ + (stop - start)};
       if (!comments_->empty() && comments_->back().end == taken.begin) {
         comments_->back().end = taken.end;
@@ -289,34 +309,18 @@ void lineCounter::keepKindsTo(const unsigned char* p, const unsigned char* to) {
         comments_->push_back(taken);
       }
     }
-    const lineKind k = now == lineClass::code         ? lineKind::code
-                       : now == lineClass::docComment ? lineKind::docComment
-                       : comment                      ? lineKind::comment
-                                                      : lineKind::blank;
-    while (p < stop) {
-      // Once the line is all that these bytes can make it, only its end counts.
-      if (kindSoFar_ >= k) {
-        p = findAny<byteSet<'\n', '\r'>>(p, stop);
-        if (p == stop) break;
-      } else if (!isLineEnd(*p)) {
-        if (!isBlankByte(*p)) kindSoFar_ = k;
-        ++p;
-        // Runs of spaces, which the scans of embedded code are mostly made of,
-        // eight at a time.
-        uint64_t eight;
-        while (stop - p >= 8 && (std::memcpy(&eight, p, 8), eight == 0x2020202020202020u)) p += 8;
-        continue;
-      }
-      kinds_->push_back(kindSoFar_);
-      kindSoFar_ = lineKind::blank;
-      ++p;
-    }
+    p = stop;
   }
   kept_ += to - start;
 }
 
 void lineCounter::finish(fileStats* stats) {
-  if (kinds_ != nullptr && anyByte_) kinds_->push_back(kindSoFar_);
+  if (kinds_ != nullptr && anyByte_) {
+    kinds_->push_back(blankSoFar_ != 0     ? lineKind::blank
+                      : noCodeSoFar_ == 0  ? lineKind::code
+                      : noDocSoFar_ != 0   ? lineKind::comment
+                                           : lineKind::docComment);
+  }
   int64_t blank = blankLines_;
   int64_t noCode = noCodeLines_;
   int64_t doc = docLines_;

@@ -88,8 +88,8 @@ class lineCounter {
   template <class Blocks, bool Docs>
   const classChange* countBlocksOf(const unsigned char* p, const unsigned char* to);
   const classChange* countWide(const unsigned char* p, const unsigned char* to);
-  // Appends the kinds of the lines that end in [p, to) to *kinds_.
-  void keepKindsTo(const unsigned char* p, const unsigned char* to);
+  // Appends the stretches of comment bytes in [p, to) to *comments_.
+  void keepCommentsTo(const unsigned char* p, const unsigned char* to);
   const classChange* countWideDocs(const unsigned char* p, const unsigned char* to);
 
   bool wide_;
@@ -109,8 +109,7 @@ class lineCounter {
   int64_t noCodeLines_ = 0;
   std::vector<lineKind>* kinds_ = nullptr;
   std::vector<span>* comments_ = nullptr;
-  int64_t kept_ = 0;  // the bytes counted, with kinds_
-  lineKind kindSoFar_ = lineKind::blank;  // of the line under way, with kinds_
+  int64_t kept_ = 0;  // the bytes counted, with comments_
   int64_t docLines_ = 0;
 };
 

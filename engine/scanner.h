@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,12 +43,13 @@ struct scanner {
   fileStats (*scanPieces)(const std::string_view* pieces, size_t count, bool includeFirstComment,
                           std::vector<wordPlace>* places);
 
-  // scanBuffer's record, with the places appended to `places` when it is
-  // not null, and what each line of the content is, and the stretches of
-  // counted comment bytes, appended to *kinds and *comments (see
-  // lineCounter::keepKinds), in order. Null for the machines that count no
-  // lines (the classic ones).
-  fileStats (*scanLines)(const char* data, size_t length, bool includeFirstComment,
+  // scanPieces' record of the content that `next` delivers, a piece each
+  // call (readable until the next call) up to an empty one, with the places
+  // appended to `places` when it is not null, and what each line of the
+  // content is, and the stretches of counted comment bytes, appended to
+  // *kinds and *comments (see lineCounter::keepKinds), in order. Null for
+  // the machines that count no lines (the classic ones).
+  fileStats (*scanLines)(const std::function<std::string_view()>& next, bool includeFirstComment,
                          std::vector<wordPlace>* places, std::vector<lineKind>* kinds,
                          std::vector<lineCounter::span>* comments);
 };
@@ -90,14 +92,18 @@ fileStats scanEach(const std::string_view* pieces, size_t count, bool includeFir
 }
 
 template <class Machine>
-fileStats scanKinds(const char* data, size_t length, bool includeFirstComment,
+fileStats scanKinds(const std::function<std::string_view()>& next, bool includeFirstComment,
                     std::vector<wordPlace>* places, std::vector<lineKind>* kinds,
                     std::vector<lineCounter::span>* comments) {
-  if (data == nullptr || length == 0) return fileStats{};
   Machine machine(includeFirstComment, places);
   machine.frame.lines.keepKinds(kinds, comments);
-  machine.feed(data, length);
-  return machine.finish(static_cast<int64_t>(length));
+  int64_t size = 0;
+  for (std::string_view piece = next(); !piece.empty(); piece = next()) {
+    machine.feed(piece.data(), piece.size());
+    size += static_cast<int64_t>(piece.size());
+  }
+  if (size == 0) return fileStats{};
+  return machine.finish(size);
 }
 
 template <class Machine>

@@ -13,10 +13,16 @@ namespace {
 // out a line at a time: CR and LF end lines; tab, vertical tab, form feed
 // and space are blanks; a hidden comment's bytes count as blanks; a doc
 // comment's are a comment's, and make a comment line a doc comment line.
-fileStats figuresByLine(const std::string& text, const std::vector<lineClass>& classes) {
+// What each line is goes to *kinds.
+fileStats figuresByLine(const std::string& text, const std::vector<lineClass>& classes,
+                        std::vector<lineKind>* kinds) {
   fileStats s;
   bool any = false, code = false, comment = false, doc = false;
   auto close = [&] {
+    kinds->push_back(code      ? lineKind::code
+                     : doc     ? lineKind::docComment
+                     : comment ? lineKind::comment
+                               : lineKind::blank);
     ++s.lines;
     ++(code ? s.codeLines : comment ? s.commentLines : s.blankLines);
     s.docCommentLines += !code && doc;
@@ -38,9 +44,17 @@ fileStats figuresByLine(const std::string& text, const std::vector<lineClass>& c
   return s;
 }
 
+// Each line's kind as a digit, weakest 0.
+std::string spelled(const std::vector<lineKind>& kinds) {
+  std::string digits;
+  for (lineKind k : kinds) digits += static_cast<char>('0' + static_cast<int>(k));
+  return digits;
+}
+
 // Random content in runs of one class, counted with the class changes told
 // as the machine tells them, and counted up to random places on the way;
-// long runs cross the 64-byte blocks, short ones fill the held changes.
+// long runs cross the 64-byte blocks, short ones fill the held changes. Every
+// other round keeps what each line is too.
 TEST(LineCounter, CountsAsLineByLineInBothWidths) {
   std::vector<bool> widths = {false};
   if (lineCounter::wideCountingAvailable()) widths.push_back(true);
@@ -60,9 +74,12 @@ TEST(LineCounter, CountsAsLineByLineInBothWidths) {
       }
     }
     const auto* data = reinterpret_cast<const unsigned char*>(text.data());
-    const fileStats expected = figuresByLine(text, classes);
+    std::vector<lineKind> expectedKinds;
+    const fileStats expected = figuresByLine(text, classes, &expectedKinds);
     for (bool wide : widths) {
       lineCounter lines(wide);
+      std::vector<lineKind> kinds;
+      if (round % 2 == 0) lines.keepKinds(&kinds);
       lines.begin(data);
       lineClass now = lineClass::code;
       for (size_t i = 0; i < text.size(); ++i) {
@@ -78,6 +95,9 @@ TEST(LineCounter, CountsAsLineByLineInBothWidths) {
       EXPECT_EQ(got.commentLines, expected.commentLines) << where;
       EXPECT_EQ(got.codeLines, expected.codeLines) << where;
       EXPECT_EQ(got.docCommentLines, expected.docCommentLines) << where;
+      if (round % 2 == 0) {
+        EXPECT_EQ(spelled(kinds), spelled(expectedKinds)) << where;
+      }
     }
   }
 }
