@@ -5,6 +5,15 @@
 
 namespace quillstat {
 
+namespace {
+
+// finish() wakes for this many done files at the front, not for each: the
+// records are taken while the workers read on, at a few hundred wake-ups a
+// tree rather than one per file.
+constexpr size_t kTakenTogether = 256;
+
+}  // namespace
+
 fileAnalysisPool::fileAnalysisPool(fileSystem& files, const fileRules& rules,
                                    bool includeFirstComment, bool listWords, unsigned jobs,
                                    progressCallback progress, const std::atomic<bool>* stop)
@@ -16,8 +25,16 @@ fileAnalysisPool::fileAnalysisPool(fileSystem& files, const fileRules& rules,
       stop_(stop) {
   for (unsigned i = 0; i < (jobs > 0 ? jobs : 1); ++i) {
     try {
+      {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ++running_;
+      }
       workers_.emplace_back(&fileAnalysisPool::work, this);
     } catch (const std::system_error&) {
+      {
+        std::lock_guard<std::mutex> lock(mutex_);
+        --running_;
+      }
       // The system gives no more threads; the workers it gave do the work.
       if (workers_.empty()) throw;
       break;
@@ -47,11 +64,35 @@ void fileAnalysisPool::close() {
 }
 
 void fileAnalysisPool::finish(analysisResult* result) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  closed_ = true;
+  collecting_ = true;
+  filesAdded_.notify_all();
+  result->records.reserve(result->records.size() + slots_.size());
+  // The outcomes are moved into *result while the workers read the last
+  // files, rather than all after them, when only this thread would run.
+  // Taking slots off the front as we go lets the deque free its blocks, so
+  // the records are not held twice at the end of a big tree.
+  for (;;) {
+    filesTaken_.wait(lock, [this] {
+      return doneFront_ - taken_ >= kTakenTogether || running_ == 0;
+    });
+    const size_t ready = doneFront_ - taken_;
+    if (ready == 0) break;  // the workers have returned
+    // Done slots are the workers' no more, and the deque keeps its shape
+    // while this thread alone changes it, under the lock.
+    lock.unlock();
+    for (size_t i = 0; i < ready; ++i) {
+      addOutcome(std::move(slots_[i].outcome), std::move(slots_[i].path), result);
+    }
+    lock.lock();
+    slots_.erase(slots_.begin(), slots_.begin() + static_cast<std::ptrdiff_t>(ready));
+    taken_ += ready;
+  }
+  lock.unlock();
   close();
   if (workerFailure_) std::rethrow_exception(workerFailure_);
-  result->records.reserve(result->records.size() + slots_.size());
-  // Popping as we go lets the deque free its blocks, so the records are not
-  // held twice at the end of a big tree.
+  // Files left unread by a stop.
   while (!slots_.empty()) {
     slot& s = slots_.front();
     addOutcome(std::move(s.outcome), std::move(s.path), result);
@@ -68,16 +109,19 @@ void fileAnalysisPool::work() {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!workerFailure_) workerFailure_ = std::current_exception();
   }
+  std::lock_guard<std::mutex> lock(mutex_);
+  --running_;
+  filesTaken_.notify_one();
 }
 
 void fileAnalysisPool::workUntilClosed() {
   std::vector<char> buffer;
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
-    filesAdded_.wait(lock, [this] { return nextToClaim_ < slots_.size() || closed_; });
-    if (nextToClaim_ >= slots_.size()) return;  // closed and nothing left
+    filesAdded_.wait(lock, [this] { return nextToClaim_ < taken_ + slots_.size() || closed_; });
+    if (nextToClaim_ >= taken_ + slots_.size()) return;  // closed and nothing left
     if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) return;
-    slot& file = slots_[nextToClaim_++];
+    slot& file = slots_[nextToClaim_++ - taken_];
     lock.unlock();
     fileOutcome outcome = analyzePath(files_, file.path, file.type, rules_, includeFirstComment_,
                                       listWords_, &buffer, stop_);
@@ -86,8 +130,11 @@ void fileAnalysisPool::workUntilClosed() {
     // A record that was read carries the path as its name; only a failure
     // still needs the slot's copy.
     if (!file.outcome.error.failed()) std::string().swap(file.path);
+    file.done = true;
+    while (doneFront_ < taken_ + slots_.size() && slots_[doneFront_ - taken_].done) ++doneFront_;
+    if (collecting_ && doneFront_ - taken_ >= kTakenTogether) filesTaken_.notify_one();
     const size_t done = ++filesDone_;
-    const size_t found = slots_.size();
+    const size_t found = taken_ + slots_.size();
     const int64_t bytes = bytesDone_ += file.outcome.record.stats.sizeFile;
     if (progress_) {
       lock.unlock();

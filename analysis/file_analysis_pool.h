@@ -54,10 +54,12 @@ class fileAnalysisPool {
   // is opened, so a FIFO named in a list cannot block a worker.
   void add(std::string path, pathType type = pathType::regularFile);
 
-  // Waits until every added file is analysed, then adds what became of each
-  // to *result in the order of add() (see addOutcome), its words included.
-  // Call once, after the last add(). An exception that ended a worker (out
-  // of memory, a throwing progress callback) is thrown here.
+  // Adds what became of each added file to *result in the order of add()
+  // (see addOutcome), its words included, taking them as they are done while
+  // the workers read on, and returns once every file is analysed. Call once,
+  // after the last add(). An exception that ended a worker (out of memory, a
+  // throwing progress callback) is thrown here; *result may then hold the
+  // first files' records.
   void finish(analysisResult* result);
 
  private:
@@ -65,6 +67,7 @@ class fileAnalysisPool {
     std::string path;
     pathType type;
     fileOutcome outcome;
+    bool done = false;
   };
 
   void work();
@@ -77,9 +80,16 @@ class fileAnalysisPool {
   const bool listWords_;
   std::mutex mutex_;
   std::condition_variable filesAdded_;
-  std::deque<slot> slots_;  // a deque: workers keep references while add() grows it
+  std::condition_variable filesTaken_;  // finish() waits on it for done files
+  // A deque: workers keep references while add() grows it and finish()
+  // takes done slots from its front. Indexes count every slot ever added.
+  std::deque<slot> slots_;
+  size_t taken_ = 0;       // slots that finish() took off the front
+  size_t doneFront_ = 0;   // the first slot not done
   size_t nextToClaim_ = 0;
   size_t filesDone_ = 0;
+  unsigned running_ = 0;   // workers that have not returned
+  bool collecting_ = false;  // finish() takes done slots
   int64_t bytesDone_ = 0;  // sizes on disk of the files done
   bool closed_ = false;
   std::exception_ptr workerFailure_;

@@ -37,19 +37,21 @@ class AnalysisManager : public testing::Test {
   std::string root_;
 };
 
-// Whatever the number of workers, the records and their order are the same;
-// far more workers than the system would give are not attempted.
+// Whatever the number of workers, the records and their order are the same,
+// with files enough that they are taken in several batches while the
+// workers read on; far more workers than the system would give are not
+// attempted.
 TEST_F(AnalysisManager, WorkerCountNeverChangesTheResults) {
   std::mt19937 random(7);
   const char pieces[][12] = {"x;", "// todo\n", "/* a */", "{", "\"s\"", "\n", " ", "/", "fixme "};
-  for (int file = 0; file < 200; ++file) {
+  for (int file = 0; file < 600; ++file) {
     std::string content;
     for (int i = random() % 200; i > 0; --i) content += pieces[random() % std::size(pieces)];
     writeFile(root_ + "/d" + std::to_string(file % 5) + "/f" + std::to_string(file) + ".cpp",
               content);
   }
   const analysisResult single = analyze(1);
-  ASSERT_EQ(single.records.size(), 202u);
+  ASSERT_EQ(single.records.size(), 602u);
   for (unsigned jobs : {2u, 3u, 8u, 4000000000u}) {
     std::mutex mutex;
     size_t mostDone = 0;
@@ -58,7 +60,7 @@ TEST_F(AnalysisManager, WorkerCountNeverChangesTheResults) {
       EXPECT_LE(done, found);
       mostDone = std::max(mostDone, done);
     });
-    EXPECT_EQ(mostDone, 202u);
+    EXPECT_EQ(mostDone, 602u);
     EXPECT_EQ(parallel.records, single.records) << jobs;
   }
 }
