@@ -321,16 +321,12 @@ esac
 
 # The trees apt fetches that are missing (or all, with --force): only they need root.
 stale=$(rows | while IFS=$'\t' read -r language tree from under files; do
-  case "$from" in deb:* | jar:* | src:*)
+  # An if, not a chain of &&: a row not wanted must not end the loop, and the script with
+  # it, by a failure (set -e and pipefail) when it is the table's last.
+  case "$from" in deb:* | jar:* | gz:* | src:*)
     if wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; }; then echo "$tree"; fi ;;
-  esac  # an if, not &&: a last row not wanted must not fail the loop, and the script with it
-  case "$from" in deb:* | jar:* | gz:* | src:*) wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; } && echo "$tree" ;; esac
-  # An if, not a chain of &&: a row not wanted must not end the loop, and the script, with
-  # a failure (set -e and pipefail) when it is the table's last.
-  case "$from" in deb:* | jar:* | src:*) if wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; }; then echo "$tree"; fi ;; esac
+  esac
 done)
-  case "$from" in deb:* | jar:* | src:*) wanted "$tree" && { [ "$FORCE" = 1 ] || [ ! -e "$CORPORA/$tree/.done" ]; } && echo "$tree" ;; esac
-done || true)  # the last row's test, when it is not wanted, is no failure
 if [ -n "$stale" ]; then
   [ "$(id -u)" = 0 ] || { echo "language_trees.sh: fetching $(echo $stale) needs root (apt-get)" >&2; exit 1; }
   apt-get update -qq  # apt-get download reads the system's lists
