@@ -119,6 +119,9 @@ TEST(MachineFormats, EveryFormatCarriesTheSameFiguresAndNames) {
   EXPECT_EQ(output(root, "'" QUILLSTAT_EXECUTABLE
                          "' -f t/a.cpp -t json -o - | jq -c '[.files[].size, .total]'"),
             "[17,null]\n");
+  // A report with the line figures is of format 3, a classic one (above) of 2.
+  EXPECT_EQ(output(root, "'" QUILLSTAT_EXECUTABLE "' -x -f t/a.cpp -t json -o - | jq .formatVersion"),
+            "3\n");
   EXPECT_EQ(output(root, "xmllint --noout r.xml u.xml && head -c 39 u.xml"),
             "<?xml version='1.0' encoding='UTF-8'?>\r");
 
