@@ -159,34 +159,15 @@ constexpr languageRow kProlog{
         },
 };
 
-constexpr std::string_view kPythonFormatted =
+// f-strings: their prefixes, in either order and any case (Cython has no t-strings).
+constexpr std::string_view kCythonFormatted =
     "f;F;fr;fR;Fr;FR;rf;rF;Rf;RF";
 
 // Python's rules: its strings, f-strings and docstrings.
 constexpr languageRow kCython{
     .name = "Cython",
     .extensions = "*.pyx;*.pxd;*.pxi",
-    .rules =
-        {
-            .lineComments = {kHashComment},
-            .literals = {{.opener = "\"\"\"", .closer = "\"\"\"", .interpolation = "{",
-                          .doubledOpenerIsText = true, .prefix = kPythonFormatted,
-                          .formatStart = ':'},
-                         {.opener = "'''", .closer = "'''", .interpolation = "{",
-                          .doubledOpenerIsText = true, .prefix = kPythonFormatted,
-                          .formatStart = ':'},
-                         {"\"\"\"", "\"\"\""},
-                         {"'''", "'''"},
-                         {.opener = "\"", .closer = "\"", .endsAtLineEnd = true,
-                          .interpolation = "{", .doubledOpenerIsText = true,
-                          .prefix = kPythonFormatted, .formatStart = ':'},
-                         {.opener = "'", .closer = "'", .endsAtLineEnd = true,
-                          .interpolation = "{", .doubledOpenerIsText = true,
-                          .prefix = kPythonFormatted, .formatStart = ':'},
-                         kCDoubleQuotes, kCSingleQuotes},
-            .marks = {},
-            .hooks = hook::docstrings,
-        },
+    .rules = pythonRules(kCythonFormatted),
 };
 
 // "/" opens a regular expression where an operand is expected, and first on

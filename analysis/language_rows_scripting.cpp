@@ -157,32 +157,11 @@ constexpr languageRow kShell{
 constexpr std::string_view kPythonFormatted =
     "f;F;fr;fR;Fr;FR;rf;rF;Rf;RF;t;T;tr;tR;Tr;TR;rt;rT;Rt;RT";
 
-// The formatted forms come first: the plain ones would shadow them.
 constexpr languageRow kPython{
     .name = "Python",
     .extensions = "*.py;*.pyw;*.pyi",
     .interpreters = "python;python3;python2",
-    .rules =
-        {
-            .lineComments = {kHashComment},
-            .literals = {{.opener = "\"\"\"", .closer = "\"\"\"", .interpolation = "{",
-                          .doubledOpenerIsText = true, .prefix = kPythonFormatted,
-                          .formatStart = ':'},
-                         {.opener = "'''", .closer = "'''", .interpolation = "{",
-                          .doubledOpenerIsText = true, .prefix = kPythonFormatted,
-                          .formatStart = ':'},
-                         {"\"\"\"", "\"\"\""},
-                         {"'''", "'''"},
-                         {.opener = "\"", .closer = "\"", .endsAtLineEnd = true,
-                          .interpolation = "{", .doubledOpenerIsText = true,
-                          .prefix = kPythonFormatted, .formatStart = ':'},
-                         {.opener = "'", .closer = "'", .endsAtLineEnd = true,
-                          .interpolation = "{", .doubledOpenerIsText = true,
-                          .prefix = kPythonFormatted, .formatStart = ':'},
-                         kCDoubleQuotes, kCSingleQuotes},
-            .marks = {},
-            .hooks = hook::docstrings,
-        },
+    .rules = pythonRules(kPythonFormatted),
 };
 
 constexpr languageRow kPowerShell{

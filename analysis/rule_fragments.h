@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "engine/exact_hooks.h"
 #include "engine/exact_rules.h"
 
 namespace quillstat {
@@ -59,6 +60,28 @@ inline constexpr literalRule kSingleQuotes{"'", "'"};
 // unclosed: Basic's "say ""hi""", Pascal's 'it''s'.
 inline constexpr literalRule kBasicDoubleQuotes{"\"", "\"", escapeRule::doubling, true};
 inline constexpr literalRule kPascalSingleQuotes{"'", "'", escapeRule::doubling, true};
+
+// Python's rules, its formatted strings opened by `formattedPrefixes`
+// (';'-separated: "f;F;rf;..."): the formatted forms come first, as the plain
+// ones would shadow them; a docstring is a comment. Python's and Cython's.
+constexpr exactRules pythonRules(std::string_view formattedPrefixes) {
+  return exactRules{
+      .lineComments = {kHashComment},
+      .literals = {{.opener = "\"\"\"", .closer = "\"\"\"", .interpolation = "{",
+                    .doubledOpenerIsText = true, .prefix = formattedPrefixes, .formatStart = ':'},
+                   {.opener = "'''", .closer = "'''", .interpolation = "{",
+                    .doubledOpenerIsText = true, .prefix = formattedPrefixes, .formatStart = ':'},
+                   {"\"\"\"", "\"\"\""},
+                   {"'''", "'''"},
+                   {.opener = "\"", .closer = "\"", .endsAtLineEnd = true, .interpolation = "{",
+                    .doubledOpenerIsText = true, .prefix = formattedPrefixes, .formatStart = ':'},
+                   {.opener = "'", .closer = "'", .endsAtLineEnd = true, .interpolation = "{",
+                    .doubledOpenerIsText = true, .prefix = formattedPrefixes, .formatStart = ':'},
+                   kCDoubleQuotes, kCSingleQuotes},
+      .marks = {},
+      .hooks = hook::docstrings,
+  };
+}
 
 }  // namespace quillstat
 
