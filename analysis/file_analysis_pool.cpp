@@ -12,6 +12,11 @@ namespace {
 // tree rather than one per file.
 constexpr size_t kTakenTogether = 256;
 
+// add() hands files to the workers this many at a time while they are all
+// busy, so that the walk and the workers meet at the lock once a batch
+// rather than once a file.
+constexpr size_t kAddedTogether = 64;
+
 }  // namespace
 
 fileAnalysisPool::fileAnalysisPool(fileSystem& files, const fileRules& rules,
@@ -45,11 +50,24 @@ fileAnalysisPool::fileAnalysisPool(fileSystem& files, const fileRules& rules,
 fileAnalysisPool::~fileAnalysisPool() { close(); }
 
 void fileAnalysisPool::add(std::string path, pathType type) {
+  added_.push_back(slot{std::move(path), type, {}});
+  // A waiting worker is not kept waiting for a batch to fill.
+  if (added_.size() >= kAddedTogether || idle_.load(std::memory_order_relaxed) > 0) handOver();
+}
+
+void fileAnalysisPool::handOver() {
+  if (added_.empty()) return;
+  const size_t count = added_.size();
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    slots_.push_back(slot{std::move(path), type, {}});
+    std::move(added_.begin(), added_.end(), std::back_inserter(slots_));
   }
-  filesAdded_.notify_one();
+  added_.clear();
+  if (count == 1) {
+    filesAdded_.notify_one();
+  } else {
+    filesAdded_.notify_all();
+  }
 }
 
 void fileAnalysisPool::close() {
@@ -64,6 +82,7 @@ void fileAnalysisPool::close() {
 }
 
 void fileAnalysisPool::finish(analysisResult* result) {
+  handOver();
   std::unique_lock<std::mutex> lock(mutex_);
   closed_ = true;
   collecting_ = true;
@@ -118,21 +137,34 @@ void fileAnalysisPool::workUntilClosed() {
   std::vector<char> buffer;
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
-    filesAdded_.wait(lock, [this] { return nextToClaim_ < taken_ + slots_.size() || closed_; });
+    while (nextToClaim_ == taken_ + slots_.size() && !closed_) {
+      idle_.fetch_add(1, std::memory_order_relaxed);
+      filesAdded_.wait(lock);
+      idle_.fetch_sub(1, std::memory_order_relaxed);
+    }
     if (nextToClaim_ >= taken_ + slots_.size()) return;  // closed and nothing left
     if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) return;
     slot& file = slots_[nextToClaim_++ - taken_];
     lock.unlock();
     fileOutcome outcome = analyzePath(files_, file.path, file.type, rules_, includeFirstComment_,
                                       listWords_, &buffer, stop_);
+    // A record that was read carries the path as its name, a copy made by
+    // this thread; it takes the slot's path instead, and the copy is freed
+    // here. Memory freed by another thread than the one that allocated it
+    // waits for a lock that the allocating thread's own calls take.
+    if (!outcome.error.failed() && outcome.skipped == skipReason::none) {
+      std::string(std::move(file.path)).swap(outcome.record.stats.filename);
+    }
     lock.lock();
     file.outcome = std::move(outcome);
-    // A record that was read carries the path as its name; only a failure
-    // still needs the slot's copy.
-    if (!file.outcome.error.failed()) std::string().swap(file.path);
     file.done = true;
+    const size_t readyBefore = doneFront_ - taken_;
     while (doneFront_ < taken_ + slots_.size() && slots_[doneFront_ - taken_].done) ++doneFront_;
-    if (collecting_ && doneFront_ - taken_ >= kTakenTogether) filesTaken_.notify_one();
+    // finish() is woken once as the batch fills, not again for each file
+    // done before it wakes.
+    if (collecting_ && readyBefore < kTakenTogether && doneFront_ - taken_ >= kTakenTogether) {
+      filesTaken_.notify_one();
+    }
     const size_t done = ++filesDone_;
     const size_t found = taken_ + slots_.size();
     const int64_t bytes = bytesDone_ += file.outcome.record.stats.sizeFile;

@@ -49,7 +49,8 @@ class fileAnalysisPool {
   fileAnalysisPool(const fileAnalysisPool&) = delete;
   fileAnalysisPool& operator=(const fileAnalysisPool&) = delete;
 
-  // Queues one file; called by one thread only. A path that is not known
+  // Queues one file; called by one thread only, which hands files over in
+  // batches while the workers are busy. A path that is not known
   // as a regular file (`type` unchecked) is refused by its type before it
   // is opened, so a FIFO named in a list cannot block a worker.
   void add(std::string path, pathType type = pathType::regularFile);
@@ -70,6 +71,7 @@ class fileAnalysisPool {
     bool done = false;
   };
 
+  void handOver();  // moves the added files to the workers' slots
   void work();
   void workUntilClosed();
   void close();
@@ -84,6 +86,8 @@ class fileAnalysisPool {
   // A deque: workers keep references while add() grows it and finish()
   // takes done slots from its front. Indexes count every slot ever added.
   std::deque<slot> slots_;
+  std::vector<slot> added_;  // by add(), not yet handed over; the adding thread's only
+  std::atomic<unsigned> idle_{0};  // workers waiting for files
   size_t taken_ = 0;       // slots that finish() took off the front
   size_t doneFront_ = 0;   // the first slot not done
   size_t nextToClaim_ = 0;
