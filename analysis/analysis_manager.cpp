@@ -149,6 +149,7 @@ analysisResult analysisManager::analyzeFiles(const pathSource& nextPath,
       continue;
     }
     pool.add(std::move(path), pathType::unchecked);
+    pool.handOver();
   }
   pool.finish(&result);
   return result;

@@ -51,7 +51,9 @@ fileAnalysisPool::~fileAnalysisPool() { close(); }
 
 void fileAnalysisPool::add(std::string path, pathType type) {
   added_.push_back(slot{std::move(path), type, {}});
-  // A waiting worker is not kept waiting for a batch to fill.
+  // A waiting worker is not kept waiting for a batch to fill; one that
+  // starts to wait just after this look gets the files with the next add()
+  // or handOver().
   if (added_.size() >= kAddedTogether || idle_.load(std::memory_order_relaxed) > 0) handOver();
 }
 

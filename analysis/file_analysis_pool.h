@@ -49,11 +49,15 @@ class fileAnalysisPool {
   fileAnalysisPool(const fileAnalysisPool&) = delete;
   fileAnalysisPool& operator=(const fileAnalysisPool&) = delete;
 
-  // Queues one file; called by one thread only, which hands files over in
-  // batches while the workers are busy. A path that is not known
+  // Queues one file; called by one thread only. A path that is not known
   // as a regular file (`type` unchecked) is refused by its type before it
-  // is opened, so a FIFO named in a list cannot block a worker.
+  // is opened, so a FIFO named in a list cannot block a worker. While the
+  // workers are busy, files are handed to them a batch at a time.
   void add(std::string path, pathType type = pathType::regularFile);
+
+  // Hands the files added so far to the workers at once: for a caller whose
+  // next file may be long in coming, as a list read from a pipe.
+  void handOver();
 
   // Adds what became of each added file to *result in the order of add()
   // (see addOutcome), its words included, taking them as they are done while
@@ -71,7 +75,6 @@ class fileAnalysisPool {
     bool done = false;
   };
 
-  void handOver();  // moves the added files to the workers' slots
   void work();
   void workUntilClosed();
   void close();
