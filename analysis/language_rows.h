@@ -37,6 +37,9 @@ extern const std::span<const placedEntry> compiledEntries;   // language_rows_co
 extern const std::span<const placedEntry> documentsEntries;  // language_rows_documents.cpp
 extern const std::span<const placedEntry> configEntries;     // language_rows_config.cpp
 
+// Every family of the shipped table, C++'s first.
+std::span<const std::span<const placedEntry>> shippedFamilies();
+
 // The entries of `families` in the order of their positions, or nullopt
 // unless the positions are exactly 0..N-1, each once (N the number of
 // entries): a slip, two entries at one place or a gap, gives no table.

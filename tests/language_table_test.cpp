@@ -78,12 +78,7 @@ TEST(LanguageTable, AssemblesTheFamiliesByPosition) {
     }
     EXPECT_EQ(shown, c.table) << testing::PrintToString(c.positions);
   }
-  // The shipped families, C++ first.
-  const std::span<const placedEntry> shipped[] = {cFamilyEntries, scriptingEntries, markupEntries,
-                                                  otherEntries, webEntries, systemsEntries,
-                                                  functionalEntries, compiledEntries,
-                                                  documentsEntries, configEntries};
-  const std::optional<std::vector<languageEntry>> table = tableByPosition(shipped);
+  const std::optional<std::vector<languageEntry>> table = tableByPosition(shippedFamilies());
   ASSERT_TRUE(table.has_value());
   EXPECT_EQ(table->size(), languageCount);
   EXPECT_STREQ(languageTable[0].name, "C++");
