@@ -54,7 +54,7 @@ csv,dashboard,html,json,txt,xml|-t|
 utf-8|--encoding|u
 windows-1251|--encoding =|w
 utf-8,windows-1251|--encoding|=
-C,C#,C++,CMake,CSS,Cap\'n\ Proto,Clojure,CoffeeScript,Common\ Lisp,Crystal,Cython|-l|C
+Cap\'n\ Proto|-l|Cap
 Visual\ Basic|-l|Vis
 Protocol\ Buffers|-l|Protocol\ B
 auto|-q -l|a
