@@ -1,5 +1,6 @@
 #include "report/block_formatters.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -67,21 +68,23 @@ void appendEscaped(std::string_view name, std::string* out) {
     for (unsigned b = 0; b < 256; ++b) table[b] = Starts(static_cast<unsigned char>(b));
     return table;
   }();
-  size_t plain = 0;
-  size_t i = 0;
-  while (i < name.size()) {
-    replacement r;
-    if (starts[static_cast<unsigned char>(name[i])]) r = Replace(name, i);
+  const char* const begin = name.data();
+  const char* const end = begin + name.size();
+  auto startsHere = [](char c) { return starts[static_cast<unsigned char>(c)]; };
+  const char* plain = begin;
+  for (const char* p = std::find_if(begin, end, startsHere); p != end;
+       p = std::find_if(p, end, startsHere)) {
+    const replacement r = Replace(name, static_cast<size_t>(p - begin));
     if (r.length == 0) {
-      ++i;
+      ++p;
       continue;
     }
-    out->append(name.data() + plain, i - plain);
+    out->append(plain, static_cast<size_t>(p - plain));
     out->append(r.text);
-    i += r.length;
-    plain = i;
+    p += r.length;
+    plain = p;
   }
-  out->append(name.data() + plain, name.size() - plain);
+  out->append(plain, static_cast<size_t>(end - plain));
 }
 
 // "Все файлы", "Язык: C++", "Директория: src/": what a block is named

@@ -330,7 +330,9 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   const todoListForm listForm =
       options.format == reportFormat::json ? todoListForm::json : todoListForm::lines;
   if (!writeOutputs(outputs, settings, result, listForm, errors)) status = batchReportFailed;
-  const std::vector<std::string> gateLines = gateFailures(options.gate, totalOf(result));
+  // The total is summed again only for a gate: a pass over every record.
+  const std::vector<std::string> gateLines =
+      options.gate.any() ? gateFailures(options.gate, totalOf(result)) : std::vector<std::string>{};
   for (const std::string& line : gateLines) errors << "quillstat: " << line << '\n';
   return status == batchOk && !gateLines.empty() ? batchGateFailed : status;
 }

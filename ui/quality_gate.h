@@ -15,6 +15,8 @@ struct gateLimits {
   std::optional<double> failUnder;  // --fail-under: the least comment percentage, 0..100
   std::optional<double> failUnderLines;  // --fail-under-lines: the least comment-line density
   std::optional<int64_t> maxTodo;   // --max-todo: the most todo plus fixme words
+
+  bool any() const { return failUnder || failUnderLines || maxTodo; }
 };
 
 // One line for each limit that `total` fails, naming the limit and the
