@@ -1,6 +1,5 @@
 #include "analysis/analysis_result.h"
 
-#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -11,7 +10,7 @@ namespace quillstat {
 
 fileStats totalOf(const analysisResult& result) {
   fileStats total;
-  for (const fileRecord& record : result.records) total = addStats(total, record.stats);
+  for (const fileRecord& record : result.records) addStats(&total, record.stats);
   return total;
 }
 
@@ -26,16 +25,17 @@ std::vector<languageTotal> totalsByLanguage(const analysisResult& result, Each e
   for (unsigned row = 0; row < languageCount; ++row) {
     languageOfRow[row] = *languageNamed(languageName(row));
   }
-  std::vector<std::optional<fileStats>> sums(languageCount);
+  std::vector<fileStats> sums(languageCount);
+  std::vector<bool> met(languageCount);
   auto add = [&](unsigned language, const fileStats& figures) {
     if (language >= languageCount) return;
-    std::optional<fileStats>& sum = sums[languageOfRow[language]];
-    sum = addStats(sum.value_or(fileStats{}), figures);
+    addStats(&sums[languageOfRow[language]], figures);
+    met[languageOfRow[language]] = true;
   };
   for (const fileRecord& record : result.records) each(record, add);
   std::vector<languageTotal> totals;
   for (unsigned language = 0; language < languageCount; ++language) {
-    if (sums[language]) totals.push_back({language, *sums[language]});
+    if (met[language]) totals.push_back({language, std::move(sums[language])});
   }
   return totals;
 }
@@ -69,8 +69,7 @@ std::vector<directoryTotal> directoryTotalsOf(const analysisResult& result, int 
       const std::string_view directory(path.data(), i + 1);
       const auto [at, added] = indexOf.try_emplace(directory, totals.size());
       if (added) totals.push_back({std::string(directory), depth, {}});
-      fileStats& sum = totals[at->second].figures;
-      sum = addStats(sum, record.stats);
+      addStats(&totals[at->second].figures, record.stats);
     }
   }
   return totals;

@@ -33,24 +33,23 @@ struct fileStats {
   bool operator==(const fileStats&) const = default;
 };
 
-// The field-wise sum of the counters of a and b, with an empty name.
-// Totals start from the all-zero record and add each record in list order.
-inline fileStats addStats(const fileStats& a, const fileStats& b) {
-  fileStats sum;
-  sum.sizeFile = a.sizeFile + b.sizeFile;
-  sum.countCommentChars = a.countCommentChars + b.countCommentChars;
-  sum.countCodeChars = a.countCodeChars + b.countCodeChars;
-  sum.countOfComment = a.countOfComment + b.countOfComment;
-  sum.countCodeLine = a.countCodeLine + b.countCodeLine;
-  sum.todoWordsCount = a.todoWordsCount + b.todoWordsCount;
-  sum.fixmeWordsCount = a.fixmeWordsCount + b.fixmeWordsCount;
-  sum.lines = a.lines + b.lines;
-  sum.blankLines = a.blankLines + b.blankLines;
-  sum.commentLines = a.commentLines + b.commentLines;
-  sum.codeLines = a.codeLines + b.codeLines;
-  sum.docComments = a.docComments + b.docComments;
-  sum.docCommentLines = a.docCommentLines + b.docCommentLines;
-  return sum;
+// Adds the counters of b to *sum, field by field; the name of *sum stays.
+// Totals start from the all-zero record, with an empty name, and add each
+// record in list order.
+inline void addStats(fileStats* sum, const fileStats& b) {
+  sum->sizeFile += b.sizeFile;
+  sum->countCommentChars += b.countCommentChars;
+  sum->countCodeChars += b.countCodeChars;
+  sum->countOfComment += b.countOfComment;
+  sum->countCodeLine += b.countCodeLine;
+  sum->todoWordsCount += b.todoWordsCount;
+  sum->fixmeWordsCount += b.fixmeWordsCount;
+  sum->lines += b.lines;
+  sum->blankLines += b.blankLines;
+  sum->commentLines += b.commentLines;
+  sum->codeLines += b.codeLines;
+  sum->docComments += b.docComments;
+  sum->docCommentLines += b.docCommentLines;
 }
 
 }  // namespace quillstat

@@ -126,7 +126,7 @@ fileStats rootFilesTotal(const analysisResult& result) {
     if (!isReadable(record) || !path.starts_with(result.root)) continue;
     size_t i = result.root.size() + 1;
     while (i < path.size() && !isPathSeparator(path[i])) ++i;
-    if (i >= path.size()) sum = addStats(sum, record.stats);
+    if (i >= path.size()) addStats(&sum, record.stats);
   }
   return sum;
 }

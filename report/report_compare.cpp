@@ -126,16 +126,16 @@ bool compareReports(const readReport& base, const std::string& baseName, const r
     const bool differs = before == nullptr || after == nullptr ||
                          !sameFigures(before->stats, after->stats);
     for (comparedGroup* group : targets) {
-      if (before != nullptr) group->before = addStats(group->before, before->stats);
-      if (after != nullptr) group->after = addStats(group->after, after->stats);
+      if (before != nullptr) addStats(&group->before, before->stats);
+      if (after != nullptr) addStats(&group->after, after->stats);
       group->added += before == nullptr;
       group->removed += after == nullptr;
       group->changed += before != nullptr && after != nullptr && differs;
     }
     if (differs) {
       comparedGroup& changed = out->changedFiles;
-      if (before != nullptr) changed.before = addStats(changed.before, before->stats);
-      if (after != nullptr) changed.after = addStats(changed.after, after->stats);
+      if (before != nullptr) addStats(&changed.before, before->stats);
+      if (after != nullptr) addStats(&changed.after, after->stats);
     }
   }
   // Languages in table order: the first row of each name.

@@ -99,13 +99,15 @@ TEST_F(AnalysisManager, StoppedAnalysisLeavesNothing) {
   EXPECT_TRUE(result.records.empty());
 }
 
-TEST(AddStats, SumsEveryCounterWithAnEmptyName) {
-  fileStats a{1, 2, 3, 4, 5, 6, 7, "a.cpp", 8, 9, 10, 11};
-  EXPECT_EQ(addStats(a, fileStats{10, 20, 30, 40, 50, 60, 70, "b.cpp", 80, 90, 100, 110}),
-            (fileStats{11, 22, 33, 44, 55, 66, 77, "", 88, 99, 110, 121}));
+TEST(AddStats, SumsEveryCounterAndKeepsTheTotalsName) {
+  fileStats sum;
+  addStats(&sum, fileStats{1, 2, 3, 4, 5, 6, 7, "a.cpp", 8, 9, 10, 11, 12, 13});
+  addStats(&sum, fileStats{10, 20, 30, 40, 50, 60, 70, "b.cpp", 80, 90, 100, 110, 120, 130});
+  EXPECT_EQ(sum, (fileStats{11, 22, 33, 44, 55, 66, 77, "", 88, 99, 110, 121, 132, 143}));
   // 64-bit: a total past 2^31 does not wrap.
   fileStats big{int64_t{3} << 30, 0, 0, 0, 0, 0, 0, ""};
-  EXPECT_EQ(addStats(big, big).sizeFile, int64_t{6} << 30);
+  addStats(&big, big);
+  EXPECT_EQ(big.sizeFile, int64_t{6} << 30);
 }
 
 // Sizes are powers of two, so that each sum tells which files it holds.
