@@ -44,6 +44,9 @@ TEST(ReportCommands, MergeRefusesWithStatusOneAndWritesNothing) {
       {{"merge", "a.json", "v1.json", "-o", "out"},
        "quillstat: cannot use 'v1.json': it was written by quillstat 0.1 in format 1; this "
        "version reads formats 2 and 3\n"},
+      // The todo list cannot be written: the report is not written either.
+      {{"merge", "a.json", "b.json", "-o", "out", "--todo-list", "missing/list"},
+       "quillstat: cannot write todo list 'missing/list': No such file or directory\n"},
       {{"merge", "a.json", "-x", "-o", "out"},
        "quillstat: merge does not take '-x'; it takes -o, -t, --encoding, --by-dir, --label, "
        "--todo-list\n"},

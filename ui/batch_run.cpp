@@ -6,10 +6,7 @@
 
 #include "analysis/analysis_manager.h"
 #include "engine/file_system.h"
-#include "engine/path_separator.h"
 #include "report/own_output.h"
-#include "report/report_file.h"
-#include "report/report_writer.h"
 #include "report/shown_name.h"
 #include "report/todo_list.h"
 #include "ui/error_text.h"
@@ -17,6 +14,7 @@
 #include "ui/file_list.h"
 #include "ui/progress_line.h"
 #include "ui/quality_gate.h"
+#include "ui/run_outputs.h"
 #include "ui/terminal.h"
 
 namespace quillstat {
@@ -115,38 +113,6 @@ analysisResult analyse(const commandLineOptions& options, const runDescription& 
   return result;
 }
 
-// The file the report will replace or write into, if it is one: a report on
-// standard output redirected to a file is that file.
-std::optional<fileIdentity> reportTarget(const std::string& output) {
-  return output == standardOutputName ? identifyStandardOutput() : identifyFile(output);
-}
-
-// The directory part of `path` ("." for a bare name) and the name in it.
-std::pair<std::string, std::string> splitName(const std::string& path) {
-  size_t end = path.size();
-  while (end > 0 && !isPathSeparator(path[end - 1])) --end;
-  return {end == 0 ? "." : path.substr(0, end), path.substr(end)};
-}
-
-// Whether the outputs `a` and `b` would be one regular file, which could
-// hold only one of them: by identity when it exists ("r.txt" and "./r.txt",
-// a hard link, the file standard output is redirected to), else by the
-// directory and the name it would be created with. A device, FIFO, pipe or
-// terminal takes the two one after the other (-o /dev/null --todo-list
-// /dev/null).
-bool sameRegularFile(const std::string& a, const std::string& b) {
-  const std::optional<fileIdentity> first = reportTarget(a);
-  const std::optional<fileIdentity> second = reportTarget(b);
-  if (first || second) return first && second && first->regularFile && first->sameFileAs(*second);
-  if (a == standardOutputName || b == standardOutputName) return false;
-  const auto [firstDirectory, firstName] = splitName(a);
-  const auto [secondDirectory, secondName] = splitName(b);
-  if (firstName.empty() || firstName != secondName) return false;
-  const std::optional<fileIdentity> directory = identifyFile(firstDirectory);
-  const std::optional<fileIdentity> other = identifyFile(secondDirectory);
-  return directory && other && directory->sameFileAs(*other);
-}
-
 // Whether the file at `path` begins as a file this program writes; false
 // when it cannot be read.
 bool readsAsOwnOutput(const std::string& path) {
@@ -169,44 +135,12 @@ bool readsAsOwnOutput(const std::string& path) {
   return read && looksLikeOwnOutput(head);
 }
 
-// What the run writes: the report, and the todo list when asked for.
-struct output {
-  const char* what;  // as the messages name it
-  std::string path;
-  std::unique_ptr<reportFile> file = nullptr;  // open from before the analysis on
-  bool refused = false;
-};
-
-// Opens every output before any source is read, so that a run that cannot
-// write ends at once and leaves the earlier files as they were. Says each
-// problem on `errors`.
-bool openOutputs(std::vector<output>* outputs, std::ostream& errors) {
-  if (outputs->size() == 2 && sameRegularFile((*outputs)[0].path, (*outputs)[1].path)) {
-    const std::string report = shownName((*outputs)[0].path);
-    const std::string list = shownName((*outputs)[1].path);
-    errors << "quillstat: -o and --todo-list name the same file '" << report << "'"
-           << (list == report ? "" : " (as '" + list + "')") << ": give each its own\n";
-    return false;
-  }
-  bool opened = true;
-  for (output& out : *outputs) {
-    ioError error;
-    out.file = std::make_unique<reportFile>();
-    if (!out.file->open(out.path, &error)) {
-      errors << "quillstat: cannot write " << out.what << " '" << shownName(out.path)
-             << "': " << errorText(error) << '\n';
-      opened = false;
-    }
-  }
-  return opened;
-}
-
 // A file named on the command line or in a list is never overwritten by an
 // output. In an analysed tree, a file this program wrote is about to be
 // replaced, so it is no input of this run: its record and its words go; any
 // other file there is a source, which a mistyped name would destroy.
-void keepOutputsApart(inputKind input, std::vector<output>* outputs, analysisResult* result) {
-  for (output& out : *outputs) {
+void keepOutputsApart(inputKind input, std::vector<runOutput>* outputs, analysisResult* result) {
+  for (runOutput& out : *outputs) {
     const std::optional<fileIdentity> target = reportTarget(out.path);
     if (!target) continue;
     auto isOutput = [&](const fileRecord& record) { return isRecordOf(*target, record); };
@@ -230,45 +164,6 @@ void keepOutputsApart(inputKind input, std::vector<output>* outputs, analysisRes
   }
 }
 
-// Writes the outputs, all or none as far as the system allows: the
-// temporary files are written and flushed first, then what goes straight to
-// its target (standard output, a device, a FIFO, a linked report), which
-// cannot be taken back, and only when all of it succeeded are the temporary
-// files renamed into place. A rename that fails after the other succeeded
-// (the directory changed meanwhile, say) leaves the report new and the todo
-// list old; nothing else can part them.
-bool writeOutputs(const std::vector<output>& outputs, const reportSettings& settings,
-                  const analysisResult& result, todoListForm listForm, std::ostream& errors) {
-  bool refused = false;
-  for (const output& out : outputs) {
-    if (!out.refused) continue;
-    errors << "quillstat: will not write the " << out.what << " over '" << shownName(out.path)
-           << "': it is one of the analysed files\n";
-    refused = true;
-  }
-  if (refused) return false;
-  auto fail = [&errors](const output& out, const ioError& error) {
-    errors << "quillstat: cannot write " << out.what << " '" << shownName(out.path)
-           << "': " << errorText(error) << '\n';
-    return false;
-  };
-  for (bool direct : {false, true}) {
-    for (const output& out : outputs) {
-      if (out.file->writesDirectly() != direct) continue;
-      const bool isReport = &out == &outputs.front();
-      ioError error;
-      const bool written = isReport ? writeReport(*out.file, settings, result, &error)
-                                    : writeTodoList(*out.file, listForm, result.todos, &error);
-      if (!written || !out.file->finish(&error)) return fail(out, error);
-    }
-  }
-  for (const output& out : outputs) {
-    ioError error;
-    if (!out.file->commit(&error)) return fail(out, error);
-  }
-  return true;
-}
-
 }  // namespace
 
 batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
@@ -280,7 +175,7 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   // A terminal would act on a name's control bytes.
   settings.content.namesEscaped = reportsToTerminal(options);
   settings.describeError = describeFailure;
-  std::vector<output> outputs;
+  std::vector<runOutput> outputs;
   outputs.push_back({"report", *options.outputPath});
   if (options.todoList) outputs.push_back({"todo list", *options.todoList});
   if (!openOutputs(&outputs, errors)) return batchReportFailed;

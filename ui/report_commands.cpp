@@ -12,7 +12,6 @@
 #include "report/report_compare.h"
 #include "report/report_file.h"
 #include "report/report_merge.h"
-#include "report/report_writer.h"
 #include "report/shown_name.h"
 #include "report/todo_list.h"
 #include "report/trend_page.h"
@@ -22,6 +21,7 @@
 #include "ui/git_tree.h"
 #include "ui/option_table.h"
 #include "ui/report_commands_parse.h"
+#include "ui/run_outputs.h"
 #include "ui/terminal.h"
 
 namespace quillstat {
@@ -112,20 +112,15 @@ int runMerge(const subCommandLine& line, std::ostream& errors) {
   settings.describeError = [&messages](const ioError& error) {
     return failureWords{error.what, messages[static_cast<size_t>(error.systemCode)]};
   };
-  ioError error;
-  if (!writeReport(*options.outputPath, settings, merged.result, &error)) {
-    errors << "quillstat: cannot write report '" << shownName(*options.outputPath)
-           << "': " << errorText(error) << '\n';
+  // The report and the todo list are written both or neither, as a run's are.
+  std::vector<runOutput> outputs;
+  outputs.push_back({"report", *options.outputPath});
+  if (options.todoList) outputs.push_back({"todo list", *options.todoList});
+  const todoListForm form =
+      options.format == reportFormat::json ? todoListForm::json : todoListForm::lines;
+  if (!openOutputs(&outputs, errors) ||
+      !writeOutputs(outputs, settings, merged.result, form, errors)) {
     return batchReportFailed;
-  }
-  if (options.todoList) {
-    const todoListForm form =
-        options.format == reportFormat::json ? todoListForm::json : todoListForm::lines;
-    if (!writeTodoList(*options.todoList, form, merged.result.todos, &error)) {
-      errors << "quillstat: cannot write todo list '" << shownName(*options.todoList)
-             << "': " << errorText(error) << '\n';
-      return batchReportFailed;
-    }
   }
   return batchOk;
 }
