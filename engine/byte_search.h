@@ -104,12 +104,14 @@ inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned
   // With Pairs, a block is read with the byte after it.
   while (end - p >= (Pairs::empty ? 16 : 17)) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    __m128i hits = equalsAny(v, Stops{});
+    uint32_t stops = bitsOf(equalsAny(v, Stops{}));
     if constexpr (!Pairs::empty) {
-      const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
-      hits = _mm_andnot_si128(declined(v, next, Pairs{}), hits);
+      // The byte after each is looked at only in a block that has a stop.
+      if (stops != 0) {
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
+        stops &= ~bitsOf(declined(v, next, Pairs{}));
+      }
     }
-    const uint32_t stops = bitsOf(hits);
     const __m128i found = equalsAny(v, Marks{});
     if (stops != 0) {
       // Only the marks below the first stop belong to this run.

@@ -158,6 +158,10 @@ struct hookToken {
   // For a token that starts a word (tokenStart): the longest word the hook
   // takes there, so that longer words need not stop the scan; 0 for any.
   int wordUpTo = 0;
+  // For a one-byte token: the bytes after which the hook may take more than
+  // the token's byte as plain code; the scan passes over the token before
+  // any other byte. Empty: any byte.
+  std::string_view follows = {};
 };
 
 // How far past a token's first byte a match may look: the longest token

@@ -112,6 +112,7 @@ struct codeToken {
   std::string_view notAfter = {};
   bool keyword = false;
   int wordUpTo = 0;  // of a hook's token: hookToken::wordUpTo
+  std::string_view follows = {};  // of a hook's token: hookToken::follows
 };
 
 // A hook's token with the hook's bit.
@@ -146,6 +147,7 @@ constexpr codeTokenList codeTokensOf(const exactRules& rules) {
       codeToken& token = list.items[list.count++];
       token = {t.token.text, tokenKind::hookToken, t.which, t.token.where};
       token.wordUpTo = t.token.wordUpTo;
+      token.follows = t.token.follows;
     }
   }
   for (uint32_t i = 0; i < kMaxDelimited; ++i) {
@@ -275,26 +277,35 @@ constexpr byteList codeStopsOf(const exactRules& rules) {
 }
 
 // The code stops whose tokens all have a second byte that must follow
-// (tryToken asks for it first), with those bytes: a splice's '\\' too.
-// Only opening brackets and '<' are taken (bytePairs holds four): they
-// stand everywhere in code, where a stop at each costs more than the look
-// at the byte after each block; a stop such as C's '/' is rare outside its
-// tokens, and the look would cost more than it saves.
+// (tryToken asks for it first) or name the bytes that may follow them
+// (hookToken::follows), with those bytes: a splice's '\\' too. Only opening
+// brackets, '<' and the tokens that name what follows them are taken
+// (bytePairs holds four): they stand often in code, where a stop at each
+// costs more than the look at the byte after each in a block with a stop; a
+// stop such as C's '/' is rare outside its tokens.
 constexpr bytePairs stopPairsOf(const exactRules& rules) {
   constexpr std::string_view kCommonInCode = "([{<";
   bytePairs pairs;
   const codeTokenList tokens = codeTokensOf(rules);
   for (unsigned char c : codeStopsOf(rules)) {
-    if (kCommonInCode.find(static_cast<char>(c)) == std::string_view::npos) continue;
     byteList seconds;
     bool paired = true;
+    bool named = false;  // a token names what follows it
     for (int i = 0; i < tokens.count; ++i) {
       const codeToken& t = tokens.items[i];
       if (!firstBytesOf(t).contains(c)) continue;
-      paired = paired && !t.keyword && t.text.size() >= 2;
-      if (paired) seconds.add(static_cast<unsigned char>(t.text[1]));
+      named = named || !t.follows.empty();
+      paired = paired && !t.keyword && (t.text.size() >= 2 || !t.follows.empty());
+      if (!paired) break;
+      if (t.text.size() >= 2) {
+        seconds.add(static_cast<unsigned char>(t.text[1]));
+      } else {
+        seconds.add(t.follows);
+      }
     }
-    if (!paired) continue;
+    if (!paired || (!named && kCommonInCode.find(static_cast<char>(c)) == std::string_view::npos)) {
+      continue;
+    }
     if (rules.lineSplices) seconds.add('\\');
     pairs.firsts[pairs.count] = c;
     pairs.seconds[pairs.count++] = seconds;

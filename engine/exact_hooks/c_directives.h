@@ -14,7 +14,8 @@ namespace quillstat {
 // comment. Line splices may stand anywhere in the line.
 template <>
 struct machineHook<hook::cDirectives> {
-  static constexpr hookToken tokens[] = {{"#", placement::lineStart}};
+  // Only blanks and "include" (or a splice) after the "#" make it more than code.
+  static constexpr hookToken tokens[] = {{"#", placement::lineStart, 0, " \t\f\vi"}};
   static constexpr hookNeeds needs = {};
 
   template <class M>
