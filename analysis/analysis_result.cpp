@@ -29,8 +29,9 @@ std::vector<languageTotal> totalsByLanguage(const analysisResult& result, Each e
   std::vector<bool> met(languageCount);
   auto add = [&](unsigned language, const fileStats& figures) {
     if (language >= languageCount) return;
-    addStats(&sums[languageOfRow[language]], figures);
-    met[languageOfRow[language]] = true;
+    const unsigned first = languageOfRow[language];
+    addStats(&sums[first], figures);
+    met[first] = true;
   };
   for (const fileRecord& record : result.records) each(record, add);
   std::vector<languageTotal> totals;

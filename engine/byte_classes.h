@@ -11,7 +11,7 @@ inline bool isLineEnd(unsigned char c) { return c == '\n' || c == '\r'; }
 
 // Spaces, tabs, form feeds and vertical tabs: blanks to compilers, and
 // they leave a line blank whatever they belong to.
-inline bool isBlankByte(unsigned char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
+constexpr bool isBlankByte(unsigned char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
 
 inline bool isDigit(unsigned char c) { return static_cast<unsigned char>(c - '0') < 10; }
 

@@ -16,6 +16,17 @@ template <>
 struct machineHook<hook::cDirectives> {
   // Only blanks and "include" (or a splice) after the "#" make it more than code.
   static constexpr hookToken tokens[] = {{"#", placement::lineStart, 0, " \t\f\vi"}};
+  static_assert(
+      [] {
+        for (unsigned c = 0; c < 256; ++c) {
+          const bool taken = isBlankByte(static_cast<unsigned char>(c)) || c == kIncludeName[0];
+          if (taken != (tokens[0].follows.find(static_cast<char>(c)) != std::string_view::npos)) {
+            return false;
+          }
+        }
+        return true;
+      }(),
+      "the bytes that follow the \"#\" are the blanks and the first letter of \"include\"");
   static constexpr hookNeeds needs = {};
 
   template <class M>
