@@ -137,6 +137,7 @@ void fileAnalysisPool::work() {
 
 void fileAnalysisPool::workUntilClosed() {
   std::vector<char> buffer;
+  const directoryReuse reuse;  // files come a directory after another
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
     while (nextToClaim_ == taken_ + slots_.size() && !closed_) {

@@ -68,6 +68,19 @@ class fileSystem {
 // The machine's own file system.
 fileSystem& machineFileSystem();
 
+// While one lives on a thread, the machine's file system keeps the
+// directory of the last file that thread opened, and opens the next file of
+// the same directory relative to it: the system then resolves one name, not
+// every directory of the path again. For the threads that read a tree's
+// files a directory after another; the directory is let go with it.
+class directoryReuse {
+ public:
+  directoryReuse();
+  ~directoryReuse();
+  directoryReuse(const directoryReuse&) = delete;
+  directoryReuse& operator=(const directoryReuse&) = delete;
+};
+
 }  // namespace quillstat
 
 #endif  // QUILLSTAT_ENGINE_FILE_SYSTEM_H_

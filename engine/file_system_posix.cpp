@@ -58,12 +58,13 @@ void resolveEntry(int directoryFd, unsigned char type, directoryEntry* entry) {
 struct reachablePath {
   int directory = AT_FDCWD;
   const char* name = nullptr;
+  int opened = -1;  // `directory` when opened for this path alone, closed with it
 
   reachablePath() = default;
   reachablePath(const reachablePath&) = delete;
   reachablePath& operator=(const reachablePath&) = delete;
   ~reachablePath() {
-    if (directory >= 0) close(directory);
+    if (opened >= 0) close(opened);
   }
 };
 
@@ -93,12 +94,42 @@ bool reach(const std::string& path, reachablePath* out) {
     }
     int fd = openat(out->directory, path.substr(start, cut + 1 - start).c_str(), kTraverse);
     if (fd < 0) return false;
-    if (out->directory >= 0) close(out->directory);
-    out->directory = fd;
+    if (out->opened >= 0) close(out->opened);
+    out->directory = out->opened = fd;
     start = cut + 1;
   }
   // A directory path may end in its separator, right where the last piece ended.
   out->name = start < path.size() ? path.c_str() + start : ".";
+  return true;
+}
+
+// The directory a directoryReuse keeps: `path` as its files' paths spell
+// it, up to their last separator, and `fd` open on it, or -1.
+struct keptDirectory {
+  bool reusing = false;  // a directoryReuse lives on this thread
+  std::string path;
+  int fd = -1;
+};
+
+thread_local keptDirectory tKept;
+
+// Sets *out to reach `path` through the directory this thread keeps, opened
+// first when the path's directory is another. Returns false where no
+// directoryReuse lives, for a path without a directory or too long for one
+// call, and when the directory cannot be opened: the whole path, taken
+// then, fails as it would.
+bool reachThroughKept(const std::string& path, reachablePath* out) {
+  if (!tKept.reusing) return false;
+  const size_t cut = path.rfind('/');
+  if (cut == std::string::npos || cut + 1 == path.size() || cut >= PATH_MAX) return false;
+  if (tKept.fd < 0 || path.compare(0, cut, tKept.path) != 0) {
+    if (tKept.fd >= 0) close(tKept.fd);
+    tKept.path.assign(path, 0, cut);
+    tKept.fd = openat(AT_FDCWD, cut == 0 ? "/" : tKept.path.c_str(), kTraverse);
+    if (tKept.fd < 0) return false;
+  }
+  out->directory = tKept.fd;
+  out->name = path.c_str() + cut + 1;
   return true;
 }
 
@@ -107,7 +138,7 @@ class posixFileSystem : public fileSystem {
   bool openFile(const std::string& path, pathType type, intptr_t* handle, int64_t* size,
                 ioError* error) override {
     reachablePath at;
-    if (!reach(path, &at)) return fail(error, errno);
+    if (!reachThroughKept(path, &at) && !reach(path, &at)) return fail(error, errno);
     struct stat info;
     // The type is checked before the open: opening a FIFO for reading would
     // block, and opening a device may act on it.
@@ -190,6 +221,13 @@ class posixFileSystem : public fileSystem {
 fileSystem& machineFileSystem() {
   static posixFileSystem machine;
   return machine;
+}
+
+directoryReuse::directoryReuse() { tKept.reusing = true; }
+
+directoryReuse::~directoryReuse() {
+  if (tKept.fd >= 0) close(tKept.fd);
+  tKept = keptDirectory{};
 }
 
 }  // namespace quillstat

@@ -150,4 +150,8 @@ fileSystem& machineFileSystem() {
   return machine;
 }
 
+// Files open by their whole paths here: no directory is kept.
+directoryReuse::directoryReuse() = default;
+directoryReuse::~directoryReuse() = default;
+
 }  // namespace quillstat

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,8 @@ TEST(ScanPath, KeepsSizeOnDiskAndScansTheTextModeContent) {
   }
 }
 
+// Alike whether a directoryReuse keeps the directory of the last file or
+// not, in the order of the cases: a directory after another, and back.
 TEST(ScanPath, UnreadablePathsGiveTheZeroRecordAndAReason) {
   const std::string dir = testDirectory().string();
   const std::string fifo = dir + "/pipe", socket = dir + "/sock";
@@ -105,6 +108,8 @@ TEST(ScanPath, UnreadablePathsGiveTheZeroRecordAndAReason) {
   std::filesystem::remove(socket);
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   makeSocket(socket);
+  const std::string file = writeTempFile("file.cpp", "x;\n");
+  const char kFileCpp[] = "size=3 chars=0 code=3 comments=0 marks=1 todo=0 fixme=0";
   const struct {
     std::string path;
     ioError error;
@@ -112,16 +117,24 @@ TEST(ScanPath, UnreadablePathsGiveTheZeroRecordAndAReason) {
       {dir + "/missing.cpp", systemError(ENOENT)},
       {"", systemError(ENOENT)},  // no name is no file, not the working directory
       {dir, isDirectoryError},
+      {dir + "/", isDirectoryError},
       {fifo, notRegularFileError},  // must return at once, not wait for a writer
       {socket, notRegularFileError},
       {"/dev/null", notRegularFileError},
+      {file + "/x.cpp", systemError(ENOTDIR)},
+      {dir + "/missing/x.cpp", systemError(ENOENT)},
+      {file, {}},
+      {file + "/", systemError(ENOTDIR)},
   };
-  for (const auto& c : cases) {
-    ioError error;
-    const fileStats stats = scanCppFile(c.path, &error);
-    EXPECT_EQ(describe(stats), kZero) << c.path;
-    EXPECT_EQ(stats.filename, "") << c.path;
-    EXPECT_EQ(error, c.error) << c.path;
+  for (const bool reusing : {false, true}) {
+    std::optional<directoryReuse> reuse;
+    if (reusing) reuse.emplace();
+    for (const auto& c : cases) {
+      ioError error;
+      const fileStats stats = scanCppFile(c.path, &error);
+      EXPECT_EQ(error, c.error) << c.path << (reusing ? ", reusing" : "");
+      EXPECT_EQ(describe(stats), c.error.failed() ? kZero : kFileCpp) << c.path;
+    }
   }
   // A path the walk saw as a regular file may have been replaced since: the
   // open must still neither wait on a FIFO nor accept a directory.
