@@ -58,7 +58,10 @@ std::string spelled(const std::vector<lineKind>& kinds) {
 TEST(LineCounter, CountsAsLineByLineInBothWidths) {
   std::vector<bool> widths = {false};
   if (lineCounter::wideCountingAvailable()) widths.push_back(true);
-  const std::string alphabet = "  \t\n\n\r\v\fab/*\x85";
+  // With bytes that share their low four bits with a blank or line end: NUL
+  // and '0' with the space, '-' and 0x8D with CR, 0x8A with LF.
+  std::string alphabet = "  \t\n\n\r\v\fab/*\x85-0\x8a\x8d";
+  alphabet += '\0';
   std::mt19937 random(7);
   auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
   for (int round = 0; round < 3000; ++round) {
