@@ -30,48 +30,18 @@ struct machineHook<hook::cDirectives> {
   static constexpr hookNeeds needs = {};
 
   template <class M>
-  stepResult open(M& m, const unsigned char*, const unsigned char* q,
+  stepResult open(M& m, const unsigned char* p, const unsigned char* q,
                   const unsigned char* end) {
-    m.frame.code(false);  // the "#"
     matched_ = 0;
     step_ = step::name;
     m.template enterHook<hook::cDirectives>();
-    return resume(m, q, end);
+    return directive(m, p, q, end);  // the "#" is code, as the name after it
   }
 
   template <class M>
   stepResult resume(M& m, const unsigned char* p, const unsigned char* end) {
     if (step_ == step::headerName) return headerName(m, p, end);
-    while (p < end) {
-      const matchResult splice = m.spliceAt(p, end);
-      if (splice == matchResult::yes) {
-        m.frame.code(false);
-        m.frame.code(false);
-        p += 2;
-        continue;
-      }
-      if (splice == matchResult::needMore) return waitAt(p);
-      if (step_ == step::name && matched_ == 0 && isBlankByte(*p)) {
-        m.frame.code(false);
-        ++p;
-      } else if (step_ == step::name && *p == static_cast<unsigned char>(kIncludeName[matched_])) {
-        m.frame.code(false);
-        ++p;
-        if (++matched_ == kIncludeLength) step_ = step::includeLine;
-      } else if (step_ == step::includeLine && staysInIncludeLine(*p)) {
-        // Blanks and the rest of a longer name ("include_next").
-        m.frame.code(false);
-        ++p;
-      } else if (step_ == step::includeLine && *p == '<') {
-        m.frame.literal(p, p + 1);
-        step_ = step::headerName;
-        return headerName(m, p + 1, end);
-      } else {
-        m.enterCode();  // another directive: its line is code like any other
-        return p;
-      }
-    }
-    return p;
+    return directive(m, p, p, end);
   }
 
  private:
@@ -80,6 +50,43 @@ struct machineHook<hook::cDirectives> {
     includeLine,  // after "#include": a "<" opens the header name
     headerName,
   };
+
+  // The directive's bytes from p; those of [run, p) are code not yet told
+  // to the frame, which takes them in one piece.
+  template <class M>
+  stepResult directive(M& m, const unsigned char* run, const unsigned char* p,
+                       const unsigned char* end) {
+    while (p < end) {
+      const matchResult splice = m.spliceAt(p, end);
+      if (splice == matchResult::yes) {
+        p += 2;
+        continue;
+      }
+      if (splice == matchResult::needMore) {
+        m.frame.code(run, p);
+        return waitAt(p);
+      }
+      if (step_ == step::name && matched_ == 0 && isBlankByte(*p)) {
+        ++p;
+      } else if (step_ == step::name && *p == static_cast<unsigned char>(kIncludeName[matched_])) {
+        ++p;
+        if (++matched_ == kIncludeLength) step_ = step::includeLine;
+      } else if (step_ == step::includeLine && staysInIncludeLine(*p)) {
+        ++p;  // blanks and the rest of a longer name ("include_next")
+      } else if (step_ == step::includeLine && *p == '<') {
+        m.frame.code(run, p);
+        m.frame.literal(p, p + 1);
+        step_ = step::headerName;
+        return headerName(m, p + 1, end);
+      } else {
+        m.frame.code(run, p);
+        m.enterCode();  // another directive: its line is code like any other
+        return p;
+      }
+    }
+    m.frame.code(run, p);
+    return p;
+  }
 
   template <class M>
   stepResult headerName(M& m, const unsigned char* p, const unsigned char* end) {
