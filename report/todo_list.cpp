@@ -44,13 +44,6 @@ void appendTodoJson(const todoItem& item, std::string* out) {
   out->push_back('}');
 }
 
-bool writeTodoList(const std::string& outputPath, todoListForm form,
-                   const std::vector<todoItem>& todos, ioError* error) {
-  reportFile file;
-  return file.open(outputPath, error) && writeTodoList(file, form, todos, error) &&
-         file.commit(error);
-}
-
 bool writeTodoList(reportFile& file, todoListForm form, const std::vector<todoItem>& todos,
                    ioError* error) {
   const bool json = form == todoListForm::json;

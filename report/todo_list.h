@@ -22,14 +22,7 @@ enum class todoListForm { lines, json };
 // Appends one item as an element of the JSON array.
 void appendTodoJson(const todoItem& item, std::string* out);
 
-// Writes `todos` in `form` to `outputPath`, created or replaced as a whole
-// as a report is (see report_file.h). Returns false, with the reason in
-// *error, when it cannot be written; an existing file is then left as it
-// was.
-bool writeTodoList(const std::string& outputPath, todoListForm form,
-                   const std::vector<todoItem>& todos, ioError* error);
-
-// Writes the same list into `file`, opened and not yet committed: the
+// Writes `todos` in `form` into `file`, opened and not yet committed: the
 // caller commits it, or abandons it by destroying it. Returns false, with
 // the reason in *error, when a write fails.
 bool writeTodoList(reportFile& file, todoListForm form, const std::vector<todoItem>& todos,

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "report/report_file.h"
 #include "report/report_writer.h"
 #include "report/todo_list.h"
 #include "test_files.h"
@@ -50,7 +51,9 @@ TEST(OwnOutput, EveryReportAndTodoListIsKnownByItsStart) {
   for (const std::vector<todoItem>& todos : lists) {
     for (todoListForm form : {todoListForm::lines, todoListForm::json}) {
       ioError error;
-      ASSERT_TRUE(writeTodoList(path, form, todos, &error));
+      reportFile file;
+      ASSERT_TRUE(file.open(path, &error) && writeTodoList(file, form, todos, &error) &&
+                  file.commit(&error));
       const std::string head = readFile(path).substr(0, ownOutputHeadSize);
       EXPECT_TRUE(looksLikeOwnOutput(head)) << head.substr(0, 80);
     }

@@ -8,7 +8,6 @@
 #include "engine/file_system.h"
 #include "report/own_output.h"
 #include "report/shown_name.h"
-#include "report/todo_list.h"
 #include "ui/error_text.h"
 #include "ui/file_identity.h"
 #include "ui/file_list.h"
@@ -176,9 +175,7 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   settings.content.namesEscaped = reportsToTerminal(options);
   settings.describeError = describeFailure;
   std::vector<runOutput> outputs;
-  outputs.push_back({"report", *options.outputPath});
-  if (options.todoList) outputs.push_back({"todo list", *options.todoList});
-  if (!openOutputs(&outputs, errors)) return batchReportFailed;
+  if (!openOutputs(*options.outputPath, options.todoList, &outputs, errors)) return batchReportFailed;
   listProblem problem;
   analysisResult result = analyse(options, settings.run, errors, &problem);
   if (problem.holdsNul) {
@@ -222,9 +219,7 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
 
   keepOutputsApart(settings.run.input, &outputs, &result);
   batchStatus status = result.failures.empty() ? batchOk : batchInputUnreadable;
-  const todoListForm listForm =
-      options.format == reportFormat::json ? todoListForm::json : todoListForm::lines;
-  if (!writeOutputs(outputs, settings, result, listForm, errors)) status = batchReportFailed;
+  if (!writeOutputs(outputs, settings, result, errors)) status = batchReportFailed;
   // The total is summed again only for a gate: a pass over every record.
   const std::vector<std::string> gateLines =
       options.gate.any() ? gateFailures(options.gate, totalOf(result)) : std::vector<std::string>{};

@@ -13,7 +13,6 @@
 #include "report/report_file.h"
 #include "report/report_merge.h"
 #include "report/shown_name.h"
-#include "report/todo_list.h"
 #include "report/trend_page.h"
 #include "ui/batch_run.h"
 #include "ui/command_line.h"
@@ -114,12 +113,8 @@ int runMerge(const subCommandLine& line, std::ostream& errors) {
   };
   // The report and the todo list are written both or neither, as a run's are.
   std::vector<runOutput> outputs;
-  outputs.push_back({"report", *options.outputPath});
-  if (options.todoList) outputs.push_back({"todo list", *options.todoList});
-  const todoListForm form =
-      options.format == reportFormat::json ? todoListForm::json : todoListForm::lines;
-  if (!openOutputs(&outputs, errors) ||
-      !writeOutputs(outputs, settings, merged.result, form, errors)) {
+  if (!openOutputs(*options.outputPath, options.todoList, &outputs, errors) ||
+      !writeOutputs(outputs, settings, merged.result, errors)) {
     return batchReportFailed;
   }
   return batchOk;

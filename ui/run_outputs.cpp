@@ -44,7 +44,11 @@ std::optional<fileIdentity> reportTarget(const std::string& output) {
   return output == standardOutputName ? identifyStandardOutput() : identifyFile(output);
 }
 
-bool openOutputs(std::vector<runOutput>* outputs, std::ostream& errors) {
+bool openOutputs(const std::string& report, const std::optional<std::string>& todoList,
+                 std::vector<runOutput>* outputs, std::ostream& errors) {
+  outputs->clear();
+  outputs->push_back({"report", report});
+  if (todoList) outputs->push_back({"todo list", *todoList});
   if (outputs->size() == 2 && sameRegularFile((*outputs)[0].path, (*outputs)[1].path)) {
     const std::string report = shownName((*outputs)[0].path);
     const std::string list = shownName((*outputs)[1].path);
@@ -66,7 +70,7 @@ bool openOutputs(std::vector<runOutput>* outputs, std::ostream& errors) {
 }
 
 bool writeOutputs(const std::vector<runOutput>& outputs, const reportSettings& settings,
-                  const analysisResult& result, todoListForm listForm, std::ostream& errors) {
+                  const analysisResult& result, std::ostream& errors) {
   bool refused = false;
   for (const runOutput& out : outputs) {
     if (!out.refused) continue;
@@ -80,6 +84,8 @@ bool writeOutputs(const std::vector<runOutput>& outputs, const reportSettings& s
            << "': " << errorText(error) << '\n';
     return false;
   };
+  const todoListForm listForm =
+      settings.format == reportFormat::json ? todoListForm::json : todoListForm::lines;
   for (bool direct : {false, true}) {
     for (const runOutput& out : outputs) {
       if (out.file->writesDirectly() != direct) continue;

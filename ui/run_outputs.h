@@ -27,11 +27,13 @@ struct runOutput {
 // standard output redirected to a file is that file.
 std::optional<fileIdentity> reportTarget(const std::string& output);
 
-// Opens every output, refusing -o and --todo-list that name one regular
-// file. A run opens them before it reads any source, so that one that cannot
-// write ends at once and leaves the earlier files as they were. Says each
-// problem on `errors`.
-bool openOutputs(std::vector<runOutput>* outputs, std::ostream& errors);
+// Sets *outputs to the report at `report` and the todo list at `todoList`,
+// when asked for, and opens them, refusing -o and --todo-list that name one
+// regular file. A run opens them before it reads any source, so that one
+// that cannot write ends at once and leaves the earlier files as they were.
+// Says each problem on `errors`.
+bool openOutputs(const std::string& report, const std::optional<std::string>& todoList,
+                 std::vector<runOutput>* outputs, std::ostream& errors);
 
 // Writes the outputs, all or none as far as the system allows: the
 // temporary files are written and flushed first, then what goes straight to
@@ -40,9 +42,10 @@ bool openOutputs(std::vector<runOutput>* outputs, std::ostream& errors);
 // files renamed into place. A rename that fails after the other succeeded
 // (the directory changed meanwhile, say) leaves the report new and the todo
 // list old; nothing else can part them. With a refused output nothing is
-// written. Says each problem on `errors`.
+// written. The todo list is JSON beside a JSON report, else lines. Says each
+// problem on `errors`.
 bool writeOutputs(const std::vector<runOutput>& outputs, const reportSettings& settings,
-                  const analysisResult& result, todoListForm listForm, std::ostream& errors);
+                  const analysisResult& result, std::ostream& errors);
 
 }  // namespace quillstat
 
