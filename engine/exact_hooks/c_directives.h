@@ -1,7 +1,10 @@
 #ifndef QUILLSTAT_ENGINE_EXACT_HOOKS_C_DIRECTIVES_H_
 #define QUILLSTAT_ENGINE_EXACT_HOOKS_C_DIRECTIVES_H_
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "engine/exact_hook_rules.h"
 #include "engine/exact_step.h"
@@ -14,19 +17,19 @@ namespace quillstat {
 // comment. Line splices may stand anywhere in the line.
 template <>
 struct machineHook<hook::cDirectives> {
-  // Only blanks and "include" (or a splice) after the "#" make it more than code.
-  static constexpr hookToken tokens[] = {{"#", placement::lineStart, 0, " \t\f\vi"}};
-  static_assert(
-      [] {
-        for (unsigned c = 0; c < 256; ++c) {
-          const bool taken = isBlankByte(static_cast<unsigned char>(c)) || c == kIncludeName[0];
-          if (taken != (tokens[0].follows.find(static_cast<char>(c)) != std::string_view::npos)) {
-            return false;
-          }
-        }
-        return true;
-      }(),
-      "the bytes that follow the \"#\" are the blanks and the first letter of \"include\"");
+  // Only blanks and "include" (or a splice) after the "#" make it more than
+  // code: the bytes that may follow it are the blanks and "include"'s first.
+  static constexpr std::array<char, 5> kFollows = [] {
+    std::array<char, 5> follows{};
+    size_t n = 0;
+    for (unsigned c = 0; c < 256; ++c) {
+      if (isBlankByte(static_cast<unsigned char>(c))) follows[n++] = static_cast<char>(c);
+    }
+    follows[n++] = kIncludeName[0];
+    return n == follows.size() ? follows : throw "the blanks are no longer four";
+  }();
+  static constexpr hookToken tokens[] = {
+      {"#", placement::lineStart, 0, std::string_view(kFollows.data(), kFollows.size())}};
   static constexpr hookNeeds needs = {};
 
   template <class M>
