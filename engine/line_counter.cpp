@@ -73,7 +73,7 @@ struct narrowBlocks {
 
 #if QUILLSTAT_HAVE_SSE2
 // What a function needs to run the wide blocks.
-#define QUILLSTAT_WIDE __attribute__((target("avx2,popcnt")))
+#define QUILLSTAT_WIDE __attribute__((target("avx2,bmi,bmi2,popcnt")))
 
 // narrowBlocks in two 32-byte vectors, with a popcount instruction.
 struct wideBlocks {
@@ -121,6 +121,9 @@ struct wideBlocks {
 };
 #endif
 
+// Every bit when c holds, none when not.
+inline uint64_t allIf(bool c) { return -uint64_t{c}; }
+
 // Adds a bit at each line's start to the bytes that leave a line as it is
 // (`quiet`): it carries across them to the first other byte, so it lands on
 // the line's end exactly when the line holds nothing else. Returns those
@@ -162,8 +165,8 @@ void lineCounter::countTo(const unsigned char* to) {
   if (p != to) {
     if (comments_ != nullptr) keepCommentsTo(p, to);
     anyByte_ = !isLineEnd(to[-1]);
-    if (docs_) {
-      next = wide_ ? countWideDocs(p, to) : countBlocksOf<narrowBlocks, true>(p, to);
+    if (docs_ || kinds_ != nullptr) {
+      next = wide_ ? countWideFull(p, to) : countBlocksOf<narrowBlocks, true>(p, to);
     } else {
       next = wide_ ? countWide(p, to) : countBlocksOf<narrowBlocks, false>(p, to);
     }
@@ -176,7 +179,8 @@ void lineCounter::countTo(const unsigned char* to) {
 
 #if QUILLSTAT_HAVE_SSE2
 bool lineCounter::wideCountingAvailable() {
-  static const bool available = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
+  static const bool available = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") &&
+                                __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt");
   return available;
 }
 
@@ -187,7 +191,7 @@ lineCounter::countWide(const unsigned char* p, const unsigned char* to) {
   return countBlocksOf<wideBlocks, false>(p, to);
 }
 QUILLSTAT_WIDE __attribute__((flatten, noinline)) const lineCounter::classChange*
-lineCounter::countWideDocs(const unsigned char* p, const unsigned char* to) {
+lineCounter::countWideFull(const unsigned char* p, const unsigned char* to) {
   return countBlocksOf<wideBlocks, true>(p, to);
 }
 #else
@@ -197,13 +201,13 @@ const lineCounter::classChange* lineCounter::countWide(const unsigned char* p,
                                                        const unsigned char* to) {
   return countBlocksOf<narrowBlocks, false>(p, to);
 }
-const lineCounter::classChange* lineCounter::countWideDocs(const unsigned char* p,
+const lineCounter::classChange* lineCounter::countWideFull(const unsigned char* p,
                                                            const unsigned char* to) {
   return countBlocksOf<narrowBlocks, true>(p, to);
 }
 #endif
 
-template <class Blocks, bool Docs>
+template <class Blocks, bool Full>
 const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* p,
                                                            const unsigned char* to) {
   const classChange* next = changes_;
@@ -220,30 +224,32 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
   int64_t noCodeLines = 0;
   int64_t docLines = 0;
   typename Blocks::tally counted{};
-  std::vector<lineKind>* const kinds = kinds_;
+  std::vector<lineKind>* const kinds = Full ? kinds_ : nullptr;
   // The `width` bytes at b, their masks taken, line ends counted into `counted`.
   auto countBlock = [&](const unsigned char* b, int width, uint64_t endBits, uint64_t blankBits) {
-    // The classes of the block's bytes.
-    uint64_t quiet = blankBits;   // no line is more than blank for them
-    uint64_t noCode = blankBits;  // no line is a code line for them
-    uint64_t noDoc = blankBits;   // nor a doc comment line
-    if (now != lineClass::code || (next != last && next->at < b + width)) {
-      int start = 0;
-      for (;;) {
-        const int stop = next != last && next->at < b + width ? static_cast<int>(next->at - b) : width;
-        const uint64_t span = bitsBetween(start, stop) & ~endBits;
-        if (now == lineClass::hiddenComment) quiet |= span;
-        if (now != lineClass::code) noCode |= span;
-        if (Docs && (now == lineClass::comment || now == lineClass::hiddenComment)) noDoc |= span;
-        if (stop == width) break;
-        now = (next++)->to;
-        start = stop;
+    // The bytes of each class, bit i for byte i: the class under way, then
+    // each change's class from its place up. Line ends are of none.
+    uint64_t hidden = allIf(now == lineClass::hiddenComment);
+    uint64_t comment = allIf(now != lineClass::code);
+    uint64_t plainComment = allIf(now == lineClass::comment || now == lineClass::hiddenComment);
+    for (; next != last && next->at < b + width; ++next) {
+      const uint64_t above = ~uint64_t{0} << (next->at - b);
+      now = next->to;
+      hidden = (hidden & ~above) | (above & allIf(now == lineClass::hiddenComment));
+      comment = (comment & ~above) | (above & allIf(now != lineClass::code));
+      if constexpr (Full) {
+        plainComment = (plainComment & ~above) |
+                       (above & allIf(now == lineClass::comment || now == lineClass::hiddenComment));
       }
     }
+    const uint64_t inLines = bitsBetween(0, width) & ~endBits;
+    const uint64_t quiet = blankBits | (hidden & inLines);  // no line is more than blank for them
+    const uint64_t noCode = blankBits | (comment & inLines);  // no line is a code line for them
+    const uint64_t noDoc = blankBits | (plainComment & inLines);  // nor a doc comment line
     const bool alike = noCode == quiet && noCodeSoFar == blankSoFar;
     // No doc comment byte here nor on the line under way: the doc comment
     // lines are none, and the carries alike, as in most blocks.
-    const bool docless = !Docs || (noDoc == noCode && noDocSoFar == noCodeSoFar);
+    const bool docless = !Full || (noDoc == noCode && noDocSoFar == noCodeSoFar);
     const uint64_t blankEnds = linesOnlyOf(endBits, quiet, width, &blankSoFar);
     uint64_t noCodeEnds = blankEnds;
     int64_t noCodeHere;
@@ -260,7 +266,7 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
     noCodeLines += noCodeHere;
     uint64_t noDocEnds = noCodeEnds;
     if (docless) {
-      if constexpr (Docs) noDocSoFar = noCodeSoFar;
+      if constexpr (Full) noDocSoFar = noCodeSoFar;
     } else {
       // The lines without code less those without code or doc comment bytes.
       noDocEnds = linesOnlyOf(endBits, noDoc, width, &noDocSoFar);
@@ -273,11 +279,37 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
   while (to - p >= kBlock) {
     const ptrdiff_t blocks = (to - p) / kBlock < 63 ? (to - p) / kBlock : 63;
     const unsigned char* const groupEnd = p + kBlock * blocks;
-    for (; p < groupEnd; p += kBlock) {
+    while (p < groupEnd) {
+      // Blocks of code alone, after a line end or code, as most are: their
+      // lines without code are the blank ones, the one figure to take. (The
+      // carries agree when the line under way holds neither a comment byte
+      // nor, then, a doc comment byte.)
+      const unsigned char* const codeEnd =
+          now != lineClass::code || noCodeSoFar != blankSoFar ? p
+          : next != last && next->at < groupEnd               ? next->at
+                                                              : groupEnd;
+      if (codeEnd - p >= kBlock) {
+        uint64_t soFar = blankSoFar;
+        int64_t blank = 0;
+        do {
+          uint64_t endBits;
+          uint64_t blankBits;
+          Blocks::masks(p, &endBits, &blankBits, &counted);
+          const uint64_t blankEnds = linesOnlyOf(endBits, blankBits, kBlock, &soFar);
+          blank += Blocks::countOf(blankEnds);
+          if (kinds != nullptr && endBits != 0) keepKindsOf(endBits, blankEnds, blankEnds, blankEnds, kinds);
+          p += kBlock;
+        } while (codeEnd - p >= kBlock);
+        blankLines += blank;
+        noCodeLines += blank;
+        blankSoFar = noCodeSoFar = noDocSoFar = soFar;
+        continue;
+      }
       uint64_t endBits;
       uint64_t blankBits;
       Blocks::masks(p, &endBits, &blankBits, &counted);
       countBlock(p, kBlock, endBits, blankBits);
+      p += kBlock;
     }
     ends += Blocks::tallied(counted);
     counted = typename Blocks::tally{};
@@ -302,7 +334,7 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
   blankSoFar_ = static_cast<uint32_t>(blankSoFar);
   noCodeSoFar_ = static_cast<uint32_t>(noCodeSoFar);
   // Without doc comments so far the carries are alike.
-  noDocSoFar_ = static_cast<uint32_t>(Docs ? noDocSoFar : noCodeSoFar);
+  noDocSoFar_ = static_cast<uint32_t>(Full ? noDocSoFar : noCodeSoFar);
   return next;
 }
 

@@ -32,7 +32,7 @@ class lineCounter {
   // (wideCountingAvailable); by default, wherever it is.
   explicit lineCounter(bool wide = wideCountingAvailable()) : wide_(wide) {}
 
-  // Whether the processor runs AVX2 and this build can use it.
+  // Whether the processor runs AVX2 (with BMI) and this build can use it.
   static bool wideCountingAvailable();
 
   // The bytes from `from` on are to be counted; the class of the first is
@@ -82,15 +82,15 @@ class lineCounter {
 
   // countTo() over [p, to), a block of Blocks (line_counter.cpp) at a time;
   // returns the first change it did not reach, which is at `to`, if any.
-  // countBlocks with the wide blocks, compiled for AVX2. With Docs false,
-  // for content with no doc comment so far, the doc comment lines are not
-  // looked for.
-  template <class Blocks, bool Docs>
+  // countWide with the wide blocks, compiled for AVX2. With Full false, for
+  // content with no doc comment so far whose kinds are not kept, the doc
+  // comment lines and kinds are not looked for.
+  template <class Blocks, bool Full>
   const classChange* countBlocksOf(const unsigned char* p, const unsigned char* to);
   const classChange* countWide(const unsigned char* p, const unsigned char* to);
+  const classChange* countWideFull(const unsigned char* p, const unsigned char* to);
   // Appends the stretches of comment bytes in [p, to) to *comments_.
   void keepCommentsTo(const unsigned char* p, const unsigned char* to);
-  const classChange* countWideDocs(const unsigned char* p, const unsigned char* to);
 
   bool wide_;
   bool docs_ = false;  // a doc comment's change has been told
