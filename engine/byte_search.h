@@ -11,13 +11,28 @@
 #include <utility>
 
 #if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
+#include <immintrin.h>
 #define QUILLSTAT_HAVE_SSE2 1
+// What a function needs to run 32-byte vectors: AVX2, with BMI and popcnt.
+// The rest of the program is compiled for any x86-64, so such a function is
+// called only where wideVectorsAvailable() holds, and not inlined.
+#define QUILLSTAT_WIDE __attribute__((target("avx2,bmi,bmi2,popcnt")))
 #endif
 
 #include "engine/word_detectors.h"
 
 namespace quillstat {
+
+// Whether the processor runs QUILLSTAT_WIDE functions and this build has them.
+inline bool wideVectorsAvailable() {
+#if QUILLSTAT_HAVE_SSE2
+  static const bool available = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") &&
+                                __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt");
+  return available;
+#else
+  return false;
+#endif
+}
 
 // A set of byte values fixed at compile time, so that each search compiles to
 // one compare per value.
@@ -62,6 +77,13 @@ inline __m128i equalsAny(__m128i v, byteSet<Bytes...>) {
   ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(Bytes))))), ...);
   return hits;
 }
+template <unsigned char... Bytes>
+QUILLSTAT_WIDE inline __m256i equalsAny([[maybe_unused]] __m256i v, byteSet<Bytes...>) {
+  __m256i hits = _mm256_setzero_si256();
+  ((hits = _mm256_or_si256(hits, _mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(Bytes))))),
+   ...);
+  return hits;
+}
 
 inline uint32_t bitsOf(__m128i v) { return static_cast<uint32_t>(_mm_movemask_epi8(v)); }
 
@@ -90,10 +112,10 @@ struct noStopPairs {
 // *marks the number of bytes in Marks before it. With Pairs, the vector path
 // passes over a byte of Stops that the byte after it shows to open nothing
 // (declined() in exact_tokens.h); the last bytes, taken one at a time, stop
-// at every byte of Stops.
+// at every byte of Stops. SSE2, one byte at a time without it.
 template <class Stops, class Marks, class Pairs = noStopPairs>
-inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned char* end,
-                                          int64_t* marks) {
+inline const unsigned char* skipPlainCodeNarrow(const unsigned char* p, const unsigned char* end,
+                                                int64_t* marks) {
   int64_t count = 0;  // kept local: *marks may alias what the loop reads
 #if QUILLSTAT_HAVE_SSE2
   using namespace byteSearchDetail;
@@ -136,6 +158,47 @@ inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned
   }
   *marks += count;
   return p;
+}
+
+#if QUILLSTAT_HAVE_SSE2
+// skipPlainCodeNarrow 32 bytes a step, which takes the last bytes.
+template <class Stops, class Marks, class Pairs = noStopPairs>
+QUILLSTAT_WIDE __attribute__((noinline)) const unsigned char* skipPlainCodeWide(
+    const unsigned char* p, const unsigned char* end, int64_t* marks) {
+  using namespace byteSearchDetail;
+  int64_t count = 0;
+  while (end - p >= (Pairs::empty ? 32 : 33)) {
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    uint32_t stops = static_cast<uint32_t>(_mm256_movemask_epi8(equalsAny(v, Stops{})));
+    if constexpr (!Pairs::empty) {
+      if (stops != 0) {
+        const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 1));
+        stops &= ~static_cast<uint32_t>(_mm256_movemask_epi8(declined(v, next, Pairs{})));
+      }
+    }
+    const uint32_t found = static_cast<uint32_t>(_mm256_movemask_epi8(equalsAny(v, Marks{})));
+    if (stops != 0) {
+      *marks += count + __builtin_popcount(found & ((stops & (0u - stops)) - 1));
+      return p + __builtin_ctz(stops);
+    }
+    count += __builtin_popcount(found);
+    p += 32;
+  }
+  *marks += count;
+  return skipPlainCodeNarrow<Stops, Marks, Pairs>(p, end, marks);
+}
+#endif
+
+// skipPlainCodeNarrow, or skipPlainCodeWide where the processor runs it:
+// either may stop at a byte of Stops that the other passes over as a
+// declined pair.
+template <class Stops, class Marks, class Pairs = noStopPairs>
+inline const unsigned char* skipPlainCode(const unsigned char* p, const unsigned char* end,
+                                          int64_t* marks) {
+#if QUILLSTAT_HAVE_SSE2
+  if (wideVectorsAvailable()) return skipPlainCodeWide<Stops, Marks, Pairs>(p, end, marks);
+#endif
+  return skipPlainCodeNarrow<Stops, Marks, Pairs>(p, end, marks);
 }
 
 // Whether c may be part of an identifier or a number, as far as prefixes

@@ -89,6 +89,33 @@ inline __m128i declined(__m128i v, __m128i next, pairSetOf<P>) {
   }(std::make_index_sequence<P.count>{});
   return found;
 }
+
+// The two above in 32-byte vectors, for skipPlainCodeWide. (A lambda would
+// not be compiled for its caller's processor.)
+template <byteList L, size_t... I>
+QUILLSTAT_WIDE inline __m256i equalsAnyOf([[maybe_unused]] __m256i v, std::index_sequence<I...>) {
+  __m256i hits = _mm256_setzero_si256();
+  ((hits = _mm256_or_si256(hits, _mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(L.bytes[I]))))),
+   ...);
+  return hits;
+}
+template <byteList L>
+QUILLSTAT_WIDE inline __m256i equalsAny(__m256i v, byteSetOf<L>) {
+  return equalsAnyOf<L>(v, std::make_index_sequence<L.count>{});
+}
+template <bytePairs P, size_t... I>
+QUILLSTAT_WIDE inline __m256i declinedOf(__m256i v, __m256i next, std::index_sequence<I...>) {
+  __m256i found = _mm256_setzero_si256();
+  ((found = _mm256_or_si256(
+        found, _mm256_andnot_si256(equalsAny(next, byteSetOf<P.seconds[I]>{}),
+                                   _mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(P.firsts[I])))))),
+   ...);
+  return found;
+}
+template <bytePairs P>
+QUILLSTAT_WIDE inline __m256i declined(__m256i v, __m256i next, pairSetOf<P>) {
+  return declinedOf<P>(v, next, std::make_index_sequence<P.count>{});
+}
 #endif
 
 // What a token met in code opens.

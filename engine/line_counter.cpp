@@ -7,10 +7,6 @@
 #include "engine/byte_classes.h"
 #include "engine/byte_search.h"
 
-#if QUILLSTAT_HAVE_SSE2
-#include <immintrin.h>
-#endif
-
 namespace quillstat {
 
 namespace {
@@ -72,9 +68,6 @@ struct narrowBlocks {
 };
 
 #if QUILLSTAT_HAVE_SSE2
-// What a function needs to run the wide blocks.
-#define QUILLSTAT_WIDE __attribute__((target("avx2,bmi,bmi2,popcnt")))
-
 // narrowBlocks in two 32-byte vectors, with a popcount instruction.
 struct wideBlocks {
   QUILLSTAT_WIDE static int64_t countOf(uint64_t x) { return __builtin_popcountll(x); }
@@ -178,12 +171,6 @@ void lineCounter::countTo(const unsigned char* to) {
 }
 
 #if QUILLSTAT_HAVE_SSE2
-bool lineCounter::wideCountingAvailable() {
-  static const bool available = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") &&
-                                __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt");
-  return available;
-}
-
 // The wide blocks' loop is compiled for AVX2 as a whole: flattened into these,
 // which stay functions of their own.
 QUILLSTAT_WIDE __attribute__((flatten, noinline)) const lineCounter::classChange*
@@ -195,8 +182,6 @@ lineCounter::countWideFull(const unsigned char* p, const unsigned char* to) {
   return countBlocksOf<wideBlocks, true>(p, to);
 }
 #else
-bool lineCounter::wideCountingAvailable() { return false; }
-
 const lineCounter::classChange* lineCounter::countWide(const unsigned char* p,
                                                        const unsigned char* to) {
   return countBlocksOf<narrowBlocks, false>(p, to);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/byte_search.h"
 #include "engine/file_stats.h"
 
 namespace quillstat {
@@ -29,11 +30,8 @@ enum class lineKind : uint8_t { blank, comment, docComment, code };
 class lineCounter {
  public:
   // `wide`: count 32 bytes a step, with AVX2, which must then be there
-  // (wideCountingAvailable); by default, wherever it is.
-  explicit lineCounter(bool wide = wideCountingAvailable()) : wide_(wide) {}
-
-  // Whether the processor runs AVX2 (with BMI) and this build can use it.
-  static bool wideCountingAvailable();
+  // (wideVectorsAvailable); by default, wherever it is.
+  explicit lineCounter(bool wide = wideVectorsAvailable()) : wide_(wide) {}
 
   // The bytes from `from` on are to be counted; the class of the first is
   // the class that the last change set (code at the start).

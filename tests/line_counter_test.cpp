@@ -57,7 +57,7 @@ std::string spelled(const std::vector<lineKind>& kinds) {
 // other round keeps what each line is too.
 TEST(LineCounter, CountsAsLineByLineInBothWidths) {
   std::vector<bool> widths = {false};
-  if (lineCounter::wideCountingAvailable()) widths.push_back(true);
+  if (wideVectorsAvailable()) widths.push_back(true);
   // With bytes that share their low four bits with a blank or line end: NUL
   // and '0' with the space, '-' and 0x8D with CR, 0x8A with LF.
   std::string alphabet = "  \t\n\n\r\v\fab/*\x85-0\x8a\x8d";

@@ -1,0 +1,79 @@
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/byte_search.h"
+#include "engine/exact_hooks.h"  // with exact_tokens.h, whose pairs the skips take
+
+namespace quillstat {
+namespace {
+
+using stops = byteSet<'/', '"', '#'>;
+using marks = byteSet<';', '{'>;
+// '#' opens something only before "i" or a blank.
+constexpr bytePairs kHashPairs = [] {
+  bytePairs pairs;
+  pairs.firsts[0] = '#';
+  pairs.seconds[0].add("i \t");
+  pairs.count = 1;
+  return pairs;
+}();
+using hashPairs = pairSetOf<kHashPairs>;
+
+using skip = const unsigned char* (*)(const unsigned char*, const unsigned char*, int64_t*);
+
+// Random code, and every start in it, for each width of each skip: the skip
+// stops at a byte of the stops, or at the end, never past one that may
+// open something (with the pairs, a '#' before "i" or a blank, or at the
+// end), and counts the marks it passed over.
+TEST(SkipPlainCode, StopsNoLaterThanTheFirstStopThatMayOpenAndCountsTheMarksBefore) {
+  struct way {
+    const char* name;
+    skip run;
+    bool pairs;
+  };
+  std::vector<way> ways = {
+      {"narrow", skipPlainCodeNarrow<stops, marks>, false},
+      {"narrow with pairs", skipPlainCodeNarrow<stops, marks, hashPairs>, true},
+  };
+#if QUILLSTAT_HAVE_SSE2
+  if (wideVectorsAvailable()) {
+    ways.push_back({"wide", skipPlainCodeWide<stops, marks>, false});
+    ways.push_back({"wide with pairs", skipPlainCodeWide<stops, marks, hashPairs>, true});
+  }
+#endif
+  const std::string alphabet = "abcdefgh i\t\n;{/\"#";
+  std::mt19937 random(11);
+  for (int round = 0; round < 200; ++round) {
+    std::string text(static_cast<size_t>(random() % 150), 'x');
+    // Mostly plain code, so that runs cross the blocks.
+    for (char& c : text) c = random() % 4 != 0 ? 'x' : alphabet[random() % alphabet.size()];
+    const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = begin + text.size();
+    for (const way& w : ways) {
+      for (const unsigned char* p = begin; p <= end; ++p) {
+        const unsigned char* mustStop = p;
+        while (mustStop < end &&
+               !(stops::contains(*mustStop) &&
+                 (!w.pairs || *mustStop != '#' || mustStop + 1 == end ||
+                  kHashPairs.seconds[0].contains(mustStop[1])))) {
+          ++mustStop;
+        }
+        int64_t counted = 0;
+        const unsigned char* q = w.run(p, end, &counted);
+        const std::string where = std::string(w.name) + ", round " + std::to_string(round) +
+                                  ", from " + std::to_string(p - begin);
+        ASSERT_TRUE(q >= p && q <= mustStop) << where;
+        ASSERT_TRUE(q == end || stops::contains(*q)) << where;
+        int64_t expected = 0;
+        for (const unsigned char* m = p; m < q; ++m) expected += marks::contains(*m);
+        EXPECT_EQ(counted, expected) << where;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quillstat
