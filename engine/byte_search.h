@@ -399,10 +399,11 @@ inline const unsigned char* findLastAny(const unsigned char* p, const unsigned c
 // mayStartWord holds, or end. `before` is the byte just before p. With
 // Seconds, the vector path passes over a byte of Closers that no byte of
 // Seconds follows, as the '*' that begins each line of a "/* ... */" block;
-// the last bytes, taken one at a time, stop at every byte of Closers.
+// the last bytes, taken one at a time, stop at every byte of Closers. SSE2,
+// one byte at a time without it.
 template <class Closers, class Seconds = byteSet<>>
-inline const unsigned char* skipCommentText(const unsigned char* p, const unsigned char* end,
-                                            unsigned char before) {
+inline const unsigned char* skipCommentTextNarrow(const unsigned char* p, const unsigned char* end,
+                                                  unsigned char before) {
 #if QUILLSTAT_HAVE_SSE2
   using namespace byteSearchDetail;
   const unsigned char* const first = p;
@@ -440,6 +441,59 @@ inline const unsigned char* skipCommentText(const unsigned char* p, const unsign
     if (Closers::contains(*p) || mayStartWord(p, end, before)) return p;
   }
   return end;
+}
+
+#if QUILLSTAT_HAVE_SSE2
+// skipCommentTextNarrow 32 bytes a step, which takes the last bytes.
+template <class Closers, class Seconds = byteSet<>>
+QUILLSTAT_WIDE __attribute__((noinline)) const unsigned char* skipCommentTextWide(
+    const unsigned char* p, const unsigned char* end, unsigned char before) {
+  using namespace byteSearchDetail;
+  const unsigned char* const first = p;
+  uint32_t letterBefore = isAsciiLetter(before) ? 1 : 0;
+  const __m256i caseBit = _mm256_set1_epi8(0x20);
+  const __m256i toSigned = _mm256_set1_epi8(static_cast<char>(0x80 - 'a'));
+  const __m256i letterLimit = _mm256_set1_epi8(static_cast<char>(-128 + 26));
+  // No lambdas: they would not be compiled for this function's processor.
+  while (end - p >= 34) {
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 1));
+    const __m256i lower0 = _mm256_or_si256(v, caseBit);
+    const __m256i lower1 = _mm256_or_si256(next, caseBit);
+    const __m256i lower2 =
+        _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 2)), caseBit);
+    const __m256i tod = _mm256_and_si256(
+        _mm256_and_si256(_mm256_cmpeq_epi8(lower0, _mm256_set1_epi8('t')),
+                         _mm256_cmpeq_epi8(lower1, _mm256_set1_epi8('o'))),
+        _mm256_cmpeq_epi8(lower2, _mm256_set1_epi8('d')));
+    const __m256i fix = _mm256_and_si256(
+        _mm256_and_si256(_mm256_cmpeq_epi8(lower0, _mm256_set1_epi8('f')),
+                         _mm256_cmpeq_epi8(lower1, _mm256_set1_epi8('i'))),
+        _mm256_cmpeq_epi8(lower2, _mm256_set1_epi8('x')));
+    const uint32_t letters = static_cast<uint32_t>(
+        _mm256_movemask_epi8(_mm256_cmpgt_epi8(letterLimit, _mm256_add_epi8(lower0, toSigned))));
+    const uint32_t starts = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_or_si256(tod, fix))) &
+                            ~((letters << 1) | letterBefore);
+    __m256i closers = equalsAny(v, Closers{});
+    if constexpr (!Seconds::empty) closers = _mm256_and_si256(closers, equalsAny(next, Seconds{}));
+    const uint32_t stops = static_cast<uint32_t>(_mm256_movemask_epi8(closers)) | starts;
+    if (stops != 0) return p + __builtin_ctz(stops);
+    letterBefore = letters >> 31;
+    p += 32;
+  }
+  if (p != first) before = p[-1];
+  return skipCommentTextNarrow<Closers, Seconds>(p, end, before);
+}
+#endif
+
+// skipCommentTextNarrow, or skipCommentTextWide where the processor runs it.
+template <class Closers, class Seconds = byteSet<>>
+inline const unsigned char* skipCommentText(const unsigned char* p, const unsigned char* end,
+                                            unsigned char before) {
+#if QUILLSTAT_HAVE_SSE2
+  if (wideVectorsAvailable()) return skipCommentTextWide<Closers, Seconds>(p, end, before);
+#endif
+  return skipCommentTextNarrow<Closers, Seconds>(p, end, before);
 }
 
 }  // namespace quillstat
