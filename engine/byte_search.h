@@ -87,65 +87,18 @@ QUILLSTAT_WIDE inline __m256i equalsAny([[maybe_unused]] __m256i v, byteSet<Byte
 
 inline uint32_t bitsOf(__m128i v) { return static_cast<uint32_t>(_mm_movemask_epi8(v)); }
 
+// 0xFF in the first n bytes (n <= 16), 0 in the others.
+inline __m128i firstBytes(int n) {
+  static constexpr unsigned char kOnesThenZeros[32] = {
+      0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(kOnesThenZeros + 16 - n));
+}
+
 // The sum of the 16 unsigned bytes of v.
 inline int64_t sumOfBytes(__m128i v) {
   const __m128i sums = _mm_sad_epu8(v, _mm_setzero_si128());
   return _mm_cvtsi128_si64(sums) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums));
 }
-
-// What the skips below do with a vector of bytes, on 16 bytes (SSE2) and on
-// 32 (AVX2, in QUILLSTAT_WIDE functions only): one loop, written once, for
-// each width. A loop on wideVectors is flattened into a QUILLSTAT_WIDE
-// function, so no 32-byte vector crosses a call; g++ warns of the calling
-// convention all the same, as it reads the loop before it is inlined.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpsabi"
-#endif
-struct narrowVectors {
-  using vector = __m128i;
-  static constexpr int kWidth = 16;
-  static vector load(const unsigned char* p) {
-    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-  }
-  static vector splat(char c) { return _mm_set1_epi8(c); }
-  static vector both(vector a, vector b) { return _mm_and_si128(a, b); }
-  static vector either(vector a, vector b) { return _mm_or_si128(a, b); }
-  static vector equal(vector a, vector b) { return _mm_cmpeq_epi8(a, b); }
-  static vector below(vector a, vector b) { return _mm_cmplt_epi8(a, b); }  // signed
-  static vector plus(vector a, vector b) { return _mm_add_epi8(a, b); }
-  static uint32_t bits(vector v) { return bitsOf(v); }
-  static int64_t countOf(uint32_t x) { return countBits(x); }
-  // Counts of bytes found, block by block: -1 lanes subtracted into byte
-  // lanes, which must be emptied before kTallyBlocks blocks pass.
-  using tally = __m128i;
-  static constexpr int kTallyBlocks = 255;
-  static void add(tally* counts, vector found) { *counts = _mm_sub_epi8(*counts, found); }
-  static int64_t sumOf(tally counts) { return sumOfBytes(counts); }
-};
-
-struct wideVectors {
-  using vector = __m256i;
-  static constexpr int kWidth = 32;
-  QUILLSTAT_WIDE static vector load(const unsigned char* p) {
-    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-  }
-  QUILLSTAT_WIDE static vector splat(char c) { return _mm256_set1_epi8(c); }
-  QUILLSTAT_WIDE static vector both(vector a, vector b) { return _mm256_and_si256(a, b); }
-  QUILLSTAT_WIDE static vector either(vector a, vector b) { return _mm256_or_si256(a, b); }
-  QUILLSTAT_WIDE static vector equal(vector a, vector b) { return _mm256_cmpeq_epi8(a, b); }
-  QUILLSTAT_WIDE static vector below(vector a, vector b) { return _mm256_cmpgt_epi8(b, a); }
-  QUILLSTAT_WIDE static vector plus(vector a, vector b) { return _mm256_add_epi8(a, b); }
-  QUILLSTAT_WIDE static uint32_t bits(vector v) {
-    return static_cast<uint32_t>(_mm256_movemask_epi8(v));
-  }
-  QUILLSTAT_WIDE static int64_t countOf(uint32_t x) { return __builtin_popcount(x); }
-  // With a popcount instruction, a plain count (no limit).
-  using tally = int64_t;
-  static constexpr int kTallyBlocks = 0;
-  QUILLSTAT_WIDE static void add(tally* counts, vector found) { *counts += countOf(bits(found)); }
-  static int64_t sumOf(tally counts) { return counts; }
-};
 #endif
 
 }  // namespace byteSearchDetail
@@ -154,48 +107,6 @@ struct wideVectors {
 struct noStopPairs {
   static constexpr bool empty = true;
 };
-
-#if QUILLSTAT_HAVE_SSE2
-namespace byteSearchDetail {
-
-// The vector blocks of skipPlainCode, V::kWidth bytes at a time: the stop
-// found, or nullptr with *p moved past the blocks, which leave fewer than a
-// block and the byte after it; the marks passed over are added to *count.
-template <class V, class Stops, class Marks, class Pairs>
-inline const unsigned char* plainCodeStop(const unsigned char** p, const unsigned char* end,
-                                          int64_t* count) {
-  const unsigned char* at = *p;
-  typename V::tally marks{};
-  int blocksInTally = 0;
-  // With Pairs, a block is read with the byte after it.
-  while (end - at >= (Pairs::empty ? V::kWidth : V::kWidth + 1)) {
-    const typename V::vector v = V::load(at);
-    uint32_t stops = V::bits(equalsAny(v, Stops{}));
-    if constexpr (!Pairs::empty) {
-      // The byte after each is looked at only in a block that has a stop.
-      if (stops != 0) stops &= ~V::bits(declined(v, V::load(at + 1), Pairs{}));
-    }
-    const typename V::vector found = equalsAny(v, Marks{});
-    if (stops != 0) {
-      // Only the marks below the first stop belong to this run.
-      *count += V::sumOf(marks) + V::countOf(V::bits(found) & ((stops & (0u - stops)) - 1));
-      return at + std::countr_zero(stops);
-    }
-    V::add(&marks, found);
-    if (V::kTallyBlocks > 0 && ++blocksInTally == V::kTallyBlocks) {
-      *count += V::sumOf(marks);
-      marks = typename V::tally{};
-      blocksInTally = 0;
-    }
-    at += V::kWidth;
-  }
-  *count += V::sumOf(marks);
-  *p = at;
-  return nullptr;
-}
-
-}  // namespace byteSearchDetail
-#endif
 
 // Returns the first byte of [p, end) that is in Stops, or end, and adds to
 // *marks the number of bytes in Marks before it. With Pairs, the vector path
@@ -208,10 +119,38 @@ inline const unsigned char* skipPlainCodeNarrow(const unsigned char* p, const un
   int64_t count = 0;  // kept local: *marks may alias what the loop reads
 #if QUILLSTAT_HAVE_SSE2
   using namespace byteSearchDetail;
-  if (const unsigned char* stop = plainCodeStop<narrowVectors, Stops, Marks, Pairs>(&p, end, &count)) {
-    *marks += count;
-    return stop;
+  // Each byte lane counts its marks (one per block at most) and is emptied
+  // into `count` before it can overflow.
+  __m128i lanes = _mm_setzero_si128();
+  int blocksInLanes = 0;
+  // With Pairs, a block is read with the byte after it.
+  while (end - p >= (Pairs::empty ? 16 : 17)) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    uint32_t stops = bitsOf(equalsAny(v, Stops{}));
+    if constexpr (!Pairs::empty) {
+      // The byte after each is looked at only in a block that has a stop.
+      if (stops != 0) {
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
+        stops &= ~bitsOf(declined(v, next, Pairs{}));
+      }
+    }
+    const __m128i found = equalsAny(v, Marks{});
+    if (stops != 0) {
+      // Only the marks below the first stop belong to this run.
+      const int stop = std::countr_zero(stops);
+      lanes = _mm_sub_epi8(lanes, _mm_and_si128(found, firstBytes(stop)));
+      *marks += count + sumOfBytes(lanes);
+      return p + stop;
+    }
+    lanes = _mm_sub_epi8(lanes, found);  // found is -1 where a mark is
+    if (++blocksInLanes == 255) {
+      count += sumOfBytes(lanes);
+      lanes = _mm_setzero_si128();
+      blocksInLanes = 0;
+    }
+    p += 16;
   }
+  count += sumOfBytes(lanes);
 #endif
   for (; p < end; ++p) {
     if (Stops::contains(*p)) break;
@@ -224,13 +163,29 @@ inline const unsigned char* skipPlainCodeNarrow(const unsigned char* p, const un
 #if QUILLSTAT_HAVE_SSE2
 // skipPlainCodeNarrow 32 bytes a step, which takes the last bytes.
 template <class Stops, class Marks, class Pairs = noStopPairs>
-QUILLSTAT_WIDE __attribute__((flatten, noinline)) const unsigned char* skipPlainCodeWide(
+QUILLSTAT_WIDE __attribute__((noinline)) const unsigned char* skipPlainCodeWide(
     const unsigned char* p, const unsigned char* end, int64_t* marks) {
   using namespace byteSearchDetail;
   int64_t count = 0;
-  const unsigned char* stop = plainCodeStop<wideVectors, Stops, Marks, Pairs>(&p, end, &count);
+  while (end - p >= (Pairs::empty ? 32 : 33)) {
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    uint32_t stops = static_cast<uint32_t>(_mm256_movemask_epi8(equalsAny(v, Stops{})));
+    if constexpr (!Pairs::empty) {
+      if (stops != 0) {
+        const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 1));
+        stops &= ~static_cast<uint32_t>(_mm256_movemask_epi8(declined(v, next, Pairs{})));
+      }
+    }
+    const uint32_t found = static_cast<uint32_t>(_mm256_movemask_epi8(equalsAny(v, Marks{})));
+    if (stops != 0) {
+      *marks += count + __builtin_popcount(found & ((stops & (0u - stops)) - 1));
+      return p + __builtin_ctz(stops);
+    }
+    count += __builtin_popcount(found);
+    p += 32;
+  }
   *marks += count;
-  return stop != nullptr ? stop : skipPlainCodeNarrow<Stops, Marks, Pairs>(p, end, marks);
+  return skipPlainCodeNarrow<Stops, Marks, Pairs>(p, end, marks);
 }
 #endif
 
@@ -440,51 +395,6 @@ inline const unsigned char* findLastAny(const unsigned char* p, const unsigned c
   return last;
 }
 
-#if QUILLSTAT_HAVE_SSE2
-namespace byteSearchDetail {
-
-// The vector blocks of skipCommentText, V::kWidth bytes at a time: the stop
-// found, or nullptr with *p moved past the blocks, which leave fewer than a
-// block and the two bytes after it, and *before the byte before *p.
-template <class V, class Closers, class Seconds>
-inline const unsigned char* commentTextStop(const unsigned char** p, const unsigned char* end,
-                                            unsigned char* before) {
-  using vector = typename V::vector;
-  const unsigned char* at = *p;
-  uint32_t letterBefore = isAsciiLetter(*before) ? 1 : 0;
-  const vector caseBit = V::splat(0x20);
-  // (c | 0x20) - 'a' < 26 unsigned, as a signed compare after moving 'a' to -128.
-  const vector toSigned = V::splat(static_cast<char>(0x80 - 'a'));
-  const vector letterLimit = V::splat(static_cast<char>(-128 + 26));
-  // Each block also looks at the two bytes after it, so a word's first
-  // three letters are always seen together.
-  while (end - at >= V::kWidth + 2) {
-    const vector v = V::load(at);
-    const vector next = V::load(at + 1);
-    const vector lower0 = V::either(v, caseBit);
-    const vector lower1 = V::either(next, caseBit);
-    const vector lower2 = V::either(V::load(at + 2), caseBit);
-    const vector tod = V::both(V::both(V::equal(lower0, V::splat('t')), V::equal(lower1, V::splat('o'))),
-                               V::equal(lower2, V::splat('d')));
-    const vector fix = V::both(V::both(V::equal(lower0, V::splat('f')), V::equal(lower1, V::splat('i'))),
-                               V::equal(lower2, V::splat('x')));
-    const uint32_t letters = V::bits(V::below(V::plus(lower0, toSigned), letterLimit));
-    const uint32_t starts = V::bits(V::either(tod, fix)) & ~((letters << 1) | letterBefore);
-    vector closers = equalsAny(v, Closers{});
-    if constexpr (!Seconds::empty) closers = V::both(closers, equalsAny(next, Seconds{}));
-    const uint32_t stops = V::bits(closers) | starts;
-    if (stops != 0) return at + std::countr_zero(stops);
-    letterBefore = letters >> (V::kWidth - 1);
-    at += V::kWidth;
-  }
-  if (at != *p) *before = at[-1];
-  *p = at;
-  return nullptr;
-}
-
-}  // namespace byteSearchDetail
-#endif
-
 // Returns the first byte of [p, end) that is in Closers or for which
 // mayStartWord holds, or end. `before` is the byte just before p. With
 // Seconds, the vector path passes over a byte of Closers that no byte of
@@ -496,9 +406,36 @@ inline const unsigned char* skipCommentTextNarrow(const unsigned char* p, const 
                                                   unsigned char before) {
 #if QUILLSTAT_HAVE_SSE2
   using namespace byteSearchDetail;
-  if (const unsigned char* stop = commentTextStop<narrowVectors, Closers, Seconds>(&p, end, &before)) {
-    return stop;
+  const unsigned char* const first = p;
+  uint32_t letterBefore = isAsciiLetter(before) ? 1 : 0;
+  const __m128i caseBit = _mm_set1_epi8(0x20);
+  // (c | 0x20) - 'a' < 26 unsigned, as a signed compare after moving 'a' to -128.
+  const __m128i toSigned = _mm_set1_epi8(static_cast<char>(0x80 - 'a'));
+  const __m128i letterLimit = _mm_set1_epi8(static_cast<char>(-128 + 26));
+  auto is = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+  // Each block also looks at the two bytes after it, so a word's first
+  // three letters are always seen together.
+  while (end - p >= 18) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
+    const __m128i lower0 = _mm_or_si128(v, caseBit);
+    const __m128i lower1 = _mm_or_si128(next, caseBit);
+    const __m128i lower2 =
+        _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2)), caseBit);
+    const __m128i tod = _mm_and_si128(_mm_and_si128(is(lower0, 't'), is(lower1, 'o')),
+                                      is(lower2, 'd'));
+    const __m128i fix = _mm_and_si128(_mm_and_si128(is(lower0, 'f'), is(lower1, 'i')),
+                                      is(lower2, 'x'));
+    const uint32_t letters = bitsOf(_mm_cmplt_epi8(_mm_add_epi8(lower0, toSigned), letterLimit));
+    const uint32_t starts = bitsOf(_mm_or_si128(tod, fix)) & ~((letters << 1) | letterBefore);
+    __m128i closers = equalsAny(v, Closers{});
+    if constexpr (!Seconds::empty) closers = _mm_and_si128(closers, equalsAny(next, Seconds{}));
+    const uint32_t stops = bitsOf(closers) | starts;
+    if (stops != 0) return p + std::countr_zero(stops);
+    letterBefore = letters >> 15;
+    p += 16;
   }
+  if (p != first) before = p[-1];
 #endif
   for (; p < end; before = *p++) {
     if (Closers::contains(*p) || mayStartWord(p, end, before)) return p;
@@ -509,11 +446,43 @@ inline const unsigned char* skipCommentTextNarrow(const unsigned char* p, const 
 #if QUILLSTAT_HAVE_SSE2
 // skipCommentTextNarrow 32 bytes a step, which takes the last bytes.
 template <class Closers, class Seconds = byteSet<>>
-QUILLSTAT_WIDE __attribute__((flatten, noinline)) const unsigned char* skipCommentTextWide(
+QUILLSTAT_WIDE __attribute__((noinline)) const unsigned char* skipCommentTextWide(
     const unsigned char* p, const unsigned char* end, unsigned char before) {
   using namespace byteSearchDetail;
-  const unsigned char* stop = commentTextStop<wideVectors, Closers, Seconds>(&p, end, &before);
-  return stop != nullptr ? stop : skipCommentTextNarrow<Closers, Seconds>(p, end, before);
+  const unsigned char* const first = p;
+  uint32_t letterBefore = isAsciiLetter(before) ? 1 : 0;
+  const __m256i caseBit = _mm256_set1_epi8(0x20);
+  const __m256i toSigned = _mm256_set1_epi8(static_cast<char>(0x80 - 'a'));
+  const __m256i letterLimit = _mm256_set1_epi8(static_cast<char>(-128 + 26));
+  // No lambdas: they would not be compiled for this function's processor.
+  while (end - p >= 34) {
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 1));
+    const __m256i lower0 = _mm256_or_si256(v, caseBit);
+    const __m256i lower1 = _mm256_or_si256(next, caseBit);
+    const __m256i lower2 =
+        _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 2)), caseBit);
+    const __m256i tod = _mm256_and_si256(
+        _mm256_and_si256(_mm256_cmpeq_epi8(lower0, _mm256_set1_epi8('t')),
+                         _mm256_cmpeq_epi8(lower1, _mm256_set1_epi8('o'))),
+        _mm256_cmpeq_epi8(lower2, _mm256_set1_epi8('d')));
+    const __m256i fix = _mm256_and_si256(
+        _mm256_and_si256(_mm256_cmpeq_epi8(lower0, _mm256_set1_epi8('f')),
+                         _mm256_cmpeq_epi8(lower1, _mm256_set1_epi8('i'))),
+        _mm256_cmpeq_epi8(lower2, _mm256_set1_epi8('x')));
+    const uint32_t letters = static_cast<uint32_t>(
+        _mm256_movemask_epi8(_mm256_cmpgt_epi8(letterLimit, _mm256_add_epi8(lower0, toSigned))));
+    const uint32_t starts = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_or_si256(tod, fix))) &
+                            ~((letters << 1) | letterBefore);
+    __m256i closers = equalsAny(v, Closers{});
+    if constexpr (!Seconds::empty) closers = _mm256_and_si256(closers, equalsAny(next, Seconds{}));
+    const uint32_t stops = static_cast<uint32_t>(_mm256_movemask_epi8(closers)) | starts;
+    if (stops != 0) return p + __builtin_ctz(stops);
+    letterBefore = letters >> 31;
+    p += 32;
+  }
+  if (p != first) before = p[-1];
+  return skipCommentTextNarrow<Closers, Seconds>(p, end, before);
 }
 #endif
 
@@ -528,9 +497,5 @@ inline const unsigned char* skipCommentText(const unsigned char* p, const unsign
 }
 
 }  // namespace quillstat
-
-#if defined(QUILLSTAT_HAVE_SSE2) && defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
 
 #endif  // QUILLSTAT_ENGINE_BYTE_SEARCH_H_
