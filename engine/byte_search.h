@@ -3,7 +3,9 @@
 
 // Searches that let the streaming scanners skip, in one call, a run of bytes
 // that cannot change their state. SSE2 on x86-64 (where it is always there),
-// one byte at a time elsewhere; both give the same answers.
+// one byte at a time elsewhere; the two most used skips also come in AVX2,
+// for the processors that have it. All give the same answers, but where a
+// skip may stop early, as said.
 
 #include <bit>
 #include <cstddef>

@@ -95,7 +95,8 @@ inline __m128i declined(__m128i v, __m128i next, pairSetOf<P>) {
 template <byteList L, size_t... I>
 QUILLSTAT_WIDE inline __m256i equalsAnyOf([[maybe_unused]] __m256i v, std::index_sequence<I...>) {
   __m256i hits = _mm256_setzero_si256();
-  ((hits = _mm256_or_si256(hits, _mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(L.bytes[I]))))),
+  ((hits = _mm256_or_si256(
+        hits, _mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(L.bytes[I]))))),
    ...);
   return hits;
 }
@@ -107,8 +108,9 @@ template <bytePairs P, size_t... I>
 QUILLSTAT_WIDE inline __m256i declinedOf(__m256i v, __m256i next, std::index_sequence<I...>) {
   __m256i found = _mm256_setzero_si256();
   ((found = _mm256_or_si256(
-        found, _mm256_andnot_si256(equalsAny(next, byteSetOf<P.seconds[I]>{}),
-                                   _mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(P.firsts[I])))))),
+        found, _mm256_andnot_si256(
+                   equalsAny(next, byteSetOf<P.seconds[I]>{}),
+                   _mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(P.firsts[I])))))),
    ...);
   return found;
 }

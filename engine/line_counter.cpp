@@ -223,8 +223,8 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
       hidden = (hidden & ~above) | (above & allIf(now == lineClass::hiddenComment));
       comment = (comment & ~above) | (above & allIf(now != lineClass::code));
       if constexpr (Full) {
-        plainComment = (plainComment & ~above) |
-                       (above & allIf(now == lineClass::comment || now == lineClass::hiddenComment));
+        const bool plain = now == lineClass::comment || now == lineClass::hiddenComment;
+        plainComment = (plainComment & ~above) | (above & allIf(plain));
       }
     }
     const uint64_t inLines = bitsBetween(0, width) & ~endBits;
@@ -267,8 +267,8 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
     while (p < groupEnd) {
       // Blocks of code alone, after a line end or code, as most are: their
       // lines without code are the blank ones, the one figure to take. (The
-      // carries agree when the line under way holds neither a comment byte
-      // nor, then, a doc comment byte.)
+      // carries agree unless the line under way holds a comment and no code;
+      // the doc comment carry then agrees too.)
       const unsigned char* const codeEnd =
           now != lineClass::code || noCodeSoFar != blankSoFar ? p
           : next != last && next->at < groupEnd               ? next->at
@@ -282,7 +282,9 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
           Blocks::masks(p, &endBits, &blankBits, &counted);
           const uint64_t blankEnds = linesOnlyOf(endBits, blankBits, kBlock, &soFar);
           blank += Blocks::countOf(blankEnds);
-          if (kinds != nullptr && endBits != 0) keepKindsOf(endBits, blankEnds, blankEnds, blankEnds, kinds);
+          if (kinds != nullptr && endBits != 0) {
+            keepKindsOf(endBits, blankEnds, blankEnds, blankEnds, kinds);
+          }
           p += kBlock;
         } while (codeEnd - p >= kBlock);
         blankLines += blank;

@@ -26,8 +26,10 @@ void forEveryStart(const std::string& alphabet, int odds, Check check) {
   }
 }
 
-std::string placeOf(const char* way, int round, const unsigned char* begin, const unsigned char* p) {
-  return std::string(way) + ", round " + std::to_string(round) + ", from " + std::to_string(p - begin);
+std::string placeOf(const char* way, int round, const unsigned char* begin,
+                    const unsigned char* p) {
+  return std::string(way) + ", round " + std::to_string(round) + ", from " +
+         std::to_string(p - begin);
 }
 
 using stops = byteSet<'/', '"', '#'>;
@@ -51,8 +53,9 @@ TEST(SkipPlainCode, StopsNoLaterThanTheFirstStopThatMayOpenAndCountsTheMarksBefo
     const unsigned char* (*run)(const unsigned char*, const unsigned char*, int64_t*);
     bool pairs;
   };
-  std::vector<way> ways = {{"narrow", skipPlainCodeNarrow<stops, marks>, false},
-                           {"narrow with pairs", skipPlainCodeNarrow<stops, marks, hashPairs>, true}};
+  std::vector<way> ways = {
+      {"narrow", skipPlainCodeNarrow<stops, marks>, false},
+      {"narrow with pairs", skipPlainCodeNarrow<stops, marks, hashPairs>, true}};
 #if QUILLSTAT_HAVE_SSE2
   if (wideVectorsAvailable()) {
     ways.push_back({"wide", skipPlainCodeWide<stops, marks>, false});
