@@ -274,13 +274,12 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
           : next != last && next->at < groupEnd               ? next->at
                                                               : groupEnd;
       if (codeEnd - p >= kBlock) {
-        uint64_t soFar = blankSoFar;
         int64_t blank = 0;
         do {
           uint64_t endBits;
           uint64_t blankBits;
           Blocks::masks(p, &endBits, &blankBits, &counted);
-          const uint64_t blankEnds = linesOnlyOf(endBits, blankBits, kBlock, &soFar);
+          const uint64_t blankEnds = linesOnlyOf(endBits, blankBits, kBlock, &blankSoFar);
           blank += Blocks::countOf(blankEnds);
           if (kinds != nullptr && endBits != 0) {
             keepKindsOf(endBits, blankEnds, blankEnds, blankEnds, kinds);
@@ -289,7 +288,7 @@ const lineCounter::classChange* lineCounter::countBlocksOf(const unsigned char* 
         } while (codeEnd - p >= kBlock);
         blankLines += blank;
         noCodeLines += blank;
-        blankSoFar = noCodeSoFar = noDocSoFar = soFar;
+        noCodeSoFar = noDocSoFar = blankSoFar;
         continue;
       }
       uint64_t endBits;

@@ -175,7 +175,9 @@ batchStatus runBatch(const commandLineOptions& options, std::ostream& errors) {
   settings.content.namesEscaped = reportsToTerminal(options);
   settings.describeError = describeFailure;
   std::vector<runOutput> outputs;
-  if (!openOutputs(*options.outputPath, options.todoList, &outputs, errors)) return batchReportFailed;
+  if (!openOutputs(*options.outputPath, options.todoList, &outputs, errors)) {
+    return batchReportFailed;
+  }
   listProblem problem;
   analysisResult result = analyse(options, settings.run, errors, &problem);
   if (problem.holdsNul) {
