@@ -7,7 +7,7 @@ namespace quillstat {
 
 // LF, or a CR that the text-mode reader left alone (no LF after it): both
 // end a line for every compiler the exact machines follow.
-inline bool isLineEnd(unsigned char c) { return c == '\n' || c == '\r'; }
+constexpr bool isLineEnd(unsigned char c) { return c == '\n' || c == '\r'; }
 
 // Spaces, tabs, form feeds and vertical tabs: blanks to compilers, and
 // they leave a line blank whatever they belong to.

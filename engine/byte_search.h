@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <utility>
 
 #if defined(__SSE2__) || defined(_M_X64)
@@ -71,6 +72,41 @@ inline int countBits(uint64_t x) {
   return static_cast<int>((x * 0x0101010101010101u) >> 56);
 }
 
+// A set of bytes as a table indexed by their low four bits, for a shuffle
+// to look up (membersOf): a byte is in the set where the entry for its low
+// bits is the byte itself. Every other entry holds a byte that no byte of
+// its index can be, and a shuffle looks up 0 for a byte from 0x80. `exact`:
+// the members are below 0x80 and differ in their low bits, so the table
+// holds each of them.
+struct nibbleTable {
+  unsigned char entries[16] = {};
+  bool exact = true;
+
+  constexpr bool holds(unsigned char c) const { return c < 0x80 && entries[c & 15] == c; }
+};
+
+template <class Members>
+constexpr nibbleTable nibbleTableOf(const Members& members) {
+  nibbleTable table;
+  table.entries[0] = 0xFF;
+  bool taken[16] = {};
+  for (unsigned char c : members) {
+    table.exact = table.exact && c < 0x80 && !taken[c & 15];
+    taken[c & 15] = true;
+    table.entries[c & 15] = c;
+  }
+  return table;
+}
+constexpr nibbleTable nibbleTableOf(std::initializer_list<unsigned char> members) {
+  return nibbleTableOf<std::initializer_list<unsigned char>>(members);
+}
+
+// Whether a set is found with one lookup (a shuffle and a compare) rather
+// than with a compare for each member and an or between them.
+constexpr bool foundByLookUp(const nibbleTable& table, int members) {
+  return table.exact && members >= 2;
+}
+
 #if QUILLSTAT_HAVE_SSE2
 // 0xFF in each byte of v that is in the set, 0 elsewhere.
 template <unsigned char... Bytes>
@@ -79,12 +115,26 @@ inline __m128i equalsAny(__m128i v, byteSet<Bytes...>) {
   ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(Bytes))))), ...);
   return hits;
 }
+
+// 0xFF in each byte of v that table T holds, 0 elsewhere.
+template <nibbleTable T>
+QUILLSTAT_WIDE inline __m256i membersOf(__m256i v) {
+  const __m256i table =
+      _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(T.entries)));
+  return _mm256_cmpeq_epi8(_mm256_shuffle_epi8(table, v), v);
+}
+
 template <unsigned char... Bytes>
 QUILLSTAT_WIDE inline __m256i equalsAny([[maybe_unused]] __m256i v, byteSet<Bytes...>) {
-  __m256i hits = _mm256_setzero_si256();
-  ((hits = _mm256_or_si256(hits, _mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(Bytes))))),
-   ...);
-  return hits;
+  constexpr nibbleTable kTable = nibbleTableOf({Bytes...});
+  if constexpr (foundByLookUp(kTable, sizeof...(Bytes))) {
+    return membersOf<kTable>(v);
+  } else {
+    __m256i hits = _mm256_setzero_si256();
+    ((hits = _mm256_or_si256(hits, _mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(Bytes))))),
+     ...);
+    return hits;
+  }
 }
 
 inline uint32_t bitsOf(__m128i v) { return static_cast<uint32_t>(_mm_movemask_epi8(v)); }

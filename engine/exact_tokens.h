@@ -102,7 +102,12 @@ QUILLSTAT_WIDE inline __m256i equalsAnyOf([[maybe_unused]] __m256i v, std::index
 }
 template <byteList L>
 QUILLSTAT_WIDE inline __m256i equalsAny(__m256i v, byteSetOf<L>) {
-  return equalsAnyOf<L>(v, std::make_index_sequence<L.count>{});
+  constexpr byteSearchDetail::nibbleTable kTable = byteSearchDetail::nibbleTableOf(L);
+  if constexpr (byteSearchDetail::foundByLookUp(kTable, L.count)) {
+    return byteSearchDetail::membersOf<kTable>(v);
+  } else {
+    return equalsAnyOf<L>(v, std::make_index_sequence<L.count>{});
+  }
 }
 template <bytePairs P, size_t... I>
 QUILLSTAT_WIDE inline __m256i declinedOf(__m256i v, __m256i next, std::index_sequence<I...>) {

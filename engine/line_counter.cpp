@@ -13,6 +13,20 @@ namespace {
 
 constexpr int kBlock = 64;
 
+// The line ends, and with them the blanks: bytes 9 to 13 (tab, LF,
+// vertical tab, form feed, CR) and the space.
+constexpr byteSearchDetail::nibbleTable kLineEnds = byteSearchDetail::nibbleTableOf({'\n', '\r'});
+constexpr byteSearchDetail::nibbleTable kWhite =
+    byteSearchDetail::nibbleTableOf({9, 10, 11, 12, 13, ' '});
+static_assert([] {
+  for (int c = 0; c < 256; ++c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (kLineEnds.holds(byte) != isLineEnd(byte)) return false;
+    if (kWhite.holds(byte) != (isLineEnd(byte) || isBlankByte(byte))) return false;
+  }
+  return true;
+}());
+
 // Bits [from, to) set, for 0 <= from <= to <= 64.
 inline uint64_t bitsBetween(int from, int to) {
   const uint64_t below = to == 64 ? ~uint64_t{0} : (uint64_t{1} << to) - 1;
@@ -74,31 +88,15 @@ struct wideBlocks {
 
   using tally = __m256i;
 
-  // The bytes of a set whose members differ in their low four bits, as a
-  // table indexed by those bits: a byte is in the set where the table's
-  // entry for its low bits is the byte itself (a byte from 0x80 looks up 0).
-  // Every other entry holds a byte that no byte of its index can be.
-  QUILLSTAT_WIDE static __m256i tableOf(std::initializer_list<unsigned char> members) {
-    alignas(16) unsigned char table[16];
-    for (int i = 0; i < 16; ++i) table[i] = i == 0 ? 0xFF : 0;
-    for (unsigned char c : members) table[c & 15] = c;
-    return _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(table)));
-  }
-  QUILLSTAT_WIDE static __m256i membersOf(__m256i v, __m256i table) {
-    return _mm256_cmpeq_epi8(_mm256_shuffle_epi8(table, v), v);
-  }
-
   QUILLSTAT_WIDE static void masks(const unsigned char* p, uint64_t* ends, uint64_t* blanks,
                                    tally* counted) {
-    // Bytes 9 to 13 (tab, LF, vertical tab, form feed, CR) and the space.
-    const __m256i whiteTable = tableOf({9, 10, 11, 12, 13, ' '});
-    const __m256i endTable = tableOf({'\n', '\r'});
+    using byteSearchDetail::membersOf;
     uint64_t endBits = 0;
     uint64_t blankBits = 0;
     for (int part = 0; part < 2; ++part) {
       const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32 * part));
-      const __m256i lineEnds = membersOf(v, endTable);
-      const __m256i white = membersOf(v, whiteTable);
+      const __m256i lineEnds = membersOf<kLineEnds>(v);
+      const __m256i white = membersOf<kWhite>(v);
       *counted = _mm256_sub_epi8(*counted, lineEnds);
       endBits |= uint64_t{static_cast<uint32_t>(_mm256_movemask_epi8(lineEnds))} << (32 * part);
       blankBits |= uint64_t{static_cast<uint32_t>(_mm256_movemask_epi8(white))} << (32 * part);

@@ -62,7 +62,9 @@ TEST(SkipPlainCode, StopsNoLaterThanTheFirstStopThatMayOpenAndCountsTheMarksBefo
     ways.push_back({"wide with pairs", skipPlainCodeWide<stops, marks, hashPairs>, true});
   }
 #endif
-  forEveryStart("abc i\t\n;{/\"#", 4, [&](int round, auto begin, auto p, auto end) {
+  // With bytes that share the stops' low four bits, one of them from 0x80,
+  // which a lookup by those bits must tell from the stops.
+  forEveryStart("abc i\t\n;{/\"#?32\xAF", 4, [&](int round, auto begin, auto p, auto end) {
     for (const way& w : ways) {
       const unsigned char* mustStop = p;
       while (mustStop < end &&
@@ -79,6 +81,26 @@ TEST(SkipPlainCode, StopsNoLaterThanTheFirstStopThatMayOpenAndCountsTheMarksBefo
       EXPECT_EQ(counted, expected) << placeOf(w.name, round, begin, p);
     }
   });
+}
+
+// A table holds a set exactly where its members are below 0x80 and differ
+// in their low four bits, and then holds no other byte.
+TEST(NibbleTable, HoldsExactlyTheMembersWhereTheyDifferInTheirLowBits) {
+  using byteSearchDetail::nibbleTableOf;
+  const struct {
+    std::string members;
+    bool exact;
+  } cases[] = {{"", true}, {"/\"#'", true}, {std::string(1, '\0') + "a", true},
+               {"\t i\\", false}, {"\xAF", false}, {";{", false}};
+  for (const auto& c : cases) {
+    const byteSearchDetail::nibbleTable table = nibbleTableOf(c.members);
+    EXPECT_EQ(table.exact, c.exact) << c.members;
+    if (!table.exact) continue;
+    for (int b = 0; b < 256; ++b) {
+      const bool member = c.members.find(static_cast<char>(b)) != std::string::npos;
+      EXPECT_EQ(table.holds(static_cast<unsigned char>(b)), member) << c.members << " " << b;
+    }
+  }
 }
 
 using closers = byteSet<'*'>;
