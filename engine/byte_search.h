@@ -38,7 +38,7 @@ inline bool wideVectorsAvailable() {
 }
 
 // A set of byte values fixed at compile time, so that each search compiles to
-// one compare per value.
+// a compare per value, or to one lookup (nibbleTable).
 template <unsigned char... Bytes>
 struct byteSet {
   static constexpr bool contains(unsigned char c) { return ((c == Bytes) || ...); }
