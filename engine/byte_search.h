@@ -81,6 +81,7 @@ inline int countBits(uint64_t x) {
 struct nibbleTable {
   unsigned char entries[16] = {};
   bool exact = true;
+  int members = 0;
 
   constexpr bool holds(unsigned char c) const { return c < 0x80 && entries[c & 15] == c; }
 };
@@ -94,6 +95,7 @@ constexpr nibbleTable nibbleTableOf(const Members& members) {
     table.exact = table.exact && c < 0x80 && !taken[c & 15];
     taken[c & 15] = true;
     table.entries[c & 15] = c;
+    ++table.members;
   }
   return table;
 }
@@ -103,8 +105,8 @@ constexpr nibbleTable nibbleTableOf(std::initializer_list<unsigned char> members
 
 // Whether a set is found with one lookup (a shuffle and a compare) rather
 // than with a compare for each member and an or between them.
-constexpr bool foundByLookUp(const nibbleTable& table, int members) {
-  return table.exact && members >= 2;
+constexpr bool foundByLookUp(const nibbleTable& table) {
+  return table.exact && table.members >= 2;
 }
 
 #if QUILLSTAT_HAVE_SSE2
@@ -127,7 +129,7 @@ QUILLSTAT_WIDE inline __m256i membersOf(__m256i v) {
 template <unsigned char... Bytes>
 QUILLSTAT_WIDE inline __m256i equalsAny([[maybe_unused]] __m256i v, byteSet<Bytes...>) {
   constexpr nibbleTable kTable = nibbleTableOf({Bytes...});
-  if constexpr (foundByLookUp(kTable, sizeof...(Bytes))) {
+  if constexpr (foundByLookUp(kTable)) {
     return membersOf<kTable>(v);
   } else {
     __m256i hits = _mm256_setzero_si256();

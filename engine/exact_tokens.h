@@ -103,7 +103,7 @@ QUILLSTAT_WIDE inline __m256i equalsAnyOf([[maybe_unused]] __m256i v, std::index
 template <byteList L>
 QUILLSTAT_WIDE inline __m256i equalsAny(__m256i v, byteSetOf<L>) {
   constexpr byteSearchDetail::nibbleTable kTable = byteSearchDetail::nibbleTableOf(L);
-  if constexpr (byteSearchDetail::foundByLookUp(kTable, L.count)) {
+  if constexpr (byteSearchDetail::foundByLookUp(kTable)) {
     return byteSearchDetail::membersOf<kTable>(v);
   } else {
     return equalsAnyOf<L>(v, std::make_index_sequence<L.count>{});
