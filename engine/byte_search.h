@@ -453,9 +453,11 @@ inline const unsigned char* findLastAny(const unsigned char* p, const unsigned c
 // mayStartWord holds, or end. `before` is the byte just before p. With
 // Seconds, the vector path passes over a byte of Closers that no byte of
 // Seconds follows, as the '*' that begins each line of a "/* ... */" block;
-// the last bytes, taken one at a time, stop at every byte of Closers. SSE2,
+// with UnofferedAfterCloser too, only where no word may start at the byte
+// after it, for a scanner that never offers that byte to its detectors.
+// The last bytes, taken one at a time, stop at every byte of Closers. SSE2,
 // one byte at a time without it.
-template <class Closers, class Seconds = byteSet<>>
+template <class Closers, class Seconds = byteSet<>, bool UnofferedAfterCloser = false>
 inline const unsigned char* skipCommentTextNarrow(const unsigned char* p, const unsigned char* end,
                                                   unsigned char before) {
 #if QUILLSTAT_HAVE_SSE2
@@ -482,9 +484,14 @@ inline const unsigned char* skipCommentTextNarrow(const unsigned char* p, const 
                                       is(lower2, 'x'));
     const uint32_t letters = bitsOf(_mm_cmplt_epi8(_mm_add_epi8(lower0, toSigned), letterLimit));
     const uint32_t starts = bitsOf(_mm_or_si128(tod, fix)) & ~((letters << 1) | letterBefore);
-    __m128i closers = equalsAny(v, Closers{});
-    if constexpr (!Seconds::empty) closers = _mm_and_si128(closers, equalsAny(next, Seconds{}));
-    const uint32_t stops = bitsOf(closers) | starts;
+    const __m128i found = equalsAny(v, Closers{});
+    __m128i closers = found;
+    if constexpr (!Seconds::empty) closers = _mm_and_si128(found, equalsAny(next, Seconds{}));
+    uint32_t stops = bitsOf(closers) | starts;
+    if constexpr (UnofferedAfterCloser) {
+      // Whether a word may start after the block's last byte is not known here.
+      stops |= bitsOf(found) & ((starts >> 1) | (1u << 15));
+    }
     if (stops != 0) return p + std::countr_zero(stops);
     letterBefore = letters >> 15;
     p += 16;
@@ -499,7 +506,7 @@ inline const unsigned char* skipCommentTextNarrow(const unsigned char* p, const 
 
 #if QUILLSTAT_HAVE_SSE2
 // skipCommentTextNarrow 32 bytes a step, which takes the last bytes.
-template <class Closers, class Seconds = byteSet<>>
+template <class Closers, class Seconds = byteSet<>, bool UnofferedAfterCloser = false>
 QUILLSTAT_WIDE __attribute__((noinline)) const unsigned char* skipCommentTextWide(
     const unsigned char* p, const unsigned char* end, unsigned char before) {
   using namespace byteSearchDetail;
@@ -528,26 +535,32 @@ QUILLSTAT_WIDE __attribute__((noinline)) const unsigned char* skipCommentTextWid
         _mm256_movemask_epi8(_mm256_cmpgt_epi8(letterLimit, _mm256_add_epi8(lower0, toSigned))));
     const uint32_t starts = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_or_si256(tod, fix))) &
                             ~((letters << 1) | letterBefore);
-    __m256i closers = equalsAny(v, Closers{});
-    if constexpr (!Seconds::empty) closers = _mm256_and_si256(closers, equalsAny(next, Seconds{}));
-    const uint32_t stops = static_cast<uint32_t>(_mm256_movemask_epi8(closers)) | starts;
+    const __m256i found = equalsAny(v, Closers{});
+    __m256i closers = found;
+    if constexpr (!Seconds::empty) closers = _mm256_and_si256(found, equalsAny(next, Seconds{}));
+    uint32_t stops = static_cast<uint32_t>(_mm256_movemask_epi8(closers)) | starts;
+    if constexpr (UnofferedAfterCloser) {
+      stops |= static_cast<uint32_t>(_mm256_movemask_epi8(found)) & ((starts >> 1) | (1u << 31));
+    }
     if (stops != 0) return p + __builtin_ctz(stops);
     letterBefore = letters >> 31;
     p += 32;
   }
   if (p != first) before = p[-1];
-  return skipCommentTextNarrow<Closers, Seconds>(p, end, before);
+  return skipCommentTextNarrow<Closers, Seconds, UnofferedAfterCloser>(p, end, before);
 }
 #endif
 
 // skipCommentTextNarrow, or skipCommentTextWide where the processor runs it.
-template <class Closers, class Seconds = byteSet<>>
+template <class Closers, class Seconds = byteSet<>, bool UnofferedAfterCloser = false>
 inline const unsigned char* skipCommentText(const unsigned char* p, const unsigned char* end,
                                             unsigned char before) {
 #if QUILLSTAT_HAVE_SSE2
-  if (wideVectorsAvailable()) return skipCommentTextWide<Closers, Seconds>(p, end, before);
+  if (wideVectorsAvailable()) {
+    return skipCommentTextWide<Closers, Seconds, UnofferedAfterCloser>(p, end, before);
+  }
 #endif
-  return skipCommentTextNarrow<Closers, Seconds>(p, end, before);
+  return skipCommentTextNarrow<Closers, Seconds, UnofferedAfterCloser>(p, end, before);
 }
 
 }  // namespace quillstat

@@ -12,6 +12,7 @@ using cppCodeStops = byteSet<'"', '/'>;
 using phpCodeStops = byteSet<'"', '/', '?'>;
 using codeMarks = byteSet<';', '{'>;
 using blockCloser = byteSet<'*'>;
+using afterBlockStar = byteSet<'/', '*'>;  // the bytes after a star that the state after it sees
 using lineEnds = byteSet<'\r', '\n'>;
 
 }  // namespace
@@ -91,7 +92,7 @@ const unsigned char* cLikeScanner<PhpTags>::blockComment(const unsigned char* p,
   // A star that does not close the comment comes back here; the byte after
   // it is taken at once when it has arrived.
   while (state_ == State::BlockComment) {
-    p = frame_.commentText<blockCloser>(p, end);
+    p = frame_.commentText<blockCloser, afterBlockStar>(p, end);
     if (p == end) return p;
     ++frame_.counter.pendingCommentChars;
     frame_.offerIfPending(p);

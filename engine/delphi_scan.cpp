@@ -8,6 +8,7 @@ using codeStops = byteSet<'"', '/', '{', '('>;
 using codeMarks = byteSet<';'>;
 using braceCloser = byteSet<'}'>;
 using parenCloser = byteSet<'*'>;
+using afterParenStar = byteSet<')', '*'>;  // the bytes after a star that the state after it sees
 using lineEnds = byteSet<'\r', '\n'>;
 
 }  // namespace
@@ -116,7 +117,7 @@ const unsigned char* delphiScanner::parenComment(const unsigned char* p,
   // A star that does not close the comment comes back here; the byte after
   // it is taken at once when it has arrived.
   while (state_ == State::ParenComment) {
-    p = frame_.commentText<parenCloser>(p, end);
+    p = frame_.commentText<parenCloser, afterParenStar>(p, end);
     if (p == end) return p;
     ++frame_.counter.pendingCommentChars;
     frame_.offerIfPending(p);

@@ -88,13 +88,18 @@ struct scanFrame {
 
   // Comment text: every byte up to the first of Closers is a comment
   // character offered to both detectors. Returns that closer, not consumed,
-  // or end.
-  template <class Closers>
+  // or end. AfterCloser is for a scanner that offers a closer only to
+  // finish a word and never the byte after it: the bytes after a closer
+  // that the scanner tells apart. While the detectors are idle, a closer
+  // followed by none of them, nor by a word's possible start, is passed
+  // over, since the scanner would count nothing there either.
+  template <class Closers, class AfterCloser = byteSet<>>
   const unsigned char* commentText(const unsigned char* p, const unsigned char* end) {
     while (p < end) {
       if ((counter.todoState | counter.fixmeState) == 0) {
         // Idle detectors stay idle until a word can start.
-        const unsigned char* stop = skipCommentText<Closers>(p, end, previous(p));
+        const unsigned char* stop =
+            skipCommentText<Closers, AfterCloser, !AfterCloser::empty>(p, end, previous(p));
         counter.pendingCommentChars += stop - p;
         p = stop;
         if (p == end) break;

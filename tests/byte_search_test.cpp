@@ -10,20 +10,29 @@
 namespace quillstat {
 namespace {
 
-// Random texts of up to 150 bytes, mostly 'x' with bytes of `alphabet` at
-// one place in `odds`, and each start in them: check(round, begin, p, end).
+// Random texts of up to 150 bytes, mostly 'x' with one of `pieces` at one
+// place in `odds` (cut at the end), and each start in them:
+// check(round, begin, p, end).
 template <class Check>
-void forEveryStart(const std::string& alphabet, int odds, Check check) {
+void forEveryStart(const std::vector<std::string>& pieces, int odds, Check check) {
   std::mt19937 random(11);
   for (int round = 0; round < 200; ++round) {
     std::string text(static_cast<size_t>(random() % 150), 'x');
-    for (char& c : text) {
-      if (static_cast<int>(random() % odds) == 0) c = alphabet[random() % alphabet.size()];
+    for (size_t at = 0; at < text.size(); ++at) {
+      if (static_cast<int>(random() % odds) != 0) continue;
+      const std::string& piece = pieces[random() % pieces.size()];
+      text.replace(at, std::min(piece.size(), text.size() - at), piece, 0, text.size() - at);
     }
     const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = begin + text.size();
     for (const unsigned char* p = begin; p <= end; ++p) check(round, begin, p, end);
   }
+}
+
+std::vector<std::string> eachByte(const std::string& bytes) {
+  std::vector<std::string> pieces;
+  for (char c : bytes) pieces.emplace_back(1, c);
+  return pieces;
 }
 
 std::string placeOf(const char* way, int round, const unsigned char* begin,
@@ -64,7 +73,7 @@ TEST(SkipPlainCode, StopsNoLaterThanTheFirstStopThatMayOpenAndCountsTheMarksBefo
 #endif
   // With bytes that share the stops' low four bits, one of them from 0x80,
   // which a lookup by those bits must tell from the stops.
-  forEveryStart("abc i\t\n;{/\"#?32\xAF", 4, [&](int round, auto begin, auto p, auto end) {
+  forEveryStart(eachByte("abc i\t\n;{/\"#?32\xAF"), 4, [&](int round, auto begin, auto p, auto end) {
     for (const way& w : ways) {
       const unsigned char* mustStop = p;
       while (mustStop < end &&
@@ -109,29 +118,35 @@ using seconds = byteSet<'/'>;
 // In comment text with words near "todo" and "fixme", each width stops at a
 // '*', or where a word may start (mayStartWord), or at the end, never past
 // such a word or a '*' that may close (with the seconds, one before '/' or
-// at the end). The text's first byte follows a letter in odd rounds.
+// at the end; unoffered after, one before a word's possible start too). The
+// text's first byte follows a letter in odd rounds.
 TEST(SkipCommentText, StopsNoLaterThanTheFirstCloserOrWordThatMayCount) {
   struct way {
     const char* name;
     const unsigned char* (*run)(const unsigned char*, const unsigned char*, unsigned char);
     bool seconds;
+    bool unofferedAfter = false;
   };
-  std::vector<way> ways = {{"narrow", skipCommentTextNarrow<closers>, false},
-                           {"narrow with seconds", skipCommentTextNarrow<closers, seconds>, true}};
+  std::vector<way> ways = {
+      {"narrow", skipCommentTextNarrow<closers>, false},
+      {"narrow with seconds", skipCommentTextNarrow<closers, seconds>, true},
+      {"narrow unoffered after", skipCommentTextNarrow<closers, seconds, true>, true, true}};
 #if QUILLSTAT_HAVE_SSE2
   if (wideVectorsAvailable()) {
     ways.push_back({"wide", skipCommentTextWide<closers>, false});
     ways.push_back({"wide with seconds", skipCommentTextWide<closers, seconds>, true});
+    ways.push_back({"wide unoffered after", skipCommentTextWide<closers, seconds, true>, true, true});
   }
 #endif
-  forEveryStart("todTODfixFIXa_ */\n", 3, [&](int round, auto begin, auto p, auto end) {
+  forEveryStart({"tod", "TOD", "fix", "FIX", "t", "f", "a", "_", " ", "*", "/", "\n"}, 3, [&](int round, auto begin, auto p, auto end) {
     auto before = [&](const unsigned char* at) {
       return at != begin ? at[-1] : round % 2 != 0 ? 'a' : ' ';
     };
     for (const way& w : ways) {
       auto stopsAt = [&](const unsigned char* at, bool mayPass) {
         return (closers::contains(*at) &&
-                (!mayPass || !w.seconds || at + 1 == end || seconds::contains(at[1]))) ||
+                (!mayPass || !w.seconds || at + 1 == end || seconds::contains(at[1]) ||
+                 (w.unofferedAfter && mayStartWord(at + 1, end, *at)))) ||
                mayStartWord(at, end, before(at));
       };
       const unsigned char* mustStop = p;
