@@ -12,7 +12,7 @@ using cppCodeStops = byteSet<'"', '/'>;
 using phpCodeStops = byteSet<'"', '/', '?'>;
 using codeMarks = byteSet<';', '{'>;
 using blockCloser = byteSet<'*'>;
-using afterBlockStar = byteSet<'/', '*'>;  // the bytes after a star that the state after it sees
+using afterBlockStar = byteSet<'/', '*'>;  // what BlockStar tells apart from comment text
 using lineEnds = byteSet<'\r', '\n'>;
 
 }  // namespace

@@ -8,7 +8,7 @@ using codeStops = byteSet<'"', '/', '{', '('>;
 using codeMarks = byteSet<';'>;
 using braceCloser = byteSet<'}'>;
 using parenCloser = byteSet<'*'>;
-using afterParenStar = byteSet<')', '*'>;  // the bytes after a star that the state after it sees
+using afterParenStar = byteSet<')', '*'>;  // what ParenStar tells apart from comment text
 using lineEnds = byteSet<'\r', '\n'>;
 
 }  // namespace
