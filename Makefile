@@ -79,7 +79,7 @@ sanitize: deps
 	cd $(SANITIZED_BUILD) && ctest --output-on-failure -j $(JOBS) -LE stress
 
 # Each libFuzzer target for FUZZ_SECONDS (see fuzz/run.sh).
-FUZZ_SECONDS ?= 30
+FUZZ_SECONDS ?= 20
 fuzz: fuzz-deps deps
 	fuzz/run.sh $(FUZZ_SECONDS)
 
