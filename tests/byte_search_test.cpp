@@ -73,7 +73,8 @@ TEST(SkipPlainCode, StopsNoLaterThanTheFirstStopThatMayOpenAndCountsTheMarksBefo
 #endif
   // With bytes that share the stops' low four bits, one of them from 0x80,
   // which a lookup by those bits must tell from the stops.
-  forEveryStart(eachByte("abc i\t\n;{/\"#?32\xAF"), 4, [&](int round, auto begin, auto p, auto end) {
+  const std::vector<std::string> bytes = eachByte("abc i\t\n;{/\"#?32\xAF");
+  forEveryStart(bytes, 4, [&](int round, auto begin, auto p, auto end) {
     for (const way& w : ways) {
       const unsigned char* mustStop = p;
       while (mustStop < end &&
@@ -135,10 +136,13 @@ TEST(SkipCommentText, StopsNoLaterThanTheFirstCloserOrWordThatMayCount) {
   if (wideVectorsAvailable()) {
     ways.push_back({"wide", skipCommentTextWide<closers>, false});
     ways.push_back({"wide with seconds", skipCommentTextWide<closers, seconds>, true});
-    ways.push_back({"wide unoffered after", skipCommentTextWide<closers, seconds, true>, true, true});
+    ways.push_back(
+        {"wide unoffered after", skipCommentTextWide<closers, seconds, true>, true, true});
   }
 #endif
-  forEveryStart({"tod", "TOD", "fix", "FIX", "t", "f", "a", "_", " ", "*", "/", "\n"}, 3, [&](int round, auto begin, auto p, auto end) {
+  const std::vector<std::string> pieces = {"tod", "TOD", "fix", "FIX", "t", "f",
+                                           "a",   "_",   " ",   "*",   "/", "\n"};
+  forEveryStart(pieces, 3, [&](int round, auto begin, auto p, auto end) {
     auto before = [&](const unsigned char* at) {
       return at != begin ? at[-1] : round % 2 != 0 ? 'a' : ' ';
     };
