@@ -70,10 +70,13 @@ package-test: build deb-deps
 
 # The whole test suite again, window tests included, built with the address
 # and undefined-behaviour sanitizers: any report fails the test that caused it.
+# -O1 with line tables only builds in half the time of -O2 -g (the language rows'
+# machines dominate it), runs the tests as fast, and still names file and line.
 SANITIZED_BUILD ?= build-sanitized
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 sanitize: deps
 	cmake -S . -B $(SANITIZED_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DQUILLSTAT_BUILD_BENCHMARKS=OFF
 	cmake --build $(SANITIZED_BUILD) -j $(JOBS)
 	cd $(SANITIZED_BUILD) && ctest --output-on-failure -j $(JOBS) -LE stress
