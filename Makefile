@@ -70,8 +70,9 @@ package-test: build deb-deps
 
 # The whole test suite again, window tests included, built with the address
 # and undefined-behaviour sanitizers: any report fails the test that caused it.
-# -O1 with line tables only builds in half the time of -O2 -g (the language rows'
-# machines dominate it), runs the tests as fast, and still names file and line.
+# Built at -O1 with line tables alone, it takes half the build time of -O2 -g
+# (the language rows' machines dominate it), runs the tests as fast, and its
+# reports still name file and line.
 SANITIZED_BUILD ?= build-sanitized
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 sanitize: deps
